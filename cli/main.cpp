@@ -1,0 +1,47 @@
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "commands.h"
+
+namespace {
+
+const char* const kHelp =
+    "quorvane-cli: the headless companion of the Quorvane theme editor.\n"
+    "\n"
+    "Usage:\n"
+    "  quorvane-cli dump FILE\n"
+    "      Reads FILE as the editor's Open does and prints the theme as one JSON object:\n"
+    "      file, metadata, presentations, list, elements and messages.\n"
+    "  quorvane-cli resave IN OUT [--force]\n"
+    "      Reads IN, then writes it to OUT exactly as the editor's Save writes. An existing\n"
+    "      OUT is replaced only with --force. An empty theme or one without a title is refused.\n"
+    "  quorvane-cli render IN OUT.png [--canvas-width TWIPS]\n"
+    "      Reads IN and paints its whole preview canvas to a PNG (15 twips per pixel).\n"
+    "\n"
+    "Messages the editor would show in a box go to stderr, one per line, in order.\n"
+    "Exit status: 0 success, 1 refused, 2 usage error or unreadable input.\n";
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args.contains(QStringLiteral("--help")) ||
+        args.contains(QStringLiteral("-h"))) {
+        std::fputs(kHelp, args.isEmpty() ? stderr : stdout);
+        return args.isEmpty() ? quorvane::kUsageOrInput : quorvane::kSuccess;
+    }
+    const QString command = args.takeFirst();
+    if (command == QStringLiteral("dump")) {
+        return quorvane::run_dump(args);
+    }
+    if (command == QStringLiteral("resave")) {
+        return quorvane::run_resave(args);
+    }
+    if (command == QStringLiteral("render")) {
+        return quorvane::run_render(args);
+    }
+    std::fprintf(stderr, "quorvane-cli: unknown command %s (see --help)\n",
+                 command.toUtf8().constData());
+    return quorvane::kUsageOrInput;
+}

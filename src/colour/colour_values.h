@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace quorvane {
+
+// A colour text is six hexadecimal digits RRGGBB without "#"; a colour number is 0x00BBGGRR,
+// red in the lowest byte, as the drawing code and all colour arithmetic use it.
+
+// Pads `text` in place to six characters with leading zeros, then returns it with its first and
+// last two characters swapped (RRGGBB <-> BBGGRR). Longer texts are neither cut nor checked.
+QString flip_colour(QString& text);
+
+// Splits a colour number into its channels. Always true.
+bool CToRGB(qint64 rgbvalue, int& iRed, int& iGreen, int& iBlue);
+
+// Composes a colour number from channels 0..255.
+constexpr int rgb(int red, int green, int blue) { return red + green * 256 + blue * 65536; }
+
+// Reads "&h" or "&H" followed by hexadecimal digits; nothing when the text does not read.
+std::optional<int> read_hex(const QString& text);
+
+// Upper-case hexadecimal form without leading zeros.
+QString hex(qint64 number);
+
+// Colour text to colour number, working on a copy so the caller's text is never padded.
+std::optional<int> colour_number(const QString& colour_text);
+
+// Colour number to colour text (upper case).
+QString colour_text(int colour_number);
+
+}  // namespace quorvane

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include "model/theme.h"
+
+namespace quorvane {
+
+class Messages;
+
+// The value text between the first two occurrences of `name` in `text`, both upper-cased, with
+// every "<", ">" and "/" removed; empty when the name does not occur twice.
+QByteArray get_bit(QByteArrayView text, QByteArrayView name);
+
+// Reads the METADATA block of a theme text into the four fields, or shows "Oops no meta" and
+// leaves them unchanged.
+void get_meta(Metadata& metadata, QByteArrayView text, Messages& messages);
+
+// Builds the METADATA block (without a final line end) from the fields, filling in the default
+// description, locale and version. An empty title shows "Needs a Title" and gives an empty text.
+QString make_meta(Metadata& metadata, Messages& messages);
+
+}  // namespace quorvane

@@ -1,0 +1,285 @@
+#include "format/reader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include "format/metadata.h"
+#include "format/text_ops.h"
+#include "model/presentations.h"
+#include "platform/messages.h"
+#include "platform/once_messages.h"
+
+namespace quorvane {
+
+namespace {
+
+// Themes repeat the same few values (presentation names, scales, colours) thousands of times;
+// sharing one QString per distinct value keeps a large theme small in memory.
+class Interner {
+public:
+    QString get(QByteArrayView bytes) {
+        auto it = pool_.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()));
+        if (it != pool_.constEnd()) {
+            return it.value();
+        }
+        QString value = QString::fromLatin1(bytes);
+        pool_.insert(bytes.toByteArray(), value);
+        return value;
+    }
+
+private:
+    QHash<QByteArray, QString> pool_;
+};
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+bool is_hex_digit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// The colour value of a DAY= or NIGHT= attribute in a tag text without quote characters: the
+// (at most six) characters after "#" up to the end of the attribute, or without "#" the run of
+// hexadecimal digits at the start of the value.
+QByteArrayView colour_value(QByteArrayView tag, QByteArrayView word) {
+    const qsizetype at = tag.indexOf(word);
+    if (at < 0) {
+        return {};
+    }
+    qsizetype i = at + word.size();
+    while (i < tag.size() && is_blank(tag[i])) {
+        ++i;
+    }
+    if (i < tag.size() && tag[i] == '=') {
+        ++i;
+    }
+    while (i < tag.size() && is_blank(tag[i])) {
+        ++i;
+    }
+    qsizetype begin = i;
+    qsizetype end = i;
+    if (i < tag.size() && tag[i] == '#') {
+        begin = end = i + 1;
+        while (end < tag.size() && end - begin < 6 && tag[end] != '/' &&
+               static_cast<unsigned char>(tag[end]) > ' ') {
+            ++end;
+        }
+    } else {
+        while (end < tag.size() && end - begin < 6 && is_hex_digit(tag[end])) {
+            ++end;
+        }
+    }
+    return tag.sliced(begin, end - begin);
+}
+
+// Cuts an attribute value that starts at `from`: up to the first space, with every ">" counted
+// as a space and every quote character removed.
+QByteArray attribute_value(QByteArrayView style, qsizetype from) {
+    QByteArrayView rest = from < style.size() ? style.sliced(from) : QByteArrayView();
+    qsizetype end = 0;
+    while (end < rest.size() && rest[end] != ' ' && rest[end] != '>') {
+        ++end;
+    }
+    return remove_all(rest.first(end), "\"");
+}
+
+QByteArray display_name(QByteArrayView style) {
+    QByteArray name = get_block(style.sliced(style.indexOf("FIELD")));
+    for (const char* part : {"FIELD=", "\"", "_CLR", "MAP_"}) {
+        name = remove_all(name, part);
+    }
+    name.replace('_', ' ');
+    const qsizetype scale = name.indexOf("SCALE=");
+    if (scale >= 0) {
+        name.truncate(scale);
+    }
+    return name;
+}
+
+// Every occurrence of `word` in `text`, in order.
+QList<qsizetype> occurrences(QByteArrayView text, QByteArrayView word) {
+    QList<qsizetype> at;
+    for (qsizetype p = text.indexOf(word); p >= 0; p = text.indexOf(word, p + word.size())) {
+        at.append(p);
+    }
+    return at;
+}
+
+class ThemeParser {
+public:
+    ThemeParser(Theme& theme, Messages& messages) : theme_(theme), messages_(messages) {}
+
+    void parse_block(const QByteArray& block) {
+        // The presentation name is the block's first line, CR kept, with the tag noise removed.
+        QByteArray name = block.left(block.indexOf('\n') < 0 ? block.size() : block.indexOf('\n'));
+        for (const char* noise : {"\"", "ID=", ">"}) {
+            name = remove_all(name, noise);
+        }
+        const QString untrimmed = QString::fromLatin1(name);
+        if (slot_ < theme_.project_presentations.size()) {
+            theme_.project_presentations[slot_] = QString::fromLatin1(trim_spaces(name));
+        }
+        ++slot_;
+        theme_.listed_presentations.append(untrimmed);
+        QByteArray without_breaks = name;
+        without_breaks.replace("\r", "").replace("\n", "");
+        const QString presentation = interner_.get(without_breaks);
+
+        const QList<qsizetype> styles = occurrences(block, "<STYLE");
+        for (qsizetype k = 0; k < styles.size(); ++k) {
+            const qsizetype begin = styles[k] + 6;
+            const qsizetype end = k + 1 < styles.size() ? styles[k + 1] : block.size();
+            const QByteArrayView style = QByteArrayView(block).sliced(begin, end - begin);
+            if (style.contains("FIELD")) {
+                parse_style(block, begin, style, presentation);
+            }
+        }
+    }
+
+    bool found_styles() const { return found_; }
+
+private:
+    void parse_style(const QByteArray& block, qsizetype offset, QByteArrayView s,
+                     const QString& presentation) {
+        found_ = true;
+        Element e;
+        e.style_text = StyleText(block, offset, s.size());
+        e.field_name = interner_.get(get_type(s, messages_));
+        e.display_name = interner_.get(display_name(s));
+        e.presentation = presentation;
+
+        const qsizetype scale = s.indexOf("SCALE=");
+        if (scale >= 0) {
+            e.scale = interner_.get(attribute_value(s, scale + 7));
+        }
+        const qsizetype border = s.indexOf("BORDER");
+        if (border >= 0) {
+            e.border = interner_.get(attribute_value(s, border + 7));
+        }
+        e.sort_code = presentation_code(presentation, e.border, messages_);
+
+        const qsizetype primary = s.indexOf("PRIMARY");
+        if (primary < 0) {
+            messages_.tell(QStringLiteral("secondayr"));
+        } else {
+            const QByteArray tag = remove_all(get_block(s.sliced(primary)), "\"");
+            e.primary_day = interner_.get(colour_value(tag, "DAY"));
+            e.primary_night = interner_.get(colour_value(tag, "NIGHT"));
+        }
+        const qsizetype secondary = s.indexOf("SECONDARY");
+        if (secondary >= 0) {
+            const QByteArray tag = remove_all(get_block(s.sliced(secondary)), "\"");
+            e.secondary_day = interner_.get(colour_value(tag, "DAY"));
+            e.secondary_night = interner_.get(colour_value(tag, "NIGHT"));
+        }
+        theme_.elements.push_back(std::move(e));
+    }
+
+    Theme& theme_;
+    Messages& messages_;
+    Interner interner_;
+    qsizetype slot_ = 0;
+    bool found_ = false;
+};
+
+}  // namespace
+
+QByteArray get_block(QByteArrayView text) {
+    const qsizetype end = text.indexOf('>');
+    return end < 0 ? QByteArray() : text.first(end).toByteArray();
+}
+
+QByteArray get_type(QByteArrayView style, Messages& messages) {
+    const qsizetype end = style.indexOf('>');
+    if (end < 0) {
+        messages.tell(QStringLiteral("Can't find type!"));
+        return {};
+    }
+    QByteArrayView tag = style.first(end);
+    // Any attribute order is accepted: the value is the one that follows FIELD.
+    const qsizetype field = tag.indexOf("FIELD");
+    if (field >= 0) {
+        tag = tag.sliced(field);
+    }
+    const qsizetype open = tag.indexOf('"');
+    if (open < 0) {
+        messages.tell(QStringLiteral("Can't find type!"));
+        return {};
+    }
+    const qsizetype close = tag.indexOf('"', open + 1);
+    if (close < 0) {
+        messages.tell(QStringLiteral("Can't find type!"));
+        return tag.sliced(open + 1).toByteArray();
+    }
+    return tag.sliced(open + 1, close - open - 1).toByteArray();
+}
+
+QByteArray loadbinary2(const QString& path, Theme& theme, Messages& messages) {
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        return {};
+    }
+    theme.file_name = path;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        messages.tell(file.errorString());
+        return {};
+    }
+    QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        messages.tell(file.errorString());
+    }
+    return text;
+}
+
+void parse(Theme& theme, QByteArrayView input, Messages& messages) {
+    // Spacing around "=": runs of one or three spaces vanish, two or four leave one.
+    QByteArray text = replace_all(input, " =", "=");
+    text = replace_all(text, "  =", "=");
+    text = replace_all(text, "   =", "=");
+    text = replace_all(text, "= ", "=");
+    text = replace_all(text, "=  ", "=");
+    text = replace_all(text, "=   ", "=");
+    if (text.isEmpty()) {
+        return;
+    }
+    get_meta(theme.metadata, text, messages);
+    if (!text.contains("PRESENTATION")) {
+        messages.tell(QString::fromLatin1(text));
+    }
+
+    const QByteArray upper = ascii_upper(text);
+    text.clear();
+    const QList<qsizetype> starts = occurrences(upper, "<PRESENTATION");
+    // Slots the file does not fill keep their previous names, as the table always did.
+    theme.project_presentations.resize(starts.size());
+    theme.elements.clear();
+
+    ThemeParser parser(theme, messages);
+    for (qsizetype k = 0; k < starts.size(); ++k) {
+        const qsizetype begin = starts[k] + 13;
+        const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : upper.size();
+        if (end == begin) {
+            continue;
+        }
+        QByteArray block = replace_all(QByteArrayView(upper).sliced(begin, end - begin), "  ", " ");
+        block = replace_all(block, "> ", ">");
+        block = replace_all(block, ">  ", ">");
+        parser.parse_block(block);
+    }
+    if (!parser.found_styles()) {
+        messages.tell(QStringLiteral("No polygons or lines found"));
+        theme.elements.clear();
+    }
+}
+
+bool read_theme_file(const QString& path, Theme& theme, Messages& messages) {
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        return false;
+    }
+    OnceMessages once(messages);
+    const QByteArray text = loadbinary2(path, theme, once);
+    parse(theme, text, once);
+    return true;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace quorvane {
+
+class Messages;
+class BusyCursor;
+
+// Writes `bytes` as the whole content of the file at `path` through a temporary file that
+// atomically replaces the target once it is complete, so a failed write leaves the old file as
+// it was. On failure returns false and sets `error` to the system's description.
+bool write_whole_file(const QString& path, const QByteArray& bytes, QString* error);
+
+// Writes `text` followed by CR LF, one byte per character (ISO-8859-1), as the whole content of
+// the file at `path`. An empty path writes nothing. A failure shows "Error saving " + path and
+// ends the busy cursor; the old file stays intact. Returns whether the file was written.
+bool write_text_file(const QString& path, const QString& text, Messages& messages,
+                     BusyCursor& busy);
+
+// The whole content of a text file (ISO-8859-1), or an empty text when the path is empty, names
+// no existing file or cannot be read.
+QString loadtext(const QString& path);
+
+}  // namespace quorvane

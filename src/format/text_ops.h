@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace quorvane {
+
+// Byte-text helpers for the theme format. Theme files are ISO-8859-1, one byte per character,
+// and all matching is done on upper-cased text with plain substring searches.
+
+// Upper-cases ASCII letters only, so bytes of other encodings pass through unchanged.
+QByteArray ascii_upper(QByteArrayView text);
+
+// One left-to-right pass replacing non-overlapping occurrences; linear in the text.
+QByteArray replace_all(QByteArrayView text, QByteArrayView before, QByteArrayView after);
+
+inline QByteArray remove_all(QByteArrayView text, QByteArrayView what) {
+    return replace_all(text, what, {});
+}
+
+// Removes leading and trailing space characters only (never CR, LF or tabs).
+QByteArray trim_spaces(QByteArrayView text);
+
+// Removes leading and trailing space characters of a QString only.
+QString space_trimmed(const QString& text);
+
+// The text before the first occurrence of `what`, or the whole text when it does not occur.
+inline QByteArrayView cut_before(QByteArrayView text, QByteArrayView what) {
+    const qsizetype at = text.indexOf(what);
+    return at < 0 ? text : text.first(at);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace quorvane {
+
+class Messages;
+class BusyCursor;
+
+// The captions of the six recent-file entries of the File menu, most recent first; an empty
+// caption is an unused entry.
+using RecentFiles = std::array<QString, 6>;
+
+// Environment variable that names the system folder instead of the platform's place (tests).
+inline constexpr const char* kSystemFolderVariable = "QUORVANE_SYSTEM_DIR";
+
+// The folder of the working-data file: $QUORVANE_SYSTEM_DIR when set, otherwise the platform's
+// application-data folder followed by "system". Created when missing.
+QString system_folder();
+
+// The working-data file in a system folder.
+QString working_data_path(const QString& folder);
+
+// Writes the recent-file captions to the working-data file in `folder`, replacing it.
+void savedata(const QString& folder, const RecentFiles& recent, Messages& messages,
+              BusyCursor& busy);
+
+// Sets the captions from the working-data file in `folder`; entries the file does not hold keep
+// their captions, and a missing file changes nothing.
+void loaddata(const QString& folder, RecentFiles& recent);
+
+}  // namespace quorvane

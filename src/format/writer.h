@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include "model/theme.h"
+
+namespace quorvane {
+
+class Messages;
+class BusyCursor;
+
+enum class SaveOutcome {
+    Written,   // the file holds the theme; the modified flag is cleared
+    NoTitle,   // "Needs a Title": nothing written
+    Declined,  // the answer to "Overwrite existing file?" was No
+    Failed,    // the write failed: the old file is intact and the modified flag stays
+};
+
+// The XML declaration and the root start tag, each followed by CR LF.
+QString get_head();
+
+// The whole file text save_code writes, without the final CR LF that append_ adds. Removes CR
+// and LF from every border text (the Element keeps the cleaned text) and shows "Error with Border
+// Height" for other control characters in a border.
+QString theme_text(Theme& theme, const QString& meta, Messages& messages);
+
+// Writes the theme to `path` in the theme file format, asking "Overwrite existing file?" when a
+// file is there already.
+SaveOutcome save_code(Theme& theme, const QString& path, Messages& messages, BusyCursor& busy);
+
+// Writes `text` followed by CR LF as the whole content of the file at `path`, atomically.
+// Returns whether the file was written. Shows the error description with the access hint on
+// failure, and "Invalid file:" + path when the path is not absolute or no file is there after.
+bool append_(const QString& path, const QString& text, Messages& messages);
+
+}  // namespace quorvane

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quorvane {
+
+class Messages;
+
+// The six presentations of the theme format, by rank 0 to 5.
+const QStringList& presentation_names();
+
+// The sort code of an Element: rank of the presentation named in `presentation` times ten, plus
+// one when `border` is not empty (a line). A name that holds none of the six presentation words
+// is shown as a message and ranks 0.
+int presentation_code(const QString& presentation, const QString& border, Messages& messages);
+
+// The tens part of a sort code: the presentation's rank.
+inline int rank_of(int sort_code) { return (sort_code - sort_code % 10) / 10; }
+
+}  // namespace quorvane

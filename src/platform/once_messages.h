@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QSet>
+
+#include "platform/messages.h"
+
+namespace quorvane {
+
+// Passes messages on, but each distinct text only once: a file with a thousand styles under an
+// unknown presentation reports that name once, not once per style.
+class OnceMessages : public Messages {
+public:
+    explicit OnceMessages(Messages& target) : target_(target) {}
+
+    void tell(const QString& text) override {
+        if (!told_.contains(text)) {
+            told_.insert(text);
+            target_.tell(text);
+        }
+    }
+    bool ask(const QString& question) override { return target_.ask(question); }
+
+private:
+    Messages& target_;
+    QSet<QString> told_;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/busy_cursor.h"
+
+namespace quorvane {
+
+// The busy cursor as an application override cursor. It does not nest: one busy_off ends
+// every busy_on.
+class QtBusyCursor : public BusyCursor {
+public:
+    void busy_on() override;
+    void busy_off() override;
+};
+
+}  // namespace quorvane

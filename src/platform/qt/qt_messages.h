@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/messages.h"
+
+namespace quorvane {
+
+// Message boxes owned by a parent window. A text over 2000 characters shows its first 2000,
+// with the whole text as the box's detail.
+class QtMessages : public Messages {
+public:
+    explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
+    void set_parent(QWidget* parent) { parent_ = parent; }
+
+    void tell(const QString& text) override;
+    bool ask(const QString& question) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QStringList>
+
+#include "platform/busy_cursor.h"
+#include "platform/messages.h"
+
+namespace quorvane {
+
+// Test double: records every message and question, and answers questions from a script
+// (the default answer once the script is used up).
+class ScriptedMessages : public Messages {
+public:
+    explicit ScriptedMessages(bool default_answer = false) : default_answer_(default_answer) {}
+
+    void tell(const QString& text) override { told.append(text); }
+    bool ask(const QString& question) override {
+        asked.append(question);
+        if (answers.isEmpty()) {
+            return default_answer_;
+        }
+        return answers.takeFirst();
+    }
+
+    QStringList told;
+    QStringList asked;
+    QList<bool> answers;
+
+private:
+    bool default_answer_;
+};
+
+// Test double: counts the calls and tells whether the cursor is busy now.
+class CountingBusyCursor : public BusyCursor {
+public:
+    void busy_on() override {
+        ++on_calls;
+        busy = true;
+    }
+    void busy_off() override {
+        ++off_calls;
+        busy = false;
+    }
+    int on_calls = 0;
+    int off_calls = 0;
+    bool busy = false;
+};
+
+}  // namespace quorvane
