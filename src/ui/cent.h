@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace quorvane {
+
+// Moves a window so that it is centred on its screen; its size is not changed. A window larger
+// than the screen gets a negative left or top.
+void cent(QWidget& form);
+
+}  // namespace quorvane
