@@ -64,7 +64,9 @@ int run_resave(const QStringList& args) {
         return kRefused;
     }
     NoBusyCursor busy;
-    const SaveOutcome outcome = save_code(theme, paths[1], messages, busy);
+    // The editor always saves to a full path; a relative OUT is taken from the working folder.
+    const QString out = QFileInfo(paths[1]).absoluteFilePath();
+    const SaveOutcome outcome = save_code(theme, out, messages, busy);
     return outcome == SaveOutcome::Written ? kSuccess : kRefused;
 }
 

@@ -1,0 +1,95 @@
+// Every theme under tests/data/resave is read and written again; the written bytes must equal the
+// .expected.kmtf beside it, and the written file must read back to the same Elements.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "format/reader.h"
+#include "format/writer.h"
+#include "platform/scripted_messages.h"
+#include "support/printers.h"
+
+namespace quorvane {
+namespace {
+
+QString resave_dir() { return QStringLiteral(QUORVANE_TEST_DATA "/resave"); }
+
+std::vector<std::string> case_names() {
+    std::vector<std::string> names;
+    const QStringList files = QDir(resave_dir()).entryList({QStringLiteral("*.kmtf")});
+    for (const QString& file : files) {
+        if (!file.endsWith(QStringLiteral(".expected.kmtf"))) {
+            names.push_back(file.chopped(5).toStdString());
+        }
+    }
+    return names;
+}
+
+// What a written Element reads back as: no colour is written without its day colour, and a
+// border of "0" is written as no border, without secondary colours.
+Element as_written(Element e) {
+    if (e.primary_day.isEmpty()) {
+        e.primary_night.clear();
+    }
+    if (e.border == QStringLiteral("0")) {
+        e.border.clear();
+        e.sort_code -= 1;
+        e.secondary_day.clear();
+    }
+    if (e.secondary_day.isEmpty()) {
+        e.secondary_night.clear();
+    }
+    return e;
+}
+
+QByteArray file_bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ResaveCase : public testing::TestWithParam<std::string> {};
+
+TEST_P(ResaveCase, WritesExpectedBytesAndReadsBack) {
+    const QString base = resave_dir() + QLatin1Char('/') + QString::fromStdString(GetParam());
+    Theme theme;
+    ScriptedMessages messages;
+    ASSERT_TRUE(read_theme_file(base + QStringLiteral(".kmtf"), theme, messages));
+    theme.modified = true;
+
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out.kmtf"));
+    CountingBusyCursor busy;
+    EXPECT_EQ(save_code(theme, out, messages, busy), SaveOutcome::Written);
+    EXPECT_TRUE(messages.told.isEmpty()) << messages.told.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(messages.asked.isEmpty());
+    EXPECT_FALSE(theme.modified);
+    EXPECT_FALSE(busy.busy);
+    EXPECT_EQ(file_bytes(out), file_bytes(base + QStringLiteral(".expected.kmtf")));
+
+    Theme again;
+    ASSERT_TRUE(read_theme_file(out, again, messages));
+    ASSERT_EQ(again.element_count(), theme.element_count());
+    for (int k = 0; k < theme.element_count(); ++k) {
+        Element written = as_written(theme.elements[k]);
+        Element read = again.elements[k];
+        // Presentation names come back trimmed; the style text is what was read.
+        EXPECT_EQ(read.presentation.trimmed(), written.presentation.trimmed());
+        read.presentation = written.presentation;
+        read.style_text = written.style_text;
+        EXPECT_EQ(read, written) << "element " << k;
+    }
+    // The reader upper-cases what the writer filled in ("map theme").
+    EXPECT_EQ(again.metadata.title, theme.metadata.title);
+    EXPECT_EQ(again.metadata.description, theme.metadata.description.toUpper());
+    EXPECT_EQ(again.metadata.locale, theme.metadata.locale);
+    // A comma version ("2,5") is written as major and minor and reads back with a point.
+    EXPECT_EQ(again.metadata.version, QString(theme.metadata.version).replace(',', '.'));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ResaveCase, testing::ValuesIn(case_names()),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+
+}  // namespace
+}  // namespace quorvane
