@@ -231,14 +231,16 @@ QByteArray loadbinary2(const QString& path, Theme& theme, Messages& messages) {
     return text;
 }
 
-void parse(Theme& theme, QByteArrayView input, Messages& messages) {
-    // Spacing around "=": runs of one or three spaces vanish, two or four leave one.
+QByteArray normalise_equals(QByteArrayView input) {
     QByteArray text = replace_all(input, " =", "=");
-    text = replace_all(text, "  =", "=");
-    text = replace_all(text, "   =", "=");
-    text = replace_all(text, "= ", "=");
-    text = replace_all(text, "=  ", "=");
-    text = replace_all(text, "=   ", "=");
+    for (const char* spaced : {"  =", "   =", "= ", "=  ", "=   "}) {
+        text = replace_all(text, spaced, "=");
+    }
+    return text;
+}
+
+void parse(Theme& theme, QByteArrayView input, Messages& messages) {
+    QByteArray text = normalise_equals(input);
     if (text.isEmpty()) {
         return;
     }

@@ -15,6 +15,10 @@ class Messages;
 // the path. A failed read shows the system's error description.
 QByteArray loadbinary2(const QString& path, Theme& theme, Messages& messages);
 
+// Normalises the spacing around "=" by six global replacements in a fixed order: a run of one or
+// three spaces before or after "=" vanishes, two or four leave one, five leave two.
+QByteArray normalise_equals(QByteArrayView text);
+
 // Replaces the theme's Elements, presentation table and metadata with those of a theme text, and
 // appends each presentation's name to the theme's listed presentations. An empty text (after the
 // spacing around "=" is normalised) leaves the theme as it was.

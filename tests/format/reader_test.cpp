@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "format/reader.h"
+#include "platform/scripted_messages.h"
+#include "support/printers.h"
+
+namespace quorvane {
+namespace {
+
+TEST(NormaliseEquals, RunsOfSpacesShrinkInSteps) {
+    // n spaces become n-1, then n-3 when two were left, then n-6 when three were left.
+    const std::pair<int, int> runs[] = {{1, 0}, {2, 1}, {3, 0}, {4, 1}, {5, 2}, {6, 0}, {7, 1}};
+    for (auto [before, after] : runs) {
+        const QByteArray spaces(before, ' ');
+        EXPECT_EQ(normalise_equals("a" + spaces + "=b"), "a" + QByteArray(after, ' ') + "=b")
+            << before << " spaces before";
+        EXPECT_EQ(normalise_equals("a=" + spaces + "b"), "a=" + QByteArray(after, ' ') + "b")
+            << before << " spaces after";
+    }
+}
+
+TEST(GetType, FindsTheFieldValueInAnyTag) {
+    ScriptedMessages messages;
+    EXPECT_EQ(get_type(" FIELD=\"A\">", messages), "A");
+    EXPECT_EQ(get_type(" SCALE=\"2\" FIELD=\"MAP_X_CLR\">", messages), "MAP_X_CLR");
+    EXPECT_EQ(get_type(" NAME=\"B\" OTHER=\"C\">", messages), "B");
+    EXPECT_TRUE(messages.told.isEmpty());
+}
+
+TEST(GetType, ReportsMissingValues) {
+    ScriptedMessages messages;
+    EXPECT_EQ(get_type(" FIELD=A>", messages), "");
+    EXPECT_EQ(get_type(" FIELD=\"AB>", messages), "AB");
+    EXPECT_EQ(get_type(" FIELD=\"A\"", messages), "");
+    EXPECT_EQ(messages.told, QStringList(3, QStringLiteral("Can't find type!")));
+}
+
+TEST(GetBlock, CutsBeforeTheFirstBracket) {
+    EXPECT_EQ(get_block("PRIMARY DAY=#1/>rest>"), "PRIMARY DAY=#1/");
+    EXPECT_EQ(get_block("no bracket"), "");
+}
+
+TEST(Parse, EmptyTextLeavesTheThemeAsItWas) {
+    Theme theme;
+    theme.elements.resize(1);
+    theme.metadata.title = QStringLiteral("kept");
+    ScriptedMessages messages;
+    parse(theme, "", messages);
+    EXPECT_EQ(theme.element_count(), 1);
+    EXPECT_EQ(theme.metadata.title, "kept");
+    EXPECT_TRUE(messages.told.isEmpty());
+}
+
+TEST(Parse, FileWithoutStylesEmptiesTheTheme) {
+    Theme theme;
+    theme.elements.resize(3);
+    ScriptedMessages messages;
+    parse(theme, "<METADATA></METADATA><PRESENTATION ID=\"BROWSE\">\r\n</PRESENTATION>", messages);
+    EXPECT_EQ(theme.element_count(), 0);
+    EXPECT_EQ(theme.project_presentations, QStringList{"BROWSE\r"});
+    EXPECT_EQ(messages.told, QStringList{"No polygons or lines found"});
+}
+
+TEST(Parse, ReadsEveryStyleAndPresentationWithoutCapacityLimits) {
+    QByteArray text = "<METADATA></METADATA>\r\n";
+    for (int p = 0; p < 14; ++p) {
+        text += "<PRESENTATION ID=\"BROWSE\">\r\n<STYLELIST>\r\n";
+        for (int s = 0; s < 100; ++s) {
+            text += "<STYLE field=\"MAP_X" + QByteArray::number(s) +
+                    "_CLR\">\r\n<PRIMARY day=\"#010203\"/>\r\n</STYLE>\r\n";
+        }
+        text += "</STYLELIST>\r\n</PRESENTATION>\r\n";
+    }
+    Theme theme;
+    ScriptedMessages messages;
+    parse(theme, text, messages);
+    EXPECT_EQ(theme.element_count(), 1400);
+    EXPECT_EQ(theme.presentation_count(), 14);
+    EXPECT_EQ(theme.elements.back().field_name, "MAP_X99_CLR");
+    EXPECT_EQ(theme.elements.back().primary_day, "010203");
+}
+
+TEST(Parse, UnreadPresentationSlotsKeepTheirNames) {
+    // An empty block counts as a presentation but fills no slot.
+    Theme theme;
+    theme.project_presentations = {QStringLiteral("OLD0"), QStringLiteral("OLD1")};
+    ScriptedMessages messages;
+    parse(theme, "<METADATA></METADATA><PRESENTATION ID=\"BROWSE\"><PRESENTATION", messages);
+    EXPECT_EQ(theme.project_presentations, (QStringList{"BROWSE", "OLD1"}));
+}
+
+TEST(ReadThemeFile, ShowsARepeatedMessageOnce) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.kmtf"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<METADATA></METADATA><PRESENTATION ID=\"MINE\">\r\n"
+               "<STYLE field=\"MAP_A_CLR\"></STYLE><STYLE field=\"MAP_B_CLR\"></STYLE>");
+    file.close();
+    Theme theme;
+    ScriptedMessages messages;
+    ASSERT_TRUE(read_theme_file(path, theme, messages));
+    EXPECT_EQ(theme.element_count(), 2);
+    EXPECT_EQ(theme.file_name, path);
+    EXPECT_EQ(messages.told, (QStringList{" MINE", "secondayr"}));
+}
+
+TEST(ReadThemeFile, MissingFileChangesNothing) {
+    Theme theme;
+    ScriptedMessages messages;
+    EXPECT_FALSE(read_theme_file(QStringLiteral("/nonexistent/x.kmtf"), theme, messages));
+    EXPECT_EQ(theme.file_name, kUntitledFileName);
+    EXPECT_TRUE(messages.told.isEmpty());
+}
+
+}  // namespace
+}  // namespace quorvane
