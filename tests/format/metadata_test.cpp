@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include "format/metadata.h"
+#include "platform/scripted_messages.h"
+#include "support/printers.h"
+
+namespace quorvane {
+namespace {
+
+TEST(GetBit, TakesTheTextBetweenTwoOccurrencesUpperCased) {
+    EXPECT_EQ(get_bit("<TITLE>My theme</TITLE>", "title"), "MY THEME");
+    EXPECT_EQ(get_bit("<TITLE>A/B</TITLE>", "title"), "AB");
+    EXPECT_EQ(get_bit("<TITLE>My title</TITLE>", "TITLE"), "MY ");
+    EXPECT_EQ(get_bit("<TITLE>only once", "title"), "");
+    EXPECT_EQ(get_bit("nothing here", "title"), "");
+}
+
+TEST(GetMeta, WithoutTheBlockShowsOopsAndKeepsTheFields) {
+    for (const char* text : {"<TITLE>X</TITLE>", "<METADATA><TITLE>X</TITLE>"}) {
+        Metadata metadata{QStringLiteral("t"), QStringLiteral("d"), QStringLiteral("l"),
+                          QStringLiteral("v")};
+        const Metadata before = metadata;
+        ScriptedMessages messages;
+        get_meta(metadata, text, messages);
+        EXPECT_EQ(metadata, before);
+        EXPECT_EQ(messages.told, QStringList{"Oops no meta"});
+    }
+}
+
+TEST(GetMeta, ReadsTheFourValues) {
+    Metadata metadata;
+    ScriptedMessages messages;
+    get_meta(metadata,
+             "<METADATA>\r\n<TITLE>Alps</TITLE>\r\n<DESCRIPTION>Hiking</DESCRIPTION>\r\n"
+             "<LOCALELIST>\r\n<locale>Europe</locale>\r\n<locale>Asia</locale>\r\n</LOCALELIST>\r\n"
+             "<Version><Major>2</Major><Minor>05</Minor></Version>\r\n</METADATA>",
+             messages);
+    EXPECT_EQ(metadata, (Metadata{"ALPS", "HIKING", "EUROPE", "2.05"}));
+    EXPECT_TRUE(messages.told.isEmpty());
+}
+
+TEST(MakeMeta, NeedsATitle) {
+    Metadata metadata;
+    metadata.description = QStringLiteral("kept");
+    ScriptedMessages messages;
+    EXPECT_EQ(make_meta(metadata, messages), "");
+    EXPECT_EQ(messages.told, QStringList{"Needs a Title"});
+    EXPECT_EQ(metadata.description, "kept");
+}
+
+TEST(MakeMeta, FillsDefaultsAndWritesTheBlock) {
+    Metadata metadata;
+    metadata.title = QStringLiteral("Alps");
+    ScriptedMessages messages;
+    EXPECT_EQ(make_meta(metadata, messages),
+              "<METADATA>\r\n<TITLE>Alps</TITLE>\r\n<DESCRIPTION>map theme</DESCRIPTION>\r\n"
+              "<LOCALELIST>\r\n<locale>Global</locale>\r\n</LOCALELIST>\r\n"
+              "<Version><Major>1</Major><Minor>00</Minor></Version>\r\n</METADATA>");
+    EXPECT_EQ(metadata, (Metadata{"Alps", "map theme", "Global", "1.00"}));
+}
+
+TEST(MakeMeta, SplitsTheVersion) {
+    const std::pair<const char*, const char*> versions[] = {
+        {"1.20", "<Major>1</Major><Minor>20</Minor>"}, {"2,5", "<Major>2</Major><Minor>5</Minor>"},
+        {"3", "<Major>3</Major><Minor>00</Minor>"},    {"1.2.3", "<Major>1</Major><Minor>2.3</Minor>"},
+        {".5", "<Major></Major><Minor>5</Minor>"},     {"2.05", "<Major>2</Major><Minor>05</Minor>"}};
+    for (auto [version, expected] : versions) {
+        Metadata metadata{QStringLiteral("T"), QStringLiteral("D"), QStringLiteral("L"),
+                          QString::fromLatin1(version)};
+        ScriptedMessages messages;
+        EXPECT_TRUE(make_meta(metadata, messages).contains(QLatin1String(expected))) << version;
+    }
+}
+
+TEST(Metadata, WrittenBlockReadsBackUpperCased) {
+    Metadata written{QStringLiteral("My theme"), QStringLiteral("Roads"), QStringLiteral("Global"),
+                     QStringLiteral("2.05")};
+    ScriptedMessages messages;
+    const QString block = make_meta(written, messages);
+    Metadata read;
+    get_meta(read, block.toLatin1(), messages);
+    EXPECT_EQ(read, (Metadata{"MY THEME", "ROADS", "GLOBAL", "2.05"}));
+    EXPECT_TRUE(messages.told.isEmpty());
+}
+
+}  // namespace
+}  // namespace quorvane
