@@ -1,2 +1,118 @@
+// quorvane-cli end to end: the real binary, its exit codes, its output and the files it writes.
 #include <gtest/gtest.h>
-TEST(Cli, Placeholder) {}
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CliRun {
+    int exit_code = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun cli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(QUORVANE_CLI), args);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QString data(const char* path) { return QStringLiteral(QUORVANE_TEST_DATA "/") + path; }
+QString demo() { return QStringLiteral(QUORVANE_EXAMPLES "/demo.kmtf"); }
+
+QByteArray file_bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(CliUsage, HelpAndErrors) {
+    const CliRun help = cli({QStringLiteral("--help")});
+    EXPECT_EQ(help.exit_code, 0);
+    EXPECT_TRUE(help.out.contains("dump FILE"));
+    EXPECT_TRUE(help.out.contains("resave IN OUT [--force]"));
+    EXPECT_EQ(cli({}).exit_code, 2);
+    EXPECT_EQ(cli({QStringLiteral("frobnicate")}).exit_code, 2);
+    EXPECT_EQ(cli({QStringLiteral("dump")}).exit_code, 2);
+    EXPECT_EQ(cli({QStringLiteral("resave"), demo()}).exit_code, 2);
+}
+
+TEST(CliDump, PrintsTheThemeAsJson) {
+    const CliRun run = cli({QStringLiteral("dump"), data("read/unknown_presentation.kmtf")});
+    ASSERT_EQ(run.exit_code, 0) << run.err.toStdString();
+    const QJsonObject dump = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(dump[QStringLiteral("file")].toString(), data("read/unknown_presentation.kmtf"));
+    EXPECT_EQ(dump[QStringLiteral("metadata")][QStringLiteral("title")].toString(), "TEST THEME");
+    EXPECT_EQ(dump[QStringLiteral("list")][0].toString(), " NIGHT DRIVE\r");
+    const QJsonArray elements = dump[QStringLiteral("elements")].toArray();
+    ASSERT_EQ(elements.size(), 2);
+    EXPECT_EQ(elements[1][QStringLiteral("sort_code")].toInt(), 1);
+    EXPECT_EQ(elements[1][QStringLiteral("display_name")].toString(), "ROAD DIM ");
+    EXPECT_EQ(dump[QStringLiteral("messages")].toArray(), QJsonArray{" NIGHT DRIVE"});
+    // The message the editor would show in a box, once, on stderr.
+    EXPECT_EQ(run.err, " NIGHT DRIVE\n");
+}
+
+TEST(CliDump, MissingFileExitsTwo) {
+    const CliRun run = cli({QStringLiteral("dump"), data("read/no_such_file.kmtf")});
+    EXPECT_EQ(run.exit_code, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+}
+
+TEST(CliDump, DemoThemeReadsCleanly) {
+    const CliRun run = cli({QStringLiteral("dump"), demo()});
+    ASSERT_EQ(run.exit_code, 0);
+    const QJsonObject dump = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(dump[QStringLiteral("presentations")].toArray().size(), 6);
+    EXPECT_GT(dump[QStringLiteral("elements")].toArray().size(), 60);
+    EXPECT_TRUE(dump[QStringLiteral("messages")].toArray().isEmpty());
+}
+
+class CliResave : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString out = dir.filePath(QStringLiteral("out.kmtf"));
+};
+
+TEST_F(CliResave, DemoThemeIsWrittenBackByteForByte) {
+    const CliRun run = cli({QStringLiteral("resave"), demo(), out});
+    EXPECT_EQ(run.exit_code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty());
+    EXPECT_EQ(file_bytes(out), file_bytes(demo()));
+}
+
+TEST_F(CliResave, ExistingOutNeedsForce) {
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("keep me");
+    file.close();
+
+    const CliRun refused = cli({QStringLiteral("resave"), demo(), out});
+    EXPECT_EQ(refused.exit_code, 1);
+    EXPECT_EQ(file_bytes(out), "keep me");
+
+    const CliRun forced = cli({QStringLiteral("resave"), demo(), out, QStringLiteral("--force")});
+    EXPECT_EQ(forced.exit_code, 0);
+    EXPECT_EQ(file_bytes(out), file_bytes(demo()));
+}
+
+TEST_F(CliResave, EmptyThemeIsRefused) {
+    const CliRun run = cli({QStringLiteral("resave"), data("read/no_styles.kmtf"), out});
+    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_EQ(run.err, "No polygons or lines found\nNo data to save\n");
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST_F(CliResave, ThemeWithoutTitleIsRefused) {
+    const CliRun run = cli({QStringLiteral("resave"), data("cli/untitled.kmtf"), out});
+    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_EQ(run.err, "Needs a Title\n");
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+}  // namespace
