@@ -11,12 +11,12 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 // get_bit on a text and name that are already upper case.
 QByteArray get_bit_upper(QByteArrayView text, QByteArrayView name) {
-    const qsizetype p = text.indexOf(name);
+    const qsizetype p = find(text, name);
     if (p < 0) {
         return {};
     }
     const QByteArrayView rest = text.sliced(p + name.size());
-    const qsizetype q = rest.indexOf(name);
+    const qsizetype q = find(rest, name);
     if (q < 0) {
         return {};
     }
@@ -33,15 +33,18 @@ QByteArray get_bit(QByteArrayView text, QByteArrayView name) {
 }
 
 void get_meta(Metadata& metadata, QByteArrayView text, Messages& messages) {
-    const QByteArray upper = ascii_upper(text);
-    const qsizetype start = upper.indexOf("METADATA");
+    get_meta_upper(metadata, ascii_upper(text), messages);
+}
+
+void get_meta_upper(Metadata& metadata, QByteArrayView upper, Messages& messages) {
+    const qsizetype start = find(upper, "METADATA");
     if (start < 0) {
         messages.tell(QStringLiteral("Oops no meta"));
         return;
     }
     // The values are searched from METADATA to the end of the whole text, not only in the block.
-    const QByteArrayView m = QByteArrayView(upper).sliced(start);
-    if (m.indexOf("/METADATA") < 0) {
+    const QByteArrayView m = upper.sliced(start);
+    if (find(m, "/METADATA") < 0) {
         messages.tell(QStringLiteral("Oops no meta"));
         return;
     }

@@ -18,6 +18,9 @@ QByteArray get_bit(QByteArrayView text, QByteArrayView name);
 // leaves them unchanged.
 void get_meta(Metadata& metadata, QByteArrayView text, Messages& messages);
 
+// get_meta for a text that is upper case already (the reader has one at hand).
+void get_meta_upper(Metadata& metadata, QByteArrayView upper, Messages& messages);
+
 // Builds the METADATA block (without a final line end) from the fields, filling in the default
 // description, locale and version. An empty title shows "Needs a Title" and gives an empty text.
 QString make_meta(Metadata& metadata, Messages& messages);

@@ -42,7 +42,7 @@ bool is_hex_digit(char c) {
 // (at most six) characters after "#" up to the end of the attribute, or without "#" the run of
 // hexadecimal digits at the start of the value.
 QByteArrayView colour_value(QByteArrayView tag, QByteArrayView word) {
-    const qsizetype at = tag.indexOf(word);
+    const qsizetype at = find(tag, word);
     if (at < 0) {
         return {};
     }
@@ -84,12 +84,12 @@ QByteArray attribute_value(QByteArrayView style, qsizetype from) {
 }
 
 QByteArray display_name(QByteArrayView style) {
-    QByteArray name = get_block(style.sliced(style.indexOf("FIELD")));
+    QByteArray name = get_block(style.sliced(find(style, "FIELD")));
     for (const char* part : {"FIELD=", "\"", "_CLR", "MAP_"}) {
         name = remove_all(name, part);
     }
     name.replace('_', ' ');
-    const qsizetype scale = name.indexOf("SCALE=");
+    const qsizetype scale = find(name, "SCALE=");
     if (scale >= 0) {
         name.truncate(scale);
     }
@@ -99,7 +99,7 @@ QByteArray display_name(QByteArrayView style) {
 // Every occurrence of `word` in `text`, in order.
 QList<qsizetype> occurrences(QByteArrayView text, QByteArrayView word) {
     QList<qsizetype> at;
-    for (qsizetype p = text.indexOf(word); p >= 0; p = text.indexOf(word, p + word.size())) {
+    for (qsizetype p = find(text, word); p >= 0; p = find(text, word, p + word.size())) {
         at.append(p);
     }
     return at;
@@ -130,7 +130,7 @@ public:
             const qsizetype begin = styles[k] + 6;
             const qsizetype end = k + 1 < styles.size() ? styles[k + 1] : block.size();
             const QByteArrayView style = QByteArrayView(block).sliced(begin, end - begin);
-            if (style.contains("FIELD")) {
+            if (contains(style, "FIELD")) {
                 parse_style(block, begin, style, presentation);
             }
         }
@@ -148,17 +148,17 @@ private:
         e.display_name = interner_.get(display_name(s));
         e.presentation = presentation;
 
-        const qsizetype scale = s.indexOf("SCALE=");
+        const qsizetype scale = find(s, "SCALE=");
         if (scale >= 0) {
             e.scale = interner_.get(attribute_value(s, scale + 7));
         }
-        const qsizetype border = s.indexOf("BORDER");
+        const qsizetype border = find(s, "BORDER");
         if (border >= 0) {
             e.border = interner_.get(attribute_value(s, border + 7));
         }
         e.sort_code = presentation_code(presentation, e.border, messages_);
 
-        const qsizetype primary = s.indexOf("PRIMARY");
+        const qsizetype primary = find(s, "PRIMARY");
         if (primary < 0) {
             messages_.tell(QStringLiteral("secondayr"));
         } else {
@@ -166,7 +166,7 @@ private:
             e.primary_day = interner_.get(colour_value(tag, "DAY"));
             e.primary_night = interner_.get(colour_value(tag, "NIGHT"));
         }
-        const qsizetype secondary = s.indexOf("SECONDARY");
+        const qsizetype secondary = find(s, "SECONDARY");
         if (secondary >= 0) {
             const QByteArray tag = remove_all(get_block(s.sliced(secondary)), "\"");
             e.secondary_day = interner_.get(colour_value(tag, "DAY"));
@@ -197,7 +197,7 @@ QByteArray get_type(QByteArrayView style, Messages& messages) {
     }
     QByteArrayView tag = style.first(end);
     // Any attribute order is accepted: the value is the one that follows FIELD.
-    const qsizetype field = tag.indexOf("FIELD");
+    const qsizetype field = find(tag, "FIELD");
     if (field >= 0) {
         tag = tag.sliced(field);
     }
@@ -244,12 +244,12 @@ void parse(Theme& theme, QByteArrayView input, Messages& messages) {
     if (text.isEmpty()) {
         return;
     }
-    get_meta(theme.metadata, text, messages);
-    if (!text.contains("PRESENTATION")) {
+    // The metadata is read from the normalised text, which get_meta upper-cases anyway.
+    const QByteArray upper = ascii_upper(text);
+    get_meta_upper(theme.metadata, upper, messages);
+    if (!contains(text, "PRESENTATION")) {
         messages.tell(QString::fromLatin1(text));
     }
-
-    const QByteArray upper = ascii_upper(text);
     text.clear();
     const QList<qsizetype> starts = occurrences(upper, "<PRESENTATION");
     // Slots the file does not fill keep their previous names, as the table always did.

@@ -12,6 +12,12 @@ namespace quorvane {
 // Upper-cases ASCII letters only, so bytes of other encodings pass through unchanged.
 QByteArray ascii_upper(QByteArrayView text);
 
+// The position of the first occurrence of `needle` at or after `from`, or -1. Much faster than a
+// general search for the short needles of the theme format.
+qsizetype find(QByteArrayView text, QByteArrayView needle, qsizetype from = 0);
+
+inline bool contains(QByteArrayView text, QByteArrayView needle) { return find(text, needle) >= 0; }
+
 // One left-to-right pass replacing non-overlapping occurrences; linear in the text.
 QByteArray replace_all(QByteArrayView text, QByteArrayView before, QByteArrayView after);
 
@@ -27,7 +33,7 @@ QString space_trimmed(const QString& text);
 
 // The text before the first occurrence of `what`, or the whole text when it does not occur.
 inline QByteArrayView cut_before(QByteArrayView text, QByteArrayView what) {
-    const qsizetype at = text.indexOf(what);
+    const qsizetype at = find(text, what);
     return at < 0 ? text : text.first(at);
 }
 

@@ -15,37 +15,46 @@ namespace quorvane {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-const QString kQuote = QStringLiteral("\"");
+
+// Appends piece by piece: a large theme is one text built without temporaries.
+void append_colour_line(QString& text, QLatin1String tag, const QString& day, const QString& night) {
+    text += QLatin1String("<");
+    text += tag;
+    text += QLatin1String("      day = \"#");
+    text += day;
+    text += QLatin1String("\"");
+    if (!night.isEmpty()) {
+        text += QLatin1String(" night=\"#");
+        text += night;
+        text += QLatin1String("\"");
+    }
+    text += QLatin1String("/>\r\n");
+}
 
 void append_style(QString& text, const Element& e) {
-    text += kCrLf;
-    text += QStringLiteral("<STYLE field = ") + kQuote + e.field_name + kQuote;
+    text += QLatin1String("\r\n<STYLE field = \"");
+    text += e.field_name;
+    text += QLatin1String("\"");
     if (!e.scale.isEmpty()) {
-        text += QStringLiteral(" scale=") + kQuote + e.scale + kQuote + QStringLiteral(" ");
+        text += QLatin1String(" scale=\"");
+        text += e.scale;
+        text += QLatin1String("\" ");
     }
-    const bool has_border = !e.border.isEmpty() && e.border != QStringLiteral("0");
-    if (has_border) {
-        text += QStringLiteral(" border=") + kQuote + e.border + kQuote + QStringLiteral(" ");
+    const bool zero_border = e.border == QLatin1String("0");
+    if (!e.border.isEmpty() && !zero_border) {
+        text += QLatin1String(" border=\"");
+        text += e.border;
+        text += QLatin1String("\" ");
     }
-    text += QStringLiteral(">") + kCrLf;
-    text += QStringLiteral(" <COLOR >") + kCrLf;
+    text += QLatin1String(">\r\n <COLOR >\r\n");
     // No colour is written without its day colour.
-    auto colour_line = [&text](const QString& tag, const QString& day, const QString& night) {
-        text += QStringLiteral("<") + tag + QStringLiteral("      day = ") + kQuote +
-                QStringLiteral("#") + day + kQuote;
-        if (!night.isEmpty()) {
-            text += QStringLiteral(" night=") + kQuote + QStringLiteral("#") + night + kQuote;
-        }
-        text += QStringLiteral("/>") + kCrLf;
-    };
     if (!e.primary_day.isEmpty()) {
-        colour_line(QStringLiteral("PRIMARY"), e.primary_day, e.primary_night);
+        append_colour_line(text, QLatin1String("PRIMARY"), e.primary_day, e.primary_night);
     }
-    if (!e.secondary_day.isEmpty() && e.border != QStringLiteral("0")) {
-        colour_line(QStringLiteral("SECONDARY"), e.secondary_day, e.secondary_night);
+    if (!e.secondary_day.isEmpty() && !zero_border) {
+        append_colour_line(text, QLatin1String("SECONDARY"), e.secondary_day, e.secondary_night);
     }
-    text += QStringLiteral(" </COLOR >") + kCrLf;
-    text += QStringLiteral("</STYLE>") + kCrLf;
+    text += QLatin1String(" </COLOR >\r\n</STYLE>\r\n");
 }
 
 }  // namespace
@@ -70,8 +79,9 @@ QString theme_text(Theme& theme, const QString& meta, Messages& messages) {
                 text += block_end;
             }
             current = &e.presentation;
-            text += QStringLiteral("<PRESENTATION ID=") + kQuote + space_trimmed(e.presentation) +
-                    kQuote + QStringLiteral(" > ") + kCrLf + QStringLiteral("<STYLELIST>") + kCrLf;
+            text += QLatin1String("<PRESENTATION ID=\"");
+            text += space_trimmed(e.presentation);
+            text += QLatin1String("\" > \r\n<STYLELIST>\r\n");
         }
         if (e.border.contains(QLatin1Char('\r')) || e.border.contains(QLatin1Char('\n'))) {
             e.border.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));

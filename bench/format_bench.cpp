@@ -1,0 +1,82 @@
+// Reading and writing generated themes of 300, 5,000 and 30,000 styles: time per style and
+// throughput in bytes of theme text.
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "format/reader.h"
+#include "format/writer.h"
+#include "generated_theme.h"
+#include "platform/busy_cursor.h"
+#include "platform/messages.h"
+
+namespace quorvane {
+namespace {
+
+class SilentMessages : public Messages {
+public:
+    void tell(const QString&) override {}
+    bool ask(const QString&) override { return true; }
+};
+
+void BM_ReadThemeFile(benchmark::State& state) {
+    const int styles = static_cast<int>(state.range(0));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("theme.kmtf"));
+    const QByteArray text = generated_theme_text(styles);
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+    }
+    SilentMessages messages;
+    for (auto _ : state) {
+        Theme theme;
+        read_theme_file(path, theme, messages);
+        benchmark::DoNotOptimize(theme.elements.data());
+        if (theme.element_count() != styles) {
+            state.SkipWithError("wrong element count");
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * styles);
+    state.SetBytesProcessed(state.iterations() * text.size());
+}
+
+void BM_ParseText(benchmark::State& state) {
+    const int styles = static_cast<int>(state.range(0));
+    const QByteArray text = generated_theme_text(styles);
+    SilentMessages messages;
+    for (auto _ : state) {
+        Theme theme;
+        parse(theme, text, messages);
+        benchmark::DoNotOptimize(theme.elements.data());
+    }
+    state.SetItemsProcessed(state.iterations() * styles);
+    state.SetBytesProcessed(state.iterations() * text.size());
+}
+
+void BM_BuildAndWrite(benchmark::State& state) {
+    const int styles = static_cast<int>(state.range(0));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("theme.kmtf"));
+    Theme theme = generated_theme(styles);
+    SilentMessages messages;
+    NoBusyCursor busy;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        save_code(theme, path, messages, busy);
+        bytes = QFile(path).size();
+    }
+    state.SetItemsProcessed(state.iterations() * styles);
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+
+BENCHMARK(BM_ReadThemeFile)->Arg(300)->Arg(5000)->Arg(30000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParseText)->Arg(300)->Arg(5000)->Arg(30000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildAndWrite)->Arg(300)->Arg(5000)->Arg(30000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quorvane
+
+BENCHMARK_MAIN();
