@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <malloc.h>
 
 #include "format/reader.h"
 #include "format/writer.h"
@@ -43,6 +44,23 @@ void BM_ReadThemeFile(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * text.size());
 }
 
+// Heap held by a theme once read, beyond the size of its file, per Element.
+void BM_ThemeMemory(benchmark::State& state) {
+    const int styles = static_cast<int>(state.range(0));
+    const QByteArray text = generated_theme_text(styles);
+    SilentMessages messages;
+    double beyond_file = 0;
+    for (auto _ : state) {
+        const size_t before = mallinfo2().uordblks;
+        Theme theme;
+        parse(theme, text, messages);
+        const size_t after = mallinfo2().uordblks;
+        beyond_file = (double(after - before) - double(text.size())) / styles;
+    }
+    state.counters["heap_bytes_per_element_beyond_file"] = beyond_file;
+    state.counters["file_bytes_per_element"] = double(text.size()) / styles;
+}
+
 void BM_ParseText(benchmark::State& state) {
     const int styles = static_cast<int>(state.range(0));
     const QByteArray text = generated_theme_text(styles);
@@ -73,6 +91,7 @@ void BM_BuildAndWrite(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ReadThemeFile)->Arg(300)->Arg(5000)->Arg(30000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThemeMemory)->Arg(30000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ParseText)->Arg(300)->Arg(5000)->Arg(30000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildAndWrite)->Arg(300)->Arg(5000)->Arg(30000)->Unit(benchmark::kMillisecond);
 
