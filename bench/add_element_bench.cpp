@@ -36,8 +36,12 @@ void add_to_theme(benchmark::State& state, bool reversed) {
     }
 }
 
-void BM_AddElementSorted(benchmark::State& state) { add_to_theme(state, false); }
-void BM_AddElementOutOfRankOrder(benchmark::State& state) { add_to_theme(state, true); }
+void BM_AddElementSorted(benchmark::State& state) {
+    add_to_theme(state, false);
+}
+void BM_AddElementOutOfRankOrder(benchmark::State& state) {
+    add_to_theme(state, true);
+}
 
 void BM_AddPresentation(benchmark::State& state) {
     const Theme original = generated(int(state.range(0)), false);

@@ -54,8 +54,8 @@ ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* pa
     fix_client_area_twips(*this, 8328, 8688);
     take_main_window_icon(*this, parent);
 
-    place_twips(*centred_label(this, QStringLiteral("PRESENTATIONS"), "Label1_0"), 1140, 204,
-                2268, 216);
+    place_twips(*centred_label(this, QStringLiteral("PRESENTATIONS"), "Label1_0"), 1140, 204, 2268,
+                216);
     presentations_ = new QListWidget(this);
     presentations_->setObjectName(QStringLiteral("List3"));
     presentations_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -157,8 +157,7 @@ void ElementPicker::add_clicked() {
     const bool nothing_new = picked_.polygons.isEmpty() && picked_.lines.isEmpty();
 
     if (!duplicates.isEmpty()) {
-        messages_.tell(presentation + QStringLiteral(" already has ") + kCrLf + kCrLf +
-                       duplicates);
+        messages_.tell(presentation + QStringLiteral(" already has ") + kCrLf + kCrLf + duplicates);
         if (nothing_new) {
             picked_.target.clear();
             return;

@@ -71,8 +71,8 @@ PresentationManager::PresentationManager(Theme& theme, Messages& messages, int m
     take_main_window_icon(*this, parent);
 
     add_frame_ = frame(this, "Frame1");
-    place_twips(*label(add_frame_, QStringLiteral("YOUR PROJECT"), Qt::AlignLeft), 4044, 216,
-                1344, 228);
+    place_twips(*label(add_frame_, QStringLiteral("YOUR PROJECT"), Qt::AlignLeft), 4044, 216, 1344,
+                228);
     project_ = presentation_list_box(add_frame_, "List2");
     place_twips(*project_, 3324, 468, 2784, 2808);
     place_twips(*label(add_frame_, QStringLiteral("AVAILABLE"), Qt::AlignHCenter), 960, 3180, 1344,
@@ -159,8 +159,9 @@ void PresentationManager::remove_clicked() {
     }
     // A theme always keeps at least one presentation.
     if (kept_->count() == 1) {
-        messages_.tell(QStringLiteral("Can not remove project.\r\n\r\n"
-                                      "Use 'New' to start new project."));
+        messages_.tell(
+            QStringLiteral("Can not remove project.\r\n\r\n"
+                           "Use 'New' to start new project."));
         return;
     }
     removing_.append(chosen->text());

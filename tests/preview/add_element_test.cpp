@@ -120,9 +120,8 @@ TEST(AddElement, PolygonsPrecedeLinesAndNewFollowExistingOfTheSameCode) {
     theme.elements = {tagged(0, "old polygon"), tagged(1, "old line"), tagged(10, "browse")};
     PickedElements picked{"WATER\r\nWOODS\r\n", "TRK\r\n", "0GUIDANCE"};
     add_element(theme, picked);
-    EXPECT_EQ(field_names(theme),
-              (QStringList{"old polygon", "MAP_WATER_CLR", "MAP_WOODS_CLR", "old line",
-                           "MAP_TRK_CLR", "browse"}));
+    EXPECT_EQ(field_names(theme), (QStringList{"old polygon", "MAP_WATER_CLR", "MAP_WOODS_CLR",
+                                               "old line", "MAP_TRK_CLR", "browse"}));
 }
 
 TEST(AddElement, LowerRankMovesInFront) {
@@ -130,8 +129,7 @@ TEST(AddElement, LowerRankMovesInFront) {
     theme.elements = {tagged(30, "turn polygon"), tagged(31, "turn line")};
     PickedElements picked{"", "CNTR_MJR\r\n", "1BROWSE"};
     add_element(theme, picked);
-    EXPECT_EQ(field_names(theme),
-              (QStringList{"MAP_CNTR_MJR_CLR", "turn polygon", "turn line"}));
+    EXPECT_EQ(field_names(theme), (QStringList{"MAP_CNTR_MJR_CLR", "turn polygon", "turn line"}));
 }
 
 TEST(AddElement, ReordersAWholeFileListedOutOfRankOrder) {
@@ -151,9 +149,8 @@ TEST(AddElement, ReordersAWholeFileListedOutOfRankOrder) {
 
     PickedElements picked{"BEACH\r\n", "", "5PEDESTRIAN"};
     add_element(theme, picked);
-    EXPECT_EQ(field_names(theme),
-              (QStringList{"MAP_G3_CLR", "MAP_G1_CLR", "MAP_G2_CLR", "MAP_T2_CLR", "MAP_T1_CLR",
-                           "MAP_BEACH_CLR"}));
+    EXPECT_EQ(field_names(theme), (QStringList{"MAP_G3_CLR", "MAP_G1_CLR", "MAP_G2_CLR",
+                                               "MAP_T2_CLR", "MAP_T1_CLR", "MAP_BEACH_CLR"}));
     show_presentations(theme);
     EXPECT_EQ(theme.listed_presentations, (QStringList{"GUIDANCE", "TRAFFIC", "PEDESTRIAN"}));
 }

@@ -170,8 +170,7 @@ private slots:
         QCOMPARE(messages.told,
                  QStringList{"BROWSE already has \r\n\r\nMISC_WATER_AREA\r\nWATER\r\n"});
         QVERIFY(picker.isVisible());
-        QCOMPARE(selected_texts(*picker.polygon_list()),
-                 (QStringList{"MISC_WATER_AREA", "WATER"}));
+        QCOMPARE(selected_texts(*picker.polygon_list()), (QStringList{"MISC_WATER_AREA", "WATER"}));
         QVERIFY(picker.picked().polygons.isEmpty());
         QVERIFY(picker.picked().lines.isEmpty());
         QVERIFY(picker.picked().target.isEmpty());

@@ -27,7 +27,9 @@ void choose(QListWidget& list, const QString& name) {
     found.first()->setSelected(true);
 }
 
-void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+void click(QPushButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
 
 QStringList owners(const Theme& theme) {
     QStringList result;
@@ -48,7 +50,9 @@ Theme theme_with(const QList<QPair<QString, QString>>& picks) {
 }
 
 // GUIDANCE with three Elements.
-Theme guidance_theme() { return theme_with({{"0GUIDANCE", "WATER\r\nWOODS\r\n"}}); }
+Theme guidance_theme() {
+    return theme_with({{"0GUIDANCE", "WATER\r\nWOODS\r\n"}});
+}
 
 }  // namespace
 
@@ -73,8 +77,7 @@ private slots:
         QVERIFY(manager.remove_frame()->isHidden());
         QCOMPARE(manager.add_frame()->geometry(), manager.remove_frame()->geometry());
         QCOMPARE(texts(*manager.available_list()), presentation_names());
-        QCOMPARE(manager.available_list()->palette().color(QPalette::Base),
-                 QColor(224, 224, 224));
+        QCOMPARE(manager.available_list()->palette().color(QPalette::Base), QColor(224, 224, 224));
         QCOMPARE(texts(*manager.project_list()), (QStringList{"BROWSE", "ROUTE PREVIEW"}));
         QCOMPARE(manager.adding_list()->count(), 0);
         QCOMPARE(manager.kept_list()->count(), 0);
