@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quorvane {
+
+// The Garmin feature names the program can add, in their catalogue order. A name picked from the
+// polygon list becomes a polygon Element, a name from the line list a line Element; nothing else
+// decides the kind of a new Element.
+const QStringList& polygon_catalogue();
+const QStringList& line_catalogue();
+
+bool is_catalogue_polygon(const QString& name);
+bool is_catalogue_line(const QString& name);
+
+}  // namespace quorvane

@@ -1,0 +1,12 @@
+#include "ui/dialog_icon.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace quorvane {
+
+void take_main_window_icon(QWidget& dialog, const QWidget* parent) {
+    dialog.setWindowIcon(parent != nullptr ? parent->windowIcon() : QApplication::windowIcon());
+}
+
+}  // namespace quorvane

@@ -1,0 +1,182 @@
+#include "ui/element_picker.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "model/element_catalogue.h"
+#include "model/presentations.h"
+#include "platform/messages.h"
+#include "preview/presentation_list.h"
+#include "ui/cent.h"
+#include "ui/dialog_icon.h"
+#include "ui/twips_geometry.h"
+
+namespace quorvane {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QLabel* centred_label(QWidget* parent, const QString& text, const char* object_name) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(object_name));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QListWidget* catalogue_list(QWidget* parent, const QStringList& names, const char* object_name) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(object_name));
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setSortingEnabled(true);
+    list->addItems(names);
+    return list;
+}
+
+void set_background(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Base, colour);
+    widget.setPalette(palette);
+}
+
+}  // namespace
+
+const QString ElementPicker::kInstructions = QStringLiteral(
+    " 1) Click on a Presentation\r\n\r\n2) Select polygon(s) or line(s)\r\n\r\n"
+    "3) (Shift/CTRL)click to select more than one.");
+
+ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* parent)
+    : QDialog(parent), theme_(theme), messages_(messages) {
+    setObjectName(QStringLiteral("newelement"));
+    setWindowTitle(QStringLiteral("Add Elements"));
+    fix_client_area_twips(*this, 8328, 8688);
+    take_main_window_icon(*this, parent);
+
+    place_twips(*centred_label(this, QStringLiteral("PRESENTATIONS"), "Label1_0"), 1140, 204, 2268,
+                216);
+    presentations_ = new QListWidget(this);
+    presentations_->setObjectName(QStringLiteral("List3"));
+    presentations_->setSelectionMode(QAbstractItemView::SingleSelection);
+    presentations_->addItems(presentation_names());
+    set_background(*presentations_, QColor(222, 247, 255));
+    place_twips(*presentations_, 252, 480, 3948, 1584);
+
+    // Qt breaks label lines at LF only.
+    instructions_ = new QLabel(QString(kInstructions).replace(kCrLf, QStringLiteral("\n")), this);
+    instructions_->setObjectName(QStringLiteral("Label2"));
+    instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette grey = instructions_->palette();
+    grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
+    instructions_->setPalette(grey);
+    // Small print, as the instructions always were; a line too long for the width wraps, and the
+    // label reaches down to the POLYGONS caption so that no line is cut off.
+    QFont small = instructions_->font();
+    small.setPixelSize(11);
+    instructions_->setFont(small);
+    instructions_->setWordWrap(true);
+    place_twips(*instructions_, 480, 2400, 3456, 1236);
+
+    place_twips(*centred_label(this, QStringLiteral("POLYGONS"), "Label1_1"), 1128, 3660, 2268,
+                216);
+    polygons_ = catalogue_list(this, polygon_catalogue(), "List1");
+    place_twips(*polygons_, 420, 3936, 3612, 3312);
+
+    place_twips(*centred_label(this, QStringLiteral("LINES"), "Label1_2"), 5148, 204, 2268, 216);
+    lines_ = catalogue_list(this, line_catalogue(), "List2");
+    place_twips(*lines_, 4452, 480, 3612, 6768);
+
+    select_all_polygons_ = new QCheckBox(QStringLiteral("Select All"), this);
+    select_all_polygons_->setObjectName(QStringLiteral("Check1_0"));
+    place_twips(*select_all_polygons_, 1308, 7380, 1836, 240);
+    select_all_lines_ = new QCheckBox(QStringLiteral("Select All"), this);
+    select_all_lines_->setObjectName(QStringLiteral("Check1_1"));
+    place_twips(*select_all_lines_, 5568, 7380, 1836, 240);
+
+    add_ = new QPushButton(QStringLiteral("Add"), this);
+    add_->setObjectName(QStringLiteral("Command1_0"));
+    add_->setAutoDefault(false);
+    place_twips(*add_, 5292, 7944, 1320, 540);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("Command1_1"));
+    cancel_->setAutoDefault(false);
+    place_twips(*cancel_, 6792, 7932, 1320, 540);
+
+    // A box acts on its list only when the user clicks it: ticked selects every item,
+    // cleared unselects them all.
+    connect(select_all_polygons_, &QCheckBox::clicked, this, [this](bool ticked) {
+        if (ticked) {
+            polygons_->selectAll();
+        } else {
+            polygons_->clearSelection();
+        }
+    });
+    connect(select_all_lines_, &QCheckBox::clicked, this, [this](bool ticked) {
+        if (ticked) {
+            lines_->selectAll();
+        } else {
+            lines_->clearSelection();
+        }
+    });
+    connect(add_, &QPushButton::clicked, this, &ElementPicker::add_clicked);
+    connect(cancel_, &QPushButton::clicked, this, &ElementPicker::reject);
+}
+
+void ElementPicker::reject() {
+    picked_.clear();
+    QDialog::reject();
+}
+
+QString ElementPicker::new_names(const QListWidget& list, int rank, QString& duplicates) const {
+    QString fresh;
+    for (int row = 0; row < list.count(); ++row) {
+        const QListWidgetItem* item = list.item(row);
+        if (!item->isSelected()) {
+            continue;
+        }
+        (has_element(theme_, item->text(), rank) ? duplicates : fresh) += item->text() + kCrLf;
+    }
+    return fresh;
+}
+
+void ElementPicker::add_clicked() {
+    picked_.clear();
+    const QList<QListWidgetItem*> chosen = presentations_->selectedItems();
+    if (chosen.isEmpty()) {
+        messages_.tell(QStringLiteral("Please select a Presentation"));
+        return;
+    }
+    const int rank = presentations_->row(chosen.first());
+    const QString presentation = chosen.first()->text();
+
+    QString duplicates;
+    picked_.polygons = new_names(*polygons_, rank, duplicates);
+    picked_.lines = new_names(*lines_, rank, duplicates);
+    picked_.target = QString::number(rank) + presentation;
+    const bool nothing_new = picked_.polygons.isEmpty() && picked_.lines.isEmpty();
+
+    if (!duplicates.isEmpty()) {
+        messages_.tell(presentation + QStringLiteral(" already has ") + kCrLf + kCrLf + duplicates);
+        if (nothing_new) {
+            picked_.target.clear();
+            return;
+        }
+    } else if (nothing_new) {
+        picked_.target.clear();
+        messages_.tell(QStringLiteral("Please select a line or polygon."));
+        return;
+    }
+    accept();
+}
+
+void run_add_elements(QWidget* parent, Theme& theme, Messages& messages) {
+    ElementPicker picker(theme, messages, parent);
+    cent(picker);
+    picker.exec();
+    PickedElements picked = picker.picked();
+    add_element(theme, picked);
+    show_presentations(theme);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,197 @@
+#include "ui/presentation_manager.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "format/text_ops.h"
+#include "model/presentations.h"
+#include "platform/messages.h"
+#include "preview/presentation_changes.h"
+#include "preview/presentation_list.h"
+#include "ui/cent.h"
+#include "ui/dialog_icon.h"
+#include "ui/twips_geometry.h"
+
+namespace quorvane {
+
+namespace {
+
+QListWidget* presentation_list_box(QWidget* parent, const char* object_name) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(object_name));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setFont(QFont(QStringLiteral("Arial"), 12));
+    return list;
+}
+
+QPushButton* button(QWidget* parent, const QString& caption, const char* object_name) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(object_name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* label(QWidget* parent, const QString& caption, Qt::Alignment alignment) {
+    auto* l = new QLabel(caption, parent);
+    l->setAlignment(alignment | Qt::AlignTop);
+    return l;
+}
+
+QFrame* frame(QWidget* parent, const char* object_name) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(QLatin1String(object_name));
+    f->setFrameShape(QFrame::StyledPanel);
+    place_twips(*f, 108, 84, 9576, 6636);
+    return f;
+}
+
+QListWidgetItem* selected_item(const QListWidget& list) {
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+QStringList texts_of(const QListWidget& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row) {
+        texts.append(list.item(row)->text());
+    }
+    return texts;
+}
+
+}  // namespace
+
+PresentationManager::PresentationManager(Theme& theme, Messages& messages, int mode,
+                                         QWidget* parent)
+    : QDialog(parent), theme_(theme), messages_(messages), mode_(mode) {
+    setObjectName(QStringLiteral("presentation"));
+    setWindowTitle(QStringLiteral("Add & bRemove Presentations"));
+    fix_client_area_twips(*this, 9792, 7548);
+    take_main_window_icon(*this, parent);
+
+    add_frame_ = frame(this, "Frame1");
+    place_twips(*label(add_frame_, QStringLiteral("YOUR PROJECT"), Qt::AlignLeft), 4044, 216, 1344,
+                228);
+    project_ = presentation_list_box(add_frame_, "List2");
+    place_twips(*project_, 3324, 468, 2784, 2808);
+    place_twips(*label(add_frame_, QStringLiteral("AVAILABLE"), Qt::AlignHCenter), 960, 3180, 1344,
+                228);
+    available_ = presentation_list_box(add_frame_, "List1");
+    QPalette grey = available_->palette();
+    grey.setColor(QPalette::Base, QColor(224, 224, 224));
+    available_->setPalette(grey);
+    available_->addItems(presentation_names());
+    place_twips(*available_, 336, 3492, 2784, 2808);
+    add_ = button(add_frame_, QStringLiteral("--> ADD"), "Command2_0");
+    place_twips(*add_, 3360, 4656, 1236, 300);
+    unadd_ = button(add_frame_, QStringLiteral("<-- REMOVE"), "Command2_1");
+    place_twips(*unadd_, 4812, 4656, 1380, 300);
+    place_twips(*label(add_frame_, QStringLiteral("ADDING"), Qt::AlignHCenter), 7044, 3180, 1344,
+                228);
+    adding_ = presentation_list_box(add_frame_, "List3");
+    place_twips(*adding_, 6360, 3492, 2784, 2808);
+
+    remove_frame_ = frame(this, "Frame2");
+    remove_ = button(remove_frame_, QStringLiteral("<-- REMOVE"), "Command2_3");
+    place_twips(*remove_, 3108, 3792, 1440, 408);
+    kept_ = presentation_list_box(remove_frame_, "List4");
+    place_twips(*kept_, 5292, 2772, 2784, 2808);
+
+    apply_ = button(this, QStringLiteral("Apply"), "Command1_0");
+    place_twips(*apply_, 6552, 6960, 1392, 468);
+    cancel_ = button(this, QStringLiteral("Cancel"), "Command1_1");
+    place_twips(*cancel_, 8100, 6960, 1392, 468);
+
+    // The theme's presentations as the main window lists them, rebuilt from the sort codes.
+    QListWidget* theme_list = mode_ == kAddPresentations ? project_ : kept_;
+    for (const QString& name : presentations_in_table(theme_.elements)) {
+        theme_list->addItem(space_trimmed(name));
+    }
+    add_frame_->setVisible(mode_ == kAddPresentations);
+    remove_frame_->setVisible(mode_ != kAddPresentations);
+
+    connect(add_, &QPushButton::clicked, this, &PresentationManager::add_clicked);
+    connect(unadd_, &QPushButton::clicked, this, &PresentationManager::unadd_clicked);
+    connect(remove_, &QPushButton::clicked, this, &PresentationManager::remove_clicked);
+    connect(apply_, &QPushButton::clicked, this, &PresentationManager::apply_clicked);
+    connect(cancel_, &QPushButton::clicked, this, &PresentationManager::reject);
+}
+
+void PresentationManager::add_clicked() {
+    const QListWidgetItem* chosen = selected_item(*available_);
+    if (chosen == nullptr) {
+        messages_.tell(QStringLiteral("Please select a PRESENTATION"));
+        return;
+    }
+    const QString name = chosen->text();
+    for (const QString& existing : texts_of(*project_)) {
+        if (existing.contains(name)) {
+            messages_.tell(QStringLiteral("Already exists"));
+            return;
+        }
+    }
+    for (const QString& added : texts_of(*adding_)) {
+        if (space_trimmed(added) == name) {
+            messages_.tell(QStringLiteral("Already added"));
+            return;
+        }
+    }
+    available_->clearSelection();
+    adding_->addItem(name);
+    adding_->setCurrentRow(adding_->count() - 1);
+}
+
+void PresentationManager::unadd_clicked() {
+    QListWidgetItem* chosen = selected_item(*adding_);
+    if (chosen == nullptr) {
+        messages_.tell(QStringLiteral("Please select"));
+        return;
+    }
+    delete chosen;
+}
+
+void PresentationManager::remove_clicked() {
+    QListWidgetItem* chosen = selected_item(*kept_);
+    if (chosen == nullptr) {
+        messages_.tell(QStringLiteral("Please select"));
+        return;
+    }
+    // A theme always keeps at least one presentation.
+    if (kept_->count() == 1) {
+        messages_.tell(
+            QStringLiteral("Can not remove project.\r\n\r\n"
+                           "Use 'New' to start new project."));
+        return;
+    }
+    removing_.append(chosen->text());
+    delete chosen;
+}
+
+void PresentationManager::apply_clicked() {
+    if (mode_ == kAddPresentations) {
+        const QStringList adding = texts_of(*adding_);
+        if (adding.isEmpty()) {
+            messages_.tell(QStringLiteral("Please click ADD"));
+            return;
+        }
+        add_presentations(theme_, adding, messages_);
+    } else {
+        remove_presentations(theme_, removing_);
+    }
+    accept();
+}
+
+bool run_presentation_manager(QWidget* parent, Theme& theme, Messages& messages, int mode) {
+    if (theme.elements.empty()) {
+        messages.tell(QStringLiteral("No elements"));
+        return false;
+    }
+    PresentationManager manager(theme, messages, mode, parent);
+    cent(manager);
+    manager.exec();
+    show_presentations(theme);
+    return true;
+}
+
+}  // namespace quorvane

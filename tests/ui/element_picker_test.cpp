@@ -1,0 +1,294 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+#include <algorithm>
+
+#include "model/element_catalogue.h"
+#include "platform/scripted_messages.h"
+#include "preview/add_element.h"
+#include "ui/element_picker.h"
+#include "when_modal.h"
+
+using namespace quorvane;
+
+namespace {
+
+QStringList texts(const QListWidget& list) {
+    QStringList result;
+    for (int row = 0; row < list.count(); ++row) {
+        result.append(list.item(row)->text());
+    }
+    return result;
+}
+
+QStringList selected_texts(const QListWidget& list) {
+    QStringList result;
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.item(row)->isSelected()) {
+            result.append(list.item(row)->text());
+        }
+    }
+    return result;
+}
+
+void select(QListWidget& list, const QStringList& names) {
+    for (const QString& name : names) {
+        const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
+        QVERIFY2(found.size() == 1, qPrintable(name));
+        found.first()->setSelected(true);
+    }
+}
+
+void click_row(QListWidget& list, int row, Qt::KeyboardModifiers modifiers = {}) {
+    const QRect rect = list.visualItemRect(list.item(row));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, rect.center());
+}
+
+// A theme whose BROWSE holds WATER, MISC_WATER_AREA and TRK_SAVED, and GUIDANCE holds WOODS.
+Theme sample_theme() {
+    Theme theme;
+    PickedElements browse{"WATER\r\nMISC_WATER_AREA\r\n", "TRK_SAVED\r\n", "1BROWSE"};
+    add_element(theme, browse);
+    PickedElements guidance{"WOODS\r\n", "", "0GUIDANCE"};
+    add_element(theme, guidance);
+    theme.modified = false;
+    return theme;
+}
+
+}  // namespace
+
+class ElementPickerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opens_with_the_catalogue_and_nothing_selected() {
+        Theme theme;
+        ScriptedMessages messages;
+        QWidget main_window;
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::red);
+        main_window.setWindowIcon(QIcon(pixmap));
+        ElementPicker picker(theme, messages, &main_window);
+
+        QCOMPARE(picker.windowTitle(), QString("Add Elements"));
+        QCOMPARE(picker.objectName(), QString("newelement"));
+        QCOMPARE(picker.size(), QSize(555, 579));
+        QVERIFY(!picker.windowIcon().isNull());
+        QCOMPARE(picker.windowIcon().cacheKey(), main_window.windowIcon().cacheKey());
+
+        QCOMPARE(texts(*picker.presentation_list()),
+                 (QStringList{"GUIDANCE", "BROWSE", "TRAFFIC", "TURN PREVIEW", "ROUTE PREVIEW",
+                              "PEDESTRIAN"}));
+        QStringList polygons = polygon_catalogue();
+        QStringList lines = line_catalogue();
+        std::sort(polygons.begin(), polygons.end());
+        std::sort(lines.begin(), lines.end());
+        QCOMPARE(texts(*picker.polygon_list()), polygons);
+        QCOMPARE(texts(*picker.line_list()), lines);
+        QCOMPARE(texts(*picker.line_list()).first(), QString("CNTR_INT"));
+        QCOMPARE(picker.polygon_list()->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(picker.line_list()->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(picker.presentation_list()->selectionMode(), QAbstractItemView::SingleSelection);
+        QVERIFY(picker.presentation_list()->selectedItems().isEmpty());
+        QVERIFY(picker.polygon_list()->selectedItems().isEmpty());
+        QVERIFY(picker.line_list()->selectedItems().isEmpty());
+        QVERIFY(!picker.select_all_polygons()->isChecked());
+        QVERIFY(!picker.select_all_lines()->isChecked());
+
+        QCOMPARE(ElementPicker::kInstructions,
+                 QString(" 1) Click on a Presentation\r\n\r\n2) Select polygon(s) or line(s)\r\n"
+                         "\r\n3) (Shift/CTRL)click to select more than one."));
+        QCOMPARE(picker.instructions()->text().split('\n'),
+                 (QStringList{" 1) Click on a Presentation", "", "2) Select polygon(s) or line(s)",
+                              "", "3) (Shift/CTRL)click to select more than one."}));
+        QCOMPARE(picker.presentation_list()->palette().color(QPalette::Base),
+                 QColor(222, 247, 255));
+        QCOMPARE(picker.add_button()->text(), QString("Add"));
+        QCOMPARE(picker.cancel_button()->text(), QString("Cancel"));
+        QCOMPARE(picker.line_list()->geometry(), QRect(297, 32, 241, 451));
+    }
+
+    void add_without_presentation_is_refused() {
+        Theme theme;
+        ScriptedMessages messages;
+        ElementPicker picker(theme, messages);
+        picker.show();
+        select(*picker.polygon_list(), {"WATER"});
+        QTest::mouseClick(picker.add_button(), Qt::LeftButton);
+
+        QCOMPARE(messages.told, QStringList{"Please select a Presentation"});
+        QVERIFY(picker.isVisible());
+        QCOMPARE(selected_texts(*picker.polygon_list()), QStringList{"WATER"});
+        QVERIFY(picker.picked().polygons.isEmpty());
+        QVERIFY(picker.picked().target.isEmpty());
+    }
+
+    void add_without_names_is_refused() {
+        Theme theme;
+        ScriptedMessages messages;
+        ElementPicker picker(theme, messages);
+        picker.show();
+        click_row(*picker.presentation_list(), 2);
+        QTest::mouseClick(picker.add_button(), Qt::LeftButton);
+
+        QCOMPARE(messages.told, QStringList{"Please select a line or polygon."});
+        QVERIFY(picker.isVisible());
+        QCOMPARE(selected_texts(*picker.presentation_list()), QStringList{"TRAFFIC"});
+        QVERIFY(picker.picked().target.isEmpty());
+    }
+
+    void reports_duplicates_and_hands_over_the_rest() {
+        Theme theme = sample_theme();
+        ScriptedMessages messages;
+        ElementPicker picker(theme, messages);
+        picker.show();
+        select(*picker.presentation_list(), {"BROWSE"});
+        select(*picker.polygon_list(), {"WATER", "BEACH"});
+        select(*picker.line_list(), {"ROAD_DIM", "TRK_SAVED", "TRK"});
+        QTest::mouseClick(picker.add_button(), Qt::LeftButton);
+
+        QCOMPARE(messages.told, QStringList{"BROWSE already has \r\n\r\nWATER\r\nTRK_SAVED\r\n"});
+        QVERIFY(!picker.isVisible());
+        QCOMPARE(picker.result(), int(QDialog::Accepted));
+        QCOMPARE(picker.picked().polygons, QString("BEACH\r\n"));
+        QCOMPARE(picker.picked().lines, QString("ROAD_DIM\r\nTRK\r\n"));
+        QCOMPARE(picker.picked().target, QString("1BROWSE"));
+        QVERIFY(!theme.modified);
+    }
+
+    void only_duplicates_keeps_the_dialog_open_with_nothing_handed_over() {
+        Theme theme = sample_theme();
+        ScriptedMessages messages;
+        ElementPicker picker(theme, messages);
+        picker.show();
+        select(*picker.presentation_list(), {"BROWSE"});
+        select(*picker.polygon_list(), {"WATER", "MISC_WATER_AREA"});
+        QTest::mouseClick(picker.add_button(), Qt::LeftButton);
+
+        QCOMPARE(messages.told,
+                 QStringList{"BROWSE already has \r\n\r\nMISC_WATER_AREA\r\nWATER\r\n"});
+        QVERIFY(picker.isVisible());
+        QCOMPARE(selected_texts(*picker.polygon_list()), (QStringList{"MISC_WATER_AREA", "WATER"}));
+        QVERIFY(picker.picked().polygons.isEmpty());
+        QVERIFY(picker.picked().lines.isEmpty());
+        QVERIFY(picker.picked().target.isEmpty());
+    }
+
+    void other_presentations_never_count_as_present() {
+        Theme theme = sample_theme();
+        ScriptedMessages messages;
+        ElementPicker picker(theme, messages);
+        picker.show();
+        select(*picker.presentation_list(), {"ROUTE PREVIEW"});
+        select(*picker.polygon_list(), {"WATER", "WOODS"});
+        QTest::mouseClick(picker.add_button(), Qt::LeftButton);
+
+        QVERIFY(messages.told.isEmpty());
+        QCOMPARE(picker.picked().polygons, QString("WATER\r\nWOODS\r\n"));
+        QCOMPARE(picker.picked().lines, QString());
+        QCOMPARE(picker.picked().target, QString("4ROUTE PREVIEW"));
+    }
+
+    void lists_select_with_click_shift_and_ctrl() {
+        Theme theme;
+        ScriptedMessages messages;
+        ElementPicker picker(theme, messages);
+        picker.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&picker));
+        QListWidget& polygons = *picker.polygon_list();
+        click_row(polygons, 1);
+        click_row(polygons, 3, Qt::ShiftModifier);
+        QCOMPARE(selected_texts(polygons),
+                 (QStringList{"BUILDING", "BUILDING_SHADOW", "EXTRD_AREA"}));
+        click_row(polygons, 2, Qt::ControlModifier);
+        click_row(polygons, 0, Qt::ControlModifier);
+        QCOMPARE(selected_texts(polygons), (QStringList{"BEACH", "BUILDING", "EXTRD_AREA"}));
+        click_row(polygons, 4);
+        QCOMPARE(selected_texts(polygons), QStringList{"GLACIER"});
+    }
+
+    void select_all_acts_on_its_own_list_only() {
+        Theme theme;
+        ScriptedMessages messages;
+        ElementPicker picker(theme, messages);
+        picker.show();
+        select(*picker.polygon_list(), {"PARK"});
+        QTest::mouseClick(picker.select_all_lines(), Qt::LeftButton);
+        QVERIFY(picker.select_all_lines()->isChecked());
+        QCOMPARE(picker.line_list()->selectedItems().size(), 33);
+        QCOMPARE(selected_texts(*picker.polygon_list()), QStringList{"PARK"});
+
+        QTest::mouseClick(picker.select_all_lines(), Qt::LeftButton);
+        QVERIFY(!picker.select_all_lines()->isChecked());
+        QVERIFY(picker.line_list()->selectedItems().isEmpty());
+        QCOMPARE(selected_texts(*picker.polygon_list()), QStringList{"PARK"});
+
+        QTest::mouseClick(picker.select_all_polygons(), Qt::LeftButton);
+        QCOMPARE(picker.polygon_list()->selectedItems().size(), 16);
+        QVERIFY(picker.line_list()->selectedItems().isEmpty());
+    }
+
+    void cancel_hands_over_nothing() {
+        Theme theme;
+        ScriptedMessages messages;
+        ElementPicker picker(theme, messages);
+        picker.show();
+        select(*picker.presentation_list(), {"GUIDANCE"});
+        select(*picker.polygon_list(), {"WATER"});
+        QTest::mouseClick(picker.cancel_button(), Qt::LeftButton);
+        QVERIFY(!picker.isVisible());
+        QCOMPARE(picker.result(), int(QDialog::Rejected));
+        QVERIFY(picker.picked().polygons.isEmpty());
+        QVERIFY(picker.picked().lines.isEmpty());
+        QVERIFY(picker.picked().target.isEmpty());
+        QVERIFY(messages.told.isEmpty());
+    }
+
+    void plus_button_adds_the_picked_elements() {
+        Theme theme = sample_theme();
+        ScriptedMessages messages;
+        const auto answer = when_modal<ElementPicker>([](ElementPicker& picker) {
+            // Centred on the screen.
+            const QRect screen = picker.screen()->geometry();
+            QVERIFY(qAbs(picker.geometry().center().x() - screen.center().x()) <= 3);
+            QVERIFY(qAbs(picker.geometry().center().y() - screen.center().y()) <= 3);
+            select(*picker.presentation_list(), {"GUIDANCE"});
+            select(*picker.polygon_list(), {"WATER"});
+            select(*picker.line_list(), {"CNTR_MJR"});
+            QTest::mouseClick(picker.add_button(), Qt::LeftButton);
+        });
+        run_add_elements(nullptr, theme, messages);
+
+        QVERIFY(messages.told.isEmpty());
+        QCOMPARE(theme.element_count(), 6);
+        QCOMPARE(theme.elements[0].field_name, QString("MAP_WOODS_CLR"));
+        QCOMPARE(theme.elements[1].field_name, QString("MAP_WATER_CLR"));
+        QCOMPARE(theme.elements[2].field_name, QString("MAP_CNTR_MJR_CLR"));
+        QCOMPARE(theme.elements[2].presentation, QString("GUIDANCE"));
+        QVERIFY(theme.modified);
+        QCOMPARE(theme.listed_presentations, (QStringList{"GUIDANCE", "BROWSE"}));
+        QCOMPARE(theme.project_presentations, (QStringList{"GUIDANCE", "BROWSE"}));
+    }
+
+    void plus_button_cancelled_adds_nothing_but_rebuilds_the_list() {
+        Theme theme = sample_theme();
+        theme.listed_presentations = {" BROWSE ", " GUIDANCE "};
+        const std::vector<Element> before = theme.elements;
+        ScriptedMessages messages;
+        const auto answer = when_modal<ElementPicker>([](ElementPicker& picker) {
+            select(*picker.presentation_list(), {"TRAFFIC"});
+            select(*picker.polygon_list(), {"WATER"});
+            QTest::mouseClick(picker.cancel_button(), Qt::LeftButton);
+        });
+        run_add_elements(nullptr, theme, messages);
+
+        QVERIFY(theme.elements == before);
+        QVERIFY(!theme.modified);
+        QCOMPARE(theme.listed_presentations, (QStringList{"GUIDANCE", "BROWSE"}));
+    }
+};
+
+QTEST_MAIN(ElementPickerTest)
+#include "element_picker_test.moc"
