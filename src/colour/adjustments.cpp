@@ -8,7 +8,9 @@ namespace quorvane {
 
 namespace {
 
-int channel_limit(int value) { return std::clamp(value, 0, 255); }
+int channel_limit(int value) {
+    return std::clamp(value, 0, 255);
+}
 
 int through(const ChannelTable& table, int colour, int add) {
     int red = 0;
@@ -56,9 +58,8 @@ int change_contrast_colour(int base, int shown, int offset, int amount) {
 AdjustedColour adjust_colour(int base, int offset, int amount) {
     AdjustedColour result;
     result.brightened = change_brightness_colour(base, offset);
-    result.adjusted = amount != 0
-                          ? change_contrast_colour(base, result.brightened, offset, amount)
-                          : result.brightened;
+    result.adjusted = amount != 0 ? change_contrast_colour(base, result.brightened, offset, amount)
+                                  : result.brightened;
     return result;
 }
 

@@ -16,7 +16,9 @@ const char* const kGreys =
     "101010,202020,313131,414141,525252,626262,737373,"
     "838383,949494,a4a4a4,b4b4b4,c5c5c5,d5d5d5,e6e6e6";
 
-int hex_value(const QString& digits) { return read_hex(QStringLiteral("&H") + digits).value_or(0); }
+int hex_value(const QString& digits) {
+    return read_hex(QStringLiteral("&H") + digits).value_or(0);
+}
 
 }  // namespace
 

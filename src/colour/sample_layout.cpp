@@ -29,8 +29,8 @@ int sample_height(const QString& text) {
     return round_half_even(height);
 }
 
-SampleLayout plot_line_layout(const QString& scale_text, const QString& border_text,
-                              QSizeF sample, bool polygon_mode) {
+SampleLayout plot_line_layout(const QString& scale_text, const QString& border_text, QSizeF sample,
+                              bool polygon_mode) {
     SampleLayout layout;
     const double border_height = sample_height(border_text);
     double scale_height = sample_height(scale_text);
@@ -47,10 +47,8 @@ SampleLayout plot_line_layout(const QString& scale_text, const QString& border_t
     const double width = sample.width() - 2 * kSampleMargin;
     layout.body = QRectF(left, top, width, scale_height);
     layout.upper_strip = QRectF(left, top - border_height, width, border_height + kStripOverlap);
-    layout.lower_strip =
-        QRectF(left, top + scale_height - kStripOverlap, width, border_height);
-    layout.outline =
-        QRectF(left, top - border_height, width, scale_height + 2 * border_height);
+    layout.lower_strip = QRectF(left, top + scale_height - kStripOverlap, width, border_height);
+    layout.outline = QRectF(left, top - border_height, width, scale_height + 2 * border_height);
     return layout;
 }
 

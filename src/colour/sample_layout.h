@@ -21,13 +21,13 @@ struct SampleLayout {
     QRectF body;           // the line body, or the polygon's fill
     QRectF upper_strip;
     QRectF lower_strip;
-    QRectF outline;        // around the body and both strips
+    QRectF outline;  // around the body and both strips
 };
 
 // Lays the sample out. A scale giving height 0 makes it a polygon; `polygon_mode` once set stays
 // set, so a polygon never turns back into a line.
-SampleLayout plot_line_layout(const QString& scale_text, const QString& border_text,
-                              QSizeF sample, bool polygon_mode);
+SampleLayout plot_line_layout(const QString& scale_text, const QString& border_text, QSizeF sample,
+                              bool polygon_mode);
 
 enum class SamplePart { None, Body, Strip };
 

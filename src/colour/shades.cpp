@@ -58,7 +58,9 @@ ChannelStep green_step(const QString& levels, int p) {
     return {level_at(levels, p - 2), level_at(levels, p - 4)};
 }
 
-QString tip_of(int colour) { return QStringLiteral("#") + colour_text(colour); }
+QString tip_of(int colour) {
+    return QStringLiteral("#") + colour_text(colour);
+}
 
 }  // namespace
 

@@ -27,7 +27,9 @@ int border_value(int knob_left, int span) {
     return round_half_even(knob_left * 250.0 / span);
 }
 
-int scale_value(int knob_left, int span) { return std::max(1, border_value(knob_left, span)); }
+int scale_value(int knob_left, int span) {
+    return std::max(1, border_value(knob_left, span));
+}
 
 QString hundredths_text(int hundredths) {
     const QString sign = hundredths < 0 ? QStringLiteral("-") : QString();

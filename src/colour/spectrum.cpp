@@ -14,8 +14,7 @@ QImage spectrum_image() {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < kSpectrumWidth; ++x) {
             const double hue = static_cast<double>(x) / kSpectrumWidth;
-            line[x] = QColor::fromHslF(static_cast<float>(hue), 1.0f,
-                                       static_cast<float>(lightness))
+            line[x] = QColor::fromHslF(static_cast<float>(hue), 1.0f, static_cast<float>(lightness))
                           .rgb();
         }
     }

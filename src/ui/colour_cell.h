@@ -8,21 +8,21 @@ namespace quorvane {
 // colour swatches and the hover swatch.
 class ColourCell : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ColourCell(QWidget* parent = nullptr);
 
     // The colour number shown; until one is set, the system's window background.
     int colour() const { return colour_; }
     void set_colour(int colour);
 
-signals:
+  signals:
     void pressed();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int colour_;
 };
 

@@ -8,13 +8,13 @@ namespace quorvane {
 // A rectangle outline drawn over other controls; clicks go through it.
 class OutlineShape : public QWidget {
     Q_OBJECT
-public:
+  public:
     OutlineShape(QColor colour, int pen_width, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor colour_;
     int pen_width_;
 };

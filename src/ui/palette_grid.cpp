@@ -34,8 +34,7 @@ bool PaletteGrid::event(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int index = cell_at(help->pos());
         if (index >= 0 && !cells_[index].tool_tip.isEmpty()) {
-            QToolTip::showText(help->globalPos(), cells_[index].tool_tip, this,
-                               cell_pixels(index));
+            QToolTip::showText(help->globalPos(), cells_[index].tool_tip, this, cell_pixels(index));
         } else {
             QToolTip::hideText();
             event->ignore();

@@ -12,7 +12,7 @@ namespace quorvane {
 // twips so that they match the layout exactly.
 class PaletteGrid : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PaletteGrid(QWidget* parent = nullptr);
 
     const PaletteCell& cell(int index) const { return cells_[index]; }
@@ -21,15 +21,15 @@ public:
     // The cell under a point of this widget, or -1.
     int cell_at(QPoint pixel) const;
 
-signals:
+  signals:
     void cell_pressed(int index);
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     std::vector<PaletteCell> cells_;
 };
 

@@ -33,7 +33,9 @@ void SamplePicture::set_strip_colour(int colour) {
     update();
 }
 
-QRect SamplePicture::body_pixels() const { return pixel_rect(layout_.body.normalized()); }
+QRect SamplePicture::body_pixels() const {
+    return pixel_rect(layout_.body.normalized());
+}
 QRect SamplePicture::upper_strip_pixels() const {
     return pixel_rect(layout_.upper_strip.normalized());
 }

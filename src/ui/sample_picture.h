@@ -10,7 +10,7 @@ namespace quorvane {
 // polygon's fill, on a light grey ground. A left press on the body or a strip is reported.
 class SamplePicture : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SamplePicture(QWidget* parent = nullptr);
 
     const SampleLayout& sample_layout() const { return layout_; }
@@ -27,14 +27,14 @@ public:
     QRect upper_strip_pixels() const;
     QRect lower_strip_pixels() const;
 
-signals:
+  signals:
     void part_pressed(SamplePart part);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     SampleLayout layout_;
     int body_colour_ = 0;
     int strip_colour_ = 0;

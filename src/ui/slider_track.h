@@ -12,7 +12,7 @@ namespace quorvane {
 // the knob goes.
 class SliderTrack : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SliderTrack(QWidget* parent = nullptr);
 
     // The knob's left edge in twips from the track's left.
@@ -21,18 +21,18 @@ public:
     // The knob in this widget's pixels.
     QRect knob_pixels() const;
 
-signals:
+  signals:
     void knob_pressed();
     void knob_dragged(double pointer_x);
     void knob_released();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int knob_left_ = middle_knob_left();
     bool dragging_ = false;
     double grab_offset_ = 0;  // twips from the knob's left to where the pointer holds it

@@ -14,7 +14,9 @@ SpectrumPicture::SpectrumPicture(QWidget* parent)
     setCursor(Qt::CrossCursor);
 }
 
-int SpectrumPicture::colour_at(QPoint pixel) const { return spectrum_colour_at(shown_, pixel); }
+int SpectrumPicture::colour_at(QPoint pixel) const {
+    return spectrum_colour_at(shown_, pixel);
+}
 
 void SpectrumPicture::resizeEvent(QResizeEvent*) {
     shown_ = image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -9,7 +9,7 @@ namespace quorvane {
 // pixel under the pointer, as shown, on a left press and on every move.
 class SpectrumPicture : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SpectrumPicture(QWidget* parent = nullptr);
 
     // The picture as shown.
@@ -17,17 +17,17 @@ public:
     // The colour number of the pixel shown at a point of this widget.
     int colour_at(QPoint pixel) const;
 
-signals:
+  signals:
     void picked(int colour);
     void hovered(int colour);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QImage image_;
     QImage shown_;
 };

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <cmath>
+#include <numbers>
 #include <optional>
 
 #include "colour/adjustments.h"
@@ -95,7 +96,7 @@ QPixmap slider_icon(bool brightness, QSize size) {
     if (brightness) {
         painter.setPen(QPen(QColor(200, 140, 0), 1.2));
         for (int ray = 0; ray < 8; ++ray) {
-            const double angle = ray * M_PI / 4;
+            const double angle = ray * std::numbers::pi / 4;
             const QPointF direction(std::cos(angle), std::sin(angle));
             painter.drawLine(centre + direction * radius * 0.62, centre + direction * radius);
         }
@@ -151,7 +152,9 @@ StyleEditor::StyleEditor(Theme& theme, int edit_index, Messages& messages, BusyC
 
 StyleEditor::~StyleEditor() = default;
 
-bool StyleEditor::night() const { return night_option_->isChecked(); }
+bool StyleEditor::night() const {
+    return night_option_->isChecked();
+}
 
 ColourCell* StyleEditor::swatch(int i) const {
     switch (i) {
@@ -280,8 +283,7 @@ void StyleEditor::build_polygon_panel() {
 
     make_label(QStringLiteral("Polygon"), layout::kPolygonCaption, polygon_panel_,
                QStringLiteral("Label1_2"));
-    polygon_swatch_ =
-        make_cell(layout::kPolygonSwatch, polygon_panel_, QStringLiteral("Label2_3"));
+    polygon_swatch_ = make_cell(layout::kPolygonSwatch, polygon_panel_, QStringLiteral("Label2_3"));
     polygon_box_ = make_box(layout::kPolygonBox, polygon_panel_, QStringLiteral("Text2_3"));
     polygon_box_->installEventFilter(this);
     // A polygon has one colour: its swatch keeps the primary slot.
@@ -298,8 +300,8 @@ void StyleEditor::build_sample() {
     connect(sample_, &SamplePicture::part_pressed, this,
             [this](SamplePart part) { select_slot(part == SamplePart::Strip ? 0 : 1); });
     for (int i = 0; i < 2; ++i) {
-        sample_markers_[i] = make_label(QStringLiteral(">"), QRect(), sample_,
-                                        QStringLiteral("Label5_%1").arg(i));
+        sample_markers_[i] =
+            make_label(QStringLiteral(">"), QRect(), sample_, QStringLiteral("Label5_%1").arg(i));
         QFont bold = sample_markers_[i]->font();
         bold.setBold(true);
         sample_markers_[i]->setFont(bold);

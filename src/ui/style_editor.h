@@ -32,7 +32,7 @@ enum class SamplePart;
 // and the modified flag back as they were when the window opened.
 class StyleEditor : public QDialog {
     Q_OBJECT
-public:
+  public:
     // `edit_index` must name an Element of `theme`.
     StyleEditor(Theme& theme, int edit_index, Messages& messages, BusyCursor& busy,
                 QWidget* parent = nullptr);
@@ -83,10 +83,10 @@ public:
     // Cancel: the Element and the modified flag as they were at opening.
     void reject() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void build_palette_frame();
     void build_line_panel();
     void build_polygon_panel();

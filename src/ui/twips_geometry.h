@@ -21,7 +21,9 @@ inline QRect pixel_rect(const QRectF& twips) {
 }
 
 // Puts a control at its place given in twips inside its container.
-inline void place(QWidget& widget, const QRectF& twips) { widget.setGeometry(pixel_rect(twips)); }
+inline void place(QWidget& widget, const QRectF& twips) {
+    widget.setGeometry(pixel_rect(twips));
+}
 
 // A point in pixels as twips: the middle of the pixel.
 inline QPointF twips_of(QPointF pixels) {

@@ -27,8 +27,7 @@ TEST(Brightness, AddsTheOffsetToEveryChannelWithinLimits) {
 
 TEST(Contrast, FullAmountSpreadsAroundThePivot) {
     EXPECT_EQ(contrast_pivot(rgb(200, 100, 0), 0), 100);
-    EXPECT_EQ(change_contrast_colour(rgb(200, 100, 0), rgb(200, 100, 0), 0, 100),
-              rgb(255, 100, 0));
+    EXPECT_EQ(change_contrast_colour(rgb(200, 100, 0), rgb(200, 100, 0), 0, 100), rgb(255, 100, 0));
 }
 
 TEST(Contrast, FullNegativeAmountTurnsEveryChannelIntoThePivot) {

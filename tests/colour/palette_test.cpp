@@ -16,10 +16,10 @@ TEST(Palette, HoldsTheDeviceLevelsThenTheGreys) {
         const char* tip;
     };
     const Expected expected[] = {
-        {0, rgb(0, 0, 0), "#000000"},       {7, rgb(0, 0, 255), "#0000FF"},
-        {8, rgb(57, 0, 0), "#390000"},      {40, rgb(0, 48, 0), "#003000"},
+        {0, rgb(0, 0, 0), "#000000"},           {7, rgb(0, 0, 255), "#0000FF"},
+        {8, rgb(57, 0, 0), "#390000"},          {40, rgb(0, 48, 0), "#003000"},
         {63, rgb(0x7b, 0x30, 0xff), "#7B30FF"}, {239, rgb(255, 255, 255), "#FFFFFF"},
-        {240, rgb(0x10, 0x10, 0x10), ""},   {253, rgb(0xe6, 0xe6, 0xe6), ""},
+        {240, rgb(0x10, 0x10, 0x10), ""},       {253, rgb(0xe6, 0xe6, 0xe6), ""},
     };
     for (const Expected& e : expected) {
         SCOPED_TRACE(e.index);

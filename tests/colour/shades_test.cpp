@@ -21,9 +21,8 @@ TEST(Shades, MiddleLevelsStepOneLevelEachWay) {
 }
 
 TEST(Shades, FirstLevelsStepUpOneAndTwo) {
-    expect_cells(shades_(rgb(0, 0, 0)),
-                 {rgb(0, 0, 0x41), rgb(0x7b, 0, 0), rgb(0, 0, 0x20), rgb(0x39, 0, 0),
-                  rgb(0, 0x30, 0), rgb(0, 0x65, 0)});
+    expect_cells(shades_(rgb(0, 0, 0)), {rgb(0, 0, 0x41), rgb(0x7b, 0, 0), rgb(0, 0, 0x20),
+                                         rgb(0x39, 0, 0), rgb(0, 0x30, 0), rgb(0, 0x65, 0)});
 }
 
 TEST(Shades, LastLevelsStepDownOneAndTwo) {

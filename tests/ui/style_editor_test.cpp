@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -47,8 +48,12 @@ Theme test_theme() {
     return theme;
 }
 
-void click(QWidget* widget, QPoint at) { QTest::mouseClick(widget, Qt::LeftButton, {}, at); }
-void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+void click(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+}
+void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
 
 void click_palette_cell(StyleEditor& editor, int index) {
     PaletteGrid* grid = editor.palette_grid();
@@ -63,14 +68,16 @@ void drag_knob(SliderTrack* track, int to_x) {
     QTest::mouseRelease(track, Qt::LeftButton, {}, QPoint(to_x, grab.y()));
 }
 
-QColor pixel(QWidget* widget, QPoint at) { return widget->grab().toImage().pixelColor(at); }
+QColor pixel(QWidget* widget, QPoint at) {
+    return widget->grab().toImage().pixelColor(at);
+}
 
 }  // namespace
 
 class StyleEditorTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     Theme theme_;
     ScriptedMessages messages_;
     CountingBusyCursor busy_;
@@ -84,7 +91,7 @@ private:
         return editor;
     }
 
-private slots:
+  private slots:
     void init() {
         theme_ = test_theme();
         messages_ = ScriptedMessages();
@@ -101,6 +108,16 @@ private slots:
         QCOMPARE(pixel(grid, grid->cell_pixels(7).center()), QColor(0, 0, 255));
         QCOMPARE(pixel(grid, grid->cell_pixels(253).center()), QColor(0xe6, 0xe6, 0xe6));
         QCOMPARE(grid->cell_at(grid->cell_pixels(17).center()), 17);
+        // Each coloured cell has its tool tip; the greys have none.
+        const auto tip_at = [grid](int index) {
+            const QPoint at = grid->cell_pixels(index).center();
+            QHelpEvent help(QEvent::ToolTip, at, grid->mapToGlobal(at));
+            QApplication::sendEvent(grid, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tip_at(240), QString());  // before any tip is up: a hidden tip fades slowly
+        QCOMPARE(tip_at(63), QStringLiteral("#7B30FF"));
+        QCOMPARE(tip_at(8), QStringLiteral("#390000"));
         QCOMPARE(editor->spectrum()->toolTip(), QStringLiteral(" Click to select color "));
         QCOMPARE(editor->spectrum()->shown().size(), editor->spectrum()->size());
     }
@@ -137,8 +154,8 @@ private slots:
         QVERIFY(editor->slot_outline()->geometry().contains(editor->swatch(1)->geometry()));
         // The sample shows it: body colour in the middle, strip colour above.
         QCOMPARE(pixel(editor->sample(), body.center()), QColor(0xFF, 0x80, 0x00));
-        QCOMPARE(pixel(editor->sample(), editor->sample()->upper_strip_pixels().topLeft() +
-                                             QPoint(20, 2)),
+        QCOMPARE(pixel(editor->sample(),
+                       editor->sample()->upper_strip_pixels().topLeft() + QPoint(20, 2)),
                  QColor(0x20, 0x20, 0x20));
         QCOMPARE(editor->field_label()->text(), QStringLiteral("MAP_ROAD_HWY_MJR_CLR"));
         QCOMPARE(editor->presentation_label()->text(), QStringLiteral(" GUIDANCE "));
