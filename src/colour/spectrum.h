@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+namespace quorvane {
+
+// The style editor's spectrum for free colour picking: hue across, lightness down (white at the
+// top, the pure hues in the middle, black at the bottom).
+inline constexpr int kSpectrumWidth = 234;
+inline constexpr int kSpectrumHeight = 237;
+
+QImage spectrum_image();
+
+// The colour number of the image's pixel at `pixel`, clamped onto the image.
+int spectrum_colour_at(const QImage& image, QPoint pixel);
+
+}  // namespace quorvane

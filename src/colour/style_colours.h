@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include "model/element.h"
+
+namespace quorvane {
+
+struct Theme;
+class Messages;
+
+// The four colour texts of one style, as the style editor works on them.
+struct StyleColours {
+    QString secondary_day;
+    QString primary_day;
+    QString secondary_night;
+    QString primary_night;
+
+    static StyleColours of(const Element& element);
+    void write_to(Element& element) const;
+
+    QString& primary(bool night) { return night ? primary_night : primary_day; }
+    QString& secondary(bool night) { return night ? secondary_night : secondary_day; }
+
+    friend bool operator==(const StyleColours&, const StyleColours&) = default;
+};
+
+// "Reverse Colours": exchanges the primary and secondary text of the day or of the night pair.
+void reverse_colours(StyleColours& colours, bool night);
+
+// Copies the scale, border and four colours of Element `current` to every other Element with
+// exactly the same field name, whatever its presentation, and tells "Applied to " n
+// " additional elements" when there was at least one. Returns n.
+int applytoall(Theme& theme, int current, Messages& messages);
+
+}  // namespace quorvane

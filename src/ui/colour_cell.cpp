@@ -1,0 +1,35 @@
+#include "ui/colour_cell.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/twips_geometry.h"
+
+namespace quorvane {
+
+ColourCell::ColourCell(QWidget* parent)
+    : QWidget(parent),
+      colour_(colour_number_of(QGuiApplication::palette().color(QPalette::Window))) {}
+
+void ColourCell::set_colour(int colour) {
+    if (colour != colour_) {
+        colour_ = colour;
+        update();
+    }
+}
+
+void ColourCell::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), qcolor(colour_));
+    painter.setPen(QColor(96, 96, 96));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ColourCell::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit pressed();
+    }
+}
+
+}  // namespace quorvane

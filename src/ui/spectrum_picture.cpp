@@ -1,0 +1,42 @@
+#include "ui/spectrum_picture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "colour/spectrum.h"
+
+namespace quorvane {
+
+SpectrumPicture::SpectrumPicture(QWidget* parent)
+    : QWidget(parent), image_(spectrum_image()), shown_(image_) {
+    setObjectName(QStringLiteral("p5"));
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+}
+
+int SpectrumPicture::colour_at(QPoint pixel) const {
+    return spectrum_colour_at(shown_, pixel);
+}
+
+void SpectrumPicture::resizeEvent(QResizeEvent*) {
+    shown_ = image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void SpectrumPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, shown_);
+}
+
+void SpectrumPicture::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit picked(colour_at(event->position().toPoint()));
+    }
+}
+
+void SpectrumPicture::mouseMoveEvent(QMouseEvent* event) {
+    if (rect().contains(event->position().toPoint())) {
+        emit hovered(colour_at(event->position().toPoint()));
+    }
+}
+
+}  // namespace quorvane

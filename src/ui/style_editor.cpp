@@ -1,0 +1,690 @@
+#include "ui/style_editor.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+#include "colour/adjustments.h"
+#include "colour/palette.h"
+#include "colour/sample_layout.h"
+#include "colour/shades.h"
+#include "colour/sliders.h"
+#include "model/theme.h"
+#include "platform/busy_cursor.h"
+#include "platform/messages.h"
+#include "ui/colour_cell.h"
+#include "ui/outline_shape.h"
+#include "ui/palette_grid.h"
+#include "ui/sample_picture.h"
+#include "ui/slider_track.h"
+#include "ui/spectrum_picture.h"
+#include "ui/style_editor_layout.h"
+#include "ui/twips_geometry.h"
+
+namespace quorvane {
+
+namespace layout = style_editor_layout;
+
+namespace {
+
+constexpr double kDialogFontPoints = 8.0;
+
+// A colour text as a colour number. Like every display of a working text, this pads the text
+// itself to six digits; nothing when it does not read as hexadecimal.
+std::optional<int> number_of_working_text(QString& text) {
+    return read_hex(QStringLiteral("&h") + flip_colour(text));
+}
+
+QLabel* make_label(const QString& text, const QRect& twips, QWidget* parent, const QString& name) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    place(*label, twips);
+    return label;
+}
+
+QLineEdit* make_box(const QRect& twips, QWidget* parent, const QString& name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    place(*box, twips);
+    return box;
+}
+
+ColourCell* make_cell(const QRect& twips, QWidget* parent, const QString& name) {
+    auto* cell = new ColourCell(parent);
+    cell->setObjectName(name);
+    place(*cell, twips);
+    return cell;
+}
+
+SliderTrack* make_track(const QRect& twips, QWidget* parent, const QString& name) {
+    auto* track = new SliderTrack(parent);
+    track->setObjectName(name);
+    place(*track, twips);
+    return track;
+}
+
+QPushButton* make_button(const QString& text, const QRect& twips, QWidget* parent,
+                         const QString& name) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    // Enter in a text box belongs to the box, never to a button.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    place(*button, twips);
+    return button;
+}
+
+// The slider heads: a sun for brightness, a half-filled disc for contrast.
+QPixmap slider_icon(bool brightness, QSize size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1, 1, -1, -1);
+    const QPointF centre = box.center();
+    const double radius = std::min(box.width(), box.height()) / 2;
+    if (brightness) {
+        painter.setPen(QPen(QColor(200, 140, 0), 1.2));
+        for (int ray = 0; ray < 8; ++ray) {
+            const double angle = ray * std::numbers::pi / 4;
+            const QPointF direction(std::cos(angle), std::sin(angle));
+            painter.drawLine(centre + direction * radius * 0.62, centre + direction * radius);
+        }
+        painter.setBrush(QColor(255, 200, 0));
+        painter.drawEllipse(centre, radius * 0.45, radius * 0.45);
+    } else {
+        painter.setPen(QPen(Qt::black, 1.0));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(centre, radius * 0.9, radius * 0.9);
+        QPainterPath half;
+        half.moveTo(centre);
+        half.arcTo(QRectF(centre.x() - radius * 0.9, centre.y() - radius * 0.9, radius * 1.8,
+                          radius * 1.8),
+                   90, 180);
+        half.closeSubpath();
+        painter.setBrush(Qt::black);
+        painter.drawPath(half);
+    }
+    return pixmap;
+}
+
+QRect grown(const QRect& twips, int margin) {
+    return twips.adjusted(-margin, -margin, margin, margin);
+}
+
+}  // namespace
+
+StyleEditor::StyleEditor(Theme& theme, int edit_index, Messages& messages, BusyCursor& busy,
+                         QWidget* parent)
+    : QDialog(parent),
+      theme_(theme),
+      edit_index_(edit_index),
+      messages_(messages),
+      busy_(busy),
+      opened_element_(theme.elements.at(edit_index)),
+      saved_modified_(theme.modified) {
+    setObjectName(QStringLiteral("editor"));
+    setWindowTitle(QStringLiteral("Quorvane "));
+    setModal(true);
+    QFont dialog_font = font();
+    dialog_font.setPointSizeF(kDialogFontPoints);
+    setFont(dialog_font);
+    setFixedSize(twips_to_pixels(layout::kClientWidth), twips_to_pixels(layout::kClientHeight));
+
+    build_palette_frame();
+    build_line_panel();
+    build_polygon_panel();
+    build_sample();
+    build_adjustments();
+    build_buttons();
+    load();
+}
+
+StyleEditor::~StyleEditor() = default;
+
+bool StyleEditor::night() const {
+    return night_option_->isChecked();
+}
+
+ColourCell* StyleEditor::swatch(int i) const {
+    switch (i) {
+        case 0:
+            return secondary_swatch_;
+        case 1:
+            return primary_swatch_;
+        default:
+            return polygon_swatch_;
+    }
+}
+
+QLineEdit* StyleEditor::colour_box(int i) const {
+    switch (i) {
+        case 0:
+            return secondary_box_;
+        case 1:
+            return primary_box_;
+        default:
+            return polygon_box_;
+    }
+}
+
+// ---- building the window -------------------------------------------------------------------
+
+void StyleEditor::build_palette_frame() {
+    colour_frame_ = new QFrame(this);
+    colour_frame_->setObjectName(QStringLiteral("colfram"));
+    colour_frame_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    colour_frame_->setAutoFillBackground(true);
+    QPalette grey = colour_frame_->palette();
+    grey.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    colour_frame_->setPalette(grey);
+    place(*colour_frame_, layout::kColourFrame);
+
+    auto* outline = new OutlineShape(QColor(128, 128, 128), 1, colour_frame_);
+    outline->setObjectName(QStringLiteral("Shape11"));
+    place(*outline, layout::kPaletteOutline);
+
+    palette_ = new PaletteGrid(colour_frame_);
+    place(*palette_, palette_grid_rect());
+    connect(palette_, &PaletteGrid::cell_pressed, this, &StyleEditor::pick_palette_cell);
+
+    const QColor head_colours[] = {Qt::red, QColor(0, 160, 0), Qt::blue};
+    const ShadeChannel channels[] = {ShadeChannel::Red, ShadeChannel::Green, ShadeChannel::Blue};
+    for (int i = 0; i < 3; ++i) {
+        const QRect head(shade_column_left(channels[i]), kShadeHeadTop, kShadeCellSize,
+                         layout::kChannelHeadHeight);
+        QLabel* label = make_label(QStringLiteral("*"), head, colour_frame_,
+                                   QStringLiteral("Label21_%1").arg(i));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        QFont bold = label->font();
+        bold.setBold(true);
+        bold.setPointSizeF(kDialogFontPoints + 3);
+        label->setFont(bold);
+        QPalette text = label->palette();
+        text.setColor(QPalette::WindowText, head_colours[i]);
+        label->setPalette(text);
+    }
+    for (int k = 0; k < kShadeCellCount; ++k) {
+        shades_cells_[k] =
+            make_cell(shade_cell_rect(k), colour_frame_, QStringLiteral("shad%1").arg(k));
+        connect(shades_cells_[k], &ColourCell::pressed, this, [this, k] { pick_shade_cell(k); });
+    }
+
+    selection_marker_ = new OutlineShape(Qt::white, 2, colour_frame_);
+    selection_marker_->setObjectName(QStringLiteral("Shape12"));
+    selection_marker_->hide();
+
+    hover_swatch_ = make_cell(layout::kHoverSwatch, colour_frame_, QStringLiteral("Label3"));
+
+    // The spectrum stands on the window, over the palette frame.
+    spectrum_ = new SpectrumPicture(this);
+    place(*spectrum_, layout::kSpectrum);
+    connect(spectrum_, &SpectrumPicture::picked, this, &StyleEditor::pick_spectrum);
+    connect(spectrum_, &SpectrumPicture::hovered, hover_swatch_, &ColourCell::set_colour);
+}
+
+void StyleEditor::build_line_panel() {
+    line_panel_ = new QFrame(this);
+    line_panel_->setObjectName(QStringLiteral("Frame1"));
+    line_panel_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    place(*line_panel_, layout::kLinePanel);
+
+    make_label(QStringLiteral("Line"), layout::kLineCaption, line_panel_,
+               QStringLiteral("Label1_0"));
+    make_label(QStringLiteral("Border"), layout::kBorderCaption, line_panel_,
+               QStringLiteral("Label1_1"));
+    scale_slider_ = make_track(layout::kScaleTrack, line_panel_, QStringLiteral("pc4_1"));
+    border_slider_ = make_track(layout::kBorderTrack, line_panel_, QStringLiteral("pc4_0"));
+    scale_box_ = make_box(layout::kScaleBox, line_panel_, QStringLiteral("Text1_1"));
+    border_box_ = make_box(layout::kBorderBox, line_panel_, QStringLiteral("Text1_0"));
+
+    slot_outline_ = new OutlineShape(Qt::red, 2, line_panel_);
+    slot_outline_->setObjectName(QStringLiteral("Shape2"));
+    slot_outline_->hide();
+    primary_swatch_ = make_cell(layout::kPrimarySwatch, line_panel_, QStringLiteral("Label2_1"));
+    secondary_swatch_ =
+        make_cell(layout::kSecondarySwatch, line_panel_, QStringLiteral("Label2_0"));
+    primary_box_ = make_box(layout::kPrimaryBox, line_panel_, QStringLiteral("Text2_1"));
+    secondary_box_ = make_box(layout::kSecondaryBox, line_panel_, QStringLiteral("Text2_0"));
+
+    for (SliderTrack* track : {scale_slider_, border_slider_}) {
+        connect(track, &SliderTrack::knob_dragged, this,
+                [this, track](double x) { drag_size_knob(track, x); });
+    }
+    for (QLineEdit* box : {scale_box_, border_box_}) {
+        connect(box, &QLineEdit::returnPressed, this, [this] {
+            plot_line();
+            reset_scrol();
+        });
+    }
+    connect(primary_swatch_, &ColourCell::pressed, this, [this] { select_slot(1); });
+    connect(secondary_swatch_, &ColourCell::pressed, this, [this] { select_slot(0); });
+    primary_box_->installEventFilter(this);
+    secondary_box_->installEventFilter(this);
+}
+
+void StyleEditor::build_polygon_panel() {
+    polygon_panel_ = new QFrame(this);
+    polygon_panel_->setObjectName(QStringLiteral("Frame2"));
+    polygon_panel_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    polygon_panel_->setAutoFillBackground(true);
+    place(*polygon_panel_, layout::kPolygonPanel);
+    polygon_panel_->hide();
+
+    make_label(QStringLiteral("Polygon"), layout::kPolygonCaption, polygon_panel_,
+               QStringLiteral("Label1_2"));
+    polygon_swatch_ = make_cell(layout::kPolygonSwatch, polygon_panel_, QStringLiteral("Label2_3"));
+    polygon_box_ = make_box(layout::kPolygonBox, polygon_panel_, QStringLiteral("Text2_3"));
+    polygon_box_->installEventFilter(this);
+    // A polygon has one colour: its swatch keeps the primary slot.
+    connect(polygon_swatch_, &ColourCell::pressed, this, [this] {
+        colour_slot_ = 1;
+        reset_scrol();
+        plot_markers();
+    });
+}
+
+void StyleEditor::build_sample() {
+    sample_ = new SamplePicture(this);
+    place(*sample_, layout::kSample);
+    connect(sample_, &SamplePicture::part_pressed, this,
+            [this](SamplePart part) { select_slot(part == SamplePart::Strip ? 0 : 1); });
+    for (int i = 0; i < 2; ++i) {
+        sample_markers_[i] =
+            make_label(QStringLiteral(">"), QRect(), sample_, QStringLiteral("Label5_%1").arg(i));
+        QFont bold = sample_markers_[i]->font();
+        bold.setBold(true);
+        sample_markers_[i]->setFont(bold);
+        sample_markers_[i]->setAlignment(Qt::AlignCenter);
+        sample_markers_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        sample_markers_[i]->hide();
+    }
+
+    field_label_ = make_label(QString(), layout::kFieldLabel, this, QStringLiteral("Label4_0"));
+    presentation_label_ =
+        make_label(QString(), layout::kPresentationLabel, this, QStringLiteral("Label4_1"));
+    for (QLabel* label : {field_label_, presentation_label_}) {
+        label->setAutoFillBackground(true);
+        QPalette white = label->palette();
+        white.setColor(QPalette::Window, Qt::white);
+        white.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(white);
+        label->setIndent(4);
+    }
+}
+
+void StyleEditor::build_adjustments() {
+    day_option_ = new QRadioButton(QStringLiteral("Day"), this);
+    day_option_->setObjectName(QStringLiteral("Option1_0"));
+    place(*day_option_, layout::kDayOption);
+    day_option_->setChecked(true);
+    night_option_ = new QRadioButton(QStringLiteral("Night"), this);
+    night_option_->setObjectName(QStringLiteral("Option1_1"));
+    place(*night_option_, layout::kNightOption);
+    for (QRadioButton* option : {day_option_, night_option_}) {
+        connect(option, &QRadioButton::clicked, this, &StyleEditor::plot_line);
+    }
+
+    const struct {
+        bool brightness;
+        QRect place;
+        const char* tip;
+        const char* name;
+    } icons[] = {{true, layout::kBrightnessIcon, " Brighten Image", "Picture2_0"},
+                 {false, layout::kContrastIcon, "Contrast", "Picture2_1"}};
+    for (const auto& icon : icons) {
+        QLabel* label = make_label(QString(), icon.place, this, QString::fromLatin1(icon.name));
+        label->setPixmap(slider_icon(icon.brightness, label->size()));
+        label->setToolTip(QString::fromLatin1(icon.tip));
+    }
+
+    brightness_slider_ = make_track(layout::kBrightnessTrack, this, QStringLiteral("pc4_3"));
+    contrast_slider_ = make_track(layout::kContrastTrack, this, QStringLiteral("pc4_2"));
+    brightness_box_ = make_box(layout::kBrightnessBox, this, QStringLiteral("Text5_0"));
+    contrast_box_ = make_box(layout::kContrastBox, this, QStringLiteral("Text5_1"));
+    for (QLineEdit* box : {brightness_box_, contrast_box_}) {
+        box->setText(QStringLiteral("0"));
+        box->setReadOnly(true);
+        box->setAlignment(Qt::AlignRight);
+    }
+    for (SliderTrack* track : {brightness_slider_, contrast_slider_}) {
+        connect(track, &SliderTrack::knob_pressed, this, &StyleEditor::capture_base_colours);
+        connect(track, &SliderTrack::knob_dragged, this,
+                [this, track](double x) { drag_adjustment_knob(track, x); });
+        connect(track, &SliderTrack::knob_released, this, &StyleEditor::commit_adjustment);
+    }
+}
+
+void StyleEditor::build_buttons() {
+    reverse_button_ = make_button(QStringLiteral("Reverse Colours"), layout::kReverseButton, this,
+                                  QStringLiteral("Command2"));
+    connect(reverse_button_, &QPushButton::clicked, this, &StyleEditor::reverse_colours_clicked);
+    apply_all_check_ = new QCheckBox(QStringLiteral("Apply to All Presentations"), this);
+    apply_all_check_->setObjectName(QStringLiteral("applyall"));
+    place(*apply_all_check_, layout::kApplyAllCheck);
+    apply_button_ = make_button(QStringLiteral("Apply"), layout::kApplyButton, this,
+                                QStringLiteral("Command1_0"));
+    cancel_button_ = make_button(QStringLiteral("Cancel"), layout::kCancelButton, this,
+                                 QStringLiteral("Command1_1"));
+    connect(apply_button_, &QPushButton::clicked, this, &StyleEditor::apply_clicked);
+    connect(cancel_button_, &QPushButton::clicked, this, &StyleEditor::reject);
+}
+
+// ---- opening -------------------------------------------------------------------------------
+
+void StyleEditor::load() {
+    if (parentWidget() != nullptr) {
+        setWindowIcon(parentWidget()->windowIcon());
+    }
+    const Element& element = theme_.elements[edit_index_];
+    scale_box_->setText(element.scale);
+    border_box_->setText(element.border);
+    working_ = StyleColours::of(element);
+    field_label_->setText(element.field_name);
+    presentation_label_->setText(element.presentation);
+    spectrum_->setToolTip(QStringLiteral(" Click to select color "));
+
+    scale_slider_->setVisible(!element.scale.isEmpty());
+    border_slider_->setVisible(!element.border.isEmpty());
+
+    polygon_mode_ = false;
+    plot_line();
+    colour_box(polygon_mode_ ? 3 : 1)->setText(colour_text(sample_->body_colour()));
+    if (polygon_mode_) {
+        polygon_panel_->move(line_panel_->pos());
+        line_panel_->hide();
+        polygon_panel_->show();
+        polygon_panel_->raise();
+    }
+    base_[1] = sample_->body_colour();
+    base_[0] = sample_->strip_colour();
+    select_slot(1);
+    if (!polygon_mode_) {
+        sample_->setToolTip(QStringLiteral("Click Line or Border "));
+    }
+    reverse_button_->setEnabled(!polygon_mode_);
+}
+
+// ---- drawing the sample --------------------------------------------------------------------
+
+void StyleEditor::plot_line() {
+    const SampleLayout sample_layout =
+        plot_line_layout(scale_box_->text(), border_box_->text(),
+                         QSizeF(layout::kSample.width(), layout::kSample.height()), polygon_mode_);
+    polygon_mode_ = sample_layout.polygon;
+    const bool at_night = night();
+    if (!polygon_mode_) {
+        if (const auto colour = number_of_working_text(working_.secondary(at_night))) {
+            sample_->set_strip_colour(*colour);
+        }
+        if (const auto colour = number_of_working_text(working_.primary(at_night))) {
+            sample_->set_body_colour(*colour);
+        }
+        secondary_box_->setText(working_.secondary(at_night));
+        primary_box_->setText(working_.primary(at_night));
+    } else {
+        if (const auto colour = number_of_working_text(working_.primary(at_night))) {
+            sample_->set_body_colour(*colour);
+        }
+        polygon_box_->setText(working_.primary(at_night));
+    }
+    sample_->set_sample_layout(sample_layout);
+    plot_markers();
+    secondary_swatch_->set_colour(sample_->strip_colour());
+    (polygon_mode_ ? polygon_swatch_ : primary_swatch_)->set_colour(sample_->body_colour());
+}
+
+void StyleEditor::plot_markers() {
+    const MarkerPlaces places = plot_markers_places(sample_->sample_layout(), colour_slot_);
+    const bool shown[] = {places.first_shown, places.second_shown};
+    const double centres[] = {places.first_centre, places.second_centre};
+    for (int i = 0; i < 2; ++i) {
+        sample_markers_[i]->setVisible(shown[i]);
+        if (shown[i]) {
+            place(*sample_markers_[i],
+                  QRectF(layout::kSampleMarkerLeft, centres[i] - layout::kSampleMarkerHeight / 2.0,
+                         layout::kSampleMarkerWidth, layout::kSampleMarkerHeight));
+        }
+    }
+}
+
+void StyleEditor::reset_scrol() {
+    for (SliderTrack* track :
+         {brightness_slider_, contrast_slider_, scale_slider_, border_slider_}) {
+        track->set_knob_left(middle_knob_left());
+    }
+    brightness_box_->setText(QStringLiteral("0"));
+    contrast_box_->setText(QStringLiteral("0"));
+}
+
+void StyleEditor::select_slot(int slot) {
+    const QRect chosen = slot == 0 ? layout::kSecondarySwatch : layout::kPrimarySwatch;
+    place(*slot_outline_, grown(chosen, layout::kSlotOutlineMargin));
+    slot_outline_->show();
+    slot_outline_->raise();
+    colour_slot_ = slot;
+    reset_scrol();
+    plot_markers();
+}
+
+// ---- picking colours -----------------------------------------------------------------------
+
+void StyleEditor::take_over(int colour, bool set_base) {
+    reset_scrol();
+    const QString text = colour_text(colour);
+    const bool primary = colour_slot_ == 1 || polygon_mode_;
+    const bool at_night = night();
+    (primary ? working_.primary(at_night) : working_.secondary(at_night)) = text;
+    colour_box(primary ? (polygon_mode_ ? 3 : 1) : 0)->setText(text);
+    if (set_base) {
+        base_[primary ? 1 : 0] = colour;
+    }
+}
+
+void StyleEditor::pick_palette_cell(int index) {
+    const int colour = palette_->cell(index).colour;
+    take_over(colour, true);
+    show_marker_at(palette_cell_rect(index));
+    show_shades(colour);
+    plot_line();
+    theme_.modified = true;
+}
+
+void StyleEditor::pick_shade_cell(int k) {
+    const int colour = shades_cells_[k]->colour();
+    take_over(colour, false);
+    show_marker_at(shade_cell_rect(k));
+    show_shades(colour);
+    plot_line();
+    theme_.modified = true;
+}
+
+void StyleEditor::pick_spectrum(int colour) {
+    take_over(colour, true);
+    selection_marker_->hide();
+    plot_line();
+    theme_.modified = true;
+}
+
+void StyleEditor::show_marker_at(const QRect& cell_twips) {
+    place(*selection_marker_,
+          QRect(cell_twips.left() - layout::kMarkerOffset, cell_twips.top() - layout::kMarkerOffset,
+                layout::kMarkerSize, layout::kMarkerSize));
+    selection_marker_->show();
+    selection_marker_->raise();
+}
+
+void StyleEditor::show_shades(int colour) {
+    busy_.busy_on();
+    std::array<int, kShadeCellCount> previous{};
+    for (int k = 0; k < kShadeCellCount; ++k) {
+        previous[k] = shades_cells_[k]->colour();
+    }
+    const ShadeCells cells = shades_(colour, previous);
+    for (int k = 0; k < kShadeCellCount; ++k) {
+        shades_cells_[k]->set_colour(cells.colours[k]);
+        shades_cells_[k]->setToolTip(cells.tool_tips[k]);
+    }
+    if (cells.greyed_out) {
+        selection_marker_->hide();
+    }
+    busy_.busy_off();
+}
+
+// ---- sliders -------------------------------------------------------------------------------
+
+void StyleEditor::drag_size_knob(SliderTrack* knob, double pointer_x) {
+    knob->set_knob_left(dragged_knob_left(knob->knob_left(), pointer_x));
+    // A hidden slider has no value to give: its box keeps its text.
+    if (!border_slider_->isHidden()) {
+        border_box_->setText(hundredths_text(border_value(border_slider_->knob_left())));
+    }
+    if (!scale_slider_->isHidden()) {
+        scale_box_->setText(hundredths_text(scale_value(scale_slider_->knob_left())));
+    }
+    plot_line();
+}
+
+void StyleEditor::capture_base_colours() {
+    base_[1] = sample_->body_colour();
+    base_[0] = sample_->strip_colour();
+}
+
+void StyleEditor::drag_adjustment_knob(SliderTrack* knob, double pointer_x) {
+    knob->set_knob_left(dragged_knob_left(knob->knob_left(), pointer_x));
+    const int offset = adjustment_value(brightness_slider_->knob_left());
+    const int amount = adjustment_value(contrast_slider_->knob_left());
+    brightness_box_->setText(QString::number(offset));
+    contrast_box_->setText(QString::number(amount));
+    change_brightness(offset, amount);
+}
+
+void StyleEditor::change_brightness(int offset, int amount) {
+    if (adjusting_) {
+        return;
+    }
+    adjusting_ = true;
+    brightness_ = offset;
+    busy_.busy_on();
+    const int slot = colour_slot_;
+    const int colour = change_brightness_colour(base_[slot], offset);
+    if (polygon_mode_) {
+        polygon_swatch_->set_colour(colour);
+        sample_->set_body_colour(colour);
+    } else {
+        swatch(slot)->set_colour(colour);
+        if (slot == 1) {
+            sample_->set_body_colour(primary_swatch_->colour());
+        } else {
+            sample_->set_strip_colour(colour);
+        }
+    }
+    if (amount != 0) {
+        change_contrast(amount);
+    }
+    busy_.busy_off();
+    adjusting_ = false;
+}
+
+void StyleEditor::change_contrast(int amount) {
+    const int slot = colour_slot_;
+    // The pivot comes from the swatch that shows the brightness result.
+    const ColourCell* shown = polygon_mode_ ? polygon_swatch_ : swatch(slot);
+    const int colour = change_contrast_colour(base_[slot], shown->colour(), brightness_, amount);
+    // The line panel's swatch and the sample take the result; a polygon's own swatch keeps the
+    // brightness result until the sample is next drawn.
+    swatch(slot)->set_colour(colour);
+    if (slot == 1) {
+        sample_->set_body_colour(primary_swatch_->colour());
+    } else {
+        sample_->set_strip_colour(colour);
+    }
+}
+
+void StyleEditor::commit_adjustment() {
+    const bool at_night = night();
+    const QString primary = colour_text(sample_->body_colour());
+    if (polygon_mode_) {
+        // A polygon has no secondary colour; the hidden strips must not give it one.
+        polygon_box_->setText(primary);
+    } else {
+        const QString secondary = colour_text(sample_->strip_colour());
+        secondary_box_->setText(secondary);
+        primary_box_->setText(primary);
+        working_.secondary(at_night) = secondary;
+    }
+    working_.primary(at_night) = primary;
+    const std::vector<Element> before = theme_.elements;
+    working_.write_to(theme_.elements[edit_index_]);
+    mark_if_changed(before);
+}
+
+// ---- buttons and keys ----------------------------------------------------------------------
+
+void StyleEditor::reverse_colours_clicked() {
+    reset_scrol();
+    const int secondary = secondary_swatch_->colour();
+    secondary_swatch_->set_colour(primary_swatch_->colour());
+    primary_swatch_->set_colour(secondary);
+    const bool at_night = night();
+    reverse_colours(working_, at_night);
+    secondary_box_->setText(working_.secondary(at_night));
+    primary_box_->setText(working_.primary(at_night));
+    theme_.modified = true;
+    plot_line();
+}
+
+void StyleEditor::apply_clicked() {
+    const std::vector<Element> before = theme_.elements;
+    Element& element = theme_.elements[edit_index_];
+    element.scale = scale_box_->text();
+    element.border = border_box_->text();
+    working_.write_to(element);
+    applied_ = true;
+    if (apply_all_check_->isChecked()) {
+        applytoall(theme_, edit_index_, messages_);
+    }
+    mark_if_changed(before);
+    accept();
+}
+
+void StyleEditor::mark_if_changed(const std::vector<Element>& before) {
+    if (theme_.elements != before) {
+        theme_.modified = true;
+    }
+}
+
+void StyleEditor::reject() {
+    if (!applied_) {
+        theme_.elements[edit_index_] = opened_element_;
+        theme_.modified = saved_modified_;
+    }
+    QDialog::reject();
+}
+
+bool StyleEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        (watched == primary_box_ || watched == secondary_box_ || watched == polygon_box_)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter || !key->text().isEmpty()) {
+            theme_.modified = true;
+        }
+        if (enter) {
+            reset_scrol();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,174 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "colour/style_colours.h"
+#include "model/element.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace quorvane {
+
+struct Theme;
+class Messages;
+class BusyCursor;
+class ColourCell;
+class OutlineShape;
+class PaletteGrid;
+class SamplePicture;
+class SliderTrack;
+class SpectrumPicture;
+enum class SamplePart;
+
+// The `editor` window: edits the scale, border and day and night colours of one Element of the
+// theme. The colours are worked on in a private copy and reach the theme at "Apply" (and when a
+// brightness or contrast slider is released). "Cancel", Escape and the close box put the Element
+// and the modified flag back as they were when the window opened.
+class StyleEditor : public QDialog {
+    Q_OBJECT
+  public:
+    // `edit_index` must name an Element of `theme`.
+    StyleEditor(Theme& theme, int edit_index, Messages& messages, BusyCursor& busy,
+                QWidget* parent = nullptr);
+    ~StyleEditor() override;
+
+    // True once "Apply" has run: the caller redraws the preview.
+    bool applied() const { return applied_; }
+
+    // Editor state, for the window's own use and for tests.
+    int colour_slot() const { return colour_slot_; }  // 1 primary, 0 secondary
+    bool polygon_mode() const { return polygon_mode_; }
+    bool night() const;
+    const StyleColours& working_colours() const { return working_; }
+    int base_colour(int slot) const { return base_[slot]; }
+
+    // The controls, by their role (object names follow the window's control names).
+    PaletteGrid* palette_grid() const { return palette_; }
+    ColourCell* shade_cell(int k) const { return shades_cells_[k]; }
+    OutlineShape* selection_marker() const { return selection_marker_; }
+    ColourCell* hover_swatch() const { return hover_swatch_; }
+    SpectrumPicture* spectrum() const { return spectrum_; }
+    QFrame* line_panel() const { return line_panel_; }
+    QFrame* polygon_panel() const { return polygon_panel_; }
+    // Swatch 1 primary, 0 secondary (line panel), 3 the polygon panel's.
+    ColourCell* swatch(int i) const;
+    // Colour box 1 primary, 0 secondary (line panel), 3 the polygon panel's.
+    QLineEdit* colour_box(int i) const;
+    QLineEdit* scale_box() const { return scale_box_; }
+    QLineEdit* border_box() const { return border_box_; }
+    SliderTrack* scale_slider() const { return scale_slider_; }
+    SliderTrack* border_slider() const { return border_slider_; }
+    SliderTrack* brightness_slider() const { return brightness_slider_; }
+    SliderTrack* contrast_slider() const { return contrast_slider_; }
+    QLineEdit* brightness_box() const { return brightness_box_; }
+    QLineEdit* contrast_box() const { return contrast_box_; }
+    OutlineShape* slot_outline() const { return slot_outline_; }
+    SamplePicture* sample() const { return sample_; }
+    QLabel* sample_marker(int i) const { return sample_markers_[i]; }
+    QLabel* field_label() const { return field_label_; }
+    QLabel* presentation_label() const { return presentation_label_; }
+    QRadioButton* day_option() const { return day_option_; }
+    QRadioButton* night_option() const { return night_option_; }
+    QPushButton* reverse_button() const { return reverse_button_; }
+    QCheckBox* apply_all_check() const { return apply_all_check_; }
+    QPushButton* apply_button() const { return apply_button_; }
+    QPushButton* cancel_button() const { return cancel_button_; }
+
+    // Cancel: the Element and the modified flag as they were at opening.
+    void reject() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void build_palette_frame();
+    void build_line_panel();
+    void build_polygon_panel();
+    void build_sample();
+    void build_adjustments();
+    void build_buttons();
+    void load();
+
+    // Redraws the sample and the swatches from the working texts; may switch on polygon mode.
+    void plot_line();
+    void plot_markers();
+    // Knobs to the middle, adjustment boxes to "0".
+    void reset_scrol();
+    void select_slot(int slot);
+
+    void take_over(int colour, bool set_base);
+    void pick_palette_cell(int index);
+    void pick_shade_cell(int k);
+    void pick_spectrum(int colour);
+    void show_shades(int colour);
+    void show_marker_at(const QRect& cell_twips);
+
+    void drag_size_knob(SliderTrack* knob, double pointer_x);
+    void capture_base_colours();
+    void drag_adjustment_knob(SliderTrack* knob, double pointer_x);
+    void change_brightness(int offset, int amount);
+    void change_contrast(int amount);
+    void commit_adjustment();
+
+    void reverse_colours_clicked();
+    void apply_clicked();
+    // Sets the modified flag when the theme's Elements differ from `before`.
+    void mark_if_changed(const std::vector<Element>& before);
+
+    Theme& theme_;
+    const int edit_index_;
+    Messages& messages_;
+    BusyCursor& busy_;
+
+    const Element opened_element_;  // the Element as it was when the window opened
+    const bool saved_modified_;
+    StyleColours working_;
+    int colour_slot_ = 1;
+    bool polygon_mode_ = false;
+    std::array<int, 2> base_{};  // 0 secondary, 1 primary
+    int brightness_ = 0;
+    bool adjusting_ = false;  // re-entry guard of change_brightness
+    bool applied_ = false;
+
+    QFrame* colour_frame_ = nullptr;
+    PaletteGrid* palette_ = nullptr;
+    std::array<ColourCell*, 6> shades_cells_{};
+    OutlineShape* selection_marker_ = nullptr;
+    ColourCell* hover_swatch_ = nullptr;
+    SpectrumPicture* spectrum_ = nullptr;
+    QFrame* line_panel_ = nullptr;
+    QFrame* polygon_panel_ = nullptr;
+    ColourCell* primary_swatch_ = nullptr;
+    ColourCell* secondary_swatch_ = nullptr;
+    ColourCell* polygon_swatch_ = nullptr;
+    QLineEdit* primary_box_ = nullptr;
+    QLineEdit* secondary_box_ = nullptr;
+    QLineEdit* polygon_box_ = nullptr;
+    QLineEdit* scale_box_ = nullptr;
+    QLineEdit* border_box_ = nullptr;
+    SliderTrack* scale_slider_ = nullptr;
+    SliderTrack* border_slider_ = nullptr;
+    OutlineShape* slot_outline_ = nullptr;
+    SamplePicture* sample_ = nullptr;
+    std::array<QLabel*, 2> sample_markers_{};
+    QLabel* field_label_ = nullptr;
+    QLabel* presentation_label_ = nullptr;
+    QRadioButton* day_option_ = nullptr;
+    QRadioButton* night_option_ = nullptr;
+    SliderTrack* brightness_slider_ = nullptr;
+    SliderTrack* contrast_slider_ = nullptr;
+    QLineEdit* brightness_box_ = nullptr;
+    QLineEdit* contrast_box_ = nullptr;
+    QPushButton* reverse_button_ = nullptr;
+    QCheckBox* apply_all_check_ = nullptr;
+    QPushButton* apply_button_ = nullptr;
+    QPushButton* cancel_button_ = nullptr;
+};
+
+}  // namespace quorvane
