@@ -22,9 +22,10 @@ public:
             held.append({QPointer<QObject>(context), std::move(done), request.max_bytes});
             return;
         }
-        QTimer::singleShot(0, context, [done = std::move(done), answer = page.left(request.max_bytes)] {
-            done(answer);
-        });
+        QTimer::singleShot(0, context,
+                           [done = std::move(done), answer = page.left(request.max_bytes)] {
+                               done(answer);
+                           });
     }
 
     // With answer_at_once false, requests wait here until answer_held() runs.

@@ -19,8 +19,12 @@ QUrl configured_address(const char* variable, const char* built_in) {
 
 }  // namespace
 
-QUrl update_page_address() { return configured_address("QUORVANE_UPDATE_URL", QUORVANE_UPDATE_URL); }
+QUrl update_page_address() {
+    return configured_address("QUORVANE_UPDATE_URL", QUORVANE_UPDATE_URL);
+}
 
-QUrl home_page_address() { return configured_address("QUORVANE_HOME_URL", QUORVANE_HOME_URL); }
+QUrl home_page_address() {
+    return configured_address("QUORVANE_HOME_URL", QUORVANE_HOME_URL);
+}
 
 }  // namespace quorvane

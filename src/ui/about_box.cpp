@@ -65,8 +65,8 @@ AboutBox::AboutBox(QWidget* parent, UrlOpener& opener)
     const QUrl address = home_page_address();
     auto* link = place(new LinkLabel(QString(), this), "Label2", twips_rect(744, 900, 3048, 252));
     link->setAlignment(Qt::AlignCenter);
-    link->setText(link->fontMetrics().elidedText(shown_address(address), Qt::ElideRight,
-                                                 link->width()));
+    link->setText(
+        link->fontMetrics().elidedText(shown_address(address), Qt::ElideRight, link->width()));
     link->setToolTip(address.toDisplayString());
     connect(link, &LinkLabel::activated, this, [&opener] { open_home_page(opener); });
 
@@ -77,8 +77,8 @@ AboutBox::AboutBox(QWidget* parent, UrlOpener& opener)
 
     const QRect picture_place = twips_rect(180, 1428, 384, 384);
     auto* picture = place(new QLabel(this), "Picture1", picture_place);
-    QImage icon = paint_application_icon(
-        static_cast<int>(picture_place.width() * devicePixelRatioF() + 0.5));
+    QImage icon =
+        paint_application_icon(static_cast<int>(picture_place.width() * devicePixelRatioF() + 0.5));
     icon.setDevicePixelRatio(devicePixelRatioF());
     picture->setPixmap(QPixmap::fromImage(icon));
     picture->setAlignment(Qt::AlignCenter);

@@ -54,8 +54,8 @@ UpdateDialog::UpdateDialog(QWidget* parent, WebRequest& web, UrlOpener& opener, 
     version->setWordWrap(true);
 
     // The result takes the link's place once the link has been used.
-    result_ = place(new QLabel(QStringLiteral(" "), this), "Label3",
-                    twips_rect(165, 1425, 4680, 750));
+    result_ =
+        place(new QLabel(QStringLiteral(" "), this), "Label3", twips_rect(165, 1425, 4680, 750));
     result_->setAlignment(Qt::AlignCenter);
     result_->setWordWrap(true);
     colour_text(*result_, LinkLabel::normal_colour());
@@ -76,7 +76,9 @@ UpdateDialog::UpdateDialog(QWidget* parent, WebRequest& web, UrlOpener& opener, 
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-UpdateDialog::~UpdateDialog() { stop_waiting(); }
+UpdateDialog::~UpdateDialog() {
+    stop_waiting();
+}
 
 void UpdateDialog::done(int result) {
     stop_waiting();

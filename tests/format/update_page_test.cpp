@@ -20,7 +20,8 @@ TEST(CutVersion, PagesInTheFolderGiveTheTextBesideThem) {
     const QStringList pages = folder.entryList({QStringLiteral("*.html")}, QDir::Files);
     ASSERT_FALSE(pages.isEmpty());
     for (const QString& page : pages) {
-        const QString expected_path = folder.filePath(page.chopped(5) + QStringLiteral(".expected"));
+        const QString expected_path =
+            folder.filePath(page.chopped(5) + QStringLiteral(".expected"));
         EXPECT_EQ(cut_version(read_all(folder.filePath(page))),
                   QString::fromLatin1(read_all(expected_path)))
             << page.toStdString();

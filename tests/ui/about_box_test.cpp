@@ -74,10 +74,14 @@ private slots:
             const char* name;
             QRect place;
         } controls[] = {
-            {"Label9", in_pixels(12, 72, 4392, 384)},     {"Label1", in_pixels(72, 564, 4428, 300)},
-            {"Label2", in_pixels(744, 900, 3048, 252)},   {"Shape1", in_pixels(810, 1170, 3495, 1095)},
-            {"Label6", in_pixels(900, 1590, 3255, 255)},  {"Picture1", in_pixels(180, 1428, 384, 384)},
-            {"Shape2", in_pixels(-168, 2508, 4788, 348)}, {"Label10", in_pixels(270, 2955, 2835, 435)},
+            {"Label9", in_pixels(12, 72, 4392, 384)},
+            {"Label1", in_pixels(72, 564, 4428, 300)},
+            {"Label2", in_pixels(744, 900, 3048, 252)},
+            {"Shape1", in_pixels(810, 1170, 3495, 1095)},
+            {"Label6", in_pixels(900, 1590, 3255, 255)},
+            {"Picture1", in_pixels(180, 1428, 384, 384)},
+            {"Shape2", in_pixels(-168, 2508, 4788, 348)},
+            {"Label10", in_pixels(270, 2955, 2835, 435)},
             {"Command1", in_pixels(3495, 3075, 840, 405)},
         };
         for (const auto& control : controls) {
@@ -184,7 +188,8 @@ private slots:
     void application_icon_at_every_size() {
         const QIcon icon = application_icon();
         for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
-            QVERIFY2(icon.availableSizes().contains(QSize(side, side)), qPrintable(QString::number(side)));
+            QVERIFY2(icon.availableSizes().contains(QSize(side, side)),
+                     qPrintable(QString::number(side)));
             const QImage image = paint_application_icon(side);
             QCOMPARE(image.size(), QSize(side, side));
             QCOMPARE(image.pixelColor(0, 0).alpha(), 0);  // rounded corners stay clear

@@ -44,7 +44,8 @@ private:
     void accept() {
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
             socket->setParent(this);
-            QObject::connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
+            QObject::connect(socket, &QTcpSocket::readyRead, this,
+                             [this, socket] { read(socket); });
         }
     }
 
@@ -65,8 +66,9 @@ private:
             case Behaviour::Answer:
                 socket->write("HTTP/1.1 " + QByteArray::number(status_) +
                               (status_ == 200 ? " OK" : " Failed") +
-                              "\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: " +
-                              QByteArray::number(body_.size()) + "\r\n\r\n" + body_);
+                              "\r\nContent-Type: text/html\r\nConnection: close" +
+                              "\r\nContent-Length: " + QByteArray::number(body_.size()) +
+                              "\r\n\r\n" + body_);
                 socket->disconnectFromHost();
                 return;
         }

@@ -91,6 +91,8 @@ private:
                                                 << none;
         QTest::newRow("empty page") << "answer" << QByteArray() << false << none;
         QTest::newRow("HTTP error") << "error" << QByteArray("<body>1.21</body>") << false << none;
+        QTest::newRow("HTTP error, long page")
+            << "error" << QByteArray("<body>1.21</body>" + QByteArray(3000, 'x')) << false << none;
         QTest::newRow("refused") << "refused" << QByteArray() << false << none;
         QTest::newRow("never answers") << "silent" << QByteArray() << false << none;
         QTest::newRow("page that never ends, version early")

@@ -15,7 +15,7 @@ namespace {
 struct Transfer {
     QByteArray body;
     qsizetype max_bytes = 0;
-    bool cut = false;        // stopped on purpose once max_bytes were read
+    bool cut = false;  // stopped on purpose once max_bytes were read
     bool timed_out = false;
 };
 
@@ -72,18 +72,20 @@ void QtWebRequest::get(const PageRequest& request, QObject* context,
     QObject::connect(reply, &QNetworkReply::readyRead, reply,
                      [reply, transfer] { read_available(*reply, *transfer); });
     QObject::connect(reply, &QNetworkReply::finished, reply, &QObject::deleteLater);
-    QObject::connect(reply, &QNetworkReply::finished, context != nullptr ? context : reply,
-                     [reply, transfer, guard, has_context = context != nullptr,
-                      done = std::move(done)] {
-                         read_available(*reply, *transfer);
-                         if (has_context && guard.isNull()) {
-                             return;
-                         }
-                         const bool read = !transfer->timed_out &&
-                                           (reply->error() == QNetworkReply::NoError ||
-                                            transfer->cut);
-                         done(read ? transfer->body : QByteArray());
-                     });
+    QObject::connect(
+        reply, &QNetworkReply::finished, context != nullptr ? context : reply,
+        [reply, transfer, guard, has_context = context != nullptr, done = std::move(done)] {
+            read_available(*reply, *transfer);
+            if (has_context && guard.isNull()) {
+                return;
+            }
+            // A page cut short ends "cancelled"; an error page cut short is still an error.
+            const int status =
+                reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+            const bool read = !transfer->timed_out && status < 400 &&
+                              (reply->error() == QNetworkReply::NoError || transfer->cut);
+            done(read ? transfer->body : QByteArray());
+        });
     if (context != nullptr) {
         // Nobody waits for the answer any more: stop the transfer, but not from inside the
         // destruction of the one who asked.
