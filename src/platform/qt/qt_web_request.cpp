@@ -1,0 +1,97 @@
+#include "platform/qt/qt_web_request.h"
+
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
+
+namespace quorvane {
+
+namespace {
+
+// What one transfer has gathered so far.
+struct Transfer {
+    QByteArray body;
+    qsizetype max_bytes = 0;
+    bool cut = false;  // stopped on purpose once max_bytes were read
+    bool timed_out = false;
+};
+
+void read_available(QNetworkReply& reply, Transfer& transfer) {
+    if (!reply.isOpen() || transfer.cut) {
+        return;
+    }
+    transfer.body.append(reply.read(transfer.max_bytes - transfer.body.size()));
+    if (transfer.body.size() >= transfer.max_bytes) {
+        transfer.cut = true;
+        reply.abort();  // the rest of the page is not wanted
+    }
+}
+
+QNetworkRequest network_request(const PageRequest& request, std::chrono::milliseconds timeout) {
+    QNetworkRequest network(request.url);
+    network.setHeader(QNetworkRequest::UserAgentHeader, request.user_agent);
+    network.setRawHeader("Cache-Control", "no-cache");
+    network.setRawHeader("Pragma", "no-cache");
+    network.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    network.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    network.setTransferTimeout(static_cast<int>(timeout.count()));
+    return network;
+}
+
+}  // namespace
+
+QtWebRequest::QtWebRequest(std::chrono::milliseconds timeout) : timeout_(timeout) {
+    manager_.setProxy(QNetworkProxy::NoProxy);
+}
+
+void QtWebRequest::get(const PageRequest& request, QObject* context,
+                       std::function<void(const QByteArray&)> done) {
+    const QPointer<QObject> guard(context);
+    if (!request.url.isValid() || request.url.isEmpty() || request.max_bytes <= 0) {
+        QTimer::singleShot(0, context, [guard, done = std::move(done)] {
+            if (!guard.isNull()) {
+                done({});
+            }
+        });
+        return;
+    }
+
+    QNetworkReply* reply = manager_.get(network_request(request, timeout_));
+    auto transfer = std::make_shared<Transfer>();
+    transfer->max_bytes = request.max_bytes;
+
+    // A hard cap on the whole transfer: the transfer timeout alone restarts with every byte.
+    QTimer::singleShot(timeout_, reply, [reply, transfer] {
+        transfer->timed_out = true;
+        reply->abort();
+    });
+    QObject::connect(reply, &QNetworkReply::readyRead, reply,
+                     [reply, transfer] { read_available(*reply, *transfer); });
+    QObject::connect(reply, &QNetworkReply::finished, reply, &QObject::deleteLater);
+    QObject::connect(
+        reply, &QNetworkReply::finished, context != nullptr ? context : reply,
+        [reply, transfer, guard, has_context = context != nullptr, done = std::move(done)] {
+            read_available(*reply, *transfer);
+            if (has_context && guard.isNull()) {
+                return;
+            }
+            // A page cut short ends "cancelled"; an error page cut short is still an error.
+            const int status =
+                reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+            const bool read = !transfer->timed_out && status < 400 &&
+                              (reply->error() == QNetworkReply::NoError || transfer->cut);
+            done(read ? transfer->body : QByteArray());
+        });
+    if (context != nullptr) {
+        // Nobody waits for the answer any more: stop the transfer, but not from inside the
+        // destruction of the one who asked.
+        QObject::connect(context, &QObject::destroyed, reply, &QNetworkReply::abort,
+                         Qt::QueuedConnection);
+    }
+}
+
+}  // namespace quorvane

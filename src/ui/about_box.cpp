@@ -1,0 +1,125 @@
+#include "ui/about_box.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "model/version.h"
+#include "platform/web_addresses.h"
+#include "ui/application_icon.h"
+#include "ui/link_label.h"
+#include "ui/twips_rect.h"
+
+namespace quorvane {
+
+namespace {
+
+template <typename Widget>
+Widget* place(Widget* widget, const char* name, const QRect& where) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(where);
+    return widget;
+}
+
+QFont bold_arial(int points) {
+    QFont font(QStringLiteral("Arial"), points);
+    font.setBold(true);
+    return font;
+}
+
+// The address as people write it: no scheme, no trailing slash.
+QString shown_address(const QUrl& address) {
+    QString text = address.toDisplayString(QUrl::RemoveScheme);
+    while (text.startsWith(QLatin1Char('/'))) {
+        text.remove(0, 1);
+    }
+    while (text.endsWith(QLatin1Char('/'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
+}  // namespace
+
+AboutBox::AboutBox(QWidget* parent, UrlOpener& opener)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("Info"));
+    setWindowTitle(QStringLiteral("Information"));
+    setWindowIcon(application_icon());
+    setFixedSize(twips_rect(0, 0, 4548, 3612).size());
+
+    band_ = place(new QFrame(this), "Shape2", twips_rect(-168, 2508, 4788, 348));
+    band_->setAutoFillBackground(true);
+
+    auto* name = place(new QLabel(QStringLiteral("Quorvane"), this), "Label9",
+                       twips_rect(12, 72, 4392, 384));
+    name->setFont(bold_arial(14));
+    name->setAlignment(Qt::AlignCenter);
+
+    version_ = place(new QLabel(this), "Label1", twips_rect(72, 564, 4428, 300));
+    version_->setFont(bold_arial(10));
+    version_->setAlignment(Qt::AlignCenter);
+
+    const QUrl address = home_page_address();
+    auto* link = place(new LinkLabel(QString(), this), "Label2", twips_rect(744, 900, 3048, 252));
+    link->setAlignment(Qt::AlignCenter);
+    link->setText(
+        link->fontMetrics().elidedText(shown_address(address), Qt::ElideRight, link->width()));
+    link->setToolTip(address.toDisplayString());
+    connect(link, &LinkLabel::activated, this, [&opener] { open_home_page(opener); });
+
+    auto* frame = place(new QFrame(this), "Shape1", twips_rect(810, 1170, 3495, 1095));
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+
+    beta_ = place(new QLabel(this), "Label6", twips_rect(900, 1590, 3255, 255));
+
+    const QRect picture_place = twips_rect(180, 1428, 384, 384);
+    auto* picture = place(new QLabel(this), "Picture1", picture_place);
+    QImage icon =
+        paint_application_icon(static_cast<int>(picture_place.width() * devicePixelRatioF() + 0.5));
+    icon.setDevicePixelRatio(devicePixelRatioF());
+    picture->setPixmap(QPixmap::fromImage(icon));
+    picture->setAlignment(Qt::AlignCenter);
+
+    beta_mark_ = place(new QLabel(this), "Label10", twips_rect(270, 2955, 2835, 435));
+    beta_mark_->setFont(bold_arial(12));
+    beta_mark_->setAlignment(Qt::AlignCenter);
+    QPalette red = beta_mark_->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    beta_mark_->setPalette(red);
+
+    auto* ok = place(new QPushButton(QStringLiteral("OK"), this), "Command1",
+                     twips_rect(3495, 3075, 840, 405));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void AboutBox::activate() {
+    beta_mark_->setText(QStringLiteral("Beta "));
+    beta_->setText(QStringLiteral("Beta"));
+    version_->setText(QStringLiteral("Version ") + kVersionText);
+    QPalette fill = band_->palette();
+    fill.setColor(QPalette::Window, QColor(240, 240, 230));
+    band_->setPalette(fill);
+}
+
+void AboutBox::showEvent(QShowEvent* event) {
+    activate();
+    QDialog::showEvent(event);
+}
+
+void AboutBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        activate();
+    }
+    QDialog::changeEvent(event);
+}
+
+void show_about(QWidget* parent, UrlOpener& opener) {
+    AboutBox box(parent, opener);
+    box.exec();
+}
+
+}  // namespace quorvane

@@ -1,0 +1,202 @@
+// The About box and the application icon.
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "model/theme.h"
+#include "model/twips.h"
+#include "platform/scripted_web.h"
+#include "ui/about_box.h"
+#include "ui/application_icon.h"
+
+using namespace quorvane;
+
+namespace {
+
+const QByteArray kHome = "http://127.0.0.1:9/manual";
+
+QRect in_pixels(int left, int top, int width, int height) {
+    return QRect(twips_to_pixels(left), twips_to_pixels(top), twips_to_pixels(width),
+                 twips_to_pixels(height));
+}
+
+QString text_of(const QWidget& box, const char* name) {
+    const auto* label = box.findChild<QLabel*>(QLatin1String(name));
+    return label != nullptr ? label->text() : QStringLiteral("<missing %1>").arg(name);
+}
+
+// What the box shows once active: every label's text and the band's colour.
+QStringList shown(const QDialog& box) {
+    const auto* band = box.findChild<QWidget*>(QStringLiteral("Shape2"));
+    return {box.windowTitle(),      text_of(box, "Label9"),  text_of(box, "Label1"),
+            text_of(box, "Label2"), text_of(box, "Label6"),  text_of(box, "Label10"),
+            band->palette().color(QPalette::Window).name()};
+}
+
+Theme sample_theme() {
+    Theme theme;
+    Element water;
+    water.sort_code = 0;
+    water.field_name = QStringLiteral("MAP_WATER_CLR");
+    water.presentation = QStringLiteral("GUIDANCE");
+    water.primary_day = QStringLiteral("CECECE");
+    theme.elements.push_back(water);
+    theme.project_presentations = {QStringLiteral("GUIDANCE")};
+    theme.listed_presentations = {QStringLiteral("GUIDANCE")};
+    theme.file_name = QStringLiteral("/tmp/x.kmtf");
+    theme.modified = true;
+    theme.metadata = {QStringLiteral("t"), QStringLiteral("d"), QStringLiteral("l"),
+                      QStringLiteral("1.00")};
+    return theme;
+}
+
+}  // namespace
+
+class AboutBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { qputenv("QUORVANE_HOME_URL", kHome); }
+
+    void layout() {
+        RecordingUrlOpener opener;
+        AboutBox box(nullptr, opener);
+        QCOMPARE(box.objectName(), QStringLiteral("Info"));
+        QCOMPARE(box.windowTitle(), QStringLiteral("Information"));
+        QVERIFY(!box.windowIcon().isNull());
+        QCOMPARE(box.size(), QSize(twips_to_pixels(4548), twips_to_pixels(3612)));
+        QCOMPARE(box.minimumSize(), box.maximumSize());
+        QVERIFY(!(box.windowFlags() & Qt::WindowMinMaxButtonsHint));
+
+        const struct {
+            const char* name;
+            QRect place;
+        } controls[] = {
+            {"Label9", in_pixels(12, 72, 4392, 384)},
+            {"Label1", in_pixels(72, 564, 4428, 300)},
+            {"Label2", in_pixels(744, 900, 3048, 252)},
+            {"Shape1", in_pixels(810, 1170, 3495, 1095)},
+            {"Label6", in_pixels(900, 1590, 3255, 255)},
+            {"Picture1", in_pixels(180, 1428, 384, 384)},
+            {"Shape2", in_pixels(-168, 2508, 4788, 348)},
+            {"Label10", in_pixels(270, 2955, 2835, 435)},
+            {"Command1", in_pixels(3495, 3075, 840, 405)},
+        };
+        for (const auto& control : controls) {
+            auto* widget = box.findChild<QWidget*>(QLatin1String(control.name));
+            QVERIFY2(widget != nullptr, control.name);
+            QCOMPARE(widget->geometry(), control.place);
+        }
+        QVERIFY(box.findChild<QLabel*>(QStringLiteral("Label9"))->font().bold());
+        QVERIFY(box.findChild<QLabel*>(QStringLiteral("Label1"))->font().bold());
+        QVERIFY(box.findChild<QLabel*>(QStringLiteral("Label10"))->font().bold());
+        QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Label10"))->palette().color(
+                     QPalette::WindowText),
+                 QColor(255, 0, 0));
+        QCOMPARE(box.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+                 QStringLiteral("OK"));
+    }
+
+    // Shown twice in a row from the menu: the same texts each time, and the theme is untouched.
+    void same_texts_every_time_and_theme_untouched() {
+        const Theme before = sample_theme();
+        Theme theme = sample_theme();
+        RecordingUrlOpener opener;
+        QWidget main_window;
+        QList<QStringList> seen;
+        QTimer poll;
+        poll.setInterval(10);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                seen.append(shown(*box));
+                box->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            }
+        });
+        poll.start();
+        show_about(&main_window, opener);
+        show_about(&main_window, opener);
+        poll.stop();
+
+        const QStringList expected = {"Information", "Quorvane", "Version 1.20",
+                                      "127.0.0.1:9/manual", "Beta", "Beta ", "#f0f0e6"};
+        QCOMPARE(seen, (QList<QStringList>{expected, expected}));
+        QVERIFY(opener.opened.isEmpty());
+        QVERIFY(theme.elements == before.elements);
+        QCOMPARE(theme.project_presentations, before.project_presentations);
+        QCOMPARE(theme.listed_presentations, before.listed_presentations);
+        QCOMPARE(theme.file_name, before.file_name);
+        QCOMPARE(theme.modified, before.modified);
+        QVERIFY(theme.metadata == before.metadata);
+    }
+
+    void band_is_painted_in_its_colour() {
+        RecordingUrlOpener opener;
+        AboutBox box(nullptr, opener);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QImage picture = box.grab().toImage();
+        const QRect band = in_pixels(-168, 2508, 4788, 348);
+        QCOMPARE(picture.pixelColor(box.width() - 5, band.center().y()), QColor(240, 240, 230));
+        QCOMPARE(picture.pixelColor(2, band.center().y()), QColor(240, 240, 230));
+    }
+
+    void link_opens_the_home_page() {
+        RecordingUrlOpener opener;
+        AboutBox box(nullptr, opener);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        auto* link = box.findChild<QLabel*>(QStringLiteral("Label2"));
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(link->toolTip(), QString::fromLatin1(kHome));
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(opener.opened, QList<QUrl>{QUrl(QString::fromLatin1(kHome))});
+        QVERIFY(box.isVisible());  // the box stays open
+        box.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QVERIFY(!box.isVisible());
+        QCOMPARE(box.result(), int(QDialog::Accepted));
+    }
+
+    void address_shown_without_scheme_or_trailing_slash() {
+        qputenv("QUORVANE_HOME_URL", "https://quorvane.example/");
+        RecordingUrlOpener opener;
+        AboutBox box(nullptr, opener);
+        QCOMPARE(text_of(box, "Label2"), QStringLiteral("quorvane.example"));
+    }
+
+    void long_address_is_shortened_to_fit() {
+        qputenv("QUORVANE_HOME_URL", "http://127.0.0.1:9/" + QByteArray(200, 'a'));
+        RecordingUrlOpener opener;
+        AboutBox box(nullptr, opener);
+        auto* link = box.findChild<QLabel*>(QStringLiteral("Label2"));
+        QVERIFY(link->fontMetrics().horizontalAdvance(link->text()) <= link->width());
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(opener.opened.first().path().size(), 201);
+    }
+
+    void picture_is_the_application_icon() {
+        RecordingUrlOpener opener;
+        AboutBox box(nullptr, opener);
+        auto* picture = box.findChild<QLabel*>(QStringLiteral("Picture1"));
+        const QImage shown_icon = picture->pixmap().toImage();
+        QCOMPARE(shown_icon.size(), picture->size());
+        QCOMPARE(shown_icon.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 paint_application_icon(picture->width()));
+    }
+
+    void application_icon_at_every_size() {
+        const QIcon icon = application_icon();
+        for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            QVERIFY2(icon.availableSizes().contains(QSize(side, side)),
+                     qPrintable(QString::number(side)));
+            const QImage image = paint_application_icon(side);
+            QCOMPARE(image.size(), QSize(side, side));
+            QCOMPARE(image.pixelColor(0, 0).alpha(), 0);  // rounded corners stay clear
+            QCOMPARE(image.pixelColor(side / 2, side / 2).alpha(), 255);
+        }
+    }
+};
+
+QTEST_MAIN(AboutBoxTest)
+#include "about_box_test.moc"

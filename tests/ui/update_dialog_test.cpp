@@ -1,0 +1,232 @@
+// The "Updates" dialog with scripted answers: layout, link, one check per opening, buttons.
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "model/twips.h"
+#include "platform/scripted_messages.h"
+#include "platform/scripted_web.h"
+#include "ui/link_label.h"
+#include "ui/update_dialog.h"
+
+using namespace quorvane;
+
+namespace {
+
+const QByteArray kHome = "http://127.0.0.1:9/manual";
+const QByteArray kUpdatePage = "http://127.0.0.1:9/version.html";
+
+QRect in_pixels(int left, int top, int width, int height) {
+    return QRect(twips_to_pixels(left), twips_to_pixels(top), twips_to_pixels(width),
+                 twips_to_pixels(height));
+}
+
+}  // namespace
+
+class UpdateDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        qputenv("QUORVANE_HOME_URL", kHome);
+        qputenv("QUORVANE_UPDATE_URL", kUpdatePage);
+    }
+
+    void layout() {
+        ScriptedWebRequest web;
+        RecordingUrlOpener opener;
+        CountingBusyCursor busy;
+        UpdateDialog dialog(nullptr, web, opener, busy);
+
+        QCOMPARE(dialog.objectName(), QStringLiteral("updat"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Updates"));
+        QVERIFY(!dialog.windowIcon().isNull());
+        QCOMPARE(dialog.size(), QSize(twips_to_pixels(5244), twips_to_pixels(3264)));
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        QVERIFY(!(dialog.windowFlags() & Qt::WindowMinMaxButtonsHint));
+
+        const struct {
+            const char* name;
+            QRect place;
+        } controls[] = {
+            {"Shape4", in_pixels(75, 450, 5025, 2085)},
+            {"Label2", in_pixels(708, 684, 3648, 300)},
+            {"Label1", in_pixels(168, 1416, 4680, 756)},
+            {"Label3", in_pixels(165, 1425, 4680, 750)},
+            {"Command1", in_pixels(2115, 2715, 1695, 465)},
+            {"Command2", in_pixels(4050, 2685, 975, 465)},
+        };
+        for (const auto& control : controls) {
+            auto* widget = dialog.findChild<QWidget*>(QLatin1String(control.name));
+            QVERIFY2(widget != nullptr, control.name);
+            QCOMPARE(widget->geometry(), control.place);
+        }
+
+        auto* version = dialog.findChild<QLabel*>(QStringLiteral("Label2"));
+        auto* link = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
+        auto* result = dialog.findChild<QLabel*>(QStringLiteral("Label3"));
+        QCOMPARE(version->text(), QStringLiteral("Current Version:1.20"));
+        QCOMPARE(link->text(), QStringLiteral("Click here to check for update"));
+        QCOMPARE(link->font().pointSize(), 12);
+        QCOMPARE(result->text(), QStringLiteral(" "));
+        QCOMPARE(result->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+                 QStringLiteral("Download Page"));
+        QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("Command2"))->text(),
+                 QStringLiteral("Close"));
+        QVERIFY(web.requests.isEmpty());  // nothing is asked before the click
+        QCOMPARE(busy.on_calls, 0);
+
+        // The grey panel with its dark border.
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QImage picture = dialog.grab().toImage();
+        const QRect panel = in_pixels(75, 450, 5025, 2085);
+        QCOMPARE(picture.pixelColor(panel.left() + 3, panel.top() + 3), QColor(224, 224, 224));
+        QVERIFY(picture.pixelColor(panel.left(), panel.center().y()).lightness() < 100);
+    }
+
+    void link_turns_magenta_under_the_mouse() {
+        ScriptedWebRequest web;
+        RecordingUrlOpener opener;
+        CountingBusyCursor busy;
+        UpdateDialog dialog(nullptr, web, opener, busy);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* link = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
+
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QTest::mouseMove(link, link->rect().center());
+        QTRY_COMPARE(link->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+        QTest::mouseMove(&dialog, QPoint(4, 4));
+        QTRY_COMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QVERIFY(web.requests.isEmpty());
+    }
+
+    void one_check_per_opening() {
+        ScriptedWebRequest web("<body>1.21</body>");
+        RecordingUrlOpener opener;
+        CountingBusyCursor busy;
+        UpdateDialog dialog(nullptr, web, opener, busy);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* link = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
+        auto* result = dialog.findChild<QLabel*>(QStringLiteral("Label3"));
+
+        QTest::mouseClick(link, Qt::LeftButton);
+        QVERIFY(link->isHidden());
+        QVERIFY(busy.busy);
+        QTRY_COMPARE(result->text(), QStringLiteral("New version available 1.21"));
+        QVERIFY(!busy.busy);
+        QCOMPARE(web.requests.size(), 1);
+        QCOMPARE(web.requests.first().url, QUrl(QString::fromLatin1(kUpdatePage)));
+
+        // The link is gone: a second press, even from the keyboard, asks nothing.
+        QTest::mouseClick(result, Qt::LeftButton);
+        QTest::keyClick(link, Qt::Key_Space);
+        QTest::qWait(20);
+        QCOMPARE(web.requests.size(), 1);
+        QCOMPARE(busy.on_calls, 1);
+        QCOMPARE(busy.off_calls, 1);
+    }
+
+    void keyboard_starts_the_check_too() {
+        ScriptedWebRequest web("<body>1.20</body>");
+        RecordingUrlOpener opener;
+        CountingBusyCursor busy;
+        UpdateDialog dialog(nullptr, web, opener, busy);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* link = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
+        QTest::keyClick(link, Qt::Key_Space);
+        QTRY_COMPARE(dialog.findChild<QLabel*>(QStringLiteral("Label3"))->text(),
+                     QStringLiteral("No update available"));
+        QVERIFY(!busy.busy);
+    }
+
+    void download_page_opens_the_home_page_and_closes() {
+        ScriptedWebRequest web;
+        RecordingUrlOpener opener;
+        CountingBusyCursor busy;
+        UpdateDialog dialog(nullptr, web, opener, busy);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QCOMPARE(opener.opened, QList<QUrl>{QUrl(QString::fromLatin1(kHome))});
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!busy.busy);
+        QVERIFY(web.requests.isEmpty());
+    }
+
+    // Leaving while the answer is on its way: the cursor comes back, the late answer is ignored.
+    void download_page_while_waiting() {
+        ScriptedWebRequest web("<body>1.21</body>");
+        web.answer_at_once = false;
+        RecordingUrlOpener opener;
+        CountingBusyCursor busy;
+        UpdateDialog dialog(nullptr, web, opener, busy);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(dialog.findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+        QVERIFY(busy.busy);
+
+        dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QVERIFY(!busy.busy);
+        QCOMPARE(opener.opened.size(), 1);
+        const int offs = busy.off_calls;
+        web.answer_held();
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral(" "));
+        QCOMPARE(busy.on_calls, 1);
+        QCOMPARE(busy.off_calls, offs);
+    }
+
+    void close_while_waiting_and_escape() {
+        ScriptedWebRequest web("<body>1.21</body>");
+        web.answer_at_once = false;
+        RecordingUrlOpener opener;
+        CountingBusyCursor busy;
+        {
+            UpdateDialog dialog(nullptr, web, opener, busy);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QTest::mouseClick(dialog.findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+            QVERIFY(busy.busy);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            QVERIFY(!dialog.isVisible());
+            QVERIFY(!busy.busy);
+        }
+        web.answer_held();  // the dialog is gone: nothing is called
+        QCOMPARE(busy.on_calls, 1);
+        QCOMPARE(busy.off_calls, 1);
+        QVERIFY(opener.opened.isEmpty());
+    }
+
+    void shown_modally_from_the_help_menu() {
+        ScriptedWebRequest web;
+        RecordingUrlOpener opener;
+        CountingBusyCursor busy;
+        QWidget main_window;
+        QString seen;
+        QTimer poll;
+        poll.setInterval(10);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                seen = dialog->objectName() + QLatin1Char('/') + dialog->windowTitle();
+                dialog->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+            }
+        });
+        poll.start();
+        show_update_dialog(&main_window, web, opener, busy);
+        poll.stop();
+        QCOMPARE(seen, QStringLiteral("updat/Updates"));
+        QVERIFY(opener.opened.isEmpty());
+        QVERIFY(web.requests.isEmpty());
+    }
+};
+
+QTEST_MAIN(UpdateDialogTest)
+#include "update_dialog_test.moc"
