@@ -25,6 +25,21 @@ inline void place(QWidget& widget, const QRectF& twips) {
     widget.setGeometry(pixel_rect(twips));
 }
 
+// A control's place given in twips (left, top, width, height), in pixels, each number converted
+// on its own so that a control keeps its size wherever it stands.
+inline QRect twips_rect(int left, int top, int width, int height) {
+    return QRect(twips_to_pixels(left), twips_to_pixels(top), twips_to_pixels(width),
+                 twips_to_pixels(height));
+}
+
+// Names a control after its role and puts it at its place (in pixels).
+template <typename Widget>
+Widget* place_named(Widget* widget, const char* name, const QRect& where) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(where);
+    return widget;
+}
+
 inline void place_twips(QWidget& widget, int left, int top, int width, int height) {
     place(widget, QRectF(left, top, width, height));
 }
