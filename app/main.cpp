@@ -10,7 +10,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
 
     // The command line as one text: the path of a theme to open, perhaps in quotes.
     const QString command_line = QApplication::arguments().mid(1).join(QLatin1Char(' '));

@@ -15,12 +15,13 @@ int px(double twips) { return twips_to_pixels(twips); }
 void paint_tile(QPainter& painter, const Element& e, const PreviewLayout& layout, int k) {
     const QRect tile = to_pixels(layout.tile_rect(k));
     painter.fillRect(tile, kTileColour);
-    // Drawing coordinates start at the tile's top-left corner; nothing spills out of the tile.
-    const QPoint origin = layout.tile_positions[size_t(k)];
+    // Drawing coordinates start at the tile's top-left pixel, so every tile looks the same
+    // wherever it lies; nothing spills out of the tile.
     const TileDrawing drawing = tile_drawing(e, layout.sample_offset);
     for (int f = 0; f < drawing.count; ++f) {
         const TileFill& fill = drawing.fills[size_t(f)];
-        const QRect band = to_pixels(fill.rect.normalized().translated(origin)).intersected(tile);
+        const QRect band =
+            to_pixels(fill.rect.normalized()).translated(tile.topLeft()).intersected(tile);
         if (!band.isEmpty()) {
             painter.fillRect(band, fill.colour);
         }

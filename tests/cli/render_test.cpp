@@ -69,9 +69,15 @@ TEST_F(RenderTest, WrapsTilesAtTheGivenCanvasWidth) {
     const QImage image = rendered({"--canvas-width", "2000"});
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), 133);
-    // The line tile wraps to the second row (38 + 1516): its day core at 1554 + 136.
-    EXPECT_EQ(image.pixelColor(40, (1554 + 150) / 15), QColor(0xCE, 0xCE, 0xCE));
-    EXPECT_EQ(image.pixelColor(40, (1554 + 110) / 15), QColor(0x0A, 0x0A, 0x0A));
+    // The line tile wraps to the second row (38 + 1516, pixel 104). Bands are placed from the
+    // tile's own top pixel: the day border at pixels 7 and 8 of the tile, the core from 9 to 12.
+    const int tile_top = 104;
+    EXPECT_EQ(image.pixelColor(40, tile_top + 6), QColor(250, 245, 250));
+    EXPECT_EQ(image.pixelColor(40, tile_top + 7), QColor(0x0A, 0x0A, 0x0A));
+    EXPECT_EQ(image.pixelColor(40, tile_top + 8), QColor(0x0A, 0x0A, 0x0A));
+    EXPECT_EQ(image.pixelColor(40, tile_top + 9), QColor(0xCE, 0xCE, 0xCE));
+    EXPECT_EQ(image.pixelColor(40, tile_top + 12), QColor(0xCE, 0xCE, 0xCE));
+    EXPECT_EQ(image.pixelColor(40, tile_top + 13), QColor(0x0A, 0x0A, 0x0A));
 }
 
 TEST_F(RenderTest, RefusesBadArguments) {
