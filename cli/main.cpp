@@ -33,6 +33,12 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<QCoreApplication> app;
     if (argc > 1 && std::strcmp(argv[1], "render") == 0) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Stderr carries the editor's messages only, not the toolkit's notes about the session.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) {
+                std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+            }
+        });
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -39,7 +39,11 @@ void paint_label(QPainter& painter, const Element& e, const PreviewLayout& layou
 }  // namespace
 
 QFont label_font() {
-    QFont font(QStringLiteral("Arial"));
+    QFont font;
+    // Where Arial is missing, a font of its widths, else a narrow sans-serif one: the labels are
+    // only as wide as their tiles.
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans Condensed")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(7.8);
     return font;
