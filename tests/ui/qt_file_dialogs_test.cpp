@@ -1,4 +1,5 @@
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
 
@@ -15,10 +16,16 @@ private:
                 const std::function<void(QFileDialog&)>& act) {
         QTimer poll;
         poll.setInterval(10);
+        int ticks_open = 0;
         connect(&poll, &QTimer::timeout, this, [&] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                poll.stop();
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            if (ticks_open++ == 0) {
                 act(*dialog);
+            } else if (ticks_open > 200) {
+                dialog->reject();  // never leave the test hanging on an open dialog
             }
         });
         poll.start();
@@ -67,8 +74,8 @@ private slots:
             suffix = d.defaultSuffix();
             filters = d.nameFilters();
             asks_to_overwrite = !d.testOption(QFileDialog::DontConfirmOverwrite);
-            d.selectFile(existing);
-            QMetaObject::invokeMethod(&d, "accept");
+            d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(existing);
+            QMetaObject::invokeMethod(&d, "accept", Qt::QueuedConnection);
         });
         QCOMPARE(answer, existing);
         QCOMPARE(title, QStringLiteral("Save File"));
