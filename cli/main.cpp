@@ -1,5 +1,8 @@
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 #include "commands.h"
 
@@ -16,7 +19,9 @@ const char* const kHelp =
     "      Reads IN, then writes it to OUT exactly as the editor's Save writes. An existing\n"
     "      OUT is replaced only with --force. An empty theme or one without a title is refused.\n"
     "  quorvane-cli render IN OUT.png [--canvas-width TWIPS]\n"
-    "      Reads IN and paints its whole preview canvas to a PNG (15 twips per pixel).\n"
+    "      Reads IN and paints its whole preview canvas to a PNG, 15 twips per pixel, as the\n"
+    "      editor's window paints it. The tiles wrap at a canvas TWIPS wide (default 11712);\n"
+    "      a short canvas is stretched to the viewport's height (10236 twips).\n"
     "\n"
     "Messages the editor would show in a box go to stderr, one per line, in order.\n"
     "Exit status: 0 success, 1 refused, 2 usage error or unreadable input.\n";
@@ -24,7 +29,20 @@ const char* const kHelp =
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Painting the preview needs fonts, so render runs a GUI application without a screen.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && std::strcmp(argv[1], "render") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Stderr carries the editor's messages only, not the toolkit's notes about the session.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) {
+                std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+            }
+        });
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.contains(QStringLiteral("--help")) ||
         args.contains(QStringLiteral("-h"))) {

@@ -1,13 +1,60 @@
+#include <QFileInfo>
+#include <QImage>
 #include <cstdio>
 
 #include "commands.h"
+#include "format/reader.h"
+#include "preview/preview_painter.h"
+#include "stderr_messages.h"
 
 namespace quorvane {
 
-// Painting the preview comes with the preview renderer.
-int run_render(const QStringList&) {
-    std::fputs("quorvane-cli: render is not available yet\n", stderr);
-    return kUsageOrInput;
+namespace {
+
+void usage_error(const QString& text) {
+    std::fprintf(stderr, "quorvane-cli: %s\n", text.toUtf8().constData());
+}
+
+}  // namespace
+
+int run_render(const QStringList& args) {
+    QStringList paths;
+    PreviewFrame frame;
+    for (qsizetype k = 0; k < args.size(); ++k) {
+        if (args[k] == QStringLiteral("--canvas-width")) {
+            bool ok = false;
+            const int width = k + 1 < args.size() ? args[k + 1].toInt(&ok) : 0;
+            if (!ok || width <= 0) {
+                usage_error(QStringLiteral("--canvas-width takes a positive number of twips"));
+                return kUsageOrInput;
+            }
+            frame.canvas_inner_width = frame.canvas_width = width;
+            ++k;
+        } else {
+            paths.append(args[k]);
+        }
+    }
+    if (paths.size() != 2) {
+        usage_error(QStringLiteral("render takes IN OUT.png [--canvas-width TWIPS]"));
+        return kUsageOrInput;
+    }
+    const QFileInfo info(paths[0]);
+    Theme theme;
+    StderrMessages messages(false);
+    if (!info.isFile() || !info.isReadable() || !read_theme_file(paths[0], theme, messages)) {
+        usage_error(QStringLiteral("cannot read ") + paths[0]);
+        return kUsageOrInput;
+    }
+    const QImage image = render_preview(theme, plot_layout(theme, frame));
+    if (image.isNull()) {
+        usage_error(QStringLiteral("the canvas is too large to paint"));
+        return kRefused;
+    }
+    if (!image.save(paths[1], "PNG")) {
+        usage_error(QStringLiteral("cannot write ") + paths[1]);
+        return kUsageOrInput;
+    }
+    return kSuccess;
 }
 
 }  // namespace quorvane

@@ -1,0 +1,28 @@
+#include <QApplication>
+
+#include "format/working_data.h"
+#include "model/theme.h"
+#include "platform/qt/qt_busy_cursor.h"
+#include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_messages.h"
+#include "ui/main_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvane"));
+
+    // The command line as one text: the path of a theme to open, perhaps in quotes.
+    const QString command_line = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+
+    quorvane::Theme theme;
+    quorvane::QtMessages messages;
+    quorvane::QtBusyCursor busy;
+    quorvane::QtFileDialogs file_dialogs;
+    quorvane::MainWindow window(
+        theme, quorvane::MainWindowServices{messages, busy, file_dialogs, quorvane::system_folder()},
+        command_line);
+    messages.set_parent(&window);
+    file_dialogs.set_parent(&window);
+    window.show();
+    return app.exec();
+}

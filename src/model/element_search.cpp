@@ -1,0 +1,40 @@
+#include "model/element_search.h"
+
+namespace quorvane {
+
+QString ascii_upper(const QString& text) {
+    QString upper = text;
+    for (QChar& c : upper) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
+            c = QChar(c.unicode() - 'a' + 'A');
+        }
+    }
+    return upper;
+}
+
+int ElementSearch::find(const Theme& theme, const QString& text) {
+    const QString wanted = ascii_upper(text);
+    const int count = theme.element_count();
+    auto search_from = [&](int from) {
+        for (int i = from; i < count; ++i) {
+            if (theme.elements[size_t(i)].field_name.contains(wanted)) {
+                return i;
+            }
+        }
+        return -1;
+    };
+    int hit = search_from(position_);
+    if (hit < 0 && position_ > 0) {
+        position_ = 0;
+        hit = search_from(0);
+    }
+    if (hit >= 0) {
+        position_ = hit + 1;
+    }
+    if (position_ > count - 1) {
+        position_ = 0;
+    }
+    return hit;
+}
+
+}  // namespace quorvane

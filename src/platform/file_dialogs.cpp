@@ -1,0 +1,34 @@
+#include "platform/file_dialogs.h"
+
+namespace quorvane {
+
+QString file_dialog_title(FileDialogMode mode) {
+    return mode == FileDialogMode::Save ? QStringLiteral("Save File") : QStringLiteral("Open File");
+}
+
+QStringList name_filters(const QString& filter) {
+    const QStringList parts = filter.split(QChar(0));
+    QStringList filters;
+    for (qsizetype k = 0; k + 1 < parts.size(); k += 2) {
+        if (parts[k].isEmpty() && parts[k + 1].isEmpty()) {
+            continue;
+        }
+        filters.append(parts[k].trimmed() + QStringLiteral(" (") + parts[k + 1] +
+                       QStringLiteral(")"));
+    }
+    return filters;
+}
+
+QString cleaned_answer(const QString& answer) {
+    QString cleaned = answer;
+    cleaned.remove(QChar(0));
+    while (cleaned.startsWith(QLatin1Char(' '))) {
+        cleaned.remove(0, 1);
+    }
+    while (cleaned.endsWith(QLatin1Char(' '))) {
+        cleaned.chop(1);
+    }
+    return cleaned;
+}
+
+}  // namespace quorvane

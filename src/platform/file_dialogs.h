@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quorvane {
+
+enum class FileDialogMode { Open = 0, Save = 1 };
+
+// Filters are given as the pairs "description", NUL, "pattern", NUL, one pair after the other.
+inline const QString kOpenFilter = QStringLiteral("Garmin Themes ") + QChar(0) +
+                                   QStringLiteral("*.kmtf") + QChar(0);
+inline const QString kSaveFilter = QStringLiteral("Garmin Theme File (kmtf)") + QChar(0) +
+                                   QStringLiteral("*.kmtf") + QChar(0);
+
+// Asks the user for a file to open or a name to save under. The dialog preselects the first
+// filter, adds no extension and does not ask before overwriting (the caller does).
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The chosen path, or an empty text when the user cancels. `initial` is the file or folder
+    // the dialog starts at.
+    virtual QString file_dialog(FileDialogMode mode, const QString& filter,
+                                const QString& initial) = 0;
+};
+
+// "Open File" or "Save File".
+QString file_dialog_title(FileDialogMode mode);
+
+// The filter pairs as name filters "description (pattern)"; the description keeps its words,
+// without the spaces around them.
+QStringList name_filters(const QString& filter);
+
+// What a dialog's answer becomes: spaces around it and every NUL removed.
+QString cleaned_answer(const QString& answer);
+
+}  // namespace quorvane

@@ -1,0 +1,77 @@
+#include "preview/tile_drawing.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+#include "colour/colour_values.h"
+#include "model/rounding.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kSampleWidth = 700;
+
+// Border band, core band, border band, starting at y.
+void add_sample(TileDrawing& d, double left, double y, double b, double s, const QColor& core,
+                const QColor& border) {
+    const double right = left + kSampleWidth;
+    d.fills[size_t(d.count++)] = {QRectF(QPointF(left, y), QPointF(right, y + b)), border};
+    d.fills[size_t(d.count++)] = {QRectF(QPointF(left, y + b), QPointF(right, y + b + s)), core};
+    d.fills[size_t(d.count++)] = {QRectF(QPointF(left, y + b + s), QPointF(right, y + 2 * b + s)),
+                                  border};
+}
+
+// A border or scale text times 60. Bands far taller than any tile are cut, so that huge values
+// cannot overflow the arithmetic; the tile shows only its own 816 twips anyway.
+double band_height(const QString& text) {
+    constexpr double kLimit = 1e6;
+    return std::clamp(read_decimal(text).value_or(0) * 60, -kLimit, kLimit);
+}
+
+}  // namespace
+
+std::optional<double> read_decimal(const QString& text) {
+    bool ok = false;
+    const double value = QLocale::c().toDouble(QStringView(text).trimmed(), &ok);
+    if (!ok || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+QColor preview_colour(const QString& colour_text) {
+    const std::optional<int> number = colour_number(colour_text);
+    if (!number || *number < 0 || *number > 0xFFFFFF) {
+        return QColor(0, 0, 0);
+    }
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    CToRGB(*number, red, green, blue);
+    return QColor(red, green, blue);
+}
+
+TileDrawing tile_drawing(const Element& e, int sample_offset) {
+    TileDrawing d;
+    const double c = sample_offset;
+    const QColor day_core = preview_colour(e.primary_day);
+    if (e.is_polygon()) {
+        d.fills[0] = {QRectF(QPointF(60, 60), QPointF(c + 730, 730)), day_core};
+        d.count = 1;
+        return d;
+    }
+    const double b = band_height(e.border);
+    const double s = band_height(e.scale);
+    const QColor day_border =
+        e.secondary_day.isEmpty() ? QColor(0, 0, 0) : preview_colour(e.secondary_day);
+    add_sample(d, c, 100, b, s, day_core, day_border);
+    // The night sample starts 150 below the end of the day sample.
+    const double night_top = round_half_even(2 * b + s + 250);
+    add_sample(d, c, night_top, b, s, preview_colour(e.primary_night),
+               preview_colour(e.secondary_night));
+    return d;
+}
+
+}  // namespace quorvane

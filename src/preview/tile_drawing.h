@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "model/element.h"
+
+namespace quorvane {
+
+// One filled rectangle of a tile, in twips from the tile's top-left corner.
+struct TileFill {
+    QRectF rect;
+    QColor colour;
+
+    friend bool operator==(const TileFill&, const TileFill&) = default;
+};
+
+// What one tile shows: a polygon's day fill patch, or a line's day sample above its night
+// sample, each a core band between two border bands.
+struct TileDrawing {
+    std::array<TileFill, 6> fills;
+    int count = 0;
+};
+
+// A scale or border text read as a decimal number with "." as the decimal point (".6" is 0.6).
+std::optional<double> read_decimal(const QString& text);
+
+// The colour a colour text draws in. The text itself is never changed: a short text is padded on a
+// copy, an empty one draws black, and one that does not read as a colour draws black too.
+QColor preview_colour(const QString& colour_text);
+
+// The fills of Element `e`'s tile, for samples starting `sample_offset` from the tile's left edge.
+// An unreadable scale or border counts as 0.
+TileDrawing tile_drawing(const Element& e, int sample_offset);
+
+}  // namespace quorvane

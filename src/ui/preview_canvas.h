@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QSet>
+#include <QWidget>
+
+#include "model/theme.h"
+#include "preview/preview_layout.h"
+
+namespace quorvane {
+
+// The preview canvas: one widget that paints the tiles, labels and rules of a layout instead of
+// holding a widget per tile. It covers only the part of the canvas that shows in the viewport;
+// `origin` is where the canvas's top-left corner lies in the viewport, in pixels.
+class PreviewCanvas : public QWidget {
+    Q_OBJECT
+
+public:
+    PreviewCanvas(const Theme& theme, const PreviewLayout& layout, QWidget* viewport);
+
+    // Places the visible part of a canvas of `size` pixels whose corner is at `origin`.
+    void place(QPoint origin, QSize size);
+    // The magenta frame goes around tile `k` and its label; -1 hides it.
+    void set_framed_tile(int k);
+    int framed_tile() const { return framed_tile_; }
+    // After a full rebuild no tile has been hovered yet.
+    void forget_hovering() { hovered_.clear(); }
+
+    // The tile under a point of this widget, or -1.
+    int tile_at(QPoint widget_point) const;
+    // Where tile k lies in this widget's coordinates.
+    QRect tile_rect(int k) const;
+
+    static inline const QString kTileToolTip = QStringLiteral(" Double Click to Edit ");
+
+signals:
+    void tile_pressed(int element);
+    void tile_double_clicked(int element);
+    void file_dropped(const QString& path);
+    void wheel_turned(QWheelEvent* event);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Where this widget's top-left corner lies on the canvas, in pixels.
+    QPoint scrolled() const { return pos() - origin_; }
+
+    const Theme& theme_;
+    const PreviewLayout& layout_;
+    QPoint origin_;
+    int framed_tile_ = -1;
+    QSet<int> hovered_;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,113 @@
+#include "ui/preview_pane.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include "model/rounding.h"
+#include "model/twips.h"
+#include "preview/preview_painter.h"
+#include "ui/preview_canvas.h"
+
+namespace quorvane {
+
+PreviewPane::PreviewPane(const Theme& theme, QWidget* window_client)
+    : QObject(window_client), theme_(theme) {
+    viewport_ = new QWidget(window_client);
+    viewport_->setObjectName(QStringLiteral("Picture2"));
+    QPalette grey = viewport_->palette();
+    grey.setColor(QPalette::Window, QColor(224, 224, 224));
+    viewport_->setPalette(grey);
+    viewport_->setAutoFillBackground(true);
+
+    canvas_ = new PreviewCanvas(theme_, layout_, viewport_);
+    vs_ = new QScrollBar(Qt::Vertical, window_client);
+    vs_->setObjectName(QStringLiteral("vs"));
+    vs_->setRange(0, 32767);
+    vs_->raise();
+
+    // The canvas has its design size until the first resize.
+    layout_.canvas_width = geometry_.canvas.width();
+    layout_.canvas_height = geometry_.canvas.height();
+
+    connect(vs_, &QScrollBar::valueChanged, this, &PreviewPane::vs_scroll);
+    connect(canvas_, &PreviewCanvas::tile_pressed, this, &PreviewPane::tile_pressed);
+    connect(canvas_, &PreviewCanvas::tile_double_clicked, this, &PreviewPane::tile_double_clicked);
+    connect(canvas_, &PreviewCanvas::file_dropped, this, &PreviewPane::file_dropped);
+    connect(canvas_, &PreviewCanvas::wheel_turned, this,
+            [this](QWheelEvent* event) { QApplication::sendEvent(vs_, event); });
+    place_widgets();
+}
+
+void PreviewPane::plot(int mode) {
+    if (mode == 0) {
+        relayout_flag_ = 1;
+    }
+    if (mode != 1) {
+        canvas_->forget_hovering();
+    }
+    layout_ = plot_layout(theme_, geometry_.frame());
+    geometry_.canvas.setHeight(layout_.canvas_height);
+    if (layout_.scroll) {
+        ScrollBarState state = scroll_state();
+        state.apply(*layout_.scroll);
+        set_scroll_state(state);
+    }
+    place_widgets();
+}
+
+void PreviewPane::form_resize(int client_width, int client_height) {
+    ScrollBarState state = scroll_state();
+    quorvane::form_resize(geometry_, state, client_width, client_height);
+    layout_.canvas_width = geometry_.canvas.width();
+    set_scroll_state(state);
+    plot(relayout_flag_);
+}
+
+void PreviewPane::clear() {
+    layout_.tile_positions.clear();
+    layout_.rows.clear();
+    layout_.rules.clear();
+    canvas_->forget_hovering();
+    canvas_->update();
+}
+
+void PreviewPane::frame_tile(int k) { canvas_->set_framed_tile(k); }
+
+int PreviewPane::framed_tile() const { return canvas_->framed_tile(); }
+
+void PreviewPane::scroll_to_tile(int k) {
+    if (k < 0 || k >= layout_.tile_count() || geometry_.canvas.height() <= 0) {
+        return;
+    }
+    const double top = layout_.tile_positions[size_t(k)].y();
+    vs_->setValue(round_half_even(top / geometry_.canvas.height() * vs_->maximum()));
+}
+
+void PreviewPane::vs_scroll() {
+    geometry_.canvas.moveTop(-scroll_offset(geometry_.viewport.height(),
+                                            geometry_.canvas.height(), vs_->value(),
+                                            vs_->maximum()));
+    place_widgets();
+}
+
+void PreviewPane::place_widgets() {
+    viewport_->setGeometry(to_pixels(geometry_.viewport));
+    vs_->setGeometry(to_pixels(geometry_.scroll_bar));
+    const QRect canvas = to_pixels(geometry_.canvas);
+    canvas_->place(canvas.topLeft(), canvas.size());
+}
+
+ScrollBarState PreviewPane::scroll_state() const {
+    return ScrollBarState{vs_->maximum(), vs_->pageStep(), vs_->singleStep(), vs_->value()};
+}
+
+void PreviewPane::set_scroll_state(const ScrollBarState& state) {
+    vs_->setMaximum(state.maximum);
+    vs_->setPageStep(state.large_change);
+    vs_->setSingleStep(state.small_change);
+    vs_->setValue(state.value);
+}
+
+}  // namespace quorvane

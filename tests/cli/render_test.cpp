@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kSample = QStringLiteral(QUORVANE_TEST_DATA "/preview/two_presentations.kmtf");
+
+int render(const QStringList& args) {
+    QProcess cli;
+    cli.start(QStringLiteral(QUORVANE_CLI), QStringList{"render"} + args);
+    if (!cli.waitForFinished(60000)) {
+        return -1;
+    }
+    return cli.exitCode();
+}
+
+class RenderTest : public ::testing::Test {
+protected:
+    QImage rendered(const QStringList& extra = {}) {
+        const QString out = dir_.filePath("preview.png");
+        EXPECT_EQ(render(QStringList{kSample, out} + extra), 0);
+        return QImage(out);
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(RenderTest, PaintsTilesBandsRulesAndLabelsAtFifteenTwipsPerPixel) {
+    const QImage image = rendered();
+    ASSERT_FALSE(image.isNull());
+    // 11712 x 10236 twips: the short canvas is stretched to the viewport.
+    EXPECT_EQ(image.size(), QSize(781, 682));
+
+    EXPECT_EQ(image.pixelColor(2, 2), QColor(255, 255, 255));  // canvas
+    // The polygon tile at 238, 38: its background, then its patch from 60, 60 inside it.
+    EXPECT_EQ(image.pixelColor(17, 4), QColor(250, 245, 250));
+    EXPECT_EQ(image.pixelColor(40, 30), QColor(0xCE, 0xCE, 0xCE));
+    EXPECT_EQ(image.pixelColor(19, 30), QColor(250, 245, 250));
+    EXPECT_EQ(image.pixelColor(20, 30), QColor(0xCE, 0xCE, 0xCE));
+
+    // The line tile at 1190, 38: day border 138-174, core 174-234; night core 456-516.
+    EXPECT_EQ(image.pixelColor(100, 10), QColor(0x0A, 0x0A, 0x0A));
+    EXPECT_EQ(image.pixelColor(100, 13), QColor(0xCE, 0xCE, 0xCE));
+    EXPECT_EQ(image.pixelColor(100, 16), QColor(0x0A, 0x0A, 0x0A));
+    EXPECT_EQ(image.pixelColor(100, 31), QColor(0xAA, 0xFF, 0x00));
+    EXPECT_EQ(image.pixelColor(100, 28), QColor(0xDD, 0x00, 0x11));
+    EXPECT_EQ(image.pixelColor(81, 13), QColor(250, 245, 250));  // left of the sample
+
+    // The rule 150 above the BROWSE row (1654): y 1504, across the canvas.
+    EXPECT_EQ(image.pixelColor(5, 100), QColor(116, 0, 149));
+    EXPECT_EQ(image.pixelColor(770, 100), QColor(116, 0, 149));
+    EXPECT_EQ(image.pixelColor(5, 101), QColor(255, 255, 255));
+    EXPECT_EQ(image.pixelColor(40, 130), QColor(0, 0, 255));
+
+    // The label under the first tile: white, with dark text in it.
+    int dark = 0;
+    for (int y = 57; y < 97; ++y) {
+        for (int x = 16; x < 73; ++x) {
+            dark += image.pixelColor(x, y).lightness() < 128 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(dark, 10);
+    EXPECT_EQ(image.pixelColor(17, 90), QColor(255, 255, 255));
+}
+
+TEST_F(RenderTest, WrapsTilesAtTheGivenCanvasWidth) {
+    const QImage image = rendered({"--canvas-width", "2000"});
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), 133);
+    // The line tile wraps to the second row (38 + 1516, pixel 104). Bands are placed from the
+    // tile's own top pixel: the day border at pixels 7 and 8 of the tile, the core from 9 to 12.
+    const int tile_top = 104;
+    EXPECT_EQ(image.pixelColor(40, tile_top + 6), QColor(250, 245, 250));
+    EXPECT_EQ(image.pixelColor(40, tile_top + 7), QColor(0x0A, 0x0A, 0x0A));
+    EXPECT_EQ(image.pixelColor(40, tile_top + 8), QColor(0x0A, 0x0A, 0x0A));
+    EXPECT_EQ(image.pixelColor(40, tile_top + 9), QColor(0xCE, 0xCE, 0xCE));
+    EXPECT_EQ(image.pixelColor(40, tile_top + 12), QColor(0xCE, 0xCE, 0xCE));
+    EXPECT_EQ(image.pixelColor(40, tile_top + 13), QColor(0x0A, 0x0A, 0x0A));
+}
+
+TEST_F(RenderTest, RefusesBadArguments) {
+    const QString out = dir_.filePath("x.png");
+    EXPECT_EQ(render({dir_.filePath("missing.kmtf"), out}), 2);
+    EXPECT_EQ(render({kSample}), 2);
+    EXPECT_EQ(render({kSample, out, "--canvas-width", "wide"}), 2);
+    EXPECT_EQ(render({kSample, dir_.filePath("no/such/folder/x.png")}), 2);
+}
+
+}  // namespace
