@@ -14,12 +14,16 @@ class BusyCursor;
 class FileDialogs;
 class Messages;
 class PreviewPane;
+class UrlOpener;
+class WebRequest;
 
 // What the main window asks the user through, and where it keeps its working data.
 struct MainWindowServices {
     Messages& messages;
     BusyCursor& busy;
     FileDialogs& file_dialogs;
+    WebRequest& web;
+    UrlOpener& urls;
     QString system_folder;
 };
 

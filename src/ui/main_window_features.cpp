@@ -1,21 +1,45 @@
-// The main window's entry points for the features that bring their own dialogs. Each feature
-// fills in its function here.
+// The main window's entry points for the features that bring their own dialogs.
+#include "platform/latest_version.h"
+#include "platform/url_opener.h"
+#include "ui/about_box.h"
+#include "ui/edit_style.h"
+#include "ui/element_picker.h"
 #include "ui/main_window.h"
+#include "ui/presentation_manager.h"
+#include "ui/update_dialog.h"
 
 namespace quorvane {
 
-void MainWindow::add_elements() {}
+void MainWindow::add_elements() {
+    // The picker's outcome does not matter: a cancelled pick adds nothing, and the preview and
+    // the presentation list are rebuilt either way.
+    run_add_elements(this, theme_, services_.messages);
+    plot(-1);
+    show_presentations();
+}
 
-void MainWindow::edit_presentations(int) {}
+void MainWindow::edit_presentations(int mode) {
+    run_presentation_manager(this, theme_, services_.messages, mode);
+    plot(2);
+    show_presentations();
+}
 
-void MainWindow::open_style_editor(int) {}
+void MainWindow::open_style_editor(int index) {
+    if (edit_style(this, theme_, index, services_.messages, services_.busy)) {
+        plot(0);
+    }
+}
 
-void MainWindow::check_for_updates() {}
+void MainWindow::check_for_updates() {
+    show_update_dialog(this, services_.web, services_.urls, services_.busy);
+}
 
-void MainWindow::start_update_check() {}
+void MainWindow::start_update_check() {
+    check_for_update(services_.web, this, [this] { set_update_available(true); });
+}
 
-void MainWindow::show_about() {}
+void MainWindow::show_about() { quorvane::show_about(this, services_.urls); }
 
-void MainWindow::open_manual() {}
+void MainWindow::open_manual() { open_home_page(services_.urls); }
 
 }  // namespace quorvane

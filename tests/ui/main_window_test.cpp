@@ -18,10 +18,13 @@
 #include "format/working_data.h"
 #include "platform/scripted_file_dialogs.h"
 #include "platform/scripted_messages.h"
+#include "platform/scripted_web.h"
 #include "preview/preview_painter.h"
 #include "ui/main_window.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
+#include "ui/style_editor.h"
+#include "when_modal.h"
 
 using namespace quorvane;
 
@@ -71,11 +74,14 @@ private:
         ScriptedMessages messages;
         CountingBusyCursor busy;
         ScriptedFileDialogs dialogs;
+        ScriptedWebRequest web;
+        RecordingUrlOpener urls;
         std::unique_ptr<MainWindow> window;
 
         Session(const QString& folder, const QString& command_line = QString()) {
             window = std::make_unique<MainWindow>(
-                theme, MainWindowServices{messages, busy, dialogs, folder}, command_line);
+                theme, MainWindowServices{messages, busy, dialogs, web, urls, folder},
+                command_line);
         }
         bool show() {
             window->show();
@@ -422,8 +428,13 @@ private slots:
         QCOMPARE(picture.pixelColor(canvas->tile_rect(1).topLeft() + QPoint(2, 2)),
                  QColor(250, 245, 250));
 
+        // A double-click opens the style editor on that Element.
+        QString edited;
+        auto watch = when_modal<StyleEditor>(
+            [&edited](StyleEditor& editor) { edited = editor.field_label()->text(); });
         QTest::mouseDClick(canvas, Qt::LeftButton, Qt::NoModifier, canvas->tile_rect(2).center());
         QCOMPARE(s.window->edit_index(), 2);
+        QCOMPARE(edited, s.theme.elements[2].field_name);
 
         // Pressing between tiles selects nothing.
         QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
