@@ -14,7 +14,6 @@
 #include "platform/scripted_file_dialogs.h"
 #include "platform/scripted_messages.h"
 #include "platform/scripted_web.h"
-#include "platform/web_addresses.h"
 #include "ui/about_box.h"
 #include "ui/element_picker.h"
 #include "ui/main_window.h"
@@ -258,8 +257,10 @@ private slots:
         s.window->menu().mhlp[0]->trigger();
         QVERIFY(updates);
 
+        qputenv("QUORVANE_HOME_URL", "https://quorvane.example/manual");
         s.window->menu().mhlp[2]->trigger();
-        QCOMPARE(s.urls.opened, QList<QUrl>{home_page_address()});
+        qunsetenv("QUORVANE_HOME_URL");
+        QCOMPARE(s.urls.opened, QList<QUrl>{QUrl(QStringLiteral("https://quorvane.example/manual"))});
         QVERIFY(!s.theme.modified);
     }
 };
