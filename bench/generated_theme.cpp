@@ -48,10 +48,10 @@ Theme generated_theme(int styles) {
 QByteArray generated_theme_text(int styles) {
     Theme theme = generated_theme(styles);
     SilentMessages messages;
-    QString text = theme_text(theme, QStringLiteral("<METADATA>\r\n<TITLE>GENERATED</TITLE>\r\n"
-                                                    "</METADATA>"),
-                              messages);
-    return (text + QStringLiteral("\r\n")).toLatin1();
+    return theme_text(theme,
+                      QStringLiteral("<METADATA>\r\n<TITLE>GENERATED</TITLE>\r\n</METADATA>"),
+                      messages) +
+           "\r\n";
 }
 
 }  // namespace quorvane

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <limits>
 
 #include "format/metadata.h"
 #include "format/text_ops.h"
@@ -18,17 +19,22 @@ namespace {
 // sharing one QString per distinct value keeps a large theme small in memory.
 class Interner {
 public:
+    explicit Interner(qsizetype most_shared) : most_shared_(most_shared) {}
+
     QString get(QByteArrayView bytes) {
         auto it = pool_.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()));
         if (it != pool_.constEnd()) {
             return it.value();
         }
         QString value = QString::fromLatin1(bytes);
-        pool_.insert(bytes.toByteArray(), value);
+        if (pool_.size() < most_shared_) {
+            pool_.insert(bytes.toByteArray(), value);
+        }
         return value;
     }
 
 private:
+    qsizetype most_shared_;
     QHash<QByteArray, QString> pool_;
 };
 
@@ -163,21 +169,24 @@ private:
             messages_.tell(QStringLiteral("secondayr"));
         } else {
             const QByteArray tag = remove_all(get_block(s.sliced(primary)), "\"");
-            e.primary_day = interner_.get(colour_value(tag, "DAY"));
-            e.primary_night = interner_.get(colour_value(tag, "NIGHT"));
+            e.primary_day = colours_.get(colour_value(tag, "DAY"));
+            e.primary_night = colours_.get(colour_value(tag, "NIGHT"));
         }
         const qsizetype secondary = find(s, "SECONDARY");
         if (secondary >= 0) {
             const QByteArray tag = remove_all(get_block(s.sliced(secondary)), "\"");
-            e.secondary_day = interner_.get(colour_value(tag, "DAY"));
-            e.secondary_night = interner_.get(colour_value(tag, "NIGHT"));
+            e.secondary_day = colours_.get(colour_value(tag, "DAY"));
+            e.secondary_night = colours_.get(colour_value(tag, "NIGHT"));
         }
         theme_.elements.push_back(std::move(e));
     }
 
     Theme& theme_;
     Messages& messages_;
-    Interner interner_;
+    // Names, scales and borders repeat in every presentation. Colours mostly come from a small
+    // palette; a theme whose colours are nearly all distinct would only grow the pool.
+    Interner interner_{std::numeric_limits<qsizetype>::max()};
+    Interner colours_{4096};
     qsizetype slot_ = 0;
     bool found_ = false;
 };

@@ -14,74 +14,79 @@ namespace quorvane {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
+// The file text as ISO-8859-1 bytes, built piece by piece: a large theme becomes one buffer
+// without temporaries. A character outside ISO-8859-1 (typed in a metadata field) becomes "?".
+class Latin1Text {
+public:
+    explicit Latin1Text(qsizetype expected) { bytes.reserve(expected); }
 
-// Appends piece by piece: a large theme is one text built without temporaries.
-void append_colour_line(QString& text, QLatin1String tag, const QString& day, const QString& night) {
-    text += QLatin1String("<");
-    text += tag;
-    text += QLatin1String("      day = \"#");
-    text += day;
-    text += QLatin1String("\"");
-    if (!night.isEmpty()) {
-        text += QLatin1String(" night=\"#");
-        text += night;
-        text += QLatin1String("\"");
+    Latin1Text& operator<<(const char* literal) {
+        bytes.append(literal);
+        return *this;
     }
-    text += QLatin1String("/>\r\n");
+    Latin1Text& operator<<(const QString& text) {
+        const qsizetype at = bytes.size();
+        bytes.resize(at + text.size());
+        char* out = bytes.data() + at;
+        for (QChar c : text) {
+            *out++ = c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?';
+        }
+        return *this;
+    }
+
+    QByteArray bytes;
+};
+
+void append_colour_line(Latin1Text& text, const char* tag, const QString& day,
+                        const QString& night) {
+    text << "<" << tag << "      day = \"#" << day << "\"";
+    if (!night.isEmpty()) {
+        text << " night=\"#" << night << "\"";
+    }
+    text << "/>\r\n";
 }
 
-void append_style(QString& text, const Element& e) {
-    text += QLatin1String("\r\n<STYLE field = \"");
-    text += e.field_name;
-    text += QLatin1String("\"");
+void append_style(Latin1Text& text, const Element& e) {
+    text << "\r\n<STYLE field = \"" << e.field_name << "\"";
     if (!e.scale.isEmpty()) {
-        text += QLatin1String(" scale=\"");
-        text += e.scale;
-        text += QLatin1String("\" ");
+        text << " scale=\"" << e.scale << "\" ";
     }
     const bool zero_border = e.border == QLatin1String("0");
     if (!e.border.isEmpty() && !zero_border) {
-        text += QLatin1String(" border=\"");
-        text += e.border;
-        text += QLatin1String("\" ");
+        text << " border=\"" << e.border << "\" ";
     }
-    text += QLatin1String(">\r\n <COLOR >\r\n");
+    text << ">\r\n <COLOR >\r\n";
     // No colour is written without its day colour.
     if (!e.primary_day.isEmpty()) {
-        append_colour_line(text, QLatin1String("PRIMARY"), e.primary_day, e.primary_night);
+        append_colour_line(text, "PRIMARY", e.primary_day, e.primary_night);
     }
     if (!e.secondary_day.isEmpty() && !zero_border) {
-        append_colour_line(text, QLatin1String("SECONDARY"), e.secondary_day, e.secondary_night);
+        append_colour_line(text, "SECONDARY", e.secondary_day, e.secondary_night);
     }
-    text += QLatin1String(" </COLOR >\r\n</STYLE>\r\n");
+    text << " </COLOR >\r\n</STYLE>\r\n";
 }
 
 }  // namespace
 
 QString get_head() {
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>") + kCrLf +
-           QStringLiteral("<GARMIN_MAP_THEME>") + kCrLf;
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<GARMIN_MAP_THEME>\r\n");
 }
 
-QString theme_text(Theme& theme, const QString& meta, Messages& messages) {
+QByteArray theme_text(Theme& theme, const QString& meta, Messages& messages) {
     OnceMessages once(messages);
-    QString text = get_head() + meta + kCrLf;
-    text.reserve(text.size() + qsizetype(theme.elements.size()) * 260);
-    const QString block_end = QStringLiteral("</STYLELIST>") + kCrLf +
-                              QStringLiteral("</PRESENTATION>") + kCrLf;
+    Latin1Text text(qsizetype(theme.elements.size()) * 200 + meta.size() + 200);
+    text << get_head() << meta << "\r\n";
+    const char* const block_end = "</STYLELIST>\r\n</PRESENTATION>\r\n";
     const QString* current = nullptr;
-    for (size_t k = 0; k < theme.elements.size(); ++k) {
-        Element& e = theme.elements[k];
+    for (Element& e : theme.elements) {
         // A new PRESENTATION block whenever the name differs from the previous Element's.
         if (current == nullptr || e.presentation != *current) {
             if (current != nullptr) {
-                text += block_end;
+                text << block_end;
             }
             current = &e.presentation;
-            text += QLatin1String("<PRESENTATION ID=\"");
-            text += space_trimmed(e.presentation);
-            text += QLatin1String("\" > \r\n<STYLELIST>\r\n");
+            text << "<PRESENTATION ID=\"" << space_trimmed(e.presentation)
+                 << "\" > \r\n<STYLELIST>\r\n";
         }
         if (e.border.contains(QLatin1Char('\r')) || e.border.contains(QLatin1Char('\n'))) {
             e.border.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
@@ -93,8 +98,8 @@ QString theme_text(Theme& theme, const QString& meta, Messages& messages) {
         }
         append_style(text, e);
     }
-    text += block_end + QStringLiteral("</GARMIN_MAP_THEME>");
-    return text;
+    text << block_end << "</GARMIN_MAP_THEME>";
+    return std::move(text.bytes);
 }
 
 SaveOutcome save_code(Theme& theme, const QString& path, Messages& messages, BusyCursor& busy) {
@@ -117,9 +122,10 @@ SaveOutcome save_code(Theme& theme, const QString& path, Messages& messages, Bus
     return written ? SaveOutcome::Written : SaveOutcome::Failed;
 }
 
-bool append_(const QString& path, const QString& text, Messages& messages) {
+bool append_(const QString& path, QByteArray text, Messages& messages) {
     QString error;
-    const bool written = write_whole_file(path, (text + kCrLf).toLatin1(), &error);
+    text.append("\r\n");
+    const bool written = write_whole_file(path, text, &error);
     if (!written) {
         messages.tell(error + QStringLiteral(" Check access permission: RUN quorvane.exe as "
                                              "ADMINISTRATOR"));

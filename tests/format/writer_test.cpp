@@ -124,7 +124,7 @@ TEST_F(WriterTest, MissingFolderFailsWithInvalidFile) {
 }
 
 TEST_F(WriterTest, RelativePathIsReportedInvalid) {
-    QString text = QStringLiteral("x");
+    const QByteArray text = "x";
     const QString cwd = QDir::currentPath();
     QDir::setCurrent(dir.path());
     EXPECT_TRUE(append_(QStringLiteral("rel.kmtf"), text, messages));
@@ -143,7 +143,7 @@ TEST(ThemeText, BorderConditions) {
                           QStringLiteral("1\r\n\t2"));
     theme.elements = {zero, no_day, broken};
     ScriptedMessages messages;
-    const QString text = theme_text(theme, QString(), messages);
+    const QByteArray text = theme_text(theme, QString(), messages);
 
     EXPECT_TRUE(text.contains("<STYLE field = \"MAP_A_CLR\" scale=\"1\" >\r\n <COLOR >\r\n"
                               "<PRIMARY      day = \"#CECECE\" night=\"#aaFF00\"/>\r\n </COLOR >"));
@@ -162,7 +162,7 @@ TEST(ThemeText, OpensABlockPerRunOfPresentationNames) {
                                       QStringLiteral(".6")));
     }
     ScriptedMessages messages;
-    const QString text = theme_text(theme, QString(), messages);
+    const QByteArray text = theme_text(theme, QString(), messages);
     // Names are compared as stored, so " GUIDANCE " and "GUIDANCE" are two blocks.
     EXPECT_EQ(text.count("<PRESENTATION ID="), 4);
     EXPECT_EQ(text.count("</PRESENTATION>"), 4);
