@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <limits>
+#include <optional>
 
 #include "format/metadata.h"
 #include "format/text_ops.h"
@@ -130,6 +131,8 @@ public:
         QByteArray without_breaks = name;
         without_breaks.replace("\r", "").replace("\n", "");
         const QString presentation = interner_.get(without_breaks);
+        codes_[0].reset();
+        codes_[1].reset();
 
         const QList<qsizetype> styles = occurrences(block, "<STYLE");
         for (qsizetype k = 0; k < styles.size(); ++k) {
@@ -162,7 +165,7 @@ private:
         if (border >= 0) {
             e.border = interner_.get(attribute_value(s, border + 7));
         }
-        e.sort_code = presentation_code(presentation, e.border, messages_);
+        e.sort_code = block_code(presentation, !e.border.isEmpty());
 
         const qsizetype primary = find(s, "PRIMARY");
         if (primary < 0) {
@@ -181,8 +184,20 @@ private:
         theme_.elements.push_back(std::move(e));
     }
 
+    // The sort code depends only on the block's presentation name and the kind, so it is worked
+    // out once per block and kind (an unknown name is reported once either way).
+    int block_code(const QString& presentation, bool line) {
+        std::optional<int>& code = codes_[line ? 1 : 0];
+        if (!code.has_value()) {
+            code = presentation_code(presentation, line ? QStringLiteral("1") : QString(),
+                                     messages_);
+        }
+        return *code;
+    }
+
     Theme& theme_;
     Messages& messages_;
+    std::optional<int> codes_[2];
     // Names, scales and borders repeat in every presentation. Colours mostly come from a small
     // palette; a theme whose colours are nearly all distinct would only grow the pool.
     Interner interner_{std::numeric_limits<qsizetype>::max()};
