@@ -27,7 +27,7 @@
 #include "ui/palette_grid.h"
 #include "ui/sample_picture.h"
 #include "ui/slider_track.h"
-#include "ui/spectrum_picture.h"
+#include "ui/hue_chart_picture.h"
 #include "ui/style_editor_layout.h"
 #include "ui/twips_geometry.h"
 

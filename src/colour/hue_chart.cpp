@@ -1,4 +1,4 @@
-#include "colour/spectrum.h"
+#include "colour/hue_chart.h"
 
 #include <QColor>
 #include <algorithm>

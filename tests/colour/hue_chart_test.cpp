@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "colour/colour_values.h"
-#include "colour/spectrum.h"
+#include "colour/hue_chart.h"
 
 namespace quorvane {
 namespace {

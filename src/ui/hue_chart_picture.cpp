@@ -1,9 +1,9 @@
-#include "ui/spectrum_picture.h"
+#include "ui/hue_chart_picture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "colour/spectrum.h"
+#include "colour/hue_chart.h"
 
 namespace quorvane {
 
