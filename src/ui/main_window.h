@@ -101,6 +101,9 @@ private:
     void search_command();
     void edit_menu_command(int mode);
     void open_command_line_file();
+    // Reads a theme file as every open command does, then shows it: caption, preview, fields and
+    // presentation list.
+    void read_and_show(const QString& path);
 
     void cap(const QString& path);
     void updatmf(const QString& path);

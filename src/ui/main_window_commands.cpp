@@ -38,6 +38,17 @@ void MainWindow::clear_theme() {
     search_.reset();
 }
 
+void MainWindow::read_and_show(const QString& path) {
+    // Reading a file starts the search afresh.
+    if (read_theme_file(path, theme_, services_.messages)) {
+        search_.reset();
+    }
+    cap(path);
+    plot(-1);
+    refresh_metadata_fields();
+    refresh_presentation_list();
+}
+
 void MainWindow::open_command() {
     const QString path =
         services_.file_dialogs.file_dialog(FileDialogMode::Open, kOpenFilter, theme_.file_name);
@@ -46,11 +57,7 @@ void MainWindow::open_command() {
     }
     theme_.listed_presentations.clear();
     updatmf(path);
-    read_theme_file(path, theme_, services_.messages);
-    cap(path);
-    plot(-1);
-    refresh_metadata_fields();
-    refresh_presentation_list();
+    read_and_show(path);
 }
 
 void MainWindow::save_command() {
@@ -78,11 +85,7 @@ void MainWindow::recent_file_command(int k) {
     }
     const QString path = recent_.captions()[size_t(k)];
     if (QFileInfo(path).isFile()) {
-        read_theme_file(path, theme_, services_.messages);
-        cap(path);
-        plot(-1);
-        refresh_metadata_fields();
-        refresh_presentation_list();
+        read_and_show(path);
         updatmf(path);
     } else {
         services_.messages.tell(QStringLiteral("Cannot find ") + path);
@@ -101,11 +104,7 @@ void MainWindow::loadole(const QString& path) {
     services_.busy.busy_on();
     updatmf(path);
     theme_.listed_presentations.clear();
-    read_theme_file(path, theme_, services_.messages);
-    cap(path);
-    plot(-1);
-    refresh_metadata_fields();
-    refresh_presentation_list();
+    read_and_show(path);
     services_.busy.busy_off();
     theme_.file_name = path;
     theme_.modified = false;
@@ -120,11 +119,7 @@ void MainWindow::open_command_line_file() {
     services_.busy.busy_on();
     updatmf(path);
     theme_.listed_presentations.clear();
-    read_theme_file(path, theme_, services_.messages);
-    cap(path);
-    plot(-1);
-    refresh_metadata_fields();
-    refresh_presentation_list();
+    read_and_show(path);
     services_.busy.busy_off();
 }
 
