@@ -10,16 +10,10 @@
 #include "format/writer.h"
 #include "generated_theme.h"
 #include "platform/busy_cursor.h"
-#include "platform/messages.h"
+#include "platform/scripted_messages.h"
 
 namespace quorvane {
 namespace {
-
-class SilentMessages : public Messages {
-public:
-    void tell(const QString&) override {}
-    bool ask(const QString&) override { return true; }
-};
 
 void BM_ReadThemeFile(benchmark::State& state) {
     const int styles = static_cast<int>(state.range(0));
@@ -31,7 +25,7 @@ void BM_ReadThemeFile(benchmark::State& state) {
         file.open(QIODevice::WriteOnly);
         file.write(text);
     }
-    SilentMessages messages;
+    ScriptedMessages messages(true);
     for (auto _ : state) {
         Theme theme;
         read_theme_file(path, theme, messages);
@@ -48,7 +42,7 @@ void BM_ReadThemeFile(benchmark::State& state) {
 void BM_ThemeMemory(benchmark::State& state) {
     const int styles = static_cast<int>(state.range(0));
     const QByteArray text = generated_theme_text(styles);
-    SilentMessages messages;
+    ScriptedMessages messages(true);
     double beyond_file = 0;
     for (auto _ : state) {
         const size_t before = mallinfo2().uordblks;
@@ -64,7 +58,7 @@ void BM_ThemeMemory(benchmark::State& state) {
 void BM_ParseText(benchmark::State& state) {
     const int styles = static_cast<int>(state.range(0));
     const QByteArray text = generated_theme_text(styles);
-    SilentMessages messages;
+    ScriptedMessages messages(true);
     for (auto _ : state) {
         Theme theme;
         parse(theme, text, messages);
@@ -79,7 +73,7 @@ void BM_BuildAndWrite(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("theme.kmtf"));
     Theme theme = generated_theme(styles);
-    SilentMessages messages;
+    ScriptedMessages messages(true);
     NoBusyCursor busy;
     qint64 bytes = 0;
     for (auto _ : state) {

@@ -2,17 +2,11 @@
 
 #include "format/writer.h"
 #include "model/presentations.h"
-#include "platform/messages.h"
+#include "platform/scripted_messages.h"
 
 namespace quorvane {
 
 namespace {
-
-class SilentMessages : public Messages {
-public:
-    void tell(const QString&) override {}
-    bool ask(const QString&) override { return true; }
-};
 
 QString colour(int seed) {
     return QStringLiteral("%1").arg((seed * 2654435761u) & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
@@ -47,7 +41,7 @@ Theme generated_theme(int styles) {
 
 QByteArray generated_theme_text(int styles) {
     Theme theme = generated_theme(styles);
-    SilentMessages messages;
+    ScriptedMessages messages(true);
     return theme_text(theme,
                       QStringLiteral("<METADATA>\r\n<TITLE>GENERATED</TITLE>\r\n</METADATA>"),
                       messages) +
