@@ -50,6 +50,10 @@ void MainWindow::read_and_show(const QString& path) {
 }
 
 void MainWindow::open_command() {
+    // Opening replaces the theme: as with New, Yes stops so that the user can save first.
+    if (theme_.modified && services_.messages.ask(QStringLiteral("Save project?"))) {
+        return;
+    }
     const QString path =
         services_.file_dialogs.file_dialog(FileDialogMode::Open, kOpenFilter, theme_.file_name);
     if (path.isEmpty() || path == QStringLiteral("*.osm")) {

@@ -213,6 +213,25 @@ private slots:
         QCOMPARE(s.theme.element_count(), 3);
     }
 
+    void open_asks_before_replacing_unsaved_changes() {
+        const QString path = copy_of(kSample, "sample.kmtf");
+        Session s(system_);
+        QVERIFY(s.show());
+        s.theme.modified = true;
+        s.dialogs.answers = {path};
+        // Yes: nothing is asked for or opened, so that the changes can be saved first.
+        s.messages.answers = {true};
+        s.window->menu().mf[2]->trigger();
+        QCOMPARE(s.messages.asked, QStringList{"Save project?"});
+        QVERIFY(s.dialogs.requests.isEmpty());
+        QCOMPARE(s.theme.element_count(), 0);
+        // No: the file is opened, and the flag stays as it was.
+        s.messages.answers = {false};
+        s.window->menu().mf[2]->trigger();
+        QCOMPARE(s.theme.element_count(), 3);
+        QVERIFY(s.theme.modified);
+    }
+
     void refuses_to_save_an_empty_theme() {
         Session s(system_);
         QVERIFY(s.show());
