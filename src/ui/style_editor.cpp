@@ -1,5 +1,7 @@
 #include "ui/style_editor.h"
 
+#include <utility>
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
@@ -45,42 +47,37 @@ std::optional<int> number_of_working_text(QString& text) {
     return read_hex(QStringLiteral("&h") + flip_colour(text));
 }
 
+// Creates a control of the window, named after its role, at its place given in twips.
+template <typename Widget, typename... Args>
+Widget* make_control(const QRect& twips, QWidget* parent, const QString& name, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)..., parent);
+    widget->setObjectName(name);
+    place(*widget, twips);
+    return widget;
+}
+
 QLabel* make_label(const QString& text, const QRect& twips, QWidget* parent, const QString& name) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    place(*label, twips);
-    return label;
+    return make_control<QLabel>(twips, parent, name, text);
 }
 
 QLineEdit* make_box(const QRect& twips, QWidget* parent, const QString& name) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    place(*box, twips);
-    return box;
+    return make_control<QLineEdit>(twips, parent, name);
 }
 
 ColourCell* make_cell(const QRect& twips, QWidget* parent, const QString& name) {
-    auto* cell = new ColourCell(parent);
-    cell->setObjectName(name);
-    place(*cell, twips);
-    return cell;
+    return make_control<ColourCell>(twips, parent, name);
 }
 
 SliderTrack* make_track(const QRect& twips, QWidget* parent, const QString& name) {
-    auto* track = new SliderTrack(parent);
-    track->setObjectName(name);
-    place(*track, twips);
-    return track;
+    return make_control<SliderTrack>(twips, parent, name);
 }
 
 QPushButton* make_button(const QString& text, const QRect& twips, QWidget* parent,
                          const QString& name) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
+    auto* button = make_control<QPushButton>(twips, parent, name, text);
     // Enter in a text box belongs to the box, never to a button.
     button->setAutoDefault(false);
     button->setDefault(false);
-    place(*button, twips);
     return button;
 }
 

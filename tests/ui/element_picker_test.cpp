@@ -9,19 +9,12 @@
 #include "platform/scripted_messages.h"
 #include "preview/add_element.h"
 #include "ui/element_picker.h"
+#include "list_items.h"
 #include "when_modal.h"
 
 using namespace quorvane;
 
 namespace {
-
-QStringList texts(const QListWidget& list) {
-    QStringList result;
-    for (int row = 0; row < list.count(); ++row) {
-        result.append(list.item(row)->text());
-    }
-    return result;
-}
 
 QStringList selected_texts(const QListWidget& list) {
     QStringList result;
@@ -31,14 +24,6 @@ QStringList selected_texts(const QListWidget& list) {
         }
     }
     return result;
-}
-
-void select(QListWidget& list, const QStringList& names) {
-    for (const QString& name : names) {
-        const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
-        QVERIFY2(found.size() == 1, qPrintable(name));
-        found.first()->setSelected(true);
-    }
 }
 
 void click_row(QListWidget& list, int row, Qt::KeyboardModifiers modifiers = {}) {

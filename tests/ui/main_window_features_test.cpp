@@ -16,6 +16,7 @@
 #include "platform/scripted_web.h"
 #include "ui/about_box.h"
 #include "ui/element_picker.h"
+#include "main_window_session.h"
 #include "ui/main_window.h"
 #include "ui/palette_grid.h"
 #include "ui/presentation_manager.h"
@@ -48,26 +49,10 @@ int count_field(const Theme& theme, const QString& field) {
 class MainWindowFeaturesTest : public QObject {
     Q_OBJECT
 
-    struct Session {
-        Theme theme;
-        ScriptedMessages messages;
-        CountingBusyCursor busy;
-        ScriptedFileDialogs dialogs;
-        ScriptedWebRequest web;
-        RecordingUrlOpener urls;
-        std::unique_ptr<MainWindow> window;
-
+    struct Session : MainWindowSession {
         explicit Session(const QString& folder, const QString& file = kDemo,
                          const QByteArray& update_page = {})
-            : web(update_page) {
-            window = std::make_unique<MainWindow>(
-                theme, MainWindowServices{messages, busy, dialogs, web, urls, folder}, file);
-        }
-        bool show() {
-            window->show();
-            return QTest::qWaitForWindowExposed(window.get());
-        }
-        PreviewCanvas* canvas() const { return window->preview().canvas(); }
+            : MainWindowSession(folder, file, update_page) {}
         // Double-clicks the tile of Element k, scrolled into view first.
         void double_click(int k) {
             window->preview().scroll_to_tile(k);

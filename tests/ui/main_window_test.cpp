@@ -20,6 +20,7 @@
 #include "platform/scripted_messages.h"
 #include "platform/scripted_web.h"
 #include "preview/preview_painter.h"
+#include "main_window_session.h"
 #include "ui/main_window.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
@@ -68,27 +69,9 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    // One window over a fresh theme, with every question and dialog scripted.
-    struct Session {
-        Theme theme;
-        ScriptedMessages messages;
-        CountingBusyCursor busy;
-        ScriptedFileDialogs dialogs;
-        ScriptedWebRequest web;
-        RecordingUrlOpener urls;
-        std::unique_ptr<MainWindow> window;
-
-        Session(const QString& folder, const QString& command_line = QString()) {
-            window = std::make_unique<MainWindow>(
-                theme, MainWindowServices{messages, busy, dialogs, web, urls, folder},
-                command_line);
-        }
-        bool show() {
-            window->show();
-            return QTest::qWaitForWindowExposed(window.get());
-        }
+    struct Session : MainWindowSession {
+        using MainWindowSession::MainWindowSession;
         QAction* recent(int k) const { return window->menu().recent_file(k); }
-        PreviewCanvas* canvas() const { return window->preview().canvas(); }
     };
 
     QString copy_of(const QString& source, const QString& name) {

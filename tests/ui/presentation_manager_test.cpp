@@ -7,25 +7,14 @@
 #include "platform/scripted_messages.h"
 #include "preview/add_element.h"
 #include "ui/presentation_manager.h"
+#include "list_items.h"
 #include "when_modal.h"
 
 using namespace quorvane;
 
 namespace {
 
-QStringList texts(const QListWidget& list) {
-    QStringList result;
-    for (int row = 0; row < list.count(); ++row) {
-        result.append(list.item(row)->text());
-    }
-    return result;
-}
-
-void choose(QListWidget& list, const QString& name) {
-    const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
-    QVERIFY2(found.size() == 1, qPrintable(name));
-    found.first()->setSelected(true);
-}
+void choose(QListWidget& list, const QString& name) { select(list, {name}); }
 
 void click(QPushButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QtTest>
+#include <memory>
+
+#include "model/theme.h"
+#include "platform/scripted_file_dialogs.h"
+#include "platform/scripted_messages.h"
+#include "platform/scripted_web.h"
+#include "ui/main_window.h"
+#include "ui/preview_canvas.h"
+#include "ui/preview_pane.h"
+
+namespace quorvane {
+
+// One main window over a fresh theme, with every question, dialog and web answer scripted.
+struct MainWindowSession {
+    Theme theme;
+    ScriptedMessages messages;
+    CountingBusyCursor busy;
+    ScriptedFileDialogs dialogs;
+    ScriptedWebRequest web;
+    RecordingUrlOpener urls;
+    std::unique_ptr<MainWindow> window;
+
+    explicit MainWindowSession(const QString& folder, const QString& command_line = QString(),
+                               const QByteArray& update_page = {})
+        : web(update_page) {
+        window = std::make_unique<MainWindow>(
+            theme, MainWindowServices{messages, busy, dialogs, web, urls, folder}, command_line);
+    }
+    bool show() {
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+    PreviewCanvas* canvas() const { return window->preview().canvas(); }
+};
+
+}  // namespace quorvane
