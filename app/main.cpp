@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "format/working_data.h"
+#include "settings/working_data.h"
 #include "model/theme.h"
 #include "platform/qt/qt_busy_cursor.h"
 #include "platform/qt/qt_file_dialogs.h"

@@ -10,7 +10,7 @@
 #include "format/writer.h"
 #include "generated_theme.h"
 #include "platform/busy_cursor.h"
-#include "platform/scripted_messages.h"
+#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "format/writer.h"
 #include "model/presentations.h"
-#include "platform/scripted_messages.h"
+#include "support/scripted_messages.h"
 
 namespace quorvane {
 

@@ -12,9 +12,9 @@
 #include "format/reader.h"
 #include "format/writer.h"
 #include "model/presentations.h"
-#include "platform/scripted_messages.h"
+#include "support/scripted_messages.h"
 #include "preview/preview_painter.h"
-#include "preview/window_geometry.h"
+#include "preview/pane_geometry.h"
 
 namespace {
 

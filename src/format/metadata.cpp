@@ -1,6 +1,6 @@
 #include "format/metadata.h"
 
-#include "format/text_ops.h"
+#include "text/ascii_text.h"
 #include "platform/messages.h"
 
 namespace quorvane {

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "format/metadata.h"
-#include "format/text_ops.h"
+#include "text/ascii_text.h"
 #include "model/presentations.h"
 #include "platform/messages.h"
 #include "platform/once_messages.h"

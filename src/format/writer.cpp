@@ -5,7 +5,7 @@
 
 #include "format/metadata.h"
 #include "format/text_file.h"
-#include "format/text_ops.h"
+#include "text/ascii_text.h"
 #include "platform/busy_cursor.h"
 #include "platform/messages.h"
 #include "platform/once_messages.h"

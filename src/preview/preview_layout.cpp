@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/rounding.h"
+#include "geometry/rounding.h"
 
 namespace quorvane {
 

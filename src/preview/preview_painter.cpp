@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "model/twips.h"
+#include "geometry/twips.h"
 #include "preview/tile_drawing.h"
 
 namespace quorvane {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "colour/colour_values.h"
-#include "model/rounding.h"
+#include "geometry/rounding.h"
 
 namespace quorvane {
 

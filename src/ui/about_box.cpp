@@ -9,7 +9,7 @@
 #include "platform/web_addresses.h"
 #include "ui/application_icon.h"
 #include "ui/link_label.h"
-#include "ui/twips_geometry.h"
+#include "ui/widget_placement.h"
 
 namespace quorvane {
 

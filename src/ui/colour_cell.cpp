@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/twips_geometry.h"
+#include "ui/widget_placement.h"
 
 namespace quorvane {
 

@@ -1,7 +1,7 @@
 #include "ui/edit_style.h"
 
 #include "model/theme.h"
-#include "ui/cent.h"
+#include "ui/centre_on_screen.h"
 #include "ui/style_editor.h"
 
 namespace quorvane {

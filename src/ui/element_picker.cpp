@@ -8,10 +8,10 @@
 #include "model/element_catalogue.h"
 #include "model/presentations.h"
 #include "platform/messages.h"
-#include "preview/presentation_list.h"
-#include "ui/cent.h"
+#include "model/presentation_list.h"
+#include "ui/centre_on_screen.h"
 #include "ui/dialog_icon.h"
-#include "ui/twips_geometry.h"
+#include "ui/widget_placement.h"
 
 namespace quorvane {
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "model/theme.h"
-#include "preview/add_element.h"
+#include "model/element_additions.h"
 
 class QCheckBox;
 class QLabel;

@@ -13,13 +13,13 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "format/working_data.h"
-#include "model/twips.h"
+#include "settings/working_data.h"
+#include "geometry/twips.h"
 #include "model/version.h"
 #include "platform/messages.h"
-#include "preview/presentation_list.h"
+#include "model/presentation_list.h"
 #include "preview/preview_painter.h"
-#include "preview/window_geometry.h"
+#include "preview/pane_geometry.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
 

@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-#include "format/recent_files.h"
+#include "settings/recent_files.h"
 #include "model/element_search.h"
 #include "model/theme.h"
 #include "ui/main_menu.h"

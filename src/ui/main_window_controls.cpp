@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "preview/preview_painter.h"
-#include "preview/window_geometry.h"
+#include "preview/pane_geometry.h"
 
 namespace quorvane {
 

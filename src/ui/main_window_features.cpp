@@ -1,5 +1,5 @@
 // The main window's entry points for the features that bring their own dialogs.
-#include "platform/latest_version.h"
+#include "update/latest_version.h"
 #include "platform/url_opener.h"
 #include "ui/about_box.h"
 #include "ui/edit_style.h"

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QToolTip>
 
-#include "ui/twips_geometry.h"
+#include "ui/widget_placement.h"
 
 namespace quorvane {
 

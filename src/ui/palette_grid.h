@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "colour/palette.h"
+#include "colour/device_palette.h"
 
 namespace quorvane {
 

@@ -5,14 +5,14 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "format/text_ops.h"
+#include "text/ascii_text.h"
 #include "model/presentations.h"
 #include "platform/messages.h"
-#include "preview/presentation_changes.h"
-#include "preview/presentation_list.h"
-#include "ui/cent.h"
+#include "model/presentation_changes.h"
+#include "model/presentation_list.h"
+#include "ui/centre_on_screen.h"
 #include "ui/dialog_icon.h"
-#include "ui/twips_geometry.h"
+#include "ui/widget_placement.h"
 
 namespace quorvane {
 

@@ -9,7 +9,7 @@
 #include <QPaintEvent>
 #include <QToolTip>
 
-#include "model/twips.h"
+#include "geometry/twips.h"
 #include "preview/preview_painter.h"
 
 namespace quorvane {

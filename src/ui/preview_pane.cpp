@@ -5,8 +5,8 @@
 #include <QWheelEvent>
 #include <QWidget>
 
-#include "model/rounding.h"
-#include "model/twips.h"
+#include "geometry/rounding.h"
+#include "geometry/twips.h"
 #include "preview/preview_painter.h"
 #include "ui/preview_canvas.h"
 

@@ -4,7 +4,7 @@
 
 #include "model/theme.h"
 #include "preview/preview_layout.h"
-#include "preview/window_geometry.h"
+#include "preview/pane_geometry.h"
 
 class QScrollBar;
 class QWidget;

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "colour/sample_layout.h"
+#include "style_editor/sample_layout.h"
 
 namespace quorvane {
 

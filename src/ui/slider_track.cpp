@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "ui/twips_geometry.h"
+#include "ui/widget_placement.h"
 
 namespace quorvane {
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "colour/sliders.h"
+#include "style_editor/sliders.h"
 
 namespace quorvane {
 

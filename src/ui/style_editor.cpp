@@ -17,10 +17,10 @@
 #include <optional>
 
 #include "colour/adjustments.h"
-#include "colour/palette.h"
-#include "colour/sample_layout.h"
+#include "colour/device_palette.h"
+#include "style_editor/sample_layout.h"
 #include "colour/shades.h"
-#include "colour/sliders.h"
+#include "style_editor/sliders.h"
 #include "model/theme.h"
 #include "platform/busy_cursor.h"
 #include "platform/messages.h"
@@ -30,8 +30,8 @@
 #include "ui/sample_picture.h"
 #include "ui/slider_track.h"
 #include "ui/hue_chart_picture.h"
-#include "ui/style_editor_layout.h"
-#include "ui/twips_geometry.h"
+#include "style_editor/style_editor_layout.h"
+#include "ui/widget_placement.h"
 
 namespace quorvane {
 

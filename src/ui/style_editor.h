@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "colour/style_colours.h"
+#include "model/style_colours.h"
 #include "model/element.h"
 
 class QCheckBox;

@@ -4,12 +4,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "format/update_page.h"
+#include "update/update_page.h"
 #include "model/version.h"
-#include "platform/latest_version.h"
+#include "update/latest_version.h"
 #include "ui/application_icon.h"
 #include "ui/link_label.h"
-#include "ui/twips_geometry.h"
+#include "ui/widget_placement.h"
 
 namespace quorvane {
 

@@ -8,7 +8,7 @@
 
 #include "format/reader.h"
 #include "format/theme_json.h"
-#include "platform/scripted_messages.h"
+#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {

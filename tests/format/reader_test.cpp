@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 
 #include "format/reader.h"
-#include "platform/scripted_messages.h"
+#include "support/scripted_messages.h"
 #include "support/printers.h"
 
 namespace quorvane {

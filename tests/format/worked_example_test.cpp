@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "format/reader.h"
-#include "platform/scripted_messages.h"
+#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {

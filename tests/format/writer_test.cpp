@@ -6,7 +6,7 @@
 
 #include "format/reader.h"
 #include "format/writer.h"
-#include "platform/scripted_messages.h"
+#include "support/scripted_messages.h"
 #include "support/printers.h"
 
 namespace quorvane {

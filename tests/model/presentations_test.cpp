@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/presentations.h"
-#include "platform/scripted_messages.h"
+#include "support/scripted_messages.h"
 #include "support/printers.h"
 
 namespace quorvane {

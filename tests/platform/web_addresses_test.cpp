@@ -2,8 +2,8 @@
 
 #include <QtGlobal>
 
-#include "platform/latest_version.h"
-#include "platform/scripted_web.h"
+#include "update/latest_version.h"
+#include "support/scripted_web.h"
 #include "platform/web_addresses.h"
 
 namespace quorvane {

@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "model/theme.h"
-#include "model/twips.h"
-#include "platform/scripted_web.h"
+#include "geometry/twips.h"
+#include "support/scripted_web.h"
 #include "ui/about_box.h"
 #include "ui/application_icon.h"
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "model/element_catalogue.h"
-#include "platform/scripted_messages.h"
-#include "preview/add_element.h"
+#include "support/scripted_messages.h"
+#include "model/element_additions.h"
 #include "ui/element_picker.h"
 #include "list_items.h"
 #include "when_modal.h"

@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "colour/colour_values.h"
-#include "platform/scripted_file_dialogs.h"
-#include "platform/scripted_messages.h"
-#include "platform/scripted_web.h"
+#include "support/scripted_file_dialogs.h"
+#include "support/scripted_messages.h"
+#include "support/scripted_web.h"
 #include "ui/about_box.h"
 #include "ui/element_picker.h"
 #include "main_window_session.h"

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "model/theme.h"
-#include "platform/scripted_file_dialogs.h"
-#include "platform/scripted_messages.h"
-#include "platform/scripted_web.h"
+#include "support/scripted_file_dialogs.h"
+#include "support/scripted_messages.h"
+#include "support/scripted_web.h"
 #include "ui/main_window.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"

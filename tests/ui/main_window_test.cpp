@@ -15,10 +15,10 @@
 #include <memory>
 
 #include "format/reader.h"
-#include "format/working_data.h"
-#include "platform/scripted_file_dialogs.h"
-#include "platform/scripted_messages.h"
-#include "platform/scripted_web.h"
+#include "settings/working_data.h"
+#include "support/scripted_file_dialogs.h"
+#include "support/scripted_messages.h"
+#include "support/scripted_web.h"
 #include "preview/preview_painter.h"
 #include "main_window_session.h"
 #include "ui/main_window.h"

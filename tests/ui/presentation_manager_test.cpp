@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "model/presentations.h"
-#include "platform/scripted_messages.h"
-#include "preview/add_element.h"
+#include "support/scripted_messages.h"
+#include "model/element_additions.h"
 #include "ui/presentation_manager.h"
 #include "list_items.h"
 #include "when_modal.h"

@@ -10,10 +10,10 @@
 
 #include "colour/adjustments.h"
 #include "colour/colour_values.h"
-#include "colour/palette.h"
+#include "colour/device_palette.h"
 #include "format/reader.h"
 #include "model/theme.h"
-#include "platform/scripted_messages.h"
+#include "support/scripted_messages.h"
 #include "ui/colour_cell.h"
 #include "ui/edit_style.h"
 #include "ui/outline_shape.h"

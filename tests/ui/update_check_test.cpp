@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "local_http_server.h"
-#include "platform/latest_version.h"
+#include "update/latest_version.h"
 #include "platform/qt/qt_busy_cursor.h"
 #include "platform/qt/qt_web_request.h"
-#include "platform/scripted_web.h"
+#include "support/scripted_web.h"
 #include "ui/update_dialog.h"
 
 using namespace quorvane;

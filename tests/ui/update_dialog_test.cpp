@@ -5,9 +5,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "model/twips.h"
-#include "platform/scripted_messages.h"
-#include "platform/scripted_web.h"
+#include "geometry/twips.h"
+#include "support/scripted_messages.h"
+#include "support/scripted_web.h"
 #include "ui/link_label.h"
 #include "ui/update_dialog.h"
 

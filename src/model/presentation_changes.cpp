@@ -1,0 +1,47 @@
+#include "model/presentation_changes.h"
+
+#include <algorithm>
+
+#include "text/ascii_text.h"
+#include "model/presentations.h"
+#include "model/presentation_list.h"
+
+namespace quorvane {
+
+void add_presentations(Theme& theme, const QStringList& adding, Messages& messages) {
+    theme.project_presentations = presentations_in_table(theme.elements);
+    const size_t existing = theme.elements.size();
+    theme.elements.reserve(existing * size_t(adding.size() + 1));
+    for (const QString& name : adding) {
+        for (size_t i = 0; i < existing; ++i) {
+            Element copy = theme.elements[i];
+            copy.presentation = name;
+            copy.sort_code = presentation_code(name, copy.border, messages);
+            theme.elements.push_back(std::move(copy));
+        }
+        theme.project_presentations.append(name);
+    }
+    theme.modified = true;
+}
+
+void remove_presentations(Theme& theme, const QStringList& removing) {
+    const QStringList& names = presentation_names();
+    QList<bool> removed_rank(names.size(), false);
+    for (const QString& item : removing) {
+        const qsizetype rank = names.indexOf(space_trimmed(item));
+        if (rank >= 0) {
+            removed_rank[rank] = true;
+        }
+    }
+    const auto goes = [&](const Element& e) {
+        const int rank = rank_of(e.sort_code);
+        return rank >= 0 && rank < names.size() && removed_rank[rank];
+    };
+    theme.elements.erase(std::remove_if(theme.elements.begin(), theme.elements.end(), goes),
+                         theme.elements.end());
+
+    theme.project_presentations = presentations_in_table(theme.elements);
+    theme.modified = true;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,49 @@
+#include "model/style_colours.h"
+
+#include <utility>
+
+#include "model/theme.h"
+#include "platform/messages.h"
+
+namespace quorvane {
+
+StyleColours StyleColours::of(const Element& element) {
+    return {element.secondary_day, element.primary_day, element.secondary_night,
+            element.primary_night};
+}
+
+void StyleColours::write_to(Element& element) const {
+    element.primary_day = primary_day;
+    element.secondary_day = secondary_day;
+    element.primary_night = primary_night;
+    element.secondary_night = secondary_night;
+}
+
+void reverse_colours(StyleColours& colours, bool night) {
+    std::swap(colours.primary(night), colours.secondary(night));
+}
+
+int applytoall(Theme& theme, int current, Messages& messages) {
+    if (current < 0 || current >= theme.element_count()) {
+        return 0;
+    }
+    const Element source = theme.elements[current];
+    int n = 0;
+    for (int j = 0; j < theme.element_count(); ++j) {
+        Element& target = theme.elements[j];
+        if (j == current || target.field_name != source.field_name) {
+            continue;
+        }
+        ++n;
+        target.scale = source.scale;
+        target.border = source.border;
+        StyleColours::of(source).write_to(target);
+    }
+    if (n >= 1) {
+        messages.tell(QStringLiteral("Applied to ") + QString::number(n) +
+                      QStringLiteral(" additional elements"));
+    }
+    return n;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,58 @@
+#include "settings/working_data.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include "format/text_file.h"
+#include "platform/messages.h"
+
+namespace quorvane {
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+// "£)*(" : the pound sign is one byte in ISO-8859-1.
+const QString kSeparator = QString::fromLatin1("\xa3)*(");
+}  // namespace
+
+QString system_folder() {
+    QString folder = qEnvironmentVariable(kSystemFolderVariable);
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                 QStringLiteral("/system");
+    }
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString working_data_path(const QString& folder) {
+    return folder + QStringLiteral("/theme_edit.dat");
+}
+
+void savedata(const QString& folder, const RecentFiles& recent, Messages& messages,
+              BusyCursor& busy) {
+    if (!QDir().mkpath(folder)) {
+        messages.tell(QStringLiteral("Cannot create the folder ") + folder + kCrLf + kCrLf +
+                      QStringLiteral("Your data cannot be saved correctly.") + kCrLf + kCrLf +
+                      QStringLiteral("Try rightclicking on the quorvane.exe and run as "
+                                     "Administrator"));
+        return;
+    }
+    QString text = kSeparator + kCrLf;
+    for (const QString& caption : recent) {
+        text += caption + kCrLf;
+    }
+    write_text_file(working_data_path(folder), text, messages, busy);
+}
+
+void loaddata(const QString& folder, RecentFiles& recent) {
+    const QString text = loadtext(working_data_path(folder));
+    if (text.isEmpty()) {
+        return;
+    }
+    const QStringList lines = text.split(kCrLf);
+    for (int k = 1; k <= 6 && k < lines.size(); ++k) {
+        recent[k - 1] = lines[k];
+    }
+}
+
+}  // namespace quorvane

@@ -1,0 +1,156 @@
+#include "text/ascii_text.h"
+
+#include <QString>
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+namespace quorvane {
+
+QByteArray ascii_upper(QByteArrayView text) {
+    QByteArray result(text.data(), text.size());
+    char* c = result.data();
+    const qsizetype n = result.size();
+    qsizetype i = 0;
+#ifdef __SSE2__
+    // Sixteen bytes at a time: 'a'..'z' shifted to the bottom of the signed range are the bytes
+    // below -128 + 26; those lose bit 5.
+    const __m128i shift = _mm_set1_epi8(static_cast<char>(128 - 'a'));
+    const __m128i limit = _mm_set1_epi8(static_cast<char>(-128 + 26));
+    const __m128i case_bit = _mm_set1_epi8(0x20);
+    for (; i + 16 <= n; i += 16) {
+        __m128i* at = reinterpret_cast<__m128i*>(c + i);
+        const __m128i bytes = _mm_loadu_si128(at);
+        const __m128i lower = _mm_cmplt_epi8(_mm_add_epi8(bytes, shift), limit);
+        _mm_storeu_si128(at, _mm_xor_si128(bytes, _mm_and_si128(lower, case_bit)));
+    }
+#endif
+    for (; i < n; ++i) {
+        if (c[i] >= 'a' && c[i] <= 'z') {
+            c[i] = static_cast<char>(c[i] - 'a' + 'A');
+        }
+    }
+    return result;
+}
+
+namespace {
+
+// Finds `needle` in [from, end). Candidates are the places where both the needle's first and
+// its last byte match, sixteen places at a time; only those are compared in full. Theme text is
+// full of spaces, so a search keyed on one byte alone would stop everywhere.
+class Finder {
+public:
+    explicit Finder(QByteArrayView needle) : needle_(needle) {}
+
+    const char* find(const char* from, const char* end) const {
+        const qsizetype n = needle_.size();
+        if (end - from < n) {
+            return nullptr;
+        }
+        if (n == 1) {
+            return static_cast<const char*>(std::memchr(from, needle_[0], size_t(end - from)));
+        }
+        const char* const last_start = end - n;
+        const char* p = from;
+#ifdef __SSE2__
+        const __m128i first = _mm_set1_epi8(needle_[0]);
+        const __m128i last = _mm_set1_epi8(needle_[n - 1]);
+        for (; last_start - p >= 15; p += 16) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + n - 1));
+            unsigned mask = unsigned(
+                _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+            while (mask != 0) {
+                const int at = __builtin_ctz(mask);
+                if (n == 2 || std::memcmp(p + at + 1, needle_.data() + 1, size_t(n - 2)) == 0) {
+                    return p + at;
+                }
+                mask &= mask - 1;
+            }
+        }
+#endif
+        for (; p <= last_start; ++p) {
+            if (p[0] == needle_[0] && p[n - 1] == needle_[n - 1] &&
+                std::memcmp(p, needle_.data(), size_t(n)) == 0) {
+                return p;
+            }
+        }
+        return nullptr;
+    }
+
+private:
+    QByteArrayView needle_;
+};
+
+}  // namespace
+
+qsizetype find(QByteArrayView text, QByteArrayView needle, qsizetype from) {
+    if (needle.isEmpty() || from < 0 || text.size() - from < needle.size()) {
+        return needle.isEmpty() && from <= text.size() ? from : -1;
+    }
+    const char* hit = Finder(needle).find(text.data() + from, text.data() + text.size());
+    return hit == nullptr ? -1 : hit - text.data();
+}
+
+QByteArray replace_all(QByteArrayView text, QByteArrayView before, QByteArrayView after) {
+    if (before.isEmpty() || text.size() < before.size()) {
+        return text.toByteArray();
+    }
+    const Finder finder(before);
+    const char* from = text.data();
+    const char* const end = from + text.size();
+    const char* hit = finder.find(from, end);
+    if (hit == nullptr) {
+        return text.toByteArray();
+    }
+    qsizetype size = text.size();
+    if (after.size() > before.size()) {
+        for (const char* h = hit; h != nullptr; h = finder.find(h + before.size(), end)) {
+            size += after.size() - before.size();
+        }
+    }
+    QByteArray result(size, Qt::Uninitialized);
+    char* out = result.data();
+    while (hit != nullptr) {
+        std::memcpy(out, from, size_t(hit - from));
+        out += hit - from;
+        if (!after.isEmpty()) {
+            std::memcpy(out, after.data(), size_t(after.size()));
+            out += after.size();
+        }
+        from = hit + before.size();
+        hit = finder.find(from, end);
+    }
+    std::memcpy(out, from, size_t(end - from));
+    out += end - from;
+    result.truncate(out - result.data());
+    return result;
+}
+
+QByteArray trim_spaces(QByteArrayView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == ' ') {
+        ++begin;
+    }
+    while (end > begin && text[end - 1] == ' ') {
+        --end;
+    }
+    return text.sliced(begin, end - begin).toByteArray();
+}
+
+QString space_trimmed(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == QLatin1Char(' ')) {
+        ++begin;
+    }
+    while (end > begin && text[end - 1] == QLatin1Char(' ')) {
+        --end;
+    }
+    return text.sliced(begin, end - begin);
+}
+
+}  // namespace quorvane

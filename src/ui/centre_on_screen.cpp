@@ -1,0 +1,20 @@
+#include "ui/centre_on_screen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace quorvane {
+
+void cent(QWidget& form) {
+    const QScreen* screen = form.screen() != nullptr ? form.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    const QSize size = form.frameGeometry().size();
+    form.move(area.left() + (area.width() - size.width()) / 2,
+              area.top() + (area.height() - size.height()) / 2);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <random>
+
+#include "format/reader.h"
+#include "format/writer.h"
+#include "support/scripted_messages.h"
+#include "model/element_additions.h"
+#include "model/presentation_list.h"
+
+namespace quorvane {
+namespace {
+
+Element tagged(int sort_code, const QString& tag) {
+    Element e;
+    e.sort_code = sort_code;
+    e.field_name = tag;
+    e.border = sort_code % 10 == 1 ? QStringLiteral("1") : QString();
+    return e;
+}
+
+QStringList field_names(const Theme& theme) {
+    QStringList names;
+    for (const Element& e : theme.elements) {
+        names.append(e.field_name);
+    }
+    return names;
+}
+
+QList<int> codes(const Theme& theme) {
+    QList<int> result;
+    for (const Element& e : theme.elements) {
+        result.append(e.sort_code);
+    }
+    return result;
+}
+
+// The adjacent-swap sort the table was always kept in order with: swaps only on a strictly
+// smaller code, passes until one makes no swap.
+void bubble_sort(std::vector<Element>& elements) {
+    bool swapped = true;
+    while (swapped) {
+        swapped = false;
+        for (size_t k = 0; k + 1 < elements.size(); ++k) {
+            if (elements[k + 1].sort_code < elements[k].sort_code) {
+                std::swap(elements[k], elements[k + 1]);
+                swapped = true;
+            }
+        }
+    }
+}
+
+TEST(AddElement, NewPolygonAndLineGetTheDefaultStyleWithItsLetterCase) {
+    Theme theme;
+    PickedElements picked{"MISC_WATER_AREA\r\n", "ROAD_HWY_MJR\r\n", "1BROWSE"};
+    add_element(theme, picked);
+
+    ASSERT_EQ(theme.element_count(), 2);
+    const Element& polygon = theme.elements[0];
+    EXPECT_EQ(polygon.sort_code, 10);
+    EXPECT_EQ(polygon.field_name, "MAP_MISC_WATER_AREA_CLR");
+    EXPECT_EQ(polygon.display_name, "MISC WATER AREA");
+    EXPECT_EQ(polygon.presentation, "BROWSE");
+    EXPECT_EQ(polygon.scale, "");
+    EXPECT_EQ(polygon.border, "");
+    EXPECT_EQ(polygon.primary_day, "CECECE");
+    EXPECT_EQ(polygon.primary_night, "FFE0C0");
+    EXPECT_EQ(polygon.secondary_day, "");
+    EXPECT_EQ(polygon.secondary_night, "");
+    EXPECT_TRUE(polygon.style_text.isEmpty());
+    EXPECT_TRUE(polygon.is_polygon());
+
+    const Element& line = theme.elements[1];
+    EXPECT_EQ(line.sort_code, 11);
+    EXPECT_EQ(line.field_name, "MAP_ROAD_HWY_MJR_CLR");
+    EXPECT_EQ(line.display_name, "ROAD HWY MJR");
+    EXPECT_EQ(line.scale, "1");
+    EXPECT_EQ(line.border, ".6");
+    EXPECT_EQ(line.primary_day, "CECECE");
+    EXPECT_EQ(line.primary_night, "aaFF00");
+    EXPECT_EQ(line.secondary_day, "0a0a0a");
+    EXPECT_EQ(line.secondary_night, "DD0011");
+    EXPECT_TRUE(line.style_text.isEmpty());
+
+    EXPECT_TRUE(theme.modified);
+    // The target text is left holding the bare presentation name.
+    EXPECT_EQ(picked.target, "BROWSE");
+}
+
+TEST(AddElement, DisplayNameLosesEveryClrAndUnderscore) {
+    EXPECT_EQ(element_display_name("CLRWAY_X_CLR_CLRCLR"), "WAY X  ");
+    EXPECT_EQ(element_display_name("ROAD_CLRIDOR"), "ROAD IDOR");
+    EXPECT_EQ(element_display_name("clr_CL_R"), "clr CL R");
+
+    Theme theme;
+    PickedElements picked{"MY_CLR_AREA\r\n", "", "0GUIDANCE"};
+    add_element(theme, picked);
+    EXPECT_EQ(theme.elements.at(0).field_name, "MAP_MY_CLR_AREA_CLR");
+    EXPECT_EQ(theme.elements.at(0).display_name, "MY  AREA");
+}
+
+TEST(AddElement, NothingPickedAddsNothingAndLeavesTheFlag) {
+    Theme theme;
+    theme.elements.push_back(tagged(21, "A"));
+    theme.elements.push_back(tagged(1, "B"));  // out of order, and must stay so
+    PickedElements cancelled;
+    add_element(theme, cancelled);
+    EXPECT_EQ(field_names(theme), (QStringList{"A", "B"}));
+    EXPECT_FALSE(theme.modified);
+
+    PickedElements no_target{"WATER\r\n", "", ""};
+    add_element(theme, no_target);
+    EXPECT_EQ(theme.element_count(), 2);
+    EXPECT_FALSE(theme.modified);
+}
+
+TEST(AddElement, PolygonsPrecedeLinesAndNewFollowExistingOfTheSameCode) {
+    Theme theme;
+    theme.elements = {tagged(0, "old polygon"), tagged(1, "old line"), tagged(10, "browse")};
+    PickedElements picked{"WATER\r\nWOODS\r\n", "TRK\r\n", "0GUIDANCE"};
+    add_element(theme, picked);
+    EXPECT_EQ(field_names(theme), (QStringList{"old polygon", "MAP_WATER_CLR", "MAP_WOODS_CLR",
+                                               "old line", "MAP_TRK_CLR", "browse"}));
+}
+
+TEST(AddElement, LowerRankMovesInFront) {
+    Theme theme;
+    theme.elements = {tagged(30, "turn polygon"), tagged(31, "turn line")};
+    PickedElements picked{"", "CNTR_MJR\r\n", "1BROWSE"};
+    add_element(theme, picked);
+    EXPECT_EQ(field_names(theme), (QStringList{"MAP_CNTR_MJR_CLR", "turn polygon", "turn line"}));
+}
+
+TEST(AddElement, ReordersAWholeFileListedOutOfRankOrder) {
+    Theme theme;
+    ScriptedMessages messages;
+    parse(theme,
+          "<METADATA><TITLE>T</TITLE></METADATA>"
+          "<PRESENTATION ID=\"TRAFFIC\"><STYLELIST>"
+          "<STYLE field=\"MAP_T1_CLR\" border=\"1\"></STYLE>"
+          "<STYLE field=\"MAP_T2_CLR\"></STYLE></STYLELIST></PRESENTATION>"
+          "<PRESENTATION ID=\"GUIDANCE\"><STYLELIST>"
+          "<STYLE field=\"MAP_G1_CLR\" border=\"1\"></STYLE>"
+          "<STYLE field=\"MAP_G2_CLR\" border=\"1\"></STYLE>"
+          "<STYLE field=\"MAP_G3_CLR\"></STYLE></STYLELIST></PRESENTATION>",
+          messages);
+    ASSERT_EQ(codes(theme), (QList<int>{21, 20, 1, 1, 0}));
+
+    PickedElements picked{"BEACH\r\n", "", "5PEDESTRIAN"};
+    add_element(theme, picked);
+    EXPECT_EQ(field_names(theme), (QStringList{"MAP_G3_CLR", "MAP_G1_CLR", "MAP_G2_CLR",
+                                               "MAP_T2_CLR", "MAP_T1_CLR", "MAP_BEACH_CLR"}));
+    show_presentations(theme);
+    EXPECT_EQ(theme.listed_presentations, (QStringList{"GUIDANCE", "TRAFFIC", "PEDESTRIAN"}));
+}
+
+TEST(AddElement, SortGivesTheSameOrderAsTheAdjacentSwapSort) {
+    std::mt19937 random(4);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<Element> table;
+        const int size = int(random() % 40);
+        for (int k = 0; k < size; ++k) {
+            const int code = int(random() % 6) * 10 + int(random() % 2);
+            table.push_back(tagged(code, QString::number(k)));
+        }
+        std::vector<Element> expected = table;
+        bubble_sort(expected);
+        sort_elements(table);
+        ASSERT_EQ(table, expected) << "round " << round;
+    }
+}
+
+TEST(AddElement, AnEmptyPieceDoesNotLoseTheNamesAfterIt) {
+    Theme theme;
+    PickedElements picked{"WATER\r\n\r\nWOODS\r\n", "", "0GUIDANCE"};
+    add_element(theme, picked);
+    EXPECT_EQ(field_names(theme), (QStringList{"MAP_WATER_CLR", "MAP_WOODS_CLR"}));
+}
+
+TEST(AddElement, HasElementMatchesTheExactFeatureInThatPresentationOnly) {
+    Theme theme;
+    PickedElements picked{"MISC_WATER_AREA\r\n", "TRK_SAVED\r\n", "0GUIDANCE"};
+    add_element(theme, picked);
+    EXPECT_TRUE(has_element(theme, "MISC_WATER_AREA", 0));
+    EXPECT_TRUE(has_element(theme, "TRK_SAVED", 0));
+    EXPECT_FALSE(has_element(theme, "WATER", 0));
+    EXPECT_FALSE(has_element(theme, "TRK", 0));
+    EXPECT_FALSE(has_element(theme, "MISC_WATER_AREA", 5));
+    EXPECT_FALSE(has_element(Theme{}, "WATER", 0));
+}
+
+TEST(AddElement, SavedThemeReadsBackWithTheSameElements) {
+    Theme theme;
+    theme.metadata.title = "Added";
+    PickedElements first{"WATER\r\nMISC_WATER_AREA\r\n", "ROAD_HWY_MJR\r\n", "3TURN PREVIEW"};
+    add_element(theme, first);
+    PickedElements second{"WOODS\r\n", "TRK\r\nLEGEND\r\n", "0GUIDANCE"};
+    add_element(theme, second);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("added.kmtf");
+    ScriptedMessages messages;
+    CountingBusyCursor busy;
+    ASSERT_EQ(save_code(theme, path, messages, busy), SaveOutcome::Written);
+    EXPECT_FALSE(theme.modified);
+
+    Theme read;
+    ASSERT_TRUE(read_theme_file(path, read, messages));
+    EXPECT_TRUE(messages.told.isEmpty()) << messages.told.join("|").toStdString();
+    ASSERT_EQ(read.element_count(), theme.element_count());
+    for (int k = 0; k < theme.element_count(); ++k) {
+        const Element& a = theme.elements[k];
+        const Element& b = read.elements[k];
+        EXPECT_EQ(b.sort_code, a.sort_code);
+        EXPECT_EQ(b.field_name, a.field_name);
+        EXPECT_EQ(b.display_name.trimmed(), a.display_name);  // the reader keeps a blank
+        EXPECT_EQ(b.presentation.trimmed(), a.presentation);
+        EXPECT_EQ(b.scale, a.scale);
+        EXPECT_EQ(b.border, a.border);
+        EXPECT_EQ(b.primary_day, a.primary_day.toUpper());
+        EXPECT_EQ(b.primary_night, a.primary_night.toUpper());
+        EXPECT_EQ(b.secondary_day, a.secondary_day.toUpper());
+        EXPECT_EQ(b.secondary_night, a.secondary_night.toUpper());
+    }
+}
+
+}  // namespace
+}  // namespace quorvane

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "format/text_file.h"
+#include "settings/working_data.h"
+#include "support/scripted_messages.h"
+#include "support/printers.h"
+
+namespace quorvane {
+namespace {
+
+class WorkingDataTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+    CountingBusyCursor busy;
+
+    QByteArray saved_bytes() {
+        QFile file(working_data_path(dir.path()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void write_data(const QByteArray& bytes) {
+        QFile file(working_data_path(dir.path()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+};
+
+TEST_F(WorkingDataTest, SavesSeparatorCaptionsAndEmptyLines) {
+    const RecentFiles recent{"/t/A.kmtf", "/t/B.kmtf", "/t/C.kmtf", "", "", ""};
+    savedata(dir.path(), recent, messages, busy);
+    EXPECT_EQ(saved_bytes(), "\xa3)*(\r\n/t/A.kmtf\r\n/t/B.kmtf\r\n/t/C.kmtf\r\n\r\n\r\n\r\n\r\n");
+    RecentFiles restored;
+    loaddata(dir.path(), restored);
+    EXPECT_EQ(restored, recent);
+    EXPECT_TRUE(messages.told.isEmpty());
+}
+
+TEST_F(WorkingDataTest, SixFilesSurviveARestartInOrder) {
+    const RecentFiles recent{"/a", "/b", "/c", "/d", "/e", QString::fromLatin1("/caf\xe9")};
+    savedata(dir.path(), recent, messages, busy);
+    RecentFiles restored;
+    loaddata(dir.path(), restored);
+    EXPECT_EQ(restored, recent);
+}
+
+TEST_F(WorkingDataTest, MissingFileChangesNothing) {
+    RecentFiles recent{"/keep"};
+    loaddata(dir.path(), recent);
+    EXPECT_EQ(recent[0], "/keep");
+}
+
+TEST_F(WorkingDataTest, ShortFileRestoresWhatItHas) {
+    write_data("anything\r\n/x.kmtf\r\n/y.kmtf");
+    RecentFiles recent{"", "", "/old3", "/old4", "", ""};
+    loaddata(dir.path(), recent);
+    EXPECT_EQ(recent, (RecentFiles{"/x.kmtf", "/y.kmtf", "/old3", "/old4", "", ""}));
+}
+
+TEST_F(WorkingDataTest, UnwritableFolderReportsErrorSaving) {
+    // The folder's name is taken by a file, so nothing can be written below it.
+    const QString blocked = dir.filePath(QStringLiteral("blocked"));
+    QFile(blocked).open(QIODevice::WriteOnly);
+    savedata(blocked, RecentFiles{"/a"}, messages, busy);
+    ASSERT_EQ(messages.told.size(), 1);
+    EXPECT_TRUE(messages.told[0].endsWith(
+        "Your data cannot be saved correctly.\r\n\r\n"
+        "Try rightclicking on the quorvane.exe and run as Administrator"));
+}
+
+TEST(SystemFolder, EnvironmentOverridesAndFolderIsCreated) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("deep/system"));
+    qputenv(kSystemFolderVariable, folder.toLocal8Bit());
+    EXPECT_EQ(system_folder(), folder);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    qunsetenv(kSystemFolderVariable);
+}
+
+TEST(WriteTextFile, ReplacesTheWholeFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.txt"));
+    ScriptedMessages messages;
+    CountingBusyCursor busy;
+    EXPECT_TRUE(write_text_file(path, QStringLiteral("a long first text"), messages, busy));
+    EXPECT_TRUE(write_text_file(path, QString::fromLatin1("\xe9"), messages, busy));
+    EXPECT_EQ(loadtext(path), QString::fromLatin1("\xe9\r\n"));
+    EXPECT_TRUE(messages.told.isEmpty());
+}
+
+TEST(WriteTextFile, EmptyPathWritesAndShowsNothing) {
+    ScriptedMessages messages;
+    CountingBusyCursor busy;
+    EXPECT_FALSE(write_text_file(QString(), QStringLiteral("x"), messages, busy));
+    EXPECT_TRUE(messages.told.isEmpty());
+}
+
+TEST(WriteTextFile, FailureShowsErrorSavingAndEndsTheBusyCursor) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("missing/f.txt"));
+    ScriptedMessages messages;
+    CountingBusyCursor busy;
+    busy.busy_on();
+    EXPECT_FALSE(write_text_file(path, QStringLiteral("x"), messages, busy));
+    EXPECT_EQ(messages.told,
+              QStringList{QStringLiteral("Error saving ") + path +
+                          "\r\n\r\nCheck access permission: RUN quorvane.exe as ADMINISTRATOR"});
+    EXPECT_FALSE(busy.busy);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(LoadText, EmptyOrMissingPathGivesEmptyText) {
+    EXPECT_EQ(loadtext(QString()), "");
+    EXPECT_EQ(loadtext(QStringLiteral("/nonexistent/file")), "");
+}
+
+}  // namespace
+}  // namespace quorvane
