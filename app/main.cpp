@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     quorvane::QtUrlOpener urls;
     quorvane::MainWindow window(theme,
                                 quorvane::MainWindowServices{messages, busy, file_dialogs, web,
-                                                             urls, quorvane::system_folder()},
+                                                             urls, quorvane::working_data_folder()},
                                 command_line);
     messages.set_parent(&window);
     file_dialogs.set_parent(&window);

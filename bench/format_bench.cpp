@@ -47,7 +47,7 @@ void BM_ThemeMemory(benchmark::State& state) {
     for (auto _ : state) {
         const size_t before = mallinfo2().uordblks;
         Theme theme;
-        parse(theme, text, messages);
+        parse_theme_text(theme, text, messages);
         const size_t after = mallinfo2().uordblks;
         beyond_file = (double(after - before) - double(text.size())) / styles;
     }
@@ -61,7 +61,7 @@ void BM_ParseText(benchmark::State& state) {
     ScriptedMessages messages(true);
     for (auto _ : state) {
         Theme theme;
-        parse(theme, text, messages);
+        parse_theme_text(theme, text, messages);
         benchmark::DoNotOptimize(theme.elements.data());
     }
     state.SetItemsProcessed(state.iterations() * styles);
@@ -77,7 +77,7 @@ void BM_BuildAndWrite(benchmark::State& state) {
     NoBusyCursor busy;
     qint64 bytes = 0;
     for (auto _ : state) {
-        save_code(theme, path, messages, busy);
+        save_theme_file(theme, path, messages, busy);
         bytes = QFile(path).size();
     }
     state.SetItemsProcessed(state.iterations() * styles);

@@ -49,7 +49,7 @@ Theme preview_theme(int n) {
 PreviewFrame window_frame() {
     PaneGeometry pane;
     ScrollBarState scroll;
-    form_resize(pane, scroll, 15144, 10680);
+    fit_to_window(pane, scroll, 15144, 10680);
     return pane.frame();
 }
 
@@ -58,7 +58,7 @@ void BM_PlotLayout(benchmark::State& state) {
     const PreviewFrame frame = window_frame();
     size_t bytes = 0;
     for (auto _ : state) {
-        PreviewLayout layout = plot_layout(theme, frame);
+        PreviewLayout layout = lay_out_preview(theme, frame);
         bytes = layout.tile_positions.capacity() * sizeof(QPoint) +
                 layout.rows.capacity() * sizeof(PreviewRow) + layout.rules.capacity() * sizeof(int);
         benchmark::DoNotOptimize(layout);
@@ -70,7 +70,7 @@ BENCHMARK(BM_PlotLayout)->Arg(300)->Arg(5000)->Arg(30000)->Unit(benchmark::kMicr
 // One viewport's worth of canvas, painted from the top, the middle and the end of the theme.
 void BM_PaintViewport(benchmark::State& state) {
     const Theme theme = preview_theme(int(state.range(0)));
-    const PreviewLayout layout = plot_layout(theme, window_frame());
+    const PreviewLayout layout = lay_out_preview(theme, window_frame());
     const QSize viewport(825, 682);
     QImage image(viewport, QImage::Format_RGB32);
     const int canvas_pixels = canvas_pixel_size(layout).height();
@@ -98,13 +98,13 @@ void BM_OpenAndShow(benchmark::State& state) {
     ScriptedMessages messages;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.kmtf"));
-    append_(path, theme_text(generated, make_meta(generated.metadata, messages), messages),
+    write_theme_bytes(path, theme_text(generated, metadata_block(generated.metadata, messages), messages),
             messages);
     QImage image(QSize(825, 682), QImage::Format_RGB32);
     for (auto _ : state) {
         Theme theme;
         read_theme_file(path, theme, messages);
-        const PreviewLayout layout = plot_layout(theme, window_frame());
+        const PreviewLayout layout = lay_out_preview(theme, window_frame());
         QPainter painter(&image);
         paint_preview(painter, theme, layout, image.rect());
         benchmark::DoNotOptimize(layout);
@@ -114,7 +114,7 @@ void BM_OpenAndShow(benchmark::State& state) {
     {
         Theme theme;
         read_theme_file(path, theme, messages);
-        const PreviewLayout layout = plot_layout(theme, window_frame());
+        const PreviewLayout layout = lay_out_preview(theme, window_frame());
         const double kept = double(heap_bytes() - before) - double(QFileInfo(path).size());
         state.counters["bytes_per_element_beyond_file"] = kept / double(state.range(0));
     }

@@ -66,7 +66,7 @@ int run_resave(const QStringList& args) {
     NoBusyCursor busy;
     // The editor always saves to a full path; a relative OUT is taken from the working folder.
     const QString out = QFileInfo(paths[1]).absoluteFilePath();
-    const SaveOutcome outcome = save_code(theme, out, messages, busy);
+    const SaveOutcome outcome = save_theme_file(theme, out, messages, busy);
     return outcome == SaveOutcome::Written ? kSuccess : kRefused;
 }
 

@@ -45,7 +45,7 @@ int run_render(const QStringList& args) {
         usage_error(QStringLiteral("cannot read ") + paths[0]);
         return kUsageOrInput;
     }
-    const QImage image = render_preview(theme, plot_layout(theme, frame));
+    const QImage image = render_preview(theme, lay_out_preview(theme, frame));
     if (image.isNull()) {
         usage_error(QStringLiteral("the canvas is too large to paint"));
         return kRefused;

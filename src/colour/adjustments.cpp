@@ -16,7 +16,7 @@ int through(const ChannelTable& table, int colour, int add) {
     int red = 0;
     int green = 0;
     int blue = 0;
-    CToRGB(colour, red, green, blue);
+    split_channels(colour, red, green, blue);
     return rgb(channel_limit(table[red] + add), channel_limit(table[green] + add),
                channel_limit(table[blue] + add));
 }
@@ -47,7 +47,7 @@ int contrast_pivot(int shown, int offset) {
     int red = 0;
     int green = 0;
     int blue = 0;
-    CToRGB(shown, red, green, blue);
+    split_channels(shown, red, green, blue);
     return ((red + offset) + (green + offset) + (blue + offset)) / 3;
 }
 

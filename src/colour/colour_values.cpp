@@ -2,21 +2,20 @@
 
 namespace quorvane {
 
-QString flip_colour(QString& text) {
+QString pad_and_swap_red_blue(QString& text) {
     if (text.size() < 6) {
         text = QString(6 - text.size(), QLatin1Char('0')) + text;
     }
     return text.right(2) + text.mid(2, 2) + text.left(2);
 }
 
-bool CToRGB(qint64 rgbvalue, int& iRed, int& iGreen, int& iBlue) {
-    iRed = static_cast<int>(rgbvalue & 0xFF);
-    iGreen = static_cast<int>((rgbvalue & 0xFF00) / 256);
-    iBlue = static_cast<int>((rgbvalue & 0xFF0000) / 65536);
-    return true;
+void split_channels(qint64 colour_number, int& red, int& green, int& blue) {
+    red = static_cast<int>(colour_number & 0xFF);
+    green = static_cast<int>((colour_number & 0xFF00) / 256);
+    blue = static_cast<int>((colour_number & 0xFF0000) / 65536);
 }
 
-std::optional<int> read_hex(const QString& text) {
+std::optional<int> read_hex_literal(const QString& text) {
     if (text.size() < 3 || text[0] != QLatin1Char('&') ||
         (text[1] != QLatin1Char('h') && text[1] != QLatin1Char('H'))) {
         return std::nullopt;
@@ -39,16 +38,28 @@ std::optional<int> read_hex(const QString& text) {
     return static_cast<int>(value);
 }
 
-QString hex(qint64 number) { return QString::number(number, 16).toUpper(); }
+QString hex_digits(qint64 number) { return QString::number(number, 16).toUpper(); }
 
 std::optional<int> colour_number(const QString& colour_text) {
     QString copy = colour_text;
-    return read_hex(QStringLiteral("&h") + flip_colour(copy));
+    return read_hex_literal(QStringLiteral("&h") + pad_and_swap_red_blue(copy));
 }
 
 QString colour_text(int colour_number) {
-    QString text = hex(colour_number);
-    return flip_colour(text);
+    QString text = hex_digits(colour_number);
+    return pad_and_swap_red_blue(text);
+}
+
+QColor to_qcolor(int colour_number) {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    split_channels(colour_number, red, green, blue);
+    return QColor(red, green, blue);
+}
+
+int colour_number_of(const QColor& colour) {
+    return rgb(colour.red(), colour.green(), colour.blue());
 }
 
 }  // namespace quorvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <optional>
 
@@ -10,24 +11,28 @@ namespace quorvane {
 
 // Pads `text` in place to six characters with leading zeros, then returns it with its first and
 // last two characters swapped (RRGGBB <-> BBGGRR). Longer texts are neither cut nor checked.
-QString flip_colour(QString& text);
+QString pad_and_swap_red_blue(QString& text);
 
-// Splits a colour number into its channels. Always true.
-bool CToRGB(qint64 rgbvalue, int& iRed, int& iGreen, int& iBlue);
+// Splits a colour number into its channels.
+void split_channels(qint64 colour_number, int& red, int& green, int& blue);
 
 // Composes a colour number from channels 0..255.
 constexpr int rgb(int red, int green, int blue) { return red + green * 256 + blue * 65536; }
 
 // Reads "&h" or "&H" followed by hexadecimal digits; nothing when the text does not read.
-std::optional<int> read_hex(const QString& text);
+std::optional<int> read_hex_literal(const QString& text);
 
 // Upper-case hexadecimal form without leading zeros.
-QString hex(qint64 number);
+QString hex_digits(qint64 number);
 
 // Colour text to colour number, working on a copy so the caller's text is never padded.
 std::optional<int> colour_number(const QString& colour_text);
 
 // Colour number to colour text (upper case).
 QString colour_text(int colour_number);
+
+// Colour number to and from the painter's colour.
+QColor to_qcolor(int colour_number);
+int colour_number_of(const QColor& colour);
 
 }  // namespace quorvane

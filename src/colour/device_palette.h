@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QPoint>
-#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -13,26 +11,12 @@ inline constexpr int kPaletteCellCount = 254;
 inline constexpr int kPaletteColumns = 16;
 inline constexpr int kPaletteLevelCells = 240;
 
-// Geometry of the grid inside the palette frame, in twips: cell 0's corner and the cell size.
-inline constexpr int kPaletteLeft = 744;
-inline constexpr int kPaletteTop = 204;
-inline constexpr int kPaletteCellSize = 192;
-
 struct PaletteCell {
     int colour = 0;    // colour number
     QString tool_tip;  // "#RRGGBB"; empty for the greys
 };
 
 // Builds the palette: cell n = 40 * green level + 8 * red level + blue level, then the greys.
-std::vector<PaletteCell> col256();
-
-// Where cell i stands inside the palette frame, in twips.
-QRect palette_cell_rect(int index);
-
-// The whole grid: 16 columns by 16 rows of cells, in twips inside the palette frame.
-QRect palette_grid_rect();
-
-// The cell under a point given in twips inside the palette frame, or -1.
-int palette_cell_at(QPoint twips);
+std::vector<PaletteCell> device_palette();
 
 }  // namespace quorvane

@@ -7,10 +7,9 @@ namespace quorvane {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
-// get_bit on a text and name that are already upper case.
-QByteArray get_bit_upper(QByteArrayView text, QByteArrayView name) {
+// text_between_first_two on a text and name that are already upper case.
+QByteArray text_between_first_two_upper(QByteArrayView text, QByteArrayView name) {
     const qsizetype p = find(text, name);
     if (p < 0) {
         return {};
@@ -28,15 +27,15 @@ QByteArray get_bit_upper(QByteArrayView text, QByteArrayView name) {
 
 }  // namespace
 
-QByteArray get_bit(QByteArrayView text, QByteArrayView name) {
-    return get_bit_upper(ascii_upper(text), ascii_upper(name));
+QByteArray text_between_first_two(QByteArrayView text, QByteArrayView name) {
+    return text_between_first_two_upper(ascii_upper(text), ascii_upper(name));
 }
 
-void get_meta(Metadata& metadata, QByteArrayView text, Messages& messages) {
-    get_meta_upper(metadata, ascii_upper(text), messages);
+void read_metadata(Metadata& metadata, QByteArrayView text, Messages& messages) {
+    read_metadata_upper(metadata, ascii_upper(text), messages);
 }
 
-void get_meta_upper(Metadata& metadata, QByteArrayView upper, Messages& messages) {
+void read_metadata_upper(Metadata& metadata, QByteArrayView upper, Messages& messages) {
     const qsizetype start = find(upper, "METADATA");
     if (start < 0) {
         messages.tell(QStringLiteral("Oops no meta"));
@@ -48,13 +47,13 @@ void get_meta_upper(Metadata& metadata, QByteArrayView upper, Messages& messages
         messages.tell(QStringLiteral("Oops no meta"));
         return;
     }
-    metadata.title = QString::fromLatin1(get_bit_upper(m, "TITLE"));
-    metadata.description = QString::fromLatin1(get_bit_upper(m, "DESCRIPTION"));
+    metadata.title = QString::fromLatin1(text_between_first_two_upper(m, "TITLE"));
+    metadata.description = QString::fromLatin1(text_between_first_two_upper(m, "DESCRIPTION"));
     // The locale list without its tag characters; only its first locale is kept.
-    const QByteArray locales = get_bit_upper(m, "LOCALELIST");
-    metadata.locale = QString::fromLatin1(get_bit_upper(locales, "LOCALE"));
+    const QByteArray locales = text_between_first_two_upper(m, "LOCALELIST");
+    metadata.locale = QString::fromLatin1(text_between_first_two_upper(locales, "LOCALE"));
 
-    QByteArray version = get_bit_upper(m, "VERSION");
+    QByteArray version = text_between_first_two_upper(m, "VERSION");
     version = replace_all(version, "MAJORMINOR", ".");
     for (const char* noise : {"MAJOR", "MINOR", "\n", "\r", " "}) {
         version = remove_all(version, noise);
@@ -62,7 +61,7 @@ void get_meta_upper(Metadata& metadata, QByteArrayView upper, Messages& messages
     metadata.version = QString::fromLatin1(trim_spaces(version));
 }
 
-QString make_meta(Metadata& metadata, Messages& messages) {
+QString metadata_block(Metadata& metadata, Messages& messages) {
     if (metadata.title.isEmpty()) {
         messages.tell(QStringLiteral("Needs a Title"));
         return {};

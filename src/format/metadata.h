@@ -12,17 +12,17 @@ class Messages;
 
 // The value text between the first two occurrences of `name` in `text`, both upper-cased, with
 // every "<", ">" and "/" removed; empty when the name does not occur twice.
-QByteArray get_bit(QByteArrayView text, QByteArrayView name);
+QByteArray text_between_first_two(QByteArrayView text, QByteArrayView name);
 
 // Reads the METADATA block of a theme text into the four fields, or shows "Oops no meta" and
 // leaves them unchanged.
-void get_meta(Metadata& metadata, QByteArrayView text, Messages& messages);
+void read_metadata(Metadata& metadata, QByteArrayView text, Messages& messages);
 
-// get_meta for a text that is upper case already (the reader has one at hand).
-void get_meta_upper(Metadata& metadata, QByteArrayView upper, Messages& messages);
+// read_metadata for a text that is upper case already (the reader has one at hand).
+void read_metadata_upper(Metadata& metadata, QByteArrayView upper, Messages& messages);
 
 // Builds the METADATA block (without a final line end) from the fields, filling in the default
 // description, locale and version. An empty title shows "Needs a Title" and gives an empty text.
-QString make_meta(Metadata& metadata, Messages& messages);
+QString metadata_block(Metadata& metadata, Messages& messages);
 
 }  // namespace quorvane

@@ -91,7 +91,7 @@ QByteArray attribute_value(QByteArrayView style, qsizetype from) {
 }
 
 QByteArray display_name(QByteArrayView style) {
-    QByteArray name = get_block(style.sliced(find(style, "FIELD")));
+    QByteArray name = text_before_tag_end(style.sliced(find(style, "FIELD")));
     for (const char* part : {"FIELD=", "\"", "_CLR", "MAP_"}) {
         name = remove_all(name, part);
     }
@@ -153,7 +153,7 @@ private:
         found_ = true;
         Element e;
         e.style_text = StyleText(block, offset, s.size());
-        e.field_name = interner_.get(get_type(s, messages_));
+        e.field_name = interner_.get(style_field_name(s, messages_));
         e.display_name = interner_.get(display_name(s));
         e.presentation = presentation;
 
@@ -171,13 +171,13 @@ private:
         if (primary < 0) {
             messages_.tell(QStringLiteral("secondayr"));
         } else {
-            const QByteArray tag = remove_all(get_block(s.sliced(primary)), "\"");
+            const QByteArray tag = remove_all(text_before_tag_end(s.sliced(primary)), "\"");
             e.primary_day = colours_.get(colour_value(tag, "DAY"));
             e.primary_night = colours_.get(colour_value(tag, "NIGHT"));
         }
         const qsizetype secondary = find(s, "SECONDARY");
         if (secondary >= 0) {
-            const QByteArray tag = remove_all(get_block(s.sliced(secondary)), "\"");
+            const QByteArray tag = remove_all(text_before_tag_end(s.sliced(secondary)), "\"");
             e.secondary_day = colours_.get(colour_value(tag, "DAY"));
             e.secondary_night = colours_.get(colour_value(tag, "NIGHT"));
         }
@@ -208,12 +208,12 @@ private:
 
 }  // namespace
 
-QByteArray get_block(QByteArrayView text) {
+QByteArray text_before_tag_end(QByteArrayView text) {
     const qsizetype end = text.indexOf('>');
     return end < 0 ? QByteArray() : text.first(end).toByteArray();
 }
 
-QByteArray get_type(QByteArrayView style, Messages& messages) {
+QByteArray style_field_name(QByteArrayView style, Messages& messages) {
     const qsizetype end = style.indexOf('>');
     if (end < 0) {
         messages.tell(QStringLiteral("Can't find type!"));
@@ -238,7 +238,7 @@ QByteArray get_type(QByteArrayView style, Messages& messages) {
     return tag.sliced(open + 1, close - open - 1).toByteArray();
 }
 
-QByteArray loadbinary2(const QString& path, Theme& theme, Messages& messages) {
+QByteArray read_file_bytes(const QString& path, Theme& theme, Messages& messages) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         return {};
     }
@@ -263,14 +263,14 @@ QByteArray normalise_equals(QByteArrayView input) {
     return text;
 }
 
-void parse(Theme& theme, QByteArrayView input, Messages& messages) {
+void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
     QByteArray text = normalise_equals(input);
     if (text.isEmpty()) {
         return;
     }
-    // The metadata is read from the normalised text, which get_meta upper-cases anyway.
+    // The metadata is read from the normalised text, which read_metadata upper-cases anyway.
     const QByteArray upper = ascii_upper(text);
-    get_meta_upper(theme.metadata, upper, messages);
+    read_metadata_upper(theme.metadata, upper, messages);
     if (!contains(text, "PRESENTATION")) {
         messages.tell(QString::fromLatin1(text));
     }
@@ -303,8 +303,8 @@ bool read_theme_file(const QString& path, Theme& theme, Messages& messages) {
         return false;
     }
     OnceMessages once(messages);
-    const QByteArray text = loadbinary2(path, theme, once);
-    parse(theme, text, once);
+    const QByteArray text = read_file_bytes(path, theme, once);
+    parse_theme_text(theme, text, once);
     return true;
 }
 

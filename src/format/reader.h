@@ -13,7 +13,7 @@ class Messages;
 // Reads the whole file into one text (one byte per character). An empty path or a missing file
 // gives an empty text and nothing else happens; otherwise the theme's current file name becomes
 // the path. A failed read shows the system's error description.
-QByteArray loadbinary2(const QString& path, Theme& theme, Messages& messages);
+QByteArray read_file_bytes(const QString& path, Theme& theme, Messages& messages);
 
 // Normalises the spacing around "=" by six global replacements in a fixed order: a run of one or
 // three spaces before or after "=" vanishes, two or four leave one, five leave two.
@@ -22,16 +22,16 @@ QByteArray normalise_equals(QByteArrayView text);
 // Replaces the theme's Elements, presentation table and metadata with those of a theme text, and
 // appends each presentation's name to the theme's listed presentations. An empty text (after the
 // spacing around "=" is normalised) leaves the theme as it was.
-void parse(Theme& theme, QByteArrayView text, Messages& messages);
+void parse_theme_text(Theme& theme, QByteArrayView text, Messages& messages);
 
 // The field name of a style text: the first quoted value after FIELD in its tag (the first
 // quoted value of the tag when it has no FIELD). Shows "Can't find type!" when there is none.
-QByteArray get_type(QByteArrayView style, Messages& messages);
+QByteArray style_field_name(QByteArrayView style, Messages& messages);
 
 // The text before the first ">", or an empty text when there is none.
-QByteArray get_block(QByteArrayView text);
+QByteArray text_before_tag_end(QByteArrayView text);
 
-// What the open commands do with a file: loadbinary2 then parse, where every distinct message
+// What the open commands do with a file: read_file_bytes then parse, where every distinct message
 // text of the read is shown once. Returns false when the file does not exist.
 bool read_theme_file(const QString& path, Theme& theme, Messages& messages);
 

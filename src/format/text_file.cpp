@@ -9,7 +9,7 @@
 
 namespace quorvane {
 
-bool write_whole_file(const QString& path, const QByteArray& bytes, QString* error) {
+bool replace_file_atomically(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         if (error != nullptr) {
@@ -26,7 +26,7 @@ bool write_text_file(const QString& path, const QString& text, Messages& message
     if (path.isEmpty()) {
         return false;
     }
-    if (!write_whole_file(path, (text + QStringLiteral("\r\n")).toLatin1(), nullptr)) {
+    if (!replace_file_atomically(path, (text + QStringLiteral("\r\n")).toLatin1(), nullptr)) {
         messages.tell(QStringLiteral("Error saving ") + path +
                       QStringLiteral("\r\n\r\nCheck access permission: RUN quorvane.exe as "
                                      "ADMINISTRATOR"));
@@ -36,7 +36,7 @@ bool write_text_file(const QString& path, const QString& text, Messages& message
     return true;
 }
 
-QString loadtext(const QString& path) {
+QString read_text_file(const QString& path) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         return {};
     }

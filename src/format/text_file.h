@@ -10,7 +10,7 @@ class BusyCursor;
 // Writes `bytes` as the whole content of the file at `path` through a temporary file that
 // atomically replaces the target once it is complete, so a failed write leaves the old file as
 // it was. On failure returns false and sets `error` to the system's description.
-bool write_whole_file(const QString& path, const QByteArray& bytes, QString* error);
+bool replace_file_atomically(const QString& path, const QByteArray& bytes, QString* error);
 
 // Writes `text` followed by CR LF, one byte per character (ISO-8859-1), as the whole content of
 // the file at `path`. An empty path writes nothing. A failure shows "Error saving " + path and
@@ -20,6 +20,6 @@ bool write_text_file(const QString& path, const QString& text, Messages& message
 
 // The whole content of a text file (ISO-8859-1), or an empty text when the path is empty, names
 // no existing file or cannot be read.
-QString loadtext(const QString& path);
+QString read_text_file(const QString& path);
 
 }  // namespace quorvane

@@ -68,14 +68,14 @@ void append_style(Latin1Text& text, const Element& e) {
 
 }  // namespace
 
-QString get_head() {
+QString file_head() {
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<GARMIN_MAP_THEME>\r\n");
 }
 
 QByteArray theme_text(Theme& theme, const QString& meta, Messages& messages) {
     OnceMessages once(messages);
     Latin1Text text(qsizetype(theme.elements.size()) * 200 + meta.size() + 200);
-    text << get_head() << meta << "\r\n";
+    text << file_head() << meta << "\r\n";
     const char* const block_end = "</STYLELIST>\r\n</PRESENTATION>\r\n";
     const QString* current = nullptr;
     for (Element& e : theme.elements) {
@@ -102,8 +102,8 @@ QByteArray theme_text(Theme& theme, const QString& meta, Messages& messages) {
     return std::move(text.bytes);
 }
 
-SaveOutcome save_code(Theme& theme, const QString& path, Messages& messages, BusyCursor& busy) {
-    const QString meta = make_meta(theme.metadata, messages);
+SaveOutcome save_theme_file(Theme& theme, const QString& path, Messages& messages, BusyCursor& busy) {
+    const QString meta = metadata_block(theme.metadata, messages);
     if (meta.isEmpty()) {
         return SaveOutcome::NoTitle;
     }
@@ -114,7 +114,7 @@ SaveOutcome save_code(Theme& theme, const QString& path, Messages& messages, Bus
     }
     // The old file stays in place until the new text is complete.
     busy.busy_on();
-    const bool written = append_(path, theme_text(theme, meta, messages), messages);
+    const bool written = write_theme_bytes(path, theme_text(theme, meta, messages), messages);
     if (written) {
         theme.modified = false;
     }
@@ -122,10 +122,10 @@ SaveOutcome save_code(Theme& theme, const QString& path, Messages& messages, Bus
     return written ? SaveOutcome::Written : SaveOutcome::Failed;
 }
 
-bool append_(const QString& path, QByteArray text, Messages& messages) {
+bool write_theme_bytes(const QString& path, QByteArray text, Messages& messages) {
     QString error;
     text.append("\r\n");
-    const bool written = write_whole_file(path, text, &error);
+    const bool written = replace_file_atomically(path, text, &error);
     if (!written) {
         messages.tell(error + QStringLiteral(" Check access permission: RUN quorvane.exe as "
                                              "ADMINISTRATOR"));

@@ -18,21 +18,21 @@ enum class SaveOutcome {
 };
 
 // The XML declaration and the root start tag, each followed by CR LF.
-QString get_head();
+QString file_head();
 
-// The whole file text save_code writes, as ISO-8859-1 bytes, without the final CR LF that
-// append_ adds. Removes CR
+// The whole file text save_theme_file writes, as ISO-8859-1 bytes, without the final CR LF that
+// write_theme_bytes adds. Removes CR
 // and LF from every border text (the Element keeps the cleaned text) and shows "Error with Border
 // Height" for other control characters in a border.
 QByteArray theme_text(Theme& theme, const QString& meta, Messages& messages);
 
 // Writes the theme to `path` in the theme file format, asking "Overwrite existing file?" when a
 // file is there already.
-SaveOutcome save_code(Theme& theme, const QString& path, Messages& messages, BusyCursor& busy);
+SaveOutcome save_theme_file(Theme& theme, const QString& path, Messages& messages, BusyCursor& busy);
 
 // Writes `text` followed by CR LF as the whole content of the file at `path`, atomically.
 // Returns whether the file was written. Shows the error description with the access hint on
 // failure, and "Invalid file:" + path when the path is not absolute or no file is there after.
-bool append_(const QString& path, QByteArray text, Messages& messages);
+bool write_theme_bytes(const QString& path, QByteArray text, Messages& messages);
 
 }  // namespace quorvane

@@ -4,12 +4,12 @@
 #include <algorithm>
 
 #include "model/presentations.h"
+#include "text/ascii_text.h"
 
 namespace quorvane {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
 QString field_name_of(const QString& name) {
     return QStringLiteral("MAP_") + name + QStringLiteral("_CLR");

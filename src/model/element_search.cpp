@@ -1,16 +1,8 @@
 #include "model/element_search.h"
 
-namespace quorvane {
+#include "text/ascii_text.h"
 
-QString ascii_upper(const QString& text) {
-    QString upper = text;
-    for (QChar& c : upper) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
-            c = QChar(c.unicode() - 'a' + 'A');
-        }
-    }
-    return upper;
-}
+namespace quorvane {
 
 int ElementSearch::find(const Theme& theme, const QString& text) {
     const QString wanted = ascii_upper(text);

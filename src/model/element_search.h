@@ -23,7 +23,4 @@ private:
     int position_ = 0;
 };
 
-// Upper-cases ASCII letters only.
-QString ascii_upper(const QString& text);
-
 }  // namespace quorvane

@@ -25,7 +25,7 @@ QStringList presentations_in_table(const std::vector<Element>& elements) {
     return listed;
 }
 
-void show_presentations(Theme& theme) {
+void relist_presentations(Theme& theme) {
     theme.project_presentations = presentations_in_table(theme.elements);
     theme.listed_presentations = theme.project_presentations;
 }

@@ -14,6 +14,6 @@ QStringList presentations_in_table(const std::vector<Element>& elements);
 
 // Rebuilds the theme's presentation table from the sort codes and lists those names in the main
 // window's presentation list.
-void show_presentations(Theme& theme);
+void relist_presentations(Theme& theme);
 
 }  // namespace quorvane

@@ -23,7 +23,7 @@ void reverse_colours(StyleColours& colours, bool night) {
     std::swap(colours.primary(night), colours.secondary(night));
 }
 
-int applytoall(Theme& theme, int current, Messages& messages) {
+int copy_style_to_all_presentations(Theme& theme, int current, Messages& messages) {
     if (current < 0 || current >= theme.element_count()) {
         return 0;
     }

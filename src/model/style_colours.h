@@ -31,6 +31,6 @@ void reverse_colours(StyleColours& colours, bool night);
 // Copies the scale, border and four colours of Element `current` to every other Element with
 // exactly the same field name, whatever its presentation, and tells "Applied to " n
 // " additional elements" when there was at least one. Returns n.
-int applytoall(Theme& theme, int current, Messages& messages);
+int copy_style_to_all_presentations(Theme& theme, int current, Messages& messages);
 
 }  // namespace quorvane

@@ -1,5 +1,7 @@
 #include "platform/file_dialogs.h"
 
+#include "text/ascii_text.h"
+
 namespace quorvane {
 
 QString file_dialog_title(FileDialogMode mode) {
@@ -21,14 +23,7 @@ QStringList name_filters(const QString& filter) {
 
 QString cleaned_answer(const QString& answer) {
     QString cleaned = answer;
-    cleaned.remove(QChar(0));
-    while (cleaned.startsWith(QLatin1Char(' '))) {
-        cleaned.remove(0, 1);
-    }
-    while (cleaned.endsWith(QLatin1Char(' '))) {
-        cleaned.chop(1);
-    }
-    return cleaned;
+    return space_trimmed(cleaned.remove(QChar(0)));
 }
 
 }  // namespace quorvane

@@ -62,7 +62,7 @@ struct PaneGeometry {
 // Fits the viewport, canvas and scroll bar to a window whose client area is `client_width` x
 // `client_height` twips; every step that cannot be done (a size of 30 or less, a negative height)
 // is skipped and leaves the old value. The caller then re-lays out the tiles.
-void form_resize(PaneGeometry& pane, ScrollBarState& scroll, int client_width, int client_height);
+void fit_to_window(PaneGeometry& pane, ScrollBarState& scroll, int client_width, int client_height);
 
 // How far the canvas moves up for a scroll value: the whole canvas stays reachable even when the
 // maximum is not canvas height - viewport height; 0 when the maximum is 0.

@@ -3,22 +3,11 @@
 #include <algorithm>
 
 #include "geometry/rounding.h"
+#include "text/ascii_text.h"
 
 namespace quorvane {
 
 namespace {
-
-// The presentation name with the spaces around it removed, without copying.
-QStringView trimmed_name(const QString& name) {
-    QStringView view(name);
-    while (!view.isEmpty() && view.front() == QLatin1Char(' ')) {
-        view = view.sliced(1);
-    }
-    while (!view.isEmpty() && view.back() == QLatin1Char(' ')) {
-        view.chop(1);
-    }
-    return view;
-}
 
 // Room for 200 rows while the tiles are placed; what an empty theme is left with.
 constexpr int kPlacingRows = 200;
@@ -47,7 +36,7 @@ ScrollSettings scroll_settings(int canvas_height, int viewport_height) {
     return s;
 }
 
-PreviewLayout plot_layout(const Theme& theme, const PreviewFrame& frame) {
+PreviewLayout lay_out_preview(const Theme& theme, const PreviewFrame& frame) {
     const TileTemplate& t = frame.tiles;
     PreviewLayout layout;
     layout.tiles = t;
@@ -77,7 +66,7 @@ PreviewLayout plot_layout(const Theme& theme, const PreviewFrame& frame) {
             new_row = true;
         }
         // Presentation break, tested after the wrap: both advances can apply at one Element.
-        const QStringView name = trimmed_name(e.presentation);
+        const QStringView name = space_trimmed_view(e.presentation);
         if (i > 0 && name != previous) {
             j = 0;
             y_row += t.label_height + t.tile_height + 200;

@@ -74,7 +74,7 @@ struct PreviewLayout {
 // column would not leave room for a whole tile, and each new presentation (names compared with
 // the spaces around them removed) starts a new row under a rule. The canvas is as tall as its
 // content, but never shorter than the viewport.
-PreviewLayout plot_layout(const Theme& theme, const PreviewFrame& frame);
+PreviewLayout lay_out_preview(const Theme& theme, const PreviewFrame& frame);
 
 // Column step and left edge of column j for a template.
 int column_step(const TileTemplate& tiles);

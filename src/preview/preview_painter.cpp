@@ -49,19 +49,6 @@ QFont label_font() {
     return font;
 }
 
-QRect to_pixels(const QRect& twips) {
-    const int left = px(twips.x());
-    const int top = px(twips.y());
-    return QRect(left, top, px(double(twips.x()) + twips.width()) - left,
-                 px(double(twips.y()) + twips.height()) - top);
-}
-
-QRect to_pixels(const QRectF& twips) {
-    const int left = px(twips.left());
-    const int top = px(twips.top());
-    return QRect(left, top, px(twips.right()) - left, px(twips.bottom()) - top);
-}
-
 QSize canvas_pixel_size(const PreviewLayout& layout) {
     return QSize(px(layout.canvas_width), px(layout.canvas_height));
 }

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QRect>
 
+#include "geometry/twips.h"
 #include "model/theme.h"
 #include "preview/preview_layout.h"
 
@@ -19,11 +20,6 @@ inline const QColor kSelectionColour{255, 0, 255};
 
 // Arial 7.8 point (a close sans-serif where Arial is missing), for the tile labels.
 QFont label_font();
-
-// A twips rectangle on whole pixels, 15 twips to the pixel: both edges are rounded, so rectangles
-// that touch in twips touch in pixels.
-QRect to_pixels(const QRect& twips);
-QRect to_pixels(const QRectF& twips);
 
 // The canvas's size in pixels.
 QSize canvas_pixel_size(const PreviewLayout& layout);

@@ -46,11 +46,7 @@ QColor preview_colour(const QString& colour_text) {
     if (!number || *number < 0 || *number > 0xFFFFFF) {
         return QColor(0, 0, 0);
     }
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    CToRGB(*number, red, green, blue);
-    return QColor(red, green, blue);
+    return to_qcolor(*number);
 }
 
 TileDrawing tile_drawing(const Element& e, int sample_offset) {

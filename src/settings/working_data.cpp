@@ -4,18 +4,18 @@
 #include <QStandardPaths>
 
 #include "format/text_file.h"
+#include "text/ascii_text.h"
 #include "platform/messages.h"
 
 namespace quorvane {
 
 namespace {
-const QString kCrLf = QStringLiteral("\r\n");
 // "£)*(" : the pound sign is one byte in ISO-8859-1.
 const QString kSeparator = QString::fromLatin1("\xa3)*(");
 }  // namespace
 
-QString system_folder() {
-    QString folder = qEnvironmentVariable(kSystemFolderVariable);
+QString working_data_folder() {
+    QString folder = qEnvironmentVariable(kWorkingDataFolderVariable);
     if (folder.isEmpty()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                  QStringLiteral("/system");
@@ -28,7 +28,7 @@ QString working_data_path(const QString& folder) {
     return folder + QStringLiteral("/theme_edit.dat");
 }
 
-void savedata(const QString& folder, const RecentFiles& recent, Messages& messages,
+void save_working_data(const QString& folder, const RecentFiles& recent, Messages& messages,
               BusyCursor& busy) {
     if (!QDir().mkpath(folder)) {
         messages.tell(QStringLiteral("Cannot create the folder ") + folder + kCrLf + kCrLf +
@@ -44,8 +44,8 @@ void savedata(const QString& folder, const RecentFiles& recent, Messages& messag
     write_text_file(working_data_path(folder), text, messages, busy);
 }
 
-void loaddata(const QString& folder, RecentFiles& recent) {
-    const QString text = loadtext(working_data_path(folder));
+void load_working_data(const QString& folder, RecentFiles& recent) {
+    const QString text = read_text_file(working_data_path(folder));
     if (text.isEmpty()) {
         return;
     }

@@ -13,21 +13,21 @@ class BusyCursor;
 using RecentFiles = std::array<QString, 6>;
 
 // Environment variable that names the system folder instead of the platform's place (tests).
-inline constexpr const char* kSystemFolderVariable = "QUORVANE_SYSTEM_DIR";
+inline constexpr const char* kWorkingDataFolderVariable = "QUORVANE_SYSTEM_DIR";
 
 // The folder of the working-data file: $QUORVANE_SYSTEM_DIR when set, otherwise the platform's
 // application-data folder followed by "system". Created when missing.
-QString system_folder();
+QString working_data_folder();
 
 // The working-data file in a system folder.
 QString working_data_path(const QString& folder);
 
 // Writes the recent-file captions to the working-data file in `folder`, replacing it.
-void savedata(const QString& folder, const RecentFiles& recent, Messages& messages,
+void save_working_data(const QString& folder, const RecentFiles& recent, Messages& messages,
               BusyCursor& busy);
 
 // Sets the captions from the working-data file in `folder`; entries the file does not hold keep
 // their captions, and a missing file changes nothing.
-void loaddata(const QString& folder, RecentFiles& recent);
+void load_working_data(const QString& folder, RecentFiles& recent);
 
 }  // namespace quorvane

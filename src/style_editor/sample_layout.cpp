@@ -29,7 +29,7 @@ int sample_height(const QString& text) {
     return round_half_even(height);
 }
 
-SampleLayout plot_line_layout(const QString& scale_text, const QString& border_text, QSizeF sample,
+SampleLayout lay_out_sample(const QString& scale_text, const QString& border_text, QSizeF sample,
                               bool polygon_mode) {
     SampleLayout layout;
     const double border_height = sample_height(border_text);
@@ -63,7 +63,7 @@ SamplePart sample_part_at(const SampleLayout& layout, QPointF twips) {
     return SamplePart::None;
 }
 
-MarkerPlaces plot_markers_places(const SampleLayout& layout, int colour_slot) {
+MarkerPlaces sample_marker_places(const SampleLayout& layout, int colour_slot) {
     MarkerPlaces places;
     if (layout.polygon) {
         return places;

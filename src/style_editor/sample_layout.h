@@ -4,13 +4,15 @@
 #include <QSizeF>
 #include <QString>
 
+#include "style_editor/style_editor_layout.h"
+
 namespace quorvane {
 
 // The style editor's sample, in twips inside the sample picture: a line body with a border strip
 // above and below, or a filled rectangle for a polygon.
-inline constexpr int kSampleMargin = 200;
-inline constexpr int kStripOverlap = 60;  // each strip reaches this far into the line body
-inline constexpr int kTwipsPerSizeUnit = 800;
+using style_editor_layout::kSampleMargin;
+using style_editor_layout::kStripOverlap;
+using style_editor_layout::kTwipsPerSizeUnit;
 
 // A scale or border text as a drawing height: the number times 800, to whole twips; 0 when the
 // text is empty or not a number.
@@ -26,7 +28,7 @@ struct SampleLayout {
 
 // Lays the sample out. A scale giving height 0 makes it a polygon; `polygon_mode` once set stays
 // set, so a polygon never turns back into a line.
-SampleLayout plot_line_layout(const QString& scale_text, const QString& border_text, QSizeF sample,
+SampleLayout lay_out_sample(const QString& scale_text, const QString& border_text, QSizeF sample,
                               bool polygon_mode);
 
 enum class SamplePart { None, Body, Strip };
@@ -42,6 +44,6 @@ struct MarkerPlaces {
     bool second_shown = false;
     double second_centre = 0;
 };
-MarkerPlaces plot_markers_places(const SampleLayout& layout, int colour_slot);
+MarkerPlaces sample_marker_places(const SampleLayout& layout, int colour_slot);
 
 }  // namespace quorvane

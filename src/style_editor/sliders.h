@@ -2,13 +2,15 @@
 
 #include <QString>
 
+#include "style_editor/style_editor_layout.h"
+
 namespace quorvane {
 
-// The editor's sliders: a knob moving in a track, in twips. Knobs move in steps of one pixel.
-inline constexpr int kSliderTrackWidth = 1704;
-inline constexpr int kSliderTrackHeight = 180;
-inline constexpr int kSliderKnobWidth = 192;
-inline constexpr int kSliderStep = 15;
+// The editor's sliders: a knob moving in a track, in twips.
+using style_editor_layout::kSliderKnobWidth;
+using style_editor_layout::kSliderStep;
+using style_editor_layout::kSliderTrackHeight;
+using style_editor_layout::kSliderTrackWidth;
 
 // How far a knob can travel: track width - knob width.
 constexpr int slider_span(int track_width = kSliderTrackWidth, int knob_width = kSliderKnobWidth) {

@@ -2,14 +2,38 @@
 
 #include <QRect>
 
-#include "style_editor/sliders.h"
-
-// Places of the style editor's controls, in twips inside their containers (left, top, width,
-// height). Sizes the window's design leaves open are chosen to fit the texts.
+// Where everything in the style editor stands, in twips inside its container (left, top, width,
+// height). Sizes the window's own design leaves open are chosen to fit the texts.
 namespace quorvane::style_editor_layout {
 
 inline constexpr int kClientWidth = 13512;
 inline constexpr int kClientHeight = 10308;
+
+// The palette grid inside the palette frame: cell 0's corner and the cell size.
+inline constexpr int kPaletteLeft = 744;
+inline constexpr int kPaletteTop = 204;
+inline constexpr int kPaletteCellSize = 192;
+
+// The shade cells under the palette: a column per channel, two rows, a "*" head above each column.
+inline constexpr int kShadeCellSize = 264;
+inline constexpr int kShadeTopRow = 3564;
+inline constexpr int kShadeBottomRow = 3864;
+inline constexpr int kShadeHeadTop = 3300;
+inline constexpr int kRedShadeColumn = 1848;
+inline constexpr int kGreenShadeColumn = 2196;
+inline constexpr int kBlueShadeColumn = 2532;
+
+// The sliders: a knob moving in a track, one pixel per step.
+inline constexpr int kSliderTrackWidth = 1704;
+inline constexpr int kSliderTrackHeight = 180;
+inline constexpr int kSliderKnobWidth = 192;
+inline constexpr int kSliderStep = 15;
+
+// The sample: its margin, how far each border strip reaches into the line body, and the height
+// of one unit of scale or border.
+inline constexpr int kSampleMargin = 200;
+inline constexpr int kStripOverlap = 60;
+inline constexpr int kTwipsPerSizeUnit = 800;
 
 // Palette frame and what it holds.
 inline constexpr QRect kColourFrame(264, 240, 4512, 7356);

@@ -141,16 +141,26 @@ QByteArray trim_spaces(QByteArrayView text) {
     return text.sliced(begin, end - begin).toByteArray();
 }
 
-QString space_trimmed(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == QLatin1Char(' ')) {
-        ++begin;
+QStringView space_trimmed_view(QStringView text) {
+    while (!text.isEmpty() && text.front() == QLatin1Char(' ')) {
+        text = text.sliced(1);
     }
-    while (end > begin && text[end - 1] == QLatin1Char(' ')) {
-        --end;
+    while (!text.isEmpty() && text.back() == QLatin1Char(' ')) {
+        text.chop(1);
     }
-    return text.sliced(begin, end - begin);
+    return text;
+}
+
+QString space_trimmed(const QString& text) { return space_trimmed_view(text).toString(); }
+
+QString ascii_upper(const QString& text) {
+    QString upper = text;
+    for (QChar& c : upper) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
+            c = QChar(c.unicode() - 'a' + 'A');
+        }
+    }
+    return upper;
 }
 
 }  // namespace quorvane

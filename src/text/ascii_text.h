@@ -6,11 +6,17 @@
 
 namespace quorvane {
 
-// Byte-text helpers for the theme format. Theme files are ISO-8859-1, one byte per character,
-// and all matching is done on upper-cased text with plain substring searches.
+// Text helpers. Theme files are ISO-8859-1, one byte per character, and all matching is done on
+// upper-cased text with plain substring searches.
+
+// The line end of every file the program writes.
+inline const QString kCrLf = QStringLiteral("\r\n");
 
 // Upper-cases ASCII letters only, so bytes of other encodings pass through unchanged.
 QByteArray ascii_upper(QByteArrayView text);
+inline QByteArray ascii_upper(const QByteArray& text) { return ascii_upper(QByteArrayView(text)); }
+inline QByteArray ascii_upper(const char* text) { return ascii_upper(QByteArrayView(text)); }
+QString ascii_upper(const QString& text);
 
 // The position of the first occurrence of `needle` at or after `from`, or -1. Much faster than a
 // general search for the short needles of the theme format.
@@ -30,6 +36,8 @@ QByteArray trim_spaces(QByteArrayView text);
 
 // Removes leading and trailing space characters of a QString only.
 QString space_trimmed(const QString& text);
+// The same without copying.
+QStringView space_trimmed_view(QStringView text);
 
 // The text before the first occurrence of `what`, or the whole text when it does not occur.
 inline QByteArrayView cut_before(QByteArrayView text, QByteArrayView what) {

@@ -6,7 +6,7 @@
 
 namespace quorvane {
 
-void cent(QWidget& form) {
+void centre_on_screen(QWidget& form) {
     const QScreen* screen = form.screen() != nullptr ? form.screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;

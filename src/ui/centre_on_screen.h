@@ -6,6 +6,6 @@ namespace quorvane {
 
 // Moves a window so that it is centred on its screen; its size is not changed. A window larger
 // than the screen gets a negative left or top.
-void cent(QWidget& form);
+void centre_on_screen(QWidget& form);
 
 }  // namespace quorvane

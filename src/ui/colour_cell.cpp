@@ -1,3 +1,4 @@
+#include "colour/colour_values.h"
 #include "ui/colour_cell.h"
 
 #include <QGuiApplication>
@@ -21,7 +22,7 @@ void ColourCell::set_colour(int colour) {
 
 void ColourCell::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), qcolor(colour_));
+    painter.fillRect(rect(), to_qcolor(colour_));
     painter.setPen(QColor(96, 96, 96));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -12,7 +12,7 @@ bool edit_style(QWidget* parent, Theme& theme, int edit_index, Messages& message
         return false;
     }
     StyleEditor editor(theme, edit_index, messages, busy, parent);
-    cent(editor);
+    centre_on_screen(editor);
     editor.exec();
     return editor.applied();
 }

@@ -8,6 +8,7 @@
 #include "model/element_catalogue.h"
 #include "model/presentations.h"
 #include "platform/messages.h"
+#include "text/ascii_text.h"
 #include "model/presentation_list.h"
 #include "ui/centre_on_screen.h"
 #include "ui/dialog_icon.h"
@@ -17,7 +18,6 @@ namespace quorvane {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
 QLabel* centred_label(QWidget* parent, const QString& text, const char* object_name) {
     auto* label = new QLabel(text, parent);
@@ -172,11 +172,11 @@ void ElementPicker::add_clicked() {
 
 void run_add_elements(QWidget* parent, Theme& theme, Messages& messages) {
     ElementPicker picker(theme, messages, parent);
-    cent(picker);
+    centre_on_screen(picker);
     picker.exec();
     PickedElements picked = picker.picked();
     add_element(theme, picked);
-    show_presentations(theme);
+    relist_presentations(theme);
 }
 
 }  // namespace quorvane

@@ -55,7 +55,7 @@ MainWindow::MainWindow(Theme& theme, const MainWindowServices& services,
     // Start-up.
     command_line_path_ = QString(command_line).remove(QLatin1Char('"'));
     RecentFiles restored = recent_.captions();
-    loaddata(services_.system_folder, restored);
+    load_working_data(services_.working_data_folder, restored);
     recent_.restore(restored);
     refresh_recent_menu();
     const QSize client_size = to_pixels(layout_table::kClientArea).size();
@@ -63,7 +63,7 @@ MainWindow::MainWindow(Theme& theme, const MainWindowServices& services,
     if (const QScreen* s = screen()) {
         move(x(), s->geometry().top() + (s->geometry().height() - height()) / 2);
     }
-    cap(QString());
+    update_caption(QString());
     theme_.file_name = kUntitledFileName;
     refresh_metadata_fields();
     refresh_presentation_list();
@@ -108,13 +108,13 @@ void MainWindow::connect_commands() {
         edit_index_ = element;
         open_style_editor(element);
     });
-    connect(pane_, &PreviewPane::file_dropped, this, &MainWindow::loadole);
+    connect(pane_, &PreviewPane::file_dropped, this, &MainWindow::open_dropped_file);
 }
 
 void MainWindow::plot(int mode) { pane_->plot(mode); }
 
-void MainWindow::show_presentations() {
-    quorvane::show_presentations(theme_);
+void MainWindow::relist_presentations() {
+    quorvane::relist_presentations(theme_);
     refresh_presentation_list();
 }
 
@@ -157,13 +157,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    savedata(services_.system_folder, recent_.captions(), services_.messages, services_.busy);
+    save_working_data(services_.working_data_folder, recent_.captions(), services_.messages, services_.busy);
     event->accept();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
-        pane_->form_resize(pixels_to_twips(client_->width()), pixels_to_twips(client_->height()));
+        pane_->fit_to_window(pixels_to_twips(client_->width()), pixels_to_twips(client_->height()));
     } else if (watched == controls_.text4 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -176,14 +176,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::cap(const QString& path) {
+void MainWindow::update_caption(const QString& path) {
     setWindowTitle(QStringLiteral("Quorvane ") + kVersionText + QStringLiteral(" ") +
                    path.toLower());
 }
 
-void MainWindow::updatmf(const QString& path) {
+void MainWindow::remember_recent_file(const QString& path) {
     if (!path.isEmpty()) {
-        cap(path);
+        update_caption(path);
     }
     recent_.update(path);
     refresh_recent_menu();

@@ -24,7 +24,7 @@ struct MainWindowServices {
     FileDialogs& file_dialogs;
     WebRequest& web;
     UrlOpener& urls;
-    QString system_folder;
+    QString working_data_folder;
 };
 
 // The main window f1: the controls on the left, the preview on the right, the menu bar, and
@@ -42,7 +42,7 @@ public:
     // Rebuilds the preview (modes as PreviewPane::plot).
     void plot(int mode);
     // Rebuilds the presentation list from the theme's Elements.
-    void show_presentations();
+    void relist_presentations();
     // Shows or hides the "UPDATE AVAILABLE" notice.
     void set_update_available(bool available);
 
@@ -50,12 +50,12 @@ public:
     // control or menu item; until its dialog exists it does nothing.
 
     // The "+" button: centre the element picker (cent), show it modally, then add_element with
-    // its hand-over texts (which ends with plot(-1)) and show_presentations(), whatever the
+    // its hand-over texts (which ends with plot(-1)) and relist_presentations(), whatever the
     // picker's outcome.
     void add_elements();
     // Edit > "Add Presentations" (mode 0) and "Remove Presentations" (mode 1), called only when
     // the theme has Elements: centre the presentation manager, show it modally, then plot(2)
-    // and show_presentations().
+    // and relist_presentations().
     void edit_presentations(int mode);
     // A double-click on the tile of Element `index` (the edit index is already set): clear the
     // editor's applied flag, centre the style editor, show it modally, and plot(0) when it
@@ -97,7 +97,7 @@ private:
     void open_command();
     void save_command();
     void recent_file_command(int k);
-    void loadole(const QString& path);
+    void open_dropped_file(const QString& path);
     void search_command();
     void edit_menu_command(int mode);
     void open_command_line_file();
@@ -105,8 +105,8 @@ private:
     // presentation list.
     void read_and_show(const QString& path);
 
-    void cap(const QString& path);
-    void updatmf(const QString& path);
+    void update_caption(const QString& path);
+    void remember_recent_file(const QString& path);
     void refresh_recent_menu();
     void refresh_metadata_fields();
     void refresh_presentation_list();

@@ -43,7 +43,7 @@ void MainWindow::read_and_show(const QString& path) {
     if (read_theme_file(path, theme_, services_.messages)) {
         search_.reset();
     }
-    cap(path);
+    update_caption(path);
     plot(-1);
     refresh_metadata_fields();
     refresh_presentation_list();
@@ -60,7 +60,7 @@ void MainWindow::open_command() {
         return;
     }
     theme_.listed_presentations.clear();
-    updatmf(path);
+    remember_recent_file(path);
     read_and_show(path);
 }
 
@@ -77,10 +77,10 @@ void MainWindow::save_command() {
         path += QStringLiteral(".kmtf");
     }
     theme_.file_name = path;
-    save_code(theme_, path, services_.messages, services_.busy);
+    save_theme_file(theme_, path, services_.messages, services_.busy);
     // Saving fills in the metadata defaults.
     refresh_metadata_fields();
-    cap(path);
+    update_caption(path);
 }
 
 void MainWindow::recent_file_command(int k) {
@@ -90,7 +90,7 @@ void MainWindow::recent_file_command(int k) {
     const QString path = recent_.captions()[size_t(k)];
     if (QFileInfo(path).isFile()) {
         read_and_show(path);
-        updatmf(path);
+        remember_recent_file(path);
     } else {
         services_.messages.tell(QStringLiteral("Cannot find ") + path);
         recent_.forget(k);
@@ -98,7 +98,7 @@ void MainWindow::recent_file_command(int k) {
     }
 }
 
-void MainWindow::loadole(const QString& path) {
+void MainWindow::open_dropped_file(const QString& path) {
     if (!path.toLower().endsWith(QStringLiteral(".kmtf")) || path == theme_.file_name) {
         return;
     }
@@ -106,7 +106,7 @@ void MainWindow::loadole(const QString& path) {
         return;
     }
     services_.busy.busy_on();
-    updatmf(path);
+    remember_recent_file(path);
     theme_.listed_presentations.clear();
     read_and_show(path);
     services_.busy.busy_off();
@@ -121,7 +121,7 @@ void MainWindow::open_command_line_file() {
     const QString path = command_line_path_;
     command_line_path_.clear();
     services_.busy.busy_on();
-    updatmf(path);
+    remember_recent_file(path);
     theme_.listed_presentations.clear();
     read_and_show(path);
     services_.busy.busy_off();

@@ -15,13 +15,13 @@ void MainWindow::add_elements() {
     // the presentation list are rebuilt either way.
     run_add_elements(this, theme_, services_.messages);
     plot(-1);
-    show_presentations();
+    relist_presentations();
 }
 
 void MainWindow::edit_presentations(int mode) {
     run_presentation_manager(this, theme_, services_.messages, mode);
     plot(2);
-    show_presentations();
+    relist_presentations();
 }
 
 void MainWindow::open_style_editor(int index) {

@@ -1,3 +1,4 @@
+#include "colour/colour_values.h"
 #include "ui/palette_grid.h"
 
 #include <QHelpEvent>
@@ -9,14 +10,14 @@
 
 namespace quorvane {
 
-PaletteGrid::PaletteGrid(QWidget* parent) : QWidget(parent), cells_(col256()) {
+PaletteGrid::PaletteGrid(QWidget* parent) : QWidget(parent), cells_(device_palette()) {
     setObjectName(QStringLiteral("Labc"));
 }
 
 QRect PaletteGrid::cell_pixels(int index) const {
     // Cell places are in twips inside the frame; the grid itself stands at the frame's pixels.
-    const QPoint origin = pixel_rect(palette_grid_rect()).topLeft();
-    return pixel_rect(palette_cell_rect(index)).translated(-origin);
+    const QPoint origin = to_pixels(palette_grid_rect()).topLeft();
+    return to_pixels(palette_cell_rect(index)).translated(-origin);
 }
 
 int PaletteGrid::cell_at(QPoint pixel) const {
@@ -47,7 +48,7 @@ bool PaletteGrid::event(QEvent* event) {
 void PaletteGrid::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     for (int index = 0; index < kPaletteCellCount; ++index) {
-        painter.fillRect(cell_pixels(index), qcolor(cells_[index].colour));
+        painter.fillRect(cell_pixels(index), to_qcolor(cells_[index].colour));
     }
 }
 

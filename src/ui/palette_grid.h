@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "colour/device_palette.h"
+#include "style_editor/palette_geometry.h"
 
 namespace quorvane {
 

@@ -188,9 +188,9 @@ bool run_presentation_manager(QWidget* parent, Theme& theme, Messages& messages,
         return false;
     }
     PresentationManager manager(theme, messages, mode, parent);
-    cent(manager);
+    centre_on_screen(manager);
     manager.exec();
-    show_presentations(theme);
+    relist_presentations(theme);
     return true;
 }
 

@@ -31,7 +31,7 @@ PreviewPane::PreviewPane(const Theme& theme, QWidget* window_client)
     layout_.canvas_width = geometry_.canvas.width();
     layout_.canvas_height = geometry_.canvas.height();
 
-    connect(vs_, &QScrollBar::valueChanged, this, &PreviewPane::vs_scroll);
+    connect(vs_, &QScrollBar::valueChanged, this, &PreviewPane::follow_scroll_bar);
     connect(canvas_, &PreviewCanvas::tile_pressed, this, &PreviewPane::tile_pressed);
     connect(canvas_, &PreviewCanvas::tile_double_clicked, this, &PreviewPane::tile_double_clicked);
     connect(canvas_, &PreviewCanvas::file_dropped, this, &PreviewPane::file_dropped);
@@ -47,7 +47,7 @@ void PreviewPane::plot(int mode) {
     if (mode != 1) {
         canvas_->forget_hovering();
     }
-    layout_ = plot_layout(theme_, geometry_.frame());
+    layout_ = lay_out_preview(theme_, geometry_.frame());
     geometry_.canvas.setHeight(layout_.canvas_height);
     if (layout_.scroll) {
         ScrollBarState state = scroll_state();
@@ -57,9 +57,9 @@ void PreviewPane::plot(int mode) {
     place_widgets();
 }
 
-void PreviewPane::form_resize(int client_width, int client_height) {
+void PreviewPane::fit_to_window(int client_width, int client_height) {
     ScrollBarState state = scroll_state();
-    quorvane::form_resize(geometry_, state, client_width, client_height);
+    quorvane::fit_to_window(geometry_, state, client_width, client_height);
     layout_.canvas_width = geometry_.canvas.width();
     set_scroll_state(state);
     plot(relayout_flag_);
@@ -85,7 +85,7 @@ void PreviewPane::scroll_to_tile(int k) {
     vs_->setValue(round_half_even(top / geometry_.canvas.height() * vs_->maximum()));
 }
 
-void PreviewPane::vs_scroll() {
+void PreviewPane::follow_scroll_bar() {
     geometry_.canvas.moveTop(-scroll_offset(geometry_.viewport.height(),
                                             geometry_.canvas.height(), vs_->value(),
                                             vs_->maximum()));

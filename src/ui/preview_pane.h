@@ -28,7 +28,7 @@ public:
     void plot(int mode);
     // Fits viewport, canvas and scroll bar to a client area of this size in twips, then lays the
     // tiles out again.
-    void form_resize(int client_width, int client_height);
+    void fit_to_window(int client_width, int client_height);
     // Removes every tile and clears the canvas's picture; its size and the scroll bar stay.
     void clear();
 
@@ -54,7 +54,7 @@ signals:
     void file_dropped(const QString& path);
 
 private:
-    void vs_scroll();
+    void follow_scroll_bar();
     void place_widgets();
     ScrollBarState scroll_state() const;
     void set_scroll_state(const ScrollBarState& state);

@@ -34,27 +34,27 @@ void SamplePicture::set_strip_colour(int colour) {
 }
 
 QRect SamplePicture::body_pixels() const {
-    return pixel_rect(layout_.body.normalized());
+    return to_pixels(layout_.body.normalized());
 }
 QRect SamplePicture::upper_strip_pixels() const {
-    return pixel_rect(layout_.upper_strip.normalized());
+    return to_pixels(layout_.upper_strip.normalized());
 }
 QRect SamplePicture::lower_strip_pixels() const {
-    return pixel_rect(layout_.lower_strip.normalized());
+    return to_pixels(layout_.lower_strip.normalized());
 }
 
 void SamplePicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), qcolor(kSampleGround));
+    painter.fillRect(rect(), to_qcolor(kSampleGround));
     if (!layout_.polygon) {
-        painter.fillRect(upper_strip_pixels(), qcolor(strip_colour_));
-        painter.fillRect(lower_strip_pixels(), qcolor(strip_colour_));
+        painter.fillRect(upper_strip_pixels(), to_qcolor(strip_colour_));
+        painter.fillRect(lower_strip_pixels(), to_qcolor(strip_colour_));
     }
     // The body lies over the strips where they overlap.
-    painter.fillRect(body_pixels(), qcolor(body_colour_));
+    painter.fillRect(body_pixels(), to_qcolor(body_colour_));
     if (!layout_.polygon) {
         painter.setPen(QColor(128, 128, 128));
-        painter.drawRect(pixel_rect(layout_.outline.normalized()).adjusted(0, 0, -1, -1));
+        painter.drawRect(to_pixels(layout_.outline.normalized()).adjusted(0, 0, -1, -1));
     }
     // The picture's own sunken edge.
     painter.setPen(QColor(160, 160, 160));

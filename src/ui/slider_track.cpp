@@ -18,7 +18,7 @@ void SliderTrack::set_knob_left(int twips) {
 }
 
 QRect SliderTrack::knob_pixels() const {
-    const QRect knob = pixel_rect(QRectF(knob_left_, 0, kSliderKnobWidth, 0));
+    const QRect knob = to_pixels(QRectF(knob_left_, 0, kSliderKnobWidth, 0));
     return QRect(knob.left(), 0, knob.width(), height());
 }
 

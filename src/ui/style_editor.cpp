@@ -17,7 +17,9 @@
 #include <optional>
 
 #include "colour/adjustments.h"
+#include "colour/colour_values.h"
 #include "colour/device_palette.h"
+#include "style_editor/palette_geometry.h"
 #include "style_editor/sample_layout.h"
 #include "colour/shades.h"
 #include "style_editor/sliders.h"
@@ -44,7 +46,7 @@ constexpr double kDialogFontPoints = 8.0;
 // A colour text as a colour number. Like every display of a working text, this pads the text
 // itself to six digits; nothing when it does not read as hexadecimal.
 std::optional<int> number_of_working_text(QString& text) {
-    return read_hex(QStringLiteral("&h") + flip_colour(text));
+    return read_hex_literal(QStringLiteral("&h") + pad_and_swap_red_blue(text));
 }
 
 // Creates a control of the window, named after its role, at its place given in twips.
@@ -198,7 +200,7 @@ void StyleEditor::build_palette_frame() {
     const QColor head_colours[] = {Qt::red, QColor(0, 160, 0), Qt::blue};
     const ShadeChannel channels[] = {ShadeChannel::Red, ShadeChannel::Green, ShadeChannel::Blue};
     for (int i = 0; i < 3; ++i) {
-        const QRect head(shade_column_left(channels[i]), kShadeHeadTop, kShadeCellSize,
+        const QRect head(shade_column_left(channels[i]), layout::kShadeHeadTop, layout::kShadeCellSize,
                          layout::kChannelHeadHeight);
         QLabel* label = make_label(QStringLiteral("*"), head, colour_frame_,
                                    QStringLiteral("Label21_%1").arg(i));
@@ -260,8 +262,8 @@ void StyleEditor::build_line_panel() {
     }
     for (QLineEdit* box : {scale_box_, border_box_}) {
         connect(box, &QLineEdit::returnPressed, this, [this] {
-            plot_line();
-            reset_scrol();
+            draw_sample();
+            centre_slider_knobs();
         });
     }
     connect(primary_swatch_, &ColourCell::pressed, this, [this] { select_slot(1); });
@@ -286,8 +288,8 @@ void StyleEditor::build_polygon_panel() {
     // A polygon has one colour: its swatch keeps the primary slot.
     connect(polygon_swatch_, &ColourCell::pressed, this, [this] {
         colour_slot_ = 1;
-        reset_scrol();
-        plot_markers();
+        centre_slider_knobs();
+        place_sample_markers();
     });
 }
 
@@ -329,7 +331,7 @@ void StyleEditor::build_adjustments() {
     night_option_->setObjectName(QStringLiteral("Option1_1"));
     place(*night_option_, layout::kNightOption);
     for (QRadioButton* option : {day_option_, night_option_}) {
-        connect(option, &QRadioButton::clicked, this, &StyleEditor::plot_line);
+        connect(option, &QRadioButton::clicked, this, &StyleEditor::draw_sample);
     }
 
     const struct {
@@ -395,7 +397,7 @@ void StyleEditor::load() {
     border_slider_->setVisible(!element.border.isEmpty());
 
     polygon_mode_ = false;
-    plot_line();
+    draw_sample();
     colour_box(polygon_mode_ ? 3 : 1)->setText(colour_text(sample_->body_colour()));
     if (polygon_mode_) {
         polygon_panel_->move(line_panel_->pos());
@@ -414,9 +416,9 @@ void StyleEditor::load() {
 
 // ---- drawing the sample --------------------------------------------------------------------
 
-void StyleEditor::plot_line() {
+void StyleEditor::draw_sample() {
     const SampleLayout sample_layout =
-        plot_line_layout(scale_box_->text(), border_box_->text(),
+        lay_out_sample(scale_box_->text(), border_box_->text(),
                          QSizeF(layout::kSample.width(), layout::kSample.height()), polygon_mode_);
     polygon_mode_ = sample_layout.polygon;
     const bool at_night = night();
@@ -436,13 +438,13 @@ void StyleEditor::plot_line() {
         polygon_box_->setText(working_.primary(at_night));
     }
     sample_->set_sample_layout(sample_layout);
-    plot_markers();
+    place_sample_markers();
     secondary_swatch_->set_colour(sample_->strip_colour());
     (polygon_mode_ ? polygon_swatch_ : primary_swatch_)->set_colour(sample_->body_colour());
 }
 
-void StyleEditor::plot_markers() {
-    const MarkerPlaces places = plot_markers_places(sample_->sample_layout(), colour_slot_);
+void StyleEditor::place_sample_markers() {
+    const MarkerPlaces places = sample_marker_places(sample_->sample_layout(), colour_slot_);
     const bool shown[] = {places.first_shown, places.second_shown};
     const double centres[] = {places.first_centre, places.second_centre};
     for (int i = 0; i < 2; ++i) {
@@ -455,7 +457,7 @@ void StyleEditor::plot_markers() {
     }
 }
 
-void StyleEditor::reset_scrol() {
+void StyleEditor::centre_slider_knobs() {
     for (SliderTrack* track :
          {brightness_slider_, contrast_slider_, scale_slider_, border_slider_}) {
         track->set_knob_left(middle_knob_left());
@@ -470,14 +472,14 @@ void StyleEditor::select_slot(int slot) {
     slot_outline_->show();
     slot_outline_->raise();
     colour_slot_ = slot;
-    reset_scrol();
-    plot_markers();
+    centre_slider_knobs();
+    place_sample_markers();
 }
 
 // ---- picking colours -----------------------------------------------------------------------
 
 void StyleEditor::take_over(int colour, bool set_base) {
-    reset_scrol();
+    centre_slider_knobs();
     const QString text = colour_text(colour);
     const bool primary = colour_slot_ == 1 || polygon_mode_;
     const bool at_night = night();
@@ -493,7 +495,7 @@ void StyleEditor::pick_palette_cell(int index) {
     take_over(colour, true);
     show_marker_at(palette_cell_rect(index));
     show_shades(colour);
-    plot_line();
+    draw_sample();
     theme_.modified = true;
 }
 
@@ -502,14 +504,14 @@ void StyleEditor::pick_shade_cell(int k) {
     take_over(colour, false);
     show_marker_at(shade_cell_rect(k));
     show_shades(colour);
-    plot_line();
+    draw_sample();
     theme_.modified = true;
 }
 
 void StyleEditor::pick_spectrum(int colour) {
     take_over(colour, true);
     selection_marker_->hide();
-    plot_line();
+    draw_sample();
     theme_.modified = true;
 }
 
@@ -527,7 +529,7 @@ void StyleEditor::show_shades(int colour) {
     for (int k = 0; k < kShadeCellCount; ++k) {
         previous[k] = shades_cells_[k]->colour();
     }
-    const ShadeCells cells = shades_(colour, previous);
+    const ShadeCells cells = shade_cells(colour, previous);
     for (int k = 0; k < kShadeCellCount; ++k) {
         shades_cells_[k]->set_colour(cells.colours[k]);
         shades_cells_[k]->setToolTip(cells.tool_tips[k]);
@@ -549,7 +551,7 @@ void StyleEditor::drag_size_knob(SliderTrack* knob, double pointer_x) {
     if (!scale_slider_->isHidden()) {
         scale_box_->setText(hundredths_text(scale_value(scale_slider_->knob_left())));
     }
-    plot_line();
+    draw_sample();
 }
 
 void StyleEditor::capture_base_colours() {
@@ -629,7 +631,7 @@ void StyleEditor::commit_adjustment() {
 // ---- buttons and keys ----------------------------------------------------------------------
 
 void StyleEditor::reverse_colours_clicked() {
-    reset_scrol();
+    centre_slider_knobs();
     const int secondary = secondary_swatch_->colour();
     secondary_swatch_->set_colour(primary_swatch_->colour());
     primary_swatch_->set_colour(secondary);
@@ -638,7 +640,7 @@ void StyleEditor::reverse_colours_clicked() {
     secondary_box_->setText(working_.secondary(at_night));
     primary_box_->setText(working_.primary(at_night));
     theme_.modified = true;
-    plot_line();
+    draw_sample();
 }
 
 void StyleEditor::apply_clicked() {
@@ -649,7 +651,7 @@ void StyleEditor::apply_clicked() {
     working_.write_to(element);
     applied_ = true;
     if (apply_all_check_->isChecked()) {
-        applytoall(theme_, edit_index_, messages_);
+        copy_style_to_all_presentations(theme_, edit_index_, messages_);
     }
     mark_if_changed(before);
     accept();
@@ -678,7 +680,7 @@ bool StyleEditor::eventFilter(QObject* watched, QEvent* event) {
             theme_.modified = true;
         }
         if (enter) {
-            reset_scrol();
+            centre_slider_knobs();
         }
     }
     return QDialog::eventFilter(watched, event);

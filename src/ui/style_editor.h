@@ -96,10 +96,10 @@ class StyleEditor : public QDialog {
     void load();
 
     // Redraws the sample and the swatches from the working texts; may switch on polygon mode.
-    void plot_line();
-    void plot_markers();
+    void draw_sample();
+    void place_sample_markers();
     // Knobs to the middle, adjustment boxes to "0".
-    void reset_scrol();
+    void centre_slider_knobs();
     void select_slot(int slot);
 
     void take_over(int colour, bool set_base);

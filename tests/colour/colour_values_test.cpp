@@ -8,30 +8,30 @@ namespace {
 
 TEST(FlipColour, PadsTheCallersTextAndSwaps) {
     QString empty;
-    EXPECT_EQ(flip_colour(empty), "000000");
+    EXPECT_EQ(pad_and_swap_red_blue(empty), "000000");
     EXPECT_EQ(empty, "000000");
 
     QString ff = QStringLiteral("FF");
-    EXPECT_EQ(flip_colour(ff), "FF0000");
+    EXPECT_EQ(pad_and_swap_red_blue(ff), "FF0000");
     EXPECT_EQ(ff, "0000FF");
 
     QString text = QStringLiteral("A1B2C3");
-    EXPECT_EQ(flip_colour(text), "C3B2A1");
-    QString back = flip_colour(text);
-    EXPECT_EQ(flip_colour(back), "A1B2C3");
+    EXPECT_EQ(pad_and_swap_red_blue(text), "C3B2A1");
+    QString back = pad_and_swap_red_blue(text);
+    EXPECT_EQ(pad_and_swap_red_blue(back), "A1B2C3");
 
     QString longer = QStringLiteral("1234567");
-    EXPECT_EQ(flip_colour(longer), "673412");
+    EXPECT_EQ(pad_and_swap_red_blue(longer), "673412");
     EXPECT_EQ(longer, "1234567");
 }
 
 TEST(ReadHex, ReadsEitherPrefixAndCase) {
-    EXPECT_EQ(read_hex(QStringLiteral("&h00FFaa")), 0x00FFAA);
-    EXPECT_EQ(read_hex(QStringLiteral("&HFF0000")), 0xFF0000);
-    EXPECT_EQ(read_hex(QStringLiteral("&hzz0000")), std::nullopt);
-    EXPECT_EQ(read_hex(QStringLiteral("&h")), std::nullopt);
-    EXPECT_EQ(read_hex(QStringLiteral("FF")), std::nullopt);
-    EXPECT_EQ(read_hex(QStringLiteral("&h+1")), std::nullopt);
+    EXPECT_EQ(read_hex_literal(QStringLiteral("&h00FFaa")), 0x00FFAA);
+    EXPECT_EQ(read_hex_literal(QStringLiteral("&HFF0000")), 0xFF0000);
+    EXPECT_EQ(read_hex_literal(QStringLiteral("&hzz0000")), std::nullopt);
+    EXPECT_EQ(read_hex_literal(QStringLiteral("&h")), std::nullopt);
+    EXPECT_EQ(read_hex_literal(QStringLiteral("FF")), std::nullopt);
+    EXPECT_EQ(read_hex_literal(QStringLiteral("&h+1")), std::nullopt);
 }
 
 TEST(ColourNumber, ConvertsBothWaysWithoutTouchingTheText) {
@@ -43,16 +43,16 @@ TEST(ColourNumber, ConvertsBothWaysWithoutTouchingTheText) {
     EXPECT_EQ(colour_text(rgb(255, 224, 192)), "FFE0C0");
     EXPECT_EQ(colour_text(255), "FF0000");
     EXPECT_EQ(colour_text(0), "000000");
-    EXPECT_EQ(hex(0xC0E0FF), "C0E0FF");
+    EXPECT_EQ(hex_digits(0xC0E0FF), "C0E0FF");
 }
 
-TEST(CToRGB, SplitsChannels) {
+TEST(split_channels, SplitsChannels) {
     int r = -1, g = -1, b = -1;
-    EXPECT_TRUE(CToRGB(0x00C0E0FF, r, g, b));
+    split_channels(0x00C0E0FF, r, g, b);
     EXPECT_EQ(r, 255);
     EXPECT_EQ(g, 224);
     EXPECT_EQ(b, 192);
-    EXPECT_TRUE(CToRGB(0, r, g, b));
+    split_channels(0, r, g, b);
     EXPECT_EQ(r + g + b, 0);
 }
 

@@ -7,7 +7,7 @@ namespace quorvane {
 namespace {
 
 TEST(Palette, HoldsTheDeviceLevelsThenTheGreys) {
-    const std::vector<PaletteCell> cells = col256();
+    const std::vector<PaletteCell> cells = device_palette();
     ASSERT_EQ(cells.size(), 254u);
 
     struct Expected {
@@ -29,7 +29,7 @@ TEST(Palette, HoldsTheDeviceLevelsThenTheGreys) {
 }
 
 TEST(Palette, CellNumberSpellsGreenRedBlueLevels) {
-    const std::vector<PaletteCell> cells = col256();
+    const std::vector<PaletteCell> cells = device_palette();
     const int red[] = {0, 57, 123, 189, 255};
     const int green[] = {0, 48, 101, 149, 202, 255};
     const int blue[] = {0, 32, 65, 106, 139, 180, 213, 255};
@@ -45,27 +45,6 @@ TEST(Palette, CellNumberSpellsGreenRedBlueLevels) {
     for (int n = 240; n < 254; ++n) {
         EXPECT_TRUE(cells[n].tool_tip.isEmpty()) << n;
     }
-}
-
-TEST(Palette, GeometryInRowsOfSixteen) {
-    EXPECT_EQ(palette_cell_rect(0), QRect(744, 204, 192, 192));
-    // Cell 17: row 1, column 1.
-    EXPECT_EQ(palette_cell_rect(17), QRect(744 + 192, 204 + 192, 192, 192));
-    // The last row holds cells 240 to 253 in columns 0 to 13.
-    EXPECT_EQ(palette_cell_rect(240).topLeft(), QPoint(744, 204 + 15 * 192));
-    EXPECT_EQ(palette_cell_rect(253).topLeft(), QPoint(744 + 13 * 192, 204 + 15 * 192));
-}
-
-TEST(Palette, HitTestingFindsTheCellOrNothing) {
-    EXPECT_EQ(palette_cell_at(QPoint(744, 204)), 0);
-    EXPECT_EQ(palette_cell_at(QPoint(744 + 191, 204 + 191)), 0);
-    EXPECT_EQ(palette_cell_at(QPoint(744 + 192 + 5, 204 + 192 + 5)), 17);
-    EXPECT_EQ(palette_cell_at(QPoint(744 + 13 * 192 + 1, 204 + 15 * 192 + 1)), 253);
-    // The two empty places of the last row, and outside the grid.
-    EXPECT_EQ(palette_cell_at(QPoint(744 + 14 * 192 + 1, 204 + 15 * 192 + 1)), -1);
-    EXPECT_EQ(palette_cell_at(QPoint(743, 300)), -1);
-    EXPECT_EQ(palette_cell_at(QPoint(744 + 16 * 192, 300)), -1);
-    EXPECT_EQ(palette_cell_at(QPoint(800, 204 + 16 * 192)), -1);
 }
 
 }  // namespace

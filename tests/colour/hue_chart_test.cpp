@@ -16,12 +16,12 @@ TEST(Spectrum, HueAcrossLightnessDown) {
     int red = 0;
     int green = 0;
     int blue = 0;
-    CToRGB(spectrum_colour_at(image, QPoint(0, 118)), red, green, blue);
+    split_channels(spectrum_colour_at(image, QPoint(0, 118)), red, green, blue);
     EXPECT_GT(red, 250);
     EXPECT_LT(green, 5);
     EXPECT_LT(blue, 5);
     // A third of the way across the hue is green.
-    CToRGB(spectrum_colour_at(image, QPoint(78, 118)), red, green, blue);
+    split_channels(spectrum_colour_at(image, QPoint(78, 118)), red, green, blue);
     EXPECT_GT(green, 250);
     EXPECT_LT(red, 5);
 }

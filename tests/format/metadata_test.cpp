@@ -8,11 +8,11 @@ namespace quorvane {
 namespace {
 
 TEST(GetBit, TakesTheTextBetweenTwoOccurrencesUpperCased) {
-    EXPECT_EQ(get_bit("<TITLE>My theme</TITLE>", "title"), "MY THEME");
-    EXPECT_EQ(get_bit("<TITLE>A/B</TITLE>", "title"), "AB");
-    EXPECT_EQ(get_bit("<TITLE>My title</TITLE>", "TITLE"), "MY ");
-    EXPECT_EQ(get_bit("<TITLE>only once", "title"), "");
-    EXPECT_EQ(get_bit("nothing here", "title"), "");
+    EXPECT_EQ(text_between_first_two("<TITLE>My theme</TITLE>", "title"), "MY THEME");
+    EXPECT_EQ(text_between_first_two("<TITLE>A/B</TITLE>", "title"), "AB");
+    EXPECT_EQ(text_between_first_two("<TITLE>My title</TITLE>", "TITLE"), "MY ");
+    EXPECT_EQ(text_between_first_two("<TITLE>only once", "title"), "");
+    EXPECT_EQ(text_between_first_two("nothing here", "title"), "");
 }
 
 TEST(GetMeta, WithoutTheBlockShowsOopsAndKeepsTheFields) {
@@ -21,7 +21,7 @@ TEST(GetMeta, WithoutTheBlockShowsOopsAndKeepsTheFields) {
                           QStringLiteral("v")};
         const Metadata before = metadata;
         ScriptedMessages messages;
-        get_meta(metadata, text, messages);
+        read_metadata(metadata, text, messages);
         EXPECT_EQ(metadata, before);
         EXPECT_EQ(messages.told, QStringList{"Oops no meta"});
     }
@@ -30,7 +30,7 @@ TEST(GetMeta, WithoutTheBlockShowsOopsAndKeepsTheFields) {
 TEST(GetMeta, ReadsTheFourValues) {
     Metadata metadata;
     ScriptedMessages messages;
-    get_meta(metadata,
+    read_metadata(metadata,
              "<METADATA>\r\n<TITLE>Alps</TITLE>\r\n<DESCRIPTION>Hiking</DESCRIPTION>\r\n"
              "<LOCALELIST>\r\n<locale>Europe</locale>\r\n<locale>Asia</locale>\r\n</LOCALELIST>\r\n"
              "<Version><Major>2</Major><Minor>05</Minor></Version>\r\n</METADATA>",
@@ -43,7 +43,7 @@ TEST(MakeMeta, NeedsATitle) {
     Metadata metadata;
     metadata.description = QStringLiteral("kept");
     ScriptedMessages messages;
-    EXPECT_EQ(make_meta(metadata, messages), "");
+    EXPECT_EQ(metadata_block(metadata, messages), "");
     EXPECT_EQ(messages.told, QStringList{"Needs a Title"});
     EXPECT_EQ(metadata.description, "kept");
 }
@@ -52,7 +52,7 @@ TEST(MakeMeta, FillsDefaultsAndWritesTheBlock) {
     Metadata metadata;
     metadata.title = QStringLiteral("Alps");
     ScriptedMessages messages;
-    EXPECT_EQ(make_meta(metadata, messages),
+    EXPECT_EQ(metadata_block(metadata, messages),
               "<METADATA>\r\n<TITLE>Alps</TITLE>\r\n<DESCRIPTION>map theme</DESCRIPTION>\r\n"
               "<LOCALELIST>\r\n<locale>Global</locale>\r\n</LOCALELIST>\r\n"
               "<Version><Major>1</Major><Minor>00</Minor></Version>\r\n</METADATA>");
@@ -68,7 +68,7 @@ TEST(MakeMeta, SplitsTheVersion) {
         Metadata metadata{QStringLiteral("T"), QStringLiteral("D"), QStringLiteral("L"),
                           QString::fromLatin1(version)};
         ScriptedMessages messages;
-        EXPECT_TRUE(make_meta(metadata, messages).contains(QLatin1String(expected))) << version;
+        EXPECT_TRUE(metadata_block(metadata, messages).contains(QLatin1String(expected))) << version;
     }
 }
 
@@ -76,9 +76,9 @@ TEST(Metadata, WrittenBlockReadsBackUpperCased) {
     Metadata written{QStringLiteral("My theme"), QStringLiteral("Roads"), QStringLiteral("Global"),
                      QStringLiteral("2.05")};
     ScriptedMessages messages;
-    const QString block = make_meta(written, messages);
+    const QString block = metadata_block(written, messages);
     Metadata read;
-    get_meta(read, block.toLatin1(), messages);
+    read_metadata(read, block.toLatin1(), messages);
     EXPECT_EQ(read, (Metadata{"MY THEME", "ROADS", "GLOBAL", "2.05"}));
     EXPECT_TRUE(messages.told.isEmpty());
 }

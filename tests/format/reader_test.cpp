@@ -23,23 +23,23 @@ TEST(NormaliseEquals, RunsOfSpacesShrinkInSteps) {
 
 TEST(GetType, FindsTheFieldValueInAnyTag) {
     ScriptedMessages messages;
-    EXPECT_EQ(get_type(" FIELD=\"A\">", messages), "A");
-    EXPECT_EQ(get_type(" SCALE=\"2\" FIELD=\"MAP_X_CLR\">", messages), "MAP_X_CLR");
-    EXPECT_EQ(get_type(" NAME=\"B\" OTHER=\"C\">", messages), "B");
+    EXPECT_EQ(style_field_name(" FIELD=\"A\">", messages), "A");
+    EXPECT_EQ(style_field_name(" SCALE=\"2\" FIELD=\"MAP_X_CLR\">", messages), "MAP_X_CLR");
+    EXPECT_EQ(style_field_name(" NAME=\"B\" OTHER=\"C\">", messages), "B");
     EXPECT_TRUE(messages.told.isEmpty());
 }
 
 TEST(GetType, ReportsMissingValues) {
     ScriptedMessages messages;
-    EXPECT_EQ(get_type(" FIELD=A>", messages), "");
-    EXPECT_EQ(get_type(" FIELD=\"AB>", messages), "AB");
-    EXPECT_EQ(get_type(" FIELD=\"A\"", messages), "");
+    EXPECT_EQ(style_field_name(" FIELD=A>", messages), "");
+    EXPECT_EQ(style_field_name(" FIELD=\"AB>", messages), "AB");
+    EXPECT_EQ(style_field_name(" FIELD=\"A\"", messages), "");
     EXPECT_EQ(messages.told, QStringList(3, QStringLiteral("Can't find type!")));
 }
 
 TEST(GetBlock, CutsBeforeTheFirstBracket) {
-    EXPECT_EQ(get_block("PRIMARY DAY=#1/>rest>"), "PRIMARY DAY=#1/");
-    EXPECT_EQ(get_block("no bracket"), "");
+    EXPECT_EQ(text_before_tag_end("PRIMARY DAY=#1/>rest>"), "PRIMARY DAY=#1/");
+    EXPECT_EQ(text_before_tag_end("no bracket"), "");
 }
 
 TEST(Parse, EmptyTextLeavesTheThemeAsItWas) {
@@ -47,7 +47,7 @@ TEST(Parse, EmptyTextLeavesTheThemeAsItWas) {
     theme.elements.resize(1);
     theme.metadata.title = QStringLiteral("kept");
     ScriptedMessages messages;
-    parse(theme, "", messages);
+    parse_theme_text(theme, "", messages);
     EXPECT_EQ(theme.element_count(), 1);
     EXPECT_EQ(theme.metadata.title, "kept");
     EXPECT_TRUE(messages.told.isEmpty());
@@ -57,7 +57,7 @@ TEST(Parse, FileWithoutStylesEmptiesTheTheme) {
     Theme theme;
     theme.elements.resize(3);
     ScriptedMessages messages;
-    parse(theme, "<METADATA></METADATA><PRESENTATION ID=\"BROWSE\">\r\n</PRESENTATION>", messages);
+    parse_theme_text(theme, "<METADATA></METADATA><PRESENTATION ID=\"BROWSE\">\r\n</PRESENTATION>", messages);
     EXPECT_EQ(theme.element_count(), 0);
     EXPECT_EQ(theme.project_presentations, QStringList{"BROWSE\r"});
     EXPECT_EQ(messages.told, QStringList{"No polygons or lines found"});
@@ -75,7 +75,7 @@ TEST(Parse, ReadsEveryStyleAndPresentationWithoutCapacityLimits) {
     }
     Theme theme;
     ScriptedMessages messages;
-    parse(theme, text, messages);
+    parse_theme_text(theme, text, messages);
     EXPECT_EQ(theme.element_count(), 1400);
     EXPECT_EQ(theme.presentation_count(), 14);
     EXPECT_EQ(theme.elements.back().field_name, "MAP_X99_CLR");
@@ -87,7 +87,7 @@ TEST(Parse, UnreadPresentationSlotsKeepTheirNames) {
     Theme theme;
     theme.project_presentations = {QStringLiteral("OLD0"), QStringLiteral("OLD1")};
     ScriptedMessages messages;
-    parse(theme, "<METADATA></METADATA><PRESENTATION ID=\"BROWSE\"><PRESENTATION", messages);
+    parse_theme_text(theme, "<METADATA></METADATA><PRESENTATION ID=\"BROWSE\"><PRESENTATION", messages);
     EXPECT_EQ(theme.project_presentations, (QStringList{"BROWSE", "OLD1"}));
 }
 

@@ -61,7 +61,7 @@ TEST_P(ResaveCase, WritesExpectedBytesAndReadsBack) {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("out.kmtf"));
     CountingBusyCursor busy;
-    EXPECT_EQ(save_code(theme, out, messages, busy), SaveOutcome::Written);
+    EXPECT_EQ(save_theme_file(theme, out, messages, busy), SaveOutcome::Written);
     EXPECT_TRUE(messages.told.isEmpty()) << messages.told.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(messages.asked.isEmpty());
     EXPECT_FALSE(theme.modified);

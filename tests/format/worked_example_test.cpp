@@ -29,7 +29,7 @@ const QByteArray kExample =
 TEST(WorkedExample, ReadsBackAsDescribed) {
     Theme theme;
     ScriptedMessages messages;
-    parse(theme, kExample, messages);
+    parse_theme_text(theme, kExample, messages);
 
     EXPECT_EQ(messages.told, QStringList{"Oops no meta"});
     EXPECT_EQ(theme.listed_presentations, QStringList{" GUIDANCE \r"});

@@ -55,7 +55,7 @@ protected:
 
 TEST_F(WriterTest, WritesCrLfLinesAndClearsTheFlag) {
     Theme theme = titled_theme();
-    EXPECT_EQ(save_code(theme, path("a.kmtf"), messages, busy), SaveOutcome::Written);
+    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, busy), SaveOutcome::Written);
     const QByteArray bytes = file_bytes(path("a.kmtf"));
     EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<GARMIN_MAP_THEME>\r\n"));
     EXPECT_TRUE(bytes.endsWith("</PRESENTATION>\r\n</GARMIN_MAP_THEME>\r\n"));
@@ -72,7 +72,7 @@ TEST_F(WriterTest, WritesCrLfLinesAndClearsTheFlag) {
 TEST_F(WriterTest, WithoutTitleWritesNothing) {
     Theme theme = titled_theme();
     theme.metadata.title.clear();
-    EXPECT_EQ(save_code(theme, path("a.kmtf"), messages, busy), SaveOutcome::NoTitle);
+    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, busy), SaveOutcome::NoTitle);
     EXPECT_FALSE(QFile::exists(path("a.kmtf")));
     EXPECT_EQ(messages.told, QStringList{"Needs a Title"});
     EXPECT_TRUE(theme.modified);
@@ -82,7 +82,7 @@ TEST_F(WriterTest, AnswerNoKeepsTheFileAndTheFlag) {
     write_file(path("a.kmtf"), "old");
     Theme theme = titled_theme();
     messages.answers = {false};
-    EXPECT_EQ(save_code(theme, path("a.kmtf"), messages, busy), SaveOutcome::Declined);
+    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, busy), SaveOutcome::Declined);
     EXPECT_EQ(messages.asked, QStringList{"Overwrite existing file?"});
     EXPECT_EQ(file_bytes(path("a.kmtf")), "old");
     EXPECT_TRUE(theme.modified);
@@ -93,7 +93,7 @@ TEST_F(WriterTest, AnswerYesReplacesTheFile) {
     write_file(path("a.kmtf"), QByteArray(100000, 'x'));
     Theme theme = titled_theme();
     messages.answers = {true};
-    EXPECT_EQ(save_code(theme, path("a.kmtf"), messages, busy), SaveOutcome::Written);
+    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, busy), SaveOutcome::Written);
     EXPECT_TRUE(file_bytes(path("a.kmtf")).startsWith("<?xml"));
     EXPECT_LT(file_bytes(path("a.kmtf")).size(), 2000);
     EXPECT_FALSE(theme.modified);
@@ -104,7 +104,7 @@ TEST_F(WriterTest, FailedWriteKeepsTheOldContentAndTheFlag) {
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("taken.kmtf/inside")));
     Theme theme = titled_theme();
     messages.answers = {true};
-    EXPECT_EQ(save_code(theme, path("taken.kmtf"), messages, busy), SaveOutcome::Failed);
+    EXPECT_EQ(save_theme_file(theme, path("taken.kmtf"), messages, busy), SaveOutcome::Failed);
     EXPECT_TRUE(QDir(path("taken.kmtf/inside")).exists());
     EXPECT_TRUE(theme.modified);
     EXPECT_FALSE(busy.busy);
@@ -117,7 +117,7 @@ TEST_F(WriterTest, FailedWriteKeepsTheOldContentAndTheFlag) {
 TEST_F(WriterTest, MissingFolderFailsWithInvalidFile) {
     Theme theme = titled_theme();
     const QString target = path("missing/a.kmtf");
-    EXPECT_EQ(save_code(theme, target, messages, busy), SaveOutcome::Failed);
+    EXPECT_EQ(save_theme_file(theme, target, messages, busy), SaveOutcome::Failed);
     ASSERT_EQ(messages.told.size(), 2);
     EXPECT_EQ(messages.told[1], QStringLiteral("Invalid file:") + target);
     EXPECT_TRUE(theme.modified);
@@ -127,7 +127,7 @@ TEST_F(WriterTest, RelativePathIsReportedInvalid) {
     const QByteArray text = "x";
     const QString cwd = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    EXPECT_TRUE(append_(QStringLiteral("rel.kmtf"), text, messages));
+    EXPECT_TRUE(write_theme_bytes(QStringLiteral("rel.kmtf"), text, messages));
     QDir::setCurrent(cwd);
     EXPECT_EQ(messages.told, QStringList{"Invalid file:rel.kmtf"});
     EXPECT_EQ(file_bytes(path("rel.kmtf")), "x\r\n");
@@ -176,7 +176,7 @@ TEST_F(WriterTest, GuidanceBrowseGuidanceRoundTripsAsThreeBlocks) {
                                   QStringLiteral(".6")));
     theme.elements.push_back(line(QStringLiteral("MAP_C_CLR"), QStringLiteral("GUIDANCE"),
                                   QStringLiteral("")));
-    ASSERT_EQ(save_code(theme, path("r.kmtf"), messages, busy), SaveOutcome::Written);
+    ASSERT_EQ(save_theme_file(theme, path("r.kmtf"), messages, busy), SaveOutcome::Written);
     Theme read;
     ASSERT_TRUE(read_theme_file(path("r.kmtf"), read, messages));
     EXPECT_EQ(read.presentation_count(), 3);

@@ -135,7 +135,7 @@ TEST(AddElement, LowerRankMovesInFront) {
 TEST(AddElement, ReordersAWholeFileListedOutOfRankOrder) {
     Theme theme;
     ScriptedMessages messages;
-    parse(theme,
+    parse_theme_text(theme,
           "<METADATA><TITLE>T</TITLE></METADATA>"
           "<PRESENTATION ID=\"TRAFFIC\"><STYLELIST>"
           "<STYLE field=\"MAP_T1_CLR\" border=\"1\"></STYLE>"
@@ -151,7 +151,7 @@ TEST(AddElement, ReordersAWholeFileListedOutOfRankOrder) {
     add_element(theme, picked);
     EXPECT_EQ(field_names(theme), (QStringList{"MAP_G3_CLR", "MAP_G1_CLR", "MAP_G2_CLR",
                                                "MAP_T2_CLR", "MAP_T1_CLR", "MAP_BEACH_CLR"}));
-    show_presentations(theme);
+    relist_presentations(theme);
     EXPECT_EQ(theme.listed_presentations, (QStringList{"GUIDANCE", "TRAFFIC", "PEDESTRIAN"}));
 }
 
@@ -203,7 +203,7 @@ TEST(AddElement, SavedThemeReadsBackWithTheSameElements) {
     const QString path = dir.filePath("added.kmtf");
     ScriptedMessages messages;
     CountingBusyCursor busy;
-    ASSERT_EQ(save_code(theme, path, messages, busy), SaveOutcome::Written);
+    ASSERT_EQ(save_theme_file(theme, path, messages, busy), SaveOutcome::Written);
     EXPECT_FALSE(theme.modified);
 
     Theme read;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/element_search.h"
+#include "text/ascii_text.h"
 
 namespace quorvane {
 namespace {

@@ -18,7 +18,7 @@ Theme theme_with_codes(std::initializer_list<int> codes) {
 TEST(ShowPresentations, ListsRanksInOrderOfFirstAppearance) {
     Theme theme = theme_with_codes({31, 0, 30, 51, 1});
     theme.listed_presentations = {" GUIDANCE \r", "stale"};
-    show_presentations(theme);
+    relist_presentations(theme);
     const QStringList expected{"TURN PREVIEW", "GUIDANCE", "PEDESTRIAN"};
     EXPECT_EQ(theme.project_presentations, expected);
     EXPECT_EQ(theme.listed_presentations, expected);
@@ -29,14 +29,14 @@ TEST(ShowPresentations, EmptyThemeClearsTheList) {
     Theme theme;
     theme.project_presentations = {"BROWSE"};
     theme.listed_presentations = {"BROWSE"};
-    show_presentations(theme);
+    relist_presentations(theme);
     EXPECT_TRUE(theme.project_presentations.isEmpty());
     EXPECT_TRUE(theme.listed_presentations.isEmpty());
 }
 
 TEST(ShowPresentations, IgnoresRanksThatNameNoPresentation) {
     Theme theme = theme_with_codes({90, 11, 61});
-    show_presentations(theme);
+    relist_presentations(theme);
     EXPECT_EQ(theme.listed_presentations, QStringList{"BROWSE"});
 }
 

@@ -41,7 +41,7 @@ TEST(ApplyToAll, CopiesToTheSameFieldInEveryPresentation) {
     theme.elements[0].scale = "2";
     theme.elements[0].border = "";
     ScriptedMessages messages;
-    EXPECT_EQ(applytoall(theme, 0, messages), 3);
+    EXPECT_EQ(copy_style_to_all_presentations(theme, 0, messages), 3);
     EXPECT_EQ(messages.told, QStringList{"Applied to 3 additional elements"});
     for (int j : {1, 4, 5}) {
         const Element& e = theme.elements[j];
@@ -60,7 +60,7 @@ TEST(ApplyToAll, NoOtherElementNoMessage) {
     theme.elements = {element("MAP_WATER_CLR", "GUIDANCE", "0000FF"),
                       element("MAP_ROAD_CLR", "GUIDANCE", "000000")};
     ScriptedMessages messages;
-    EXPECT_EQ(applytoall(theme, 0, messages), 0);
+    EXPECT_EQ(copy_style_to_all_presentations(theme, 0, messages), 0);
     EXPECT_TRUE(messages.told.isEmpty());
     EXPECT_EQ(theme.elements[1].primary_day, "000000");
 }

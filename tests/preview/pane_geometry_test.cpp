@@ -8,7 +8,7 @@ namespace {
 TEST(FormResize, FitsThePreviewToTheOpeningWindow) {
     PaneGeometry pane;
     ScrollBarState scroll;
-    form_resize(pane, scroll, 15144, 10680);
+    fit_to_window(pane, scroll, 15144, 10680);
     EXPECT_EQ(pane.viewport, QRect(2760, 60, 12372, 10236));
     EXPECT_EQ(pane.canvas, QRect(108, 84, 12252, 10116));
     EXPECT_EQ(pane.scroll_bar, QRect(14904, 0, 228, 10236));
@@ -24,8 +24,8 @@ TEST(FormResize, FitsThePreviewToTheOpeningWindow) {
 TEST(FormResize, KeepsTheViewportWidthWhenItWouldBeThirtyOrLess) {
     PaneGeometry pane;
     ScrollBarState scroll;
-    form_resize(pane, scroll, 15144, 10680);
-    form_resize(pane, scroll, 2760 + 330 + 30 - kFrameAllowanceWidth, 10680);
+    fit_to_window(pane, scroll, 15144, 10680);
+    fit_to_window(pane, scroll, 2760 + 330 + 30 - kFrameAllowanceWidth, 10680);
     EXPECT_EQ(pane.viewport.width(), 12372);
     EXPECT_EQ(pane.canvas.width(), 12252);
     EXPECT_EQ(pane.scroll_bar.left(), 2760 + 30 - 228);
@@ -34,9 +34,9 @@ TEST(FormResize, KeepsTheViewportWidthWhenItWouldBeThirtyOrLess) {
 TEST(FormResize, SkipsNegativeHeightsAndInvalidScrollSettings) {
     PaneGeometry pane;
     ScrollBarState scroll;
-    form_resize(pane, scroll, 15144, 10680);
+    fit_to_window(pane, scroll, 15144, 10680);
     pane.canvas.setHeight(5000);  // shorter than the viewport: a negative maximum
-    form_resize(pane, scroll, 15144, 100);
+    fit_to_window(pane, scroll, 15144, 100);
     EXPECT_EQ(scroll.maximum, 1314);
     EXPECT_EQ(scroll.large_change, 500);
     EXPECT_EQ(pane.viewport.height(), 10236);

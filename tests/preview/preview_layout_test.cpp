@@ -32,7 +32,7 @@ PreviewFrame five_columns() {
 }
 
 TEST(PreviewLayout, PlacesColumnsAndTheFirstRowAsInTheWindow) {
-    const PreviewLayout layout = plot_layout(theme_of({"GUIDANCE", "GUIDANCE", "GUIDANCE"}), {});
+    const PreviewLayout layout = lay_out_preview(theme_of({"GUIDANCE", "GUIDANCE", "GUIDANCE"}), {});
     EXPECT_EQ(layout.sample_offset, 38);
     ASSERT_EQ(layout.tile_count(), 3);
     EXPECT_EQ(layout.tile_positions[0], QPoint(238, 38));
@@ -49,14 +49,14 @@ TEST(PreviewLayout, TwelveColumnsFitTheLayoutWidthOfTheCanvas) {
     for (int k = 0; k < 13; ++k) {
         names << "BROWSE";
     }
-    const PreviewLayout layout = plot_layout(theme_of(names), {});
+    const PreviewLayout layout = lay_out_preview(theme_of(names), {});
     EXPECT_EQ(layout.tile_positions[11], QPoint(238 + 11 * 952, 38));
     EXPECT_EQ(layout.tile_positions[12], QPoint(238, 38 + 1516));
 }
 
 TEST(PreviewLayout, WrapsTheSixthTileWhenFiveColumnsFit) {
     const PreviewLayout layout =
-        plot_layout(theme_of({"GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE",
+        lay_out_preview(theme_of({"GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE",
                               "GUIDANCE", "GUIDANCE"}),
                     five_columns());
     EXPECT_EQ(layout.tile_positions[4], QPoint(238 + 4 * 952, 38));
@@ -69,14 +69,14 @@ TEST(PreviewLayout, WrapsTheSixthTileWhenFiveColumnsFit) {
 }
 
 TEST(PreviewLayout, StartsANewPresentationOnANewRowUnderARule) {
-    const PreviewLayout layout = plot_layout(theme_of({"GUIDANCE", "GUIDANCE", "BROWSE"}), {});
+    const PreviewLayout layout = lay_out_preview(theme_of({"GUIDANCE", "GUIDANCE", "BROWSE"}), {});
     EXPECT_EQ(layout.tile_positions[2], QPoint(238, 38 + 1616));
     EXPECT_EQ(layout.rules, std::vector<int>{38 + 1616 - 150});
 }
 
 TEST(PreviewLayout, AFullRowAtAPresentationBreakLeavesAnEmptyRow) {
     const PreviewLayout layout =
-        plot_layout(theme_of({"GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE",
+        lay_out_preview(theme_of({"GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE",
                               "BROWSE"}),
                     five_columns());
     EXPECT_EQ(layout.tile_positions[5], QPoint(238, 38 + 1516 + 1616));
@@ -85,22 +85,22 @@ TEST(PreviewLayout, AFullRowAtAPresentationBreakLeavesAnEmptyRow) {
 }
 
 TEST(PreviewLayout, ComparesPresentationsWithoutTheirSurroundingSpacesButCaseSensitive) {
-    const PreviewLayout same = plot_layout(theme_of({" GUIDANCE ", "GUIDANCE", "GUIDANCE  "}), {});
+    const PreviewLayout same = lay_out_preview(theme_of({" GUIDANCE ", "GUIDANCE", "GUIDANCE  "}), {});
     EXPECT_EQ(same.tile_positions[2], QPoint(2142, 38));
     EXPECT_TRUE(same.rules.empty());
 
-    const PreviewLayout different = plot_layout(theme_of({"GUIDANCE", "Guidance"}), {});
+    const PreviewLayout different = lay_out_preview(theme_of({"GUIDANCE", "Guidance"}), {});
     EXPECT_EQ(different.tile_positions[1], QPoint(238, 1654));
 }
 
 TEST(PreviewLayout, EveryPresentationRunStartsAGroupEvenWhenTheNameCameBefore) {
-    const PreviewLayout layout = plot_layout(theme_of({"GUIDANCE", "BROWSE", "GUIDANCE"}), {});
+    const PreviewLayout layout = lay_out_preview(theme_of({"GUIDANCE", "BROWSE", "GUIDANCE"}), {});
     EXPECT_EQ(layout.rules, (std::vector<int>{1504, 1504 + 1616}));
     EXPECT_EQ(layout.tile_positions[2], QPoint(238, 38 + 2 * 1616));
 }
 
 TEST(PreviewLayout, AnEmptyThemeLeavesTheCanvasTwoHundredRowsTallAndTheScrollBarAlone) {
-    const PreviewLayout layout = plot_layout(Theme{}, {});
+    const PreviewLayout layout = lay_out_preview(Theme{}, {});
     EXPECT_EQ(layout.tile_count(), 0);
     EXPECT_TRUE(layout.rows.empty());
     EXPECT_EQ(layout.canvas_height, (816 + 600) * 200);
@@ -108,7 +108,7 @@ TEST(PreviewLayout, AnEmptyThemeLeavesTheCanvasTwoHundredRowsTallAndTheScrollBar
 }
 
 TEST(PreviewLayout, StretchesAShortCanvasToTheViewport) {
-    const PreviewLayout layout = plot_layout(theme_of({"GUIDANCE"}), {});
+    const PreviewLayout layout = lay_out_preview(theme_of({"GUIDANCE"}), {});
     EXPECT_EQ(layout.canvas_height, 10236);
     ASSERT_TRUE(layout.scroll.has_value());
     EXPECT_EQ(*layout.scroll, (ScrollSettings{0, 1024, 512, 0}));
@@ -119,7 +119,7 @@ TEST(PreviewLayout, FitsATallCanvasToItsLastRowOfLabels) {
     for (int k = 0; k < 12 * 8; ++k) {
         names << "GUIDANCE";
     }
-    const PreviewLayout layout = plot_layout(theme_of(names), {});
+    const PreviewLayout layout = lay_out_preview(theme_of(names), {});
     const int last_row = 38 + 7 * 1516;
     EXPECT_EQ(layout.canvas_height, 816 + 600 + last_row);
     ASSERT_TRUE(layout.scroll.has_value());
@@ -138,7 +138,7 @@ TEST(PreviewLayout, FindsTheTileUnderAPointAndTheRowsInAStrip) {
     for (int k = 0; k < 30; ++k) {
         names << (k < 20 ? "GUIDANCE" : "TRAFFIC");
     }
-    const PreviewLayout layout = plot_layout(theme_of(names), {});
+    const PreviewLayout layout = lay_out_preview(theme_of(names), {});
     EXPECT_EQ(layout.tile_at(QPoint(238, 38)), 0);
     EXPECT_EQ(layout.tile_at(QPoint(238 + 851, 38 + 815)), 0);
     EXPECT_EQ(layout.tile_at(QPoint(238 + 852, 38)), -1);         // the gap between columns

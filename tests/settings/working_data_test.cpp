@@ -30,32 +30,32 @@ protected:
 
 TEST_F(WorkingDataTest, SavesSeparatorCaptionsAndEmptyLines) {
     const RecentFiles recent{"/t/A.kmtf", "/t/B.kmtf", "/t/C.kmtf", "", "", ""};
-    savedata(dir.path(), recent, messages, busy);
+    save_working_data(dir.path(), recent, messages, busy);
     EXPECT_EQ(saved_bytes(), "\xa3)*(\r\n/t/A.kmtf\r\n/t/B.kmtf\r\n/t/C.kmtf\r\n\r\n\r\n\r\n\r\n");
     RecentFiles restored;
-    loaddata(dir.path(), restored);
+    load_working_data(dir.path(), restored);
     EXPECT_EQ(restored, recent);
     EXPECT_TRUE(messages.told.isEmpty());
 }
 
 TEST_F(WorkingDataTest, SixFilesSurviveARestartInOrder) {
     const RecentFiles recent{"/a", "/b", "/c", "/d", "/e", QString::fromLatin1("/caf\xe9")};
-    savedata(dir.path(), recent, messages, busy);
+    save_working_data(dir.path(), recent, messages, busy);
     RecentFiles restored;
-    loaddata(dir.path(), restored);
+    load_working_data(dir.path(), restored);
     EXPECT_EQ(restored, recent);
 }
 
 TEST_F(WorkingDataTest, MissingFileChangesNothing) {
     RecentFiles recent{"/keep"};
-    loaddata(dir.path(), recent);
+    load_working_data(dir.path(), recent);
     EXPECT_EQ(recent[0], "/keep");
 }
 
 TEST_F(WorkingDataTest, ShortFileRestoresWhatItHas) {
     write_data("anything\r\n/x.kmtf\r\n/y.kmtf");
     RecentFiles recent{"", "", "/old3", "/old4", "", ""};
-    loaddata(dir.path(), recent);
+    load_working_data(dir.path(), recent);
     EXPECT_EQ(recent, (RecentFiles{"/x.kmtf", "/y.kmtf", "/old3", "/old4", "", ""}));
 }
 
@@ -63,7 +63,7 @@ TEST_F(WorkingDataTest, UnwritableFolderReportsErrorSaving) {
     // The folder's name is taken by a file, so nothing can be written below it.
     const QString blocked = dir.filePath(QStringLiteral("blocked"));
     QFile(blocked).open(QIODevice::WriteOnly);
-    savedata(blocked, RecentFiles{"/a"}, messages, busy);
+    save_working_data(blocked, RecentFiles{"/a"}, messages, busy);
     ASSERT_EQ(messages.told.size(), 1);
     EXPECT_TRUE(messages.told[0].endsWith(
         "Your data cannot be saved correctly.\r\n\r\n"
@@ -73,10 +73,10 @@ TEST_F(WorkingDataTest, UnwritableFolderReportsErrorSaving) {
 TEST(SystemFolder, EnvironmentOverridesAndFolderIsCreated) {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("deep/system"));
-    qputenv(kSystemFolderVariable, folder.toLocal8Bit());
-    EXPECT_EQ(system_folder(), folder);
+    qputenv(kWorkingDataFolderVariable, folder.toLocal8Bit());
+    EXPECT_EQ(working_data_folder(), folder);
     EXPECT_TRUE(QFileInfo(folder).isDir());
-    qunsetenv(kSystemFolderVariable);
+    qunsetenv(kWorkingDataFolderVariable);
 }
 
 TEST(WriteTextFile, ReplacesTheWholeFile) {
@@ -86,7 +86,7 @@ TEST(WriteTextFile, ReplacesTheWholeFile) {
     CountingBusyCursor busy;
     EXPECT_TRUE(write_text_file(path, QStringLiteral("a long first text"), messages, busy));
     EXPECT_TRUE(write_text_file(path, QString::fromLatin1("\xe9"), messages, busy));
-    EXPECT_EQ(loadtext(path), QString::fromLatin1("\xe9\r\n"));
+    EXPECT_EQ(read_text_file(path), QString::fromLatin1("\xe9\r\n"));
     EXPECT_TRUE(messages.told.isEmpty());
 }
 
@@ -112,8 +112,8 @@ TEST(WriteTextFile, FailureShowsErrorSavingAndEndsTheBusyCursor) {
 }
 
 TEST(LoadText, EmptyOrMissingPathGivesEmptyText) {
-    EXPECT_EQ(loadtext(QString()), "");
-    EXPECT_EQ(loadtext(QStringLiteral("/nonexistent/file")), "");
+    EXPECT_EQ(read_text_file(QString()), "");
+    EXPECT_EQ(read_text_file(QStringLiteral("/nonexistent/file")), "");
 }
 
 }  // namespace

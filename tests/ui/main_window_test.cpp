@@ -286,7 +286,7 @@ private slots:
         const QString gone = dir_->filePath("gone.kmtf");
         ScriptedMessages quiet;
         NoBusyCursor no_busy;
-        savedata(system_, RecentFiles{gone, a, "", "", "", ""}, quiet, no_busy);
+        save_working_data(system_, RecentFiles{gone, a, "", "", "", ""}, quiet, no_busy);
 
         Session s(system_);
         QVERIFY(s.show());

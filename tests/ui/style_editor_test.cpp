@@ -11,6 +11,7 @@
 #include "colour/adjustments.h"
 #include "colour/colour_values.h"
 #include "colour/device_palette.h"
+#include "style_editor/palette_geometry.h"
 #include "format/reader.h"
 #include "model/theme.h"
 #include "support/scripted_messages.h"
