@@ -1,12 +1,12 @@
 #include <QApplication>
 
-#include "settings/working_data.h"
-#include "model/theme.h"
+#include "model/theme_document.h"
 #include "platform/qt/qt_busy_cursor.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_url_opener.h"
 #include "platform/qt/qt_web_request.h"
+#include "settings/working_data.h"
 #include "ui/application_icon.h"
 #include "ui/main_window.h"
 
@@ -20,13 +20,13 @@ int main(int argc, char* argv[]) {
     // The command line as one text: the path of a theme to open, perhaps in quotes.
     const QString command_line = QApplication::arguments().mid(1).join(QLatin1Char(' '));
 
-    quorvane::Theme theme;
+    quorvane::ThemeDocument document;
     quorvane::QtMessages messages;
     quorvane::QtBusyCursor busy;
     quorvane::QtFileDialogs file_dialogs;
     quorvane::QtWebRequest web;
     quorvane::QtUrlOpener urls;
-    quorvane::MainWindow window(theme,
+    quorvane::MainWindow window(document,
                                 quorvane::MainWindowServices{messages, busy, file_dialogs, web,
                                                              urls, quorvane::working_data_folder()},
                                 command_line);

@@ -29,9 +29,9 @@ void add_to_theme(benchmark::State& state, bool reversed) {
     for (auto _ : state) {
         state.PauseTiming();
         Theme theme = original;
-        PickedElements picked{"WATER\r\nWOODS\r\n", "ROAD_DIM\r\n", "0GUIDANCE"};
+        const ElementPick picked{0, "GUIDANCE", {"WATER", "WOODS"}, {"ROAD_DIM"}};
         state.ResumeTiming();
-        add_element(theme, picked);
+        add_picked_elements(theme, picked);
         benchmark::DoNotOptimize(theme.elements.data());
     }
 }

@@ -41,7 +41,7 @@ int run_dump(const QStringList& args) {
     if (!read_input(args[0], theme, messages)) {
         return kUsageOrInput;
     }
-    const QByteArray json = QJsonDocument(theme_json(theme, messages.told)).toJson();
+    const QByteArray json = QJsonDocument(theme_json(theme, args[0], messages.told)).toJson();
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return kSuccess;
 }

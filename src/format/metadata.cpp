@@ -7,53 +7,74 @@ namespace quorvane {
 
 namespace {
 
-
-// text_between_first_two on a text and name that are already upper case.
-QByteArray text_between_first_two_upper(QByteArrayView text, QByteArrayView name) {
-    const qsizetype p = find(text, name);
+// The range between the first two occurrences of `name` in `upper` (both upper case), or an empty
+// range at 0 when the name does not occur twice.
+std::pair<qsizetype, qsizetype> range_between_first_two(QByteArrayView upper,
+                                                        QByteArrayView name) {
+    const qsizetype p = find(upper, name);
     if (p < 0) {
-        return {};
+        return {0, 0};
     }
-    const QByteArrayView rest = text.sliced(p + name.size());
-    const qsizetype q = find(rest, name);
+    const qsizetype begin = p + name.size();
+    const qsizetype q = find(upper, name, begin);
     if (q < 0) {
-        return {};
+        return {0, 0};
     }
-    QByteArray value = rest.first(q).toByteArray();
-    value = remove_all(value, ">");
-    value = remove_all(value, "<");
-    return remove_all(value, "/");
+    return {begin, q};
 }
+
+QByteArray without_tag_characters(QByteArrayView text) {
+    return remove_all(remove_all(remove_all(text, ">"), "<"), "/");
+}
+
+// A text searched in its upper-case form and cut from the original at the same places, so that
+// values keep their letter case.
+struct CasedText {
+    QByteArrayView upper;
+    QByteArrayView original;
+
+    // The value between the first two occurrences of `name`, without "<", ">" and "/", as it
+    // stands in the upper-case text and in the original.
+    std::pair<QByteArray, QByteArray> value(QByteArrayView name) const {
+        const auto [begin, end] = range_between_first_two(upper, name);
+        return {without_tag_characters(upper.sliced(begin, end - begin)),
+                without_tag_characters(original.sliced(begin, end - begin))};
+    }
+};
 
 }  // namespace
 
 QByteArray text_between_first_two(QByteArrayView text, QByteArrayView name) {
-    return text_between_first_two_upper(ascii_upper(text), ascii_upper(name));
+    const QByteArray upper = ascii_upper(text);
+    const auto [begin, end] = range_between_first_two(upper, ascii_upper(name));
+    return without_tag_characters(QByteArrayView(upper).sliced(begin, end - begin));
 }
 
 void read_metadata(Metadata& metadata, QByteArrayView text, Messages& messages) {
-    read_metadata_upper(metadata, ascii_upper(text), messages);
+    read_metadata(metadata, text, ascii_upper(text), messages);
 }
 
-void read_metadata_upper(Metadata& metadata, QByteArrayView upper, Messages& messages) {
+void read_metadata(Metadata& metadata, QByteArrayView text, QByteArrayView upper,
+                   Messages& messages) {
     const qsizetype start = find(upper, "METADATA");
     if (start < 0) {
         messages.tell(QStringLiteral("Oops no meta"));
         return;
     }
     // The values are searched from METADATA to the end of the whole text, not only in the block.
-    const QByteArrayView m = upper.sliced(start);
-    if (find(m, "/METADATA") < 0) {
+    const CasedText m{upper.sliced(start), text.sliced(start)};
+    if (find(m.upper, "/METADATA") < 0) {
         messages.tell(QStringLiteral("Oops no meta"));
         return;
     }
-    metadata.title = QString::fromLatin1(text_between_first_two_upper(m, "TITLE"));
-    metadata.description = QString::fromLatin1(text_between_first_two_upper(m, "DESCRIPTION"));
+    metadata.title = QString::fromLatin1(m.value("TITLE").second);
+    metadata.description = QString::fromLatin1(m.value("DESCRIPTION").second);
     // The locale list without its tag characters; only its first locale is kept.
-    const QByteArray locales = text_between_first_two_upper(m, "LOCALELIST");
-    metadata.locale = QString::fromLatin1(text_between_first_two_upper(locales, "LOCALE"));
+    const auto [upper_locales, locales] = m.value("LOCALELIST");
+    metadata.locale =
+        QString::fromLatin1(CasedText{upper_locales, locales}.value("LOCALE").second);
 
-    QByteArray version = text_between_first_two_upper(m, "VERSION");
+    QByteArray version = m.value("VERSION").first;
     version = replace_all(version, "MAJORMINOR", ".");
     for (const char* noise : {"MAJOR", "MINOR", "\n", "\r", " "}) {
         version = remove_all(version, noise);
@@ -61,11 +82,16 @@ void read_metadata_upper(Metadata& metadata, QByteArrayView upper, Messages& mes
     metadata.version = QString::fromLatin1(trim_spaces(version));
 }
 
-QString metadata_block(Metadata& metadata, Messages& messages) {
+QString metadata_block(const Metadata& metadata, Messages& messages) {
     if (metadata.title.isEmpty()) {
         messages.tell(QStringLiteral("Needs a Title"));
         return {};
     }
+    return metadata_block_text(metadata);
+}
+
+QString metadata_block_text(const Metadata& given) {
+    Metadata metadata = given;
     if (metadata.description.isEmpty()) {
         metadata.description = QStringLiteral("map theme");
     }

@@ -15,14 +15,19 @@ class Messages;
 QByteArray text_between_first_two(QByteArrayView text, QByteArrayView name);
 
 // Reads the METADATA block of a theme text into the four fields, or shows "Oops no meta" and
-// leaves them unchanged.
+// leaves them unchanged. The block is found on the upper-cased text; the title, description and
+// locale keep the letter case they have in the file.
 void read_metadata(Metadata& metadata, QByteArrayView text, Messages& messages);
 
-// read_metadata for a text that is upper case already (the reader has one at hand).
-void read_metadata_upper(Metadata& metadata, QByteArrayView upper, Messages& messages);
+// The same for a text whose upper-case form is at hand (the reader has one).
+void read_metadata(Metadata& metadata, QByteArrayView text, QByteArrayView upper,
+                   Messages& messages);
 
-// Builds the METADATA block (without a final line end) from the fields, filling in the default
-// description, locale and version. An empty title shows "Needs a Title" and gives an empty text.
-QString metadata_block(Metadata& metadata, Messages& messages);
+// Builds the METADATA block (without a final line end) from the fields; an empty description,
+// locale or version is written as its default. An empty title shows "Needs a Title" and gives an
+// empty text.
+QString metadata_block(const Metadata& metadata, Messages& messages);
+// The same without the title check: an empty title is written empty (recovery copies).
+QString metadata_block_text(const Metadata& metadata);
 
 }  // namespace quorvane

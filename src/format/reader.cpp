@@ -238,11 +238,10 @@ QByteArray style_field_name(QByteArrayView style, Messages& messages) {
     return tag.sliced(open + 1, close - open - 1).toByteArray();
 }
 
-QByteArray read_file_bytes(const QString& path, Theme& theme, Messages& messages) {
+QByteArray read_file_bytes(const QString& path, Messages& messages) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         return {};
     }
-    theme.file_name = path;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         messages.tell(file.errorString());
@@ -268,9 +267,8 @@ void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
     if (text.isEmpty()) {
         return;
     }
-    // The metadata is read from the normalised text, which read_metadata upper-cases anyway.
     const QByteArray upper = ascii_upper(text);
-    read_metadata_upper(theme.metadata, upper, messages);
+    read_metadata(theme.metadata, text, upper, messages);
     if (!contains(text, "PRESENTATION")) {
         messages.tell(QString::fromLatin1(text));
     }
@@ -303,7 +301,7 @@ bool read_theme_file(const QString& path, Theme& theme, Messages& messages) {
         return false;
     }
     OnceMessages once(messages);
-    const QByteArray text = read_file_bytes(path, theme, once);
+    const QByteArray text = read_file_bytes(path, once);
     parse_theme_text(theme, text, once);
     return true;
 }

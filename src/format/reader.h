@@ -11,9 +11,8 @@ namespace quorvane {
 class Messages;
 
 // Reads the whole file into one text (one byte per character). An empty path or a missing file
-// gives an empty text and nothing else happens; otherwise the theme's current file name becomes
-// the path. A failed read shows the system's error description.
-QByteArray read_file_bytes(const QString& path, Theme& theme, Messages& messages);
+// gives an empty text. A failed read shows the system's error description.
+QByteArray read_file_bytes(const QString& path, Messages& messages);
 
 // Normalises the spacing around "=" by six global replacements in a fixed order: a run of one or
 // three spaces before or after "=" vanishes, two or four leave one, five leave two.

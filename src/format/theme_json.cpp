@@ -4,7 +4,7 @@
 
 namespace quorvane {
 
-QJsonObject theme_json(const Theme& theme, const QStringList& messages) {
+QJsonObject theme_json(const Theme& theme, const QString& file_name, const QStringList& messages) {
     QJsonArray elements;
     for (const Element& e : theme.elements) {
         elements.append(QJsonObject{
@@ -21,7 +21,7 @@ QJsonObject theme_json(const Theme& theme, const QStringList& messages) {
         });
     }
     return QJsonObject{
-        {QStringLiteral("file"), theme.file_name},
+        {QStringLiteral("file"), file_name},
         {QStringLiteral("metadata"),
          QJsonObject{{QStringLiteral("title"), theme.metadata.title},
                      {QStringLiteral("description"), theme.metadata.description},

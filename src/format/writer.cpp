@@ -66,48 +66,61 @@ void append_style(Latin1Text& text, const Element& e) {
     text << " </COLOR >\r\n</STYLE>\r\n";
 }
 
+void tell_border_errors(const Element& e, Messages& messages) {
+    for (QChar c : e.border) {
+        if (c.unicode() < 32) {
+            messages.tell(QStringLiteral("Error with Border Height"));
+        }
+    }
+}
+
 }  // namespace
 
 QString file_head() {
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<GARMIN_MAP_THEME>\r\n");
 }
 
-QByteArray theme_text(Theme& theme, const QString& meta, Messages& messages) {
+QByteArray theme_text(const Theme& theme, const QString& meta, Messages& messages) {
     OnceMessages once(messages);
     Latin1Text text(qsizetype(theme.elements.size()) * 200 + meta.size() + 200);
     text << file_head() << meta << "\r\n";
     const char* const block_end = "</STYLELIST>\r\n</PRESENTATION>\r\n";
-    const QString* current = nullptr;
-    for (Element& e : theme.elements) {
-        // A new PRESENTATION block whenever the name differs from the previous Element's.
-        if (current == nullptr || e.presentation != *current) {
-            if (current != nullptr) {
+    bool in_block = false;
+    QStringView current;
+    for (const Element& e : theme.elements) {
+        // A new PRESENTATION block whenever the presentation changes; names read from a file
+        // carry the spaces around them, names given here do not.
+        const QStringView name = space_trimmed_view(e.presentation);
+        if (!in_block || name != current) {
+            if (in_block) {
                 text << block_end;
             }
-            current = &e.presentation;
+            in_block = true;
+            current = name;
             text << "<PRESENTATION ID=\"" << space_trimmed(e.presentation)
                  << "\" > \r\n<STYLELIST>\r\n";
         }
         if (e.border.contains(QLatin1Char('\r')) || e.border.contains(QLatin1Char('\n'))) {
-            e.border.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+            Element cleaned = e;
+            cleaned.border.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+            tell_border_errors(cleaned, once);
+            append_style(text, cleaned);
+        } else {
+            tell_border_errors(e, once);
+            append_style(text, e);
         }
-        for (QChar c : e.border) {
-            if (c.unicode() < 32) {
-                once.tell(QStringLiteral("Error with Border Height"));
-            }
-        }
-        append_style(text, e);
     }
     text << block_end << "</GARMIN_MAP_THEME>";
     return std::move(text.bytes);
 }
 
-SaveOutcome save_theme_file(Theme& theme, const QString& path, Messages& messages, BusyCursor& busy) {
+SaveOutcome save_theme_file(const Theme& theme, const QString& path, Messages& messages,
+                            BusyCursor& busy, bool ask_before_overwriting) {
     const QString meta = metadata_block(theme.metadata, messages);
     if (meta.isEmpty()) {
         return SaveOutcome::NoTitle;
     }
-    if (QFileInfo::exists(path)) {
+    if (ask_before_overwriting && QFileInfo::exists(path)) {
         if (!messages.ask(QStringLiteral("Overwrite existing file?"))) {
             return SaveOutcome::Declined;
         }
@@ -115,9 +128,6 @@ SaveOutcome save_theme_file(Theme& theme, const QString& path, Messages& message
     // The old file stays in place until the new text is complete.
     busy.busy_on();
     const bool written = write_theme_bytes(path, theme_text(theme, meta, messages), messages);
-    if (written) {
-        theme.modified = false;
-    }
     busy.busy_off();
     return written ? SaveOutcome::Written : SaveOutcome::Failed;
 }
@@ -135,6 +145,17 @@ bool write_theme_bytes(const QString& path, QByteArray text, Messages& messages)
         messages.tell(QStringLiteral("Invalid file:") + QDir::toNativeSeparators(path));
     }
     return written;
+}
+
+QByteArray recovery_bytes(const Theme& theme) {
+    // Border errors are for Save to report; the copy keeps whatever the theme holds.
+    class Silent : public Messages {
+        void tell(const QString&) override {}
+        bool ask(const QString&) override { return false; }
+    } silent;
+    QByteArray bytes = theme_text(theme, metadata_block_text(theme.metadata), silent);
+    bytes.append("\r\n");
+    return bytes;
 }
 
 }  // namespace quorvane

@@ -11,24 +11,27 @@ class Messages;
 class BusyCursor;
 
 enum class SaveOutcome {
-    Written,   // the file holds the theme; the modified flag is cleared
+    Written,   // the file holds the theme
     NoTitle,   // "Needs a Title": nothing written
     Declined,  // the answer to "Overwrite existing file?" was No
-    Failed,    // the write failed: the old file is intact and the modified flag stays
+    Failed,    // the write failed: the old file is intact
 };
 
 // The XML declaration and the root start tag, each followed by CR LF.
 QString file_head();
 
 // The whole file text save_theme_file writes, as ISO-8859-1 bytes, without the final CR LF that
-// write_theme_bytes adds. Removes CR
-// and LF from every border text (the Element keeps the cleaned text) and shows "Error with Border
-// Height" for other control characters in a border.
-QByteArray theme_text(Theme& theme, const QString& meta, Messages& messages);
+// write_theme_bytes adds. CR and LF in a border text are left out of the file, and other control
+// characters in a border show "Error with Border Height".
+QByteArray theme_text(const Theme& theme, const QString& meta, Messages& messages);
 
-// Writes the theme to `path` in the theme file format, asking "Overwrite existing file?" when a
-// file is there already.
-SaveOutcome save_theme_file(Theme& theme, const QString& path, Messages& messages, BusyCursor& busy);
+// Writes the theme to `path` in the theme file format. When `ask_before_overwriting`, asks
+// "Overwrite existing file?" when a file is there already.
+SaveOutcome save_theme_file(const Theme& theme, const QString& path, Messages& messages,
+                            BusyCursor& busy, bool ask_before_overwriting = true);
+
+// The bytes Save would write, also for a theme without a title: the recovery copy.
+QByteArray recovery_bytes(const Theme& theme);
 
 // Writes `text` followed by CR LF as the whole content of the file at `path`, atomically.
 // Returns whether the file was written. Shows the error description with the access hint on

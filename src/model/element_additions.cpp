@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "model/presentations.h"
-#include "text/ascii_text.h"
 
 namespace quorvane {
 
@@ -13,19 +12,6 @@ namespace {
 
 QString field_name_of(const QString& name) {
     return QStringLiteral("MAP_") + name + QStringLiteral("_CLR");
-}
-
-// Appends one Element per non-empty CR LF separated name; returns whether any was added.
-template <typename Make>
-bool append_names(std::vector<Element>& elements, const QString& names, Make make) {
-    bool added = false;
-    for (const QString& name : names.split(kCrLf)) {
-        if (!name.isEmpty()) {
-            elements.push_back(make(name));
-            added = true;
-        }
-    }
-    return added;
 }
 
 }  // namespace
@@ -63,38 +49,66 @@ Element new_line(const QString& name, const QString& presentation, int rank) {
     return e;
 }
 
-void sort_elements(std::vector<Element>& elements) {
+void sort_elements(std::vector<Element>& elements, std::vector<int>* origin) {
     const auto by_code = [](const Element& a, const Element& b) {
         return a.sort_code < b.sort_code;
     };
+    const int count = static_cast<int>(elements.size());
+    if (origin != nullptr) {
+        origin->resize(size_t(count));
+        for (int i = 0; i < count; ++i) {
+            (*origin)[size_t(i)] = i;
+        }
+    }
     // A table that is already in order (the usual case) is left untouched.
-    if (!std::is_sorted(elements.begin(), elements.end(), by_code)) {
-        std::stable_sort(elements.begin(), elements.end(), by_code);
+    if (std::is_sorted(elements.begin(), elements.end(), by_code)) {
+        return;
+    }
+    std::vector<int> order(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        order[size_t(i)] = i;
+    }
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return elements[size_t(a)].sort_code < elements[size_t(b)].sort_code;
+    });
+    std::vector<Element> sorted;
+    sorted.reserve(size_t(count));
+    for (int from : order) {
+        sorted.push_back(std::move(elements[size_t(from)]));
+    }
+    elements = std::move(sorted);
+    if (origin != nullptr) {
+        *origin = std::move(order);
     }
 }
 
-void add_element(Theme& theme, PickedElements& picked) {
-    // The rank is the first character's digit value; anything else counts as rank 0.
-    int rank = 0;
-    if (!picked.target.isEmpty()) {
-        const int digit = picked.target.at(0).digitValue();
-        rank = digit < 0 ? 0 : digit;
-        picked.target = picked.target.mid(1);
+int add_picked_elements(Theme& theme, const ElementPick& pick, std::vector<int>* origin) {
+    if (pick.presentation.isEmpty()) {
+        return 0;
     }
-    const QString presentation = picked.target;
-    if (presentation.isEmpty()) {
-        return;
+    const int before = theme.element_count();
+    for (const QString& name : pick.polygons) {
+        if (!name.isEmpty()) {
+            theme.elements.push_back(new_polygon(name, pick.presentation, pick.rank));
+        }
     }
-    const bool polygons = append_names(theme.elements, picked.polygons, [&](const QString& name) {
-        return new_polygon(name, presentation, rank);
-    });
-    const bool lines = append_names(theme.elements, picked.lines, [&](const QString& name) {
-        return new_line(name, presentation, rank);
-    });
-    if (polygons || lines) {
-        sort_elements(theme.elements);
-        theme.modified = true;
+    for (const QString& name : pick.lines) {
+        if (!name.isEmpty()) {
+            theme.elements.push_back(new_line(name, pick.presentation, pick.rank));
+        }
     }
+    const int added = theme.element_count() - before;
+    if (added > 0) {
+        sort_elements(theme.elements, origin);
+        if (origin != nullptr) {
+            for (int& from : *origin) {
+                if (from >= before) {
+                    from = -1;
+                }
+            }
+        }
+    }
+    return added;
 }
 
 bool has_element(const Theme& theme, const QString& name, int rank) {

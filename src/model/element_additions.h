@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "model/element.h"
@@ -8,17 +9,15 @@
 
 namespace quorvane {
 
-// What the element picker hands over to add_element.
-struct PickedElements {
-    QString polygons;  // picked polygon names, each followed by CR LF; empty when none
-    QString lines;     // picked line names, each followed by CR LF; empty when none
-    QString target;    // rank digit then presentation name, e.g. "2TRAFFIC"; empty when none
+// What the element picker hands over: catalogue names to add to one presentation.
+struct ElementPick {
+    int rank = 0;          // the presentation's rank
+    QString presentation;  // its name; nothing is added without one
+    QStringList polygons;  // catalogue names, in the order picked
+    QStringList lines;
 
-    void clear() {
-        polygons.clear();
-        lines.clear();
-        target.clear();
-    }
+    bool empty() const { return presentation.isEmpty() || (polygons.isEmpty() && lines.isEmpty()); }
+    friend bool operator==(const ElementPick&, const ElementPick&) = default;
 };
 
 // The tile label of a catalogue name: every "_" becomes a blank, then every "CLR" goes.
@@ -29,13 +28,14 @@ Element new_polygon(const QString& name, const QString& presentation, int rank);
 Element new_line(const QString& name, const QString& presentation, int rank);
 
 // Orders the Elements by sort code, keeping the order of Elements with equal codes, so each
-// presentation forms one run with its polygons before its lines.
-void sort_elements(std::vector<Element>& elements);
+// presentation forms one run with its polygons before its lines. `origin`, when given, receives
+// for each place the Element's place before, so the order can be undone.
+void sort_elements(std::vector<Element>& elements, std::vector<int>* origin = nullptr);
 
-// Appends one Element per picked name with the default style of its kind, re-sorts the whole
-// table and marks the theme modified. Replaces the target text by the bare presentation name.
-// Adds nothing (and leaves the flag alone) when nothing was picked or no presentation was given.
-void add_element(Theme& theme, PickedElements& picked);
+// Appends one Element per picked name (empty names skipped) with the default style of its kind
+// and re-sorts the whole table. Returns how many were added; adds nothing when the pick is
+// empty. `origin` as for sort_elements, with -1 for the added Elements.
+int add_picked_elements(Theme& theme, const ElementPick& pick, std::vector<int>* origin = nullptr);
 
 // Whether the presentation of `rank` already holds the catalogue feature `name`.
 bool has_element(const Theme& theme, const QString& name, int rank);

@@ -21,10 +21,10 @@ void add_presentations(Theme& theme, const QStringList& adding, Messages& messag
         }
         theme.project_presentations.append(name);
     }
-    theme.modified = true;
 }
 
-void remove_presentations(Theme& theme, const QStringList& removing) {
+std::vector<std::pair<int, Element>> remove_presentations(Theme& theme,
+                                                          const QStringList& removing) {
     const QStringList& names = presentation_names();
     QList<bool> removed_rank(names.size(), false);
     for (const QString& item : removing) {
@@ -37,11 +37,19 @@ void remove_presentations(Theme& theme, const QStringList& removing) {
         const int rank = rank_of(e.sort_code);
         return rank >= 0 && rank < names.size() && removed_rank[rank];
     };
-    theme.elements.erase(std::remove_if(theme.elements.begin(), theme.elements.end(), goes),
-                         theme.elements.end());
-
+    std::vector<std::pair<int, Element>> removed;
+    std::vector<Element> kept;
+    kept.reserve(theme.elements.size());
+    for (size_t i = 0; i < theme.elements.size(); ++i) {
+        if (goes(theme.elements[i])) {
+            removed.emplace_back(int(i), std::move(theme.elements[i]));
+        } else {
+            kept.push_back(std::move(theme.elements[i]));
+        }
+    }
+    theme.elements = std::move(kept);
     theme.project_presentations = presentations_in_table(theme.elements);
-    theme.modified = true;
+    return removed;
 }
 
 }  // namespace quorvane

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 #include "model/theme.h"
 
@@ -10,12 +12,13 @@ class Messages;
 
 // Adds presentations: for each name, in the given order, appends a copy of every Element the
 // theme held before, renamed to that presentation with its sort code recomputed, and appends the
-// name to the presentation table. Marks the theme modified.
+// name to the presentation table.
 void add_presentations(Theme& theme, const QStringList& adding, Messages& messages);
 
 // Removes presentations with all their Elements. An Element goes when its presentation (by rank,
 // as the presentation list shows it) is named in `removing`; the others keep their order and
-// every field. Marks the theme modified, also when nothing was removed.
-void remove_presentations(Theme& theme, const QStringList& removing);
+// every field. Returns the removed Elements with their places, first place first.
+std::vector<std::pair<int, Element>> remove_presentations(Theme& theme,
+                                                          const QStringList& removing);
 
 }  // namespace quorvane

@@ -19,6 +19,16 @@ void StyleColours::write_to(Element& element) const {
     element.secondary_night = secondary_night;
 }
 
+ElementStyle ElementStyle::of(const Element& element) {
+    return {element.scale, element.border, StyleColours::of(element)};
+}
+
+void ElementStyle::write_to(Element& element) const {
+    element.scale = scale;
+    element.border = border;
+    colours.write_to(element);
+}
+
 void reverse_colours(StyleColours& colours, bool night) {
     std::swap(colours.primary(night), colours.secondary(night));
 }
@@ -35,9 +45,7 @@ int copy_style_to_all_presentations(Theme& theme, int current, Messages& message
             continue;
         }
         ++n;
-        target.scale = source.scale;
-        target.border = source.border;
-        StyleColours::of(source).write_to(target);
+        ElementStyle::of(source).write_to(target);
     }
     if (n >= 1) {
         messages.tell(QStringLiteral("Applied to ") + QString::number(n) +

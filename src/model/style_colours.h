@@ -25,6 +25,17 @@ struct StyleColours {
     friend bool operator==(const StyleColours&, const StyleColours&) = default;
 };
 
+// Everything the style editor changes in an Element: scale, border and the four colours.
+struct ElementStyle {
+    QString scale;
+    QString border;
+    StyleColours colours;
+
+    static ElementStyle of(const Element& element);
+    void write_to(Element& element) const;
+    friend bool operator==(const ElementStyle&, const ElementStyle&) = default;
+};
+
 // "Reverse Colours": exchanges the primary and secondary text of the day or of the night pair.
 void reverse_colours(StyleColours& colours, bool night);
 

@@ -8,8 +8,6 @@
 
 namespace quorvane {
 
-inline const QString kUntitledFileName = QStringLiteral("untitled.kmtf");
-
 // Title, description, locale and version: the texts of the main window's four metadata fields.
 struct Metadata {
     QString title;
@@ -20,7 +18,7 @@ struct Metadata {
     friend bool operator==(const Metadata&, const Metadata&) = default;
 };
 
-// The one open theme. A plain value: the application owns it and passes it by reference.
+// A theme's content. A plain value: the document owns the open one.
 struct Theme {
     // Element k is element number k; the Elements of one presentation stand next to each other.
     std::vector<Element> elements;
@@ -28,9 +26,9 @@ struct Theme {
     QStringList project_presentations;
     // The names shown in the main window's presentation list, in the order they were added.
     QStringList listed_presentations;
-    QString file_name = kUntitledFileName;
-    bool modified = false;
     Metadata metadata;
+
+    friend bool operator==(const Theme&, const Theme&) = default;
 
     int element_count() const { return static_cast<int>(elements.size()); }
     int presentation_count() const { return static_cast<int>(project_presentations.size()); }

@@ -19,6 +19,12 @@ public:
         }
     }
     bool ask(const QString& question) override { return target_.ask(question); }
+    UnsavedAnswer ask_unsaved(const QString& question) override {
+        return target_.ask_unsaved(question);
+    }
+    bool choose(const QString& question, const QString& first, const QString& second) override {
+        return target_.choose(question, first, second);
+    }
 
 private:
     Messages& target_;

@@ -6,28 +6,13 @@
 
 namespace quorvane {
 
-// The main window's controls at their design places, in twips (left, top, width, height).
-// Picture1 (the canvas) lies inside Picture2 (the viewport); the rest lie on the window.
-namespace layout_table {
-inline constexpr QRect kClientArea{0, 0, 15144, 10680};
-inline constexpr QRect kCommand2{468, 336, 372, 324};
-inline constexpr QRect kLabel1{984, 384, 1608, 312};
-inline constexpr int kLabel2Left = 336;
-inline constexpr int kLabel2Width = 2076;
-inline constexpr int kLabel2Height = 312;
-inline constexpr int kLabel2Tops[5] = {852, 3000, 4056, 6168, 7296};
-inline constexpr QRect kList1{216, 1260, 2316, 1584};
-inline constexpr QRect kTitle{216, 3408, 2436, 396};
-inline constexpr QRect kText3{216, 4512, 2436, 1356};
-inline constexpr QRect kText1{216, 6516, 2436, 468};
-inline constexpr QRect kText2{732, 7824, 1272, 468};
-inline constexpr QRect kText4{228, 8604, 2292, 396};
-inline constexpr QRect kCommand1{624, 9144, 1608, 324};
-inline constexpr QRect kLabel3{168, 9720, 2412, 312};
-inline constexpr QRect kPicture2{2760, 60, 12090, 10236};
-inline constexpr QRect kPicture1{108, 84, 11712, 11550};
-inline constexpr QRect kVs{14904, 0, 228, 8028};
-}  // namespace layout_table
+// The preview's parts as the window is designed, in twips: the grey viewport on the window, the
+// canvas inside the viewport, and the scroll bar beside it.
+namespace pane_layout {
+inline constexpr QRect kViewport{2760, 60, 12090, 10236};
+inline constexpr QRect kCanvas{108, 84, 11712, 11550};
+inline constexpr QRect kScrollBar{14904, 0, 228, 8028};
+}  // namespace pane_layout
 
 // The classic window frame around the client area, in twips: the resize arithmetic works on the
 // window's outer size. These allowances make the first resize put the scroll bar and the
@@ -50,11 +35,11 @@ struct ScrollBarState {
 // The preview's geometry: the viewport on the window, the canvas inside the viewport and the
 // scroll bar beside it, in twips.
 struct PaneGeometry {
-    QRect viewport = layout_table::kPicture2;
-    QRect canvas = layout_table::kPicture1;
-    QRect scroll_bar = layout_table::kVs;
+    QRect viewport = pane_layout::kViewport;
+    QRect canvas = pane_layout::kCanvas;
+    QRect scroll_bar = pane_layout::kScrollBar;
 
-    // What plot lays tiles out for.
+    // What the tiles are laid out for.
     PreviewFrame frame(const TileTemplate& tiles = {}) const;
     friend bool operator==(const PaneGeometry&, const PaneGeometry&) = default;
 };

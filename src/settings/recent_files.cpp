@@ -5,7 +5,7 @@
 
 namespace quorvane {
 
-void RecentFileEntries::update(const QString& path) {
+void RecentFileEntries::remember(const QString& path) {
     if (path.isEmpty()) {
         RecentFiles closed;
         size_t next = 0;
@@ -32,7 +32,7 @@ void RecentFileEntries::update(const QString& path) {
 
 void RecentFileEntries::forget(int k) {
     captions_[size_t(k)].clear();
-    update(QString());
+    remember(QString());
 }
 
 }  // namespace quorvane

@@ -7,7 +7,7 @@
 
 namespace quorvane {
 
-// The six recent-file entries of the File menu: captions (full paths, most recent first, empty
+// The recent-file entries of the File menu: captions (full paths, most recent first, empty
 // when unused) and whether each entry can be chosen.
 class RecentFileEntries {
 public:
@@ -20,14 +20,18 @@ public:
     // A path goes to the top: an entry already there stays, one further down moves up (the
     // entries above it move down one place), a new one pushes the oldest out. Then every entry
     // is enabled when its file exists. An empty path only closes the gaps between the entries.
-    void update(const QString& path);
+    void remember(const QString& path);
 
     // Empties entry k and closes the gap.
     void forget(int k);
 
 private:
     RecentFiles captions_;
-    std::array<bool, 6> enabled_{true, true, true, true, true, true};
+    std::array<bool, kRecentFileCount> enabled_ = [] {
+        std::array<bool, kRecentFileCount> all{};
+        all.fill(true);
+        return all;
+    }();
 };
 
 }  // namespace quorvane

@@ -50,7 +50,7 @@ void load_working_data(const QString& folder, RecentFiles& recent) {
         return;
     }
     const QStringList lines = text.split(kCrLf);
-    for (int k = 1; k <= 6 && k < lines.size(); ++k) {
+    for (int k = 1; k <= kRecentFileCount && k < lines.size(); ++k) {
         recent[k - 1] = lines[k];
     }
 }

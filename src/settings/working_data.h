@@ -8,9 +8,12 @@ namespace quorvane {
 class Messages;
 class BusyCursor;
 
-// The captions of the six recent-file entries of the File menu, most recent first; an empty
-// caption is an unused entry.
-using RecentFiles = std::array<QString, 6>;
+// How many recent files the File menu offers.
+inline constexpr int kRecentFileCount = 6;
+
+// The captions of the recent-file entries of the File menu, most recent first; an empty caption
+// is an unused entry.
+using RecentFiles = std::array<QString, kRecentFileCount>;
 
 // Environment variable that names the system folder instead of the platform's place (tests).
 inline constexpr const char* kWorkingDataFolderVariable = "QUORVANE_SYSTEM_DIR";

@@ -63,13 +63,13 @@ SamplePart sample_part_at(const SampleLayout& layout, QPointF twips) {
     return SamplePart::None;
 }
 
-MarkerPlaces sample_marker_places(const SampleLayout& layout, int colour_slot) {
+MarkerPlaces sample_marker_places(const SampleLayout& layout, bool primary_slot) {
     MarkerPlaces places;
     if (layout.polygon) {
         return places;
     }
     places.first_shown = true;
-    if (colour_slot == 1) {
+    if (primary_slot) {
         places.first_centre = layout.body.center().y();
     } else {
         places.first_centre = layout.upper_strip.center().y();

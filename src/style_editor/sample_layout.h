@@ -44,6 +44,6 @@ struct MarkerPlaces {
     bool second_shown = false;
     double second_centre = 0;
 };
-MarkerPlaces sample_marker_places(const SampleLayout& layout, int colour_slot);
+MarkerPlaces sample_marker_places(const SampleLayout& layout, bool primary_slot);
 
 }  // namespace quorvane

@@ -38,52 +38,52 @@ QString shown_address(const QUrl& address) {
 AboutBox::AboutBox(QWidget* parent, UrlOpener& opener)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("Info"));
+    setObjectName(QStringLiteral("about_box"));
     setWindowTitle(QStringLiteral("Information"));
     setWindowIcon(application_icon());
     setFixedSize(twips_rect(0, 0, 4548, 3612).size());
 
-    band_ = place_named(new QFrame(this), "Shape2", twips_rect(-168, 2508, 4788, 348));
+    band_ = place_named(new QFrame(this), "band", twips_rect(-168, 2508, 4788, 348));
     band_->setAutoFillBackground(true);
 
-    auto* name = place_named(new QLabel(QStringLiteral("Quorvane"), this), "Label9",
+    auto* name = place_named(new QLabel(QStringLiteral("Quorvane"), this), "program_name",
                        twips_rect(12, 72, 4392, 384));
     name->setFont(bold_arial(14));
     name->setAlignment(Qt::AlignCenter);
 
-    version_ = place_named(new QLabel(this), "Label1", twips_rect(72, 564, 4428, 300));
+    version_ = place_named(new QLabel(this), "version_label", twips_rect(72, 564, 4428, 300));
     version_->setFont(bold_arial(10));
     version_->setAlignment(Qt::AlignCenter);
 
     const QUrl address = home_page_address();
-    auto* link = place_named(new LinkLabel(QString(), this), "Label2", twips_rect(744, 900, 3048, 252));
+    auto* link = place_named(new LinkLabel(QString(), this), "home_link", twips_rect(744, 900, 3048, 252));
     link->setAlignment(Qt::AlignCenter);
     link->setText(
         link->fontMetrics().elidedText(shown_address(address), Qt::ElideRight, link->width()));
     link->setToolTip(address.toDisplayString());
     connect(link, &LinkLabel::activated, this, [&opener] { open_home_page(opener); });
 
-    auto* frame = place_named(new QFrame(this), "Shape1", twips_rect(810, 1170, 3495, 1095));
+    auto* frame = place_named(new QFrame(this), "beta_frame", twips_rect(810, 1170, 3495, 1095));
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    beta_ = place_named(new QLabel(this), "Label6", twips_rect(900, 1590, 3255, 255));
+    beta_ = place_named(new QLabel(this), "beta_label", twips_rect(900, 1590, 3255, 255));
 
     const QRect picture_place = twips_rect(180, 1428, 384, 384);
-    auto* picture = place_named(new QLabel(this), "Picture1", picture_place);
+    auto* picture = place_named(new QLabel(this), "icon_picture", picture_place);
     QImage icon =
         paint_application_icon(static_cast<int>(picture_place.width() * devicePixelRatioF() + 0.5));
     icon.setDevicePixelRatio(devicePixelRatioF());
     picture->setPixmap(QPixmap::fromImage(icon));
     picture->setAlignment(Qt::AlignCenter);
 
-    beta_mark_ = place_named(new QLabel(this), "Label10", twips_rect(270, 2955, 2835, 435));
+    beta_mark_ = place_named(new QLabel(this), "beta_mark", twips_rect(270, 2955, 2835, 435));
     beta_mark_->setFont(bold_arial(12));
     beta_mark_->setAlignment(Qt::AlignCenter);
     QPalette red = beta_mark_->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     beta_mark_->setPalette(red);
 
-    auto* ok = place_named(new QPushButton(QStringLiteral("OK"), this), "Command1",
+    auto* ok = place_named(new QPushButton(QStringLiteral("OK"), this), "ok_button",
                      twips_rect(3495, 3075, 840, 405));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,20 +1,24 @@
 #include "ui/edit_style.h"
 
-#include "model/theme.h"
+#include "model/theme_document.h"
 #include "ui/centre_on_screen.h"
 #include "ui/style_editor.h"
 
 namespace quorvane {
 
-bool edit_style(QWidget* parent, Theme& theme, int edit_index, Messages& messages,
+bool edit_style(QWidget* parent, ThemeDocument& document, int index, Messages& messages,
                 BusyCursor& busy) {
-    if (edit_index < 0 || edit_index >= theme.element_count()) {
+    if (index < 0 || index >= document.theme().element_count()) {
         return false;
     }
-    StyleEditor editor(theme, edit_index, messages, busy, parent);
+    StyleEditor editor(document.theme().elements[size_t(index)], busy, parent);
     centre_on_screen(editor);
-    editor.exec();
-    return editor.applied();
+    if (editor.exec() != QDialog::Accepted) {
+        return false;
+    }
+    document.apply_style(index, editor.edited_style(), editor.apply_to_all_presentations(),
+                         messages);
+    return true;
 }
 
 }  // namespace quorvane

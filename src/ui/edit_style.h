@@ -4,14 +4,14 @@ class QWidget;
 
 namespace quorvane {
 
-struct Theme;
+class ThemeDocument;
 class Messages;
 class BusyCursor;
 
-// Opens the style editor on Element `edit_index` of the theme, centred on the screen, and waits
-// until it closes. True when "Apply" ran: the caller then redraws the preview. An index that
-// names no Element opens nothing and gives false.
-bool edit_style(QWidget* parent, Theme& theme, int edit_index, Messages& messages,
+// Opens the style editor on Element `index`, centred on the screen, and waits until it closes;
+// Apply hands the edited style to the document. An index that names no Element opens nothing.
+// Returns whether Apply ran.
+bool edit_style(QWidget* parent, ThemeDocument& document, int index, Messages& messages,
                 BusyCursor& busy);
 
 }  // namespace quorvane

@@ -7,9 +7,9 @@
 
 #include "model/element_catalogue.h"
 #include "model/presentations.h"
+#include "model/theme_document.h"
 #include "platform/messages.h"
 #include "text/ascii_text.h"
-#include "model/presentation_list.h"
 #include "ui/centre_on_screen.h"
 #include "ui/dialog_icon.h"
 #include "ui/widget_placement.h"
@@ -49,15 +49,15 @@ const QString ElementPicker::kInstructions = QStringLiteral(
 
 ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* parent)
     : QDialog(parent), theme_(theme), messages_(messages) {
-    setObjectName(QStringLiteral("newelement"));
+    setObjectName(QStringLiteral("element_picker"));
     setWindowTitle(QStringLiteral("Add Elements"));
     fix_client_area_twips(*this, 8328, 8688);
     take_main_window_icon(*this, parent);
 
-    place_twips(*centred_label(this, QStringLiteral("PRESENTATIONS"), "Label1_0"), 1140, 204, 2268,
+    place_twips(*centred_label(this, QStringLiteral("PRESENTATIONS"), "presentations_caption"), 1140, 204, 2268,
                 216);
     presentations_ = new QListWidget(this);
-    presentations_->setObjectName(QStringLiteral("List3"));
+    presentations_->setObjectName(QStringLiteral("presentation_list"));
     presentations_->setSelectionMode(QAbstractItemView::SingleSelection);
     presentations_->addItems(presentation_names());
     set_background(*presentations_, QColor(222, 247, 255));
@@ -65,7 +65,7 @@ ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* pa
 
     // Qt breaks label lines at LF only.
     instructions_ = new QLabel(QString(kInstructions).replace(kCrLf, QStringLiteral("\n")), this);
-    instructions_->setObjectName(QStringLiteral("Label2"));
+    instructions_->setObjectName(QStringLiteral("instructions"));
     instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette grey = instructions_->palette();
     grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
@@ -78,28 +78,28 @@ ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* pa
     instructions_->setWordWrap(true);
     place_twips(*instructions_, 480, 2400, 3456, 1236);
 
-    place_twips(*centred_label(this, QStringLiteral("POLYGONS"), "Label1_1"), 1128, 3660, 2268,
+    place_twips(*centred_label(this, QStringLiteral("POLYGONS"), "polygons_caption"), 1128, 3660, 2268,
                 216);
-    polygons_ = catalogue_list(this, polygon_catalogue(), "List1");
+    polygons_ = catalogue_list(this, polygon_catalogue(), "polygon_list");
     place_twips(*polygons_, 420, 3936, 3612, 3312);
 
-    place_twips(*centred_label(this, QStringLiteral("LINES"), "Label1_2"), 5148, 204, 2268, 216);
-    lines_ = catalogue_list(this, line_catalogue(), "List2");
+    place_twips(*centred_label(this, QStringLiteral("LINES"), "lines_caption"), 5148, 204, 2268, 216);
+    lines_ = catalogue_list(this, line_catalogue(), "line_list");
     place_twips(*lines_, 4452, 480, 3612, 6768);
 
     select_all_polygons_ = new QCheckBox(QStringLiteral("Select All"), this);
-    select_all_polygons_->setObjectName(QStringLiteral("Check1_0"));
+    select_all_polygons_->setObjectName(QStringLiteral("select_all_polygons"));
     place_twips(*select_all_polygons_, 1308, 7380, 1836, 240);
     select_all_lines_ = new QCheckBox(QStringLiteral("Select All"), this);
-    select_all_lines_->setObjectName(QStringLiteral("Check1_1"));
+    select_all_lines_->setObjectName(QStringLiteral("select_all_lines"));
     place_twips(*select_all_lines_, 5568, 7380, 1836, 240);
 
     add_ = new QPushButton(QStringLiteral("Add"), this);
-    add_->setObjectName(QStringLiteral("Command1_0"));
+    add_->setObjectName(QStringLiteral("add_button"));
     add_->setAutoDefault(false);
     place_twips(*add_, 5292, 7944, 1320, 540);
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel_->setObjectName(QStringLiteral("Command1_1"));
+    cancel_->setObjectName(QStringLiteral("cancel_button"));
     cancel_->setAutoDefault(false);
     place_twips(*cancel_, 6792, 7932, 1320, 540);
 
@@ -124,24 +124,25 @@ ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* pa
 }
 
 void ElementPicker::reject() {
-    picked_.clear();
+    picked_ = ElementPick();
     QDialog::reject();
 }
 
-QString ElementPicker::new_names(const QListWidget& list, int rank, QString& duplicates) const {
-    QString fresh;
+QStringList ElementPicker::new_names(const QListWidget& list, int rank,
+                                     QStringList& duplicates) const {
+    QStringList fresh;
     for (int row = 0; row < list.count(); ++row) {
         const QListWidgetItem* item = list.item(row);
         if (!item->isSelected()) {
             continue;
         }
-        (has_element(theme_, item->text(), rank) ? duplicates : fresh) += item->text() + kCrLf;
+        (has_element(theme_, item->text(), rank) ? duplicates : fresh).append(item->text());
     }
     return fresh;
 }
 
 void ElementPicker::add_clicked() {
-    picked_.clear();
+    picked_ = ElementPick();
     const QList<QListWidgetItem*> chosen = presentations_->selectedItems();
     if (chosen.isEmpty()) {
         messages_.tell(QStringLiteral("Please select a Presentation"));
@@ -150,33 +151,35 @@ void ElementPicker::add_clicked() {
     const int rank = presentations_->row(chosen.first());
     const QString presentation = chosen.first()->text();
 
-    QString duplicates;
-    picked_.polygons = new_names(*polygons_, rank, duplicates);
-    picked_.lines = new_names(*lines_, rank, duplicates);
-    picked_.target = QString::number(rank) + presentation;
-    const bool nothing_new = picked_.polygons.isEmpty() && picked_.lines.isEmpty();
+    QStringList duplicates;
+    ElementPick pick;
+    pick.rank = rank;
+    pick.presentation = presentation;
+    pick.polygons = new_names(*polygons_, rank, duplicates);
+    pick.lines = new_names(*lines_, rank, duplicates);
+    const bool nothing_new = pick.polygons.isEmpty() && pick.lines.isEmpty();
 
     if (!duplicates.isEmpty()) {
-        messages_.tell(presentation + QStringLiteral(" already has ") + kCrLf + kCrLf + duplicates);
+        // The names one per line, each ended by a line break.
+        messages_.tell(presentation + QStringLiteral(" already has ") + kCrLf + kCrLf +
+                       duplicates.join(kCrLf) + kCrLf);
         if (nothing_new) {
-            picked_.target.clear();
             return;
         }
     } else if (nothing_new) {
-        picked_.target.clear();
         messages_.tell(QStringLiteral("Please select a line or polygon."));
         return;
     }
+    picked_ = pick;
     accept();
 }
 
-void run_add_elements(QWidget* parent, Theme& theme, Messages& messages) {
-    ElementPicker picker(theme, messages, parent);
+void run_add_elements(QWidget* parent, ThemeDocument& document, Messages& messages) {
+    ElementPicker picker(document.theme(), messages, parent);
     centre_on_screen(picker);
-    picker.exec();
-    PickedElements picked = picker.picked();
-    add_element(theme, picked);
-    relist_presentations(theme);
+    if (picker.exec() == QDialog::Accepted) {
+        document.add_elements(picker.picked());
+    }
 }
 
 }  // namespace quorvane

@@ -13,6 +13,7 @@ class QPushButton;
 namespace quorvane {
 
 class Messages;
+class ThemeDocument;
 
 // "Add Elements": the user picks one presentation and any number of catalogue polygons and
 // lines. Add drops the names the presentation already holds (and says so) and hands the rest
@@ -26,8 +27,8 @@ public:
 
     ElementPicker(const Theme& theme, Messages& messages, QWidget* parent = nullptr);
 
-    // The names and target the last Add left; empty after Cancel or a refusal.
-    const PickedElements& picked() const { return picked_; }
+    // What the last Add picked; empty after Cancel or a refusal.
+    const ElementPick& picked() const { return picked_; }
 
     QListWidget* presentation_list() const { return presentations_; }
     QListWidget* polygon_list() const { return polygons_; }
@@ -44,12 +45,12 @@ public slots:
 private:
     void add_clicked();
     // The selected names of a list, top to bottom; those the target presentation already has
-    // go to `duplicates`, each followed by CR LF.
-    QString new_names(const QListWidget& list, int rank, QString& duplicates) const;
+    // go to `duplicates`.
+    QStringList new_names(const QListWidget& list, int rank, QStringList& duplicates) const;
 
     const Theme& theme_;
     Messages& messages_;
-    PickedElements picked_;
+    ElementPick picked_;
 
     QListWidget* presentations_ = nullptr;
     QListWidget* polygons_ = nullptr;
@@ -61,8 +62,8 @@ private:
     QLabel* instructions_ = nullptr;
 };
 
-// The "+" button: shows the picker centred on the screen, then adds what was picked and rebuilds
-// the presentation list, whatever closed the picker. The caller redraws the preview afterwards.
-void run_add_elements(QWidget* parent, Theme& theme, Messages& messages);
+// The "+" button: shows the picker centred on the screen, then hands what was picked to the
+// document.
+void run_add_elements(QWidget* parent, ThemeDocument& document, Messages& messages);
 
 }  // namespace quorvane

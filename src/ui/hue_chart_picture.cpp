@@ -9,7 +9,7 @@ namespace quorvane {
 
 SpectrumPicture::SpectrumPicture(QWidget* parent)
     : QWidget(parent), image_(spectrum_image()), shown_(image_) {
-    setObjectName(QStringLiteral("p5"));
+    setObjectName(QStringLiteral("spectrum"));
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
 }

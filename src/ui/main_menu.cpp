@@ -8,9 +8,15 @@ namespace quorvane {
 
 namespace {
 
-QAction* item(QMenu& menu, const QString& name, const QString& caption) {
-    QAction* action = caption == QStringLiteral("-") ? menu.addSeparator() : menu.addAction(caption);
-    action->setObjectName(name);
+QMenu* menu(QMenuBar& bar, const char* name, const QString& caption) {
+    QMenu* m = bar.addMenu(caption);
+    m->setObjectName(QLatin1String(name));
+    return m;
+}
+
+QAction* item(QMenu& menu, const char* name, const QString& caption) {
+    QAction* action = menu.addAction(caption);
+    action->setObjectName(QLatin1String(name));
     action->setMenuRole(QAction::NoRole);
     return action;
 }
@@ -19,37 +25,48 @@ QAction* item(QMenu& menu, const QString& name, const QString& caption) {
 
 MainMenu build_main_menu(QMenuBar& bar) {
     MainMenu m;
-    m.mfile = bar.addMenu(QStringLiteral("File"));
-    m.mfile->setObjectName(QStringLiteral("mfile"));
-    const QStringList file_items{"New",  "-", "Open",  "-", "Save", "-",
-                                 "About", "-", "Print", "-", "Exit", "-"};
-    for (int k = 0; k < 18; ++k) {
-        const QString caption = k < file_items.size() ? file_items[k] : QString();
-        m.mf[size_t(k)] = item(*m.mfile, QStringLiteral("mf%1").arg(k), caption);
+    m.file_menu = menu(bar, "file_menu", QStringLiteral("File"));
+    m.new_action = item(*m.file_menu, "new_action", QStringLiteral("New"));
+    m.file_menu->addSeparator();
+    m.open_action = item(*m.file_menu, "open_action", QStringLiteral("Open"));
+    m.file_menu->addSeparator();
+    m.save_action = item(*m.file_menu, "save_action", QStringLiteral("Save"));
+    m.save_action->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    m.save_as_action = item(*m.file_menu, "save_as_action", QStringLiteral("Save As..."));
+    m.save_as_action->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    m.file_menu->addSeparator();
+    m.about_action = item(*m.file_menu, "about_action", QStringLiteral("About"));
+    m.file_menu->addSeparator();
+    m.print_action = item(*m.file_menu, "print_action", QStringLiteral("Print"));
+    m.print_action->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    m.print_action->setEnabled(false);
+    m.file_menu->addSeparator();
+    m.exit_action = item(*m.file_menu, "exit_action", QStringLiteral("Exit"));
+    m.file_menu->addSeparator();
+    for (int k = 0; k < kRecentFileCount; ++k) {
+        QAction* recent = item(*m.file_menu, "recent_file_action", QString());
+        recent->setObjectName(QStringLiteral("recent_file_action_%1").arg(k));
+        set_recent_caption(*recent, QString());
+        m.recent_file_actions[size_t(k)] = recent;
     }
-    m.mf[4]->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    m.mf[8]->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
-    m.mf[8]->setEnabled(false);
-    for (int k = 0; k < 6; ++k) {
-        set_recent_caption(*m.recent_file(k), QString());
-    }
 
-    m.medit = bar.addMenu(QStringLiteral("Edit"));
-    m.medit->setObjectName(QStringLiteral("medit"));
-    m.med[0] = item(*m.medit, QStringLiteral("med0"), QStringLiteral("Add Presentations"));
-    m.med[1] = item(*m.medit, QStringLiteral("med1"), QStringLiteral("Remove Presentations"));
+    m.edit_menu = menu(bar, "edit_menu", QStringLiteral("Edit"));
+    m.add_presentations_action =
+        item(*m.edit_menu, "add_presentations_action", QStringLiteral("Add Presentations"));
+    m.remove_presentations_action =
+        item(*m.edit_menu, "remove_presentations_action", QStringLiteral("Remove Presentations"));
 
-    m.mpref = bar.addMenu(QStringLiteral("Preference"));
-    m.mpref->setObjectName(QStringLiteral("mpref"));
-    m.mset = item(*m.mpref, QStringLiteral("mset"), QStringLiteral("Settings"));
-    m.mpref->setEnabled(false);
-    m.mpref->menuAction()->setEnabled(false);
+    // Kept visible though it offers nothing yet: users know the menu bar this way.
+    m.preference_menu = menu(bar, "preference_menu", QStringLiteral("Preference"));
+    m.settings_action = item(*m.preference_menu, "settings_action", QStringLiteral("Settings"));
+    m.preference_menu->setEnabled(false);
+    m.preference_menu->menuAction()->setEnabled(false);
 
-    m.mhelp = bar.addMenu(QStringLiteral("Help"));
-    m.mhelp->setObjectName(QStringLiteral("mhelp"));
-    m.mhlp[0] = item(*m.mhelp, QStringLiteral("mhlp0"), QStringLiteral("Check for Updates"));
-    m.mhlp[1] = item(*m.mhelp, QStringLiteral("mhlp1"), QStringLiteral("-"));
-    m.mhlp[2] = item(*m.mhelp, QStringLiteral("mhlp2"), QStringLiteral("Manual"));
+    m.help_menu = menu(bar, "help_menu", QStringLiteral("Help"));
+    m.check_updates_action =
+        item(*m.help_menu, "check_updates_action", QStringLiteral("Check for Updates"));
+    m.help_menu->addSeparator();
+    m.manual_action = item(*m.help_menu, "manual_action", QStringLiteral("Manual"));
     return m;
 }
 

@@ -3,28 +3,37 @@
 #include <QString>
 #include <array>
 
+#include "settings/recent_files.h"
+
 class QAction;
 class QMenu;
 class QMenuBar;
 
 namespace quorvane {
 
-// The main window's menu bar: File (mf 0 to 17, the six recent files last), Edit (med 0 and 1),
-// Preference (disabled) and Help (mhlp 0 to 2). Separators are items of their own, as in the
-// item numbering.
+// The main window's menu bar: File (with the recent files at its end), Edit, Preference (shown
+// but disabled) and Help.
 struct MainMenu {
-    static constexpr int kFirstRecentFile = 12;
+    QMenu* file_menu = nullptr;
+    QAction* new_action = nullptr;
+    QAction* open_action = nullptr;
+    QAction* save_action = nullptr;
+    QAction* save_as_action = nullptr;
+    QAction* about_action = nullptr;
+    QAction* print_action = nullptr;  // disabled: there is nothing to print yet
+    QAction* exit_action = nullptr;
+    std::array<QAction*, kRecentFileCount> recent_file_actions{};
 
-    QMenu* mfile = nullptr;
-    std::array<QAction*, 18> mf{};
-    QMenu* medit = nullptr;
-    std::array<QAction*, 2> med{};
-    QMenu* mpref = nullptr;
-    QAction* mset = nullptr;
-    QMenu* mhelp = nullptr;
-    std::array<QAction*, 3> mhlp{};
+    QMenu* edit_menu = nullptr;
+    QAction* add_presentations_action = nullptr;
+    QAction* remove_presentations_action = nullptr;
 
-    QAction* recent_file(int k) const { return mf[size_t(kFirstRecentFile + k)]; }
+    QMenu* preference_menu = nullptr;
+    QAction* settings_action = nullptr;
+
+    QMenu* help_menu = nullptr;
+    QAction* check_updates_action = nullptr;
+    QAction* manual_action = nullptr;
 };
 
 // Builds the menus with their captions, separators, shortcuts and disabled items; the recent

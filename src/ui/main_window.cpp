@@ -2,26 +2,30 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
 
-#include "settings/working_data.h"
 #include "geometry/twips.h"
 #include "model/version.h"
 #include "platform/messages.h"
-#include "model/presentation_list.h"
-#include "preview/preview_painter.h"
-#include "preview/pane_geometry.h"
+#include "settings/working_data.h"
+#include "ui/file_change_watcher.h"
+#include "ui/main_window_layout.h"
+#include "ui/presentation_manager.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
+#include "ui/recovery_keeper.h"
 
 namespace quorvane {
 
@@ -34,137 +38,180 @@ QFont window_font() {
     return f;
 }
 
+// The description box shows LF line ends; the theme keeps CR LF.
+QString description_for_box(const QString& text) {
+    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+QString description_for_theme(const QString& text) {
+    return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
 }  // namespace
 
-MainWindow::MainWindow(Theme& theme, const MainWindowServices& services,
-                       const QString& command_line, QWidget* parent)
-    : QMainWindow(parent), theme_(theme), services_(services) {
-    setObjectName(QStringLiteral("f1"));
+MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& services,
+                       const QString& command_line_file, QWidget* parent)
+    : QMainWindow(parent), document_(document), services_(services) {
+    setObjectName(QStringLiteral("main_window"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     menuBar()->setNativeMenuBar(false);
     menu_ = build_main_menu(*menuBar());
+
+    undo_action_ = document_.history().createUndoAction(this, QStringLiteral("Undo"));
+    undo_action_->setObjectName(QStringLiteral("undo_action"));
+    undo_action_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    redo_action_ = document_.history().createRedoAction(this, QStringLiteral("Redo"));
+    redo_action_->setObjectName(QStringLiteral("redo_action"));
+    redo_action_->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    QAction* first_edit_item = menu_.edit_menu->actions().value(0);
+    menu_.edit_menu->insertAction(first_edit_item, undo_action_);
+    menu_.edit_menu->insertAction(first_edit_item, redo_action_);
+    menu_.edit_menu->insertSeparator(first_edit_item);
 
     client_ = new QWidget(this);
     client_->setFont(window_font());
     setCentralWidget(client_);
     controls_ = build_main_window_controls(*client_);
-    pane_ = new PreviewPane(theme_, client_);
+    pane_ = new PreviewPane(document_.theme(), client_);
     client_->installEventFilter(this);
-    controls_.text4->installEventFilter(this);
+    controls_.search_box->installEventFilter(this);
 
-    // Start-up.
-    command_line_path_ = QString(command_line).remove(QLatin1Char('"'));
+    recovery_ = new RecoveryKeeper(document_, services_.working_data_folder, this);
+    watcher_ = new FileChangeWatcher(this);
+
+    command_line_file_ = QString(command_line_file).remove(QLatin1Char('"'));
     RecentFiles restored = recent_.captions();
     load_working_data(services_.working_data_folder, restored);
     recent_.restore(restored);
     refresh_recent_menu();
-    const QSize client_size = to_pixels(layout_table::kClientArea).size();
+    const QSize client_size = to_pixels(main_window_layout::kClientArea).size();
     resize(client_size.width(), client_size.height() + menuBar()->sizeHint().height());
     if (const QScreen* s = screen()) {
         move(x(), s->geometry().top() + (s->geometry().height() - height()) / 2);
     }
-    update_caption(QString());
-    theme_.file_name = kUntitledFileName;
-    refresh_metadata_fields();
+    update_caption();
+    refresh_metadata_boxes();
     refresh_presentation_list();
     connect_commands();
+    connect_metadata_boxes();
     start_update_check();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::connect_commands() {
-    connect(menu_.mf[0], &QAction::triggered, this, [this] { new_command(); });
-    connect(menu_.mf[2], &QAction::triggered, this, &MainWindow::open_command);
-    connect(menu_.mf[4], &QAction::triggered, this, &MainWindow::save_command);
-    connect(menu_.mf[6], &QAction::triggered, this, &MainWindow::show_about);
-    connect(menu_.mf[10], &QAction::triggered, this, &MainWindow::close);
-    for (int k = 0; k < 6; ++k) {
-        connect(menu_.recent_file(k), &QAction::triggered, this,
+    connect(menu_.new_action, &QAction::triggered, this, &MainWindow::new_command);
+    connect(menu_.open_action, &QAction::triggered, this, &MainWindow::open_command);
+    connect(menu_.save_action, &QAction::triggered, this, &MainWindow::save);
+    connect(menu_.save_as_action, &QAction::triggered, this, &MainWindow::save_as);
+    connect(menu_.about_action, &QAction::triggered, this, &MainWindow::show_about);
+    connect(menu_.exit_action, &QAction::triggered, this, &MainWindow::close);
+    for (int k = 0; k < kRecentFileCount; ++k) {
+        connect(menu_.recent_file_actions[size_t(k)], &QAction::triggered, this,
                 [this, k] { recent_file_command(k); });
     }
-    connect(menu_.med[0], &QAction::triggered, this, [this] { edit_menu_command(0); });
-    connect(menu_.med[1], &QAction::triggered, this, [this] { edit_menu_command(1); });
-    connect(menu_.mhlp[0], &QAction::triggered, this, &MainWindow::check_for_updates);
-    connect(menu_.mhlp[2], &QAction::triggered, this, &MainWindow::open_manual);
+    connect(menu_.add_presentations_action, &QAction::triggered, this,
+            [this] { edit_menu_command(PresentationManagerMode::Add); });
+    connect(menu_.remove_presentations_action, &QAction::triggered, this,
+            [this] { edit_menu_command(PresentationManagerMode::Remove); });
+    connect(menu_.check_updates_action, &QAction::triggered, this,
+            &MainWindow::check_for_updates);
+    connect(menu_.manual_action, &QAction::triggered, this, &MainWindow::open_manual);
 
-    connect(controls_.command2, &QPushButton::clicked, this, &MainWindow::add_elements);
-    connect(controls_.command1, &QPushButton::clicked, this, &MainWindow::search_command);
-
-    // The metadata fields are the theme's metadata: what the user types goes straight in.
-    connect(controls_.title, &QLineEdit::textEdited, this,
-            [this](const QString& text) { theme_.metadata.title = text; });
-    connect(controls_.text1, &QLineEdit::textEdited, this,
-            [this](const QString& text) { theme_.metadata.locale = text; });
-    connect(controls_.text2, &QLineEdit::textEdited, this,
-            [this](const QString& text) { theme_.metadata.version = text; });
-    connect(controls_.text3, &QPlainTextEdit::textChanged, this, [this] {
-        theme_.metadata.description =
-            controls_.text3->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    });
+    connect(controls_.add_button, &QPushButton::clicked, this, &MainWindow::add_elements);
+    connect(controls_.search_button, &QPushButton::clicked, this, &MainWindow::search_command);
 
     connect(pane_, &PreviewPane::tile_pressed, this, &MainWindow::select_tile);
     connect(pane_, &PreviewPane::tile_double_clicked, this, [this](int element) {
-        edit_index_ = element;
+        select_tile(element);
         open_style_editor(element);
     });
     connect(pane_, &PreviewPane::file_dropped, this, &MainWindow::open_dropped_file);
+
+    connect(&document_, &ThemeDocument::changed, this, &MainWindow::follow_document);
+    connect(&document_, &ThemeDocument::modified_changed, this, [this](bool modified) {
+        setWindowModified(modified);
+    });
+    connect(watcher_, &FileChangeWatcher::changed_elsewhere, this,
+            &MainWindow::file_changed_on_disk);
 }
 
-void MainWindow::plot(int mode) { pane_->plot(mode); }
+void MainWindow::connect_metadata_boxes() {
+    // What the user types goes to the document; each visit of a box is one step of the history.
+    const auto follow = [this](QWidget* box, MetadataField field, auto text_of) {
+        box->installEventFilter(this);
+        box->setProperty("metadata_field", int(field));
+        return [this, field, text_of] { document_.set_metadata(field, text_of()); };
+    };
+    connect(controls_.title_box, &QLineEdit::textEdited, this,
+            follow(controls_.title_box, MetadataField::Title,
+                   [this] { return controls_.title_box->text(); }));
+    connect(controls_.locale_box, &QLineEdit::textEdited, this,
+            follow(controls_.locale_box, MetadataField::Locale,
+                   [this] { return controls_.locale_box->text(); }));
+    connect(controls_.version_box, &QLineEdit::textEdited, this,
+            follow(controls_.version_box, MetadataField::Version,
+                   [this] { return controls_.version_box->text(); }));
+    connect(controls_.description_box, &QPlainTextEdit::textChanged, this,
+            follow(controls_.description_box, MetadataField::Description, [this] {
+                return description_for_theme(controls_.description_box->toPlainText());
+            }));
+}
 
-void MainWindow::relist_presentations() {
-    quorvane::relist_presentations(theme_);
+void MainWindow::follow_document(DocumentChange change) {
+    if (change == DocumentChange::Replaced) {
+        search_.reset();
+        select_tile(-1);
+    }
+    if (selected_tile_ >= document_.theme().element_count()) {
+        select_tile(-1);
+    }
+    pane_->relayout(PreviewPane::RelayoutReason::ThemeChanged);
+    refresh_metadata_boxes();
     refresh_presentation_list();
+    update_caption();
 }
 
-void MainWindow::set_update_available(bool available) { controls_.label3->setVisible(available); }
+void MainWindow::set_update_available(bool available) {
+    controls_.update_notice->setVisible(available);
+}
 
 void MainWindow::select_tile(int element) {
-    edit_index_ = element;
+    selected_tile_ = element;
     pane_->frame_tile(element);
-}
-
-void MainWindow::activated() {
-    pane_->set_relayout_flag();
-    open_command_line_file();
-}
-
-void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        activated();
-    }
-    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // Where no window manager activates the window, its first showing stands in for it.
     if (!shown_once_) {
         shown_once_ = true;
+        // Once the window stands: first what a crashed editor left, then the command line's file.
         QTimer::singleShot(0, this, [this] {
-            if (!command_line_path_.isEmpty()) {
-                activated();
+            offer_recovery();
+            if (!command_line_file_.isEmpty()) {
+                const QString path = std::exchange(command_line_file_, QString());
+                open_theme(path, OpenSource::CommandLine);
             }
         });
     }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (theme_.modified && services_.messages.ask(QStringLiteral("Save project?"))) {
-        // The user saves first and closes again.
-        save_command();
+    if (!settle_unsaved_changes()) {
         event->ignore();
         return;
     }
-    save_working_data(services_.working_data_folder, recent_.captions(), services_.messages, services_.busy);
+    save_working_data(services_.working_data_folder, recent_.captions(), services_.messages,
+                      services_.busy);
+    recovery_->forget();
     event->accept();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
-        pane_->fit_to_window(pixels_to_twips(client_->width()), pixels_to_twips(client_->height()));
-    } else if (watched == controls_.text4 && event->type() == QEvent::KeyPress) {
+        pane_->fit_to_window(pixels_to_twips(client_->width()),
+                             pixels_to_twips(client_->height()));
+    } else if (watched == controls_.search_box && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             search_command();
@@ -172,45 +219,58 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         // Any other key starts the search over.
         search_.reset();
+    } else if (event->type() == QEvent::FocusOut &&
+               watched->property("metadata_field").isValid()) {
+        document_.end_typing();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::update_caption(const QString& path) {
-    setWindowTitle(QStringLiteral("Quorvane ") + kVersionText + QStringLiteral(" ") +
-                   path.toLower());
+void MainWindow::update_caption() {
+    // The path exactly as the file system has it; "[*]" shows the unsaved mark.
+    const QString path = document_.has_file() ? document_.file_name() : QString();
+    setWindowTitle(QStringLiteral("Quorvane ") + kVersionText + QStringLiteral(" ") + path +
+                   QStringLiteral("[*]"));
+    setWindowModified(document_.is_modified());
 }
 
 void MainWindow::remember_recent_file(const QString& path) {
-    if (!path.isEmpty()) {
-        update_caption(path);
-    }
-    recent_.update(path);
+    recent_.remember(path);
     refresh_recent_menu();
 }
 
 void MainWindow::refresh_recent_menu() {
-    for (int k = 0; k < 6; ++k) {
-        QAction* item = menu_.recent_file(k);
+    for (int k = 0; k < kRecentFileCount; ++k) {
+        QAction* item = menu_.recent_file_actions[size_t(k)];
         set_recent_caption(*item, recent_.captions()[size_t(k)]);
         item->setEnabled(recent_.enabled(k));
     }
 }
 
-void MainWindow::refresh_metadata_fields() {
-    const QSignalBlocker block(controls_.text3);
-    controls_.title->setText(theme_.metadata.title);
-    controls_.text3->setPlainText(
-        QString(theme_.metadata.description).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    controls_.text1->setText(theme_.metadata.locale);
-    controls_.text2->setText(theme_.metadata.version);
+void MainWindow::refresh_metadata_boxes() {
+    // Only a box whose text differs is set, so the cursor stays where the user types.
+    const Metadata& m = document_.theme().metadata;
+    const auto set_line = [](QLineEdit* box, const QString& text) {
+        if (box->text() != text) {
+            box->setText(text);
+        }
+    };
+    set_line(controls_.title_box, m.title);
+    set_line(controls_.locale_box, m.locale);
+    set_line(controls_.version_box, m.version);
+    const QString description = description_for_box(m.description);
+    if (controls_.description_box->toPlainText() != description) {
+        const QSignalBlocker block(controls_.description_box);
+        controls_.description_box->setPlainText(description);
+    }
 }
 
 void MainWindow::refresh_presentation_list() {
-    controls_.list1->clear();
-    for (QString name : theme_.listed_presentations) {
+    controls_.presentation_list->clear();
+    for (QString name : document_.theme().listed_presentations) {
         // A name keeps the line break it was read with; the list shows one line per name.
-        controls_.list1->addItem(name.remove(QLatin1Char('\r')).remove(QLatin1Char('\n')));
+        controls_.presentation_list->addItem(
+            name.remove(QLatin1Char('\r')).remove(QLatin1Char('\n')));
     }
 }
 

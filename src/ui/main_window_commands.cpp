@@ -1,148 +1,234 @@
-// The File menu's commands, the recent files, opening by drag and drop and the search box.
+// The File menu's commands, the recent files, opening by drag and drop, saving and the search box.
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QStatusBar>
 
 #include "format/reader.h"
 #include "format/writer.h"
 #include "platform/busy_cursor.h"
 #include "platform/file_dialogs.h"
 #include "platform/messages.h"
+#include "ui/file_change_watcher.h"
 #include "ui/main_window.h"
 #include "ui/preview_pane.h"
+#include "ui/recovery_keeper.h"
 
 namespace quorvane {
 
-bool MainWindow::new_command() {
-    // Yes keeps everything, so that the user can save first.
-    if (theme_.modified && services_.messages.ask(QStringLiteral("Save project?"))) {
+namespace {
+
+// Why a file cannot be read, in the system's words; empty when it can.
+QString unreadable_reason(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return QStringLiteral("No such file");
+    }
+    if (!info.isFile()) {
+        return QStringLiteral("Not a regular file");
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return file.errorString();
+    }
+    return QString();
+}
+
+}  // namespace
+
+bool MainWindow::settle_unsaved_changes() {
+    if (!document_.is_modified()) {
+        return true;
+    }
+    const QString name = QFileInfo(document_.file_name()).fileName();
+    switch (services_.messages.ask_unsaved(QStringLiteral("Save changes to ") + name +
+                                           QStringLiteral("?"))) {
+        case UnsavedAnswer::Save:
+            return save();
+        case UnsavedAnswer::Discard:
+            return true;
+        case UnsavedAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+void MainWindow::new_command() {
+    if (!settle_unsaved_changes()) {
+        return;
+    }
+    // The title stays; the other fields start afresh.
+    Theme fresh;
+    fresh.metadata.title = document_.theme().metadata.title;
+    fresh.metadata.version = QStringLiteral("1.00");
+    watcher_->stop();
+    document_.replace(std::move(fresh), kUntitledFileName, false);
+}
+
+bool MainWindow::open_theme(const QString& path, OpenSource source) {
+    if (source != OpenSource::Reload && !settle_unsaved_changes()) {
         return false;
     }
-    clear_theme();
+    return read_into_document(path, source);
+}
+
+bool MainWindow::read_into_document(const QString& path, OpenSource source) {
+    const QString reason = unreadable_reason(path);
+    if (!reason.isEmpty()) {
+        services_.messages.tell(QStringLiteral("Cannot open ") + path + QStringLiteral(": ") +
+                                reason);
+        return false;
+    }
+    services_.busy.busy_on();
+    Theme theme;
+    read_theme_file(path, theme, services_.messages);
+    const QString full_path = QFileInfo(path).absoluteFilePath();
+    document_.replace(std::move(theme), full_path, true);
+    services_.busy.busy_off();
+    watcher_->watch(full_path);
+    if (source != OpenSource::Reload) {
+        remember_recent_file(full_path);
+    }
     return true;
 }
 
-void MainWindow::clear_theme() {
-    pane_->clear();
-    pane_->frame_tile(-1);
-    theme_.elements.clear();
-    theme_.project_presentations.clear();
-    theme_.listed_presentations.clear();
-    theme_.file_name = kUntitledFileName;
-    // The title stays; the other fields start afresh.
-    theme_.metadata.locale.clear();
-    theme_.metadata.version = QStringLiteral("1.00");
-    theme_.metadata.description.clear();
-    refresh_metadata_fields();
-    refresh_presentation_list();
-    search_.reset();
-}
-
-void MainWindow::read_and_show(const QString& path) {
-    // Reading a file starts the search afresh.
-    if (read_theme_file(path, theme_, services_.messages)) {
-        search_.reset();
-    }
-    update_caption(path);
-    plot(-1);
-    refresh_metadata_fields();
-    refresh_presentation_list();
-}
-
 void MainWindow::open_command() {
-    // Opening replaces the theme: as with New, Yes stops so that the user can save first.
-    if (theme_.modified && services_.messages.ask(QStringLiteral("Save project?"))) {
+    if (!settle_unsaved_changes()) {
         return;
     }
-    const QString path =
-        services_.file_dialogs.file_dialog(FileDialogMode::Open, kOpenFilter, theme_.file_name);
+    // The dialog starts beside the current file.
+    const QString start = document_.has_file() ? QFileInfo(document_.file_name()).absolutePath()
+                                               : QString();
+    const QString path = services_.file_dialogs.file_dialog(FileDialogMode::Open, kOpenFilter,
+                                                            start);
+    // "*.osm" is what the dialog answered for a cancelled pick on some systems.
     if (path.isEmpty() || path == QStringLiteral("*.osm")) {
         return;
     }
-    theme_.listed_presentations.clear();
-    remember_recent_file(path);
-    read_and_show(path);
+    read_into_document(path, OpenSource::Menu);
 }
 
-void MainWindow::save_command() {
-    if (theme_.elements.empty()) {
-        services_.messages.tell(QStringLiteral("No data to save"));
+void MainWindow::recent_file_command(int k) {
+    const QString path = recent_.captions()[size_t(k)];
+    if (!QFileInfo(path).isFile()) {
+        services_.messages.tell(QStringLiteral("Cannot find ") + path);
+        recent_.forget(k);
+        refresh_recent_menu();
         return;
     }
-    QString path = services_.file_dialogs.file_dialog(FileDialogMode::Save, kSaveFilter, QString());
-    if (path.isEmpty()) {
+    open_theme(path, OpenSource::RecentFile);
+}
+
+void MainWindow::open_dropped_file(const QString& path) {
+    // Only themes, and not the one already open.
+    if (!path.toLower().endsWith(QStringLiteral(".kmtf")) ||
+        (document_.has_file() && QFileInfo(path).absoluteFilePath() == document_.file_name())) {
         return;
+    }
+    open_theme(path, OpenSource::Drop);
+}
+
+bool MainWindow::save() {
+    if (!document_.has_file()) {
+        return save_as();
+    }
+    // The theme's own file: no dialog and no question about overwriting it.
+    return write_to(document_.file_name(), false);
+}
+
+bool MainWindow::save_as() {
+    if (document_.theme().elements.empty()) {
+        services_.messages.tell(QStringLiteral("No data to save"));
+        return false;
+    }
+    const QString start = document_.has_file() ? document_.file_name() : QString();
+    QString path = services_.file_dialogs.file_dialog(FileDialogMode::Save, kSaveFilter, start);
+    if (path.isEmpty()) {
+        return false;
     }
     if (!path.toLower().contains(QStringLiteral(".kmtf"))) {
         path += QStringLiteral(".kmtf");
     }
-    theme_.file_name = path;
-    save_theme_file(theme_, path, services_.messages, services_.busy);
-    // Saving fills in the metadata defaults.
-    refresh_metadata_fields();
-    update_caption(path);
+    return write_to(path, true);
 }
 
-void MainWindow::recent_file_command(int k) {
-    if (!new_command()) {
-        return;
+bool MainWindow::write_to(const QString& path, bool ask_before_overwriting) {
+    if (document_.theme().elements.empty()) {
+        services_.messages.tell(QStringLiteral("No data to save"));
+        return false;
     }
-    const QString path = recent_.captions()[size_t(k)];
-    if (QFileInfo(path).isFile()) {
-        read_and_show(path);
-        remember_recent_file(path);
-    } else {
-        services_.messages.tell(QStringLiteral("Cannot find ") + path);
-        recent_.forget(k);
-        refresh_recent_menu();
+    const SaveOutcome outcome = save_theme_file(document_.theme(), path, services_.messages,
+                                                services_.busy, ask_before_overwriting);
+    if (outcome != SaveOutcome::Written) {
+        return false;
     }
+    const QString full_path = QFileInfo(path).absoluteFilePath();
+    watcher_->watch(full_path);
+    document_.mark_saved(full_path);
+    recovery_->forget();
+    remember_recent_file(full_path);
+    update_caption();
+    return true;
 }
 
-void MainWindow::open_dropped_file(const QString& path) {
-    if (!path.toLower().endsWith(QStringLiteral(".kmtf")) || path == theme_.file_name) {
+void MainWindow::file_changed_on_disk() {
+    const QString path = document_.file_name();
+    const QString name = QFileInfo(path).fileName();
+    if (!document_.is_modified()) {
+        if (open_theme(path, OpenSource::Reload)) {
+            statusBar()->showMessage(QStringLiteral("Reloaded ") + name +
+                                     QStringLiteral(": it changed on disk"));
+        }
         return;
     }
-    if (theme_.modified && services_.messages.ask(QStringLiteral("Save Current file?"))) {
-        return;
+    if (services_.messages.choose(
+            path + QStringLiteral(" changed on disk. Reload and lose your changes?"),
+            QStringLiteral("Reload"), QStringLiteral("Keep mine"))) {
+        open_theme(path, OpenSource::Reload);
     }
-    services_.busy.busy_on();
-    remember_recent_file(path);
-    theme_.listed_presentations.clear();
-    read_and_show(path);
-    services_.busy.busy_off();
-    theme_.file_name = path;
-    theme_.modified = false;
-}
-
-void MainWindow::open_command_line_file() {
-    if (command_line_path_.isEmpty()) {
-        return;
-    }
-    const QString path = command_line_path_;
-    command_line_path_.clear();
-    services_.busy.busy_on();
-    remember_recent_file(path);
-    theme_.listed_presentations.clear();
-    read_and_show(path);
-    services_.busy.busy_off();
 }
 
 void MainWindow::search_command() {
-    const int hit = search_.find(theme_, controls_.text4->text());
+    const int hit = search_.find(document_.theme(), controls_.search_box->text());
     if (hit < 0) {
         services_.messages.tell(QStringLiteral("Not found"));
         return;
     }
-    pane_->frame_tile(hit);
+    select_tile(hit);
     pane_->scroll_to_tile(hit);
 }
 
-void MainWindow::edit_menu_command(int mode) {
-    if (theme_.elements.empty()) {
+void MainWindow::edit_menu_command(PresentationManagerMode mode) {
+    if (document_.theme().elements.empty()) {
         services_.messages.tell(QStringLiteral("No elements"));
         return;
     }
     edit_presentations(mode);
+}
+
+void MainWindow::offer_recovery() {
+    for (const RecoveryCopies::LeftBehind& copy : recovery_->left_behind()) {
+        const QString name = copy.belongs_to.isEmpty() ? kUntitledFileName : copy.belongs_to;
+        if (!services_.messages.choose(QStringLiteral("Restore unsaved changes to ") + name +
+                                           QStringLiteral("?"),
+                                       QStringLiteral("Restore"), QStringLiteral("Discard"))) {
+            RecoveryCopies::discard(copy);
+            continue;
+        }
+        Theme theme;
+        read_theme_file(copy.copy_path, theme, services_.messages);
+        const bool has_file = !copy.belongs_to.isEmpty();
+        document_.replace(std::move(theme), name, has_file, true);
+        RecoveryCopies::discard(copy);
+        // The restored changes are this editor's to keep safe now.
+        recovery_->write_now();
+        if (has_file) {
+            watcher_->watch(copy.belongs_to);
+        }
+        return;
+    }
 }
 
 }  // namespace quorvane

@@ -6,8 +6,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "preview/preview_painter.h"
-#include "preview/pane_geometry.h"
+#include "geometry/twips.h"
+#include "ui/main_window_layout.h"
 
 namespace quorvane {
 
@@ -38,62 +38,66 @@ void set_background(QWidget& w, QPalette::ColorRole role, const QColor& colour) 
 }  // namespace
 
 MainWindowControls build_main_window_controls(QWidget& client) {
-    using namespace layout_table;
+    using namespace main_window_layout;
     const QFont arial12 = font(QStringLiteral("Arial"), 12);
     const QFont arial10 = font(QStringLiteral("Arial"), 10.2);
     MainWindowControls c;
 
-    c.command2 = make<QPushButton>(client, "Command2", kCommand2);
-    c.command2->setText(QStringLiteral("+"));
-    c.command2->setFont(font(QStringLiteral("Arial"), 18, true));
-    set_background(*c.command2, QPalette::Button, QColor(255, 255, 192));
+    c.add_button = make<QPushButton>(client, "add_button", kAddButton);
+    c.add_button->setText(QStringLiteral("+"));
+    c.add_button->setFont(font(QStringLiteral("Arial"), 18, true));
+    set_background(*c.add_button, QPalette::Button, QColor(255, 255, 192));
 
-    c.label1 = make<QLabel>(client, "Label1", kLabel1);
-    c.label1->setText(QStringLiteral("Add Line/Polygon"));
+    c.add_caption = make<QLabel>(client, "add_caption", kAddCaption);
+    c.add_caption->setText(QStringLiteral("Add Line/Polygon"));
 
     const char* const captions[5] = {"Presentations", "Title", "Description", "Locality",
                                      "Version"};
+    const char* const caption_names[5] = {"presentations_caption", "title_caption",
+                                          "description_caption", "locale_caption",
+                                          "version_caption"};
     for (int k = 0; k < 5; ++k) {
         auto* label = new QLabel(QLatin1String(captions[k]), &client);
-        label->setObjectName(QStringLiteral("Label2_%1").arg(k));
+        label->setObjectName(QLatin1String(caption_names[k]));
         label->setGeometry(
-            to_pixels(QRect(kLabel2Left, kLabel2Tops[k], kLabel2Width, kLabel2Height)));
+            to_pixels(QRect(kFieldCaptionLeft, kFieldCaptionTops[k], kFieldCaptionWidth,
+                            kFieldCaptionHeight)));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(arial12);
-        c.label2[size_t(k)] = label;
+        c.field_captions[size_t(k)] = label;
     }
 
-    c.list1 = make<QListWidget>(client, "List1", kList1);
+    c.presentation_list = make<QListWidget>(client, "presentation_list", kPresentationList);
     // The list only informs: it reacts to no mouse action.
-    c.list1->setSelectionMode(QAbstractItemView::NoSelection);
-    c.list1->setFocusPolicy(Qt::NoFocus);
+    c.presentation_list->setSelectionMode(QAbstractItemView::NoSelection);
+    c.presentation_list->setFocusPolicy(Qt::NoFocus);
 
-    c.title = make<QLineEdit>(client, "title", kTitle);
-    c.title->setFont(arial10);
-    c.text3 = make<QPlainTextEdit>(client, "Text3", kText3);
-    c.text3->setFont(arial10);
-    c.text1 = make<QLineEdit>(client, "Text1", kText1);
-    c.text1->setFont(arial12);
-    c.text2 = make<QLineEdit>(client, "Text2", kText2);
-    c.text2->setFont(arial12);
+    c.title_box = make<QLineEdit>(client, "title_box", kTitleBox);
+    c.title_box->setFont(arial10);
+    c.description_box = make<QPlainTextEdit>(client, "description_box", kDescriptionBox);
+    c.description_box->setFont(arial10);
+    c.locale_box = make<QLineEdit>(client, "locale_box", kLocaleBox);
+    c.locale_box->setFont(arial12);
+    c.version_box = make<QLineEdit>(client, "version_box", kVersionBox);
+    c.version_box->setFont(arial12);
 
-    c.text4 = make<QLineEdit>(client, "Text4", kText4);
-    c.text4->setFont(arial12);
-    set_background(*c.text4, QPalette::Base, QColor(234, 252, 191));
+    c.search_box = make<QLineEdit>(client, "search_box", kSearchBox);
+    c.search_box->setFont(arial12);
+    set_background(*c.search_box, QPalette::Base, QColor(234, 252, 191));
 
-    c.command1 = make<QPushButton>(client, "Command1", kCommand1);
-    c.command1->setText(QStringLiteral("Search"));
+    c.search_button = make<QPushButton>(client, "search_button", kSearchButton);
+    c.search_button->setText(QStringLiteral("Search"));
 
-    c.label3 = make<QLabel>(client, "Label3", kLabel3);
-    c.label3->setText(QStringLiteral("UPDATE AVAILABLE"));
-    c.label3->setFont(font(QStringLiteral("MS Sans Serif"), 7.8, true));
-    c.label3->setAlignment(Qt::AlignCenter);
-    QPalette notice = c.label3->palette();
+    c.update_notice = make<QLabel>(client, "update_notice", kUpdateNotice);
+    c.update_notice->setText(QStringLiteral("UPDATE AVAILABLE"));
+    c.update_notice->setFont(font(QStringLiteral("MS Sans Serif"), 7.8, true));
+    c.update_notice->setAlignment(Qt::AlignCenter);
+    QPalette notice = c.update_notice->palette();
     notice.setColor(QPalette::Window, QColor(255, 255, 128));
     notice.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    c.label3->setPalette(notice);
-    c.label3->setAutoFillBackground(true);
-    c.label3->hide();
+    c.update_notice->setPalette(notice);
+    c.update_notice->setAutoFillBackground(true);
+    c.update_notice->hide();
     return c;
 }
 

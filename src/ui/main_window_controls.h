@@ -12,19 +12,20 @@ class QWidget;
 namespace quorvane {
 
 // The controls left of the preview: the "+" button, the presentation list, the four metadata
-// fields, the search box and the update notice.
+// boxes, the search box and the update notice.
 struct MainWindowControls {
-    QPushButton* command2 = nullptr;  // "+"
-    QLabel* label1 = nullptr;         // "Add Line/Polygon"
-    std::array<QLabel*, 5> label2{};  // "Presentations", "Title", "Description", ...
-    QListWidget* list1 = nullptr;     // the theme's presentations
-    QLineEdit* title = nullptr;
-    QPlainTextEdit* text3 = nullptr;  // description
-    QLineEdit* text1 = nullptr;       // locality
-    QLineEdit* text2 = nullptr;       // version
-    QLineEdit* text4 = nullptr;       // search text
-    QPushButton* command1 = nullptr;  // "Search"
-    QLabel* label3 = nullptr;         // "UPDATE AVAILABLE", hidden at start
+    QPushButton* add_button = nullptr;   // "+": opens the element picker
+    QLabel* add_caption = nullptr;       // "Add Line/Polygon"
+    // "Presentations", "Title", "Description", "Locality", "Version"
+    std::array<QLabel*, 5> field_captions{};
+    QListWidget* presentation_list = nullptr;
+    QLineEdit* title_box = nullptr;
+    QPlainTextEdit* description_box = nullptr;
+    QLineEdit* locale_box = nullptr;
+    QLineEdit* version_box = nullptr;
+    QLineEdit* search_box = nullptr;
+    QPushButton* search_button = nullptr;
+    QLabel* update_notice = nullptr;  // "UPDATE AVAILABLE", hidden at start
 };
 
 // Creates the controls on the window's client area at their places, with their captions,

@@ -1,5 +1,4 @@
 // The main window's entry points for the features that bring their own dialogs.
-#include "update/latest_version.h"
 #include "platform/url_opener.h"
 #include "ui/about_box.h"
 #include "ui/edit_style.h"
@@ -7,27 +6,18 @@
 #include "ui/main_window.h"
 #include "ui/presentation_manager.h"
 #include "ui/update_dialog.h"
+#include "update/latest_version.h"
 
 namespace quorvane {
 
-void MainWindow::add_elements() {
-    // The picker's outcome does not matter: a cancelled pick adds nothing, and the preview and
-    // the presentation list are rebuilt either way.
-    run_add_elements(this, theme_, services_.messages);
-    plot(-1);
-    relist_presentations();
-}
+void MainWindow::add_elements() { run_add_elements(this, document_, services_.messages); }
 
-void MainWindow::edit_presentations(int mode) {
-    run_presentation_manager(this, theme_, services_.messages, mode);
-    plot(2);
-    relist_presentations();
+void MainWindow::edit_presentations(PresentationManagerMode mode) {
+    run_presentation_manager(this, document_, services_.messages, mode);
 }
 
 void MainWindow::open_style_editor(int index) {
-    if (edit_style(this, theme_, index, services_.messages, services_.busy)) {
-        plot(0);
-    }
+    edit_style(this, document_, index, services_.messages, services_.busy);
 }
 
 void MainWindow::check_for_updates() {

@@ -11,7 +11,7 @@
 namespace quorvane {
 
 PaletteGrid::PaletteGrid(QWidget* parent) : QWidget(parent), cells_(device_palette()) {
-    setObjectName(QStringLiteral("Labc"));
+    setObjectName(QStringLiteral("palette_grid"));
 }
 
 QRect PaletteGrid::cell_pixels(int index) const {

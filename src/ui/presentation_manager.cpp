@@ -8,7 +8,7 @@
 #include "text/ascii_text.h"
 #include "model/presentations.h"
 #include "platform/messages.h"
-#include "model/presentation_changes.h"
+#include "model/theme_document.h"
 #include "model/presentation_list.h"
 #include "ui/centre_on_screen.h"
 #include "ui/dialog_icon.h"
@@ -62,54 +62,54 @@ QStringList texts_of(const QListWidget& list) {
 
 }  // namespace
 
-PresentationManager::PresentationManager(Theme& theme, Messages& messages, int mode,
-                                         QWidget* parent)
+PresentationManager::PresentationManager(const Theme& theme, Messages& messages,
+                                         PresentationManagerMode mode, QWidget* parent)
     : QDialog(parent), theme_(theme), messages_(messages), mode_(mode) {
-    setObjectName(QStringLiteral("presentation"));
+    setObjectName(QStringLiteral("presentation_manager"));
     setWindowTitle(QStringLiteral("Add & bRemove Presentations"));
     fix_client_area_twips(*this, 9792, 7548);
     take_main_window_icon(*this, parent);
 
-    add_frame_ = frame(this, "Frame1");
+    add_frame_ = frame(this, "add_frame");
     place_twips(*label(add_frame_, QStringLiteral("YOUR PROJECT"), Qt::AlignLeft), 4044, 216, 1344,
                 228);
-    project_ = presentation_list_box(add_frame_, "List2");
+    project_ = presentation_list_box(add_frame_, "project_list");
     place_twips(*project_, 3324, 468, 2784, 2808);
     place_twips(*label(add_frame_, QStringLiteral("AVAILABLE"), Qt::AlignHCenter), 960, 3180, 1344,
                 228);
-    available_ = presentation_list_box(add_frame_, "List1");
+    available_ = presentation_list_box(add_frame_, "available_list");
     QPalette grey = available_->palette();
     grey.setColor(QPalette::Base, QColor(224, 224, 224));
     available_->setPalette(grey);
     available_->addItems(presentation_names());
     place_twips(*available_, 336, 3492, 2784, 2808);
-    add_ = button(add_frame_, QStringLiteral("--> ADD"), "Command2_0");
+    add_ = button(add_frame_, QStringLiteral("--> ADD"), "add_button");
     place_twips(*add_, 3360, 4656, 1236, 300);
-    unadd_ = button(add_frame_, QStringLiteral("<-- REMOVE"), "Command2_1");
+    unadd_ = button(add_frame_, QStringLiteral("<-- REMOVE"), "unadd_button");
     place_twips(*unadd_, 4812, 4656, 1380, 300);
     place_twips(*label(add_frame_, QStringLiteral("ADDING"), Qt::AlignHCenter), 7044, 3180, 1344,
                 228);
-    adding_ = presentation_list_box(add_frame_, "List3");
+    adding_ = presentation_list_box(add_frame_, "adding_list");
     place_twips(*adding_, 6360, 3492, 2784, 2808);
 
-    remove_frame_ = frame(this, "Frame2");
-    remove_ = button(remove_frame_, QStringLiteral("<-- REMOVE"), "Command2_3");
+    remove_frame_ = frame(this, "remove_frame");
+    remove_ = button(remove_frame_, QStringLiteral("<-- REMOVE"), "remove_button");
     place_twips(*remove_, 3108, 3792, 1440, 408);
-    kept_ = presentation_list_box(remove_frame_, "List4");
+    kept_ = presentation_list_box(remove_frame_, "kept_list");
     place_twips(*kept_, 5292, 2772, 2784, 2808);
 
-    apply_ = button(this, QStringLiteral("Apply"), "Command1_0");
+    apply_ = button(this, QStringLiteral("Apply"), "apply_button");
     place_twips(*apply_, 6552, 6960, 1392, 468);
-    cancel_ = button(this, QStringLiteral("Cancel"), "Command1_1");
+    cancel_ = button(this, QStringLiteral("Cancel"), "cancel_button");
     place_twips(*cancel_, 8100, 6960, 1392, 468);
 
     // The theme's presentations as the main window lists them, rebuilt from the sort codes.
-    QListWidget* theme_list = mode_ == kAddPresentations ? project_ : kept_;
+    QListWidget* theme_list = mode_ == PresentationManagerMode::Add ? project_ : kept_;
     for (const QString& name : presentations_in_table(theme_.elements)) {
         theme_list->addItem(space_trimmed(name));
     }
-    add_frame_->setVisible(mode_ == kAddPresentations);
-    remove_frame_->setVisible(mode_ != kAddPresentations);
+    add_frame_->setVisible(mode_ == PresentationManagerMode::Add);
+    remove_frame_->setVisible(mode_ != PresentationManagerMode::Add);
 
     connect(add_, &QPushButton::clicked, this, &PresentationManager::add_clicked);
     connect(unadd_, &QPushButton::clicked, this, &PresentationManager::unadd_clicked);
@@ -117,6 +117,8 @@ PresentationManager::PresentationManager(Theme& theme, Messages& messages, int m
     connect(apply_, &QPushButton::clicked, this, &PresentationManager::apply_clicked);
     connect(cancel_, &QPushButton::clicked, this, &PresentationManager::reject);
 }
+
+QStringList PresentationManager::adding() const { return texts_of(*adding_); }
 
 void PresentationManager::add_clicked() {
     const QListWidgetItem* chosen = selected_item(*available_);
@@ -169,28 +171,28 @@ void PresentationManager::remove_clicked() {
 }
 
 void PresentationManager::apply_clicked() {
-    if (mode_ == kAddPresentations) {
-        const QStringList adding = texts_of(*adding_);
-        if (adding.isEmpty()) {
-            messages_.tell(QStringLiteral("Please click ADD"));
-            return;
-        }
-        add_presentations(theme_, adding, messages_);
-    } else {
-        remove_presentations(theme_, removing_);
+    if (mode_ == PresentationManagerMode::Add && adding_->count() == 0) {
+        messages_.tell(QStringLiteral("Please click ADD"));
+        return;
     }
     accept();
 }
 
-bool run_presentation_manager(QWidget* parent, Theme& theme, Messages& messages, int mode) {
-    if (theme.elements.empty()) {
+bool run_presentation_manager(QWidget* parent, ThemeDocument& document, Messages& messages,
+                              PresentationManagerMode mode) {
+    if (document.theme().elements.empty()) {
         messages.tell(QStringLiteral("No elements"));
         return false;
     }
-    PresentationManager manager(theme, messages, mode, parent);
+    PresentationManager manager(document.theme(), messages, mode, parent);
     centre_on_screen(manager);
-    manager.exec();
-    relist_presentations(theme);
+    if (manager.exec() == QDialog::Accepted) {
+        if (mode == PresentationManagerMode::Add) {
+            document.add_presentations(manager.adding(), messages);
+        } else {
+            document.remove_presentations(manager.removing());
+        }
+    }
     return true;
 }
 

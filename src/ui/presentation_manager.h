@@ -13,17 +13,20 @@ namespace quorvane {
 
 class Messages;
 
-// What the presentation manager is opened for: the Edit menu's item index.
-enum PresentationMode : int { kAddPresentations = 0, kRemovePresentations = 1 };
+class ThemeDocument;
+
+// What the presentation manager is opened for.
+enum class PresentationManagerMode { Add, Remove };
 
 // "Add & bRemove Presentations": in add mode the user chooses presentations that each receive a
-// copy of every Element; in remove mode presentations to delete with their Elements. Only Apply
-// changes the theme.
+// copy of every Element; in remove mode presentations to delete with their Elements. The manager
+// only collects the choice; the caller hands it to the document after Apply.
 class PresentationManager : public QDialog {
     Q_OBJECT
 
 public:
-    PresentationManager(Theme& theme, Messages& messages, int mode, QWidget* parent = nullptr);
+    PresentationManager(const Theme& theme, Messages& messages, PresentationManagerMode mode,
+                        QWidget* parent = nullptr);
 
     QFrame* add_frame() const { return add_frame_; }
     QFrame* remove_frame() const { return remove_frame_; }
@@ -38,6 +41,8 @@ public:
     QPushButton* cancel_button() const { return cancel_; }
     // The presentations chosen for removal, in the order chosen.
     const QStringList& removing() const { return removing_; }
+    // The presentations chosen for adding, in the order chosen.
+    QStringList adding() const;
 
 private:
     void add_clicked();
@@ -45,9 +50,9 @@ private:
     void remove_clicked();
     void apply_clicked();
 
-    Theme& theme_;
+    const Theme& theme_;
     Messages& messages_;
-    int mode_;
+    PresentationManagerMode mode_;
     QStringList removing_;
 
     QFrame* add_frame_ = nullptr;
@@ -63,10 +68,10 @@ private:
     QPushButton* cancel_ = nullptr;
 };
 
-// The Edit menu's "Add Presentations" (mode 0) and "Remove Presentations" (mode 1). Says
-// "No elements" and returns false on a theme without Elements; otherwise shows the manager
-// centred on the screen, rebuilds the presentation list however it closed, and returns true:
-// the caller then redraws the preview.
-bool run_presentation_manager(QWidget* parent, Theme& theme, Messages& messages, int mode);
+// The Edit menu's "Add Presentations" and "Remove Presentations". Says "No elements" and returns
+// false on a theme without Elements; otherwise shows the manager centred on the screen and, after
+// Apply, hands the choice to the document.
+bool run_presentation_manager(QWidget* parent, ThemeDocument& document, Messages& messages,
+                              PresentationManagerMode mode);
 
 }  // namespace quorvane

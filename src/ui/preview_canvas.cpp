@@ -28,7 +28,7 @@ QString first_local_file(const QMimeData* mime) {
 
 PreviewCanvas::PreviewCanvas(const Theme& theme, const PreviewLayout& layout, QWidget* viewport)
     : QWidget(viewport), theme_(theme), layout_(layout) {
-    setObjectName(QStringLiteral("Picture1"));
+    setObjectName(QStringLiteral("preview_canvas"));
     setMouseTracking(true);
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -15,36 +15,33 @@ namespace quorvane {
 PreviewPane::PreviewPane(const Theme& theme, QWidget* window_client)
     : QObject(window_client), theme_(theme) {
     viewport_ = new QWidget(window_client);
-    viewport_->setObjectName(QStringLiteral("Picture2"));
+    viewport_->setObjectName(QStringLiteral("preview_viewport"));
     QPalette grey = viewport_->palette();
     grey.setColor(QPalette::Window, QColor(224, 224, 224));
     viewport_->setPalette(grey);
     viewport_->setAutoFillBackground(true);
 
     canvas_ = new PreviewCanvas(theme_, layout_, viewport_);
-    vs_ = new QScrollBar(Qt::Vertical, window_client);
-    vs_->setObjectName(QStringLiteral("vs"));
-    vs_->setRange(0, 32767);
-    vs_->raise();
+    scroll_bar_ = new QScrollBar(Qt::Vertical, window_client);
+    scroll_bar_->setObjectName(QStringLiteral("preview_scroll_bar"));
+    scroll_bar_->setRange(0, 32767);
+    scroll_bar_->raise();
 
     // The canvas has its design size until the first resize.
     layout_.canvas_width = geometry_.canvas.width();
     layout_.canvas_height = geometry_.canvas.height();
 
-    connect(vs_, &QScrollBar::valueChanged, this, &PreviewPane::follow_scroll_bar);
+    connect(scroll_bar_, &QScrollBar::valueChanged, this, &PreviewPane::follow_scroll_bar);
     connect(canvas_, &PreviewCanvas::tile_pressed, this, &PreviewPane::tile_pressed);
     connect(canvas_, &PreviewCanvas::tile_double_clicked, this, &PreviewPane::tile_double_clicked);
     connect(canvas_, &PreviewCanvas::file_dropped, this, &PreviewPane::file_dropped);
     connect(canvas_, &PreviewCanvas::wheel_turned, this,
-            [this](QWheelEvent* event) { QApplication::sendEvent(vs_, event); });
+            [this](QWheelEvent* event) { QApplication::sendEvent(scroll_bar_, event); });
     place_widgets();
 }
 
-void PreviewPane::plot(int mode) {
-    if (mode == 0) {
-        relayout_flag_ = 1;
-    }
-    if (mode != 1) {
+void PreviewPane::relayout(RelayoutReason reason) {
+    if (reason != RelayoutReason::WindowResized) {
         canvas_->forget_hovering();
     }
     layout_ = lay_out_preview(theme_, geometry_.frame());
@@ -62,7 +59,7 @@ void PreviewPane::fit_to_window(int client_width, int client_height) {
     quorvane::fit_to_window(geometry_, state, client_width, client_height);
     layout_.canvas_width = geometry_.canvas.width();
     set_scroll_state(state);
-    plot(relayout_flag_);
+    relayout(RelayoutReason::WindowResized);
 }
 
 void PreviewPane::clear() {
@@ -82,32 +79,32 @@ void PreviewPane::scroll_to_tile(int k) {
         return;
     }
     const double top = layout_.tile_positions[size_t(k)].y();
-    vs_->setValue(round_half_even(top / geometry_.canvas.height() * vs_->maximum()));
+    scroll_bar_->setValue(round_half_even(top / geometry_.canvas.height() * scroll_bar_->maximum()));
 }
 
 void PreviewPane::follow_scroll_bar() {
     geometry_.canvas.moveTop(-scroll_offset(geometry_.viewport.height(),
-                                            geometry_.canvas.height(), vs_->value(),
-                                            vs_->maximum()));
+                                            geometry_.canvas.height(), scroll_bar_->value(),
+                                            scroll_bar_->maximum()));
     place_widgets();
 }
 
 void PreviewPane::place_widgets() {
     viewport_->setGeometry(to_pixels(geometry_.viewport));
-    vs_->setGeometry(to_pixels(geometry_.scroll_bar));
+    scroll_bar_->setGeometry(to_pixels(geometry_.scroll_bar));
     const QRect canvas = to_pixels(geometry_.canvas);
     canvas_->place(canvas.topLeft(), canvas.size());
 }
 
 ScrollBarState PreviewPane::scroll_state() const {
-    return ScrollBarState{vs_->maximum(), vs_->pageStep(), vs_->singleStep(), vs_->value()};
+    return ScrollBarState{scroll_bar_->maximum(), scroll_bar_->pageStep(), scroll_bar_->singleStep(), scroll_bar_->value()};
 }
 
 void PreviewPane::set_scroll_state(const ScrollBarState& state) {
-    vs_->setMaximum(state.maximum);
-    vs_->setPageStep(state.large_change);
-    vs_->setSingleStep(state.small_change);
-    vs_->setValue(state.value);
+    scroll_bar_->setMaximum(state.maximum);
+    scroll_bar_->setPageStep(state.large_change);
+    scroll_bar_->setSingleStep(state.small_change);
+    scroll_bar_->setValue(state.value);
 }
 
 }  // namespace quorvane

@@ -13,8 +13,8 @@ namespace quorvane {
 
 class PreviewCanvas;
 
-// The preview part of the main window: the grey viewport Picture2, the canvas Picture1 inside it
-// and the scroll bar vs beside it. It lays the theme's tiles out, fits everything to the
+// The preview part of the main window: the grey viewport, the canvas inside it and the scroll bar
+// beside it. It lays the theme's tiles out, fits everything to the
 // window's size and scrolls the canvas.
 class PreviewPane : public QObject {
     Q_OBJECT
@@ -22,10 +22,12 @@ class PreviewPane : public QObject {
 public:
     PreviewPane(const Theme& theme, QWidget* window_client);
 
-    // Rebuilds the preview of the theme as it is now. Mode -1 after a file was opened or Elements
-    // were added, 0 after the style editor applied a change (from then on resizing only moves
-    // tiles), 1 when the window was resized, 2 after the presentation manager closed.
-    void plot(int mode);
+    // Why the tiles are laid out again: after a resize the mouse has not left the tile it hovers,
+    // after any change of the theme every tile shows its first tool tip again.
+    enum class RelayoutReason { ThemeChanged, WindowResized };
+
+    // Lays the theme's tiles out again as the theme is now.
+    void relayout(RelayoutReason reason);
     // Fits viewport, canvas and scroll bar to a client area of this size in twips, then lays the
     // tiles out again.
     void fit_to_window(int client_width, int client_height);
@@ -38,14 +40,10 @@ public:
     // Scrolls so that tile k's row shows, as the search does.
     void scroll_to_tile(int k);
 
-    // The window's activation lets every later resize re-lay out the existing tiles.
-    void set_relayout_flag() { relayout_flag_ = 1; }
-    int relayout_flag() const { return relayout_flag_; }
-
     const PreviewLayout& layout() const { return layout_; }
     const PaneGeometry& geometry() const { return geometry_; }
     PreviewCanvas* canvas() const { return canvas_; }
-    QScrollBar* scroll_bar() const { return vs_; }
+    QScrollBar* scroll_bar() const { return scroll_bar_; }
     QWidget* viewport() const { return viewport_; }
 
 signals:
@@ -62,10 +60,9 @@ private:
     const Theme& theme_;
     PreviewLayout layout_;
     PaneGeometry geometry_;
-    int relayout_flag_ = 0;
     QWidget* viewport_;
     PreviewCanvas* canvas_;
-    QScrollBar* vs_;
+    QScrollBar* scroll_bar_;
 };
 
 }  // namespace quorvane

@@ -15,7 +15,7 @@ const int kSampleGround = rgb(240, 240, 240);
 }  // namespace
 
 SamplePicture::SamplePicture(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Picture1"));
+    setObjectName(QStringLiteral("sample"));
 }
 
 void SamplePicture::set_sample_layout(const SampleLayout& layout) {

@@ -123,16 +123,9 @@ QRect grown(const QRect& twips, int margin) {
 
 }  // namespace
 
-StyleEditor::StyleEditor(Theme& theme, int edit_index, Messages& messages, BusyCursor& busy,
-                         QWidget* parent)
-    : QDialog(parent),
-      theme_(theme),
-      edit_index_(edit_index),
-      messages_(messages),
-      busy_(busy),
-      opened_element_(theme.elements.at(edit_index)),
-      saved_modified_(theme.modified) {
-    setObjectName(QStringLiteral("editor"));
+StyleEditor::StyleEditor(const Element& element, BusyCursor& busy, QWidget* parent)
+    : QDialog(parent), busy_(busy), opened_element_(element) {
+    setObjectName(QStringLiteral("style_editor"));
     setWindowTitle(QStringLiteral("Quorvane "));
     setModal(true);
     QFont dialog_font = font();
@@ -155,33 +148,41 @@ bool StyleEditor::night() const {
     return night_option_->isChecked();
 }
 
-ColourCell* StyleEditor::swatch(int i) const {
-    switch (i) {
-        case 0:
+ColourCell* StyleEditor::swatch(ColourSlot slot) const {
+    switch (slot) {
+        case ColourSlot::Secondary:
             return secondary_swatch_;
-        case 1:
+        case ColourSlot::Primary:
             return primary_swatch_;
-        default:
-            return polygon_swatch_;
+        case ColourSlot::Polygon:
+            break;
     }
+    return polygon_swatch_;
 }
 
-QLineEdit* StyleEditor::colour_box(int i) const {
-    switch (i) {
-        case 0:
+QLineEdit* StyleEditor::colour_box(ColourSlot slot) const {
+    switch (slot) {
+        case ColourSlot::Secondary:
             return secondary_box_;
-        case 1:
+        case ColourSlot::Primary:
             return primary_box_;
-        default:
-            return polygon_box_;
+        case ColourSlot::Polygon:
+            break;
     }
+    return polygon_box_;
 }
+
+ElementStyle StyleEditor::edited_style() const {
+    return ElementStyle{scale_box_->text(), border_box_->text(), working_};
+}
+
+bool StyleEditor::apply_to_all_presentations() const { return apply_all_check_->isChecked(); }
 
 // ---- building the window -------------------------------------------------------------------
 
 void StyleEditor::build_palette_frame() {
     colour_frame_ = new QFrame(this);
-    colour_frame_->setObjectName(QStringLiteral("colfram"));
+    colour_frame_->setObjectName(QStringLiteral("palette_frame"));
     colour_frame_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     colour_frame_->setAutoFillBackground(true);
     QPalette grey = colour_frame_->palette();
@@ -190,7 +191,7 @@ void StyleEditor::build_palette_frame() {
     place(*colour_frame_, layout::kColourFrame);
 
     auto* outline = new OutlineShape(QColor(128, 128, 128), 1, colour_frame_);
-    outline->setObjectName(QStringLiteral("Shape11"));
+    outline->setObjectName(QStringLiteral("palette_outline"));
     place(*outline, layout::kPaletteOutline);
 
     palette_ = new PaletteGrid(colour_frame_);
@@ -203,7 +204,7 @@ void StyleEditor::build_palette_frame() {
         const QRect head(shade_column_left(channels[i]), layout::kShadeHeadTop, layout::kShadeCellSize,
                          layout::kChannelHeadHeight);
         QLabel* label = make_label(QStringLiteral("*"), head, colour_frame_,
-                                   QStringLiteral("Label21_%1").arg(i));
+                                   QStringLiteral("channel_head_%1").arg(i));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         QFont bold = label->font();
         bold.setBold(true);
@@ -215,15 +216,15 @@ void StyleEditor::build_palette_frame() {
     }
     for (int k = 0; k < kShadeCellCount; ++k) {
         shades_cells_[k] =
-            make_cell(shade_cell_rect(k), colour_frame_, QStringLiteral("shad%1").arg(k));
+            make_cell(shade_cell_rect(k), colour_frame_, QStringLiteral("shade_cell_%1").arg(k));
         connect(shades_cells_[k], &ColourCell::pressed, this, [this, k] { pick_shade_cell(k); });
     }
 
     selection_marker_ = new OutlineShape(Qt::white, 2, colour_frame_);
-    selection_marker_->setObjectName(QStringLiteral("Shape12"));
+    selection_marker_->setObjectName(QStringLiteral("palette_marker"));
     selection_marker_->hide();
 
-    hover_swatch_ = make_cell(layout::kHoverSwatch, colour_frame_, QStringLiteral("Label3"));
+    hover_swatch_ = make_cell(layout::kHoverSwatch, colour_frame_, QStringLiteral("hover_swatch"));
 
     // The spectrum stands on the window, over the palette frame.
     spectrum_ = new SpectrumPicture(this);
@@ -234,27 +235,27 @@ void StyleEditor::build_palette_frame() {
 
 void StyleEditor::build_line_panel() {
     line_panel_ = new QFrame(this);
-    line_panel_->setObjectName(QStringLiteral("Frame1"));
+    line_panel_->setObjectName(QStringLiteral("line_panel"));
     line_panel_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     place(*line_panel_, layout::kLinePanel);
 
     make_label(QStringLiteral("Line"), layout::kLineCaption, line_panel_,
-               QStringLiteral("Label1_0"));
+               QStringLiteral("line_caption"));
     make_label(QStringLiteral("Border"), layout::kBorderCaption, line_panel_,
-               QStringLiteral("Label1_1"));
-    scale_slider_ = make_track(layout::kScaleTrack, line_panel_, QStringLiteral("pc4_1"));
-    border_slider_ = make_track(layout::kBorderTrack, line_panel_, QStringLiteral("pc4_0"));
-    scale_box_ = make_box(layout::kScaleBox, line_panel_, QStringLiteral("Text1_1"));
-    border_box_ = make_box(layout::kBorderBox, line_panel_, QStringLiteral("Text1_0"));
+               QStringLiteral("border_caption"));
+    scale_slider_ = make_track(layout::kScaleTrack, line_panel_, QStringLiteral("scale_slider"));
+    border_slider_ = make_track(layout::kBorderTrack, line_panel_, QStringLiteral("border_slider"));
+    scale_box_ = make_box(layout::kScaleBox, line_panel_, QStringLiteral("scale_box"));
+    border_box_ = make_box(layout::kBorderBox, line_panel_, QStringLiteral("border_box"));
 
     slot_outline_ = new OutlineShape(Qt::red, 2, line_panel_);
-    slot_outline_->setObjectName(QStringLiteral("Shape2"));
+    slot_outline_->setObjectName(QStringLiteral("slot_outline"));
     slot_outline_->hide();
-    primary_swatch_ = make_cell(layout::kPrimarySwatch, line_panel_, QStringLiteral("Label2_1"));
+    primary_swatch_ = make_cell(layout::kPrimarySwatch, line_panel_, QStringLiteral("primary_swatch"));
     secondary_swatch_ =
-        make_cell(layout::kSecondarySwatch, line_panel_, QStringLiteral("Label2_0"));
-    primary_box_ = make_box(layout::kPrimaryBox, line_panel_, QStringLiteral("Text2_1"));
-    secondary_box_ = make_box(layout::kSecondaryBox, line_panel_, QStringLiteral("Text2_0"));
+        make_cell(layout::kSecondarySwatch, line_panel_, QStringLiteral("secondary_swatch"));
+    primary_box_ = make_box(layout::kPrimaryBox, line_panel_, QStringLiteral("primary_box"));
+    secondary_box_ = make_box(layout::kSecondaryBox, line_panel_, QStringLiteral("secondary_box"));
 
     for (SliderTrack* track : {scale_slider_, border_slider_}) {
         connect(track, &SliderTrack::knob_dragged, this,
@@ -266,28 +267,28 @@ void StyleEditor::build_line_panel() {
             centre_slider_knobs();
         });
     }
-    connect(primary_swatch_, &ColourCell::pressed, this, [this] { select_slot(1); });
-    connect(secondary_swatch_, &ColourCell::pressed, this, [this] { select_slot(0); });
+    connect(primary_swatch_, &ColourCell::pressed, this, [this] { select_slot(ColourSlot::Primary); });
+    connect(secondary_swatch_, &ColourCell::pressed, this, [this] { select_slot(ColourSlot::Secondary); });
     primary_box_->installEventFilter(this);
     secondary_box_->installEventFilter(this);
 }
 
 void StyleEditor::build_polygon_panel() {
     polygon_panel_ = new QFrame(this);
-    polygon_panel_->setObjectName(QStringLiteral("Frame2"));
+    polygon_panel_->setObjectName(QStringLiteral("polygon_panel"));
     polygon_panel_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     polygon_panel_->setAutoFillBackground(true);
     place(*polygon_panel_, layout::kPolygonPanel);
     polygon_panel_->hide();
 
     make_label(QStringLiteral("Polygon"), layout::kPolygonCaption, polygon_panel_,
-               QStringLiteral("Label1_2"));
-    polygon_swatch_ = make_cell(layout::kPolygonSwatch, polygon_panel_, QStringLiteral("Label2_3"));
-    polygon_box_ = make_box(layout::kPolygonBox, polygon_panel_, QStringLiteral("Text2_3"));
+               QStringLiteral("polygon_caption"));
+    polygon_swatch_ = make_cell(layout::kPolygonSwatch, polygon_panel_, QStringLiteral("polygon_swatch"));
+    polygon_box_ = make_box(layout::kPolygonBox, polygon_panel_, QStringLiteral("polygon_box"));
     polygon_box_->installEventFilter(this);
     // A polygon has one colour: its swatch keeps the primary slot.
     connect(polygon_swatch_, &ColourCell::pressed, this, [this] {
-        colour_slot_ = 1;
+        colour_slot_ = ColourSlot::Primary;
         centre_slider_knobs();
         place_sample_markers();
     });
@@ -297,10 +298,12 @@ void StyleEditor::build_sample() {
     sample_ = new SamplePicture(this);
     place(*sample_, layout::kSample);
     connect(sample_, &SamplePicture::part_pressed, this,
-            [this](SamplePart part) { select_slot(part == SamplePart::Strip ? 0 : 1); });
+            [this](SamplePart part) {
+                select_slot(part == SamplePart::Strip ? ColourSlot::Secondary : ColourSlot::Primary);
+            });
     for (int i = 0; i < 2; ++i) {
         sample_markers_[i] =
-            make_label(QStringLiteral(">"), QRect(), sample_, QStringLiteral("Label5_%1").arg(i));
+            make_label(QStringLiteral(">"), QRect(), sample_, QStringLiteral("sample_marker_%1").arg(i));
         QFont bold = sample_markers_[i]->font();
         bold.setBold(true);
         sample_markers_[i]->setFont(bold);
@@ -309,9 +312,9 @@ void StyleEditor::build_sample() {
         sample_markers_[i]->hide();
     }
 
-    field_label_ = make_label(QString(), layout::kFieldLabel, this, QStringLiteral("Label4_0"));
+    field_label_ = make_label(QString(), layout::kFieldLabel, this, QStringLiteral("field_label"));
     presentation_label_ =
-        make_label(QString(), layout::kPresentationLabel, this, QStringLiteral("Label4_1"));
+        make_label(QString(), layout::kPresentationLabel, this, QStringLiteral("presentation_label"));
     for (QLabel* label : {field_label_, presentation_label_}) {
         label->setAutoFillBackground(true);
         QPalette white = label->palette();
@@ -324,11 +327,11 @@ void StyleEditor::build_sample() {
 
 void StyleEditor::build_adjustments() {
     day_option_ = new QRadioButton(QStringLiteral("Day"), this);
-    day_option_->setObjectName(QStringLiteral("Option1_0"));
+    day_option_->setObjectName(QStringLiteral("day_option"));
     place(*day_option_, layout::kDayOption);
     day_option_->setChecked(true);
     night_option_ = new QRadioButton(QStringLiteral("Night"), this);
-    night_option_->setObjectName(QStringLiteral("Option1_1"));
+    night_option_->setObjectName(QStringLiteral("night_option"));
     place(*night_option_, layout::kNightOption);
     for (QRadioButton* option : {day_option_, night_option_}) {
         connect(option, &QRadioButton::clicked, this, &StyleEditor::draw_sample);
@@ -339,18 +342,18 @@ void StyleEditor::build_adjustments() {
         QRect place;
         const char* tip;
         const char* name;
-    } icons[] = {{true, layout::kBrightnessIcon, " Brighten Image", "Picture2_0"},
-                 {false, layout::kContrastIcon, "Contrast", "Picture2_1"}};
+    } icons[] = {{true, layout::kBrightnessIcon, " Brighten Image", "brightness_icon"},
+                 {false, layout::kContrastIcon, "Contrast", "contrast_icon"}};
     for (const auto& icon : icons) {
         QLabel* label = make_label(QString(), icon.place, this, QString::fromLatin1(icon.name));
         label->setPixmap(slider_icon(icon.brightness, label->size()));
         label->setToolTip(QString::fromLatin1(icon.tip));
     }
 
-    brightness_slider_ = make_track(layout::kBrightnessTrack, this, QStringLiteral("pc4_3"));
-    contrast_slider_ = make_track(layout::kContrastTrack, this, QStringLiteral("pc4_2"));
-    brightness_box_ = make_box(layout::kBrightnessBox, this, QStringLiteral("Text5_0"));
-    contrast_box_ = make_box(layout::kContrastBox, this, QStringLiteral("Text5_1"));
+    brightness_slider_ = make_track(layout::kBrightnessTrack, this, QStringLiteral("brightness_slider"));
+    contrast_slider_ = make_track(layout::kContrastTrack, this, QStringLiteral("contrast_slider"));
+    brightness_box_ = make_box(layout::kBrightnessBox, this, QStringLiteral("brightness_box"));
+    contrast_box_ = make_box(layout::kContrastBox, this, QStringLiteral("contrast_box"));
     for (QLineEdit* box : {brightness_box_, contrast_box_}) {
         box->setText(QStringLiteral("0"));
         box->setReadOnly(true);
@@ -366,15 +369,15 @@ void StyleEditor::build_adjustments() {
 
 void StyleEditor::build_buttons() {
     reverse_button_ = make_button(QStringLiteral("Reverse Colours"), layout::kReverseButton, this,
-                                  QStringLiteral("Command2"));
+                                  QStringLiteral("reverse_button"));
     connect(reverse_button_, &QPushButton::clicked, this, &StyleEditor::reverse_colours_clicked);
     apply_all_check_ = new QCheckBox(QStringLiteral("Apply to All Presentations"), this);
-    apply_all_check_->setObjectName(QStringLiteral("applyall"));
+    apply_all_check_->setObjectName(QStringLiteral("apply_all_check"));
     place(*apply_all_check_, layout::kApplyAllCheck);
     apply_button_ = make_button(QStringLiteral("Apply"), layout::kApplyButton, this,
-                                QStringLiteral("Command1_0"));
+                                QStringLiteral("apply_button"));
     cancel_button_ = make_button(QStringLiteral("Cancel"), layout::kCancelButton, this,
-                                 QStringLiteral("Command1_1"));
+                                 QStringLiteral("cancel_button"));
     connect(apply_button_, &QPushButton::clicked, this, &StyleEditor::apply_clicked);
     connect(cancel_button_, &QPushButton::clicked, this, &StyleEditor::reject);
 }
@@ -385,7 +388,7 @@ void StyleEditor::load() {
     if (parentWidget() != nullptr) {
         setWindowIcon(parentWidget()->windowIcon());
     }
-    const Element& element = theme_.elements[edit_index_];
+    const Element& element = opened_element_;
     scale_box_->setText(element.scale);
     border_box_->setText(element.border);
     working_ = StyleColours::of(element);
@@ -398,7 +401,7 @@ void StyleEditor::load() {
 
     polygon_mode_ = false;
     draw_sample();
-    colour_box(polygon_mode_ ? 3 : 1)->setText(colour_text(sample_->body_colour()));
+    colour_box(polygon_mode_ ? ColourSlot::Polygon : ColourSlot::Primary)->setText(colour_text(sample_->body_colour()));
     if (polygon_mode_) {
         polygon_panel_->move(line_panel_->pos());
         line_panel_->hide();
@@ -407,7 +410,7 @@ void StyleEditor::load() {
     }
     base_[1] = sample_->body_colour();
     base_[0] = sample_->strip_colour();
-    select_slot(1);
+    select_slot(ColourSlot::Primary);
     if (!polygon_mode_) {
         sample_->setToolTip(QStringLiteral("Click Line or Border "));
     }
@@ -444,7 +447,7 @@ void StyleEditor::draw_sample() {
 }
 
 void StyleEditor::place_sample_markers() {
-    const MarkerPlaces places = sample_marker_places(sample_->sample_layout(), colour_slot_);
+    const MarkerPlaces places = sample_marker_places(sample_->sample_layout(), colour_slot_ == ColourSlot::Primary);
     const bool shown[] = {places.first_shown, places.second_shown};
     const double centres[] = {places.first_centre, places.second_centre};
     for (int i = 0; i < 2; ++i) {
@@ -466,8 +469,9 @@ void StyleEditor::centre_slider_knobs() {
     contrast_box_->setText(QStringLiteral("0"));
 }
 
-void StyleEditor::select_slot(int slot) {
-    const QRect chosen = slot == 0 ? layout::kSecondarySwatch : layout::kPrimarySwatch;
+void StyleEditor::select_slot(ColourSlot slot) {
+    const QRect chosen =
+        slot == ColourSlot::Secondary ? layout::kSecondarySwatch : layout::kPrimarySwatch;
     place(*slot_outline_, grown(chosen, layout::kSlotOutlineMargin));
     slot_outline_->show();
     slot_outline_->raise();
@@ -481,10 +485,12 @@ void StyleEditor::select_slot(int slot) {
 void StyleEditor::take_over(int colour, bool set_base) {
     centre_slider_knobs();
     const QString text = colour_text(colour);
-    const bool primary = colour_slot_ == 1 || polygon_mode_;
+    const bool primary = colour_slot_ == ColourSlot::Primary || polygon_mode_;
     const bool at_night = night();
     (primary ? working_.primary(at_night) : working_.secondary(at_night)) = text;
-    colour_box(primary ? (polygon_mode_ ? 3 : 1) : 0)->setText(text);
+    colour_box(primary ? (polygon_mode_ ? ColourSlot::Polygon : ColourSlot::Primary)
+                      : ColourSlot::Secondary)
+        ->setText(text);
     if (set_base) {
         base_[primary ? 1 : 0] = colour;
     }
@@ -496,7 +502,7 @@ void StyleEditor::pick_palette_cell(int index) {
     show_marker_at(palette_cell_rect(index));
     show_shades(colour);
     draw_sample();
-    theme_.modified = true;
+    changed_ = true;
 }
 
 void StyleEditor::pick_shade_cell(int k) {
@@ -505,14 +511,14 @@ void StyleEditor::pick_shade_cell(int k) {
     show_marker_at(shade_cell_rect(k));
     show_shades(colour);
     draw_sample();
-    theme_.modified = true;
+    changed_ = true;
 }
 
 void StyleEditor::pick_spectrum(int colour) {
     take_over(colour, true);
     selection_marker_->hide();
     draw_sample();
-    theme_.modified = true;
+    changed_ = true;
 }
 
 void StyleEditor::show_marker_at(const QRect& cell_twips) {
@@ -575,14 +581,14 @@ void StyleEditor::change_brightness(int offset, int amount) {
     adjusting_ = true;
     brightness_ = offset;
     busy_.busy_on();
-    const int slot = colour_slot_;
-    const int colour = change_brightness_colour(base_[slot], offset);
+    const ColourSlot slot = colour_slot_;
+    const int colour = change_brightness_colour(base_of(slot), offset);
     if (polygon_mode_) {
         polygon_swatch_->set_colour(colour);
         sample_->set_body_colour(colour);
     } else {
         swatch(slot)->set_colour(colour);
-        if (slot == 1) {
+        if (slot == ColourSlot::Primary) {
             sample_->set_body_colour(primary_swatch_->colour());
         } else {
             sample_->set_strip_colour(colour);
@@ -596,14 +602,14 @@ void StyleEditor::change_brightness(int offset, int amount) {
 }
 
 void StyleEditor::change_contrast(int amount) {
-    const int slot = colour_slot_;
+    const ColourSlot slot = colour_slot_;
     // The pivot comes from the swatch that shows the brightness result.
     const ColourCell* shown = polygon_mode_ ? polygon_swatch_ : swatch(slot);
-    const int colour = change_contrast_colour(base_[slot], shown->colour(), brightness_, amount);
+    const int colour = change_contrast_colour(base_of(slot), shown->colour(), brightness_, amount);
     // The line panel's swatch and the sample take the result; a polygon's own swatch keeps the
     // brightness result until the sample is next drawn.
     swatch(slot)->set_colour(colour);
-    if (slot == 1) {
+    if (slot == ColourSlot::Primary) {
         sample_->set_body_colour(primary_swatch_->colour());
     } else {
         sample_->set_strip_colour(colour);
@@ -611,6 +617,7 @@ void StyleEditor::change_contrast(int amount) {
 }
 
 void StyleEditor::commit_adjustment() {
+    const StyleColours before = working_;
     const bool at_night = night();
     const QString primary = colour_text(sample_->body_colour());
     if (polygon_mode_) {
@@ -623,9 +630,9 @@ void StyleEditor::commit_adjustment() {
         working_.secondary(at_night) = secondary;
     }
     working_.primary(at_night) = primary;
-    const std::vector<Element> before = theme_.elements;
-    working_.write_to(theme_.elements[edit_index_]);
-    mark_if_changed(before);
+    if (working_ != before) {
+        changed_ = true;
+    }
 }
 
 // ---- buttons and keys ----------------------------------------------------------------------
@@ -639,37 +646,11 @@ void StyleEditor::reverse_colours_clicked() {
     reverse_colours(working_, at_night);
     secondary_box_->setText(working_.secondary(at_night));
     primary_box_->setText(working_.primary(at_night));
-    theme_.modified = true;
+    changed_ = true;
     draw_sample();
 }
 
-void StyleEditor::apply_clicked() {
-    const std::vector<Element> before = theme_.elements;
-    Element& element = theme_.elements[edit_index_];
-    element.scale = scale_box_->text();
-    element.border = border_box_->text();
-    working_.write_to(element);
-    applied_ = true;
-    if (apply_all_check_->isChecked()) {
-        copy_style_to_all_presentations(theme_, edit_index_, messages_);
-    }
-    mark_if_changed(before);
-    accept();
-}
-
-void StyleEditor::mark_if_changed(const std::vector<Element>& before) {
-    if (theme_.elements != before) {
-        theme_.modified = true;
-    }
-}
-
-void StyleEditor::reject() {
-    if (!applied_) {
-        theme_.elements[edit_index_] = opened_element_;
-        theme_.modified = saved_modified_;
-    }
-    QDialog::reject();
-}
+void StyleEditor::apply_clicked() { accept(); }
 
 bool StyleEditor::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
@@ -677,7 +658,7 @@ bool StyleEditor::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter || !key->text().isEmpty()) {
-            theme_.modified = true;
+            changed_ = true;
         }
         if (enter) {
             centre_slider_knobs();

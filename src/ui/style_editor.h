@@ -15,8 +15,6 @@ class QRadioButton;
 
 namespace quorvane {
 
-struct Theme;
-class Messages;
 class BusyCursor;
 class ColourCell;
 class OutlineShape;
@@ -26,27 +24,31 @@ class SliderTrack;
 class SpectrumPicture;
 enum class SamplePart;
 
-// The `editor` window: edits the scale, border and day and night colours of one Element of the
-// theme. The colours are worked on in a private copy and reach the theme at "Apply" (and when a
-// brightness or contrast slider is released). "Cancel", Escape and the close box put the Element
-// and the modified flag back as they were when the window opened.
+// Which colour a pick goes to: a line's core (primary) or border (secondary) colour, or a
+// polygon's one colour (its own swatch and box).
+enum class ColourSlot { Secondary, Primary, Polygon };
+
+// The style editor: edits the scale, border and day and night colours of one Element. It works
+// on a copy; the caller takes edited_style() after Apply. Cancel, Escape and the close box leave
+// nothing behind.
 class StyleEditor : public QDialog {
     Q_OBJECT
   public:
-    // `edit_index` must name an Element of `theme`.
-    StyleEditor(Theme& theme, int edit_index, Messages& messages, BusyCursor& busy,
-                QWidget* parent = nullptr);
+    StyleEditor(const Element& element, BusyCursor& busy, QWidget* parent = nullptr);
     ~StyleEditor() override;
 
-    // True once "Apply" has run: the caller redraws the preview.
-    bool applied() const { return applied_; }
+    // The scale and border in their boxes and the working colours.
+    ElementStyle edited_style() const;
+    bool apply_to_all_presentations() const;
+    // Whether the user changed a colour since the window opened.
+    bool has_changes() const { return changed_; }
 
     // Editor state, for the window's own use and for tests.
-    int colour_slot() const { return colour_slot_; }  // 1 primary, 0 secondary
+    ColourSlot colour_slot() const { return colour_slot_; }  // Primary or Secondary
     bool polygon_mode() const { return polygon_mode_; }
     bool night() const;
     const StyleColours& working_colours() const { return working_; }
-    int base_colour(int slot) const { return base_[slot]; }
+    int base_colour(ColourSlot slot) const { return base_of(slot); }
 
     // The controls, by their role (object names follow the window's control names).
     PaletteGrid* palette_grid() const { return palette_; }
@@ -56,10 +58,8 @@ class StyleEditor : public QDialog {
     SpectrumPicture* spectrum() const { return spectrum_; }
     QFrame* line_panel() const { return line_panel_; }
     QFrame* polygon_panel() const { return polygon_panel_; }
-    // Swatch 1 primary, 0 secondary (line panel), 3 the polygon panel's.
-    ColourCell* swatch(int i) const;
-    // Colour box 1 primary, 0 secondary (line panel), 3 the polygon panel's.
-    QLineEdit* colour_box(int i) const;
+    ColourCell* swatch(ColourSlot slot) const;
+    QLineEdit* colour_box(ColourSlot slot) const;
     QLineEdit* scale_box() const { return scale_box_; }
     QLineEdit* border_box() const { return border_box_; }
     SliderTrack* scale_slider() const { return scale_slider_; }
@@ -80,9 +80,6 @@ class StyleEditor : public QDialog {
     QPushButton* apply_button() const { return apply_button_; }
     QPushButton* cancel_button() const { return cancel_button_; }
 
-    // Cancel: the Element and the modified flag as they were at opening.
-    void reject() override;
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -100,7 +97,8 @@ class StyleEditor : public QDialog {
     void place_sample_markers();
     // Knobs to the middle, adjustment boxes to "0".
     void centre_slider_knobs();
-    void select_slot(int slot);
+    void select_slot(ColourSlot slot);
+    int base_of(ColourSlot slot) const { return base_[slot == ColourSlot::Secondary ? 0 : 1]; }
 
     void take_over(int colour, bool set_base);
     void pick_palette_cell(int index);
@@ -118,23 +116,16 @@ class StyleEditor : public QDialog {
 
     void reverse_colours_clicked();
     void apply_clicked();
-    // Sets the modified flag when the theme's Elements differ from `before`.
-    void mark_if_changed(const std::vector<Element>& before);
 
-    Theme& theme_;
-    const int edit_index_;
-    Messages& messages_;
     BusyCursor& busy_;
-
-    const Element opened_element_;  // the Element as it was when the window opened
-    const bool saved_modified_;
+    const Element opened_element_;
     StyleColours working_;
-    int colour_slot_ = 1;
+    bool changed_ = false;
+    ColourSlot colour_slot_ = ColourSlot::Primary;
     bool polygon_mode_ = false;
     std::array<int, 2> base_{};  // 0 secondary, 1 primary
     int brightness_ = 0;
     bool adjusting_ = false;  // re-entry guard of change_brightness
-    bool applied_ = false;
 
     QFrame* colour_frame_ = nullptr;
     PaletteGrid* palette_ = nullptr;

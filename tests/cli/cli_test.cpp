@@ -47,7 +47,7 @@ TEST(CliDump, PrintsTheThemeAsJson) {
     ASSERT_EQ(run.exit_code, 0) << run.err.toStdString();
     const QJsonObject dump = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(dump[QStringLiteral("file")].toString(), data("read/unknown_presentation.kmtf"));
-    EXPECT_EQ(dump[QStringLiteral("metadata")][QStringLiteral("title")].toString(), "TEST THEME");
+    EXPECT_EQ(dump[QStringLiteral("metadata")][QStringLiteral("title")].toString(), "Test theme");
     EXPECT_EQ(dump[QStringLiteral("list")][0].toString(), " NIGHT DRIVE\r");
     const QJsonArray elements = dump[QStringLiteral("elements")].toArray();
     ASSERT_EQ(elements.size(), 2);

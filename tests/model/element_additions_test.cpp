@@ -53,8 +53,8 @@ void bubble_sort(std::vector<Element>& elements) {
 
 TEST(AddElement, NewPolygonAndLineGetTheDefaultStyleWithItsLetterCase) {
     Theme theme;
-    PickedElements picked{"MISC_WATER_AREA\r\n", "ROAD_HWY_MJR\r\n", "1BROWSE"};
-    add_element(theme, picked);
+    const ElementPick picked{1, "BROWSE", {"MISC_WATER_AREA"}, {"ROAD_HWY_MJR"}};
+    add_picked_elements(theme, picked);
 
     ASSERT_EQ(theme.element_count(), 2);
     const Element& polygon = theme.elements[0];
@@ -83,9 +83,6 @@ TEST(AddElement, NewPolygonAndLineGetTheDefaultStyleWithItsLetterCase) {
     EXPECT_EQ(line.secondary_night, "DD0011");
     EXPECT_TRUE(line.style_text.isEmpty());
 
-    EXPECT_TRUE(theme.modified);
-    // The target text is left holding the bare presentation name.
-    EXPECT_EQ(picked.target, "BROWSE");
 }
 
 TEST(AddElement, DisplayNameLosesEveryClrAndUnderscore) {
@@ -94,32 +91,30 @@ TEST(AddElement, DisplayNameLosesEveryClrAndUnderscore) {
     EXPECT_EQ(element_display_name("clr_CL_R"), "clr CL R");
 
     Theme theme;
-    PickedElements picked{"MY_CLR_AREA\r\n", "", "0GUIDANCE"};
-    add_element(theme, picked);
+    const ElementPick picked{0, "GUIDANCE", {"MY_CLR_AREA"}, {}};
+    add_picked_elements(theme, picked);
     EXPECT_EQ(theme.elements.at(0).field_name, "MAP_MY_CLR_AREA_CLR");
     EXPECT_EQ(theme.elements.at(0).display_name, "MY  AREA");
 }
 
-TEST(AddElement, NothingPickedAddsNothingAndLeavesTheFlag) {
+TEST(AddElement, NothingPickedAddsNothing) {
     Theme theme;
     theme.elements.push_back(tagged(21, "A"));
     theme.elements.push_back(tagged(1, "B"));  // out of order, and must stay so
-    PickedElements cancelled;
-    add_element(theme, cancelled);
+    const ElementPick cancelled;
+    add_picked_elements(theme, cancelled);
     EXPECT_EQ(field_names(theme), (QStringList{"A", "B"}));
-    EXPECT_FALSE(theme.modified);
 
-    PickedElements no_target{"WATER\r\n", "", ""};
-    add_element(theme, no_target);
+    const ElementPick no_target{0, "", {"WATER"}, {}};
+    add_picked_elements(theme, no_target);
     EXPECT_EQ(theme.element_count(), 2);
-    EXPECT_FALSE(theme.modified);
 }
 
 TEST(AddElement, PolygonsPrecedeLinesAndNewFollowExistingOfTheSameCode) {
     Theme theme;
     theme.elements = {tagged(0, "old polygon"), tagged(1, "old line"), tagged(10, "browse")};
-    PickedElements picked{"WATER\r\nWOODS\r\n", "TRK\r\n", "0GUIDANCE"};
-    add_element(theme, picked);
+    const ElementPick picked{0, "GUIDANCE", {"WATER", "WOODS"}, {"TRK"}};
+    add_picked_elements(theme, picked);
     EXPECT_EQ(field_names(theme), (QStringList{"old polygon", "MAP_WATER_CLR", "MAP_WOODS_CLR",
                                                "old line", "MAP_TRK_CLR", "browse"}));
 }
@@ -127,8 +122,8 @@ TEST(AddElement, PolygonsPrecedeLinesAndNewFollowExistingOfTheSameCode) {
 TEST(AddElement, LowerRankMovesInFront) {
     Theme theme;
     theme.elements = {tagged(30, "turn polygon"), tagged(31, "turn line")};
-    PickedElements picked{"", "CNTR_MJR\r\n", "1BROWSE"};
-    add_element(theme, picked);
+    const ElementPick picked{1, "BROWSE", {}, {"CNTR_MJR"}};
+    add_picked_elements(theme, picked);
     EXPECT_EQ(field_names(theme), (QStringList{"MAP_CNTR_MJR_CLR", "turn polygon", "turn line"}));
 }
 
@@ -147,8 +142,8 @@ TEST(AddElement, ReordersAWholeFileListedOutOfRankOrder) {
           messages);
     ASSERT_EQ(codes(theme), (QList<int>{21, 20, 1, 1, 0}));
 
-    PickedElements picked{"BEACH\r\n", "", "5PEDESTRIAN"};
-    add_element(theme, picked);
+    const ElementPick picked{5, "PEDESTRIAN", {"BEACH"}, {}};
+    add_picked_elements(theme, picked);
     EXPECT_EQ(field_names(theme), (QStringList{"MAP_G3_CLR", "MAP_G1_CLR", "MAP_G2_CLR",
                                                "MAP_T2_CLR", "MAP_T1_CLR", "MAP_BEACH_CLR"}));
     relist_presentations(theme);
@@ -173,15 +168,15 @@ TEST(AddElement, SortGivesTheSameOrderAsTheAdjacentSwapSort) {
 
 TEST(AddElement, AnEmptyPieceDoesNotLoseTheNamesAfterIt) {
     Theme theme;
-    PickedElements picked{"WATER\r\n\r\nWOODS\r\n", "", "0GUIDANCE"};
-    add_element(theme, picked);
+    const ElementPick picked{0, "GUIDANCE", {"WATER", "", "WOODS"}, {}};
+    add_picked_elements(theme, picked);
     EXPECT_EQ(field_names(theme), (QStringList{"MAP_WATER_CLR", "MAP_WOODS_CLR"}));
 }
 
 TEST(AddElement, HasElementMatchesTheExactFeatureInThatPresentationOnly) {
     Theme theme;
-    PickedElements picked{"MISC_WATER_AREA\r\n", "TRK_SAVED\r\n", "0GUIDANCE"};
-    add_element(theme, picked);
+    const ElementPick picked{0, "GUIDANCE", {"MISC_WATER_AREA"}, {"TRK_SAVED"}};
+    add_picked_elements(theme, picked);
     EXPECT_TRUE(has_element(theme, "MISC_WATER_AREA", 0));
     EXPECT_TRUE(has_element(theme, "TRK_SAVED", 0));
     EXPECT_FALSE(has_element(theme, "WATER", 0));
@@ -193,10 +188,10 @@ TEST(AddElement, HasElementMatchesTheExactFeatureInThatPresentationOnly) {
 TEST(AddElement, SavedThemeReadsBackWithTheSameElements) {
     Theme theme;
     theme.metadata.title = "Added";
-    PickedElements first{"WATER\r\nMISC_WATER_AREA\r\n", "ROAD_HWY_MJR\r\n", "3TURN PREVIEW"};
-    add_element(theme, first);
-    PickedElements second{"WOODS\r\n", "TRK\r\nLEGEND\r\n", "0GUIDANCE"};
-    add_element(theme, second);
+    const ElementPick first{3, "TURN PREVIEW", {"WATER", "MISC_WATER_AREA"}, {"ROAD_HWY_MJR"}};
+    add_picked_elements(theme, first);
+    const ElementPick second{0, "GUIDANCE", {"WOODS"}, {"TRK", "LEGEND"}};
+    add_picked_elements(theme, second);
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -204,7 +199,6 @@ TEST(AddElement, SavedThemeReadsBackWithTheSameElements) {
     ScriptedMessages messages;
     CountingBusyCursor busy;
     ASSERT_EQ(save_theme_file(theme, path, messages, busy), SaveOutcome::Written);
-    EXPECT_FALSE(theme.modified);
 
     Theme read;
     ASSERT_TRUE(read_theme_file(path, read, messages));

@@ -54,7 +54,6 @@ TEST(AddPresentations, CopiesEveryElementIntoTheNewPresentation) {
         EXPECT_EQ(copy, before.elements[i]);  // every other field, style text included
     }
     EXPECT_EQ(theme.project_presentations, (QStringList{"GUIDANCE", "BROWSE", "TRAFFIC"}));
-    EXPECT_TRUE(theme.modified);
     EXPECT_TRUE(messages.told.isEmpty());
 }
 
@@ -90,7 +89,6 @@ TEST(RemovePresentations, KeepsTheOthersInOrderWithEveryField) {
     EXPECT_EQ(theme.elements[1].primary_night, "333333");
     EXPECT_EQ(theme.elements[1].display_name, "MAP_G2_CLR shown");
     EXPECT_EQ(theme.project_presentations, QStringList{"GUIDANCE"});
-    EXPECT_TRUE(theme.modified);
 }
 
 TEST(RemovePresentations, SeveralAtOnce) {
@@ -103,13 +101,12 @@ TEST(RemovePresentations, SeveralAtOnce) {
     EXPECT_EQ(theme.project_presentations, QStringList{"BROWSE"});
 }
 
-TEST(RemovePresentations, NothingRemovedKeepsEveryElementButSetsTheFlag) {
+TEST(RemovePresentations, NothingRemovedKeepsEveryElement) {
     Theme theme = guidance_and_browse();
     theme.elements.push_back(element("", "MAP_NO_OWNER_CLR", "", "777777"));
     const Theme before = theme;
-    remove_presentations(theme, {});
+    EXPECT_TRUE(remove_presentations(theme, {}).empty());
     EXPECT_EQ(theme.elements, before.elements);
-    EXPECT_TRUE(theme.modified);
 }
 
 TEST(RemovePresentations, GoesByThePresentationTheListShows) {

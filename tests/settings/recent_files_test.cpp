@@ -24,12 +24,12 @@ TEST_F(RecentFilesTest, PutsAPathOnTopWithoutDuplicates) {
     const QString a = existing("a.kmtf");
     const QString b = existing("b.kmtf");
     const QString c = existing("c.kmtf");
-    recent.update(a);
-    recent.update(b);
-    recent.update(c);
-    recent.update(a);
+    recent.remember(a);
+    recent.remember(b);
+    recent.remember(c);
+    recent.remember(a);
     EXPECT_EQ(recent.captions(), (RecentFiles{a, c, b, "", "", ""}));
-    recent.update(a);
+    recent.remember(a);
     EXPECT_EQ(recent.captions(), (RecentFiles{a, c, b, "", "", ""}));
 }
 
@@ -38,7 +38,7 @@ TEST_F(RecentFilesTest, TheSeventhFileDropsTheOldest) {
     QStringList paths;
     for (int k = 1; k <= 7; ++k) {
         paths << existing(QString("f%1.kmtf").arg(k));
-        recent.update(paths.last());
+        recent.remember(paths.last());
     }
     EXPECT_EQ(recent.captions(),
               (RecentFiles{paths[6], paths[5], paths[4], paths[3], paths[2], paths[1]}));
@@ -49,7 +49,7 @@ TEST_F(RecentFilesTest, EnablesOnlyEntriesWhoseFilesExist) {
     recent.restore(RecentFiles{dir_.filePath("gone.kmtf"), "", "", "", "", ""});
     // Restoring leaves the entries as they were: all can be chosen.
     EXPECT_TRUE(recent.enabled(0));
-    recent.update(existing("here.kmtf"));
+    recent.remember(existing("here.kmtf"));
     EXPECT_TRUE(recent.enabled(0));
     EXPECT_FALSE(recent.enabled(1));
     EXPECT_FALSE(recent.enabled(2));

@@ -54,16 +54,16 @@ TEST(SampleLayout, ClicksHitTheBodyOverTheStrips) {
 
 TEST(SampleLayout, MarkersBesideTheSelectedPart) {
     const SampleLayout line = lay_out_sample("1", ".6", kSample, false);
-    const MarkerPlaces primary = sample_marker_places(line, 1);
+    const MarkerPlaces primary = sample_marker_places(line, true);
     EXPECT_TRUE(primary.first_shown);
     EXPECT_FALSE(primary.second_shown);
     EXPECT_EQ(primary.first_centre, 3666);
-    const MarkerPlaces secondary = sample_marker_places(line, 0);
+    const MarkerPlaces secondary = sample_marker_places(line, false);
     EXPECT_TRUE(secondary.first_shown);
     EXPECT_TRUE(secondary.second_shown);
     EXPECT_EQ(secondary.first_centre, line.upper_strip.center().y());
     EXPECT_EQ(secondary.second_centre, line.lower_strip.center().y());
-    const MarkerPlaces none = sample_marker_places(lay_out_sample("", "", kSample, false), 1);
+    const MarkerPlaces none = sample_marker_places(lay_out_sample("", "", kSample, false), true);
     EXPECT_FALSE(none.first_shown);
     EXPECT_FALSE(none.second_shown);
 }

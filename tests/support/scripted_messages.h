@@ -22,9 +22,23 @@ public:
         return answers.takeFirst();
     }
 
+    UnsavedAnswer ask_unsaved(const QString& question) override {
+        asked.append(question);
+        return unsaved_answers.isEmpty() ? UnsavedAnswer::Cancel : unsaved_answers.takeFirst();
+    }
+    bool choose(const QString& question, const QString& first, const QString& second) override {
+        asked.append(question + QStringLiteral(" [") + first + QStringLiteral("/") + second +
+                     QStringLiteral("]"));
+        return choices.isEmpty() ? false : choices.takeFirst();
+    }
+
     QStringList told;
     QStringList asked;
     QList<bool> answers;
+    // Answers to the unsaved-changes question (Cancel once used up) and to two-answer questions
+    // (the second answer once used up).
+    QList<UnsavedAnswer> unsaved_answers;
+    QList<bool> choices;
 
 private:
     bool default_answer_;

@@ -8,6 +8,8 @@
 #include "model/element_catalogue.h"
 #include "support/scripted_messages.h"
 #include "model/element_additions.h"
+#include "model/presentation_list.h"
+#include "model/theme_document.h"
 #include "ui/element_picker.h"
 #include "list_items.h"
 #include "when_modal.h"
@@ -34,11 +36,9 @@ void click_row(QListWidget& list, int row, Qt::KeyboardModifiers modifiers = {})
 // A theme whose BROWSE holds WATER, MISC_WATER_AREA and TRK_SAVED, and GUIDANCE holds WOODS.
 Theme sample_theme() {
     Theme theme;
-    PickedElements browse{"WATER\r\nMISC_WATER_AREA\r\n", "TRK_SAVED\r\n", "1BROWSE"};
-    add_element(theme, browse);
-    PickedElements guidance{"WOODS\r\n", "", "0GUIDANCE"};
-    add_element(theme, guidance);
-    theme.modified = false;
+    add_picked_elements(theme, ElementPick{1, "BROWSE", {"WATER", "MISC_WATER_AREA"}, {"TRK_SAVED"}});
+    add_picked_elements(theme, ElementPick{0, "GUIDANCE", {"WOODS"}, {}});
+    relist_presentations(theme);
     return theme;
 }
 
@@ -58,7 +58,7 @@ private slots:
         ElementPicker picker(theme, messages, &main_window);
 
         QCOMPARE(picker.windowTitle(), QString("Add Elements"));
-        QCOMPARE(picker.objectName(), QString("newelement"));
+        QCOMPARE(picker.objectName(), QString("element_picker"));
         QCOMPARE(picker.size(), QSize(555, 579));
         QVERIFY(!picker.windowIcon().isNull());
         QCOMPARE(picker.windowIcon().cacheKey(), main_window.windowIcon().cacheKey());
@@ -106,8 +106,7 @@ private slots:
         QCOMPARE(messages.told, QStringList{"Please select a Presentation"});
         QVERIFY(picker.isVisible());
         QCOMPARE(selected_texts(*picker.polygon_list()), QStringList{"WATER"});
-        QVERIFY(picker.picked().polygons.isEmpty());
-        QVERIFY(picker.picked().target.isEmpty());
+        QVERIFY(picker.picked().empty());
     }
 
     void add_without_names_is_refused() {
@@ -121,7 +120,7 @@ private slots:
         QCOMPARE(messages.told, QStringList{"Please select a line or polygon."});
         QVERIFY(picker.isVisible());
         QCOMPARE(selected_texts(*picker.presentation_list()), QStringList{"TRAFFIC"});
-        QVERIFY(picker.picked().target.isEmpty());
+        QVERIFY(picker.picked().empty());
     }
 
     void reports_duplicates_and_hands_over_the_rest() {
@@ -137,10 +136,7 @@ private slots:
         QCOMPARE(messages.told, QStringList{"BROWSE already has \r\n\r\nWATER\r\nTRK_SAVED\r\n"});
         QVERIFY(!picker.isVisible());
         QCOMPARE(picker.result(), int(QDialog::Accepted));
-        QCOMPARE(picker.picked().polygons, QString("BEACH\r\n"));
-        QCOMPARE(picker.picked().lines, QString("ROAD_DIM\r\nTRK\r\n"));
-        QCOMPARE(picker.picked().target, QString("1BROWSE"));
-        QVERIFY(!theme.modified);
+        QCOMPARE(picker.picked(), (ElementPick{1, "BROWSE", {"BEACH"}, {"ROAD_DIM", "TRK"}}));
     }
 
     void only_duplicates_keeps_the_dialog_open_with_nothing_handed_over() {
@@ -156,9 +152,7 @@ private slots:
                  QStringList{"BROWSE already has \r\n\r\nMISC_WATER_AREA\r\nWATER\r\n"});
         QVERIFY(picker.isVisible());
         QCOMPARE(selected_texts(*picker.polygon_list()), (QStringList{"MISC_WATER_AREA", "WATER"}));
-        QVERIFY(picker.picked().polygons.isEmpty());
-        QVERIFY(picker.picked().lines.isEmpty());
-        QVERIFY(picker.picked().target.isEmpty());
+        QVERIFY(picker.picked().empty());
     }
 
     void other_presentations_never_count_as_present() {
@@ -171,9 +165,7 @@ private slots:
         QTest::mouseClick(picker.add_button(), Qt::LeftButton);
 
         QVERIFY(messages.told.isEmpty());
-        QCOMPARE(picker.picked().polygons, QString("WATER\r\nWOODS\r\n"));
-        QCOMPARE(picker.picked().lines, QString());
-        QCOMPARE(picker.picked().target, QString("4ROUTE PREVIEW"));
+        QCOMPARE(picker.picked(), (ElementPick{4, "ROUTE PREVIEW", {"WATER", "WOODS"}, {}}));
     }
 
     void lists_select_with_click_shift_and_ctrl() {
@@ -225,14 +217,14 @@ private slots:
         QTest::mouseClick(picker.cancel_button(), Qt::LeftButton);
         QVERIFY(!picker.isVisible());
         QCOMPARE(picker.result(), int(QDialog::Rejected));
-        QVERIFY(picker.picked().polygons.isEmpty());
-        QVERIFY(picker.picked().lines.isEmpty());
-        QVERIFY(picker.picked().target.isEmpty());
+        QVERIFY(picker.picked().empty());
         QVERIFY(messages.told.isEmpty());
     }
 
     void plus_button_adds_the_picked_elements() {
-        Theme theme = sample_theme();
+        ThemeDocument document;
+        document.replace(sample_theme(), kUntitledFileName, false);
+        const Theme& theme = document.theme();
         ScriptedMessages messages;
         const auto answer = when_modal<ElementPicker>([](ElementPicker& picker) {
             // Centred on the screen.
@@ -244,7 +236,7 @@ private slots:
             select(*picker.line_list(), {"CNTR_MJR"});
             QTest::mouseClick(picker.add_button(), Qt::LeftButton);
         });
-        run_add_elements(nullptr, theme, messages);
+        run_add_elements(nullptr, document, messages);
 
         QVERIFY(messages.told.isEmpty());
         QCOMPARE(theme.element_count(), 6);
@@ -252,26 +244,28 @@ private slots:
         QCOMPARE(theme.elements[1].field_name, QString("MAP_WATER_CLR"));
         QCOMPARE(theme.elements[2].field_name, QString("MAP_CNTR_MJR_CLR"));
         QCOMPARE(theme.elements[2].presentation, QString("GUIDANCE"));
-        QVERIFY(theme.modified);
+        QVERIFY(document.is_modified());
+        QCOMPARE(document.history().undoText(), QStringLiteral("Add 2 Elements"));
         QCOMPARE(theme.listed_presentations, (QStringList{"GUIDANCE", "BROWSE"}));
         QCOMPARE(theme.project_presentations, (QStringList{"GUIDANCE", "BROWSE"}));
     }
 
-    void plus_button_cancelled_adds_nothing_but_rebuilds_the_list() {
-        Theme theme = sample_theme();
-        theme.listed_presentations = {" BROWSE ", " GUIDANCE "};
-        const std::vector<Element> before = theme.elements;
+    void plus_button_cancelled_changes_nothing() {
+        Theme read = sample_theme();
+        read.listed_presentations = {" BROWSE ", " GUIDANCE "};
+        ThemeDocument document;
+        document.replace(read, kUntitledFileName, false);
         ScriptedMessages messages;
         const auto answer = when_modal<ElementPicker>([](ElementPicker& picker) {
             select(*picker.presentation_list(), {"TRAFFIC"});
             select(*picker.polygon_list(), {"WATER"});
             QTest::mouseClick(picker.cancel_button(), Qt::LeftButton);
         });
-        run_add_elements(nullptr, theme, messages);
+        run_add_elements(nullptr, document, messages);
 
-        QVERIFY(theme.elements == before);
-        QVERIFY(!theme.modified);
-        QCOMPARE(theme.listed_presentations, (QStringList{"GUIDANCE", "BROWSE"}));
+        QVERIFY(document.theme() == read);
+        QVERIFY(!document.is_modified());
+        QCOMPARE(document.history().count(), 0);
     }
 };
 

@@ -79,7 +79,7 @@ private slots:
     void double_click_opens_the_editor_on_polygons_and_lines() {
         Session s(system_);
         QVERIFY(s.show());
-        QTRY_VERIFY(s.theme.element_count() > kHighway);
+        QTRY_VERIFY(s.theme().element_count() > kHighway);
 
         bool polygon = false;
         bool polygon_panel = false;
@@ -102,14 +102,14 @@ private slots:
         s.double_click(kHighway);
         QVERIFY(line_panel);
         QCOMPARE(field, QStringLiteral("MAP_ROAD_HWY_MJR_CLR"));
-        QVERIFY(!s.theme.modified);
+        QVERIFY(!s.document.is_modified());
     }
 
     void apply_redraws_the_tile_and_cancel_restores() {
         Session s(system_);
         QVERIFY(s.show());
-        QTRY_VERIFY(s.theme.element_count() > kWater);
-        const Element before = s.theme.elements[kWater];
+        QTRY_VERIFY(s.theme().element_count() > kWater);
+        const Element before = s.theme().elements[kWater];
         const QPoint patch(20, 20);
         QCOMPARE(s.tile_pixel(kWater, patch), QColor(0x9C, 0xC9, 0xF0));
 
@@ -120,8 +120,8 @@ private slots:
             editor.cancel_button()->click();
         });
         s.double_click(kWater);
-        QCOMPARE(s.theme.elements[kWater], before);
-        QVERIFY(!s.theme.modified);
+        QCOMPARE(s.theme().elements[kWater], before);
+        QVERIFY(!s.document.is_modified());
 
         // The same pick applied: the tile is painted in pure blue.
         auto apply = when_modal<StyleEditor>([](StyleEditor& editor) {
@@ -130,17 +130,24 @@ private slots:
             editor.apply_button()->click();
         });
         s.double_click(kWater);
-        QCOMPARE(s.theme.elements[kWater].primary_day, QStringLiteral("0000FF"));
-        QVERIFY(s.theme.modified);
+        QCOMPARE(s.theme().elements[kWater].primary_day, QStringLiteral("0000FF"));
+        QVERIFY(s.document.is_modified());
         QCOMPARE(s.tile_pixel(kWater, patch), QColor(0, 0, 255));
+        QCOMPARE(s.window->undo_action()->text(), QStringLiteral("Undo Colour of WATER"));
+
+        // Undo brings the old colour back into the theme and the tile.
+        s.window->undo_action()->trigger();
+        QCOMPARE(s.theme().elements[kWater], before);
+        QVERIFY(!s.document.is_modified());
+        QCOMPARE(s.tile_pixel(kWater, patch), QColor(0x9C, 0xC9, 0xF0));
     }
 
     void apply_to_all_presentations_reports_the_count() {
         Session s(system_);
         QVERIFY(s.show());
-        QTRY_VERIFY(s.theme.element_count() > kWater);
+        QTRY_VERIFY(s.theme().element_count() > kWater);
         const QString water = QStringLiteral("MAP_WATER_CLR");
-        const int others = count_field(s.theme, water) - 1;
+        const int others = count_field(s.theme(), water) - 1;
         QVERIFY(others > 1);
 
         auto apply = when_modal<StyleEditor>([](StyleEditor& editor) {
@@ -153,7 +160,7 @@ private slots:
         s.double_click(kWater);
         QCOMPARE(s.messages.told,
                  QStringList{QStringLiteral("Applied to %1 additional elements").arg(others)});
-        for (const Element& e : s.theme.elements) {
+        for (const Element& e : s.theme().elements) {
             if (e.field_name == water) {
                 QCOMPARE(e.primary_night, QStringLiteral("003000"));
                 QCOMPARE(e.primary_day, QStringLiteral("9CC9F0"));
@@ -164,8 +171,8 @@ private slots:
     void plus_adds_picked_elements_to_the_preview_and_the_list() {
         Session s(system_);
         QVERIFY(s.show());
-        QTRY_VERIFY(s.theme.element_count() > 0);
-        const int before = s.theme.element_count();
+        QTRY_VERIFY(s.theme().element_count() > 0);
+        const int before = s.theme().element_count();
 
         auto pick = when_modal<ElementPicker>([](ElementPicker& picker) {
             picker.presentation_list()->setCurrentRow(5);  // PEDESTRIAN
@@ -174,43 +181,43 @@ private slots:
             beach.first()->setSelected(true);
             picker.add_button()->click();
         });
-        QTest::mouseClick(s.window->controls().command2, Qt::LeftButton);
-        QCOMPARE(s.theme.element_count(), before + 1);
-        QVERIFY(s.theme.modified);
+        QTest::mouseClick(s.window->controls().add_button, Qt::LeftButton);
+        QCOMPARE(s.theme().element_count(), before + 1);
+        QVERIFY(s.document.is_modified());
         QCOMPARE(s.window->preview().layout().tile_count(), before + 1);
         // Polygons stand before lines within PEDESTRIAN, after its existing polygons.
-        const auto added = std::find_if(s.theme.elements.begin(), s.theme.elements.end(),
+        const auto added = std::find_if(s.theme().elements.begin(), s.theme().elements.end(),
                                         [](const Element& e) {
                                             return e.field_name == QStringLiteral("MAP_BEACH_CLR") &&
                                                    e.sort_code == 50;
                                         });
-        QVERIFY(added != s.theme.elements.end());
+        QVERIFY(added != s.theme().elements.end());
         QVERIFY(std::next(added)->sort_code == 51);
-        QCOMPARE(s.window->controls().list1->count(), 6);
+        QCOMPARE(s.window->controls().presentation_list->count(), 6);
     }
 
     void edit_menu_removes_a_presentation() {
         Session s(system_);
         QVERIFY(s.show());
-        QTRY_VERIFY(s.theme.element_count() > 0);
-        const int before = s.theme.element_count();
+        QTRY_VERIFY(s.theme().element_count() > 0);
+        const int before = s.theme().element_count();
 
         auto remove = when_modal<PresentationManager>([](PresentationManager& manager) {
             manager.kept_list()->setCurrentRow(manager.kept_list()->count() - 1);  // PEDESTRIAN
             manager.remove_button()->click();
             manager.apply_button()->click();
         });
-        s.window->menu().med[1]->trigger();
-        QVERIFY(s.theme.element_count() < before);
-        QCOMPARE(s.window->controls().list1->count(), 5);
-        QVERIFY(s.theme.modified);
-        QCOMPARE(s.window->preview().layout().tile_count(), s.theme.element_count());
+        s.window->menu().remove_presentations_action->trigger();
+        QVERIFY(s.theme().element_count() < before);
+        QCOMPARE(s.window->controls().presentation_list->count(), 5);
+        QVERIFY(s.document.is_modified());
+        QCOMPARE(s.window->preview().layout().tile_count(), s.theme().element_count());
     }
 
     void edit_menu_on_an_empty_theme_says_no_elements() {
         Session s(system_, QString());
         QVERIFY(s.show());
-        s.window->menu().med[0]->trigger();
+        s.window->menu().add_presentations_action->trigger();
         QCOMPARE(s.messages.told, QStringList{QStringLiteral("No elements")});
     }
 
@@ -218,14 +225,14 @@ private slots:
         qputenv("QUORVANE_UPDATE_URL", "http://127.0.0.1:9/version.html");
         Session newer(system_, QString(), "<html><body> 1.21 </body></html>");
         QVERIFY(newer.show());
-        QTRY_VERIFY(newer.window->controls().label3->isVisible());
+        QTRY_VERIFY(newer.window->controls().update_notice->isVisible());
         QCOMPARE(newer.web.requests.size(), 1);
 
         Session same(system_, QString(), "<html><body>1.20</body></html>");
         QVERIFY(same.show());
         QTRY_COMPARE(same.web.requests.size(), 1);
         QTest::qWait(20);
-        QVERIFY(!same.window->controls().label3->isVisible());
+        QVERIFY(!same.window->controls().update_notice->isVisible());
         qunsetenv("QUORVANE_UPDATE_URL");
     }
 
@@ -234,19 +241,19 @@ private slots:
         QVERIFY(s.show());
         bool about = false;
         auto watch_about = when_modal<AboutBox>([&about](AboutBox&) { about = true; });
-        s.window->menu().mf[6]->trigger();
+        s.window->menu().about_action->trigger();
         QVERIFY(about);
 
         bool updates = false;
         auto watch_updates = when_modal<UpdateDialog>([&updates](UpdateDialog&) { updates = true; });
-        s.window->menu().mhlp[0]->trigger();
+        s.window->menu().check_updates_action->trigger();
         QVERIFY(updates);
 
         qputenv("QUORVANE_HOME_URL", "https://quorvane.example/manual");
-        s.window->menu().mhlp[2]->trigger();
+        s.window->menu().manual_action->trigger();
         qunsetenv("QUORVANE_HOME_URL");
         QCOMPARE(s.urls.opened, QList<QUrl>{QUrl(QStringLiteral("https://quorvane.example/manual"))});
-        QVERIFY(!s.theme.modified);
+        QVERIFY(!s.document.is_modified());
     }
 };
 

@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "model/theme.h"
+#include "model/theme_document.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_messages.h"
 #include "support/scripted_web.h"
@@ -15,7 +15,7 @@ namespace quorvane {
 
 // One main window over a fresh theme, with every question, dialog and web answer scripted.
 struct MainWindowSession {
-    Theme theme;
+    ThemeDocument document;
     ScriptedMessages messages;
     CountingBusyCursor busy;
     ScriptedFileDialogs dialogs;
@@ -27,13 +27,14 @@ struct MainWindowSession {
                                const QByteArray& update_page = {})
         : web(update_page) {
         window = std::make_unique<MainWindow>(
-            theme, MainWindowServices{messages, busy, dialogs, web, urls, folder}, command_line);
+            document, MainWindowServices{messages, busy, dialogs, web, urls, folder}, command_line);
     }
     bool show() {
         window->show();
         return QTest::qWaitForWindowExposed(window.get());
     }
     PreviewCanvas* canvas() const { return window->preview().canvas(); }
+    const Theme& theme() const { return document.theme(); }
 };
 
 }  // namespace quorvane

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,7 +8,9 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QUrl>
@@ -24,6 +27,7 @@
 #include "ui/main_window.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
+#include "ui/recovery_keeper.h"
 #include "ui/style_editor.h"
 #include "when_modal.h"
 
@@ -71,7 +75,7 @@ class MainWindowTest : public QObject {
 private:
     struct Session : MainWindowSession {
         using MainWindowSession::MainWindowSession;
-        QAction* recent(int k) const { return window->menu().recent_file(k); }
+        QAction* recent(int k) const { return window->menu().recent_file_actions[size_t(k)]; }
     };
 
     QString copy_of(const QString& source, const QString& name) {
@@ -105,31 +109,40 @@ private slots:
         Session s(system_);
         QVERIFY(s.show());
         MainWindow& w = *s.window;
-        QCOMPARE(w.windowTitle(), QStringLiteral("Quorvane 1.20 "));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quorvane 1.20 [*]"));
+        QVERIFY(!w.isWindowModified());
         QCOMPARE(w.centralWidget()->size(), QSize(1010, 712));
         const MainWindowControls& c = w.controls();
-        QCOMPARE(c.list1->geometry(), QRect(14, 84, 155, 106));
-        QCOMPARE(c.command2->text(), QStringLiteral("+"));
-        QCOMPARE(c.command1->geometry(), QRect(42, 610, 107, 21));
-        QCOMPARE(c.label2[4]->text(), QStringLiteral("Version"));
-        QCOMPARE(c.text4->palette().color(QPalette::Base), QColor(234, 252, 191));
-        QVERIFY(!c.label3->isVisible());
-        QCOMPARE(c.label3->text(), QStringLiteral("UPDATE AVAILABLE"));
+        QCOMPARE(c.presentation_list->geometry(), QRect(14, 84, 155, 106));
+        QCOMPARE(c.add_button->text(), QStringLiteral("+"));
+        QCOMPARE(c.search_button->geometry(), QRect(42, 610, 107, 21));
+        QCOMPARE(c.field_captions[4]->text(), QStringLiteral("Version"));
+        QCOMPARE(c.search_box->palette().color(QPalette::Base), QColor(234, 252, 191));
+        QVERIFY(!c.update_notice->isVisible());
+        QCOMPARE(c.update_notice->text(), QStringLiteral("UPDATE AVAILABLE"));
         // The first resize fits the viewport and scroll bar to the window.
         QCOMPARE(w.preview().viewport()->geometry(), QRect(184, 4, 825, 682));
         QCOMPARE(w.preview().scroll_bar()->geometry(), QRect(994, 0, 15, 682));
 
-        QCOMPARE(menu_captions(w.menu().mfile),
-                 (QStringList{"New", "-", "Open", "-", "Save", "-", "About", "-", "Print", "-",
-                              "Exit", "-", "", "", "", "", "", ""}));
-        QCOMPARE(w.menu().mf[4]->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-        QCOMPARE(w.menu().mf[8]->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-        QVERIFY(!w.menu().mf[8]->isEnabled());
-        QCOMPARE(menu_captions(w.menu().medit),
-                 (QStringList{"Add Presentations", "Remove Presentations"}));
-        QVERIFY(!w.menu().mpref->menuAction()->isEnabled());
-        QCOMPARE(menu_captions(w.menu().mpref), QStringList{"Settings"});
-        QCOMPARE(menu_captions(w.menu().mhelp),
+        QCOMPARE(menu_captions(w.menu().file_menu),
+                 (QStringList{"New", "-", "Open", "-", "Save", "Save As...", "-", "About", "-",
+                              "Print", "-", "Exit", "-", "", "", "", "", "", ""}));
+        QCOMPARE(w.menu().save_action->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(w.menu().save_as_action->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        QCOMPARE(w.menu().print_action->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QVERIFY(!w.menu().print_action->isEnabled());
+        QCOMPARE(menu_captions(w.menu().edit_menu),
+                 (QStringList{"Undo", "Redo", "-", "Add Presentations", "Remove Presentations"}));
+        QCOMPARE(w.undo_action()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+        QCOMPARE(w.redo_action()->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+                                      QKeySequence(QStringLiteral("Ctrl+Y"))}));
+        QVERIFY(!w.undo_action()->isEnabled());
+        QVERIFY(!w.redo_action()->isEnabled());
+        QVERIFY(!w.menu().preference_menu->menuAction()->isEnabled());
+        QCOMPARE(menu_captions(w.menu().preference_menu), QStringList{"Settings"});
+        QCOMPARE(menu_captions(w.menu().help_menu),
                  (QStringList{"Check for Updates", "-", "Manual"}));
     }
 
@@ -137,118 +150,208 @@ private slots:
         const QString path = copy_of(kSample, "Sample Theme.kmtf");
         Session s(system_, "\"" + path + "\"");
         QVERIFY(s.show());
-        QTRY_COMPARE(s.theme.element_count(), 3);
-        QCOMPARE(s.window->windowTitle(), "Quorvane 1.20 " + path.toLower());
+        QTRY_COMPARE(s.theme().element_count(), 3);
+        // The path as the file system has it, letter case and all.
+        QCOMPARE(s.window->windowTitle(), "Quorvane 1.20 " + path + "[*]");
         QCOMPARE(s.recent(0)->text(), path);
         QVERIFY(s.recent(0)->isVisible());
         QCOMPARE(s.busy.on_calls, 1);
         QVERIFY(!s.busy.busy);
-        QCOMPARE(s.window->controls().list1->count(), 2);
-        QCOMPARE(s.window->controls().title->text(), QStringLiteral("PREVIEW SAMPLE"));
+        QCOMPARE(s.window->controls().presentation_list->count(), 2);
+        QCOMPARE(s.window->controls().title_box->text(), QStringLiteral("Preview sample"));
         QCOMPARE(s.window->preview().layout().tile_count(), 3);
 
         // Later activations open nothing.
-        s.theme.elements.clear();
         s.window->activateWindow();
         QApplication::processEvents();
-        QCOMPARE(s.theme.element_count(), 0);
         QCOMPARE(s.busy.on_calls, 1);
     }
 
-    void opens_and_saves_a_round_trip() {
+    void opens_saves_and_saves_as() {
         const QString path = copy_of(kSample, "sample.kmtf");
         Session s(system_);
         QVERIFY(s.show());
         s.dialogs.answers = {path, dir_->filePath("Saved"), dir_->filePath("CAPS.KMTF")};
-        s.window->menu().mf[2]->trigger();
+        s.window->menu().open_action->trigger();
         QCOMPARE(s.dialogs.requests[0].mode, FileDialogMode::Open);
         QCOMPARE(s.dialogs.requests[0].filter, kOpenFilter);
-        QCOMPARE(s.dialogs.requests[0].initial, QStringLiteral("untitled.kmtf"));
-        QCOMPARE(s.theme.element_count(), 3);
-        QCOMPARE(s.theme.file_name, path);
-        QCOMPARE(s.window->controls().list1->item(1)->text(), QStringLiteral(" BROWSE "));
+        QCOMPARE(s.theme().element_count(), 3);
+        QCOMPARE(s.document.file_name(), path);
+        QCOMPARE(s.window->controls().presentation_list->item(1)->text(), QStringLiteral(" BROWSE "));
 
-        s.window->menu().mf[4]->trigger();
+        // Save goes straight to the file it came from: no dialog, no question.
+        s.document.set_metadata(MetadataField::Title, QStringLiteral("Changed"));
+        QVERIFY(s.window->isWindowModified());
+        s.window->menu().save_action->trigger();
+        QCOMPARE(s.dialogs.requests.size(), 1);
+        QVERIFY(s.messages.asked.isEmpty());
+        QVERIFY(!s.window->isWindowModified());
+        Theme reread;
+        ScriptedMessages quiet;
+        QVERIFY(read_theme_file(path, reread, quiet));
+        QCOMPARE(reread.metadata.title, QStringLiteral("Changed"));
+
+        // Save As starts at the current file and adds ".kmtf" when the name lacks it.
+        s.window->menu().save_as_action->trigger();
         QCOMPARE(s.dialogs.requests[1].mode, FileDialogMode::Save);
         QCOMPARE(s.dialogs.requests[1].filter, kSaveFilter);
-        QCOMPARE(s.dialogs.requests[1].initial, QString());
+        QCOMPARE(s.dialogs.requests[1].initial, path);
         const QString saved = dir_->filePath("Saved.kmtf");
         QVERIFY(QFileInfo::exists(saved));
-        QCOMPARE(s.theme.file_name, saved);
-        QCOMPARE(s.window->windowTitle(), "Quorvane 1.20 " + saved.toLower());
+        QCOMPARE(s.document.file_name(), saved);
+        QCOMPARE(s.window->windowTitle(), "Quorvane 1.20 " + saved + "[*]");
+        QCOMPARE(s.recent(0)->text(), saved);
+        QCOMPARE(s.recent(1)->text(), path);
 
-        s.window->menu().mf[4]->trigger();
+        s.window->menu().save_as_action->trigger();
         QVERIFY(QFileInfo::exists(dir_->filePath("CAPS.KMTF")));
         QVERIFY(!QFileInfo::exists(dir_->filePath("CAPS.KMTF.kmtf")));
         QVERIFY(s.messages.told.isEmpty());
 
-        Theme reread;
-        ScriptedMessages quiet;
-        QVERIFY(read_theme_file(saved, reread, quiet));
-        QCOMPARE(reread.elements.size(), s.theme.elements.size());
-        for (int k = 0; k < 3; ++k) {
-            QCOMPARE(reread.elements[size_t(k)].field_name, s.theme.elements[size_t(k)].field_name);
-            QCOMPARE(reread.elements[size_t(k)].primary_day, s.theme.elements[size_t(k)].primary_day);
-        }
-
-        // A cancelled open changes nothing.
-        s.window->menu().mf[2]->trigger();
-        QCOMPARE(s.theme.element_count(), 3);
+        // A cancelled open changes nothing and Open starts in the current file's folder.
+        s.window->menu().open_action->trigger();
+        QCOMPARE(s.dialogs.requests.last().initial, dir_->path());
+        QCOMPARE(s.theme().element_count(), 3);
     }
 
-    void open_asks_before_replacing_unsaved_changes() {
+    void a_refused_or_failed_save_keeps_the_name_and_the_mark() {
         const QString path = copy_of(kSample, "sample.kmtf");
-        Session s(system_);
+        Session s(system_, path);
         QVERIFY(s.show());
-        s.theme.modified = true;
-        s.dialogs.answers = {path};
-        // Yes: nothing is asked for or opened, so that the changes can be saved first.
-        s.messages.answers = {true};
-        s.window->menu().mf[2]->trigger();
-        QCOMPARE(s.messages.asked, QStringList{"Save project?"});
-        QVERIFY(s.dialogs.requests.isEmpty());
-        QCOMPARE(s.theme.element_count(), 0);
-        // No: the file is opened, and the flag stays as it was.
-        s.messages.answers = {false};
-        s.window->menu().mf[2]->trigger();
-        QCOMPARE(s.theme.element_count(), 3);
-        QVERIFY(s.theme.modified);
+        QTRY_COMPARE(s.theme().element_count(), 3);
+        // Without a title Save As refuses and the document keeps its name.
+        s.document.set_metadata(MetadataField::Title, QString());
+        s.dialogs.answers = {dir_->filePath("other.kmtf")};
+        s.window->menu().save_as_action->trigger();
+        QCOMPARE(s.messages.told, QStringList{"Needs a Title"});
+        QCOMPARE(s.document.file_name(), path);
+        QVERIFY(s.window->isWindowModified());
+        // A folder where the file should go: the write fails, says why, and the mark stays.
+        s.document.set_metadata(MetadataField::Title, QStringLiteral("T"));
+        QVERIFY(QDir(dir_->path()).mkpath(QStringLiteral("taken.kmtf/inside")));
+        s.dialogs.answers = {dir_->filePath("taken.kmtf")};
+        s.messages.answers = {true};  // overwrite
+        s.window->menu().save_as_action->trigger();
+        QCOMPARE(s.messages.told.size(), 2);
+        QCOMPARE(s.document.file_name(), path);
+        QVERIFY(s.window->isWindowModified());
+    }
+
+    // The question about unsaved changes, its three answers, on every way of losing them.
+    void the_unsaved_question_on_new_open_recent_drop_and_close() {
+        const QString a = copy_of(kSample, "a.kmtf");
+        const QString b = copy_of(kSample, "b.kmtf");
+        const std::function<void(Session&)> ways[] = {
+            [](Session& s) { s.window->menu().new_action->trigger(); },
+            [&](Session& s) {
+                s.dialogs.answers = {b};
+                s.window->menu().open_action->trigger();
+            },
+            [](Session& s) { s.recent(1)->trigger(); },  // b, opened before a
+            [&](Session& s) { drop(s, b); },
+            [](Session& s) { s.window->close(); },
+        };
+        for (size_t way = 0; way < std::size(ways); ++way) {
+            for (UnsavedAnswer answer :
+                 {UnsavedAnswer::Cancel, UnsavedAnswer::Discard, UnsavedAnswer::Save}) {
+                const QString case_name = QString("way %1 answer %2").arg(way).arg(int(answer));
+                Session s(system_);
+                QVERIFY(s.show());
+                QVERIFY(s.window->open_theme(b, OpenSource::Menu));
+                QVERIFY(s.window->open_theme(a, OpenSource::Menu));
+                s.document.set_metadata(MetadataField::Title, QStringLiteral("Mine"));
+                s.messages.unsaved_answers = {answer};
+                ways[way](s);
+                QVERIFY2(s.messages.asked == QStringList{"Save changes to a.kmtf?"},
+                         qPrintable(case_name + ": " + s.messages.asked.join('|')));
+                Theme on_disk;
+                ScriptedMessages quiet;
+                read_theme_file(a, on_disk, quiet);
+                const bool saved = on_disk.metadata.title == QStringLiteral("Mine");
+                QVERIFY2(saved == (answer == UnsavedAnswer::Save), qPrintable(case_name));
+                const bool went_on = s.window->isHidden() || s.document.file_name() != a ||
+                                     s.theme().metadata.title != QStringLiteral("Mine");
+                QVERIFY2(went_on == (answer != UnsavedAnswer::Cancel), qPrintable(case_name));
+                // Closing discards by leaving; everything else by replacing the theme.
+                const bool closing = way == std::size(ways) - 1;
+                QVERIFY2(s.document.is_modified() ==
+                             (answer == UnsavedAnswer::Cancel ||
+                              (closing && answer == UnsavedAnswer::Discard)),
+                         qPrintable(case_name));
+                copy_of(kSample, "a.kmtf");
+            }
+        }
+    }
+
+    void a_file_that_cannot_be_opened_changes_nothing() {
+        const QString a = copy_of(kSample, "a.kmtf");
+        Session s(system_, a);
+        QVERIFY(s.show());
+        QTRY_COMPARE(s.theme().element_count(), 3);
+        s.document.set_metadata(MetadataField::Title, QStringLiteral("Mine"));
+        const Theme before = s.theme();
+        const QString caption = s.window->windowTitle();
+        s.messages.unsaved_answers = {UnsavedAnswer::Discard};
+        const QString missing = dir_->filePath("missing.kmtf");
+        QVERIFY(!s.window->open_theme(missing, OpenSource::Menu));
+        QCOMPARE(s.messages.told, QStringList{"Cannot open " + missing + ": No such file"});
+        QVERIFY(s.theme() == before);
+        QCOMPARE(s.window->windowTitle(), caption);
+        QVERIFY(s.document.is_modified());
+        QCOMPARE(s.document.file_name(), a);
     }
 
     void refuses_to_save_an_empty_theme() {
         Session s(system_);
         QVERIFY(s.show());
-        s.window->menu().mf[4]->trigger();
+        s.window->menu().save_action->trigger();
         QCOMPARE(s.messages.told, QStringList{"No data to save"});
         QVERIFY(s.dialogs.requests.isEmpty());
     }
 
-    void new_keeps_everything_on_yes_and_empties_the_theme_on_no() {
+    void new_empties_the_theme_but_keeps_the_title() {
         const QString path = copy_of(kSample, "sample.kmtf");
         Session s(system_, path);
         QVERIFY(s.show());
-        QTRY_COMPARE(s.theme.element_count(), 3);
-        s.theme.modified = true;
-
-        s.messages.answers = {true};
-        s.window->menu().mf[0]->trigger();
-        QCOMPARE(s.messages.asked, QStringList{"Save project?"});
-        QCOMPARE(s.theme.element_count(), 3);
-        QCOMPARE(s.window->controls().list1->count(), 2);
-
-        s.messages.answers = {false};
-        s.window->menu().mf[0]->trigger();
-        QCOMPARE(s.theme.element_count(), 0);
-        QCOMPARE(s.theme.file_name, QStringLiteral("untitled.kmtf"));
-        QCOMPARE(s.window->controls().list1->count(), 0);
-        QCOMPARE(s.window->controls().text2->text(), QStringLiteral("1.00"));
-        QCOMPARE(s.window->controls().text1->text(), QString());
-        QCOMPARE(s.window->controls().text3->toPlainText(), QString());
-        QCOMPARE(s.window->controls().title->text(), QStringLiteral("PREVIEW SAMPLE"));
+        QTRY_COMPARE(s.theme().element_count(), 3);
+        s.window->menu().new_action->trigger();
+        QCOMPARE(s.theme().element_count(), 0);
+        QCOMPARE(s.document.file_name(), QStringLiteral("untitled.kmtf"));
+        QCOMPARE(s.window->controls().presentation_list->count(), 0);
+        QCOMPARE(s.window->controls().version_box->text(), QStringLiteral("1.00"));
+        QCOMPARE(s.window->controls().locale_box->text(), QString());
+        QCOMPARE(s.window->controls().description_box->toPlainText(), QString());
+        QCOMPARE(s.window->controls().title_box->text(), QStringLiteral("Preview sample"));
         QCOMPARE(s.window->preview().layout().tile_count(), 0);
-        // New leaves the flag and the caption alone.
-        QVERIFY(s.theme.modified);
-        QCOMPARE(s.window->windowTitle(), "Quorvane 1.20 " + path.toLower());
+        QVERIFY(!s.document.is_modified());
+        QCOMPARE(s.window->windowTitle(), QStringLiteral("Quorvane 1.20 [*]"));
+    }
+
+    void metadata_boxes_are_undoable_steps() {
+        Session s(system_);
+        QVERIFY(s.show());
+        QLineEdit* title = s.window->controls().title_box;
+        title->setFocus();
+        QTest::keyClicks(title, "Alps");
+        QVERIFY(s.window->isWindowModified());
+        QCOMPARE(s.theme().metadata.title, QStringLiteral("Alps"));
+        QCOMPARE(s.document.history().count(), 1);  // the keystrokes merged
+        QCOMPARE(s.window->undo_action()->text(), QStringLiteral("Undo Title"));
+        // Another box, then back: a new step each visit.
+        s.window->controls().locale_box->setFocus();
+        QTest::keyClicks(s.window->controls().locale_box, "Europe");
+        title->setFocus();
+        QTest::keyClicks(title, " high");
+        QCOMPARE(s.document.history().count(), 3);
+        s.window->undo_action()->trigger();
+        QCOMPARE(title->text(), QStringLiteral("Alps"));
+        s.window->undo_action()->trigger();
+        s.window->undo_action()->trigger();
+        QCOMPARE(title->text(), QString());
+        QVERIFY(!s.window->isWindowModified());
+        s.window->redo_action()->trigger();
+        QCOMPARE(title->text(), QStringLiteral("Alps"));
+        QVERIFY(s.window->isWindowModified());
     }
 
     void remembers_recent_files_across_two_lifetimes() {
@@ -259,7 +362,7 @@ private slots:
             QVERIFY(s.show());
             s.dialogs.answers = {a, b, a, b};
             for (int k = 0; k < 4; ++k) {
-                s.window->menu().mf[2]->trigger();
+                s.window->menu().open_action->trigger();
             }
             QCOMPARE(s.recent(0)->text(), b);
             QCOMPARE(s.recent(1)->text(), a);
@@ -274,11 +377,11 @@ private slots:
         QVERIFY(s.recent(1)->isEnabled());
 
         s.recent(1)->trigger();
-        QCOMPARE(s.theme.element_count(), 3);
-        QCOMPARE(s.theme.file_name, a);
+        QCOMPARE(s.theme().element_count(), 3);
+        QCOMPARE(s.document.file_name(), a);
         QCOMPARE(s.window->recent_files().captions(), (RecentFiles{a, b, "", "", "", ""}));
-        QCOMPARE(s.window->windowTitle(), "Quorvane 1.20 " + a.toLower());
-        QCOMPARE(s.window->controls().list1->count(), 2);
+        QCOMPARE(s.window->windowTitle(), "Quorvane 1.20 " + a + "[*]");
+        QCOMPARE(s.window->controls().presentation_list->count(), 2);
     }
 
     void a_vanished_recent_file_is_reported_and_removed() {
@@ -296,24 +399,7 @@ private slots:
         QCOMPARE(s.window->recent_files().captions(), (RecentFiles{a, "", "", "", "", ""}));
         QCOMPARE(s.recent(0)->text(), a);
         QVERIFY(!s.recent(1)->isVisible());
-        QCOMPARE(s.theme.element_count(), 0);
-    }
-
-    void a_recent_file_is_not_opened_over_unsaved_changes_on_yes() {
-        const QString a = copy_of(kSample, "a.kmtf");
-        write_theme(dir_->filePath("roads.kmtf"), {"ROAD_A"});
-        Session s(system_, dir_->filePath("roads.kmtf"));
-        QVERIFY(s.show());
-        QTRY_COMPARE(s.theme.element_count(), 1);
-        s.dialogs.answers = {a};
-        s.window->menu().mf[2]->trigger();
-        s.theme.elements.resize(1);
-        s.theme.modified = true;
-        s.messages.answers = {true};
-        s.recent(1)->trigger();  // roads.kmtf
-        QCOMPARE(s.messages.asked, QStringList{"Save project?"});
-        QCOMPARE(s.theme.element_count(), 1);
-        QCOMPARE(s.theme.file_name, a);
+        QCOMPARE(s.theme().element_count(), 0);
     }
 
     void drops_only_other_theme_files() {
@@ -322,29 +408,97 @@ private slots:
         const QString text = copy_of(kSample, "notes.txt");
         Session s(system_, a);
         QVERIFY(s.show());
-        QTRY_COMPARE(s.theme.element_count(), 3);
-        s.theme.modified = true;
+        QTRY_COMPARE(s.theme().element_count(), 3);
+        s.document.set_metadata(MetadataField::Title, QStringLiteral("Mine"));
 
         drop(s, text);
         drop(s, a);
         QVERIFY(s.messages.asked.isEmpty());
-        QCOMPARE(s.theme.file_name, a);
+        QCOMPARE(s.document.file_name(), a);
 
-        s.messages.answers = {true};
+        s.messages.unsaved_answers = {UnsavedAnswer::Discard};
         drop(s, b);
-        QCOMPARE(s.messages.asked, QStringList{"Save Current file?"});
-        QCOMPARE(s.theme.file_name, a);
-
-        s.messages.answers = {false};
-        s.theme.elements.clear();
-        drop(s, b);
-        QCOMPARE(s.theme.element_count(), 3);
-        QCOMPARE(s.theme.file_name, b);
-        QVERIFY(!s.theme.modified);
+        QCOMPARE(s.theme().element_count(), 3);
+        QCOMPARE(s.document.file_name(), b);
+        QVERIFY(!s.document.is_modified());
         QCOMPARE(s.window->recent_files().captions()[0], b);
-        QCOMPARE(s.window->controls().list1->count(), 2);
+        QCOMPARE(s.window->controls().presentation_list->count(), 2);
         QCOMPARE(s.busy.on_calls, 2);
         QVERIFY(!s.busy.busy);
+    }
+
+    void a_file_changed_elsewhere_is_reloaded_or_asked_about() {
+        const QString path = dir_->filePath("roads.kmtf");
+        write_theme(path, {"ROAD_A"});
+        Session s(system_, path);
+        QVERIFY(s.show());
+        QTRY_COMPARE(s.theme().element_count(), 1);
+        // Another program writes: no changes here, so the file is read again.
+        write_theme(path, {"ROAD_A", "ROAD_B"});
+        QTRY_COMPARE(s.theme().element_count(), 2);
+        QVERIFY(s.window->statusBar()->currentMessage().startsWith("Reloaded roads.kmtf"));
+        QVERIFY(s.messages.asked.isEmpty());
+        // The editor's own save is no change from elsewhere.
+        s.document.set_metadata(MetadataField::Title, QStringLiteral("Mine"));
+        s.window->menu().save_action->trigger();
+        QTest::qWait(400);
+        QVERIFY(s.messages.asked.isEmpty());
+        // With unsaved changes the user decides: keep mine, then reload.
+        s.document.set_metadata(MetadataField::Title, QStringLiteral("Mine again"));
+        s.messages.choices = {false};
+        write_theme(path, {"ROAD_C"});
+        QTRY_COMPARE(s.messages.asked.size(), 1);
+        QCOMPARE(s.messages.asked[0], path + " changed on disk. Reload and lose your changes? "
+                                             "[Reload/Keep mine]");
+        QCOMPARE(s.theme().metadata.title, QStringLiteral("Mine again"));
+        s.messages.choices = {true};
+        write_theme(path, {"ROAD_C", "ROAD_D", "ROAD_E"});
+        QTRY_COMPARE(s.theme().element_count(), 3);
+        QVERIFY(!s.document.is_modified());
+    }
+
+    void a_recovery_copy_follows_the_changes_and_is_offered_at_the_next_start() {
+        const QString a = copy_of(kSample, "a.kmtf");
+        {
+            Session s(system_, a);
+            QVERIFY(s.show());
+            QTRY_COMPARE(s.theme().element_count(), 3);
+            QVERIFY(!s.window->recovery().has_copy());
+            s.document.set_metadata(MetadataField::Title, QStringLiteral("Unsaved"));
+            QTRY_VERIFY_WITH_TIMEOUT(s.window->recovery().has_copy(), 5000);
+            s.window->menu().save_action->trigger();
+            QVERIFY(!s.window->recovery().has_copy());
+            s.document.set_metadata(MetadataField::Title, QStringLiteral("Lost in a crash"));
+            s.window->recovery().write_now();
+            QVERIFY(s.window->recovery().has_copy());
+            // A crash: the window goes without being closed, so nothing cleans up.
+        }
+        // The copy of a crashed editor carries another editor's name.
+        const QDir folder(system_);
+        const QStringList copies = folder.entryList({"recovery-*.kmtf"});
+        QCOMPARE(copies.size(), 1);
+        for (const QString& name : folder.entryList({"recovery-*"})) {
+            QFile::rename(folder.filePath(name), folder.filePath(QString(name).replace(
+                                                     QRegularExpression("recovery-[0-9]+"),
+                                                     "recovery-crashed")));
+        }
+        QFile::remove(folder.filePath("recovery-crashed.kmtf.lock"));
+
+        Session s(system_);
+        s.messages.choices = {true};
+        QVERIFY(s.show());
+        QTRY_COMPARE(s.messages.asked.size(), 1);
+        QCOMPARE(s.messages.asked[0],
+                 "Restore unsaved changes to " + a + "? [Restore/Discard]");
+        QCOMPARE(s.theme().metadata.title, QStringLiteral("Lost in a crash"));
+        QCOMPARE(s.document.file_name(), a);
+        QVERIFY(s.window->isWindowModified());
+        QVERIFY(!QFileInfo::exists(folder.filePath("recovery-crashed.kmtf")));
+        QVERIFY(s.window->recovery().has_copy());
+        // A clean exit removes this editor's copy.
+        s.messages.unsaved_answers = {UnsavedAnswer::Discard};
+        QVERIFY(s.window->close());
+        QVERIFY(!s.window->recovery().has_copy());
     }
 
     void searches_with_enter_and_the_button() {
@@ -356,8 +510,8 @@ private slots:
         write_theme(path, fields);
         Session s(system_, path);
         QVERIFY(s.show());
-        QTRY_COMPARE(s.theme.element_count(), 130);
-        QLineEdit* box = s.window->controls().text4;
+        QTRY_COMPARE(s.theme().element_count(), 130);
+        QLineEdit* box = s.window->controls().search_box;
         QScrollBar* vs = s.window->preview().scroll_bar();
         QVERIFY(vs->maximum() > 0);
 
@@ -369,7 +523,7 @@ private slots:
         QCOMPARE(vs->value(), qRound(38.0 / s.window->preview().geometry().canvas.height() *
                                      vs->maximum()));
 
-        QTest::mouseClick(s.window->controls().command1, Qt::LeftButton);
+        QTest::mouseClick(s.window->controls().search_button, Qt::LeftButton);
         QCOMPARE(s.window->preview().framed_tile(), 110);
         // The hit's row shows: the canvas moved up to it.
         const PreviewLayout& layout = s.window->preview().layout();
@@ -402,7 +556,7 @@ private slots:
         const QString path = copy_of(kSample, "sample.kmtf");
         Session s(system_, path);
         QVERIFY(s.show());
-        QTRY_COMPARE(s.theme.element_count(), 3);
+        QTRY_COMPARE(s.theme().element_count(), 3);
         PreviewCanvas* canvas = s.canvas();
         const QPoint middle = canvas->tile_rect(1).center();
         QCOMPARE(canvas->tile_at(middle), 1);
@@ -416,7 +570,7 @@ private slots:
         QCOMPARE(QToolTip::text(), QStringLiteral(" GUIDANCE "));
 
         QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, middle);
-        QCOMPARE(s.window->edit_index(), 1);
+        QCOMPARE(s.window->selected_tile(), 1);
         QCOMPARE(s.window->preview().framed_tile(), 1);
         QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, middle);
 
@@ -435,12 +589,12 @@ private slots:
         auto watch = when_modal<StyleEditor>(
             [&edited](StyleEditor& editor) { edited = editor.field_label()->text(); });
         QTest::mouseDClick(canvas, Qt::LeftButton, Qt::NoModifier, canvas->tile_rect(2).center());
-        QCOMPARE(s.window->edit_index(), 2);
-        QCOMPARE(edited, s.theme.elements[2].field_name);
+        QCOMPARE(s.window->selected_tile(), 2);
+        QCOMPARE(edited, s.theme().elements[2].field_name);
 
         // Pressing between tiles selects nothing.
         QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-        QCOMPARE(s.window->edit_index(), 2);
+        QCOMPARE(s.window->selected_tile(), 2);
     }
 
     void tiles_follow_the_window_width() {
@@ -452,7 +606,7 @@ private slots:
         write_theme(path, fields);
         Session s(system_, path);
         QVERIFY(s.show());
-        QTRY_COMPARE(s.theme.element_count(), 20);
+        QTRY_COMPARE(s.theme().element_count(), 20);
         QCOMPARE(s.window->preview().layout().tile_positions[12], QPoint(238, 38 + 1516));
 
         s.window->resize(500, s.window->height());
@@ -464,36 +618,15 @@ private slots:
         QCOMPARE(s.window->preview().scroll_bar()->geometry().right(), 499 - 1);
     }
 
-    void closing_asks_to_save_unsaved_changes() {
-        const QString path = copy_of(kSample, "sample.kmtf");
-        Session s(system_, path);
-        QVERIFY(s.show());
-        QTRY_COMPARE(s.theme.element_count(), 3);
-        s.theme.modified = true;
-
-        s.messages.answers = {true};
-        QVERIFY(!s.window->close());
-        QVERIFY(s.window->isVisible());
-        QCOMPARE(s.dialogs.requests.size(), 1);
-        QCOMPARE(s.dialogs.requests[0].mode, FileDialogMode::Save);
-        QVERIFY(!QFileInfo::exists(working_data_path(system_)));
-
-        s.messages.answers = {false};
-        s.window->menu().mf[10]->trigger();
-        QVERIFY(!s.window->isVisible());
-        QCOMPARE(s.messages.asked, (QStringList{"Save project?", "Save project?"}));
-        QVERIFY(QFileInfo::exists(working_data_path(system_)));
-    }
-
     void the_empty_entry_points_are_wired() {
         Session s(system_);
         QVERIFY(s.show());
         // The Edit menu refuses an empty theme before it opens anything.
-        s.window->menu().med[0]->trigger();
-        s.window->menu().med[1]->trigger();
+        s.window->menu().add_presentations_action->trigger();
+        s.window->menu().remove_presentations_action->trigger();
         QCOMPARE(s.messages.told, (QStringList{"No elements", "No elements"}));
         s.window->set_update_available(true);
-        QVERIFY(s.window->controls().label3->isVisible());
+        QVERIFY(s.window->controls().update_notice->isVisible());
     }
 };
 

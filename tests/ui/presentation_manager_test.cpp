@@ -2,10 +2,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
 
 #include "model/presentations.h"
 #include "support/scripted_messages.h"
 #include "model/element_additions.h"
+#include "model/presentation_list.h"
+#include "model/theme_document.h"
 #include "ui/presentation_manager.h"
 #include "list_items.h"
 #include "when_modal.h"
@@ -28,20 +31,33 @@ QStringList owners(const Theme& theme) {
     return result;
 }
 
-Theme theme_with(const QList<QPair<QString, QString>>& picks) {
+// Each pick adds its polygons and ROAD_DIM to a presentation given as rank digit and name.
+Theme theme_with(const QList<QPair<QString, QStringList>>& picks) {
     Theme theme;
     for (const auto& [target, polygons] : picks) {
-        PickedElements picked{polygons, "ROAD_DIM\r\n", target};
-        add_element(theme, picked);
+        add_picked_elements(theme, ElementPick{target.left(1).toInt(), target.mid(1), polygons,
+                                               {"ROAD_DIM"}});
     }
-    theme.modified = false;
+    relist_presentations(theme);
     return theme;
 }
 
 // GUIDANCE with three Elements.
-Theme guidance_theme() {
-    return theme_with({{"0GUIDANCE", "WATER\r\nWOODS\r\n"}});
+Theme guidance_theme() { return theme_with({{"0GUIDANCE", {"WATER", "WOODS"}}}); }
+
+// Opens the manager as the Edit menu does, lets `act` work it, and returns once it closed.
+bool run(ThemeDocument& document, ScriptedMessages& messages, PresentationManagerMode mode,
+         std::function<void(PresentationManager&)> act) {
+    const auto answer = when_modal<PresentationManager>(std::move(act));
+    return run_presentation_manager(nullptr, document, messages, mode);
 }
+
+// A document holding `theme`, as if opened.
+struct Opened {
+    explicit Opened(const Theme& theme) { document.replace(theme, kUntitledFileName, false); }
+    ThemeDocument document;
+    const Theme& theme() const { return document.theme(); }
+};
 
 }  // namespace
 
@@ -50,16 +66,16 @@ class PresentationManagerTest : public QObject {
 
 private slots:
     void add_mode_opens_with_the_project_and_the_six_presentations() {
-        Theme theme = theme_with({{"1BROWSE", "WATER\r\n"}, {"4ROUTE PREVIEW", "PARK\r\n"}});
+        Theme theme = theme_with({{"1BROWSE", {"WATER"}}, {"4ROUTE PREVIEW", {"PARK"}}});
         ScriptedMessages messages;
         QWidget main_window;
         QPixmap pixmap(16, 16);
         pixmap.fill(Qt::blue);
         main_window.setWindowIcon(QIcon(pixmap));
-        PresentationManager manager(theme, messages, kAddPresentations, &main_window);
+        PresentationManager manager(theme, messages, PresentationManagerMode::Add, &main_window);
 
         QCOMPARE(manager.windowTitle(), QString("Add & bRemove Presentations"));
-        QCOMPARE(manager.objectName(), QString("presentation"));
+        QCOMPARE(manager.objectName(), QString("presentation_manager"));
         QCOMPARE(manager.size(), QSize(653, 503));
         QCOMPARE(manager.windowIcon().cacheKey(), main_window.windowIcon().cacheKey());
         QVERIFY(!manager.add_frame()->isHidden());
@@ -78,9 +94,9 @@ private slots:
     }
 
     void remove_mode_opens_with_the_project_in_its_own_frame() {
-        Theme theme = theme_with({{"1BROWSE", "WATER\r\n"}, {"0GUIDANCE", "PARK\r\n"}});
+        Theme theme = theme_with({{"1BROWSE", {"WATER"}}, {"0GUIDANCE", {"PARK"}}});
         ScriptedMessages messages;
-        PresentationManager manager(theme, messages, kRemovePresentations);
+        PresentationManager manager(theme, messages, PresentationManagerMode::Remove);
         QVERIFY(manager.add_frame()->isHidden());
         QVERIFY(!manager.remove_frame()->isHidden());
         QCOMPARE(texts(*manager.kept_list()), (QStringList{"GUIDANCE", "BROWSE"}));
@@ -89,20 +105,20 @@ private slots:
     }
 
     void adding_one_presentation_doubles_the_elements() {
-        Theme theme = guidance_theme();
-        const std::vector<Element> before = theme.elements;
+        Opened opened(guidance_theme());
+        const std::vector<Element> before = opened.theme().elements;
         ScriptedMessages messages;
-        PresentationManager manager(theme, messages, kAddPresentations);
-        manager.show();
-        choose(*manager.available_list(), "TRAFFIC");
-        click(manager.add_button());
-        QCOMPARE(texts(*manager.adding_list()), QStringList{"TRAFFIC"});
-        QVERIFY(manager.available_list()->selectedItems().isEmpty());
-        QVERIFY(manager.adding_list()->item(0)->isSelected());
-        QCOMPARE(theme.element_count(), 3);  // nothing changes before Apply
-
-        click(manager.apply_button());
-        QVERIFY(!manager.isVisible());
+        run(opened.document, messages, PresentationManagerMode::Add, [&](PresentationManager& m) {
+            choose(*m.available_list(), "TRAFFIC");
+            click(m.add_button());
+            QCOMPARE(texts(*m.adding_list()), QStringList{"TRAFFIC"});
+            QVERIFY(m.available_list()->selectedItems().isEmpty());
+            QVERIFY(m.adding_list()->item(0)->isSelected());
+            QCOMPARE(opened.theme().element_count(), 3);  // nothing changes before Apply
+            click(m.apply_button());
+            QVERIFY(!m.isVisible());
+        });
+        const Theme& theme = opened.theme();
         QVERIFY(messages.told.isEmpty());
         QCOMPARE(theme.element_count(), 6);
         for (int i = 0; i < 3; ++i) {
@@ -115,27 +131,28 @@ private slots:
             QCOMPARE(copy.border, before[i].border);
             QCOMPARE(copy.field_name, before[i].field_name);
         }
-        QVERIFY(theme.modified);
+        QVERIFY(opened.document.is_modified());
+        QCOMPARE(opened.document.history().undoText(), QString("Add Presentation TRAFFIC"));
     }
 
     void adding_two_gives_three_times_in_the_order_chosen() {
-        Theme theme = theme_with({{"0GUIDANCE", "WATER\r\n"}, {"1BROWSE", "PARK\r\n"}});
+        Opened opened(theme_with({{"0GUIDANCE", {"WATER"}}, {"1BROWSE", {"PARK"}}}));
         ScriptedMessages messages;
-        PresentationManager manager(theme, messages, kAddPresentations);
-        manager.show();
-        choose(*manager.available_list(), "PEDESTRIAN");
-        click(manager.add_button());
-        choose(*manager.available_list(), "TRAFFIC");
-        click(manager.add_button());
-        click(manager.apply_button());
-
+        run(opened.document, messages, PresentationManagerMode::Add, [](PresentationManager& m) {
+            choose(*m.available_list(), "PEDESTRIAN");
+            click(m.add_button());
+            choose(*m.available_list(), "TRAFFIC");
+            click(m.add_button());
+            click(m.apply_button());
+        });
+        const Theme& theme = opened.theme();
         QCOMPARE(theme.element_count(), 12);
         QCOMPARE(owners(theme).mid(4, 4), QStringList(4, "PEDESTRIAN"));
         QCOMPARE(owners(theme).mid(8, 4), QStringList(4, "TRAFFIC"));
         // The copies of both old presentations, in their stored order.
         QCOMPARE(theme.elements[4].field_name, theme.elements[0].field_name);
         QCOMPARE(theme.elements[6].field_name, QString("MAP_PARK_CLR"));
-        QCOMPARE(theme.project_presentations,
+        QCOMPARE(theme.listed_presentations,
                  (QStringList{"GUIDANCE", "BROWSE", "PEDESTRIAN", "TRAFFIC"}));
     }
 
@@ -143,7 +160,7 @@ private slots:
         Theme theme = guidance_theme();
         const std::vector<Element> before = theme.elements;
         ScriptedMessages messages;
-        PresentationManager manager(theme, messages, kAddPresentations);
+        PresentationManager manager(theme, messages, PresentationManagerMode::Add);
         manager.show();
 
         click(manager.add_button());
@@ -167,13 +184,12 @@ private slots:
         QCOMPARE(messages.told.last(), QString("Please click ADD"));
         QVERIFY(manager.isVisible());
         QVERIFY(theme.elements == before);
-        QVERIFY(!theme.modified);
     }
 
     void the_last_presentation_cannot_be_removed() {
-        Theme theme = theme_with({{"0GUIDANCE", "WATER\r\n"}, {"1BROWSE", "PARK\r\n"}});
+        Theme theme = theme_with({{"0GUIDANCE", {"WATER"}}, {"1BROWSE", {"PARK"}}});
         ScriptedMessages messages;
-        PresentationManager manager(theme, messages, kRemovePresentations);
+        PresentationManager manager(theme, messages, PresentationManagerMode::Remove);
         manager.show();
         click(manager.remove_button());
         choose(*manager.kept_list(), "GUIDANCE");
@@ -189,105 +205,94 @@ private slots:
     }
 
     void removing_keeps_the_others_in_order_with_every_field() {
-        Theme theme;
-        PickedElements g1{"WATER\r\n", "", "0GUIDANCE"};
-        add_element(theme, g1);
-        PickedElements b{"PARK\r\n", "", "1BROWSE"};
-        add_element(theme, b);
-        PickedElements g2{"", "TRK\r\n", "0GUIDANCE"};
-        add_element(theme, g2);
+        Theme read;
+        add_picked_elements(read, ElementPick{0, "GUIDANCE", {"WATER"}, {}});
+        add_picked_elements(read, ElementPick{1, "BROWSE", {"PARK"}, {}});
+        add_picked_elements(read, ElementPick{0, "GUIDANCE", {}, {"TRK"}});
         // Put a BROWSE Element between the two GUIDANCE ones, as a file may hold them.
-        std::swap(theme.elements[1], theme.elements[2]);
-        theme.elements[0].primary_night = "123456";
-        const std::vector<Element> before = theme.elements;
-        theme.modified = false;
+        std::swap(read.elements[1], read.elements[2]);
+        read.elements[0].primary_night = "123456";
+        const std::vector<Element> before = read.elements;
+        Opened opened(read);
 
         ScriptedMessages messages;
-        PresentationManager manager(theme, messages, kRemovePresentations);
-        manager.show();
-        QCOMPARE(texts(*manager.kept_list()), (QStringList{"GUIDANCE", "BROWSE"}));
-        choose(*manager.kept_list(), "BROWSE");
-        click(manager.remove_button());
-        click(manager.apply_button());
-
-        QVERIFY(!manager.isVisible());
+        run(opened.document, messages, PresentationManagerMode::Remove, [](PresentationManager& m) {
+            QCOMPARE(texts(*m.kept_list()), (QStringList{"GUIDANCE", "BROWSE"}));
+            choose(*m.kept_list(), "BROWSE");
+            click(m.remove_button());
+            click(m.apply_button());
+        });
+        const Theme& theme = opened.theme();
         QCOMPARE(theme.element_count(), 2);
         QVERIFY(theme.elements[0] == before[0]);
         QVERIFY(theme.elements[1] == before[2]);
         QCOMPARE(theme.elements[0].primary_night, QString("123456"));
         QCOMPARE(theme.project_presentations, QStringList{"GUIDANCE"});
-        QVERIFY(theme.modified);
+        QVERIFY(opened.document.is_modified());
+        QCOMPARE(opened.document.history().undoText(), QString("Remove Presentation BROWSE"));
+        // Undone, every Element is back in its place.
+        opened.document.history().undo();
+        QVERIFY(opened.theme() == read);
     }
 
-    void apply_with_nothing_removed_sets_the_flag_only() {
-        Theme theme = theme_with({{"0GUIDANCE", "WATER\r\n"}, {"1BROWSE", "PARK\r\n"}});
-        const std::vector<Element> before = theme.elements;
+    void apply_with_nothing_removed_changes_nothing() {
+        Opened opened(theme_with({{"0GUIDANCE", {"WATER"}}, {"1BROWSE", {"PARK"}}}));
+        const Theme before = opened.theme();
         ScriptedMessages messages;
-        PresentationManager manager(theme, messages, kRemovePresentations);
-        manager.show();
-        click(manager.apply_button());
-        QVERIFY(!manager.isVisible());
-        QVERIFY(theme.elements == before);
-        QVERIFY(theme.modified);
+        run(opened.document, messages, PresentationManagerMode::Remove,
+            [](PresentationManager& m) { click(m.apply_button()); });
+        QVERIFY(opened.theme() == before);
+        QVERIFY(!opened.document.is_modified());
     }
 
     void cancel_leaves_the_theme_unchanged() {
-        Theme theme = theme_with({{"0GUIDANCE", "WATER\r\n"}, {"1BROWSE", "PARK\r\n"}});
-        const std::vector<Element> before = theme.elements;
+        Opened opened(theme_with({{"0GUIDANCE", {"WATER"}}, {"1BROWSE", {"PARK"}}}));
+        const Theme before = opened.theme();
         ScriptedMessages messages;
-        PresentationManager manager(theme, messages, kRemovePresentations);
-        manager.show();
-        choose(*manager.kept_list(), "BROWSE");
-        click(manager.remove_button());
-        click(manager.cancel_button());
-        QVERIFY(!manager.isVisible());
-        QVERIFY(theme.elements == before);
-        QVERIFY(!theme.modified);
+        run(opened.document, messages, PresentationManagerMode::Remove, [](PresentationManager& m) {
+            choose(*m.kept_list(), "BROWSE");
+            click(m.remove_button());
+            click(m.cancel_button());
+        });
+        QVERIFY(opened.theme() == before);
+        QVERIFY(!opened.document.is_modified());
     }
 
     void edit_menu_on_an_empty_theme_says_no_elements() {
-        Theme theme;
+        ThemeDocument document;
         ScriptedMessages messages;
         bool opened = false;
         const auto answer =
             when_modal<PresentationManager>([&opened](PresentationManager&) { opened = true; });
-        QVERIFY(!run_presentation_manager(nullptr, theme, messages, kAddPresentations));
-        QVERIFY(!run_presentation_manager(nullptr, theme, messages, kRemovePresentations));
+        QVERIFY(!run_presentation_manager(nullptr, document, messages,
+                                          PresentationManagerMode::Add));
+        QVERIFY(!run_presentation_manager(nullptr, document, messages,
+                                          PresentationManagerMode::Remove));
         QCOMPARE(messages.told, (QStringList{"No elements", "No elements"}));
         QTest::qWait(50);
         QVERIFY(!opened);
-        QVERIFY(!theme.modified);
+        QVERIFY(!document.is_modified());
     }
 
-    void edit_menu_applies_and_rebuilds_the_presentation_list() {
-        Theme theme = guidance_theme();
-        theme.listed_presentations = {" GUIDANCE \r"};
+    void edit_menu_centres_the_manager_and_relists_the_presentations() {
+        Theme read = guidance_theme();
+        read.listed_presentations = {" GUIDANCE \r"};
+        Opened opened(read);
         ScriptedMessages messages;
-        const auto answer = when_modal<PresentationManager>([](PresentationManager& manager) {
-            const QRect screen = manager.screen()->geometry();
-            QVERIFY(qAbs(manager.geometry().center().x() - screen.center().x()) <= 3);
-            QVERIFY(qAbs(manager.geometry().center().y() - screen.center().y()) <= 3);
-            choose(*manager.available_list(), "BROWSE");
-            click(manager.add_button());
-            click(manager.apply_button());
-        });
-        QVERIFY(run_presentation_manager(nullptr, theme, messages, kAddPresentations));
-        QCOMPARE(theme.element_count(), 6);
-        QCOMPARE(theme.listed_presentations, (QStringList{"GUIDANCE", "BROWSE"}));
-        QVERIFY(theme.modified);
-    }
-
-    void edit_menu_cancelled_still_asks_for_a_redraw() {
-        Theme theme = guidance_theme();
-        const std::vector<Element> before = theme.elements;
-        theme.listed_presentations = {" GUIDANCE \r"};
-        ScriptedMessages messages;
-        const auto answer = when_modal<PresentationManager>(
-            [](PresentationManager& manager) { click(manager.cancel_button()); });
-        QVERIFY(run_presentation_manager(nullptr, theme, messages, kRemovePresentations));
-        QVERIFY(theme.elements == before);
-        QVERIFY(!theme.modified);
-        QCOMPARE(theme.listed_presentations, QStringList{"GUIDANCE"});
+        QVERIFY(run(opened.document, messages, PresentationManagerMode::Add,
+                    [](PresentationManager& manager) {
+                        const QRect screen = manager.screen()->geometry();
+                        QVERIFY(qAbs(manager.geometry().center().x() - screen.center().x()) <= 3);
+                        QVERIFY(qAbs(manager.geometry().center().y() - screen.center().y()) <= 3);
+                        choose(*manager.available_list(), "BROWSE");
+                        click(manager.add_button());
+                        click(manager.apply_button());
+                    }));
+        QCOMPARE(opened.theme().element_count(), 6);
+        QCOMPARE(opened.theme().listed_presentations, (QStringList{"GUIDANCE", "BROWSE"}));
+        // Undone, the list is as it was read.
+        opened.document.history().undo();
+        QVERIFY(opened.theme() == read);
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "colour/adjustments.h"
@@ -13,7 +14,7 @@
 #include "colour/device_palette.h"
 #include "style_editor/palette_geometry.h"
 #include "format/reader.h"
-#include "model/theme.h"
+#include "model/theme_document.h"
 #include "support/scripted_messages.h"
 #include "ui/colour_cell.h"
 #include "ui/edit_style.h"
@@ -23,6 +24,7 @@
 #include "ui/slider_track.h"
 #include "ui/hue_chart_picture.h"
 #include "ui/style_editor.h"
+#include "when_modal.h"
 
 using namespace quorvane;
 
@@ -45,7 +47,6 @@ Theme test_theme() {
     if (!read || theme.element_count() != 7) {
         qFatal("the editor's test theme did not read");
     }
-    theme.modified = false;
     return theme;
 }
 
@@ -79,12 +80,21 @@ class StyleEditorTest : public QObject {
     Q_OBJECT
 
   private:
-    Theme theme_;
+    std::unique_ptr<ThemeDocument> document_;
     ScriptedMessages messages_;
     CountingBusyCursor busy_;
 
+    const Theme& theme() const { return document_->theme(); }
+
+    // Opens the editor on Element `index` as a double-click does, lets `act` work it, and
+    // returns once it closed.
+    void edit(int index, std::function<void(StyleEditor&)> act) {
+        const auto answer = when_modal<StyleEditor>(std::move(act));
+        edit_style(nullptr, *document_, index, messages_, busy_);
+    }
+
     std::unique_ptr<StyleEditor> open(int index) {
-        auto editor = std::make_unique<StyleEditor>(theme_, index, messages_, busy_);
+        auto editor = std::make_unique<StyleEditor>(theme().elements[index], busy_);
         editor->show();
         if (!QTest::qWaitForWindowExposed(editor.get())) {
             qFatal("the editor was not shown");
@@ -94,7 +104,8 @@ class StyleEditorTest : public QObject {
 
   private slots:
     void init() {
-        theme_ = test_theme();
+        document_ = std::make_unique<ThemeDocument>();
+        document_->replace(test_theme(), kUntitledFileName, false);
         messages_ = ScriptedMessages();
         busy_ = CountingBusyCursor();
     }
@@ -129,7 +140,7 @@ class StyleEditorTest : public QObject {
         QVERIFY(editor->line_panel()->isVisible());
         QVERIFY(!editor->polygon_panel()->isVisible());
         QVERIFY(editor->reverse_button()->isEnabled());
-        QCOMPARE(editor->colour_slot(), 1);
+        QCOMPARE(editor->colour_slot(), ColourSlot::Primary);
         QCOMPARE(editor->scale_box()->text(), QStringLiteral("1"));
         QCOMPARE(editor->border_box()->text(), QStringLiteral(".6"));
         // Line body 800 twips high, strips 480 + 60 and 480.
@@ -139,12 +150,12 @@ class StyleEditorTest : public QObject {
         QCOMPARE(layout.lower_strip.height(), 480.0);
         QCOMPARE(editor->sample()->body_colour(), rgb(0xFF, 0x80, 0x00));
         QCOMPARE(editor->sample()->strip_colour(), rgb(0x20, 0x20, 0x20));
-        QCOMPARE(editor->colour_box(1)->text(), QStringLiteral("FF8000"));
-        QCOMPARE(editor->colour_box(0)->text(), QStringLiteral("202020"));
-        QCOMPARE(editor->swatch(1)->colour(), rgb(0xFF, 0x80, 0x00));
-        QCOMPARE(editor->swatch(0)->colour(), rgb(0x20, 0x20, 0x20));
-        QCOMPARE(editor->base_colour(1), rgb(0xFF, 0x80, 0x00));
-        QCOMPARE(editor->base_colour(0), rgb(0x20, 0x20, 0x20));
+        QCOMPARE(editor->colour_box(ColourSlot::Primary)->text(), QStringLiteral("FF8000"));
+        QCOMPARE(editor->colour_box(ColourSlot::Secondary)->text(), QStringLiteral("202020"));
+        QCOMPARE(editor->swatch(ColourSlot::Primary)->colour(), rgb(0xFF, 0x80, 0x00));
+        QCOMPARE(editor->swatch(ColourSlot::Secondary)->colour(), rgb(0x20, 0x20, 0x20));
+        QCOMPARE(editor->base_colour(ColourSlot::Primary), rgb(0xFF, 0x80, 0x00));
+        QCOMPARE(editor->base_colour(ColourSlot::Secondary), rgb(0x20, 0x20, 0x20));
         QCOMPARE(editor->sample()->toolTip(), QStringLiteral("Click Line or Border "));
         // One marker beside the body; the slot's outline around the primary swatch.
         QVERIFY(editor->sample_marker(0)->isVisible());
@@ -152,7 +163,7 @@ class StyleEditorTest : public QObject {
         const QRect body = editor->sample()->body_pixels();
         QVERIFY(qAbs(editor->sample_marker(0)->geometry().center().y() - body.center().y()) <= 1);
         QVERIFY(editor->slot_outline()->isVisible());
-        QVERIFY(editor->slot_outline()->geometry().contains(editor->swatch(1)->geometry()));
+        QVERIFY(editor->slot_outline()->geometry().contains(editor->swatch(ColourSlot::Primary)->geometry()));
         // The sample shows it: body colour in the middle, strip colour above.
         QCOMPARE(pixel(editor->sample(), body.center()), QColor(0xFF, 0x80, 0x00));
         QCOMPARE(pixel(editor->sample(),
@@ -171,36 +182,36 @@ class StyleEditorTest : public QObject {
         QVERIFY(!editor->reverse_button()->isEnabled());
         QVERIFY(!editor->sample_marker(0)->isVisible());
         QVERIFY(!editor->sample_marker(1)->isVisible());
-        QCOMPARE(editor->colour_box(3)->text(), QStringLiteral("99B3CC"));
-        QCOMPARE(editor->swatch(3)->colour(), rgb(0x99, 0xB3, 0xCC));
+        QCOMPARE(editor->colour_box(ColourSlot::Polygon)->text(), QStringLiteral("99B3CC"));
+        QCOMPARE(editor->swatch(ColourSlot::Polygon)->colour(), rgb(0x99, 0xB3, 0xCC));
         // The fill covers the sample but its margin.
         const QRect body = editor->sample()->body_pixels();
         QCOMPARE(pixel(editor->sample(), body.topLeft() + QPoint(1, 1)), QColor(0x99, 0xB3, 0xCC));
         QCOMPARE(pixel(editor->sample(), QPoint(3, 3)), QColor(240, 240, 240));
 
         // A pick changes the primary text; the polygon's swatch keeps the primary slot.
-        click(editor->swatch(3));
-        QCOMPARE(editor->colour_slot(), 1);
+        click(editor->swatch(ColourSlot::Polygon));
+        QCOMPARE(editor->colour_slot(), ColourSlot::Primary);
         click_palette_cell(*editor, 7);
         QCOMPARE(editor->working_colours().primary_day, QStringLiteral("0000FF"));
         QCOMPARE(editor->working_colours().secondary_day, QString());
-        QCOMPARE(editor->colour_box(3)->text(), QStringLiteral("0000FF"));
-        QCOMPARE(editor->swatch(3)->colour(), rgb(0, 0, 255));
-        QVERIFY(theme_.modified);
+        QCOMPARE(editor->colour_box(ColourSlot::Polygon)->text(), QStringLiteral("0000FF"));
+        QCOMPARE(editor->swatch(ColourSlot::Polygon)->colour(), rgb(0, 0, 255));
+        QVERIFY(editor->has_changes());
     }
 
     void palette_pick_with_the_secondary_slot_at_night_changes_only_the_secondary_night_text() {
-        const Element opened = theme_.elements[kRoadGuidance];
+        const Element opened = theme().elements[kRoadGuidance];
         auto editor = open(kRoadGuidance);
         // A click on the upper border strip selects the secondary slot.
         click(editor->sample(), editor->sample()->upper_strip_pixels().topLeft() + QPoint(30, 2));
-        QCOMPARE(editor->colour_slot(), 0);
+        QCOMPARE(editor->colour_slot(), ColourSlot::Secondary);
         QVERIFY(editor->sample_marker(0)->isVisible());
         QVERIFY(editor->sample_marker(1)->isVisible());
         click(editor->night_option());
         QVERIFY(editor->night());
-        QCOMPARE(editor->colour_box(0)->text(), QStringLiteral("E0E0E0"));
-        QCOMPARE(editor->colour_box(1)->text(), QStringLiteral("804000"));
+        QCOMPARE(editor->colour_box(ColourSlot::Secondary)->text(), QStringLiteral("E0E0E0"));
+        QCOMPARE(editor->colour_box(ColourSlot::Primary)->text(), QStringLiteral("804000"));
 
         click_palette_cell(*editor, 8);
         const StyleColours& working = editor->working_colours();
@@ -208,17 +219,17 @@ class StyleEditorTest : public QObject {
         QCOMPARE(working.primary_night, opened.primary_night);
         QCOMPARE(working.secondary_day, opened.secondary_day);
         QCOMPARE(working.primary_day, opened.primary_day);
-        QCOMPARE(editor->colour_box(0)->text(), QStringLiteral("390000"));
-        QCOMPARE(editor->colour_box(1)->text(), QStringLiteral("804000"));
+        QCOMPARE(editor->colour_box(ColourSlot::Secondary)->text(), QStringLiteral("390000"));
+        QCOMPARE(editor->colour_box(ColourSlot::Primary)->text(), QStringLiteral("804000"));
         QCOMPARE(editor->sample()->strip_colour(), rgb(57, 0, 0));
-        QCOMPARE(editor->base_colour(0), rgb(57, 0, 0));
-        QVERIFY(theme_.modified);
+        QCOMPARE(editor->base_colour(ColourSlot::Secondary), rgb(57, 0, 0));
+        QVERIFY(editor->has_changes());
         // Nothing reaches the theme before Apply; Cancel puts the flag back.
-        QCOMPARE(theme_.elements[kRoadGuidance], opened);
+        QCOMPARE(theme().elements[kRoadGuidance], opened);
         click(editor->cancel_button());
         QCOMPARE(editor->result(), int(QDialog::Rejected));
-        QCOMPARE(theme_.elements[kRoadGuidance], opened);
-        QVERIFY(!theme_.modified);
+        QCOMPARE(theme().elements[kRoadGuidance], opened);
+        QVERIFY(!document_->is_modified());
     }
 
     void shade_cells_follow_palette_and_shade_picks() {
@@ -238,7 +249,7 @@ class StyleEditorTest : public QObject {
         QCOMPARE(editor->working_colours().primary_day, QStringLiteral("7B956A"));
         QCOMPARE(editor->shade_cell(5)->colour(), rgb(0x7b, 0x65, 0x6a));
         // A shade pick leaves the base colour alone.
-        QCOMPARE(editor->base_colour(1), rgb(0x7b, 0x65, 0x6a));
+        QCOMPARE(editor->base_colour(ColourSlot::Primary), rgb(0x7b, 0x65, 0x6a));
         QVERIFY(editor->selection_marker()->isVisible());
 
         // A palette grey greys the cells out and hides the marker.
@@ -263,7 +274,7 @@ class StyleEditorTest : public QObject {
         click(spectrum, at);
         QCOMPARE(editor->working_colours().primary_day, colour_text(colour));
         QCOMPARE(editor->sample()->body_colour(), colour);
-        QCOMPARE(editor->base_colour(1), colour);
+        QCOMPARE(editor->base_colour(ColourSlot::Primary), colour);
         QVERIFY(!editor->selection_marker()->isVisible());
         QCOMPARE(editor->shade_cell(4)->colour(), shade_before);
     }
@@ -274,16 +285,16 @@ class StyleEditorTest : public QObject {
         QCOMPARE(editor->working_colours().primary_day, QStringLiteral("202020"));
         QCOMPARE(editor->working_colours().secondary_day, QStringLiteral("FF8000"));
         QCOMPARE(editor->working_colours().primary_night, QStringLiteral("804000"));
-        QCOMPARE(editor->swatch(1)->colour(), rgb(0x20, 0x20, 0x20));
-        QCOMPARE(editor->swatch(0)->colour(), rgb(0xFF, 0x80, 0x00));
+        QCOMPARE(editor->swatch(ColourSlot::Primary)->colour(), rgb(0x20, 0x20, 0x20));
+        QCOMPARE(editor->swatch(ColourSlot::Secondary)->colour(), rgb(0xFF, 0x80, 0x00));
         QCOMPARE(editor->sample()->body_colour(), rgb(0x20, 0x20, 0x20));
-        QCOMPARE(editor->colour_box(1)->text(), QStringLiteral("202020"));
-        QVERIFY(theme_.modified);
+        QCOMPARE(editor->colour_box(ColourSlot::Primary)->text(), QStringLiteral("202020"));
+        QVERIFY(editor->has_changes());
         click(editor->reverse_button());
-        QCOMPARE(editor->working_colours(), StyleColours::of(theme_.elements[kRoadGuidance]));
-        QCOMPARE(editor->swatch(1)->colour(), rgb(0xFF, 0x80, 0x00));
-        QCOMPARE(editor->swatch(0)->colour(), rgb(0x20, 0x20, 0x20));
-        QCOMPARE(editor->colour_box(0)->text(), QStringLiteral("202020"));
+        QCOMPARE(editor->working_colours(), StyleColours::of(theme().elements[kRoadGuidance]));
+        QCOMPARE(editor->swatch(ColourSlot::Primary)->colour(), rgb(0xFF, 0x80, 0x00));
+        QCOMPARE(editor->swatch(ColourSlot::Secondary)->colour(), rgb(0x20, 0x20, 0x20));
+        QCOMPARE(editor->colour_box(ColourSlot::Secondary)->text(), QStringLiteral("202020"));
     }
 
     void scale_and_border_knobs() {
@@ -302,19 +313,18 @@ class StyleEditorTest : public QObject {
         drag_knob(editor->border_slider(), 500);
         QCOMPARE(editor->border_slider()->knob_left(), 1512);
         QCOMPARE(editor->border_box()->text(), QStringLiteral("2.5"));
-        QVERIFY(!theme_.modified);
+        QVERIFY(!editor->has_changes());
 
         // A pick puts the knobs back to the middle; the boxes keep their texts.
         click_palette_cell(*editor, 7);
         QCOMPARE(editor->border_slider()->knob_left(), 756);
         QCOMPARE(editor->border_box()->text(), QStringLiteral("2.5"));
 
-        // Apply stores them and marks the theme changed.
-        theme_.modified = false;
+        // Apply hands them over with the colours.
         click(editor->apply_button());
-        QCOMPARE(theme_.elements[kRoadGuidance].scale, QStringLiteral("0.01"));
-        QCOMPARE(theme_.elements[kRoadGuidance].border, QStringLiteral("2.5"));
-        QVERIFY(theme_.modified);
+        QCOMPARE(editor->result(), int(QDialog::Accepted));
+        QCOMPARE(editor->edited_style().scale, QStringLiteral("0.01"));
+        QCOMPARE(editor->edited_style().border, QStringLiteral("2.5"));
     }
 
     void size_boxes_take_enter() {
@@ -341,10 +351,10 @@ class StyleEditorTest : public QObject {
 
     void colour_box_keystrokes_mark_the_theme_but_are_not_taken_over() {
         auto editor = open(kRoadGuidance);
-        QLineEdit* box = editor->colour_box(1);
+        QLineEdit* box = editor->colour_box(ColourSlot::Primary);
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("00"));
-        QVERIFY(theme_.modified);
+        QVERIFY(editor->has_changes());
         QCOMPARE(editor->working_colours().primary_day, QStringLiteral("FF8000"));
         drag_knob(editor->contrast_slider(), 10);
         QVERIFY(editor->contrast_slider()->knob_left() != 756);
@@ -355,7 +365,7 @@ class StyleEditorTest : public QObject {
     }
 
     void brightness_and_contrast_drags_show_and_commit() {
-        const Element opened = theme_.elements[kRoadGuidance];
+        const Element opened = theme().elements[kRoadGuidance];
         auto editor = open(kRoadGuidance);
         SliderTrack* brightness = editor->brightness_slider();
         // Past the right end: +255 turns the body white.
@@ -364,13 +374,12 @@ class StyleEditorTest : public QObject {
         QCOMPARE(editor->brightness_box()->text(), QStringLiteral("255"));
         QCOMPARE(editor->contrast_box()->text(), QStringLiteral("0"));
         QCOMPARE(editor->sample()->body_colour(), rgb(255, 255, 255));
-        QCOMPARE(editor->swatch(1)->colour(), rgb(255, 255, 255));
-        // Released: the four texts are in the theme at once.
+        QCOMPARE(editor->swatch(ColourSlot::Primary)->colour(), rgb(255, 255, 255));
+        // Released: the four texts are the working colours at once.
         QCOMPARE(editor->working_colours().primary_day, QStringLiteral("FFFFFF"));
-        QCOMPARE(editor->colour_box(1)->text(), QStringLiteral("FFFFFF"));
-        QCOMPARE(theme_.elements[kRoadGuidance].primary_day, QStringLiteral("FFFFFF"));
-        QCOMPARE(theme_.elements[kRoadGuidance].secondary_day, QStringLiteral("202020"));
-        QVERIFY(theme_.modified);
+        QCOMPARE(editor->colour_box(ColourSlot::Primary)->text(), QStringLiteral("FFFFFF"));
+        QCOMPARE(editor->edited_style().colours.secondary_day, QStringLiteral("202020"));
+        QVERIFY(editor->has_changes());
         QVERIFY(!busy_.busy);
 
         // Left of the track: -255 on the new base turns it black.
@@ -380,19 +389,19 @@ class StyleEditorTest : public QObject {
         QCOMPARE(editor->sample()->body_colour(), rgb(0, 0, 0));
 
         // Contrast on the secondary slot works on the strips.
-        click(editor->swatch(0));
-        QCOMPARE(editor->colour_slot(), 0);
+        click(editor->swatch(ColourSlot::Secondary));
+        QCOMPARE(editor->colour_slot(), ColourSlot::Secondary);
         QCOMPARE(brightness->knob_left(), 756);
         drag_knob(editor->contrast_slider(), 400);
         QCOMPARE(editor->contrast_box()->text(), QStringLiteral("255"));
         const int expected = adjust_colour(rgb(0x20, 0x20, 0x20), 0, 255).adjusted;
         QCOMPARE(editor->sample()->strip_colour(), expected);
-        QCOMPARE(theme_.elements[kRoadGuidance].secondary_day, colour_text(expected));
+        QCOMPARE(editor->working_colours().secondary_day, colour_text(expected));
 
-        // Cancel undoes the commits too, and puts the flag back.
+        // Cancel: nothing reached the theme.
         click(editor->cancel_button());
-        QCOMPARE(theme_.elements[kRoadGuidance], opened);
-        QVERIFY(!theme_.modified);
+        QCOMPARE(theme().elements[kRoadGuidance], opened);
+        QVERIFY(!document_->is_modified());
     }
 
     void brightness_commit_gives_a_polygon_no_secondary_colour() {
@@ -401,59 +410,65 @@ class StyleEditorTest : public QObject {
         const int offset = editor->brightness_box()->text().toInt();
         QVERIFY(offset > 0);
         const int expected = change_brightness_colour(rgb(0x99, 0xB3, 0xCC), offset);
-        QCOMPARE(editor->swatch(3)->colour(), expected);
+        QCOMPARE(editor->swatch(ColourSlot::Polygon)->colour(), expected);
         QCOMPARE(editor->sample()->body_colour(), expected);
-        QCOMPARE(theme_.elements[kWaterGuidance].primary_day, colour_text(expected));
-        QCOMPARE(theme_.elements[kWaterGuidance].secondary_day, QString());
-        QCOMPARE(theme_.elements[kWaterGuidance].secondary_night, QString());
-        QCOMPARE(editor->colour_box(3)->text(), colour_text(expected));
+        QCOMPARE(editor->working_colours().primary_day, colour_text(expected));
+        QCOMPARE(editor->working_colours().secondary_day, QString());
+        QCOMPARE(editor->working_colours().secondary_night, QString());
+        QCOMPARE(editor->colour_box(ColourSlot::Polygon)->text(), colour_text(expected));
     }
 
     void apply_writes_back_and_applies_to_all() {
-        auto editor = open(kWaterGuidance);
-        click_palette_cell(*editor, 40);  // rgb(0, 48, 0)
-        editor->apply_all_check()->setChecked(true);
-        click(editor->apply_button());
-        QVERIFY(editor->applied());
-        QCOMPARE(editor->result(), int(QDialog::Accepted));
+        const Theme before = theme();
+        edit(kWaterGuidance, [](StyleEditor& editor) {
+            click_palette_cell(editor, 40);  // rgb(0, 48, 0)
+            editor.apply_all_check()->setChecked(true);
+            click(editor.apply_button());
+        });
         QCOMPARE(messages_.told, QStringList{QStringLiteral("Applied to 3 additional elements")});
         for (int j : {kWaterGuidance, kWaterBrowse, kWaterTraffic, kWaterPedestrian}) {
-            QCOMPARE(theme_.elements[j].primary_day, QStringLiteral("003000"));
-            QCOMPARE(theme_.elements[j].primary_night, QStringLiteral("102040"));
+            QCOMPARE(theme().elements[j].primary_day, QStringLiteral("003000"));
+            QCOMPARE(theme().elements[j].primary_night, QStringLiteral("102040"));
         }
-        QCOMPARE(theme_.elements[kWoodsGuidance].primary_day, QStringLiteral("A0C080"));
-        QCOMPARE(theme_.elements[kRoadBrowse].primary_day, QStringLiteral("111111"));
-        QVERIFY(theme_.modified);
+        QCOMPARE(theme().elements[kWoodsGuidance].primary_day, QStringLiteral("A0C080"));
+        QCOMPARE(theme().elements[kRoadBrowse].primary_day, QStringLiteral("111111"));
+        QVERIFY(document_->is_modified());
+        // One step, undone as a whole.
+        QCOMPARE(document_->history().count(), 1);
+        QCOMPARE(document_->history().undoText(),
+                 QStringLiteral("Apply to All Presentations (3 elements)"));
+        document_->history().undo();
+        QVERIFY(theme() == before);
+        QVERIFY(!document_->is_modified());
     }
 
     void apply_without_apply_to_all_touches_one_element() {
-        auto editor = open(kRoadGuidance);
-        click_palette_cell(*editor, 7);
-        click(editor->apply_button());
+        edit(kRoadGuidance, [](StyleEditor& editor) {
+            click_palette_cell(editor, 7);
+            click(editor.apply_button());
+        });
         QVERIFY(messages_.told.isEmpty());
-        QCOMPARE(theme_.elements[kRoadGuidance].primary_day, QStringLiteral("0000FF"));
-        QCOMPARE(theme_.elements[kRoadBrowse].primary_day, QStringLiteral("111111"));
+        QCOMPARE(theme().elements[kRoadGuidance].primary_day, QStringLiteral("0000FF"));
+        QCOMPARE(theme().elements[kRoadBrowse].primary_day, QStringLiteral("111111"));
     }
 
     void close_box_and_escape_behave_as_cancel() {
-        const Element opened = theme_.elements[kRoadGuidance];
-        {
-            auto editor = open(kRoadGuidance);
-            drag_knob(editor->brightness_slider(), 300);
-            QVERIFY(theme_.elements[kRoadGuidance] != opened);
-            QVERIFY(editor->close());
-            QCOMPARE(theme_.elements[kRoadGuidance], opened);
-            QVERIFY(!theme_.modified);
-            QVERIFY(!editor->applied());
-        }
-        {
-            theme_.modified = true;
-            auto editor = open(kRoadGuidance);
-            click_palette_cell(*editor, 7);
-            QTest::keyClick(editor.get(), Qt::Key_Escape);
-            QVERIFY(!editor->isVisible());
-            QVERIFY(theme_.modified);  // as it was at opening
-            QCOMPARE(theme_.elements[kRoadGuidance], opened);
+        const Theme before = theme();
+        for (const bool escape : {false, true}) {
+            edit(kRoadGuidance, [escape](StyleEditor& editor) {
+                drag_knob(editor.brightness_slider(), 300);
+                click_palette_cell(editor, 7);
+                QVERIFY(editor.has_changes());
+                if (escape) {
+                    QTest::keyClick(&editor, Qt::Key_Escape);
+                } else {
+                    QVERIFY(editor.close());
+                }
+                QVERIFY(!editor.isVisible());
+            });
+            QVERIFY(theme() == before);
+            QVERIFY(!document_->is_modified());
+            QCOMPARE(document_->history().count(), 0);
         }
     }
 
@@ -479,13 +494,13 @@ class StyleEditorTest : public QObject {
             });
         };
         answer(true);
-        QVERIFY(edit_style(&parent, theme_, kRoadGuidance, messages_, busy_));
+        QVERIFY(edit_style(&parent, *document_, kRoadGuidance, messages_, busy_));
         QVERIFY(icon_taken);
         QVERIFY(centred);
         answer(false);
-        QVERIFY(!edit_style(&parent, theme_, kRoadGuidance, messages_, busy_));
-        QVERIFY(!edit_style(&parent, theme_, 7, messages_, busy_));
-        QVERIFY(!edit_style(&parent, theme_, -1, messages_, busy_));
+        QVERIFY(!edit_style(&parent, *document_, kRoadGuidance, messages_, busy_));
+        QVERIFY(!edit_style(&parent, *document_, 7, messages_, busy_));
+        QVERIFY(!edit_style(&parent, *document_, -1, messages_, busy_));
     }
 
     void screenshot() {

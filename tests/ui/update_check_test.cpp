@@ -151,8 +151,8 @@ private slots:
         UpdateDialog dialog(nullptr, web, opener, busy);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        auto* link = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
-        auto* result = dialog.findChild<QLabel*>(QStringLiteral("Label3"));
+        auto* link = dialog.findChild<QLabel*>(QStringLiteral("check_link"));
+        auto* result = dialog.findChild<QLabel*>(QStringLiteral("result_label"));
 
         QTest::mouseClick(link, Qt::LeftButton);
         QVERIFY(link->isHidden());
@@ -216,11 +216,11 @@ private slots:
         auto* dialog = new UpdateDialog(nullptr, web, opener, busy);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        QTest::mouseClick(dialog->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QLabel*>(QStringLiteral("check_link")), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, kWaitMs);
         QVERIFY(QGuiApplication::overrideCursor() != nullptr);
 
-        dialog->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("close_button"))->click();
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
         delete dialog;
         QTest::qWait(static_cast<int>(kTestTimeout.count()) * 2);

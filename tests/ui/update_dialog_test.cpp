@@ -40,7 +40,7 @@ private slots:
         CountingBusyCursor busy;
         UpdateDialog dialog(nullptr, web, opener, busy);
 
-        QCOMPARE(dialog.objectName(), QStringLiteral("updat"));
+        QCOMPARE(dialog.objectName(), QStringLiteral("update_dialog"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Updates"));
         QVERIFY(!dialog.windowIcon().isNull());
         QCOMPARE(dialog.size(), QSize(twips_to_pixels(5244), twips_to_pixels(3264)));
@@ -51,12 +51,12 @@ private slots:
             const char* name;
             QRect place;
         } controls[] = {
-            {"Shape4", in_pixels(75, 450, 5025, 2085)},
-            {"Label2", in_pixels(708, 684, 3648, 300)},
-            {"Label1", in_pixels(168, 1416, 4680, 756)},
-            {"Label3", in_pixels(165, 1425, 4680, 750)},
-            {"Command1", in_pixels(2115, 2715, 1695, 465)},
-            {"Command2", in_pixels(4050, 2685, 975, 465)},
+            {"result_panel", in_pixels(75, 450, 5025, 2085)},
+            {"version_label", in_pixels(708, 684, 3648, 300)},
+            {"check_link", in_pixels(168, 1416, 4680, 756)},
+            {"result_label", in_pixels(165, 1425, 4680, 750)},
+            {"download_button", in_pixels(2115, 2715, 1695, 465)},
+            {"close_button", in_pixels(4050, 2685, 975, 465)},
         };
         for (const auto& control : controls) {
             auto* widget = dialog.findChild<QWidget*>(QLatin1String(control.name));
@@ -64,17 +64,17 @@ private slots:
             QCOMPARE(widget->geometry(), control.place);
         }
 
-        auto* version = dialog.findChild<QLabel*>(QStringLiteral("Label2"));
-        auto* link = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
-        auto* result = dialog.findChild<QLabel*>(QStringLiteral("Label3"));
+        auto* version = dialog.findChild<QLabel*>(QStringLiteral("version_label"));
+        auto* link = dialog.findChild<QLabel*>(QStringLiteral("check_link"));
+        auto* result = dialog.findChild<QLabel*>(QStringLiteral("result_label"));
         QCOMPARE(version->text(), QStringLiteral("Current Version:1.20"));
         QCOMPARE(link->text(), QStringLiteral("Click here to check for update"));
         QCOMPARE(link->font().pointSize(), 12);
         QCOMPARE(result->text(), QStringLiteral(" "));
         QCOMPARE(result->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+        QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("download_button"))->text(),
                  QStringLiteral("Download Page"));
-        QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("Command2"))->text(),
+        QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("close_button"))->text(),
                  QStringLiteral("Close"));
         QVERIFY(web.requests.isEmpty());  // nothing is asked before the click
         QCOMPARE(busy.on_calls, 0);
@@ -95,7 +95,7 @@ private slots:
         UpdateDialog dialog(nullptr, web, opener, busy);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        auto* link = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
+        auto* link = dialog.findChild<QLabel*>(QStringLiteral("check_link"));
 
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QTest::mouseMove(link, link->rect().center());
@@ -112,8 +112,8 @@ private slots:
         UpdateDialog dialog(nullptr, web, opener, busy);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        auto* link = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
-        auto* result = dialog.findChild<QLabel*>(QStringLiteral("Label3"));
+        auto* link = dialog.findChild<QLabel*>(QStringLiteral("check_link"));
+        auto* result = dialog.findChild<QLabel*>(QStringLiteral("result_label"));
 
         QTest::mouseClick(link, Qt::LeftButton);
         QVERIFY(link->isHidden());
@@ -139,9 +139,9 @@ private slots:
         UpdateDialog dialog(nullptr, web, opener, busy);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        auto* link = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
+        auto* link = dialog.findChild<QLabel*>(QStringLiteral("check_link"));
         QTest::keyClick(link, Qt::Key_Space);
-        QTRY_COMPARE(dialog.findChild<QLabel*>(QStringLiteral("Label3"))->text(),
+        QTRY_COMPARE(dialog.findChild<QLabel*>(QStringLiteral("result_label"))->text(),
                      QStringLiteral("No update available"));
         QVERIFY(!busy.busy);
     }
@@ -154,7 +154,7 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
-        dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("download_button"))->click();
         QCOMPARE(opener.opened, QList<QUrl>{QUrl(QString::fromLatin1(kHome))});
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -171,15 +171,15 @@ private slots:
         UpdateDialog dialog(nullptr, web, opener, busy);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTest::mouseClick(dialog.findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QLabel*>(QStringLiteral("check_link")), Qt::LeftButton);
         QVERIFY(busy.busy);
 
-        dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("download_button"))->click();
         QVERIFY(!busy.busy);
         QCOMPARE(opener.opened.size(), 1);
         const int offs = busy.off_calls;
         web.answer_held();
-        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral(" "));
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("result_label"))->text(), QStringLiteral(" "));
         QCOMPARE(busy.on_calls, 1);
         QCOMPARE(busy.off_calls, offs);
     }
@@ -193,7 +193,7 @@ private slots:
             UpdateDialog dialog(nullptr, web, opener, busy);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            QTest::mouseClick(dialog.findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+            QTest::mouseClick(dialog.findChild<QLabel*>(QStringLiteral("check_link")), Qt::LeftButton);
             QVERIFY(busy.busy);
             QTest::keyClick(&dialog, Qt::Key_Escape);
             QVERIFY(!dialog.isVisible());
@@ -216,13 +216,13 @@ private slots:
         connect(&poll, &QTimer::timeout, this, [&] {
             if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                 seen = dialog->objectName() + QLatin1Char('/') + dialog->windowTitle();
-                dialog->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+                dialog->findChild<QPushButton*>(QStringLiteral("close_button"))->click();
             }
         });
         poll.start();
         show_update_dialog(&main_window, web, opener, busy);
         poll.stop();
-        QCOMPARE(seen, QStringLiteral("updat/Updates"));
+        QCOMPARE(seen, QStringLiteral("update_dialog/Updates"));
         QVERIFY(opener.opened.isEmpty());
         QVERIFY(web.requests.isEmpty());
     }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace quorvane {
 
@@ -23,6 +24,32 @@ bool QtMessages::ask(const QString& question) {
                     QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+UnsavedAnswer QtMessages::ask_unsaved(const QString& question) {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return UnsavedAnswer::Save;
+        case QMessageBox::Discard:
+            return UnsavedAnswer::Discard;
+        default:
+            return UnsavedAnswer::Cancel;
+    }
+}
+
+bool QtMessages::choose(const QString& question, const QString& first, const QString& second) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), question,
+                    QMessageBox::NoButton, parent_);
+    QPushButton* first_button = box.addButton(first, QMessageBox::AcceptRole);
+    QPushButton* second_button = box.addButton(second, QMessageBox::RejectRole);
+    box.setDefaultButton(first_button);
+    box.setEscapeButton(second_button);
+    box.exec();
+    return box.clickedButton() == first_button;
 }
 
 }  // namespace quorvane

@@ -16,6 +16,8 @@ public:
 
     void tell(const QString& text) override;
     bool ask(const QString& question) override;
+    UnsavedAnswer ask_unsaved(const QString& question) override;
+    bool choose(const QString& question, const QString& first, const QString& second) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -1,0 +1,149 @@
+#include "model/theme_document.h"
+
+#include "platform/messages.h"
+
+namespace quorvane {
+
+// One step of the history: the edit, applied on redo and reverted on undo.
+class EditStep : public QUndoCommand {
+public:
+    EditStep(ThemeDocument& document, std::unique_ptr<ThemeEdit> edit)
+        : document_(document), edit_(std::move(edit)) {}
+
+    void redo() override {
+        edit_->apply(document_.theme_);
+        setText(edit_->name());
+        document_.raised_ = edit_->messages();
+        document_.announce(*edit_);
+    }
+    void undo() override {
+        edit_->revert(document_.theme_);
+        document_.announce(*edit_);
+    }
+    int id() const override { return edit_->merge_key(); }
+    bool mergeWith(const QUndoCommand* other) override {
+        return edit_->merge_with(*static_cast<const EditStep*>(other)->edit_);
+    }
+
+private:
+    ThemeDocument& document_;
+    std::unique_ptr<ThemeEdit> edit_;
+};
+
+ThemeDocument::ThemeDocument(QObject* parent) : QObject(parent), history_(this) {
+    connect(&history_, &QUndoStack::cleanChanged, this, [this] {
+        emit modified_changed(is_modified());
+    });
+}
+
+ThemeDocument::~ThemeDocument() {
+    // The steps refer to the document: they go before its theme does.
+    history_.clear();
+}
+
+bool ThemeDocument::is_modified() const {
+    return unsaved_without_steps_ || !history_.isClean();
+}
+
+void ThemeDocument::announce(const ThemeEdit& edit) {
+    emit changed(edit.keeps_layout() ? DocumentChange::Styles : DocumentChange::Elements);
+}
+
+void ThemeDocument::perform(std::unique_ptr<ThemeEdit> edit, Messages* messages) {
+    raised_.clear();
+    // Pushing applies the edit; a merged step is gone afterwards.
+    history_.push(new EditStep(*this, std::move(edit)));
+    if (messages != nullptr) {
+        for (const QString& text : std::exchange(raised_, {})) {
+            messages->tell(text);
+        }
+    }
+}
+
+int ThemeDocument::add_elements(const ElementPick& pick) {
+    if (pick.empty()) {
+        return 0;
+    }
+    const int before = theme_.element_count();
+    perform(std::make_unique<AddElementsEdit>(pick));
+    return theme_.element_count() - before;
+}
+
+void ThemeDocument::add_presentations(const QStringList& names, Messages& messages) {
+    if (names.isEmpty()) {
+        return;
+    }
+    perform(std::make_unique<AddPresentationsEdit>(names), &messages);
+}
+
+void ThemeDocument::remove_presentations(const QStringList& names) {
+    if (names.isEmpty()) {
+        return;
+    }
+    perform(std::make_unique<RemovePresentationsEdit>(names));
+}
+
+void ThemeDocument::apply_style(int index, const ElementStyle& style, bool to_all_presentations,
+                                Messages& messages) {
+    if (index < 0 || index >= theme_.element_count()) {
+        return;
+    }
+    const Element& element = theme_.elements[size_t(index)];
+    bool changes = ElementStyle::of(element) != style;
+    if (to_all_presentations && !changes) {
+        for (int j = 0; j < theme_.element_count() && !changes; ++j) {
+            const Element& other = theme_.elements[size_t(j)];
+            changes = j != index && other.field_name == element.field_name &&
+                      ElementStyle::of(other) != style;
+        }
+    }
+    if (!changes) {
+        // Nothing to record, but the user still learns how many share the feature.
+        if (to_all_presentations) {
+            Theme copy = theme_;
+            quorvane::copy_style_to_all_presentations(copy, index, messages);
+        }
+        return;
+    }
+    perform(std::make_unique<ApplyStyleEdit>(index, style, to_all_presentations), &messages);
+}
+
+void ThemeDocument::copy_style_to_all_presentations(int index, Messages& messages) {
+    if (index < 0 || index >= theme_.element_count()) {
+        return;
+    }
+    apply_style(index, ElementStyle::of(theme_.elements[size_t(index)]), true, messages);
+}
+
+void ThemeDocument::set_metadata(MetadataField field, const QString& text) {
+    if (metadata_text(theme_.metadata, field) == text) {
+        return;
+    }
+    perform(std::make_unique<SetMetadataEdit>(field, text, typing_visit_));
+}
+
+void ThemeDocument::replace(Theme theme, const QString& file_name, bool from_file, bool modified) {
+    history_.clear();
+    theme_ = std::move(theme);
+    file_name_ = file_name;
+    has_file_ = from_file;
+    set_unsaved_without_steps(modified);
+    emit changed(DocumentChange::Replaced);
+}
+
+void ThemeDocument::mark_saved(const QString& path) {
+    file_name_ = path;
+    has_file_ = true;
+    history_.setClean();
+    set_unsaved_without_steps(false);
+}
+
+void ThemeDocument::set_unsaved_without_steps(bool unsaved) {
+    const bool was = is_modified();
+    unsaved_without_steps_ = unsaved;
+    if (was != is_modified()) {
+        emit modified_changed(is_modified());
+    }
+}
+
+}  // namespace quorvane

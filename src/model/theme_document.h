@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <memory>
+
+#include "model/theme.h"
+#include "model/theme_edits.h"
+
+namespace quorvane {
+
+class Messages;
+
+inline const QString kUntitledFileName = QStringLiteral("untitled.kmtf");
+
+// What a change touched, so that the windows redo only what they must.
+enum class DocumentChange {
+    Replaced,  // a whole new theme: opened, new, restored
+    Elements,  // Elements added, removed or reordered: lay the preview out again
+    Styles,    // styles or metadata only: the layout stays
+};
+
+// The open theme and everything about it that is not its content: the file it belongs to and
+// whether it has unsaved changes. It is the only way the theme changes: every edit is one named
+// step of its undo history, and every change is announced by `changed`.
+class ThemeDocument : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ThemeDocument(QObject* parent = nullptr);
+    ~ThemeDocument() override;
+
+    const Theme& theme() const { return theme_; }
+    // The full path of the theme's file, or "untitled.kmtf" for a theme never saved.
+    const QString& file_name() const { return file_name_; }
+    // Whether the theme came from a file or was saved to one.
+    bool has_file() const { return has_file_; }
+    bool is_modified() const;
+    QUndoStack& history() { return history_; }
+
+    // The edits. Each makes one step of the history and marks the document modified.
+    // Returns how many Elements were added (nothing for an empty pick).
+    int add_elements(const ElementPick& pick);
+    void add_presentations(const QStringList& names, Messages& messages);
+    void remove_presentations(const QStringList& names);
+    // Sets the style of Element `index` and, when asked, copies it to the same feature in every
+    // other presentation. Nothing happens when nothing would change.
+    void apply_style(int index, const ElementStyle& style, bool to_all_presentations,
+                     Messages& messages);
+    // Copies Element `index`'s style to the same feature in every other presentation.
+    void copy_style_to_all_presentations(int index, Messages& messages);
+    void set_metadata(MetadataField field, const QString& text);
+    // The next metadata edit starts a new step even in the same box (the user left the box).
+    void end_typing() { ++typing_visit_; }
+
+    // Replaces the whole theme (opening, New); the history starts afresh and the document is
+    // unmodified, or modified when `modified` says so (a restored recovery copy).
+    void replace(Theme theme, const QString& file_name, bool from_file, bool modified = false);
+    // The theme was written to `path`: it belongs to that file now and has no unsaved changes.
+    void mark_saved(const QString& path);
+
+signals:
+    void changed(DocumentChange change);
+    void modified_changed(bool modified);
+
+private:
+    friend class EditStep;
+    void perform(std::unique_ptr<ThemeEdit> edit, Messages* messages = nullptr);
+    void announce(const ThemeEdit& edit);
+    void set_unsaved_without_steps(bool unsaved);
+
+    Theme theme_;
+    QString file_name_ = kUntitledFileName;
+    bool has_file_ = false;
+    // Unsaved changes that are not in the history (a restored recovery copy).
+    bool unsaved_without_steps_ = false;
+    int typing_visit_ = 0;
+    // What the edit just applied raised for the user.
+    QStringList raised_;
+    QUndoStack history_;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,196 @@
+#include "model/theme_edits.h"
+
+#include "model/presentation_changes.h"
+#include "model/presentation_list.h"
+#include "platform/messages.h"
+
+namespace quorvane {
+
+namespace {
+
+// Keeps what the edit raised for the document to show.
+class CollectedMessages : public Messages {
+public:
+    explicit CollectedMessages(QStringList& into) : into_(into) {}
+    void tell(const QString& text) override { into_.append(text); }
+    bool ask(const QString&) override { return false; }
+
+private:
+    QStringList& into_;
+};
+
+QString counted(int n, const char* one, const char* many) {
+    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+}
+
+QString names_text(const char* one, const char* many, const QStringList& names) {
+    return QLatin1String(names.size() == 1 ? one : many) + QLatin1Char(' ') +
+           names.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+QString AddElementsEdit::name() const {
+    return QStringLiteral("Add ") +
+           counted(int(pick_.polygons.size() + pick_.lines.size()), "Element", "Elements");
+}
+
+void AddElementsEdit::apply(Theme& theme) {
+    table_before_ = theme.project_presentations;
+    listed_before_ = theme.listed_presentations;
+    origin_.clear();
+    add_picked_elements(theme, pick_, &origin_);
+    relist_presentations(theme);
+}
+
+void AddElementsEdit::revert(Theme& theme) {
+    if (!origin_.empty()) {
+        std::vector<Element> before(origin_.size() -
+                                    size_t(std::count(origin_.begin(), origin_.end(), -1)));
+        for (size_t i = 0; i < origin_.size(); ++i) {
+            if (origin_[i] >= 0) {
+                before[size_t(origin_[i])] = std::move(theme.elements[i]);
+            }
+        }
+        theme.elements = std::move(before);
+    }
+    theme.project_presentations = table_before_;
+    theme.listed_presentations = listed_before_;
+}
+
+QString AddPresentationsEdit::name() const {
+    return QStringLiteral("Add ") + names_text("Presentation", "Presentations", names_);
+}
+
+void AddPresentationsEdit::apply(Theme& theme) {
+    count_before_ = theme.elements.size();
+    table_before_ = theme.project_presentations;
+    listed_before_ = theme.listed_presentations;
+    messages_.clear();
+    CollectedMessages messages(messages_);
+    add_presentations(theme, names_, messages);
+    relist_presentations(theme);
+}
+
+void AddPresentationsEdit::revert(Theme& theme) {
+    theme.elements.resize(count_before_);
+    theme.project_presentations = table_before_;
+    theme.listed_presentations = listed_before_;
+}
+
+QString RemovePresentationsEdit::name() const {
+    return QStringLiteral("Remove ") + names_text("Presentation", "Presentations", names_);
+}
+
+void RemovePresentationsEdit::apply(Theme& theme) {
+    table_before_ = theme.project_presentations;
+    listed_before_ = theme.listed_presentations;
+    removed_ = remove_presentations(theme, names_);
+    relist_presentations(theme);
+}
+
+void RemovePresentationsEdit::revert(Theme& theme) {
+    std::vector<Element> before;
+    before.reserve(theme.elements.size() + removed_.size());
+    size_t kept = 0;
+    for (auto& [index, element] : removed_) {
+        while (before.size() < size_t(index)) {
+            before.push_back(std::move(theme.elements[kept++]));
+        }
+        before.push_back(std::move(element));
+    }
+    while (kept < theme.elements.size()) {
+        before.push_back(std::move(theme.elements[kept++]));
+    }
+    theme.elements = std::move(before);
+    removed_.clear();
+    theme.project_presentations = table_before_;
+    theme.listed_presentations = listed_before_;
+}
+
+QString ApplyStyleEdit::name() const {
+    const int others = int(before_.size()) - 1;
+    if (to_all_ && others > 0) {
+        return QStringLiteral("Apply to All Presentations (") +
+               counted(others, "element", "elements") + QLatin1Char(')');
+    }
+    return (colours_only_ ? QStringLiteral("Colour of ") : QStringLiteral("Style of ")) +
+           display_name_;
+}
+
+void ApplyStyleEdit::apply(Theme& theme) {
+    before_.clear();
+    Element& element = theme.elements[size_t(index_)];
+    display_name_ = element.display_name.trimmed();
+    const ElementStyle old_style = ElementStyle::of(element);
+    colours_only_ = old_style.scale == style_.scale && old_style.border == style_.border;
+    before_.emplace_back(index_, old_style);
+    style_.write_to(element);
+    if (to_all_) {
+        for (int j = 0; j < theme.element_count(); ++j) {
+            if (j != index_ && theme.elements[size_t(j)].field_name == element.field_name) {
+                before_.emplace_back(j, ElementStyle::of(theme.elements[size_t(j)]));
+            }
+        }
+        messages_.clear();
+        CollectedMessages messages(messages_);
+        copy_style_to_all_presentations(theme, index_, messages);
+    }
+}
+
+void ApplyStyleEdit::revert(Theme& theme) {
+    for (const auto& [index, style] : before_) {
+        style.write_to(theme.elements[size_t(index)]);
+    }
+}
+
+QString& metadata_text(Metadata& metadata, MetadataField field) {
+    switch (field) {
+        case MetadataField::Title:
+            return metadata.title;
+        case MetadataField::Description:
+            return metadata.description;
+        case MetadataField::Locale:
+            return metadata.locale;
+        case MetadataField::Version:
+            break;
+    }
+    return metadata.version;
+}
+
+const QString& metadata_text(const Metadata& metadata, MetadataField field) {
+    return metadata_text(const_cast<Metadata&>(metadata), field);
+}
+
+QString SetMetadataEdit::name() const {
+    switch (field_) {
+        case MetadataField::Title:
+            return QStringLiteral("Title");
+        case MetadataField::Description:
+            return QStringLiteral("Description");
+        case MetadataField::Locale:
+            return QStringLiteral("Locality");
+        case MetadataField::Version:
+            break;
+    }
+    return QStringLiteral("Version");
+}
+
+void SetMetadataEdit::apply(Theme& theme) {
+    QString& text = metadata_text(theme.metadata, field_);
+    before_ = text;
+    text = text_;
+}
+
+void SetMetadataEdit::revert(Theme& theme) { metadata_text(theme.metadata, field_) = before_; }
+
+bool SetMetadataEdit::merge_with(const ThemeEdit& next) {
+    const auto* typed = dynamic_cast<const SetMetadataEdit*>(&next);
+    if (typed == nullptr || typed->field_ != field_ || typed->visit_ != visit_) {
+        return false;
+    }
+    text_ = typed->text_;
+    return true;
+}
+
+}  // namespace quorvane
