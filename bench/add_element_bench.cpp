@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "support/scripted_messages.h"
 #include "model/element_additions.h"
 #include "model/presentation_changes.h"
+#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {

@@ -2,9 +2,9 @@
 // throughput in bytes of theme text.
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <malloc.h>
 
 #include "format/reader.h"
 #include "format/writer.h"

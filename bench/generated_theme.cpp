@@ -9,7 +9,9 @@ namespace quorvane {
 namespace {
 
 QString colour(int seed) {
-    return QStringLiteral("%1").arg((seed * 2654435761u) & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("%1")
+        .arg((seed * 2654435761u) & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+        .toUpper();
 }
 
 }  // namespace

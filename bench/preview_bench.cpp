@@ -1,20 +1,20 @@
 // Preview layout and painting on large themes.
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <QFileInfo>
-#include <malloc.h>
 
 #include "format/metadata.h"
 #include "format/reader.h"
 #include "format/writer.h"
 #include "model/presentations.h"
-#include "support/scripted_messages.h"
-#include "preview/preview_painter.h"
 #include "preview/pane_geometry.h"
+#include "preview/preview_painter.h"
+#include "support/scripted_messages.h"
 
 namespace {
 
@@ -98,8 +98,9 @@ void BM_OpenAndShow(benchmark::State& state) {
     ScriptedMessages messages;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.kmtf"));
-    write_theme_bytes(path, theme_text(generated, metadata_block(generated.metadata, messages), messages),
-            messages);
+    write_theme_bytes(path,
+                      theme_text(generated, metadata_block(generated.metadata, messages), messages),
+                      messages);
     QImage image(QSize(825, 682), QImage::Format_RGB32);
     for (auto _ : state) {
         Theme theme;

@@ -5,10 +5,10 @@
 #include <cstdio>
 
 #include "format/reader.h"
+#include "format/theme_json.h"
 #include "format/writer.h"
 #include "platform/busy_cursor.h"
 #include "stderr_messages.h"
-#include "format/theme_json.h"
 
 namespace quorvane {
 

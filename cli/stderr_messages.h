@@ -10,7 +10,7 @@ namespace quorvane {
 // Messages of the command-line tool: each goes to stderr on a line of its own and is kept in
 // order; questions get a fixed answer.
 class StderrMessages : public Messages {
-public:
+  public:
     explicit StderrMessages(bool answer) : answer_(answer) {}
 
     void tell(const QString& text) override {
@@ -24,7 +24,7 @@ public:
 
     QStringList told;
 
-private:
+  private:
     bool answer_;
 };
 

@@ -38,7 +38,9 @@ std::optional<int> read_hex_literal(const QString& text) {
     return static_cast<int>(value);
 }
 
-QString hex_digits(qint64 number) { return QString::number(number, 16).toUpper(); }
+QString hex_digits(qint64 number) {
+    return QString::number(number, 16).toUpper();
+}
 
 std::optional<int> colour_number(const QString& colour_text) {
     QString copy = colour_text;

@@ -17,7 +17,9 @@ QString pad_and_swap_red_blue(QString& text);
 void split_channels(qint64 colour_number, int& red, int& green, int& blue);
 
 // Composes a colour number from channels 0..255.
-constexpr int rgb(int red, int green, int blue) { return red + green * 256 + blue * 65536; }
+constexpr int rgb(int red, int green, int blue) {
+    return red + green * 256 + blue * 65536;
+}
 
 // Reads "&h" or "&H" followed by hexadecimal digits; nothing when the text does not read.
 std::optional<int> read_hex_literal(const QString& text);

@@ -9,7 +9,6 @@ namespace quorvane {
 
 namespace {
 
-
 // The two characters of `levels` at 1-based position p, read as hexadecimal; a position near the
 // end gives what is left (one digit). Nothing before the start or past the end.
 std::optional<int> level_at(const QString& levels, int p) {
@@ -40,8 +39,8 @@ ChannelStep red_blue_step(const QString& levels, int p, int last_middle) {
     return {level_at(levels, p - 2), level_at(levels, p - 4)};
 }
 
-// Green: the top row (shad 4) one level up, or one down at the last level; the bottom row
-// (shad 5) one down, two up or two down.
+// Green: the top cell (4) one level up, or one down at the last level; the bottom cell
+// (5) one down, two up or two down.
 ChannelStep green_step(const QString& levels, int p) {
     if (p == 1) {
         return {level_at(levels, p + 2), level_at(levels, p + 4)};

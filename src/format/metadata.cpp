@@ -1,7 +1,7 @@
 #include "format/metadata.h"
 
-#include "text/ascii_text.h"
 #include "platform/messages.h"
+#include "text/ascii_text.h"
 
 namespace quorvane {
 
@@ -9,8 +9,7 @@ namespace {
 
 // The range between the first two occurrences of `name` in `upper` (both upper case), or an empty
 // range at 0 when the name does not occur twice.
-std::pair<qsizetype, qsizetype> range_between_first_two(QByteArrayView upper,
-                                                        QByteArrayView name) {
+std::pair<qsizetype, qsizetype> range_between_first_two(QByteArrayView upper, QByteArrayView name) {
     const qsizetype p = find(upper, name);
     if (p < 0) {
         return {0, 0};
@@ -71,8 +70,7 @@ void read_metadata(Metadata& metadata, QByteArrayView text, QByteArrayView upper
     metadata.description = QString::fromLatin1(m.value("DESCRIPTION").second);
     // The locale list without its tag characters; only its first locale is kept.
     const auto [upper_locales, locales] = m.value("LOCALELIST");
-    metadata.locale =
-        QString::fromLatin1(CasedText{upper_locales, locales}.value("LOCALE").second);
+    metadata.locale = QString::fromLatin1(CasedText{upper_locales, locales}.value("LOCALE").second);
 
     QByteArray version = m.value("VERSION").first;
     version = replace_all(version, "MAJORMINOR", ".");

@@ -7,10 +7,10 @@
 #include <optional>
 
 #include "format/metadata.h"
-#include "text/ascii_text.h"
 #include "model/presentations.h"
 #include "platform/messages.h"
 #include "platform/once_messages.h"
+#include "text/ascii_text.h"
 
 namespace quorvane {
 
@@ -19,7 +19,7 @@ namespace {
 // Themes repeat the same few values (presentation names, scales, colours) thousands of times;
 // sharing one QString per distinct value keeps a large theme small in memory.
 class Interner {
-public:
+  public:
     explicit Interner(qsizetype most_shared) : most_shared_(most_shared) {}
 
     QString get(QByteArrayView bytes) {
@@ -34,12 +34,14 @@ public:
         return value;
     }
 
-private:
+  private:
     qsizetype most_shared_;
     QHash<QByteArray, QString> pool_;
 };
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 bool is_hex_digit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
@@ -113,7 +115,7 @@ QList<qsizetype> occurrences(QByteArrayView text, QByteArrayView word) {
 }
 
 class ThemeParser {
-public:
+  public:
     ThemeParser(Theme& theme, Messages& messages) : theme_(theme), messages_(messages) {}
 
     void parse_block(const QByteArray& block) {
@@ -147,7 +149,7 @@ public:
 
     bool found_styles() const { return found_; }
 
-private:
+  private:
     void parse_style(const QByteArray& block, qsizetype offset, QByteArrayView s,
                      const QString& presentation) {
         found_ = true;
@@ -189,8 +191,8 @@ private:
     int block_code(const QString& presentation, bool line) {
         std::optional<int>& code = codes_[line ? 1 : 0];
         if (!code.has_value()) {
-            code = presentation_code(presentation, line ? QStringLiteral("1") : QString(),
-                                     messages_);
+            code =
+                presentation_code(presentation, line ? QStringLiteral("1") : QString(), messages_);
         }
         return *code;
     }
@@ -274,7 +276,7 @@ void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
     }
     text.clear();
     const QList<qsizetype> starts = occurrences(upper, "<PRESENTATION");
-    // Slots the file does not fill keep their previous names, as the table always did.
+    // One slot per block; a block the reader skips leaves its slot as it was.
     theme.project_presentations.resize(starts.size());
     theme.elements.clear();
 

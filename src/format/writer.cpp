@@ -5,10 +5,10 @@
 
 #include "format/metadata.h"
 #include "format/text_file.h"
-#include "text/ascii_text.h"
 #include "platform/busy_cursor.h"
 #include "platform/messages.h"
 #include "platform/once_messages.h"
+#include "text/ascii_text.h"
 
 namespace quorvane {
 
@@ -17,7 +17,7 @@ namespace {
 // The file text as ISO-8859-1 bytes, built piece by piece: a large theme becomes one buffer
 // without temporaries. A character outside ISO-8859-1 (typed in a metadata field) becomes "?".
 class Latin1Text {
-public:
+  public:
     explicit Latin1Text(qsizetype expected) { bytes.reserve(expected); }
 
     Latin1Text& operator<<(const char* literal) {

@@ -11,8 +11,12 @@ namespace quorvane {
 // Geometry is kept in twips (1/1440 inch); 15 twips make one pixel at 96 dpi.
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int twips_to_pixels(double twips) { return round_half_even(twips / kTwipsPerPixel); }
-inline int pixels_to_twips(int pixels) { return pixels * kTwipsPerPixel; }
+inline int twips_to_pixels(double twips) {
+    return round_half_even(twips / kTwipsPerPixel);
+}
+inline int pixels_to_twips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 // A rectangle in twips on whole pixels. Each edge is converted on its own, so rectangles that
 // touch in twips touch in pixels too.
@@ -23,7 +27,9 @@ inline QRect to_pixels(const QRectF& twips) {
     const int bottom = twips_to_pixels(twips.top() + twips.height());
     return QRect(left, top, right - left, bottom - top);
 }
-inline QRect to_pixels(const QRect& twips) { return to_pixels(QRectF(twips)); }
+inline QRect to_pixels(const QRect& twips) {
+    return to_pixels(QRectF(twips));
+}
 
 // A control's place given in twips (left, top, width, height), in pixels, each number converted
 // on its own so that a control keeps its size wherever it stands.

@@ -9,7 +9,6 @@ namespace quorvane {
 
 namespace {
 
-
 QString field_name_of(const QString& name) {
     return QStringLiteral("MAP_") + name + QStringLiteral("_CLR");
 }

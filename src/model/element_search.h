@@ -8,7 +8,7 @@ namespace quorvane {
 
 // The search box's search through the field names, remembering where the last hit was.
 class ElementSearch {
-public:
+  public:
     // Looks for the first Element from the search position on whose field name contains `text`
     // (ASCII letters upper-cased, then an exact match), wrapping to the first Element once when
     // the search did not start there. Returns the Element's number or -1; after a hit the
@@ -19,7 +19,7 @@ public:
     void reset() { position_ = 0; }
     int position() const { return position_; }
 
-private:
+  private:
     int position_ = 0;
 };
 

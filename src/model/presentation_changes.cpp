@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "text/ascii_text.h"
-#include "model/presentations.h"
 #include "model/presentation_list.h"
+#include "model/presentations.h"
+#include "text/ascii_text.h"
 
 namespace quorvane {
 

@@ -16,6 +16,8 @@ const QStringList& presentation_names();
 int presentation_code(const QString& presentation, const QString& border, Messages& messages);
 
 // The tens part of a sort code: the presentation's rank.
-inline int rank_of(int sort_code) { return (sort_code - sort_code % 10) / 10; }
+inline int rank_of(int sort_code) {
+    return (sort_code - sort_code % 10) / 10;
+}
 
 }  // namespace quorvane

@@ -8,7 +8,7 @@ namespace quorvane {
 // written, so it is kept as a view into the text it was read from: a large theme does not hold
 // every style a second time.
 class StyleText {
-public:
+  public:
     StyleText() = default;
     StyleText(const QByteArray& source, qsizetype offset, qsizetype length)
         : source_(source), offset_(offset), length_(length) {}
@@ -21,7 +21,7 @@ public:
                QByteArrayView(b.source_).sliced(b.offset_, b.length_);
     }
 
-private:
+  private:
     QByteArray source_;
     qsizetype offset_ = 0;
     qsizetype length_ = 0;

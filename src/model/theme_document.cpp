@@ -6,7 +6,7 @@ namespace quorvane {
 
 // One step of the history: the edit, applied on redo and reverted on undo.
 class EditStep : public QUndoCommand {
-public:
+  public:
     EditStep(ThemeDocument& document, std::unique_ptr<ThemeEdit> edit)
         : document_(document), edit_(std::move(edit)) {}
 
@@ -25,15 +25,14 @@ public:
         return edit_->merge_with(*static_cast<const EditStep*>(other)->edit_);
     }
 
-private:
+  private:
     ThemeDocument& document_;
     std::unique_ptr<ThemeEdit> edit_;
 };
 
 ThemeDocument::ThemeDocument(QObject* parent) : QObject(parent), history_(this) {
-    connect(&history_, &QUndoStack::cleanChanged, this, [this] {
-        emit modified_changed(is_modified());
-    });
+    connect(&history_, &QUndoStack::cleanChanged, this,
+            [this] { emit modified_changed(is_modified()); });
 }
 
 ThemeDocument::~ThemeDocument() {

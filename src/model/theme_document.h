@@ -27,7 +27,7 @@ enum class DocumentChange {
 class ThemeDocument : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit ThemeDocument(QObject* parent = nullptr);
     ~ThemeDocument() override;
 
@@ -60,11 +60,11 @@ public:
     // The theme was written to `path`: it belongs to that file now and has no unsaved changes.
     void mark_saved(const QString& path);
 
-signals:
+  signals:
     void changed(DocumentChange change);
     void modified_changed(bool modified);
 
-private:
+  private:
     friend class EditStep;
     void perform(std::unique_ptr<ThemeEdit> edit, Messages* messages = nullptr);
     void announce(const ThemeEdit& edit);

@@ -10,12 +10,12 @@ namespace {
 
 // Keeps what the edit raised for the document to show.
 class CollectedMessages : public Messages {
-public:
+  public:
     explicit CollectedMessages(QStringList& into) : into_(into) {}
     void tell(const QString& text) override { into_.append(text); }
     bool ask(const QString&) override { return false; }
 
-private:
+  private:
     QStringList& into_;
 };
 
@@ -182,7 +182,9 @@ void SetMetadataEdit::apply(Theme& theme) {
     text = text_;
 }
 
-void SetMetadataEdit::revert(Theme& theme) { metadata_text(theme.metadata, field_) = before_; }
+void SetMetadataEdit::revert(Theme& theme) {
+    metadata_text(theme.metadata, field_) = before_;
+}
 
 bool SetMetadataEdit::merge_with(const ThemeEdit& next) {
     const auto* typed = dynamic_cast<const SetMetadataEdit*>(&next);

@@ -16,7 +16,7 @@ namespace quorvane {
 // revert restores exactly the theme apply started from. Messages the change raises (for the
 // user) are collected, not shown.
 class ThemeEdit {
-public:
+  public:
     virtual ~ThemeEdit() = default;
 
     // What the Edit menu calls the change ("Add 2 Elements").
@@ -35,19 +35,19 @@ public:
 
     const QStringList& messages() const { return messages_; }
 
-protected:
+  protected:
     QStringList messages_;
 };
 
 // Adds the picked catalogue names to one presentation and relists the presentations.
 class AddElementsEdit : public ThemeEdit {
-public:
+  public:
     explicit AddElementsEdit(ElementPick pick) : pick_(std::move(pick)) {}
     QString name() const override;
     void apply(Theme& theme) override;
     void revert(Theme& theme) override;
 
-private:
+  private:
     ElementPick pick_;
     std::vector<int> origin_;
     QStringList table_before_;
@@ -56,13 +56,13 @@ private:
 
 // Copies every Element into each named presentation.
 class AddPresentationsEdit : public ThemeEdit {
-public:
+  public:
     explicit AddPresentationsEdit(QStringList names) : names_(std::move(names)) {}
     QString name() const override;
     void apply(Theme& theme) override;
     void revert(Theme& theme) override;
 
-private:
+  private:
     QStringList names_;
     size_t count_before_ = 0;
     QStringList table_before_;
@@ -71,13 +71,13 @@ private:
 
 // Removes the named presentations with their Elements.
 class RemovePresentationsEdit : public ThemeEdit {
-public:
+  public:
     explicit RemovePresentationsEdit(QStringList names) : names_(std::move(names)) {}
     QString name() const override;
     void apply(Theme& theme) override;
     void revert(Theme& theme) override;
 
-private:
+  private:
     QStringList names_;
     std::vector<std::pair<int, Element>> removed_;
     QStringList table_before_;
@@ -87,7 +87,7 @@ private:
 // Gives one Element a new style and, when asked, copies it to the same feature in every other
 // presentation.
 class ApplyStyleEdit : public ThemeEdit {
-public:
+  public:
     ApplyStyleEdit(int index, ElementStyle style, bool to_all_presentations)
         : index_(index), style_(std::move(style)), to_all_(to_all_presentations) {}
     QString name() const override;
@@ -95,7 +95,7 @@ public:
     void revert(Theme& theme) override;
     bool keeps_layout() const override { return true; }
 
-private:
+  private:
     int index_;
     ElementStyle style_;
     bool to_all_;
@@ -113,7 +113,7 @@ const QString& metadata_text(const Metadata& metadata, MetadataField field);
 // Sets one metadata text. Typing in one box during one visit makes one step: edits of the same
 // field and visit merge.
 class SetMetadataEdit : public ThemeEdit {
-public:
+  public:
     SetMetadataEdit(MetadataField field, QString text, int visit)
         : field_(field), text_(std::move(text)), visit_(visit) {}
     QString name() const override;
@@ -123,7 +123,7 @@ public:
     int merge_key() const override { return 1000 + int(field_); }
     bool merge_with(const ThemeEdit& next) override;
 
-private:
+  private:
     MetadataField field_;
     QString text_;
     int visit_;

@@ -8,15 +8,15 @@ namespace quorvane {
 enum class FileDialogMode { Open = 0, Save = 1 };
 
 // Filters are given as the pairs "description", NUL, "pattern", NUL, one pair after the other.
-inline const QString kOpenFilter = QStringLiteral("Garmin Themes ") + QChar(0) +
-                                   QStringLiteral("*.kmtf") + QChar(0);
-inline const QString kSaveFilter = QStringLiteral("Garmin Theme File (kmtf)") + QChar(0) +
-                                   QStringLiteral("*.kmtf") + QChar(0);
+inline const QString kOpenFilter =
+    QStringLiteral("Garmin Themes ") + QChar(0) + QStringLiteral("*.kmtf") + QChar(0);
+inline const QString kSaveFilter =
+    QStringLiteral("Garmin Theme File (kmtf)") + QChar(0) + QStringLiteral("*.kmtf") + QChar(0);
 
 // Asks the user for a file to open or a name to save under. The dialog preselects the first
 // filter, adds no extension and does not ask before overwriting (the caller does).
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
     // The chosen path, or an empty text when the user cancels. `initial` is the file or folder
     // the dialog starts at.

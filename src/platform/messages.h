@@ -10,7 +10,7 @@ enum class UnsavedAnswer { Save, Discard, Cancel };
 // Everything the program tells or asks the user goes through this interface, so the core never
 // shows a window itself and tests or the command-line tool can script the answers.
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
     // A message box with an OK button.
     virtual void tell(const QString& text) = 0;

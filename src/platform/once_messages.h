@@ -9,7 +9,7 @@ namespace quorvane {
 // Passes messages on, but each distinct text only once: a file with a thousand styles under an
 // unknown presentation reports that name once, not once per style.
 class OnceMessages : public Messages {
-public:
+  public:
     explicit OnceMessages(Messages& target) : target_(target) {}
 
     void tell(const QString& text) override {
@@ -26,7 +26,7 @@ public:
         return target_.choose(question, first, second);
     }
 
-private:
+  private:
     Messages& target_;
     QSet<QString> told_;
 };

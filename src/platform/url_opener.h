@@ -6,7 +6,7 @@ namespace quorvane {
 
 // Shows a web address in the user's browser. A failure is not reported.
 class UrlOpener {
-public:
+  public:
     virtual ~UrlOpener() = default;
     virtual void open_url(const QUrl& url) = 0;
 };

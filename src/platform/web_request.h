@@ -18,7 +18,7 @@ struct PageRequest {
 // Reads web pages without blocking the caller. Every answer comes fresh from the network: no
 // cache is asked or filled.
 class WebRequest {
-public:
+  public:
     virtual ~WebRequest() = default;
 
     // Starts reading the page and returns at once. `done` runs later, once, from the event

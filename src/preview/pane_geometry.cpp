@@ -32,7 +32,8 @@ PreviewFrame PaneGeometry::frame(const TileTemplate& tiles) const {
     return f;
 }
 
-void fit_to_window(PaneGeometry& pane, ScrollBarState& scroll, int client_width, int client_height) {
+void fit_to_window(PaneGeometry& pane, ScrollBarState& scroll, int client_width,
+                   int client_height) {
     const int window_width = client_width + kFrameAllowanceWidth;
     const int window_height = client_height + kFrameAllowanceHeight;
 

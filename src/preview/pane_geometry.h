@@ -16,7 +16,7 @@ inline constexpr QRect kScrollBar{14904, 0, 228, 8028};
 
 // The classic window frame around the client area, in twips: the resize arithmetic works on the
 // window's outer size. These allowances make the first resize put the scroll bar and the
-// viewport's height exactly at their design places.
+// viewport's height exactly where pane_layout puts them.
 inline constexpr int kFrameAllowanceWidth = 318;
 inline constexpr int kFrameAllowanceHeight = 786;
 

@@ -18,7 +18,9 @@ int sample_offset(const TileTemplate& tiles) {
     return round_half_even((tiles.tile_width - 700) / 4.0);
 }
 
-int column_step(const TileTemplate& tiles) { return tiles.label_width + 100; }
+int column_step(const TileTemplate& tiles) {
+    return tiles.label_width + 100;
+}
 
 int column_left(const TileTemplate& tiles, int column) {
     return sample_offset(tiles) + 200 + column * column_step(tiles);
@@ -106,9 +108,8 @@ QRect PreviewLayout::selection_frame(int k) const {
 std::pair<int, int> PreviewLayout::rows_between(int top, int bottom) const {
     const int row_height = tiles.tile_height + tiles.label_height;
     // First row whose labels end below `top`, then every row that starts above `bottom`.
-    auto first = std::partition_point(rows.begin(), rows.end(), [&](const PreviewRow& r) {
-        return r.top + row_height <= top;
-    });
+    auto first = std::partition_point(
+        rows.begin(), rows.end(), [&](const PreviewRow& r) { return r.top + row_height <= top; });
     auto end = std::partition_point(first, rows.end(),
                                     [&](const PreviewRow& r) { return r.top < bottom; });
     return {int(first - rows.begin()), int(end - rows.begin())};

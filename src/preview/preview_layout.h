@@ -50,10 +50,10 @@ struct PreviewRow {
 // search instead of a walk over every tile.
 struct PreviewLayout {
     TileTemplate tiles;
-    int sample_offset = 0;                 // c: left edge of the line samples inside a tile
-    std::vector<QPoint> tile_positions;    // top-left of tile k
+    int sample_offset = 0;               // c: left edge of the line samples inside a tile
+    std::vector<QPoint> tile_positions;  // top-left of tile k
     std::vector<PreviewRow> rows;
-    std::vector<int> rules;                // y of each purple rule between presentations
+    std::vector<int> rules;  // y of each purple rule between presentations
     int canvas_width = 0;
     int canvas_height = 0;
     // Unset for an empty theme: the scroll bar keeps whatever it had.

@@ -10,7 +10,9 @@ namespace quorvane {
 
 namespace {
 
-int px(double twips) { return twips_to_pixels(twips); }
+int px(double twips) {
+    return twips_to_pixels(twips);
+}
 
 void paint_tile(QPainter& painter, const Element& e, const PreviewLayout& layout, int k) {
     const QRect tile = to_pixels(layout.tile_rect(k));
@@ -67,8 +69,8 @@ void paint_preview(QPainter& painter, const Theme& theme, const PreviewLayout& l
 
     // A tile that disappeared from the theme since the layout was made is not drawn.
     const int count = std::min(layout.tile_count(), theme.element_count());
-    const auto [first_row, end_row] = layout.rows_between(top - kTwipsPerPixel,
-                                                          bottom + kTwipsPerPixel);
+    const auto [first_row, end_row] =
+        layout.rows_between(top - kTwipsPerPixel, bottom + kTwipsPerPixel);
     painter.setFont(label_font());
     painter.setPen(Qt::black);
     for (int r = first_row; r < end_row; ++r) {

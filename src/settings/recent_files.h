@@ -10,7 +10,7 @@ namespace quorvane {
 // The recent-file entries of the File menu: captions (full paths, most recent first, empty
 // when unused) and whether each entry can be chosen.
 class RecentFileEntries {
-public:
+  public:
     const RecentFiles& captions() const { return captions_; }
     bool enabled(int k) const { return enabled_[size_t(k)]; }
 
@@ -25,7 +25,7 @@ public:
     // Empties entry k and closes the gap.
     void forget(int k);
 
-private:
+  private:
     RecentFiles captions_;
     std::array<bool, kRecentFileCount> enabled_ = [] {
         std::array<bool, kRecentFileCount> all{};

@@ -13,8 +13,12 @@ namespace {
 
 const QString kPrefix = QStringLiteral("recovery-");
 
-QString path_file(const QString& copy_path) { return copy_path + QStringLiteral(".path"); }
-QString lock_file(const QString& copy_path) { return copy_path + QStringLiteral(".lock"); }
+QString path_file(const QString& copy_path) {
+    return copy_path + QStringLiteral(".path");
+}
+QString lock_file(const QString& copy_path) {
+    return copy_path + QStringLiteral(".lock");
+}
 
 }  // namespace
 
@@ -45,12 +49,14 @@ void RecoveryCopies::remove() {
     QFile::remove(path_file(copy));
 }
 
-bool RecoveryCopies::exists() const { return QFileInfo::exists(copy_path(id_)); }
+bool RecoveryCopies::exists() const {
+    return QFileInfo::exists(copy_path(id_));
+}
 
 QList<RecoveryCopies::LeftBehind> RecoveryCopies::left_behind() const {
     QList<LeftBehind> found;
-    const QStringList names = QDir(folder_).entryList({kPrefix + QStringLiteral("*.kmtf")},
-                                                      QDir::Files, QDir::Name);
+    const QStringList names =
+        QDir(folder_).entryList({kPrefix + QStringLiteral("*.kmtf")}, QDir::Files, QDir::Name);
     for (const QString& name : names) {
         const QString copy = folder_ + QLatin1Char('/') + name;
         if (copy == copy_path(id_)) {

@@ -13,7 +13,7 @@ namespace quorvane {
 // editors never write over each other's copy and a copy whose lock nobody holds was left by an
 // editor that ended without saving.
 class RecoveryCopies {
-public:
+  public:
     // A copy an editor left behind.
     struct LeftBehind {
         QString copy_path;   // the theme text as Save would write it
@@ -34,7 +34,7 @@ public:
     // Deletes a copy once it was restored or declined.
     static void discard(const LeftBehind& copy);
 
-private:
+  private:
     QString copy_path(const QString& id) const;
     QString folder_;
     QString id_;

@@ -4,8 +4,8 @@
 #include <QStandardPaths>
 
 #include "format/text_file.h"
-#include "text/ascii_text.h"
 #include "platform/messages.h"
+#include "text/ascii_text.h"
 
 namespace quorvane {
 
@@ -29,7 +29,7 @@ QString working_data_path(const QString& folder) {
 }
 
 void save_working_data(const QString& folder, const RecentFiles& recent, Messages& messages,
-              BusyCursor& busy) {
+                       BusyCursor& busy) {
     if (!QDir().mkpath(folder)) {
         messages.tell(QStringLiteral("Cannot create the folder ") + folder + kCrLf + kCrLf +
                       QStringLiteral("Your data cannot be saved correctly.") + kCrLf + kCrLf +

@@ -27,7 +27,7 @@ QString working_data_path(const QString& folder);
 
 // Writes the recent-file captions to the working-data file in `folder`, replacing it.
 void save_working_data(const QString& folder, const RecentFiles& recent, Messages& messages,
-              BusyCursor& busy);
+                       BusyCursor& busy);
 
 // Sets the captions from the working-data file in `folder`; entries the file does not hold keep
 // their captions, and a missing file changes nothing.

@@ -53,8 +53,8 @@ QRect shade_cell_rect(int k) {
         ShadeChannel::Blue, ShadeChannel::Red,   ShadeChannel::Blue,
         ShadeChannel::Red,  ShadeChannel::Green, ShadeChannel::Green};
     static constexpr bool kTop[kShadeCellCount] = {true, true, false, false, true, false};
-    return QRect(shade_column_left(kColumn[k]), kTop[k] ? kShadeTopRow : kShadeBottomRow, kShadeCellSize,
-                 kShadeCellSize);
+    return QRect(shade_column_left(kColumn[k]), kTop[k] ? kShadeTopRow : kShadeBottomRow,
+                 kShadeCellSize, kShadeCellSize);
 }
 
 }  // namespace quorvane

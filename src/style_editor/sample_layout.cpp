@@ -30,7 +30,7 @@ int sample_height(const QString& text) {
 }
 
 SampleLayout lay_out_sample(const QString& scale_text, const QString& border_text, QSizeF sample,
-                              bool polygon_mode) {
+                            bool polygon_mode) {
     SampleLayout layout;
     const double border_height = sample_height(border_text);
     double scale_height = sample_height(scale_text);

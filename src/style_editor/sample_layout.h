@@ -29,7 +29,7 @@ struct SampleLayout {
 // Lays the sample out. A scale giving height 0 makes it a polygon; `polygon_mode` once set stays
 // set, so a polygon never turns back into a line.
 SampleLayout lay_out_sample(const QString& scale_text, const QString& border_text, QSizeF sample,
-                              bool polygon_mode);
+                            bool polygon_mode);
 
 enum class SamplePart { None, Body, Strip };
 

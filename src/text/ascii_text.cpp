@@ -41,7 +41,7 @@ namespace {
 // its last byte match, sixteen places at a time; only those are compared in full. Theme text is
 // full of spaces, so a search keyed on one byte alone would stop everywhere.
 class Finder {
-public:
+  public:
     explicit Finder(QByteArrayView needle) : needle_(needle) {}
 
     const char* find(const char* from, const char* end) const {
@@ -60,8 +60,8 @@ public:
         for (; last_start - p >= 15; p += 16) {
             const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
             const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + n - 1));
-            unsigned mask = unsigned(
-                _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+            unsigned mask = unsigned(_mm_movemask_epi8(
+                _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
             while (mask != 0) {
                 const int at = __builtin_ctz(mask);
                 if (n == 2 || std::memcmp(p + at + 1, needle_.data() + 1, size_t(n - 2)) == 0) {
@@ -80,7 +80,7 @@ public:
         return nullptr;
     }
 
-private:
+  private:
     QByteArrayView needle_;
 };
 
@@ -151,7 +151,9 @@ QStringView space_trimmed_view(QStringView text) {
     return text;
 }
 
-QString space_trimmed(const QString& text) { return space_trimmed_view(text).toString(); }
+QString space_trimmed(const QString& text) {
+    return space_trimmed_view(text).toString();
+}
 
 QString ascii_upper(const QString& text) {
     QString upper = text;

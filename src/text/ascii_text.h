@@ -14,15 +14,21 @@ inline const QString kCrLf = QStringLiteral("\r\n");
 
 // Upper-cases ASCII letters only, so bytes of other encodings pass through unchanged.
 QByteArray ascii_upper(QByteArrayView text);
-inline QByteArray ascii_upper(const QByteArray& text) { return ascii_upper(QByteArrayView(text)); }
-inline QByteArray ascii_upper(const char* text) { return ascii_upper(QByteArrayView(text)); }
+inline QByteArray ascii_upper(const QByteArray& text) {
+    return ascii_upper(QByteArrayView(text));
+}
+inline QByteArray ascii_upper(const char* text) {
+    return ascii_upper(QByteArrayView(text));
+}
 QString ascii_upper(const QString& text);
 
 // The position of the first occurrence of `needle` at or after `from`, or -1. Much faster than a
 // general search for the short needles of the theme format.
 qsizetype find(QByteArrayView text, QByteArrayView needle, qsizetype from = 0);
 
-inline bool contains(QByteArrayView text, QByteArrayView needle) { return find(text, needle) >= 0; }
+inline bool contains(QByteArrayView text, QByteArrayView needle) {
+    return find(text, needle) >= 0;
+}
 
 // One left-to-right pass replacing non-overlapping occurrences; linear in the text.
 QByteArray replace_all(QByteArrayView text, QByteArrayView before, QByteArrayView after);

@@ -47,7 +47,7 @@ AboutBox::AboutBox(QWidget* parent, UrlOpener& opener)
     band_->setAutoFillBackground(true);
 
     auto* name = place_named(new QLabel(QStringLiteral("Quorvane"), this), "program_name",
-                       twips_rect(12, 72, 4392, 384));
+                             twips_rect(12, 72, 4392, 384));
     name->setFont(bold_arial(14));
     name->setAlignment(Qt::AlignCenter);
 
@@ -56,7 +56,8 @@ AboutBox::AboutBox(QWidget* parent, UrlOpener& opener)
     version_->setAlignment(Qt::AlignCenter);
 
     const QUrl address = home_page_address();
-    auto* link = place_named(new LinkLabel(QString(), this), "home_link", twips_rect(744, 900, 3048, 252));
+    auto* link =
+        place_named(new LinkLabel(QString(), this), "home_link", twips_rect(744, 900, 3048, 252));
     link->setAlignment(Qt::AlignCenter);
     link->setText(
         link->fontMetrics().elidedText(shown_address(address), Qt::ElideRight, link->width()));
@@ -84,7 +85,7 @@ AboutBox::AboutBox(QWidget* parent, UrlOpener& opener)
     beta_mark_->setPalette(red);
 
     auto* ok = place_named(new QPushButton(QStringLiteral("OK"), this), "ok_button",
-                     twips_rect(3495, 3075, 840, 405));
+                           twips_rect(3495, 3075, 840, 405));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -12,14 +12,14 @@ namespace quorvane {
 // "Information": the program's name, version and web address. Changes nothing.
 class AboutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     AboutBox(QWidget* parent, UrlOpener& opener);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     // Sets the version and beta texts and the band's colour, each time the box is shown.
     void activate();
 

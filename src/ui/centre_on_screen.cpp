@@ -7,7 +7,8 @@
 namespace quorvane {
 
 void centre_on_screen(QWidget& form) {
-    const QScreen* screen = form.screen() != nullptr ? form.screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        form.screen() != nullptr ? form.screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }

@@ -1,5 +1,5 @@
-#include "colour/colour_values.h"
 #include "ui/colour_cell.h"
+#include "colour/colour_values.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

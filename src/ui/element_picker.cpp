@@ -18,7 +18,6 @@ namespace quorvane {
 
 namespace {
 
-
 QLabel* centred_label(QWidget* parent, const QString& text, const char* object_name) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(object_name));
@@ -54,8 +53,8 @@ ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* pa
     fix_client_area_twips(*this, 8328, 8688);
     take_main_window_icon(*this, parent);
 
-    place_twips(*centred_label(this, QStringLiteral("PRESENTATIONS"), "presentations_caption"), 1140, 204, 2268,
-                216);
+    place_twips(*centred_label(this, QStringLiteral("PRESENTATIONS"), "presentations_caption"),
+                1140, 204, 2268, 216);
     presentations_ = new QListWidget(this);
     presentations_->setObjectName(QStringLiteral("presentation_list"));
     presentations_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -78,12 +77,13 @@ ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* pa
     instructions_->setWordWrap(true);
     place_twips(*instructions_, 480, 2400, 3456, 1236);
 
-    place_twips(*centred_label(this, QStringLiteral("POLYGONS"), "polygons_caption"), 1128, 3660, 2268,
-                216);
+    place_twips(*centred_label(this, QStringLiteral("POLYGONS"), "polygons_caption"), 1128, 3660,
+                2268, 216);
     polygons_ = catalogue_list(this, polygon_catalogue(), "polygon_list");
     place_twips(*polygons_, 420, 3936, 3612, 3312);
 
-    place_twips(*centred_label(this, QStringLiteral("LINES"), "lines_caption"), 5148, 204, 2268, 216);
+    place_twips(*centred_label(this, QStringLiteral("LINES"), "lines_caption"), 5148, 204, 2268,
+                216);
     lines_ = catalogue_list(this, line_catalogue(), "line_list");
     place_twips(*lines_, 4452, 480, 3612, 6768);
 

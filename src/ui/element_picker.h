@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "model/theme.h"
 #include "model/element_additions.h"
+#include "model/theme.h"
 
 class QCheckBox;
 class QLabel;
@@ -21,7 +21,7 @@ class ThemeDocument;
 class ElementPicker : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // The instruction text beside the lists, lines separated by CR LF.
     static const QString kInstructions;
 
@@ -39,10 +39,10 @@ public:
     QPushButton* cancel_button() const { return cancel_; }
     QLabel* instructions() const { return instructions_; }
 
-public slots:
+  public slots:
     void reject() override;
 
-private:
+  private:
     void add_clicked();
     // The selected names of a list, top to bottom; those the target presentation already has
     // go to `duplicates`.

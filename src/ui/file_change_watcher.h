@@ -14,7 +14,7 @@ namespace quorvane {
 class FileChangeWatcher : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit FileChangeWatcher(QObject* parent = nullptr);
 
     // Starts watching `path` as it is now.
@@ -22,10 +22,10 @@ public:
     void stop();
     const QString& path() const { return path_; }
 
-signals:
+  signals:
     void changed_elsewhere();
 
-private:
+  private:
     void check();
 
     QFileSystemWatcher watcher_;

@@ -8,22 +8,22 @@ namespace quorvane {
 // mouse press (or Space/Enter when it has the keyboard focus).
 class LinkLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
 
     static QColor normal_colour() { return QColor(0, 0, 255); }
     static QColor hover_colour() { return QColor(255, 0, 255); }
 
-signals:
+  signals:
     void activated();
 
-protected:
+  protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void set_colour(const QColor& colour);
 };
 

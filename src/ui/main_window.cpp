@@ -114,8 +114,7 @@ void MainWindow::connect_commands() {
             [this] { edit_menu_command(PresentationManagerMode::Add); });
     connect(menu_.remove_presentations_action, &QAction::triggered, this,
             [this] { edit_menu_command(PresentationManagerMode::Remove); });
-    connect(menu_.check_updates_action, &QAction::triggered, this,
-            &MainWindow::check_for_updates);
+    connect(menu_.check_updates_action, &QAction::triggered, this, &MainWindow::check_for_updates);
     connect(menu_.manual_action, &QAction::triggered, this, &MainWindow::open_manual);
 
     connect(controls_.add_button, &QPushButton::clicked, this, &MainWindow::add_elements);
@@ -129,9 +128,8 @@ void MainWindow::connect_commands() {
     connect(pane_, &PreviewPane::file_dropped, this, &MainWindow::open_dropped_file);
 
     connect(&document_, &ThemeDocument::changed, this, &MainWindow::follow_document);
-    connect(&document_, &ThemeDocument::modified_changed, this, [this](bool modified) {
-        setWindowModified(modified);
-    });
+    connect(&document_, &ThemeDocument::modified_changed, this,
+            [this](bool modified) { setWindowModified(modified); });
     connect(watcher_, &FileChangeWatcher::changed_elsewhere, this,
             &MainWindow::file_changed_on_disk);
 }
@@ -209,8 +207,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
-        pane_->fit_to_window(pixels_to_twips(client_->width()),
-                             pixels_to_twips(client_->height()));
+        pane_->fit_to_window(pixels_to_twips(client_->width()), pixels_to_twips(client_->height()));
     } else if (watched == controls_.search_box && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -219,8 +216,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         // Any other key starts the search over.
         search_.reset();
-    } else if (event->type() == QEvent::FocusOut &&
-               watched->property("metadata_field").isValid()) {
+    } else if (event->type() == QEvent::FocusOut && watched->property("metadata_field").isValid()) {
         document_.end_typing();
     }
     return QMainWindow::eventFilter(watched, event);

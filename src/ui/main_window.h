@@ -40,7 +40,7 @@ enum class OpenSource { Menu, RecentFile, CommandLine, Drop, Reload };
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // `command_line_file` (quotes removed) opens when the window is first shown.
     MainWindow(ThemeDocument& document, const MainWindowServices& services,
                const QString& command_line_file, QWidget* parent = nullptr);
@@ -63,11 +63,11 @@ public:
     void offer_recovery();
 
     // Entry points of the features with their own dialogs.
-    void add_elements();                                 // the "+" button
+    void add_elements();                                    // the "+" button
     void edit_presentations(PresentationManagerMode mode);  // the Edit menu
-    void open_style_editor(int index);                   // a double-click on a tile
-    void check_for_updates();                            // Help > Check for Updates
-    void start_update_check();                           // at start-up, in the background
+    void open_style_editor(int index);                      // a double-click on a tile
+    void check_for_updates();                               // Help > Check for Updates
+    void start_update_check();                              // at start-up, in the background
     void show_about();
     void open_manual();
 
@@ -84,12 +84,12 @@ public:
     PreviewPane& preview() { return *pane_; }
     RecoveryKeeper& recovery() { return *recovery_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void connect_commands();
     void connect_metadata_boxes();
     void follow_document(DocumentChange change);

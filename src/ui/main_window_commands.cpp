@@ -99,10 +99,10 @@ void MainWindow::open_command() {
         return;
     }
     // The dialog starts beside the current file.
-    const QString start = document_.has_file() ? QFileInfo(document_.file_name()).absolutePath()
-                                               : QString();
-    const QString path = services_.file_dialogs.file_dialog(FileDialogMode::Open, kOpenFilter,
-                                                            start);
+    const QString start =
+        document_.has_file() ? QFileInfo(document_.file_name()).absolutePath() : QString();
+    const QString path =
+        services_.file_dialogs.file_dialog(FileDialogMode::Open, kOpenFilter, start);
     // "*.osm" is what the dialog answered for a cancelled pick on some systems.
     if (path.isEmpty() || path == QStringLiteral("*.osm")) {
         return;
@@ -211,9 +211,9 @@ void MainWindow::edit_menu_command(PresentationManagerMode mode) {
 void MainWindow::offer_recovery() {
     for (const RecoveryCopies::LeftBehind& copy : recovery_->left_behind()) {
         const QString name = copy.belongs_to.isEmpty() ? kUntitledFileName : copy.belongs_to;
-        if (!services_.messages.choose(QStringLiteral("Restore unsaved changes to ") + name +
-                                           QStringLiteral("?"),
-                                       QStringLiteral("Restore"), QStringLiteral("Discard"))) {
+        if (!services_.messages.choose(
+                QStringLiteral("Restore unsaved changes to ") + name + QStringLiteral("?"),
+                QStringLiteral("Restore"), QStringLiteral("Discard"))) {
             RecoveryCopies::discard(copy);
             continue;
         }

@@ -59,9 +59,8 @@ MainWindowControls build_main_window_controls(QWidget& client) {
     for (int k = 0; k < 5; ++k) {
         auto* label = new QLabel(QLatin1String(captions[k]), &client);
         label->setObjectName(QLatin1String(caption_names[k]));
-        label->setGeometry(
-            to_pixels(QRect(kFieldCaptionLeft, kFieldCaptionTops[k], kFieldCaptionWidth,
-                            kFieldCaptionHeight)));
+        label->setGeometry(to_pixels(QRect(kFieldCaptionLeft, kFieldCaptionTops[k],
+                                           kFieldCaptionWidth, kFieldCaptionHeight)));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(arial12);
         c.field_captions[size_t(k)] = label;

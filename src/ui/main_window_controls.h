@@ -14,8 +14,8 @@ namespace quorvane {
 // The controls left of the preview: the "+" button, the presentation list, the four metadata
 // boxes, the search box and the update notice.
 struct MainWindowControls {
-    QPushButton* add_button = nullptr;   // "+": opens the element picker
-    QLabel* add_caption = nullptr;       // "Add Line/Polygon"
+    QPushButton* add_button = nullptr;  // "+": opens the element picker
+    QLabel* add_caption = nullptr;      // "Add Line/Polygon"
     // "Presentations", "Title", "Description", "Locality", "Version"
     std::array<QLabel*, 5> field_captions{};
     QListWidget* presentation_list = nullptr;

@@ -10,7 +10,9 @@
 
 namespace quorvane {
 
-void MainWindow::add_elements() { run_add_elements(this, document_, services_.messages); }
+void MainWindow::add_elements() {
+    run_add_elements(this, document_, services_.messages);
+}
 
 void MainWindow::edit_presentations(PresentationManagerMode mode) {
     run_presentation_manager(this, document_, services_.messages, mode);
@@ -28,8 +30,12 @@ void MainWindow::start_update_check() {
     check_for_update(services_.web, this, [this] { set_update_available(true); });
 }
 
-void MainWindow::show_about() { quorvane::show_about(this, services_.urls); }
+void MainWindow::show_about() {
+    quorvane::show_about(this, services_.urls);
+}
 
-void MainWindow::open_manual() { open_home_page(services_.urls); }
+void MainWindow::open_manual() {
+    open_home_page(services_.urls);
+}
 
 }  // namespace quorvane

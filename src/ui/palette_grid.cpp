@@ -1,5 +1,5 @@
-#include "colour/colour_values.h"
 #include "ui/palette_grid.h"
+#include "colour/colour_values.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>

@@ -5,11 +5,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "text/ascii_text.h"
-#include "model/presentations.h"
-#include "platform/messages.h"
-#include "model/theme_document.h"
 #include "model/presentation_list.h"
+#include "model/presentations.h"
+#include "model/theme_document.h"
+#include "platform/messages.h"
+#include "text/ascii_text.h"
 #include "ui/centre_on_screen.h"
 #include "ui/dialog_icon.h"
 #include "ui/widget_placement.h"
@@ -118,7 +118,9 @@ PresentationManager::PresentationManager(const Theme& theme, Messages& messages,
     connect(cancel_, &QPushButton::clicked, this, &PresentationManager::reject);
 }
 
-QStringList PresentationManager::adding() const { return texts_of(*adding_); }
+QStringList PresentationManager::adding() const {
+    return texts_of(*adding_);
+}
 
 void PresentationManager::add_clicked() {
     const QListWidgetItem* chosen = selected_item(*available_);

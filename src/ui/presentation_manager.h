@@ -24,7 +24,7 @@ enum class PresentationManagerMode { Add, Remove };
 class PresentationManager : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     PresentationManager(const Theme& theme, Messages& messages, PresentationManagerMode mode,
                         QWidget* parent = nullptr);
 
@@ -44,7 +44,7 @@ public:
     // The presentations chosen for adding, in the order chosen.
     QStringList adding() const;
 
-private:
+  private:
     void add_clicked();
     void unadd_clicked();
     void remove_clicked();

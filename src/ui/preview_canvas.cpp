@@ -5,8 +5,8 @@
 #include <QHelpEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QToolTip>
 
 #include "geometry/twips.h"
@@ -73,8 +73,8 @@ bool PreviewCanvas::event(QEvent* event) {
             return true;
         }
         // Moving over a tile replaces its tool tip by the Element's presentation.
-        const QString text = hovered_.contains(k) ? theme_.elements[size_t(k)].presentation
-                                                  : kTileToolTip;
+        const QString text =
+            hovered_.contains(k) ? theme_.elements[size_t(k)].presentation : kTileToolTip;
         QToolTip::showText(help->globalPos(), text, this, tile_rect(k));
         return true;
     }
@@ -109,7 +109,9 @@ void PreviewCanvas::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
-void PreviewCanvas::wheelEvent(QWheelEvent* event) { emit wheel_turned(event); }
+void PreviewCanvas::wheelEvent(QWheelEvent* event) {
+    emit wheel_turned(event);
+}
 
 void PreviewCanvas::dragEnterEvent(QDragEnterEvent* event) {
     if (!first_local_file(event->mimeData()).isEmpty()) {

@@ -14,7 +14,7 @@ namespace quorvane {
 class PreviewCanvas : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     PreviewCanvas(const Theme& theme, const PreviewLayout& layout, QWidget* viewport);
 
     // Places the visible part of a canvas of `size` pixels whose corner is at `origin`.
@@ -32,13 +32,13 @@ public:
 
     static inline const QString kTileToolTip = QStringLiteral(" Double Click to Edit ");
 
-signals:
+  signals:
     void tile_pressed(int element);
     void tile_double_clicked(int element);
     void file_dropped(const QString& path);
     void wheel_turned(QWheelEvent* event);
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -49,7 +49,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     // Where this widget's top-left corner lies on the canvas, in pixels.
     QPoint scrolled() const { return pos() - origin_; }
 

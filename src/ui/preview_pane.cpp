@@ -70,22 +70,26 @@ void PreviewPane::clear() {
     canvas_->update();
 }
 
-void PreviewPane::frame_tile(int k) { canvas_->set_framed_tile(k); }
+void PreviewPane::frame_tile(int k) {
+    canvas_->set_framed_tile(k);
+}
 
-int PreviewPane::framed_tile() const { return canvas_->framed_tile(); }
+int PreviewPane::framed_tile() const {
+    return canvas_->framed_tile();
+}
 
 void PreviewPane::scroll_to_tile(int k) {
     if (k < 0 || k >= layout_.tile_count() || geometry_.canvas.height() <= 0) {
         return;
     }
     const double top = layout_.tile_positions[size_t(k)].y();
-    scroll_bar_->setValue(round_half_even(top / geometry_.canvas.height() * scroll_bar_->maximum()));
+    scroll_bar_->setValue(
+        round_half_even(top / geometry_.canvas.height() * scroll_bar_->maximum()));
 }
 
 void PreviewPane::follow_scroll_bar() {
-    geometry_.canvas.moveTop(-scroll_offset(geometry_.viewport.height(),
-                                            geometry_.canvas.height(), scroll_bar_->value(),
-                                            scroll_bar_->maximum()));
+    geometry_.canvas.moveTop(-scroll_offset(geometry_.viewport.height(), geometry_.canvas.height(),
+                                            scroll_bar_->value(), scroll_bar_->maximum()));
     place_widgets();
 }
 
@@ -97,7 +101,8 @@ void PreviewPane::place_widgets() {
 }
 
 ScrollBarState PreviewPane::scroll_state() const {
-    return ScrollBarState{scroll_bar_->maximum(), scroll_bar_->pageStep(), scroll_bar_->singleStep(), scroll_bar_->value()};
+    return ScrollBarState{scroll_bar_->maximum(), scroll_bar_->pageStep(),
+                          scroll_bar_->singleStep(), scroll_bar_->value()};
 }
 
 void PreviewPane::set_scroll_state(const ScrollBarState& state) {

@@ -3,8 +3,8 @@
 #include <QObject>
 
 #include "model/theme.h"
-#include "preview/preview_layout.h"
 #include "preview/pane_geometry.h"
+#include "preview/preview_layout.h"
 
 class QScrollBar;
 class QWidget;
@@ -19,7 +19,7 @@ class PreviewCanvas;
 class PreviewPane : public QObject {
     Q_OBJECT
 
-public:
+  public:
     PreviewPane(const Theme& theme, QWidget* window_client);
 
     // Why the tiles are laid out again: after a resize the mouse has not left the tile it hovers,
@@ -46,12 +46,12 @@ public:
     QScrollBar* scroll_bar() const { return scroll_bar_; }
     QWidget* viewport() const { return viewport_; }
 
-signals:
+  signals:
     void tile_pressed(int element);
     void tile_double_clicked(int element);
     void file_dropped(const QString& path);
 
-private:
+  private:
     void follow_scroll_bar();
     void place_widgets();
     ScrollBarState scroll_state() const;

@@ -29,6 +29,8 @@ void RecoveryKeeper::write_now() {
     copies_.write(recovery_bytes(document_.theme()), belongs_to);
 }
 
-void RecoveryKeeper::forget() { copies_.remove(); }
+void RecoveryKeeper::forget() {
+    copies_.remove();
+}
 
 }  // namespace quorvane

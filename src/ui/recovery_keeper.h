@@ -16,7 +16,7 @@ class ThemeDocument;
 class RecoveryKeeper : public QObject {
     Q_OBJECT
 
-public:
+  public:
     RecoveryKeeper(ThemeDocument& document, const QString& folder, QObject* parent = nullptr);
 
     // How long after the last change the copy is written.
@@ -30,7 +30,7 @@ public:
     // Copies that editors which ended without saving left behind.
     QList<RecoveryCopies::LeftBehind> left_behind() const { return copies_.left_behind(); }
 
-private:
+  private:
     ThemeDocument& document_;
     RecoveryCopies copies_;
     QTimer delay_;

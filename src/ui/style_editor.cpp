@@ -19,20 +19,20 @@
 #include "colour/adjustments.h"
 #include "colour/colour_values.h"
 #include "colour/device_palette.h"
-#include "style_editor/palette_geometry.h"
-#include "style_editor/sample_layout.h"
 #include "colour/shades.h"
-#include "style_editor/sliders.h"
 #include "model/theme.h"
 #include "platform/busy_cursor.h"
 #include "platform/messages.h"
+#include "style_editor/palette_geometry.h"
+#include "style_editor/sample_layout.h"
+#include "style_editor/sliders.h"
+#include "style_editor/style_editor_layout.h"
 #include "ui/colour_cell.h"
+#include "ui/hue_chart_picture.h"
 #include "ui/outline_shape.h"
 #include "ui/palette_grid.h"
 #include "ui/sample_picture.h"
 #include "ui/slider_track.h"
-#include "ui/hue_chart_picture.h"
-#include "style_editor/style_editor_layout.h"
 #include "ui/widget_placement.h"
 
 namespace quorvane {
@@ -176,7 +176,9 @@ ElementStyle StyleEditor::edited_style() const {
     return ElementStyle{scale_box_->text(), border_box_->text(), working_};
 }
 
-bool StyleEditor::apply_to_all_presentations() const { return apply_all_check_->isChecked(); }
+bool StyleEditor::apply_to_all_presentations() const {
+    return apply_all_check_->isChecked();
+}
 
 // ---- building the window -------------------------------------------------------------------
 
@@ -201,8 +203,8 @@ void StyleEditor::build_palette_frame() {
     const QColor head_colours[] = {Qt::red, QColor(0, 160, 0), Qt::blue};
     const ShadeChannel channels[] = {ShadeChannel::Red, ShadeChannel::Green, ShadeChannel::Blue};
     for (int i = 0; i < 3; ++i) {
-        const QRect head(shade_column_left(channels[i]), layout::kShadeHeadTop, layout::kShadeCellSize,
-                         layout::kChannelHeadHeight);
+        const QRect head(shade_column_left(channels[i]), layout::kShadeHeadTop,
+                         layout::kShadeCellSize, layout::kChannelHeadHeight);
         QLabel* label = make_label(QStringLiteral("*"), head, colour_frame_,
                                    QStringLiteral("channel_head_%1").arg(i));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
@@ -251,7 +253,8 @@ void StyleEditor::build_line_panel() {
     slot_outline_ = new OutlineShape(Qt::red, 2, line_panel_);
     slot_outline_->setObjectName(QStringLiteral("slot_outline"));
     slot_outline_->hide();
-    primary_swatch_ = make_cell(layout::kPrimarySwatch, line_panel_, QStringLiteral("primary_swatch"));
+    primary_swatch_ =
+        make_cell(layout::kPrimarySwatch, line_panel_, QStringLiteral("primary_swatch"));
     secondary_swatch_ =
         make_cell(layout::kSecondarySwatch, line_panel_, QStringLiteral("secondary_swatch"));
     primary_box_ = make_box(layout::kPrimaryBox, line_panel_, QStringLiteral("primary_box"));
@@ -267,8 +270,10 @@ void StyleEditor::build_line_panel() {
             centre_slider_knobs();
         });
     }
-    connect(primary_swatch_, &ColourCell::pressed, this, [this] { select_slot(ColourSlot::Primary); });
-    connect(secondary_swatch_, &ColourCell::pressed, this, [this] { select_slot(ColourSlot::Secondary); });
+    connect(primary_swatch_, &ColourCell::pressed, this,
+            [this] { select_slot(ColourSlot::Primary); });
+    connect(secondary_swatch_, &ColourCell::pressed, this,
+            [this] { select_slot(ColourSlot::Secondary); });
     primary_box_->installEventFilter(this);
     secondary_box_->installEventFilter(this);
 }
@@ -283,7 +288,8 @@ void StyleEditor::build_polygon_panel() {
 
     make_label(QStringLiteral("Polygon"), layout::kPolygonCaption, polygon_panel_,
                QStringLiteral("polygon_caption"));
-    polygon_swatch_ = make_cell(layout::kPolygonSwatch, polygon_panel_, QStringLiteral("polygon_swatch"));
+    polygon_swatch_ =
+        make_cell(layout::kPolygonSwatch, polygon_panel_, QStringLiteral("polygon_swatch"));
     polygon_box_ = make_box(layout::kPolygonBox, polygon_panel_, QStringLiteral("polygon_box"));
     polygon_box_->installEventFilter(this);
     // A polygon has one colour: its swatch keeps the primary slot.
@@ -297,13 +303,12 @@ void StyleEditor::build_polygon_panel() {
 void StyleEditor::build_sample() {
     sample_ = new SamplePicture(this);
     place(*sample_, layout::kSample);
-    connect(sample_, &SamplePicture::part_pressed, this,
-            [this](SamplePart part) {
-                select_slot(part == SamplePart::Strip ? ColourSlot::Secondary : ColourSlot::Primary);
-            });
+    connect(sample_, &SamplePicture::part_pressed, this, [this](SamplePart part) {
+        select_slot(part == SamplePart::Strip ? ColourSlot::Secondary : ColourSlot::Primary);
+    });
     for (int i = 0; i < 2; ++i) {
-        sample_markers_[i] =
-            make_label(QStringLiteral(">"), QRect(), sample_, QStringLiteral("sample_marker_%1").arg(i));
+        sample_markers_[i] = make_label(QStringLiteral(">"), QRect(), sample_,
+                                        QStringLiteral("sample_marker_%1").arg(i));
         QFont bold = sample_markers_[i]->font();
         bold.setBold(true);
         sample_markers_[i]->setFont(bold);
@@ -313,8 +318,8 @@ void StyleEditor::build_sample() {
     }
 
     field_label_ = make_label(QString(), layout::kFieldLabel, this, QStringLiteral("field_label"));
-    presentation_label_ =
-        make_label(QString(), layout::kPresentationLabel, this, QStringLiteral("presentation_label"));
+    presentation_label_ = make_label(QString(), layout::kPresentationLabel, this,
+                                     QStringLiteral("presentation_label"));
     for (QLabel* label : {field_label_, presentation_label_}) {
         label->setAutoFillBackground(true);
         QPalette white = label->palette();
@@ -350,7 +355,8 @@ void StyleEditor::build_adjustments() {
         label->setToolTip(QString::fromLatin1(icon.tip));
     }
 
-    brightness_slider_ = make_track(layout::kBrightnessTrack, this, QStringLiteral("brightness_slider"));
+    brightness_slider_ =
+        make_track(layout::kBrightnessTrack, this, QStringLiteral("brightness_slider"));
     contrast_slider_ = make_track(layout::kContrastTrack, this, QStringLiteral("contrast_slider"));
     brightness_box_ = make_box(layout::kBrightnessBox, this, QStringLiteral("brightness_box"));
     contrast_box_ = make_box(layout::kContrastBox, this, QStringLiteral("contrast_box"));
@@ -401,7 +407,8 @@ void StyleEditor::load() {
 
     polygon_mode_ = false;
     draw_sample();
-    colour_box(polygon_mode_ ? ColourSlot::Polygon : ColourSlot::Primary)->setText(colour_text(sample_->body_colour()));
+    colour_box(polygon_mode_ ? ColourSlot::Polygon : ColourSlot::Primary)
+        ->setText(colour_text(sample_->body_colour()));
     if (polygon_mode_) {
         polygon_panel_->move(line_panel_->pos());
         line_panel_->hide();
@@ -422,7 +429,7 @@ void StyleEditor::load() {
 void StyleEditor::draw_sample() {
     const SampleLayout sample_layout =
         lay_out_sample(scale_box_->text(), border_box_->text(),
-                         QSizeF(layout::kSample.width(), layout::kSample.height()), polygon_mode_);
+                       QSizeF(layout::kSample.width(), layout::kSample.height()), polygon_mode_);
     polygon_mode_ = sample_layout.polygon;
     const bool at_night = night();
     if (!polygon_mode_) {
@@ -447,7 +454,8 @@ void StyleEditor::draw_sample() {
 }
 
 void StyleEditor::place_sample_markers() {
-    const MarkerPlaces places = sample_marker_places(sample_->sample_layout(), colour_slot_ == ColourSlot::Primary);
+    const MarkerPlaces places =
+        sample_marker_places(sample_->sample_layout(), colour_slot_ == ColourSlot::Primary);
     const bool shown[] = {places.first_shown, places.second_shown};
     const double centres[] = {places.first_centre, places.second_centre};
     for (int i = 0; i < 2; ++i) {
@@ -489,7 +497,7 @@ void StyleEditor::take_over(int colour, bool set_base) {
     const bool at_night = night();
     (primary ? working_.primary(at_night) : working_.secondary(at_night)) = text;
     colour_box(primary ? (polygon_mode_ ? ColourSlot::Polygon : ColourSlot::Primary)
-                      : ColourSlot::Secondary)
+                       : ColourSlot::Secondary)
         ->setText(text);
     if (set_base) {
         base_[primary ? 1 : 0] = colour;
@@ -650,7 +658,9 @@ void StyleEditor::reverse_colours_clicked() {
     draw_sample();
 }
 
-void StyleEditor::apply_clicked() { accept(); }
+void StyleEditor::apply_clicked() {
+    accept();
+}
 
 bool StyleEditor::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&

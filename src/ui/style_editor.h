@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <array>
 
-#include "model/style_colours.h"
 #include "model/element.h"
+#include "model/style_colours.h"
 
 class QCheckBox;
 class QFrame;

@@ -4,12 +4,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "update/update_page.h"
 #include "model/version.h"
-#include "update/latest_version.h"
 #include "ui/application_icon.h"
 #include "ui/link_label.h"
 #include "ui/widget_placement.h"
+#include "update/latest_version.h"
+#include "update/update_page.h"
 
 namespace quorvane {
 
@@ -43,28 +43,28 @@ UpdateDialog::UpdateDialog(QWidget* parent, WebRequest& web, UrlOpener& opener, 
     panel->setPalette(panel_colours);
 
     auto* version = place_named(new QLabel(QStringLiteral("Current Version:") + kVersionText, this),
-                          "version_label", twips_rect(708, 684, 3648, 300));
+                                "version_label", twips_rect(708, 684, 3648, 300));
     version->setWordWrap(true);
 
     // The result takes the link's place once the link has been used.
-    result_ =
-        place_named(new QLabel(QStringLiteral(" "), this), "result_label", twips_rect(165, 1425, 4680, 750));
+    result_ = place_named(new QLabel(QStringLiteral(" "), this), "result_label",
+                          twips_rect(165, 1425, 4680, 750));
     result_->setAlignment(Qt::AlignCenter);
     result_->setWordWrap(true);
     colour_text(*result_, LinkLabel::normal_colour());
 
-    link_ = place_named(new LinkLabel(QStringLiteral("Click here to check for update"), this), "check_link",
-                  twips_rect(168, 1416, 4680, 756));
+    link_ = place_named(new LinkLabel(QStringLiteral("Click here to check for update"), this),
+                        "check_link", twips_rect(168, 1416, 4680, 756));
     link_->setAlignment(Qt::AlignCenter);
     link_->setWordWrap(true);
     link_->setFont(QFont(QStringLiteral("Arial"), 12));
     connect(link_, &LinkLabel::activated, this, &UpdateDialog::check);
 
-    auto* download = place_named(new QPushButton(QStringLiteral("Download Page"), this), "download_button",
-                           twips_rect(2115, 2715, 1695, 465));
+    auto* download = place_named(new QPushButton(QStringLiteral("Download Page"), this),
+                                 "download_button", twips_rect(2115, 2715, 1695, 465));
     connect(download, &QPushButton::clicked, this, &UpdateDialog::download_page);
     auto* close = place_named(new QPushButton(QStringLiteral("Close"), this), "close_button",
-                        twips_rect(4050, 2685, 975, 465));
+                              twips_rect(4050, 2685, 975, 465));
     close->setDefault(true);  // Enter closes rather than starting a browser
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }

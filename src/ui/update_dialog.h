@@ -16,14 +16,14 @@ class LinkLabel;
 // names a newer one. One check per opening; the dialog stays responsive while it waits.
 class UpdateDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     UpdateDialog(QWidget* parent, WebRequest& web, UrlOpener& opener, BusyCursor& busy);
     ~UpdateDialog() override;
 
     // Closing ends the wait for an answer, and with it the busy cursor.
     void done(int result) override;
 
-private:
+  private:
     void check();
     void show_result(const QString& fetched);
     void download_page();

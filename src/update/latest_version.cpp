@@ -1,8 +1,8 @@
 #include "update/latest_version.h"
 
-#include "update/update_page.h"
 #include "model/version.h"
 #include "platform/web_addresses.h"
+#include "update/update_page.h"
 
 namespace quorvane {
 

@@ -23,8 +23,12 @@ CliRun cli(const QStringList& args) {
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-QString data(const char* path) { return QStringLiteral(QUORVANE_TEST_DATA "/") + path; }
-QString demo() { return QStringLiteral(QUORVANE_EXAMPLES "/demo.kmtf"); }
+QString data(const char* path) {
+    return QStringLiteral(QUORVANE_TEST_DATA "/") + path;
+}
+QString demo() {
+    return QStringLiteral(QUORVANE_EXAMPLES "/demo.kmtf");
+}
 
 QByteArray file_bytes(const QString& path) {
     QFile file(path);
@@ -74,7 +78,7 @@ TEST(CliDump, DemoThemeReadsCleanly) {
 }
 
 class CliResave : public testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     QString out = dir.filePath(QStringLiteral("out.kmtf"));
 };

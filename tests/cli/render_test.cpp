@@ -18,7 +18,7 @@ int render(const QStringList& args) {
 }
 
 class RenderTest : public ::testing::Test {
-protected:
+  protected:
     QImage rendered(const QStringList& extra = {}) {
         const QString out = dir_.filePath("preview.png");
         EXPECT_EQ(render(QStringList{kSample, out} + extra), 0);

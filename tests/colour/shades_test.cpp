@@ -22,7 +22,7 @@ TEST(Shades, MiddleLevelsStepOneLevelEachWay) {
 
 TEST(Shades, FirstLevelsStepUpOneAndTwo) {
     expect_cells(shade_cells(rgb(0, 0, 0)), {rgb(0, 0, 0x41), rgb(0x7b, 0, 0), rgb(0, 0, 0x20),
-                                         rgb(0x39, 0, 0), rgb(0, 0x30, 0), rgb(0, 0x65, 0)});
+                                             rgb(0x39, 0, 0), rgb(0, 0x30, 0), rgb(0, 0x65, 0)});
 }
 
 TEST(Shades, LastLevelsStepDownOneAndTwo) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "format/metadata.h"
-#include "support/scripted_messages.h"
 #include "support/printers.h"
+#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {
@@ -30,11 +30,12 @@ TEST(GetMeta, WithoutTheBlockShowsOopsAndKeepsTheFields) {
 TEST(GetMeta, ReadsTheFourValues) {
     Metadata metadata;
     ScriptedMessages messages;
-    read_metadata(metadata,
-             "<METADATA>\r\n<TITLE>Alps</TITLE>\r\n<DESCRIPTION>Hiking</DESCRIPTION>\r\n"
-             "<LOCALELIST>\r\n<locale>Europe</locale>\r\n<locale>Asia</locale>\r\n</LOCALELIST>\r\n"
-             "<Version><Major>2</Major><Minor>05</Minor></Version>\r\n</METADATA>",
-             messages);
+    read_metadata(
+        metadata,
+        "<METADATA>\r\n<TITLE>Alps</TITLE>\r\n<DESCRIPTION>Hiking</DESCRIPTION>\r\n"
+        "<LOCALELIST>\r\n<locale>Europe</locale>\r\n<locale>Asia</locale>\r\n</LOCALELIST>\r\n"
+        "<Version><Major>2</Major><Minor>05</Minor></Version>\r\n</METADATA>",
+        messages);
     // Found on the upper-cased text, taken with the letter case they have in the file.
     EXPECT_EQ(metadata, (Metadata{"Alps", "Hiking", "Europe", "2.05"}));
     EXPECT_TRUE(messages.told.isEmpty());
@@ -63,14 +64,18 @@ TEST(MakeMeta, FillsDefaultsAndWritesTheBlock) {
 
 TEST(MakeMeta, SplitsTheVersion) {
     const std::pair<const char*, const char*> versions[] = {
-        {"1.20", "<Major>1</Major><Minor>20</Minor>"}, {"2,5", "<Major>2</Major><Minor>5</Minor>"},
-        {"3", "<Major>3</Major><Minor>00</Minor>"},    {"1.2.3", "<Major>1</Major><Minor>2.3</Minor>"},
-        {".5", "<Major></Major><Minor>5</Minor>"},     {"2.05", "<Major>2</Major><Minor>05</Minor>"}};
+        {"1.20", "<Major>1</Major><Minor>20</Minor>"},
+        {"2,5", "<Major>2</Major><Minor>5</Minor>"},
+        {"3", "<Major>3</Major><Minor>00</Minor>"},
+        {"1.2.3", "<Major>1</Major><Minor>2.3</Minor>"},
+        {".5", "<Major></Major><Minor>5</Minor>"},
+        {"2.05", "<Major>2</Major><Minor>05</Minor>"}};
     for (auto [version, expected] : versions) {
         Metadata metadata{QStringLiteral("T"), QStringLiteral("D"), QStringLiteral("L"),
                           QString::fromLatin1(version)};
         ScriptedMessages messages;
-        EXPECT_TRUE(metadata_block(metadata, messages).contains(QLatin1String(expected))) << version;
+        EXPECT_TRUE(metadata_block(metadata, messages).contains(QLatin1String(expected)))
+            << version;
     }
 }
 

@@ -13,7 +13,9 @@
 namespace quorvane {
 namespace {
 
-QString read_dir() { return QStringLiteral(QUORVANE_TEST_DATA "/read"); }
+QString read_dir() {
+    return QStringLiteral(QUORVANE_TEST_DATA "/read");
+}
 
 std::vector<std::string> case_names() {
     std::vector<std::string> names;
@@ -41,7 +43,9 @@ TEST_P(ReadCase, MatchesExpectedDump) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ReadCase, testing::ValuesIn(case_names()),
-                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             return info.param;
+                         });
 
 }  // namespace
 }  // namespace quorvane

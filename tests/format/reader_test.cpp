@@ -3,8 +3,8 @@
 #include <QTemporaryDir>
 
 #include "format/reader.h"
-#include "support/scripted_messages.h"
 #include "support/printers.h"
+#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {
@@ -57,7 +57,8 @@ TEST(Parse, FileWithoutStylesEmptiesTheTheme) {
     Theme theme;
     theme.elements.resize(3);
     ScriptedMessages messages;
-    parse_theme_text(theme, "<METADATA></METADATA><PRESENTATION ID=\"BROWSE\">\r\n</PRESENTATION>", messages);
+    parse_theme_text(theme, "<METADATA></METADATA><PRESENTATION ID=\"BROWSE\">\r\n</PRESENTATION>",
+                     messages);
     EXPECT_EQ(theme.element_count(), 0);
     EXPECT_EQ(theme.project_presentations, QStringList{"BROWSE\r"});
     EXPECT_EQ(messages.told, QStringList{"No polygons or lines found"});
@@ -87,7 +88,8 @@ TEST(Parse, UnreadPresentationSlotsKeepTheirNames) {
     Theme theme;
     theme.project_presentations = {QStringLiteral("OLD0"), QStringLiteral("OLD1")};
     ScriptedMessages messages;
-    parse_theme_text(theme, "<METADATA></METADATA><PRESENTATION ID=\"BROWSE\"><PRESENTATION", messages);
+    parse_theme_text(theme, "<METADATA></METADATA><PRESENTATION ID=\"BROWSE\"><PRESENTATION",
+                     messages);
     EXPECT_EQ(theme.project_presentations, (QStringList{"BROWSE", "OLD1"}));
 }
 
@@ -96,8 +98,9 @@ TEST(ReadThemeFile, ShowsARepeatedMessageOnce) {
     const QString path = dir.filePath(QStringLiteral("t.kmtf"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<METADATA></METADATA><PRESENTATION ID=\"MINE\">\r\n"
-               "<STYLE field=\"MAP_A_CLR\"></STYLE><STYLE field=\"MAP_B_CLR\"></STYLE>");
+    file.write(
+        "<METADATA></METADATA><PRESENTATION ID=\"MINE\">\r\n"
+        "<STYLE field=\"MAP_A_CLR\"></STYLE><STYLE field=\"MAP_B_CLR\"></STYLE>");
     file.close();
     Theme theme;
     ScriptedMessages messages;

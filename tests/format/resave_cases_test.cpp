@@ -8,13 +8,15 @@
 
 #include "format/reader.h"
 #include "format/writer.h"
-#include "support/scripted_messages.h"
 #include "support/printers.h"
+#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {
 
-QString resave_dir() { return QStringLiteral(QUORVANE_TEST_DATA "/resave"); }
+QString resave_dir() {
+    return QStringLiteral(QUORVANE_TEST_DATA "/resave");
+}
 
 std::vector<std::string> case_names() {
     std::vector<std::string> names;
@@ -93,7 +95,9 @@ TEST_P(ResaveCase, WritesExpectedBytesAndReadsBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ResaveCase, testing::ValuesIn(case_names()),
-                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             return info.param;
+                         });
 
 }  // namespace
 }  // namespace quorvane

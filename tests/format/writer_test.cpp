@@ -6,8 +6,8 @@
 
 #include "format/reader.h"
 #include "format/writer.h"
-#include "support/scripted_messages.h"
 #include "support/printers.h"
+#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {
@@ -45,7 +45,7 @@ void write_file(const QString& path, const QByteArray& bytes) {
 }
 
 class WriterTest : public testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     ScriptedMessages messages;
     CountingBusyCursor busy;
@@ -56,11 +56,13 @@ TEST_F(WriterTest, WritesCrLfLinesAndLeavesTheThemeAsItWas) {
     const Theme theme = titled_theme();
     EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, busy), SaveOutcome::Written);
     const QByteArray bytes = file_bytes(path("a.kmtf"));
-    EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<GARMIN_MAP_THEME>\r\n"));
+    EXPECT_TRUE(
+        bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<GARMIN_MAP_THEME>\r\n"));
     EXPECT_TRUE(bytes.endsWith("</PRESENTATION>\r\n</GARMIN_MAP_THEME>\r\n"));
     EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));
     EXPECT_TRUE(bytes.contains("<PRESENTATION ID=\"GUIDANCE\" > \r\n"));
-    EXPECT_TRUE(bytes.contains("<STYLE field = \"MAP_ROAD_DIM_CLR\" scale=\"1\"  border=\".6\" >\r\n"));
+    EXPECT_TRUE(
+        bytes.contains("<STYLE field = \"MAP_ROAD_DIM_CLR\" scale=\"1\"  border=\".6\" >\r\n"));
     EXPECT_TRUE(bytes.contains("<PRIMARY      day = \"#CECECE\" night=\"#aaFF00\"/>\r\n"));
     EXPECT_EQ(theme, titled_theme());
     EXPECT_EQ(busy.on_calls, 1);
@@ -104,8 +106,8 @@ TEST_F(WriterTest, FailedWriteKeepsTheOldContent) {
     EXPECT_TRUE(QDir(path("taken.kmtf/inside")).exists());
     EXPECT_FALSE(busy.busy);
     ASSERT_EQ(messages.told.size(), 1);
-    EXPECT_TRUE(messages.told[0].endsWith(
-        " Check access permission: RUN quorvane.exe as ADMINISTRATOR"));
+    EXPECT_TRUE(
+        messages.told[0].endsWith(" Check access permission: RUN quorvane.exe as ADMINISTRATOR"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
 }
 
@@ -130,20 +132,23 @@ TEST_F(WriterTest, RelativePathIsReportedInvalid) {
 TEST(ThemeText, BorderConditions) {
     Theme theme;
     Element zero = line(QStringLiteral("MAP_A_CLR"), QStringLiteral("BROWSE"), QStringLiteral("0"));
-    Element no_day = line(QStringLiteral("MAP_B_CLR"), QStringLiteral("BROWSE"), QStringLiteral("1"));
+    Element no_day =
+        line(QStringLiteral("MAP_B_CLR"), QStringLiteral("BROWSE"), QStringLiteral("1"));
     no_day.primary_day.clear();
     no_day.secondary_day.clear();
-    Element broken = line(QStringLiteral("MAP_C_CLR"), QStringLiteral("BROWSE"),
-                          QStringLiteral("1\r\n\t2"));
+    Element broken =
+        line(QStringLiteral("MAP_C_CLR"), QStringLiteral("BROWSE"), QStringLiteral("1\r\n\t2"));
     theme.elements = {zero, no_day, broken};
     const Theme before = theme;
     ScriptedMessages messages;
     const QByteArray text = theme_text(theme, QString(), messages);
 
-    EXPECT_TRUE(text.contains("<STYLE field = \"MAP_A_CLR\" scale=\"1\" >\r\n <COLOR >\r\n"
-                              "<PRIMARY      day = \"#CECECE\" night=\"#aaFF00\"/>\r\n </COLOR >"));
-    EXPECT_TRUE(text.contains("<STYLE field = \"MAP_B_CLR\" scale=\"1\"  border=\"1\" >\r\n"
-                              " <COLOR >\r\n </COLOR >\r\n</STYLE>"));
+    EXPECT_TRUE(
+        text.contains("<STYLE field = \"MAP_A_CLR\" scale=\"1\" >\r\n <COLOR >\r\n"
+                      "<PRIMARY      day = \"#CECECE\" night=\"#aaFF00\"/>\r\n </COLOR >"));
+    EXPECT_TRUE(
+        text.contains("<STYLE field = \"MAP_B_CLR\" scale=\"1\"  border=\"1\" >\r\n"
+                      " <COLOR >\r\n </COLOR >\r\n</STYLE>"));
     // CR and LF stay out of the file; another control character is written after a message.
     EXPECT_EQ(theme, before);
     EXPECT_TRUE(text.contains("border=\"1\t2\" >"));
@@ -153,8 +158,8 @@ TEST(ThemeText, BorderConditions) {
 TEST(ThemeText, OpensABlockPerRunOfPresentationNames) {
     Theme theme;
     for (const char* p : {"", "", "BROWSE", " GUIDANCE ", "GUIDANCE"}) {
-        theme.elements.push_back(line(QStringLiteral("MAP_X_CLR"), QString::fromLatin1(p),
-                                      QStringLiteral(".6")));
+        theme.elements.push_back(
+            line(QStringLiteral("MAP_X_CLR"), QString::fromLatin1(p), QStringLiteral(".6")));
     }
     ScriptedMessages messages;
     const QByteArray text = theme_text(theme, QString(), messages);
@@ -168,10 +173,10 @@ TEST(ThemeText, OpensABlockPerRunOfPresentationNames) {
 
 TEST_F(WriterTest, GuidanceBrowseGuidanceRoundTripsAsThreeBlocks) {
     Theme theme = titled_theme();
-    theme.elements.push_back(line(QStringLiteral("MAP_B_CLR"), QStringLiteral("BROWSE"),
-                                  QStringLiteral(".6")));
-    theme.elements.push_back(line(QStringLiteral("MAP_C_CLR"), QStringLiteral("GUIDANCE"),
-                                  QStringLiteral("")));
+    theme.elements.push_back(
+        line(QStringLiteral("MAP_B_CLR"), QStringLiteral("BROWSE"), QStringLiteral(".6")));
+    theme.elements.push_back(
+        line(QStringLiteral("MAP_C_CLR"), QStringLiteral("GUIDANCE"), QStringLiteral("")));
     ASSERT_EQ(save_theme_file(theme, path("r.kmtf"), messages, busy), SaveOutcome::Written);
     Theme read;
     ASSERT_TRUE(read_theme_file(path("r.kmtf"), read, messages));

@@ -5,9 +5,9 @@
 
 #include "format/reader.h"
 #include "format/writer.h"
-#include "support/scripted_messages.h"
 #include "model/element_additions.h"
 #include "model/presentation_list.h"
+#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {
@@ -82,7 +82,6 @@ TEST(AddElement, NewPolygonAndLineGetTheDefaultStyleWithItsLetterCase) {
     EXPECT_EQ(line.secondary_day, "0a0a0a");
     EXPECT_EQ(line.secondary_night, "DD0011");
     EXPECT_TRUE(line.style_text.isEmpty());
-
 }
 
 TEST(AddElement, DisplayNameLosesEveryClrAndUnderscore) {
@@ -131,15 +130,15 @@ TEST(AddElement, ReordersAWholeFileListedOutOfRankOrder) {
     Theme theme;
     ScriptedMessages messages;
     parse_theme_text(theme,
-          "<METADATA><TITLE>T</TITLE></METADATA>"
-          "<PRESENTATION ID=\"TRAFFIC\"><STYLELIST>"
-          "<STYLE field=\"MAP_T1_CLR\" border=\"1\"></STYLE>"
-          "<STYLE field=\"MAP_T2_CLR\"></STYLE></STYLELIST></PRESENTATION>"
-          "<PRESENTATION ID=\"GUIDANCE\"><STYLELIST>"
-          "<STYLE field=\"MAP_G1_CLR\" border=\"1\"></STYLE>"
-          "<STYLE field=\"MAP_G2_CLR\" border=\"1\"></STYLE>"
-          "<STYLE field=\"MAP_G3_CLR\"></STYLE></STYLELIST></PRESENTATION>",
-          messages);
+                     "<METADATA><TITLE>T</TITLE></METADATA>"
+                     "<PRESENTATION ID=\"TRAFFIC\"><STYLELIST>"
+                     "<STYLE field=\"MAP_T1_CLR\" border=\"1\"></STYLE>"
+                     "<STYLE field=\"MAP_T2_CLR\"></STYLE></STYLELIST></PRESENTATION>"
+                     "<PRESENTATION ID=\"GUIDANCE\"><STYLELIST>"
+                     "<STYLE field=\"MAP_G1_CLR\" border=\"1\"></STYLE>"
+                     "<STYLE field=\"MAP_G2_CLR\" border=\"1\"></STYLE>"
+                     "<STYLE field=\"MAP_G3_CLR\"></STYLE></STYLELIST></PRESENTATION>",
+                     messages);
     ASSERT_EQ(codes(theme), (QList<int>{21, 20, 1, 1, 0}));
 
     const ElementPick picked{5, "PEDESTRIAN", {"BEACH"}, {}};

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "model/presentations.h"
-#include "support/scripted_messages.h"
 #include "model/element_additions.h"
 #include "model/presentation_changes.h"
+#include "model/presentations.h"
+#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {

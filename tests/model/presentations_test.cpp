@@ -1,15 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "model/presentations.h"
-#include "support/scripted_messages.h"
 #include "support/printers.h"
+#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {
 
 TEST(PresentationCode, RanksAndKinds) {
     ScriptedMessages messages;
-    EXPECT_EQ(presentation_code(QStringLiteral("ROUTE PREVIEW"), QStringLiteral(".6"), messages), 41);
+    EXPECT_EQ(presentation_code(QStringLiteral("ROUTE PREVIEW"), QStringLiteral(".6"), messages),
+              41);
     EXPECT_EQ(presentation_code(QStringLiteral("BROWSE"), QString(), messages), 10);
     EXPECT_EQ(presentation_code(QStringLiteral(" PEDESTRIAN "), QStringLiteral("0"), messages), 51);
     // "UIDANCE" decides at once; otherwise the last matching word wins.
@@ -25,9 +26,8 @@ TEST(PresentationCode, UnknownNameIsShownAndRanksZero) {
 }
 
 TEST(PresentationNames, SixByRank) {
-    EXPECT_EQ(presentation_names(),
-              (QStringList{"GUIDANCE", "BROWSE", "TRAFFIC", "TURN PREVIEW", "ROUTE PREVIEW",
-                           "PEDESTRIAN"}));
+    EXPECT_EQ(presentation_names(), (QStringList{"GUIDANCE", "BROWSE", "TRAFFIC", "TURN PREVIEW",
+                                                 "ROUTE PREVIEW", "PEDESTRIAN"}));
     EXPECT_EQ(rank_of(41), 4);
     EXPECT_EQ(rank_of(0), 0);
 }

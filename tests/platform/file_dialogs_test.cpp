@@ -8,8 +8,8 @@ namespace {
 TEST(FileDialogs, TurnsFilterPairsIntoNameFilters) {
     EXPECT_EQ(name_filters(kOpenFilter), QStringList{"Garmin Themes (*.kmtf)"});
     EXPECT_EQ(name_filters(kSaveFilter), QStringList{"Garmin Theme File (kmtf) (*.kmtf)"});
-    const QString two = QStringLiteral("A") + QChar(0) + "*.a" + QChar(0) + "B" + QChar(0) +
-                        "*.b" + QChar(0);
+    const QString two =
+        QStringLiteral("A") + QChar(0) + "*.a" + QChar(0) + "B" + QChar(0) + "*.b" + QChar(0);
     EXPECT_EQ(name_filters(two), (QStringList{"A (*.a)", "B (*.b)"}));
     EXPECT_TRUE(name_filters(QString()).isEmpty());
 }

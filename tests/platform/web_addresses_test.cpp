@@ -2,16 +2,16 @@
 
 #include <QtGlobal>
 
-#include "update/latest_version.h"
-#include "support/scripted_web.h"
 #include "platform/web_addresses.h"
+#include "support/scripted_web.h"
+#include "update/latest_version.h"
 
 namespace quorvane {
 namespace {
 
 // Sets an environment variable for one test and puts the old state back.
 class EnvironmentVariable {
-public:
+  public:
     EnvironmentVariable(const char* name, const QByteArray* value) : name_(name) {
         was_set_ = qEnvironmentVariableIsSet(name);
         old_ = qgetenv(name);
@@ -29,7 +29,7 @@ public:
         }
     }
 
-private:
+  private:
     const char* name_;
     bool was_set_ = false;
     QByteArray old_;

@@ -32,7 +32,8 @@ PreviewFrame five_columns() {
 }
 
 TEST(PreviewLayout, PlacesColumnsAndTheFirstRowAsInTheWindow) {
-    const PreviewLayout layout = lay_out_preview(theme_of({"GUIDANCE", "GUIDANCE", "GUIDANCE"}), {});
+    const PreviewLayout layout =
+        lay_out_preview(theme_of({"GUIDANCE", "GUIDANCE", "GUIDANCE"}), {});
     EXPECT_EQ(layout.sample_offset, 38);
     ASSERT_EQ(layout.tile_count(), 3);
     EXPECT_EQ(layout.tile_positions[0], QPoint(238, 38));
@@ -57,8 +58,8 @@ TEST(PreviewLayout, TwelveColumnsFitTheLayoutWidthOfTheCanvas) {
 TEST(PreviewLayout, WrapsTheSixthTileWhenFiveColumnsFit) {
     const PreviewLayout layout =
         lay_out_preview(theme_of({"GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE",
-                              "GUIDANCE", "GUIDANCE"}),
-                    five_columns());
+                                  "GUIDANCE", "GUIDANCE"}),
+                        five_columns());
     EXPECT_EQ(layout.tile_positions[4], QPoint(238 + 4 * 952, 38));
     EXPECT_EQ(layout.tile_positions[5], QPoint(238, 1554));
     EXPECT_EQ(layout.tile_positions[6], QPoint(1190, 1554));
@@ -75,17 +76,17 @@ TEST(PreviewLayout, StartsANewPresentationOnANewRowUnderARule) {
 }
 
 TEST(PreviewLayout, AFullRowAtAPresentationBreakLeavesAnEmptyRow) {
-    const PreviewLayout layout =
-        lay_out_preview(theme_of({"GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE",
-                              "BROWSE"}),
-                    five_columns());
+    const PreviewLayout layout = lay_out_preview(
+        theme_of({"GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE", "BROWSE"}),
+        five_columns());
     EXPECT_EQ(layout.tile_positions[5], QPoint(238, 38 + 1516 + 1616));
     EXPECT_EQ(layout.rules, std::vector<int>{38 + 1516 + 1616 - 150});
     EXPECT_EQ(layout.rows.size(), 2u);
 }
 
 TEST(PreviewLayout, ComparesPresentationsWithoutTheirSurroundingSpacesButCaseSensitive) {
-    const PreviewLayout same = lay_out_preview(theme_of({" GUIDANCE ", "GUIDANCE", "GUIDANCE  "}), {});
+    const PreviewLayout same =
+        lay_out_preview(theme_of({" GUIDANCE ", "GUIDANCE", "GUIDANCE  "}), {});
     EXPECT_EQ(same.tile_positions[2], QPoint(2142, 38));
     EXPECT_TRUE(same.rules.empty());
 
@@ -141,9 +142,9 @@ TEST(PreviewLayout, FindsTheTileUnderAPointAndTheRowsInAStrip) {
     const PreviewLayout layout = lay_out_preview(theme_of(names), {});
     EXPECT_EQ(layout.tile_at(QPoint(238, 38)), 0);
     EXPECT_EQ(layout.tile_at(QPoint(238 + 851, 38 + 815)), 0);
-    EXPECT_EQ(layout.tile_at(QPoint(238 + 852, 38)), -1);         // the gap between columns
-    EXPECT_EQ(layout.tile_at(QPoint(238, 38 + 816)), -1);         // a label is no tile
-    EXPECT_EQ(layout.tile_at(QPoint(1190 + 10, 1554 + 10)), 13);  // second row
+    EXPECT_EQ(layout.tile_at(QPoint(238 + 852, 38)), -1);             // the gap between columns
+    EXPECT_EQ(layout.tile_at(QPoint(238, 38 + 816)), -1);             // a label is no tile
+    EXPECT_EQ(layout.tile_at(QPoint(1190 + 10, 1554 + 10)), 13);      // second row
     EXPECT_EQ(layout.tile_at(QPoint(238 + 8 * 952, 1554 + 10)), -1);  // past the row's end
     EXPECT_EQ(layout.tile_at(QPoint(238, 1554 + 1616 + 10)), 20);
     EXPECT_EQ(layout.tile_at(QPoint(100, 100)), -1);

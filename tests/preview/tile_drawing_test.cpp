@@ -28,7 +28,8 @@ TEST(TileDrawing, DrawsALineAsDayAboveNightSamples) {
     const TileDrawing d = tile_drawing(line("1", ".6"), 38);
     ASSERT_EQ(d.count, 6);
     using B = std::vector<std::pair<double, double>>;
-    EXPECT_EQ(bands(d), (B{{100, 136}, {136, 196}, {196, 232}, {382, 418}, {418, 478}, {478, 514}}));
+    EXPECT_EQ(bands(d),
+              (B{{100, 136}, {136, 196}, {196, 232}, {382, 418}, {418, 478}, {478, 514}}));
     for (int k = 0; k < 6; ++k) {
         EXPECT_EQ(d.fills[size_t(k)].rect.left(), 38);
         EXPECT_EQ(d.fills[size_t(k)].rect.right(), 738);

@@ -9,7 +9,7 @@ namespace quorvane {
 namespace {
 
 class RecentFilesTest : public ::testing::Test {
-protected:
+  protected:
     QString existing(const QString& name) {
         const QString path = dir_.filePath(name);
         QFile file(path);

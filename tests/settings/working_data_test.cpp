@@ -5,14 +5,14 @@
 
 #include "format/text_file.h"
 #include "settings/working_data.h"
-#include "support/scripted_messages.h"
 #include "support/printers.h"
+#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {
 
 class WorkingDataTest : public testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     ScriptedMessages messages;
     CountingBusyCursor busy;

@@ -10,7 +10,7 @@ namespace quorvane {
 // Test double: answers every file dialog from a script (an empty answer, a cancel, once the
 // script is used up) and records what was asked.
 class ScriptedFileDialogs : public FileDialogs {
-public:
+  public:
     struct Request {
         FileDialogMode mode;
         QString filter;

@@ -10,7 +10,7 @@ namespace quorvane {
 // Test double: records every message and question, and answers questions from a script
 // (the default answer once the script is used up).
 class ScriptedMessages : public Messages {
-public:
+  public:
     explicit ScriptedMessages(bool default_answer = false) : default_answer_(default_answer) {}
 
     void tell(const QString& text) override { told.append(text); }
@@ -40,13 +40,13 @@ public:
     QList<UnsavedAnswer> unsaved_answers;
     QList<bool> choices;
 
-private:
+  private:
     bool default_answer_;
 };
 
 // Test double: counts the calls and tells whether the cursor is busy now.
 class CountingBusyCursor : public BusyCursor {
-public:
+  public:
     void busy_on() override {
         ++on_calls;
         busy = true;

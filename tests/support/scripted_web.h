@@ -12,7 +12,7 @@ namespace quorvane {
 // Test double: records every request and answers each with the same page (or with nothing,
 // like a failed request) from the event loop, as the real one does.
 class ScriptedWebRequest : public WebRequest {
-public:
+  public:
     explicit ScriptedWebRequest(QByteArray page = {}) : page(std::move(page)) {}
 
     void get(const PageRequest& request, QObject* context,
@@ -22,10 +22,9 @@ public:
             held.append({QPointer<QObject>(context), std::move(done), request.max_bytes});
             return;
         }
-        QTimer::singleShot(0, context,
-                           [done = std::move(done), answer = page.left(request.max_bytes)] {
-                               done(answer);
-                           });
+        QTimer::singleShot(
+            0, context,
+            [done = std::move(done), answer = page.left(request.max_bytes)] { done(answer); });
     }
 
     // With answer_at_once false, requests wait here until answer_held() runs.
@@ -42,7 +41,7 @@ public:
     bool answer_at_once = true;
     QList<PageRequest> requests;
 
-private:
+  private:
     struct Held {
         QPointer<QObject> context;
         std::function<void(const QByteArray&)> done;
@@ -53,7 +52,7 @@ private:
 
 // Test double: records the addresses instead of starting a browser.
 class RecordingUrlOpener : public UrlOpener {
-public:
+  public:
     void open_url(const QUrl& url) override { opened.append(url); }
     QList<QUrl> opened;
 };

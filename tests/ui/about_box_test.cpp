@@ -29,8 +29,12 @@ QString text_of(const QWidget& box, const char* name) {
 // What the box shows once active: every label's text and the band's colour.
 QStringList shown(const QDialog& box) {
     const auto* band = box.findChild<QWidget*>(QStringLiteral("band"));
-    return {box.windowTitle(),      text_of(box, "program_name"),  text_of(box, "version_label"),
-            text_of(box, "home_link"), text_of(box, "beta_label"),  text_of(box, "beta_mark"),
+    return {box.windowTitle(),
+            text_of(box, "program_name"),
+            text_of(box, "version_label"),
+            text_of(box, "home_link"),
+            text_of(box, "beta_label"),
+            text_of(box, "beta_mark"),
             band->palette().color(QPalette::Window).name()};
 }
 
@@ -39,7 +43,7 @@ QStringList shown(const QDialog& box) {
 class AboutBoxTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { qputenv("QUORVANE_HOME_URL", kHome); }
 
     void layout() {
@@ -74,8 +78,9 @@ private slots:
         QVERIFY(box.findChild<QLabel*>(QStringLiteral("program_name"))->font().bold());
         QVERIFY(box.findChild<QLabel*>(QStringLiteral("version_label"))->font().bold());
         QVERIFY(box.findChild<QLabel*>(QStringLiteral("beta_mark"))->font().bold());
-        QCOMPARE(box.findChild<QLabel*>(QStringLiteral("beta_mark"))->palette().color(
-                     QPalette::WindowText),
+        QCOMPARE(box.findChild<QLabel*>(QStringLiteral("beta_mark"))
+                     ->palette()
+                     .color(QPalette::WindowText),
                  QColor(255, 0, 0));
         QCOMPARE(box.findChild<QPushButton*>(QStringLiteral("ok_button"))->text(),
                  QStringLiteral("OK"));
@@ -99,8 +104,9 @@ private slots:
         show_about(&main_window, opener);
         poll.stop();
 
-        const QStringList expected = {"Information", "Quorvane", "Version 1.20",
-                                      "127.0.0.1:9/manual", "Beta", "Beta ", "#f0f0e6"};
+        const QStringList expected = {
+            "Information", "Quorvane", "Version 1.20", "127.0.0.1:9/manual",
+            "Beta",        "Beta ",    "#f0f0e6"};
         QCOMPARE(seen, (QList<QStringList>{expected, expected}));
         QVERIFY(opener.opened.isEmpty());
     }

@@ -5,13 +5,13 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "model/element_catalogue.h"
-#include "support/scripted_messages.h"
+#include "list_items.h"
 #include "model/element_additions.h"
+#include "model/element_catalogue.h"
 #include "model/presentation_list.h"
 #include "model/theme_document.h"
+#include "support/scripted_messages.h"
 #include "ui/element_picker.h"
-#include "list_items.h"
 #include "when_modal.h"
 
 using namespace quorvane;
@@ -36,7 +36,8 @@ void click_row(QListWidget& list, int row, Qt::KeyboardModifiers modifiers = {})
 // A theme whose BROWSE holds WATER, MISC_WATER_AREA and TRK_SAVED, and GUIDANCE holds WOODS.
 Theme sample_theme() {
     Theme theme;
-    add_picked_elements(theme, ElementPick{1, "BROWSE", {"WATER", "MISC_WATER_AREA"}, {"TRK_SAVED"}});
+    add_picked_elements(theme,
+                        ElementPick{1, "BROWSE", {"WATER", "MISC_WATER_AREA"}, {"TRK_SAVED"}});
     add_picked_elements(theme, ElementPick{0, "GUIDANCE", {"WOODS"}, {}});
     relist_presentations(theme);
     return theme;
@@ -47,7 +48,7 @@ Theme sample_theme() {
 class ElementPickerTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void opens_with_the_catalogue_and_nothing_selected() {
         Theme theme;
         ScriptedMessages messages;

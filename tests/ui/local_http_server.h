@@ -11,7 +11,7 @@ namespace quorvane {
 // A tiny web server on 127.0.0.1 for the update-check tests; it never reaches outside.
 // Every request gets the same treatment: an answer, silence, or bytes and then silence.
 class LocalHttpServer : public QObject {
-public:
+  public:
     enum class Behaviour { Answer, Silent, SendAndHold };
 
     LocalHttpServer() {
@@ -40,7 +40,7 @@ public:
     // The head of every request received.
     QList<QByteArray> requests;
 
-private:
+  private:
     void accept() {
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
             socket->setParent(this);

@@ -11,12 +11,12 @@
 #include <memory>
 
 #include "colour/colour_values.h"
+#include "main_window_session.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_messages.h"
 #include "support/scripted_web.h"
 #include "ui/about_box.h"
 #include "ui/element_picker.h"
-#include "main_window_session.h"
 #include "ui/main_window.h"
 #include "ui/palette_grid.h"
 #include "ui/presentation_manager.h"
@@ -69,7 +69,7 @@ class MainWindowFeaturesTest : public QObject {
     std::unique_ptr<QTemporaryDir> dir_;
     QString system_;
 
-private slots:
+  private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         system_ = dir_->filePath(QStringLiteral("system"));
@@ -85,7 +85,8 @@ private slots:
         bool polygon_panel = false;
         auto watch = when_modal<StyleEditor>([&](StyleEditor& editor) {
             polygon = editor.polygon_mode();
-            polygon_panel = editor.polygon_panel()->isVisible() && !editor.line_panel()->isVisible();
+            polygon_panel =
+                editor.polygon_panel()->isVisible() && !editor.line_panel()->isVisible();
             editor.cancel_button()->click();
         });
         s.double_click(kWater);
@@ -176,8 +177,8 @@ private slots:
 
         auto pick = when_modal<ElementPicker>([](ElementPicker& picker) {
             picker.presentation_list()->setCurrentRow(5);  // PEDESTRIAN
-            const auto beach = picker.polygon_list()->findItems(QStringLiteral("BEACH"),
-                                                                Qt::MatchExactly);
+            const auto beach =
+                picker.polygon_list()->findItems(QStringLiteral("BEACH"), Qt::MatchExactly);
             beach.first()->setSelected(true);
             picker.add_button()->click();
         });
@@ -186,11 +187,10 @@ private slots:
         QVERIFY(s.document.is_modified());
         QCOMPARE(s.window->preview().layout().tile_count(), before + 1);
         // Polygons stand before lines within PEDESTRIAN, after its existing polygons.
-        const auto added = std::find_if(s.theme().elements.begin(), s.theme().elements.end(),
-                                        [](const Element& e) {
-                                            return e.field_name == QStringLiteral("MAP_BEACH_CLR") &&
-                                                   e.sort_code == 50;
-                                        });
+        const auto added = std::find_if(
+            s.theme().elements.begin(), s.theme().elements.end(), [](const Element& e) {
+                return e.field_name == QStringLiteral("MAP_BEACH_CLR") && e.sort_code == 50;
+            });
         QVERIFY(added != s.theme().elements.end());
         QVERIFY(std::next(added)->sort_code == 51);
         QCOMPARE(s.window->controls().presentation_list->count(), 6);
@@ -245,14 +245,16 @@ private slots:
         QVERIFY(about);
 
         bool updates = false;
-        auto watch_updates = when_modal<UpdateDialog>([&updates](UpdateDialog&) { updates = true; });
+        auto watch_updates =
+            when_modal<UpdateDialog>([&updates](UpdateDialog&) { updates = true; });
         s.window->menu().check_updates_action->trigger();
         QVERIFY(updates);
 
         qputenv("QUORVANE_HOME_URL", "https://quorvane.example/manual");
         s.window->menu().manual_action->trigger();
         qunsetenv("QUORVANE_HOME_URL");
-        QCOMPARE(s.urls.opened, QList<QUrl>{QUrl(QStringLiteral("https://quorvane.example/manual"))});
+        QCOMPARE(s.urls.opened,
+                 QList<QUrl>{QUrl(QStringLiteral("https://quorvane.example/manual"))});
         QVERIFY(!s.document.is_modified());
     }
 };

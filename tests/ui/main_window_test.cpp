@@ -18,12 +18,12 @@
 #include <memory>
 
 #include "format/reader.h"
+#include "main_window_session.h"
+#include "preview/preview_painter.h"
 #include "settings/working_data.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_messages.h"
 #include "support/scripted_web.h"
-#include "preview/preview_painter.h"
-#include "main_window_session.h"
 #include "ui/main_window.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
@@ -72,7 +72,7 @@ QStringList menu_captions(const QMenu* menu) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     struct Session : MainWindowSession {
         using MainWindowSession::MainWindowSession;
         QAction* recent(int k) const { return window->menu().recent_file_actions[size_t(k)]; }
@@ -88,8 +88,7 @@ private:
     void drop(Session& s, const QString& path) {
         auto* mime = new QMimeData;
         mime->setUrls({QUrl::fromLocalFile(path)});
-        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, mime, Qt::LeftButton,
-                              Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(s.canvas(), &enter);
         QDropEvent event(QPointF(20, 20), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(s.canvas(), &event);
@@ -99,7 +98,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir_;
     QString system_;
 
-private slots:
+  private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         system_ = dir_->filePath("system");
@@ -128,8 +127,7 @@ private slots:
                  (QStringList{"New", "-", "Open", "-", "Save", "Save As...", "-", "About", "-",
                               "Print", "-", "Exit", "-", "", "", "", "", "", ""}));
         QCOMPARE(w.menu().save_action->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-        QCOMPARE(w.menu().save_as_action->shortcut(),
-                 QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        QCOMPARE(w.menu().save_as_action->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
         QCOMPARE(w.menu().print_action->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
         QVERIFY(!w.menu().print_action->isEnabled());
         QCOMPARE(menu_captions(w.menu().edit_menu),
@@ -177,7 +175,8 @@ private slots:
         QCOMPARE(s.dialogs.requests[0].filter, kOpenFilter);
         QCOMPARE(s.theme().element_count(), 3);
         QCOMPARE(s.document.file_name(), path);
-        QCOMPARE(s.window->controls().presentation_list->item(1)->text(), QStringLiteral(" BROWSE "));
+        QCOMPARE(s.window->controls().presentation_list->item(1)->text(),
+                 QStringLiteral(" BROWSE "));
 
         // Save goes straight to the file it came from: no dialog, no question.
         s.document.set_metadata(MetadataField::Title, QStringLiteral("Changed"));
@@ -274,10 +273,10 @@ private slots:
                 QVERIFY2(went_on == (answer != UnsavedAnswer::Cancel), qPrintable(case_name));
                 // Closing discards by leaving; everything else by replacing the theme.
                 const bool closing = way == std::size(ways) - 1;
-                QVERIFY2(s.document.is_modified() ==
-                             (answer == UnsavedAnswer::Cancel ||
-                              (closing && answer == UnsavedAnswer::Discard)),
-                         qPrintable(case_name));
+                QVERIFY2(
+                    s.document.is_modified() == (answer == UnsavedAnswer::Cancel ||
+                                                 (closing && answer == UnsavedAnswer::Discard)),
+                    qPrintable(case_name));
                 copy_of(kSample, "a.kmtf");
             }
         }
@@ -448,8 +447,9 @@ private slots:
         s.messages.choices = {false};
         write_theme(path, {"ROAD_C"});
         QTRY_COMPARE(s.messages.asked.size(), 1);
-        QCOMPARE(s.messages.asked[0], path + " changed on disk. Reload and lose your changes? "
-                                             "[Reload/Keep mine]");
+        QCOMPARE(s.messages.asked[0], path +
+                                          " changed on disk. Reload and lose your changes? "
+                                          "[Reload/Keep mine]");
         QCOMPARE(s.theme().metadata.title, QStringLiteral("Mine again"));
         s.messages.choices = {true};
         write_theme(path, {"ROAD_C", "ROAD_D", "ROAD_E"});
@@ -478,9 +478,9 @@ private slots:
         const QStringList copies = folder.entryList({"recovery-*.kmtf"});
         QCOMPARE(copies.size(), 1);
         for (const QString& name : folder.entryList({"recovery-*"})) {
-            QFile::rename(folder.filePath(name), folder.filePath(QString(name).replace(
-                                                     QRegularExpression("recovery-[0-9]+"),
-                                                     "recovery-crashed")));
+            QFile::rename(folder.filePath(name),
+                          folder.filePath(QString(name).replace(
+                              QRegularExpression("recovery-[0-9]+"), "recovery-crashed")));
         }
         QFile::remove(folder.filePath("recovery-crashed.kmtf.lock"));
 
@@ -488,8 +488,7 @@ private slots:
         s.messages.choices = {true};
         QVERIFY(s.show());
         QTRY_COMPARE(s.messages.asked.size(), 1);
-        QCOMPARE(s.messages.asked[0],
-                 "Restore unsaved changes to " + a + "? [Restore/Discard]");
+        QCOMPARE(s.messages.asked[0], "Restore unsaved changes to " + a + "? [Restore/Discard]");
         QCOMPARE(s.theme().metadata.title, QStringLiteral("Lost in a crash"));
         QCOMPARE(s.document.file_name(), a);
         QVERIFY(s.window->isWindowModified());
@@ -512,25 +511,25 @@ private slots:
         QVERIFY(s.show());
         QTRY_COMPARE(s.theme().element_count(), 130);
         QLineEdit* box = s.window->controls().search_box;
-        QScrollBar* vs = s.window->preview().scroll_bar();
-        QVERIFY(vs->maximum() > 0);
+        QScrollBar* scroll_bar = s.window->preview().scroll_bar();
+        QVERIFY(scroll_bar->maximum() > 0);
 
         QTest::keyClicks(box, "road");
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(s.window->preview().framed_tile(), 3);
         QCOMPARE(s.window->search().position(), 4);
         // Scrolled in proportion to the hit's top: 38 twips of the canvas.
-        QCOMPARE(vs->value(), qRound(38.0 / s.window->preview().geometry().canvas.height() *
-                                     vs->maximum()));
+        QCOMPARE(scroll_bar->value(), qRound(38.0 / s.window->preview().geometry().canvas.height() *
+                                             scroll_bar->maximum()));
 
         QTest::mouseClick(s.window->controls().search_button, Qt::LeftButton);
         QCOMPARE(s.window->preview().framed_tile(), 110);
         // The hit's row shows: the canvas moved up to it.
         const PreviewLayout& layout = s.window->preview().layout();
         const int top = layout.tile_positions[110].y();
-        QCOMPARE(vs->value(),
+        QCOMPARE(scroll_bar->value(),
                  qRound(double(top) / s.window->preview().geometry().canvas.height() *
-                        vs->maximum()));
+                        scroll_bar->maximum()));
         QVERIFY(s.canvas()->tile_rect(110).top() >= 0);
         QVERIFY(s.canvas()->tile_rect(110).bottom() < s.window->preview().viewport()->height());
 
@@ -576,10 +575,10 @@ private slots:
 
         // The frame is painted in magenta 20 twips (one or two pixels) around the tile.
         const QImage picture = canvas->grab().toImage();
-        const QRect frame = to_pixels(s.window->preview().layout().selection_frame(1))
-                                .translated(canvas->tile_rect(1).topLeft() -
-                                            to_pixels(s.window->preview().layout().tile_rect(1))
-                                                .topLeft());
+        const QRect frame =
+            to_pixels(s.window->preview().layout().selection_frame(1))
+                .translated(canvas->tile_rect(1).topLeft() -
+                            to_pixels(s.window->preview().layout().tile_rect(1)).topLeft());
         QCOMPARE(picture.pixelColor(frame.left(), frame.center().y()), QColor(255, 0, 255));
         QCOMPARE(picture.pixelColor(canvas->tile_rect(1).topLeft() + QPoint(2, 2)),
                  QColor(250, 245, 250));

@@ -4,20 +4,22 @@
 #include <QtTest>
 #include <functional>
 
-#include "model/presentations.h"
-#include "support/scripted_messages.h"
+#include "list_items.h"
 #include "model/element_additions.h"
 #include "model/presentation_list.h"
+#include "model/presentations.h"
 #include "model/theme_document.h"
+#include "support/scripted_messages.h"
 #include "ui/presentation_manager.h"
-#include "list_items.h"
 #include "when_modal.h"
 
 using namespace quorvane;
 
 namespace {
 
-void choose(QListWidget& list, const QString& name) { select(list, {name}); }
+void choose(QListWidget& list, const QString& name) {
+    select(list, {name});
+}
 
 void click(QPushButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
@@ -35,15 +37,17 @@ QStringList owners(const Theme& theme) {
 Theme theme_with(const QList<QPair<QString, QStringList>>& picks) {
     Theme theme;
     for (const auto& [target, polygons] : picks) {
-        add_picked_elements(theme, ElementPick{target.left(1).toInt(), target.mid(1), polygons,
-                                               {"ROAD_DIM"}});
+        add_picked_elements(
+            theme, ElementPick{target.left(1).toInt(), target.mid(1), polygons, {"ROAD_DIM"}});
     }
     relist_presentations(theme);
     return theme;
 }
 
 // GUIDANCE with three Elements.
-Theme guidance_theme() { return theme_with({{"0GUIDANCE", {"WATER", "WOODS"}}}); }
+Theme guidance_theme() {
+    return theme_with({{"0GUIDANCE", {"WATER", "WOODS"}}});
+}
 
 // Opens the manager as the Edit menu does, lets `act` work it, and returns once it closed.
 bool run(ThemeDocument& document, ScriptedMessages& messages, PresentationManagerMode mode,
@@ -64,7 +68,7 @@ struct Opened {
 class PresentationManagerTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void add_mode_opens_with_the_project_and_the_six_presentations() {
         Theme theme = theme_with({{"1BROWSE", {"WATER"}}, {"4ROUTE PREVIEW", {"PARK"}}});
         ScriptedMessages messages;
@@ -264,8 +268,8 @@ private slots:
         bool opened = false;
         const auto answer =
             when_modal<PresentationManager>([&opened](PresentationManager&) { opened = true; });
-        QVERIFY(!run_presentation_manager(nullptr, document, messages,
-                                          PresentationManagerMode::Add));
+        QVERIFY(
+            !run_presentation_manager(nullptr, document, messages, PresentationManagerMode::Add));
         QVERIFY(!run_presentation_manager(nullptr, document, messages,
                                           PresentationManagerMode::Remove));
         QCOMPARE(messages.told, (QStringList{"No elements", "No elements"}));

@@ -10,7 +10,7 @@ using namespace quorvane;
 class QtFileDialogsTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     // Runs one dialog; `act` sees it once it is up, records what it needs and closes it.
     QString run(FileDialogMode mode, const QString& initial,
                 const std::function<void(QFileDialog&)>& act) {
@@ -34,7 +34,7 @@ private:
                                    initial);
     }
 
-private slots:
+  private slots:
     void open_dialog_is_titled_filtered_and_cancels_empty() {
         QString title;
         QStringList filters;

@@ -12,17 +12,17 @@
 #include "colour/adjustments.h"
 #include "colour/colour_values.h"
 #include "colour/device_palette.h"
-#include "style_editor/palette_geometry.h"
 #include "format/reader.h"
 #include "model/theme_document.h"
+#include "style_editor/palette_geometry.h"
 #include "support/scripted_messages.h"
 #include "ui/colour_cell.h"
 #include "ui/edit_style.h"
+#include "ui/hue_chart_picture.h"
 #include "ui/outline_shape.h"
 #include "ui/palette_grid.h"
 #include "ui/sample_picture.h"
 #include "ui/slider_track.h"
-#include "ui/hue_chart_picture.h"
 #include "ui/style_editor.h"
 #include "when_modal.h"
 
@@ -163,7 +163,8 @@ class StyleEditorTest : public QObject {
         const QRect body = editor->sample()->body_pixels();
         QVERIFY(qAbs(editor->sample_marker(0)->geometry().center().y() - body.center().y()) <= 1);
         QVERIFY(editor->slot_outline()->isVisible());
-        QVERIFY(editor->slot_outline()->geometry().contains(editor->swatch(ColourSlot::Primary)->geometry()));
+        QVERIFY(editor->slot_outline()->geometry().contains(
+            editor->swatch(ColourSlot::Primary)->geometry()));
         // The sample shows it: body colour in the middle, strip colour above.
         QCOMPARE(pixel(editor->sample(), body.center()), QColor(0xFF, 0x80, 0x00));
         QCOMPARE(pixel(editor->sample(),

@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "local_http_server.h"
-#include "update/latest_version.h"
 #include "platform/qt/qt_busy_cursor.h"
 #include "platform/qt/qt_web_request.h"
 #include "support/scripted_web.h"
 #include "ui/update_dialog.h"
+#include "update/latest_version.h"
 
 using namespace quorvane;
 
@@ -23,7 +23,7 @@ constexpr int kWaitMs = 5000;
 // Passes requests on to the real client and counts the answers handed back, so a test knows
 // when a check that shows nothing has ended.
 class WatchedWebRequest : public WebRequest {
-public:
+  public:
     explicit WatchedWebRequest(WebRequest& inner) : inner_(inner) {}
     void get(const PageRequest& request, QObject* context,
              std::function<void(const QByteArray&)> done) override {
@@ -34,7 +34,7 @@ public:
     }
     int answers = 0;
 
-private:
+  private:
     WebRequest& inner_;
 };
 
@@ -43,7 +43,7 @@ private:
 class UpdateCheckTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     // Points the update page at the server, or at a closed port.
     void serve(LocalHttpServer& server, const QString& behaviour, const QByteArray& body) {
         if (behaviour == QLatin1String("silent")) {
@@ -69,9 +69,8 @@ private:
         const QString newer = QStringLiteral("New version available 1.21");
         QTest::newRow("1.21") << "answer" << QByteArray("<html><body>1.21</body></html>") << true
                               << newer;
-        QTest::newRow("1.21 with blanks") << "answer"
-                                          << QByteArray("<html><body>   1.21  </body></html>")
-                                          << true << newer;
+        QTest::newRow("1.21 with blanks")
+            << "answer" << QByteArray("<html><body>   1.21  </body></html>") << true << newer;
         QTest::newRow("1.21 on its own line")
             << "answer" << QByteArray("<html>\n<body>\n1.21\n</body>\n</html>\n") << true
             << QStringLiteral("New version available \n1.21\n");
@@ -79,16 +78,15 @@ private:
         QTest::newRow("1.1") << "answer" << QByteArray("<body>1.1</body>") << false << none;
         QTest::newRow("1.2 beta") << "answer" << QByteArray("<body>1.2 beta</body>") << false
                                   << none;
-        QTest::newRow("upper-case body") << "answer"
-                                         << QByteArray("<HTML><BODY>1.21</BODY></HTML>") << false
-                                         << none;
+        QTest::newRow("upper-case body")
+            << "answer" << QByteArray("<HTML><BODY>1.21</BODY></HTML>") << false << none;
         QTest::newRow("body after byte 1000")
             << "answer" << QByteArray("<html>" + QByteArray(1200, ' ') + "<body>1.21</body>")
             << false << none;
-        QTest::newRow("no body tag, number first") << "answer" << QByteArray("1.21</p>") << true
-                                                   << newer;
-        QTest::newRow("no body tag, tag first") << "answer" << QByteArray("<p>1.21</p>") << false
-                                                << none;
+        QTest::newRow("no body tag, number first")
+            << "answer" << QByteArray("1.21</p>") << true << newer;
+        QTest::newRow("no body tag, tag first")
+            << "answer" << QByteArray("<p>1.21</p>") << false << none;
         QTest::newRow("empty page") << "answer" << QByteArray() << false << none;
         QTest::newRow("HTTP error") << "error" << QByteArray("<body>1.21</body>") << false << none;
         QTest::newRow("HTTP error, long page")
@@ -101,7 +99,7 @@ private:
             << "hold" << QByteArray("<body>1.21</body>") << false << none;
     }
 
-private slots:
+  private slots:
     void cleanup() {
         qunsetenv("QUORVANE_UPDATE_URL");
         QtBusyCursor().busy_off();

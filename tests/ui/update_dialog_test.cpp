@@ -28,7 +28,7 @@ QRect in_pixels(int left, int top, int width, int height) {
 class UpdateDialogTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() {
         qputenv("QUORVANE_HOME_URL", kHome);
         qputenv("QUORVANE_UPDATE_URL", kUpdatePage);
@@ -179,7 +179,8 @@ private slots:
         QCOMPARE(opener.opened.size(), 1);
         const int offs = busy.off_calls;
         web.answer_held();
-        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("result_label"))->text(), QStringLiteral(" "));
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("result_label"))->text(),
+                 QStringLiteral(" "));
         QCOMPARE(busy.on_calls, 1);
         QCOMPARE(busy.off_calls, offs);
     }
@@ -193,7 +194,8 @@ private slots:
             UpdateDialog dialog(nullptr, web, opener, busy);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            QTest::mouseClick(dialog.findChild<QLabel*>(QStringLiteral("check_link")), Qt::LeftButton);
+            QTest::mouseClick(dialog.findChild<QLabel*>(QStringLiteral("check_link")),
+                              Qt::LeftButton);
             QVERIFY(busy.busy);
             QTest::keyClick(&dialog, Qt::Key_Escape);
             QVERIFY(!dialog.isVisible());

@@ -36,7 +36,8 @@ TEST(CutVersion, ReadsOnlyTheFirstThousandBytes) {
 }
 
 TEST(CutVersion, KeepsEveryByteValueButBlanks) {
-    EXPECT_EQ(cut_version("<body>\xe9 1.3\t</body>"), QStringLiteral("\u00e9" "1.3\t"));
+    EXPECT_EQ(cut_version("<body>\xe9 1.3\t</body>"), QStringLiteral("\u00e9"
+                                                                     "1.3\t"));
 }
 
 TEST(VersionValue, IsTheLeadingDecimalNumber) {
@@ -44,11 +45,24 @@ TEST(VersionValue, IsTheLeadingDecimalNumber) {
         const char* text;
         double value;
     } cases[] = {
-        {"1.21", 1.21},      {"1.20", 1.2},      {"  1.21  ", 1.21}, {"\n1.21\n", 1.21},
-        {"\r\n1.21\r\n", 1.21}, {"1.\t2 1", 1.21}, {"1.2beta", 1.2},   {"1.2.3", 1.2},
-        {"12", 12},          {".5", 0.5},        {"2.", 2},          {"1,5", 1},
-        {"-1.5", -1.5},      {"", 0},            {"beta", 0},        {".", 0},
-        {"<HTML><BODY>1.21", 0}, {"v1.21", 0},
+        {"1.21", 1.21},
+        {"1.20", 1.2},
+        {"  1.21  ", 1.21},
+        {"\n1.21\n", 1.21},
+        {"\r\n1.21\r\n", 1.21},
+        {"1.\t2 1", 1.21},
+        {"1.2beta", 1.2},
+        {"1.2.3", 1.2},
+        {"12", 12},
+        {".5", 0.5},
+        {"2.", 2},
+        {"1,5", 1},
+        {"-1.5", -1.5},
+        {"", 0},
+        {"beta", 0},
+        {".", 0},
+        {"<HTML><BODY>1.21", 0},
+        {"v1.21", 0},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(version_value(QString::fromLatin1(c.text)), c.value) << c.text;

@@ -7,7 +7,7 @@ namespace quorvane {
 // The busy cursor as an application override cursor. It does not nest: one busy_off ends
 // every busy_on.
 class QtBusyCursor : public BusyCursor {
-public:
+  public:
     void busy_on() override;
     void busy_off() override;
 };

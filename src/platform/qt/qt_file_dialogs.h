@@ -9,14 +9,14 @@ namespace quorvane {
 
 // The toolkit's own file dialog, modal on a parent window.
 class QtFileDialogs : public FileDialogs {
-public:
+  public:
     explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void set_parent(QWidget* parent) { parent_ = parent; }
 
     QString file_dialog(FileDialogMode mode, const QString& filter,
                         const QString& initial) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 

@@ -10,7 +10,7 @@ namespace quorvane {
 // Message boxes owned by a parent window. A text over 2000 characters shows its first 2000,
 // with the whole text as the box's detail.
 class QtMessages : public Messages {
-public:
+  public:
     explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
     void set_parent(QWidget* parent) { parent_ = parent; }
 
@@ -19,7 +19,7 @@ public:
     UnsavedAnswer ask_unsaved(const QString& question) override;
     bool choose(const QString& question, const QString& first, const QString& second) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 

@@ -6,7 +6,7 @@ namespace quorvane {
 
 // Opens web addresses with the desktop's default browser.
 class QtUrlOpener : public UrlOpener {
-public:
+  public:
     void open_url(const QUrl& url) override;
 };
 

@@ -80,8 +80,7 @@ void QtWebRequest::get(const PageRequest& request, QObject* context,
                 return;
             }
             // A page cut short ends "cancelled"; an error page cut short is still an error.
-            const int status =
-                reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+            const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
             const bool read = !transfer->timed_out && status < 400 &&
                               (reply->error() == QNetworkReply::NoError || transfer->cut);
             done(read ? transfer->body : QByteArray());

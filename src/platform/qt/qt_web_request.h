@@ -14,13 +14,13 @@ inline constexpr std::chrono::milliseconds kDefaultWebTimeout{5000};
 // has not finished within the timeout. Requests still running when this object goes away are
 // dropped without an answer.
 class QtWebRequest : public WebRequest {
-public:
+  public:
     explicit QtWebRequest(std::chrono::milliseconds timeout = kDefaultWebTimeout);
 
     void get(const PageRequest& request, QObject* context,
              std::function<void(const QByteArray&)> done) override;
 
-private:
+  private:
     QNetworkAccessManager manager_;
     std::chrono::milliseconds timeout_;
 };
