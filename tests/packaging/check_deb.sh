@@ -1,0 +1,77 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Makes the Debian package from the build tree, then checks what it holds, what it declares
+# and that the programs run from an unpacked copy.
+# Usage: check_deb.sh CPACK BUILD_DIR SCRATCH_FOLDER VERSION WITH_GUI
+set -eu
+cpack=$1 build=$2 scratch=$3 version=$4 with_gui=$5
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1; then
+    cat "$scratch/cpack.log" >&2
+    fail "cpack -G DEB failed"
+fi
+deb=$scratch/out/quorvane_$version-1_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || fail "no $(basename "$deb") in: $(ls "$scratch/out")"
+
+dpkg-deb -c "$deb" | awk '{ print $6 }' >"$scratch/contents"
+expected="usr/bin/quorvane-cli usr/share/applications/quorvane.desktop
+usr/share/mime/packages/quorvane.xml usr/share/icons/hicolor/scalable/apps/quorvane.svg
+usr/share/metainfo/quorvane.metainfo.xml
+usr/share/man/man1/quorvane.1.gz usr/share/man/man1/quorvane-cli.1.gz
+usr/share/bash-completion/completions/quorvane usr/share/bash-completion/completions/quorvane-cli
+usr/share/doc/quorvane/copyright"
+if [ "$with_gui" = 1 ]; then
+    expected="$expected usr/bin/quorvane"
+fi
+for side in 16 22 24 32 48 64 128 256; do
+    expected="$expected usr/share/icons/hicolor/${side}x${side}/apps/quorvane.png"
+done
+for path in $expected; do
+    grep -qx "\./$path" "$scratch/contents" || fail "the package lacks $path"
+done
+# The caches belong to other packages and are rebuilt by their triggers; shipping one would
+# clash with them. Nothing may land outside /usr either.
+if grep -E -e '^\./usr/share/mime/[^p]' -e 'mimeinfo\.cache$' -e 'icon-theme\.cache$' \
+        -e '^\./[^u]' "$scratch/contents"; then
+    fail "the package holds the files above, which it must not"
+fi
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = quorvane ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version-1" ] || fail "Version: $(field Version)"
+[ "$(field Section)" = graphics ] || fail "Section: $(field Section)"
+[ "$(field Homepage)" = https://quorvane.example/ ] || fail "Homepage: $(field Homepage)"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+# The dependencies come from the libraries the programs link, not from a list kept by hand.
+depends=$(field Depends)
+libraries="libc6 libqt6core6 libqt6gui6"
+if [ "$with_gui" = 1 ]; then
+    libraries="$libraries libqt6widgets6"
+fi
+for library in $libraries; do
+    case ", $depends" in
+    *", $library"*) ;;
+    *) fail "Depends lacks $library: $depends" ;;
+    esac
+done
+
+root=$scratch/root
+dpkg -x "$deb" "$root"
+[ -x "$root/usr/bin/quorvane-cli" ] || fail "usr/bin/quorvane-cli is not executable"
+"$root/usr/bin/quorvane-cli" --help >/dev/null || fail "quorvane-cli --help exited $?"
+gzip -t "$root"/usr/share/man/man1/*.gz || fail "a manual page is not valid gzip"
+grep -q "GNU GENERAL PUBLIC LICENSE" "$root/usr/share/doc/quorvane/copyright" ||
+    fail "the copyright file lacks the license"
+# The software-centre entry together with the menu entry and icons it refers to. Its id is the
+# menu entry's name, not a reverse domain name, which the validator only advises against.
+appstreamcli validate-tree --no-net --override=cid-desktopapp-is-not-rdns=info "$root" ||
+    fail "appstreamcli validate-tree"
+rm -rf "$scratch"
+echo "$(basename "$deb"): all checks passed"
