@@ -1,0 +1,84 @@
+// Undo and redo on a large theme, the memory the history keeps, and the recovery copy.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <QTemporaryDir>
+
+#include "format/writer.h"
+#include "generated_theme.h"
+#include "model/theme_document.h"
+#include "settings/recovery_copies.h"
+#include "support/scripted_messages.h"
+
+namespace quorvane {
+namespace {
+
+constexpr int kStyles = 30000;
+
+ElementStyle recoloured(const Element& e, int n) {
+    ElementStyle style = ElementStyle::of(e);
+    style.colours.primary_day = QStringLiteral("%1").arg(n % 0xFFFFFF, 6, 16, QLatin1Char('0'));
+    return style;
+}
+
+void BM_UndoRedoStyleChange(benchmark::State& state) {
+    ThemeDocument document;
+    document.replace(generated_theme(kStyles), kUntitledFileName, false);
+    ScriptedMessages messages;
+    document.apply_style(kStyles / 2, recoloured(document.theme().elements[kStyles / 2], 1), false,
+                         messages);
+    for (auto _ : state) {
+        document.history().undo();
+        document.history().redo();
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+
+void BM_UndoRedoAddPresentation(benchmark::State& state) {
+    ThemeDocument document;
+    Theme theme = generated_theme(kStyles);
+    theme.elements.erase(theme.elements.begin() + kStyles / 2, theme.elements.end());
+    document.replace(theme, kUntitledFileName, false);
+    ScriptedMessages messages;
+    document.add_presentations({QStringLiteral("PEDESTRIAN")}, messages);
+    for (auto _ : state) {
+        document.history().undo();
+        document.history().redo();
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+
+// What 100 style changes keep in the history, in bytes of heap.
+void BM_HistoryOfHundredStyleChanges(benchmark::State& state) {
+    for (auto _ : state) {
+        ThemeDocument document;
+        document.replace(generated_theme(kStyles), kUntitledFileName, false);
+        ScriptedMessages messages;
+        const size_t before = mallinfo2().uordblks;
+        for (int n = 0; n < 100; ++n) {
+            const int k = (n * 293) % kStyles;
+            document.apply_style(k, recoloured(document.theme().elements[size_t(k)], n), false,
+                                 messages);
+        }
+        state.counters["history_bytes"] = double(mallinfo2().uordblks - before);
+    }
+}
+
+void BM_WriteRecoveryCopy(benchmark::State& state) {
+    QTemporaryDir dir;
+    RecoveryCopies copies(dir.path());
+    const Theme theme = generated_theme(kStyles);
+    for (auto _ : state) {
+        copies.write(recovery_bytes(theme), QStringLiteral("/tmp/theme.kmtf"));
+    }
+}
+
+BENCHMARK(BM_UndoRedoStyleChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_UndoRedoAddPresentation)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryOfHundredStyleChanges)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteRecoveryCopy)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quorvane
+
+BENCHMARK_MAIN();
