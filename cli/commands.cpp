@@ -1,9 +1,13 @@
 #include "commands.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
+#include "format/metadata.h"
 #include "format/reader.h"
 #include "format/theme_json.h"
 #include "format/writer.h"
@@ -14,26 +18,56 @@ namespace quorvane {
 
 namespace {
 
-void usage_error(const QString& text) {
+const QString kStandardStream = QStringLiteral("-");
+
+void error(const QString& text) {
     std::fprintf(stderr, "quorvane-cli: %s\n", text.toUtf8().constData());
 }
 
-// Reads a theme as the main window's Open does, into an empty theme. False when the file is
-// missing or cannot be read.
-bool read_input(const QString& path, Theme& theme, StderrMessages& messages) {
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable()) {
-        usage_error(QStringLiteral("cannot read ") + path);
+// Writes bytes to standard output; false (after saying why) when they do not all get there.
+bool write_standard_output(const QByteArray& bytes) {
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
+        std::fflush(stdout) != 0) {
+        error(QStringLiteral("cannot write to standard output: ") +
+              QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
-    return read_theme_file(path, theme, messages);
+    return true;
 }
 
 }  // namespace
 
+bool read_input(const QString& path, Theme& theme, Messages& messages) {
+    if (path == kStandardStream) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly)) {
+            error(QStringLiteral("cannot read standard input: ") + in.errorString());
+            return false;
+        }
+        read_theme_text(in.readAll(), theme, messages);
+        return true;
+    }
+    const QFileInfo info(path);
+    QFile file(path);
+    QString reason;
+    if (!info.exists()) {
+        reason = QStringLiteral("No such file or directory");
+    } else if (info.isDir()) {
+        reason = QStringLiteral("Is a directory");
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+    }
+    if (!reason.isEmpty()) {
+        error(QStringLiteral("cannot read ") + path + QStringLiteral(": ") + reason);
+        return false;
+    }
+    file.close();
+    return read_theme_file(path, theme, messages);
+}
+
 int run_dump(const QStringList& args) {
-    if (args.size() != 1) {
-        usage_error(QStringLiteral("dump takes one FILE"));
+    if (args.size() != 1 || (args[0].startsWith(QLatin1Char('-')) && args[0] != kStandardStream)) {
+        error(QStringLiteral("dump takes one FILE"));
         return kUsageOrInput;
     }
     Theme theme;
@@ -41,16 +75,21 @@ int run_dump(const QStringList& args) {
     if (!read_input(args[0], theme, messages)) {
         return kUsageOrInput;
     }
-    const QByteArray json = QJsonDocument(theme_json(theme, args[0], messages.told)).toJson();
-    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-    return kSuccess;
+    bool written = true;
+    write_theme_json(theme, args[0], messages.told, [&written](const QByteArray& piece) {
+        written = written && write_standard_output(piece);
+    });
+    return written ? kSuccess : kRefused;
 }
 
 int run_resave(const QStringList& args) {
     QStringList paths = args;
     const bool force = paths.removeAll(QStringLiteral("--force")) > 0;
-    if (paths.size() != 2) {
-        usage_error(QStringLiteral("resave takes IN OUT [--force]"));
+    const bool unknown_option = std::any_of(paths.begin(), paths.end(), [](const QString& arg) {
+        return arg.startsWith(QLatin1Char('-')) && arg != kStandardStream;
+    });
+    if (paths.size() != 2 || unknown_option) {
+        error(QStringLiteral("resave takes IN OUT [--force]"));
         return kUsageOrInput;
     }
     Theme theme;
@@ -62,6 +101,15 @@ int run_resave(const QStringList& args) {
     if (theme.elements.empty()) {
         messages.tell(QStringLiteral("No data to save"));
         return kRefused;
+    }
+    if (paths[1] == kStandardStream) {
+        const QString meta = metadata_block(theme.metadata, messages);
+        if (meta.isEmpty()) {
+            return kRefused;
+        }
+        QByteArray bytes = theme_text(theme, meta, messages);
+        bytes.append("\r\n");
+        return write_standard_output(bytes) ? kSuccess : kRefused;
     }
     NoBusyCursor busy;
     // The editor always saves to a full path; a relative OUT is taken from the working folder.

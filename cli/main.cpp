@@ -1,30 +1,20 @@
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
+#include "cli_help.h"
 #include "commands.h"
+#include "model/version.h"
 
 namespace {
 
-const char* const kHelp =
-    "quorvane-cli: the headless companion of the Quorvane theme editor.\n"
-    "\n"
-    "Usage:\n"
-    "  quorvane-cli dump FILE\n"
-    "      Reads FILE as the editor's Open does and prints the theme as one JSON object:\n"
-    "      file, metadata, presentations, list, elements and messages.\n"
-    "  quorvane-cli resave IN OUT [--force]\n"
-    "      Reads IN, then writes it to OUT exactly as the editor's Save writes. An existing\n"
-    "      OUT is replaced only with --force. An empty theme or one without a title is refused.\n"
-    "  quorvane-cli render IN OUT.png [--canvas-width TWIPS]\n"
-    "      Reads IN and paints its whole preview canvas to a PNG, 15 twips per pixel, as the\n"
-    "      editor's window paints it. The tiles wrap at a canvas TWIPS wide (default 11712);\n"
-    "      a short canvas is stretched to the viewport's height (10236 twips).\n"
-    "\n"
-    "Messages the editor would show in a box go to stderr, one per line, in order.\n"
-    "Exit status: 0 success, 1 refused, 2 usage error or unreadable input.\n";
+void print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
 
 }  // namespace
 
@@ -43,13 +33,52 @@ int main(int argc, char* argv[]) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty() || args.contains(QStringLiteral("--help")) ||
-        args.contains(QStringLiteral("-h"))) {
-        std::fputs(kHelp, args.isEmpty() ? stderr : stdout);
-        return args.isEmpty() ? quorvane::kUsageOrInput : quorvane::kSuccess;
+    QCoreApplication::setApplicationName(QStringLiteral("quorvane-cli"));
+    QCoreApplication::setApplicationVersion(quorvane::kVersionText);
+
+    // The program's own options come before the command; the rest belongs to the command.
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption help_option({QStringLiteral("h"), QStringLiteral("help")},
+                                         QStringLiteral("Show this help."));
+    const QCommandLineOption version_option({QStringLiteral("v"), QStringLiteral("version")},
+                                            QStringLiteral("Show the version."));
+    parser.addOption(help_option);
+    parser.addOption(version_option);
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do."));
+    if (!parser.parse(QCoreApplication::arguments())) {
+        print(stderr, QStringLiteral("quorvane-cli: ") + parser.errorText() +
+                          QStringLiteral(" (see --help)\n"));
+        return quorvane::kUsageOrInput;
+    }
+    if (parser.isSet(help_option)) {
+        print(stdout, quorvane::cli_help());
+        return quorvane::kSuccess;
+    }
+    if (parser.isSet(version_option)) {
+        print(stdout, QStringLiteral("quorvane-cli ") + quorvane::kVersionText + QLatin1Char('\n'));
+        return quorvane::kSuccess;
+    }
+    QStringList args = parser.positionalArguments();
+    if (args.isEmpty()) {
+        print(stderr, quorvane::cli_help());
+        return quorvane::kUsageOrInput;
     }
     const QString command = args.takeFirst();
+    if (command == QStringLiteral("help")) {
+        if (args.isEmpty()) {
+            print(stdout, quorvane::cli_help());
+            return quorvane::kSuccess;
+        }
+        const QString text = quorvane::command_help(args.first());
+        if (text.isEmpty()) {
+            print(stderr, QStringLiteral("quorvane-cli: unknown command ") + args.first() +
+                              QStringLiteral(" (see --help)\n"));
+            return quorvane::kUsageOrInput;
+        }
+        print(stdout, text);
+        return quorvane::kSuccess;
+    }
     if (command == QStringLiteral("dump")) {
         return quorvane::run_dump(args);
     }
@@ -59,7 +88,7 @@ int main(int argc, char* argv[]) {
     if (command == QStringLiteral("render")) {
         return quorvane::run_render(args);
     }
-    std::fprintf(stderr, "quorvane-cli: unknown command %s (see --help)\n",
-                 command.toUtf8().constData());
+    print(stderr, QStringLiteral("quorvane-cli: unknown command ") + command +
+                      QStringLiteral(" (see --help)\n"));
     return quorvane::kUsageOrInput;
 }

@@ -38,11 +38,9 @@ int run_render(const QStringList& args) {
         usage_error(QStringLiteral("render takes IN OUT.png [--canvas-width TWIPS]"));
         return kUsageOrInput;
     }
-    const QFileInfo info(paths[0]);
     Theme theme;
     StderrMessages messages(false);
-    if (!info.isFile() || !info.isReadable() || !read_theme_file(paths[0], theme, messages)) {
-        usage_error(QStringLiteral("cannot read ") + paths[0]);
+    if (!read_input(paths[0], theme, messages)) {
         return kUsageOrInput;
     }
     const QImage image = render_preview(theme, lay_out_preview(theme, frame));

@@ -308,4 +308,9 @@ bool read_theme_file(const QString& path, Theme& theme, Messages& messages) {
     return true;
 }
 
+void read_theme_text(QByteArrayView text, Theme& theme, Messages& messages) {
+    OnceMessages once(messages);
+    parse_theme_text(theme, text, once);
+}
+
 }  // namespace quorvane

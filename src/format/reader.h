@@ -30,8 +30,11 @@ QByteArray style_field_name(QByteArrayView style, Messages& messages);
 // The text before the first ">", or an empty text when there is none.
 QByteArray text_before_tag_end(QByteArrayView text);
 
-// What the open commands do with a file: read_file_bytes then parse, where every distinct message
-// text of the read is shown once. Returns false when the file does not exist.
+// What the open commands do with a file: read_file_bytes then read_theme_text. Returns false when
+// the file does not exist.
 bool read_theme_file(const QString& path, Theme& theme, Messages& messages);
+
+// parse_theme_text where every distinct message text of the read is shown once.
+void read_theme_text(QByteArrayView text, Theme& theme, Messages& messages);
 
 }  // namespace quorvane

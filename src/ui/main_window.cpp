@@ -79,7 +79,7 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     recovery_ = new RecoveryKeeper(document_, services_.working_data_folder, this);
     watcher_ = new FileChangeWatcher(this);
 
-    command_line_file_ = QString(command_line_file).remove(QLatin1Char('"'));
+    command_line_file_ = command_line_file;
     RecentFiles restored = recent_.captions();
     load_working_data(services_.working_data_folder, restored);
     recent_.restore(restored);

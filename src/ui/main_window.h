@@ -41,7 +41,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    // `command_line_file` (quotes removed) opens when the window is first shown.
+    // `command_line_file`, when not empty, opens when the window is first shown.
     MainWindow(ThemeDocument& document, const MainWindowServices& services,
                const QString& command_line_file, QWidget* parent = nullptr);
     ~MainWindow() override;

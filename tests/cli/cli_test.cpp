@@ -16,9 +16,11 @@ struct CliRun {
     QByteArray err;
 };
 
-CliRun cli(const QStringList& args) {
+CliRun cli(const QStringList& args, const QByteArray& input = {}) {
     QProcess process;
     process.start(QStringLiteral(QUORVANE_CLI), args);
+    process.write(input);
+    process.closeWriteChannel();
     process.waitForFinished(60000);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
@@ -44,6 +46,61 @@ TEST(CliUsage, HelpAndErrors) {
     EXPECT_EQ(cli({QStringLiteral("frobnicate")}).exit_code, 2);
     EXPECT_EQ(cli({QStringLiteral("dump")}).exit_code, 2);
     EXPECT_EQ(cli({QStringLiteral("resave"), demo()}).exit_code, 2);
+}
+
+TEST(CliUsage, VersionHelpPerCommandAndUnknownOptions) {
+    const struct {
+        QStringList args;
+        int exit_code;
+        const char* out_part;
+        const char* err_part;
+    } cases[] = {
+        {{"--version"}, 0, "quorvane-cli 1.20\n", ""},
+        {{"-v"}, 0, "quorvane-cli 1.20", ""},
+        {{"help"}, 0, "Usage: quorvane-cli", ""},
+        {{"help", "resave"}, 0, "resave IN OUT [--force]", ""},
+        {{"help", "nothing"}, 2, "", "unknown command nothing"},
+        {{"--frobnicate"}, 2, "", "Unknown option 'frobnicate'"},
+        {{"dump", "--frobnicate"}, 2, "", "dump takes one FILE"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const CliRun run = cli(c.args);
+        EXPECT_EQ(run.exit_code, c.exit_code);
+        EXPECT_TRUE(run.out.contains(c.out_part)) << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains(c.err_part)) << run.err.toStdString();
+    }
+    // Only the named command's part of the help.
+    EXPECT_FALSE(cli({"help", "resave"}).out.contains("dump FILE"));
+}
+
+TEST(CliUsage, FailuresNameThePathAndTheSystemsReason) {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("no such.kmtf");
+    const CliRun gone = cli({"dump", missing});
+    EXPECT_EQ(gone.exit_code, 2);
+    EXPECT_EQ(gone.err,
+              "quorvane-cli: cannot read " + missing.toUtf8() + ": No such file or directory\n");
+    const CliRun folder = cli({"resave", dir.path(), dir.filePath("out.kmtf")});
+    EXPECT_EQ(folder.exit_code, 2);
+    EXPECT_TRUE(folder.err.endsWith(": Is a directory\n")) << folder.err.toStdString();
+}
+
+// "-" is standard input for every input and standard output for resave's OUT.
+TEST(CliStandardStreams, DumpAndResaveReadAndWriteThem) {
+    const QByteArray demo_bytes = file_bytes(demo());
+    const CliRun dumped = cli({"dump", "-"}, demo_bytes);
+    ASSERT_EQ(dumped.exit_code, 0) << dumped.err.toStdString();
+    const QJsonObject dump = QJsonDocument::fromJson(dumped.out).object();
+    EXPECT_EQ(dump["file"].toString(), "-");
+    EXPECT_EQ(dump["presentations"].toArray().size(), 6);
+
+    const CliRun piped = cli({"resave", "-", "-"}, demo_bytes);
+    EXPECT_EQ(piped.exit_code, 0) << piped.err.toStdString();
+    EXPECT_EQ(piped.out, demo_bytes);
+    const CliRun untitled = cli({"resave", data("cli/untitled.kmtf"), "-"});
+    EXPECT_EQ(untitled.exit_code, 1);
+    EXPECT_TRUE(untitled.out.isEmpty());
 }
 
 TEST(CliDump, PrintsTheThemeAsJson) {

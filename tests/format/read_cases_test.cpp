@@ -33,6 +33,11 @@ TEST_P(ReadCase, MatchesExpectedDump) {
     ScriptedMessages messages;
     ASSERT_TRUE(read_theme_file(base + QStringLiteral(".kmtf"), theme, messages));
     QJsonObject actual = theme_json(theme, QString(), messages.told);
+    // The dump is written piece by piece; it must be what the JSON document prints.
+    QByteArray streamed;
+    write_theme_json(theme, base, messages.told,
+                     [&](const QByteArray& piece) { streamed += piece; });
+    EXPECT_EQ(streamed, QJsonDocument(theme_json(theme, base, messages.told)).toJson());
     actual.remove(QStringLiteral("file"));
 
     QFile expected_file(base + QStringLiteral(".json"));
@@ -46,6 +51,21 @@ INSTANTIATE_TEST_SUITE_P(Files, ReadCase, testing::ValuesIn(case_names()),
                          [](const testing::TestParamInfo<std::string>& info) {
                              return info.param;
                          });
+
+TEST(ThemeJson, EveryCharacterIsEscapedAsTheJsonDocumentDoesIt) {
+    QString all;
+    for (int c = 0; c < 256; ++c) {
+        all += QChar(c);
+    }
+    all += QStringLiteral("\u20ac\U0001F600");
+    Theme theme;
+    theme.metadata.title = all;
+    theme.elements.emplace_back();
+    theme.elements[0].display_name = all;
+    QByteArray streamed;
+    write_theme_json(theme, all, {all}, [&](const QByteArray& piece) { streamed += piece; });
+    EXPECT_EQ(streamed, QJsonDocument(theme_json(theme, all, {all})).toJson());
+}
 
 }  // namespace
 }  // namespace quorvane

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -24,6 +25,7 @@
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_messages.h"
 #include "support/scripted_web.h"
+#include "ui/editor_command_line.h"
 #include "ui/main_window.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
@@ -146,7 +148,7 @@ class MainWindowTest : public QObject {
 
     void opens_the_command_line_file_once() {
         const QString path = copy_of(kSample, "Sample Theme.kmtf");
-        Session s(system_, "\"" + path + "\"");
+        Session s(system_, path);
         QVERIFY(s.show());
         QTRY_COMPARE(s.theme().element_count(), 3);
         // The path as the file system has it, letter case and all.
@@ -163,6 +165,46 @@ class MainWindowTest : public QObject {
         s.window->activateWindow();
         QApplication::processEvents();
         QCOMPARE(s.busy.on_calls, 1);
+    }
+
+    void reads_both_command_lines() {
+        using Action = EditorCommandLine::Action;
+        const struct {
+            QStringList arguments;
+            Action action;
+            QString file;
+        } cases[] = {
+            {{}, Action::Run, ""},
+            {{"/tmp/My Theme.kmtf"}, Action::Run, "/tmp/My Theme.kmtf"},
+            {{"/tmp/My", "Theme.kmtf"}, Action::Run, "/tmp/My Theme.kmtf"},
+            {{"--help"}, Action::Help, ""},
+            {{"-v"}, Action::Version, ""},
+            {{"--bogus"}, Action::UsageError, ""},
+        };
+        for (const auto& c : cases) {
+            const EditorCommandLine read = read_editor_command_line(c.arguments);
+            QCOMPARE(read.action, c.action);
+            QCOMPARE(read.file, c.file);
+        }
+        // The program prints and exits without a window; an unknown option is a usage error.
+        const struct {
+            QStringList arguments;
+            int exit_code;
+            QByteArray out;
+            QByteArray err;
+        } runs[] = {
+            {{"--version"}, 0, "quorvane 1.20\n", ""},
+            {{"--help"}, 0, "Usage: quorvane [--help] [--version] [FILE]", ""},
+            {{"--bogus"}, 2, "", "quorvane: Unknown option 'bogus'."},
+        };
+        for (const auto& run : runs) {
+            QProcess process;
+            process.start(QStringLiteral(QUORVANE_EDITOR), run.arguments);
+            QVERIFY(process.waitForFinished(20000));
+            QCOMPARE(process.exitCode(), run.exit_code);
+            QVERIFY(process.readAllStandardOutput().startsWith(run.out));
+            QVERIFY(process.readAllStandardError().startsWith(run.err));
+        }
     }
 
     void opens_saves_and_saves_as() {

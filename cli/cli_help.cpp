@@ -1,0 +1,63 @@
+#include "cli_help.h"
+
+#include <QStringList>
+
+namespace quorvane {
+
+namespace {
+
+struct CommandHelp {
+    const char* name;
+    const char* text;
+};
+
+const CommandHelp kCommands[] = {
+    {"dump",
+     "  quorvane-cli dump FILE\n"
+     "      Reads FILE as the editor's Open does and prints the theme as one JSON object:\n"
+     "      file, metadata, presentations, list, elements and messages.\n"},
+    {"resave",
+     "  quorvane-cli resave IN OUT [--force]\n"
+     "      Reads IN, then writes it to OUT exactly as the editor's Save writes. An existing\n"
+     "      OUT is replaced only with --force. An empty theme or one without a title is "
+     "refused.\n"},
+    {"render",
+     "  quorvane-cli render IN OUT.png [--canvas-width TWIPS]\n"
+     "      Reads IN and paints its whole preview canvas to a PNG, 15 twips per pixel, as the\n"
+     "      editor's window paints it. The tiles wrap at a canvas TWIPS wide (default 11712);\n"
+     "      a short canvas is stretched to the viewport's height (10236 twips).\n"},
+    {"help",
+     "  quorvane-cli help [COMMAND]\n"
+     "      Shows this help, or one command's part of it.\n"},
+};
+
+}  // namespace
+
+QString cli_help() {
+    QString text = QStringLiteral(
+        "quorvane-cli: the headless companion of the Quorvane theme editor.\n"
+        "\n"
+        "Usage: quorvane-cli [--help] [--version] COMMAND ...\n"
+        "\n");
+    for (const CommandHelp& command : kCommands) {
+        text += QString::fromUtf8(command.text);
+    }
+    text += QStringLiteral(
+        "\n"
+        "A FILE or IN given as - is read from standard input; an OUT given as - is written to\n"
+        "standard output.\n"
+        "Messages the editor would show in a box go to stderr, one per line, in order.\n"
+        "Exit status: 0 success, 1 refused, 2 usage error or unreadable input.\n");
+    return text;
+}
+
+QString command_help(const QString& command) {
+    for (const CommandHelp& entry : kCommands) {
+        if (command == QLatin1String(entry.name)) {
+            return QString::fromUtf8(entry.text);
+        }
+    }
+    return QString();
+}
+
+}  // namespace quorvane
