@@ -1,6 +1,8 @@
 #include "format/theme_json.h"
 
 #include <QJsonArray>
+#include <cstring>
+#include <vector>
 
 namespace quorvane {
 
@@ -36,77 +38,85 @@ QJsonObject theme_json(const Theme& theme, const QString& file_name, const QStri
 
 namespace {
 
-// Collects the text and hands it on in large pieces.
+// Collects the text in a buffer of its own and hands it on in large pieces; every piece is
+// copied straight into place, since a dump spends its time here.
 class JsonOut {
   public:
-    explicit JsonOut(const std::function<void(const QByteArray&)>& write) : write_(write) {
-        buffer_.reserve(kChunk + 4096);
-    }
+    explicit JsonOut(const std::function<void(const QByteArray&)>& write)
+        : write_(write), buffer_(kChunk) {}
     ~JsonOut() { flush(); }
 
-    JsonOut& raw(const char* text) {
-        buffer_.append(text);
-        return spill();
-    }
+    JsonOut& raw(const char* text) { return put(text, std::strlen(text)); }
     JsonOut& indent(int level) {
-        buffer_.append(level * 4, ' ');
+        char* out = room(size_t(level) * 4);
+        std::memset(out, ' ', size_t(level) * 4);
+        used_ += size_t(level) * 4;
         return *this;
     }
     // A JSON string as QJsonDocument writes it: UTF-8, control characters escaped.
     JsonOut& string(const QString& text) {
         static const char kHex[] = "0123456789abcdef";
-        buffer_.append('"');
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const char16_t c = text[i].unicode();
-            if (c >= 0x80) {
-                const bool pair = QChar::isHighSurrogate(c) && i + 1 < text.size() &&
-                                  QChar::isLowSurrogate(text[i + 1].unicode());
-                buffer_.append(QStringView(text).sliced(i, pair ? 2 : 1).toUtf8());
-                i += pair ? 1 : 0;
-                continue;
-            }
-            switch (c) {
-                case '"':
-                    buffer_.append("\\\"");
-                    break;
-                case '\\':
-                    buffer_.append("\\\\");
-                    break;
-                case '\b':
-                    buffer_.append("\\b");
-                    break;
-                case '\f':
-                    buffer_.append("\\f");
-                    break;
-                case '\n':
-                    buffer_.append("\\n");
-                    break;
-                case '\r':
-                    buffer_.append("\\r");
-                    break;
-                case '\t':
-                    buffer_.append("\\t");
-                    break;
-                default:
-                    if (c < 0x20) {
-                        const char escaped[] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
-                        buffer_.append(escaped, 6);
-                    } else {
-                        buffer_.append(char(c));
-                    }
+        const qsizetype n = text.size();
+        char* const start = room(size_t(n) * 6 + 2);
+        char* out = start;
+        *out++ = '"';
+        const char16_t* in = reinterpret_cast<const char16_t*>(text.utf16());
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t c = in[i];
+            if (c >= 0x20 && c < 0x80 && c != '"' && c != '\\') {
+                *out++ = char(c);
+            } else if (c >= 0x80) {
+                char32_t code = c;
+                if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(in[i + 1])) {
+                    code = QChar::surrogateToUcs4(c, in[++i]);
+                } else if (QChar::isSurrogate(c)) {
+                    code = 0xFFFD;  // what a lone surrogate becomes in UTF-8
+                }
+                out = utf8(out, code);
+            } else {
+                *out++ = '\\';
+                switch (c) {
+                    case '"':
+                    case '\\':
+                        *out++ = char(c);
+                        break;
+                    case '\b':
+                        *out++ = 'b';
+                        break;
+                    case '\f':
+                        *out++ = 'f';
+                        break;
+                    case '\n':
+                        *out++ = 'n';
+                        break;
+                    case '\r':
+                        *out++ = 'r';
+                        break;
+                    case '\t':
+                        *out++ = 't';
+                        break;
+                    default:
+                        *out++ = 'u';
+                        *out++ = '0';
+                        *out++ = '0';
+                        *out++ = kHex[c >> 4];
+                        *out++ = kHex[c & 15];
+                }
             }
         }
-        buffer_.append('"');
-        return spill();
+        *out++ = '"';
+        used_ += size_t(out - start);
+        return *this;
     }
     JsonOut& key(int level, const char* name) {
         indent(level);
-        buffer_.append('"').append(name).append("\": ");
-        return *this;
+        put("\"", 1);
+        raw(name);
+        return put("\": ", 3);
     }
     JsonOut& number(int value) {
-        buffer_.append(QByteArray::number(value));
-        return *this;
+        const QByteArray digits = QByteArray::number(value);
+        return put(digits.constData(), size_t(digits.size()));
     }
     // An array of strings at `level` (the level of its key).
     JsonOut& strings(int level, const QStringList& texts) {
@@ -118,23 +128,49 @@ class JsonOut {
     }
 
   private:
-    static constexpr qsizetype kChunk = 1 << 16;
+    static constexpr size_t kChunk = size_t(1) << 16;
 
-    JsonOut& spill() {
-        if (buffer_.size() >= kChunk) {
-            flush();
+    static char* utf8(char* out, char32_t code) {
+        if (code < 0x800) {
+            *out++ = char(0xC0 | (code >> 6));
+        } else {
+            if (code < 0x10000) {
+                *out++ = char(0xE0 | (code >> 12));
+            } else {
+                *out++ = char(0xF0 | (code >> 18));
+                *out++ = char(0x80 | ((code >> 12) & 0x3F));
+            }
+            *out++ = char(0x80 | ((code >> 6) & 0x3F));
         }
+        *out++ = char(0x80 | (code & 0x3F));
+        return out;
+    }
+
+    // Where the next `size` bytes go; a full buffer is handed on first.
+    char* room(size_t size) {
+        if (used_ + size > buffer_.size()) {
+            flush();
+            if (size > buffer_.size()) {
+                buffer_.resize(size);
+            }
+        }
+        return buffer_.data() + used_;
+    }
+    JsonOut& put(const char* bytes, size_t size) {
+        std::memcpy(room(size), bytes, size);
+        used_ += size;
         return *this;
     }
     void flush() {
-        if (!buffer_.isEmpty()) {
-            write_(buffer_);
-            buffer_.clear();
+        if (used_ > 0) {
+            write_(QByteArray::fromRawData(buffer_.data(), qsizetype(used_)));
+            used_ = 0;
         }
     }
 
     const std::function<void(const QByteArray&)>& write_;
-    QByteArray buffer_;
+    std::vector<char> buffer_;
+    size_t used_ = 0;
 };
 
 void write_element(JsonOut& out, const Element& e) {
