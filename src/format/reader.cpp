@@ -171,7 +171,7 @@ class ThemeParser {
 
         const qsizetype primary = find(s, "PRIMARY");
         if (primary < 0) {
-            messages_.tell(QStringLiteral("secondayr"));
+            messages_.tell(QStringLiteral("A style has no PRIMARY colour"));
         } else {
             const QByteArray tag = remove_all(text_before_tag_end(s.sliced(primary)), "\"");
             e.primary_day = colours_.get(colour_value(tag, "DAY"));

@@ -106,7 +106,7 @@ TEST(ReadThemeFile, ShowsARepeatedMessageOnce) {
     ScriptedMessages messages;
     ASSERT_TRUE(read_theme_file(path, theme, messages));
     EXPECT_EQ(theme.element_count(), 2);
-    EXPECT_EQ(messages.told, (QStringList{" MINE", "secondayr"}));
+    EXPECT_EQ(messages.told, (QStringList{" MINE", "A style has no PRIMARY colour"}));
 }
 
 TEST(ReadThemeFile, MissingFileChangesNothing) {
