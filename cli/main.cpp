@@ -22,6 +22,10 @@ const char* const kHelp =
     "      Reads IN and paints its whole preview canvas to a PNG, 15 twips per pixel, as the\n"
     "      editor's window paints it. The tiles wrap at a canvas TWIPS wide (default 11712);\n"
     "      a short canvas is stretched to the viewport's height (10236 twips).\n"
+    "  quorvane-cli check FILE... [--json] [--strict]\n"
+    "      Checks each theme and prints one line per problem, FILE:LINE: severity: message\n"
+    "      [code], then a summary; --json prints the problems as a JSON array instead. Exit\n"
+    "      status 1 when a theme has errors (with --strict, warnings too).\n"
     "\n"
     "Messages the editor would show in a box go to stderr, one per line, in order.\n"
     "Exit status: 0 success, 1 refused, 2 usage error or unreadable input.\n";
@@ -58,6 +62,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == QStringLiteral("render")) {
         return quorvane::run_render(args);
+    }
+    if (command == QStringLiteral("check")) {
+        return quorvane::run_check(args);
     }
     std::fprintf(stderr, "quorvane-cli: unknown command %s (see --help)\n",
                  command.toUtf8().constData());
