@@ -26,6 +26,11 @@ const CommandHelp kCommands[] = {
      "      Reads IN and paints its whole preview canvas to a PNG, 15 twips per pixel, as the\n"
      "      editor's window paints it. The tiles wrap at a canvas TWIPS wide (default 11712);\n"
      "      a short canvas is stretched to the viewport's height (10236 twips).\n"},
+    {"check",
+     "  quorvane-cli check FILE... [--json] [--strict]\n"
+     "      Checks each theme and prints one line per problem, FILE:LINE: severity: message\n"
+     "      [code], then a summary; --json prints the problems as a JSON array instead. Exit\n"
+     "      status 1 when a theme has errors (with --strict, warnings too).\n"},
     {"help",
      "  quorvane-cli help [COMMAND]\n"
      "      Shows this help, or one command's part of it.\n"},

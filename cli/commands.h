@@ -17,5 +17,6 @@ bool read_input(const QString& path, Theme& theme, Messages& messages);
 int run_dump(const QStringList& args);
 int run_resave(const QStringList& args);
 int run_render(const QStringList& args);
+int run_check(const QStringList& args);
 
 }  // namespace quorvane

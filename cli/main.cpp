@@ -88,6 +88,9 @@ int main(int argc, char* argv[]) {
     if (command == QStringLiteral("render")) {
         return quorvane::run_render(args);
     }
+    if (command == QStringLiteral("check")) {
+        return quorvane::run_check(args);
+    }
     print(stderr, QStringLiteral("quorvane-cli: unknown command ") + command +
                       QStringLiteral(" (see --help)\n"));
     return quorvane::kUsageOrInput;

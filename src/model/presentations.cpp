@@ -11,25 +11,28 @@ const QStringList& presentation_names() {
     return names;
 }
 
-int presentation_code(const QString& presentation, const QString& border, Messages& messages) {
-    const int kind = border.isEmpty() ? 0 : 1;
+std::optional<int> presentation_rank(const QString& presentation) {
     // "UIDANCE" decides at once; the other words are all tested and the last match wins.
     if (presentation.contains(QLatin1String("UIDANCE"))) {
-        return kind;
+        return 0;
     }
-    int rank = 0;
-    bool found = false;
+    std::optional<int> rank;
     const QStringList& names = presentation_names();
     for (int r = 1; r < names.size(); ++r) {
         if (presentation.contains(names[r])) {
             rank = r;
-            found = true;
         }
     }
-    if (!found) {
+    return rank;
+}
+
+int presentation_code(const QString& presentation, const QString& border, Messages& messages) {
+    const int kind = border.isEmpty() ? 0 : 1;
+    const std::optional<int> rank = presentation_rank(presentation);
+    if (!rank) {
         messages.tell(presentation);
     }
-    return rank * 10 + kind;
+    return rank.value_or(0) * 10 + kind;
 }
 
 }  // namespace quorvane

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace quorvane {
 
@@ -9,6 +10,10 @@ class Messages;
 
 // The six presentations of the theme format, by rank 0 to 5.
 const QStringList& presentation_names();
+
+// The rank of the presentation named in `presentation`, found by the words it holds (spaces and
+// letter case as given); nothing when it holds none of the six presentation words.
+std::optional<int> presentation_rank(const QString& presentation);
 
 // The sort code of an Element: rank of the presentation named in `presentation` times ten, plus
 // one when `border` is not empty (a line). A name that holds none of the six presentation words

@@ -1,6 +1,5 @@
 #include "preview/tile_drawing.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -31,15 +30,6 @@ double band_height(const QString& text) {
 }
 
 }  // namespace
-
-std::optional<double> read_decimal(const QString& text) {
-    bool ok = false;
-    const double value = QLocale::c().toDouble(QStringView(text).trimmed(), &ok);
-    if (!ok || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 QColor preview_colour(const QString& colour_text) {
     const std::optional<int> number = colour_number(colour_text);

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "model/element.h"
+#include "text/ascii_text.h"
 
 namespace quorvane {
 
@@ -24,9 +25,6 @@ struct TileDrawing {
     std::array<TileFill, 6> fills;
     int count = 0;
 };
-
-// A scale or border text read as a decimal number with "." as the decimal point (".6" is 0.6).
-std::optional<double> read_decimal(const QString& text);
 
 // The colour a colour text draws in. The text itself is never changed: a short text is padded on a
 // copy, an empty one draws black, and one that does not read as a colour draws black too.

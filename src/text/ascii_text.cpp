@@ -1,6 +1,8 @@
 #include "text/ascii_text.h"
 
+#include <QLocale>
 #include <QString>
+#include <cmath>
 #include <cstring>
 
 #ifdef __SSE2__
@@ -163,6 +165,15 @@ QString ascii_upper(const QString& text) {
         }
     }
     return upper;
+}
+
+std::optional<double> read_decimal(const QString& text) {
+    bool ok = false;
+    const double value = QLocale::c().toDouble(QStringView(text).trimmed(), &ok);
+    if (!ok || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace quorvane

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <optional>
 
 namespace quorvane {
 
@@ -50,5 +51,9 @@ inline QByteArrayView cut_before(QByteArrayView text, QByteArrayView what) {
     const qsizetype at = find(text, what);
     return at < 0 ? text : text.first(at);
 }
+
+// A scale or border text read as a decimal number with "." as the decimal point (".6" is 0.6);
+// nothing when it does not read as a finite number.
+std::optional<double> read_decimal(const QString& text);
 
 }  // namespace quorvane

@@ -56,6 +56,10 @@ MainMenu build_main_menu(QMenuBar& bar) {
     m.remove_presentations_action =
         item(*m.edit_menu, "remove_presentations_action", QStringLiteral("Remove Presentations"));
 
+    m.view_menu = menu(bar, "view_menu", QStringLiteral("View"));
+    m.problems_action = item(*m.view_menu, "problems_action", QStringLiteral("Problems"));
+    m.problems_action->setCheckable(true);
+
     // Kept visible though it offers nothing yet: users know the menu bar this way.
     m.preference_menu = menu(bar, "preference_menu", QStringLiteral("Preference"));
     m.settings_action = item(*m.preference_menu, "settings_action", QStringLiteral("Settings"));

@@ -11,8 +11,8 @@ class QMenuBar;
 
 namespace quorvane {
 
-// The main window's menu bar: File (with the recent files at its end), Edit, Preference (shown
-// but disabled) and Help.
+// The main window's menu bar: File (with the recent files at its end), Edit, View, Preference
+// (shown but disabled) and Help.
 struct MainMenu {
     QMenu* file_menu = nullptr;
     QAction* new_action = nullptr;
@@ -27,6 +27,9 @@ struct MainMenu {
     QMenu* edit_menu = nullptr;
     QAction* add_presentations_action = nullptr;
     QAction* remove_presentations_action = nullptr;
+
+    QMenu* view_menu = nullptr;
+    QAction* problems_action = nullptr;  // checked while the Problems panel shows
 
     QMenu* preference_menu = nullptr;
     QAction* settings_action = nullptr;

@@ -25,6 +25,7 @@
 #include "ui/presentation_manager.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
+#include "ui/problems_panel.h"
 #include "ui/recovery_keeper.h"
 
 namespace quorvane {
@@ -94,6 +95,7 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     refresh_presentation_list();
     connect_commands();
     connect_metadata_boxes();
+    set_up_problems_panel();
     start_update_check();
 }
 
@@ -154,6 +156,26 @@ void MainWindow::connect_metadata_boxes() {
             follow(controls_.description_box, MetadataField::Description, [this] {
                 return description_for_theme(controls_.description_box->toPlainText());
             }));
+}
+
+// The Problems panel docks below the window's client area; it starts hidden and shows itself
+// when an opened theme has errors. View > Problems shows and hides it.
+void MainWindow::set_up_problems_panel() {
+    problems_ = new ProblemsPanel(document_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    problems_->hide();
+    connect(menu_.problems_action, &QAction::toggled, problems_, &QWidget::setVisible);
+    connect(problems_->toggleViewAction(), &QAction::toggled, menu_.problems_action,
+            &QAction::setChecked);
+    connect(problems_, &ProblemsPanel::element_chosen, this, [this](int element) {
+        select_tile(element);
+        pane_->scroll_to_tile(element);
+    });
+    connect(problems_, &ProblemsPanel::element_opened, this, [this](int element) {
+        select_tile(element);
+        pane_->scroll_to_tile(element);
+        open_style_editor(element);
+    });
 }
 
 void MainWindow::follow_document(DocumentChange change) {

@@ -18,6 +18,7 @@ class FileChangeWatcher;
 class FileDialogs;
 class Messages;
 class PreviewPane;
+class ProblemsPanel;
 class RecoveryKeeper;
 class UrlOpener;
 class WebRequest;
@@ -83,6 +84,7 @@ class MainWindow : public QMainWindow {
     const MainWindowControls& controls() const { return controls_; }
     PreviewPane& preview() { return *pane_; }
     RecoveryKeeper& recovery() { return *recovery_; }
+    ProblemsPanel& problems() { return *problems_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -92,6 +94,7 @@ class MainWindow : public QMainWindow {
   private:
     void connect_commands();
     void connect_metadata_boxes();
+    void set_up_problems_panel();
     void follow_document(DocumentChange change);
 
     void new_command();
@@ -127,6 +130,7 @@ class MainWindow : public QMainWindow {
     QWidget* client_ = nullptr;
     RecoveryKeeper* recovery_ = nullptr;
     FileChangeWatcher* watcher_ = nullptr;
+    ProblemsPanel* problems_ = nullptr;
 };
 
 }  // namespace quorvane

@@ -1,0 +1,669 @@
+#include "model/theme_check.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QtAlgorithms>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+
+#include "colour/colour_values.h"
+#include "model/element_catalogue.h"
+#include "model/presentations.h"
+#include "text/ascii_text.h"
+
+namespace quorvane {
+
+namespace {
+
+// Below this contrast a line's core and border blur into one on a small screen.
+constexpr double kLeastContrast = 1.5;
+// A misspelt feature name is at most this many typing slips away from the right one.
+constexpr int kMostSlips = 2;
+
+struct CheckInfo {
+    Check check;
+    Severity severity;
+    const char* code;
+};
+
+constexpr std::array kChecks{
+    CheckInfo{Check::NoTitle, Severity::Error, "no-title"},
+    CheckInfo{Check::NoStyles, Severity::Error, "no-styles"},
+    CheckInfo{Check::EmptyDayColour, Severity::Error, "empty-day-colour"},
+    CheckInfo{Check::BadColour, Severity::Error, "bad-colour"},
+    CheckInfo{Check::NotANumber, Severity::Error, "not-a-number"},
+    CheckInfo{Check::UnknownFeature, Severity::Warning, "unknown-feature"},
+    CheckInfo{Check::UnknownPresentation, Severity::Warning, "unknown-presentation"},
+    CheckInfo{Check::PolygonWithBorder, Severity::Warning, "polygon-with-border"},
+    CheckInfo{Check::LineWithoutBorder, Severity::Warning, "line-without-border"},
+    CheckInfo{Check::DuplicateFeature, Severity::Warning, "duplicate-feature"},
+    CheckInfo{Check::ZeroBorderDropsSecondary, Severity::Warning, "zero-border-drops-secondary"},
+    CheckInfo{Check::BadVersion, Severity::Warning, "bad-version"},
+    CheckInfo{Check::LowContrast, Severity::Hint, "low-contrast"},
+    CheckInfo{Check::MissingFeature, Severity::Hint, "missing-feature"},
+};
+
+// The table is indexed by Check.
+static_assert([] {
+    for (size_t k = 0; k < kChecks.size(); ++k) {
+        if (size_t(kChecks[k].check) != k) {
+            return false;
+        }
+    }
+    return true;
+}());
+
+const CheckInfo& info_of(Check check) {
+    return kChecks[size_t(check)];
+}
+
+int hex_value(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9') {
+        return u - '0';
+    }
+    if (u >= 'A' && u <= 'F') {
+        return u - 'A' + 10;
+    }
+    if (u >= 'a' && u <= 'f') {
+        return u - 'a' + 10;
+    }
+    return -1;
+}
+
+// The colour number of a text of exactly six hexadecimal digits; nothing for any other text.
+std::optional<int> six_digit_colour(const QString& text) {
+    if (text.size() != 6) {
+        return std::nullopt;
+    }
+    int channels[3] = {};
+    for (int k = 0; k < 6; ++k) {
+        const int digit = hex_value(text[k]);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        channels[k / 2] = channels[k / 2] * 16 + digit;
+    }
+    return rgb(channels[0], channels[1], channels[2]);
+}
+
+// What a colour text that is not six digits draws in, as the preview reads it.
+QString how_bad_colour_draws(const QString& text) {
+    const std::optional<int> number = colour_number(text);
+    if (!number || *number < 0 || *number > 0xFFFFFF) {
+        return QStringLiteral("so it draws black");
+    }
+    return QStringLiteral("so it is read as ") + colour_text(*number);
+}
+
+double relative_luminance(int colour) {
+    // Each channel linearised once: the table holds all 256 values.
+    static const std::array<double, 256> linear = [] {
+        std::array<double, 256> table{};
+        for (int c = 0; c < 256; ++c) {
+            const double v = c / 255.0;
+            table[size_t(c)] = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        }
+        return table;
+    }();
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    split_channels(colour, red, green, blue);
+    return 0.2126 * linear[size_t(red)] + 0.7152 * linear[size_t(green)] +
+           0.0722 * linear[size_t(blue)];
+}
+
+// "WATER" for "MAP_WATER_CLR"; the whole name when it lacks the MAP_ and _CLR around it.
+QStringView feature_part(const QString& field_name) {
+    QStringView name(field_name);
+    if (name.startsWith(QLatin1String("MAP_")) && name.endsWith(QLatin1String("_CLR")) &&
+        name.size() > 8) {
+        return name.sliced(4, name.size() - 8);
+    }
+    return name;
+}
+
+// Which characters a text holds, as bits. A text within n typing slips of another lacks at most
+// n of the other's characters, which rules most pairs out before any distance is worked out.
+quint64 character_bits(QStringView text) {
+    quint64 bits = 0;
+    for (QChar c : text) {
+        bits |= quint64(1) << (c.unicode() % 64);
+    }
+    return bits;
+}
+
+// The edit distance of two texts when it is at most `limit`, otherwise limit + 1. Only the band
+// of width 2 * limit + 1 around the diagonal is worked out, and the work stops as soon as every
+// cell of a row exceeds the limit.
+int edit_distance_within(QStringView a, QStringView b, int limit) {
+    constexpr qsizetype kLongest = 63;
+    if (std::abs(a.size() - b.size()) > limit || b.size() > kLongest) {
+        return limit + 1;
+    }
+    const qsizetype n = b.size();
+    std::array<int, kLongest + 1> row{};
+    std::array<int, kLongest + 1> next{};
+    for (qsizetype j = 0; j <= n; ++j) {
+        row[size_t(j)] = int(j);
+    }
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        const qsizetype from = std::max<qsizetype>(1, i - limit);
+        const qsizetype to = std::min<qsizetype>(n, i + limit);
+        next.fill(limit + 1);
+        next[0] = int(i);
+        int best = next[0];
+        for (qsizetype j = from; j <= to; ++j) {
+            const int replace = row[size_t(j - 1)] + (a[i - 1] == b[j - 1] ? 0 : 1);
+            next[size_t(j)] = std::min({replace, row[size_t(j)] + 1, next[size_t(j - 1)] + 1});
+            best = std::min(best, next[size_t(j)]);
+        }
+        if (best > limit) {
+            return limit + 1;
+        }
+        std::swap(row, next);
+    }
+    return std::min(row[size_t(n)], limit + 1);
+}
+
+struct CatalogueName {
+    QString feature;
+    quint64 bits;
+};
+
+// The catalogue's field name closest to a misspelt one, or nothing when none is close.
+QString nearest_catalogue_field(QStringView feature) {
+    static const std::vector<CatalogueName> catalogue = [] {
+        std::vector<CatalogueName> names;
+        for (const QStringList* list : {&polygon_catalogue(), &line_catalogue()}) {
+            for (const QString& name : *list) {
+                names.push_back({name, character_bits(name)});
+            }
+        }
+        return names;
+    }();
+    const quint64 bits = character_bits(feature);
+    const QString* nearest = nullptr;
+    int best = kMostSlips + 1;
+    for (const CatalogueName& name : catalogue) {
+        if (qPopulationCount(bits & ~name.bits) > kMostSlips ||
+            qPopulationCount(name.bits & ~bits) > kMostSlips) {
+            continue;
+        }
+        const int distance = edit_distance_within(feature, name.feature, best - 1);
+        if (distance < best) {
+            best = distance;
+            nearest = &name.feature;
+        }
+    }
+    return nearest == nullptr ? QString()
+                              : QStringLiteral("MAP_") + *nearest + QStringLiteral("_CLR");
+}
+
+// Digits with at most one "." among them, as nearly every scale and border is written; those read
+// as numbers without the cost of a full number reader.
+bool is_plain_decimal(const QString& text) {
+    bool digit = false;
+    bool point = false;
+    for (QChar c : text) {
+        if (c.unicode() >= '0' && c.unicode() <= '9') {
+            digit = true;
+        } else if (c.unicode() == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digit && !text.endsWith(QLatin1Char('.'));
+}
+
+enum class FeatureKind { Polygon, Line, Unknown };
+
+FeatureKind feature_kind(const QString& field_name) {
+    static const QHash<QString, FeatureKind> kinds = [] {
+        QHash<QString, FeatureKind> all;
+        for (const QString& name : polygon_catalogue()) {
+            all.insert(QStringLiteral("MAP_") + name + QStringLiteral("_CLR"),
+                       FeatureKind::Polygon);
+        }
+        for (const QString& name : line_catalogue()) {
+            all.insert(QStringLiteral("MAP_") + name + QStringLiteral("_CLR"), FeatureKind::Line);
+        }
+        return all;
+    }();
+    return kinds.value(field_name, FeatureKind::Unknown);
+}
+
+// What the checker learns about one feature name, once per name however often it is styled.
+struct FeatureFacts {
+    FeatureKind kind = FeatureKind::Unknown;
+    // Which presentations (by number) style it so far, and how many.
+    std::vector<bool> styled_in;
+    int presentations = 0;
+};
+
+// One presentation as the checker walks it.
+struct PresentationWalk {
+    QString name;
+    int first_element = 0;
+};
+
+struct ColourSlot {
+    QString Element::*text;
+    StyleField field;
+};
+
+// Primary day and night, then secondary day and night.
+constexpr std::array kColourSlots{
+    ColourSlot{&Element::primary_day, StyleField::PrimaryDay},
+    ColourSlot{&Element::primary_night, StyleField::PrimaryNight},
+    ColourSlot{&Element::secondary_day, StyleField::SecondaryDay},
+    ColourSlot{&Element::secondary_night, StyleField::SecondaryNight},
+};
+
+class ThemeChecker {
+  public:
+    explicit ThemeChecker(const Theme& theme) : theme_(theme) {}
+
+    std::vector<Finding> run() {
+        findings_.reserve(theme_.elements.size());
+        check_metadata();
+        const QString* raw_presentation = nullptr;
+        for (int k = 0; k < theme_.element_count(); ++k) {
+            const Element& e = theme_.elements[size_t(k)];
+            // The Elements of one presentation stand together: its name is looked up only when
+            // it changes.
+            if (raw_presentation == nullptr || (!e.presentation.isSharedWith(*raw_presentation) &&
+                                                e.presentation != *raw_presentation)) {
+                raw_presentation = &e.presentation;
+                enter_presentation(k, e.presentation);
+            }
+            check_element(k, e);
+        }
+        // Everything so far stands in Element order; the missing features join the first Element
+        // of their presentation, after that Element's own findings.
+        const auto missing = qsizetype(findings_.size());
+        check_missing_features();
+        std::inplace_merge(
+            findings_.begin(), findings_.begin() + missing, findings_.end(),
+            [](const Finding& a, const Finding& b) { return a.shown_at < b.shown_at; });
+        return std::move(findings_);
+    }
+
+  private:
+    Finding& add(Check check, int element, int shown_at) {
+        Finding& f = findings_.emplace_back();
+        f.check = check;
+        f.element = element;
+        f.shown_at = shown_at;
+        return f;
+    }
+    Finding& add_for(int k, const Element& e, Check check) {
+        Finding& f = add(check, k, k);
+        f.field_name = e.field_name;
+        f.presentation = presentations_[size_t(current_)].name;
+        return f;
+    }
+    void add_for(int k, const Element& e, Check check, StyleField field, const QString& value) {
+        Finding& f = add_for(k, e, check);
+        f.field = field;
+        f.value = value;
+    }
+
+    void check_metadata() {
+        const Metadata& m = theme_.metadata;
+        if (m.title.isEmpty()) {
+            add(Check::NoTitle, -1, -1);
+        }
+        if (theme_.elements.empty()) {
+            add(Check::NoStyles, -1, -1);
+        }
+        // An empty version is saved as 1.00.
+        static const QRegularExpression major_minor(QStringLiteral("^[0-9]+\\.[0-9]+$"));
+        if (!m.version.isEmpty() && !major_minor.match(m.version).hasMatch()) {
+            add(Check::BadVersion, -1, -1).value = m.version;
+        }
+    }
+
+    void enter_presentation(int first_element, const QString& raw_name) {
+        const QString name = space_trimmed(raw_name);
+        const auto known = presentation_index_.constFind(name);
+        if (known != presentation_index_.constEnd()) {
+            current_ = known.value();
+            return;
+        }
+        current_ = int(presentations_.size());
+        presentation_index_.insert(name, current_);
+        presentations_.push_back({name, first_element});
+        if (!presentation_names().contains(name)) {
+            add(Check::UnknownPresentation, -1, first_element).presentation = name;
+        }
+    }
+
+    FeatureFacts& facts_of(const QString& field_name) {
+        auto it = features_.find(field_name);
+        if (it == features_.end()) {
+            feature_order_.append(field_name);
+            it = features_.insert(field_name, {feature_kind(field_name), {}, 0});
+        }
+        return it.value();
+    }
+
+    void check_element(int k, const Element& e) {
+        FeatureFacts& facts = facts_of(e.field_name);
+        if (facts.kind == FeatureKind::Unknown) {
+            add_for(k, e, Check::UnknownFeature);
+        } else if (facts.kind == FeatureKind::Polygon && !e.is_polygon()) {
+            add_for(k, e, Check::PolygonWithBorder, StyleField::Border, e.border);
+        } else if (facts.kind == FeatureKind::Line && e.is_polygon()) {
+            add_for(k, e, Check::LineWithoutBorder);
+        }
+        if (facts.styled_in.size() <= size_t(current_)) {
+            facts.styled_in.resize(presentations_.size());
+        }
+        if (!facts.styled_in[size_t(current_)]) {
+            facts.styled_in[size_t(current_)] = true;
+            ++facts.presentations;
+        } else {
+            add_for(k, e, Check::DuplicateFeature);
+        }
+        check_colours(k, e);
+        check_number(k, e, StyleField::Scale, e.scale);
+        check_number(k, e, StyleField::Border, e.border);
+        if (e.border == QLatin1String("0") &&
+            (!e.secondary_day.isEmpty() || !e.secondary_night.isEmpty())) {
+            add_for(k, e, Check::ZeroBorderDropsSecondary);
+        }
+    }
+
+    void check_colours(int k, const Element& e) {
+        // A night colour is written only with its day colour, and a style without a PRIMARY day
+        // colour has no PRIMARY colour at all.
+        if (e.primary_day.isEmpty()) {
+            add_for(k, e, Check::EmptyDayColour, StyleField::PrimaryDay, e.primary_night);
+        }
+        if (e.secondary_day.isEmpty() && !e.secondary_night.isEmpty()) {
+            add_for(k, e, Check::EmptyDayColour, StyleField::SecondaryDay, e.secondary_night);
+        }
+        // Indexed by slot (primary, secondary), then day and night.
+        std::optional<int> colours[2][2];
+        for (int s = 0; s < 2; ++s) {
+            for (const int night : {0, 1}) {
+                const ColourSlot& slot = kColourSlots[size_t(s * 2 + night)];
+                const QString& text = e.*slot.text;
+                if (text.isEmpty()) {
+                    continue;
+                }
+                colours[s][night] = six_digit_colour(text);
+                if (!colours[s][night]) {
+                    add_for(k, e, Check::BadColour, slot.field, text);
+                }
+            }
+        }
+        if (!e.is_polygon()) {
+            check_contrast(k, e, colours);
+        }
+    }
+
+    void check_contrast(int k, const Element& e, const std::optional<int> (&colours)[2][2]) {
+        float low[2] = {};
+        for (const int night : {0, 1}) {
+            if (colours[0][night] && colours[1][night]) {
+                const double ratio = contrast_ratio(*colours[0][night], *colours[1][night]);
+                low[night] = ratio < kLeastContrast ? float(ratio) : 0;
+            }
+        }
+        if (low[0] > 0 || low[1] > 0) {
+            Finding& f = add_for(k, e, Check::LowContrast);
+            f.day_contrast = low[0];
+            f.night_contrast = low[1];
+        }
+    }
+
+    void check_number(int k, const Element& e, StyleField field, const QString& text) {
+        if (!text.isEmpty() && !is_plain_decimal(text) && !read_decimal(text)) {
+            add_for(k, e, Check::NotANumber, field, text);
+        }
+    }
+
+    // A feature every presentation but one styles is probably missing from that one.
+    void check_missing_features() {
+        const int count = int(presentations_.size());
+        if (count < 2) {
+            return;
+        }
+        for (const QString& field_name : feature_order_) {
+            const FeatureFacts& facts = features_.find(field_name).value();
+            if (field_name.isEmpty() || facts.presentations != count - 1) {
+                continue;
+            }
+            for (int p = 0; p < count; ++p) {
+                if (size_t(p) < facts.styled_in.size() && facts.styled_in[size_t(p)]) {
+                    continue;
+                }
+                Finding& f =
+                    add(Check::MissingFeature, -1, presentations_[size_t(p)].first_element);
+                f.field_name = field_name;
+                f.presentation = presentations_[size_t(p)].name;
+            }
+        }
+    }
+
+    const Theme& theme_;
+    std::vector<Finding> findings_;
+    std::vector<PresentationWalk> presentations_;
+    QHash<QString, int> presentation_index_;
+    int current_ = 0;
+    QHash<QString, FeatureFacts> features_;
+    QStringList feature_order_;
+};
+
+// How Save splits a version into major and minor.
+std::pair<QString, QString> saved_major_minor(const QString& version) {
+    qsizetype dot = version.indexOf(QLatin1Char('.'));
+    if (dot < 0) {
+        dot = version.indexOf(QLatin1Char(','));
+    }
+    if (dot < 0) {
+        return {version, QStringLiteral("00")};
+    }
+    return {version.left(dot), version.mid(dot + 1)};
+}
+
+QString field_words(StyleField field) {
+    switch (field) {
+        case StyleField::PrimaryDay:
+            return QStringLiteral("PRIMARY day colour");
+        case StyleField::PrimaryNight:
+            return QStringLiteral("PRIMARY night colour");
+        case StyleField::SecondaryDay:
+            return QStringLiteral("SECONDARY day colour");
+        case StyleField::SecondaryNight:
+            return QStringLiteral("SECONDARY night colour");
+        case StyleField::Scale:
+            return QStringLiteral("scale");
+        case StyleField::Border:
+            return QStringLiteral("border");
+        case StyleField::None:
+            break;
+    }
+    return {};
+}
+
+// "by day (1.21:1)"; rounded down, so that a ratio just below the limit never reads 1.50.
+QString contrast_words(const char* when, float ratio) {
+    return QStringLiteral("%1 (%2:1)")
+        .arg(QLatin1String(when))
+        .arg(std::floor(double(ratio) * 100) / 100, 0, 'f', 2);
+}
+
+QString low_contrast_message(const Finding& f) {
+    QStringList when;
+    if (f.day_contrast > 0) {
+        when.append(contrast_words("by day", f.day_contrast));
+    }
+    if (f.night_contrast > 0) {
+        when.append(contrast_words("by night", f.night_contrast));
+    }
+    return QStringLiteral(
+               "Core and border are hard to tell apart %1, below 1.5:1, so the line is "
+               "hard to see on the device. Make the border lighter or darker in the "
+               "style editor.")
+        .arg(when.join(QStringLiteral(" and ")));
+}
+
+QString unknown_feature_message(const Finding& f) {
+    if (f.field_name.isEmpty()) {
+        return QStringLiteral("This style has no feature name, so the device ignores it.");
+    }
+    const QString nearest = nearest_catalogue_field(feature_part(f.field_name));
+    const QString guess =
+        nearest.isEmpty() ? QString() : QStringLiteral(" (did you mean %1?)").arg(nearest);
+    return QStringLiteral(
+               "%1 is not a feature of the catalogue%2, so the device ignores this "
+               "style. Add the feature you meant with \"+\".")
+        .arg(f.field_name, guess);
+}
+
+QString empty_day_colour_message(const Finding& f) {
+    const QString slot =
+        f.field == StyleField::PrimaryDay ? QStringLiteral("PRIMARY") : QStringLiteral("SECONDARY");
+    if (f.value.isEmpty()) {
+        return QStringLiteral(
+                   "The %1 day colour is empty, so the style is saved without a %1 "
+                   "colour and draws black. Give it a day colour in the style editor.")
+            .arg(slot);
+    }
+    return QStringLiteral(
+               "The %1 day colour is empty, so the %1 night colour (%2) is not written "
+               "at the next save. Give it a day colour in the style editor.")
+        .arg(slot, f.value);
+}
+
+}  // namespace
+
+const std::vector<Check>& all_checks() {
+    static const std::vector<Check> checks = [] {
+        std::vector<Check> all;
+        for (const CheckInfo& info : kChecks) {
+            all.push_back(info.check);
+        }
+        return all;
+    }();
+    return checks;
+}
+
+Severity severity_of(Check check) {
+    return info_of(check).severity;
+}
+
+QString code_of(Check check) {
+    return QLatin1String(info_of(check).code);
+}
+
+QString severity_name(Severity severity) {
+    switch (severity) {
+        case Severity::Error:
+            return QStringLiteral("error");
+        case Severity::Warning:
+            return QStringLiteral("warning");
+        case Severity::Hint:
+            break;
+    }
+    return QStringLiteral("hint");
+}
+
+QString findings_count_text(int errors, int warnings, int hints) {
+    const auto counted = [](int count, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+    };
+    return counted(errors, "error", "errors") + QStringLiteral(", ") +
+           counted(warnings, "warning", "warnings") + QStringLiteral(", ") +
+           counted(hints, "hint", "hints");
+}
+
+std::vector<Finding> check_theme(const Theme& theme) {
+    return ThemeChecker(theme).run();
+}
+
+QString Finding::message() const {
+    switch (check) {
+        case Check::NoTitle:
+            return QStringLiteral(
+                "The theme has no title, and Save refuses a theme without one. "
+                "Type a title in the Title box.");
+        case Check::NoStyles:
+            return QStringLiteral(
+                "The theme has no styles, and Save refuses an empty theme. Add "
+                "polygons and lines with \"+\".");
+        case Check::EmptyDayColour:
+            return empty_day_colour_message(*this);
+        case Check::BadColour:
+            return QStringLiteral(
+                       "The %1 \"%2\" is not six hexadecimal digits (RRGGBB), %3. Pick "
+                       "the colour again in the style editor.")
+                .arg(field_words(field), value, how_bad_colour_draws(value));
+        case Check::NotANumber:
+            return QStringLiteral(
+                       "The %1 \"%2\" is not a number, so it counts as 0. Set the %1 in "
+                       "the style editor.")
+                .arg(field_words(field), value);
+        case Check::UnknownFeature:
+            return unknown_feature_message(*this);
+        case Check::UnknownPresentation:
+            return QStringLiteral(
+                       "\"%1\" is not one of the six presentations (%2), so the device "
+                       "ignores its styles; Quorvane sorts it as %3. Use one of the six "
+                       "names.")
+                .arg(presentation, presentation_names().join(QStringLiteral(", ")),
+                     presentation_names()[presentation_rank(presentation).value_or(0)]);
+        case Check::PolygonWithBorder:
+            return QStringLiteral(
+                       "%1 is an area, but this style has a border (\"%2\"), so it is "
+                       "kept and drawn as a line. Remove the border from its STYLE tag.")
+                .arg(field_name, value);
+        case Check::LineWithoutBorder:
+            return QStringLiteral(
+                       "%1 is a line, but this style has no border, so it is kept and "
+                       "drawn as an area with one fill colour. Give its STYLE tag a "
+                       "border, such as border=\"0.6\".")
+                .arg(field_name);
+        case Check::DuplicateFeature:
+            return QStringLiteral(
+                       "%1 is styled more than once in %2; the styles compete and only "
+                       "one can apply. Keep one style per feature in each presentation.")
+                .arg(field_name, presentation);
+        case Check::ZeroBorderDropsSecondary:
+            return QStringLiteral(
+                "The border is 0, so the SECONDARY colours are not written at the "
+                "next save, nor is the border: the style is read back as an "
+                "area. Give it a border above 0 or clear the SECONDARY colours.");
+        case Check::BadVersion: {
+            const auto [major, minor] = saved_major_minor(value);
+            return QStringLiteral(
+                       "The version \"%1\" is not two numbers joined by a dot (such as "
+                       "1.00), so it is saved as major \"%2\", minor \"%3\". Type it as "
+                       "major.minor in the Version box.")
+                .arg(value, major, minor);
+        }
+        case Check::LowContrast:
+            return low_contrast_message(*this);
+        case Check::MissingFeature:
+            return QStringLiteral(
+                       "%1 has no style for %2, which every other presentation styles. "
+                       "Add it with \"+\" if %1 should style it too.")
+                .arg(presentation, field_name);
+    }
+    return {};
+}
+
+double contrast_ratio(int colour_a, int colour_b) {
+    const double a = relative_luminance(colour_a);
+    const double b = relative_luminance(colour_b);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+}  // namespace quorvane
