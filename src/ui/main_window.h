@@ -14,6 +14,7 @@ namespace quorvane {
 
 enum class PresentationManagerMode;
 class BusyCursor;
+class ColourPicker;
 class FileChangeWatcher;
 class FileDialogs;
 class Messages;
@@ -29,6 +30,7 @@ struct MainWindowServices {
     FileDialogs& file_dialogs;
     WebRequest& web;
     UrlOpener& urls;
+    ColourPicker& colour_picker;
     QString working_data_folder;
 };
 
