@@ -56,6 +56,20 @@ MainMenu build_main_menu(QMenuBar& bar) {
     m.remove_presentations_action =
         item(*m.edit_menu, "remove_presentations_action", QStringLiteral("Remove Presentations"));
 
+    m.view_menu = menu(bar, "view_menu", QStringLiteral("View"));
+    m.night_view_action = item(*m.view_menu, "night_view_action", QStringLiteral("Night View"));
+    m.night_view_action->setCheckable(true);
+    m.night_view_action->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+N")));
+    m.view_menu->addSeparator();
+    m.zoom_in_action = item(*m.view_menu, "zoom_in_action", QStringLiteral("Zoom In"));
+    // Ctrl+= too: on many keyboards "+" needs Shift.
+    m.zoom_in_action->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
+    m.zoom_out_action = item(*m.view_menu, "zoom_out_action", QStringLiteral("Zoom Out"));
+    m.zoom_out_action->setShortcut(QKeySequence(QStringLiteral("Ctrl+-")));
+    m.actual_size_action = item(*m.view_menu, "actual_size_action", QStringLiteral("Actual Size"));
+    m.actual_size_action->setShortcut(QKeySequence(QStringLiteral("Ctrl+0")));
+
     // Kept visible though it offers nothing yet: users know the menu bar this way.
     m.preference_menu = menu(bar, "preference_menu", QStringLiteral("Preference"));
     m.settings_action = item(*m.preference_menu, "settings_action", QStringLiteral("Settings"));

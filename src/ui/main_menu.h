@@ -11,8 +11,8 @@ class QMenuBar;
 
 namespace quorvane {
 
-// The main window's menu bar: File (with the recent files at its end), Edit, Preference (shown
-// but disabled) and Help.
+// The main window's menu bar: File (with the recent files at its end), Edit, View, Preference
+// (shown but disabled) and Help.
 struct MainMenu {
     QMenu* file_menu = nullptr;
     QAction* new_action = nullptr;
@@ -27,6 +27,12 @@ struct MainMenu {
     QMenu* edit_menu = nullptr;
     QAction* add_presentations_action = nullptr;
     QAction* remove_presentations_action = nullptr;
+
+    QMenu* view_menu = nullptr;
+    QAction* night_view_action = nullptr;  // checkable: Night view when checked, else Day
+    QAction* zoom_in_action = nullptr;
+    QAction* zoom_out_action = nullptr;
+    QAction* actual_size_action = nullptr;
 
     QMenu* preference_menu = nullptr;
     QAction* settings_action = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "model/element_filter.h"
 #include "model/element_search.h"
 #include "model/theme_document.h"
 #include "settings/recent_files.h"
@@ -79,6 +80,8 @@ class MainWindow : public QMainWindow {
     int selected_tile() const { return selected_tile_; }
     const RecentFileEntries& recent_files() const { return recent_; }
     const ElementSearch& search() const { return search_; }
+    const ElementFilter& filter() const { return filter_; }
+    QAction* find_action() const { return find_action_; }
     const MainMenu& menu() const { return menu_; }
     QAction* undo_action() const { return undo_action_; }
     QAction* redo_action() const { return redo_action_; }
@@ -93,6 +96,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void connect_commands();
+    void connect_view_commands();
     void connect_metadata_boxes();
     void follow_document(DocumentChange change);
 
@@ -101,6 +105,10 @@ class MainWindow : public QMainWindow {
     void recent_file_command(int k);
     void open_dropped_file(const QString& path);
     void search_command();
+    // The search box's text changed: the tiles follow the filter.
+    void filter_tiles();
+    void show_match_count();
+    void show_zoom(int percent);
     void edit_menu_command(PresentationManagerMode mode);
     bool write_to(const QString& path, bool ask_before_overwriting);
     // Reads a theme file into the document once unsaved changes are settled.
@@ -119,11 +127,13 @@ class MainWindow : public QMainWindow {
     QString command_line_file_;
     RecentFileEntries recent_;
     ElementSearch search_;
+    ElementFilter filter_;
     int selected_tile_ = -1;
     bool shown_once_ = false;
     MainMenu menu_;
     QAction* undo_action_ = nullptr;
     QAction* redo_action_ = nullptr;
+    QAction* find_action_ = nullptr;
     MainWindowControls controls_;
     PreviewPane* pane_ = nullptr;
     QWidget* client_ = nullptr;
