@@ -62,15 +62,6 @@ TEST(NightView, PutsALinesNightSampleOnTopAndItsDaySampleGreyedBelow) {
     }
 }
 
-TEST(NightView, GreysDayColoursByTheirLightnessIntoADimRange) {
-    EXPECT_EQ(greyed(QColor(0, 0, 0)), QColor(40, 40, 40));
-    EXPECT_EQ(greyed(QColor(255, 255, 255)), QColor(140, 140, 140));
-    const QColor red = greyed(QColor(255, 0, 0));
-    EXPECT_EQ(red.red(), red.green());
-    EXPECT_EQ(red.green(), red.blue());
-    EXPECT_LT(red.red(), greyed(QColor(255, 255, 0)).red());
-}
-
 TEST(NightView, DrawsAnUnreadableOrEmptyNightColourBlackAndLeavesTheElementAlone) {
     std::vector<Element> elements = {polygon(QStringLiteral("CECECE"), QStringLiteral("zz0000")),
                                      polygon(QStringLiteral("CECECE"), QString()),

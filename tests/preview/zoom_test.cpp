@@ -31,14 +31,6 @@ TEST(Zoom, StepsThroughTheLevelsAndStopsAtEitherEnd) {
     }
 }
 
-TEST(Zoom, ScalesTwipsBothWays) {
-    EXPECT_EQ(zoomed(1516, 100), 1516);
-    EXPECT_EQ(zoomed(1516, 400), 6064);
-    EXPECT_EQ(zoomed(1516, 50), 758);
-    EXPECT_EQ(zoomed(1517, 50), 758);  // 758.5: halves to even
-    EXPECT_DOUBLE_EQ(unzoomed(6064, 400), 1516);
-}
-
 TEST(Zoom, RowsWrapToTheWidthTheWindowShows) {
     const Theme theme = theme_of(30);
     PreviewFrame window;  // 11712 twips wide: twelve columns at 100%
