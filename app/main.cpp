@@ -4,6 +4,7 @@
 #include "model/theme_document.h"
 #include "model/version.h"
 #include "platform/qt/qt_busy_cursor.h"
+#include "platform/qt/qt_colour_picker.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_url_opener.h"
@@ -58,10 +59,12 @@ int main(int argc, char* argv[]) {
     quorvane::QtFileDialogs file_dialogs;
     quorvane::QtWebRequest web;
     quorvane::QtUrlOpener urls;
-    quorvane::MainWindow window(document,
-                                quorvane::MainWindowServices{messages, busy, file_dialogs, web,
-                                                             urls, quorvane::working_data_folder()},
-                                command_line.file);
+    quorvane::QtColourPicker colour_picker;
+    quorvane::MainWindow window(
+        document,
+        quorvane::MainWindowServices{messages, busy, file_dialogs, web, urls, colour_picker,
+                                     quorvane::working_data_folder()},
+        command_line.file);
     messages.set_parent(&window);
     file_dialogs.set_parent(&window);
     window.show();

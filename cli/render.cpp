@@ -20,8 +20,11 @@ void usage_error(const QString& text) {
 int run_render(const QStringList& args) {
     QStringList paths;
     PreviewFrame frame;
+    PreviewLight light = PreviewLight::Day;
     for (qsizetype k = 0; k < args.size(); ++k) {
-        if (args[k] == QStringLiteral("--canvas-width")) {
+        if (args[k] == QStringLiteral("--night")) {
+            light = PreviewLight::Night;
+        } else if (args[k] == QStringLiteral("--canvas-width")) {
             bool ok = false;
             const int width = k + 1 < args.size() ? args[k + 1].toInt(&ok) : 0;
             if (!ok || width <= 0) {
@@ -35,7 +38,7 @@ int run_render(const QStringList& args) {
         }
     }
     if (paths.size() != 2) {
-        usage_error(QStringLiteral("render takes IN OUT.png [--canvas-width TWIPS]"));
+        usage_error(QStringLiteral("render takes IN OUT.png [--canvas-width TWIPS] [--night]"));
         return kUsageOrInput;
     }
     Theme theme;
@@ -43,7 +46,7 @@ int run_render(const QStringList& args) {
     if (!read_input(paths[0], theme, messages)) {
         return kUsageOrInput;
     }
-    const QImage image = render_preview(theme, lay_out_preview(theme, frame));
+    const QImage image = render_preview(theme, lay_out_preview(theme, frame), light);
     if (image.isNull()) {
         usage_error(QStringLiteral("the canvas is too large to paint"));
         return kRefused;

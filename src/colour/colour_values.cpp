@@ -47,6 +47,34 @@ std::optional<int> colour_number(const QString& colour_text) {
     return read_hex_literal(QStringLiteral("&h") + pad_and_swap_red_blue(copy));
 }
 
+std::optional<int> typed_colour(const QString& text) {
+    QStringView digits = QStringView(text).trimmed();
+    if (digits.startsWith(QLatin1Char('#'))) {
+        digits = digits.mid(1);
+    }
+    if (digits.size() != 6) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const QChar c : digits) {
+        const char16_t u = c.unicode();
+        int digit = -1;
+        if (u >= u'0' && u <= u'9') {
+            digit = u - u'0';
+        } else if (u >= u'a' && u <= u'f') {
+            digit = u - u'a' + 10;
+        } else if (u >= u'A' && u <= u'F') {
+            digit = u - u'A' + 10;
+        }
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value * 16 + digit;
+    }
+    // RRGGBB as typed; the colour number keeps red in its lowest byte.
+    return rgb(value >> 16, (value >> 8) & 0xFF, value & 0xFF);
+}
+
 QString colour_text(int colour_number) {
     QString text = hex_digits(colour_number);
     return pad_and_swap_red_blue(text);

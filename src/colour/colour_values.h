@@ -30,6 +30,10 @@ QString hex_digits(qint64 number);
 // Colour text to colour number, working on a copy so the caller's text is never padded.
 std::optional<int> colour_number(const QString& colour_text);
 
+// A colour the user typed: six hexadecimal digits RRGGBB in either case, with or without a "#"
+// before them, spaces around ignored. Its colour number, or nothing for any other text.
+std::optional<int> typed_colour(const QString& text);
+
 // Colour number to colour text (upper case).
 QString colour_text(int colour_number);
 

@@ -1,5 +1,6 @@
 #include "model/element_search.h"
 
+#include "model/element_filter.h"
 #include "text/ascii_text.h"
 
 namespace quorvane {
@@ -9,7 +10,7 @@ int ElementSearch::find(const Theme& theme, const QString& text) {
     const int count = theme.element_count();
     auto search_from = [&](int from) {
         for (int i = from; i < count; ++i) {
-            if (theme.elements[size_t(i)].field_name.contains(wanted)) {
+            if (element_matches(theme.elements[size_t(i)], wanted)) {
                 return i;
             }
         }

@@ -38,7 +38,12 @@ ScrollSettings scroll_settings(int canvas_height, int viewport_height) {
     return s;
 }
 
-PreviewLayout lay_out_preview(const Theme& theme, const PreviewFrame& frame) {
+namespace {
+
+// Lays out `count` tiles, tile k showing Element element_of(k).
+template <typename ElementOf>
+PreviewLayout lay_out_tiles(const Theme& theme, const PreviewFrame& frame, int count,
+                            ElementOf element_of) {
     const TileTemplate& t = frame.tiles;
     PreviewLayout layout;
     layout.tiles = t;
@@ -47,7 +52,6 @@ PreviewLayout lay_out_preview(const Theme& theme, const PreviewFrame& frame) {
     const int c = sample_offset(t);
     layout.sample_offset = c;
 
-    const int count = theme.element_count();
     if (count == 0) {
         return layout;
     }
@@ -59,7 +63,7 @@ PreviewLayout lay_out_preview(const Theme& theme, const PreviewFrame& frame) {
     int j = 0;
     QStringView previous;
     for (int i = 0; i < count; ++i) {
-        const Element& e = theme.elements[size_t(i)];
+        const Element& e = theme.elements[size_t(element_of(i))];
         bool new_row = i == 0;
         // Row wrap: the next column would not leave room for a whole tile.
         if (frame.canvas_inner_width - t.tile_width < first_left + j * step) {
@@ -88,6 +92,32 @@ PreviewLayout lay_out_preview(const Theme& theme, const PreviewFrame& frame) {
     layout.canvas_height = std::max(t.tile_height + t.label_height + y_row, frame.viewport_height);
     layout.scroll = scroll_settings(layout.canvas_height, frame.viewport_height);
     return layout;
+}
+
+}  // namespace
+
+PreviewLayout lay_out_preview(const Theme& theme, const PreviewFrame& frame) {
+    return lay_out_tiles(theme, frame, theme.element_count(), [](int k) { return k; });
+}
+
+PreviewLayout lay_out_preview(const Theme& theme, const PreviewFrame& frame,
+                              const std::vector<int>& shown) {
+    PreviewLayout layout =
+        lay_out_tiles(theme, frame, int(shown.size()), [&](int k) { return shown[size_t(k)]; });
+    layout.shown_elements = shown;
+    if (shown.empty()) {
+        layout.canvas_height = frame.viewport_height;
+        layout.scroll = scroll_settings(frame.viewport_height, frame.viewport_height);
+    }
+    return layout;
+}
+
+int PreviewLayout::tile_of(int element) const {
+    if (shown_elements.empty()) {
+        return element >= 0 && element < tile_count() ? element : -1;
+    }
+    const auto at = std::lower_bound(shown_elements.begin(), shown_elements.end(), element);
+    return at != shown_elements.end() && *at == element ? int(at - shown_elements.begin()) : -1;
 }
 
 QRect PreviewLayout::tile_rect(int k) const {

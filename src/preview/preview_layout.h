@@ -45,9 +45,10 @@ struct PreviewRow {
     int count = 0;
 };
 
-// Where every tile goes on the canvas, in twips. Tile k shows Element k; its label sits directly
-// under it. Rows are kept in order of their tops, so the tiles in view are found by a binary
-// search instead of a walk over every tile.
+// Where every tile goes on the canvas, in twips. Tile k shows Element k (or the k-th of the
+// Elements shown, when only some are); its label sits directly under it. Rows are kept in order
+// of their tops, so the tiles in view are found by a binary search instead of a walk over every
+// tile.
 struct PreviewLayout {
     TileTemplate tiles;
     int sample_offset = 0;               // c: left edge of the line samples inside a tile
@@ -58,8 +59,16 @@ struct PreviewLayout {
     int canvas_height = 0;
     // Unset for an empty theme: the scroll bar keeps whatever it had.
     std::optional<ScrollSettings> scroll;
+    // The Element of each tile when only some are laid out, ascending; empty when every Element
+    // is, tile k showing Element k.
+    std::vector<int> shown_elements;
 
     int tile_count() const { return static_cast<int>(tile_positions.size()); }
+    int element_of(int tile) const {
+        return shown_elements.empty() ? tile : shown_elements[size_t(tile)];
+    }
+    // The tile that shows an Element, or -1 when it has none.
+    int tile_of(int element) const;
     QRect tile_rect(int k) const;
     QRect label_rect(int k) const;
     // The magenta frame around tile k and its label.
@@ -75,6 +84,11 @@ struct PreviewLayout {
 // the spaces around them removed) starts a new row under a rule. The canvas is as tall as its
 // content, but never shorter than the viewport.
 PreviewLayout lay_out_preview(const Theme& theme, const PreviewFrame& frame);
+// The same for the Elements listed in `shown` only (ascending), as if the others were not in the
+// theme: a presentation without any of them gets no row. Nothing shown leaves a canvas of the
+// viewport's height.
+PreviewLayout lay_out_preview(const Theme& theme, const PreviewFrame& frame,
+                              const std::vector<int>& shown);
 
 // Column step and left edge of column j for a template.
 int column_step(const TileTemplate& tiles);

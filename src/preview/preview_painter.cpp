@@ -1,5 +1,6 @@
 #include "preview/preview_painter.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 
@@ -14,12 +15,16 @@ int px(double twips) {
     return twips_to_pixels(twips);
 }
 
-void paint_tile(QPainter& painter, const Element& e, const PreviewLayout& layout, int k) {
+// What a faded tile lets through of itself: the rest is the canvas's colour over it.
+constexpr int kFadeAlpha = 190;
+
+void paint_tile(QPainter& painter, const Element& e, const PreviewLayout& layout, int k,
+                PreviewLight light) {
     const QRect tile = to_pixels(layout.tile_rect(k));
-    painter.fillRect(tile, kTileColour);
+    painter.fillRect(tile, light == PreviewLight::Night ? kNightTileColour : kTileColour);
     // Drawing coordinates start at the tile's top-left pixel, so every tile looks the same
     // wherever it lies; nothing spills out of the tile.
-    const TileDrawing drawing = tile_drawing(e, layout.sample_offset);
+    const TileDrawing drawing = tile_drawing(e, layout.sample_offset, light);
     for (int f = 0; f < drawing.count; ++f) {
         const TileFill& fill = drawing.fills[size_t(f)];
         const QRect band =
@@ -38,6 +43,37 @@ void paint_label(QPainter& painter, const Element& e, const PreviewLayout& layou
     painter.restore();
 }
 
+// The names of the bands that reach into canvas rows [top, bottom) twips, written downwards in
+// the margin left of the tiles.
+void paint_presentation_names(QPainter& painter, const PreviewLayout& layout,
+                              const PreviewLook& look, int top, int bottom, const QColor& colour) {
+    const std::vector<PresentationBand>& bands = *look.bands;
+    auto band = std::partition_point(bands.begin(), bands.end(),
+                                     [&](const PresentationBand& b) { return b.bottom <= top; });
+    if (band == bands.end() || band->top >= bottom) {
+        return;
+    }
+    painter.save();
+    painter.setFont(presentation_name_font());
+    painter.setPen(colour);
+    const QFontMetrics metrics = painter.fontMetrics();
+    // The glyphs' height centred across the margin; their tops face the tiles.
+    const int margin = px(name_margin_width(layout.tiles));
+    const int baseline = (margin + metrics.descent() - metrics.ascent()) / 2;
+    for (; band != bands.end() && band->top < bottom; ++band) {
+        const int room = px(band->bottom) - px(band->top);
+        const QString text = metrics.elidedText(band->name, Qt::ElideRight, room);
+        const int length = pixels_to_twips(metrics.horizontalAdvance(text));
+        const int start = px(name_top(*band, length, look.shown_top));
+        painter.save();
+        painter.translate(baseline, start);
+        painter.rotate(90);
+        painter.drawText(0, 0, text);
+        painter.restore();
+    }
+    painter.restore();
+}
+
 }  // namespace
 
 QFont label_font() {
@@ -51,52 +87,82 @@ QFont label_font() {
     return font;
 }
 
+QFont presentation_name_font() {
+    QFont font = label_font();
+    font.setBold(true);
+    return font;
+}
+
 QSize canvas_pixel_size(const PreviewLayout& layout) {
     return QSize(px(layout.canvas_width), px(layout.canvas_height));
 }
 
 void paint_preview(QPainter& painter, const Theme& theme, const PreviewLayout& layout,
-                   const QRect& area, int framed_tile) {
-    painter.fillRect(area, kCanvasColour);
+                   const QRect& area, int framed_element, const PreviewLook& look) {
+    const bool night = look.light == PreviewLight::Night;
+    const QColor canvas_colour = night ? kNightCanvasColour : kCanvasColour;
+    const QColor rule_colour = night ? kNightRuleColour : kRuleColour;
+    painter.fillRect(area, canvas_colour);
     const int top = area.top() * kTwipsPerPixel;
     const int bottom = (area.bottom() + 1) * kTwipsPerPixel;
 
     const int width = px(layout.canvas_width);
     for (auto it = std::lower_bound(layout.rules.begin(), layout.rules.end(), top - kTwipsPerPixel);
          it != layout.rules.end() && *it < bottom + kTwipsPerPixel; ++it) {
-        painter.fillRect(QRect(0, px(*it), width, 1), kRuleColour);
+        painter.fillRect(QRect(0, px(*it), width, 1), rule_colour);
     }
 
-    // A tile that disappeared from the theme since the layout was made is not drawn.
-    const int count = std::min(layout.tile_count(), theme.element_count());
+    // A tile whose Element disappeared from the theme since the layout was made is not drawn.
+    const int elements = theme.element_count();
     const auto [first_row, end_row] =
         layout.rows_between(top - kTwipsPerPixel, bottom + kTwipsPerPixel);
     painter.setFont(label_font());
-    painter.setPen(Qt::black);
+    painter.setPen(night ? kNightLabelColour : Qt::black);
+    QColor fade = canvas_colour;
+    fade.setAlpha(kFadeAlpha);
     for (int r = first_row; r < end_row; ++r) {
         const PreviewRow& row = layout.rows[size_t(r)];
-        for (int k = row.first; k < row.first + row.count && k < count; ++k) {
-            const Element& e = theme.elements[size_t(k)];
-            paint_tile(painter, e, layout, k);
+        for (int k = row.first; k < row.first + row.count; ++k) {
+            const int element = layout.element_of(k);
+            if (element >= elements) {
+                break;
+            }
+            const Element& e = theme.elements[size_t(element)];
+            paint_tile(painter, e, layout, k, look.light);
             paint_label(painter, e, layout, k);
+            if (look.matching != nullptr && size_t(element) < look.matching->size() &&
+                !(*look.matching)[size_t(element)]) {
+                painter.fillRect(to_pixels(layout.tile_rect(k).united(layout.label_rect(k))), fade);
+            }
         }
     }
 
-    if (framed_tile >= 0 && framed_tile < count) {
-        const QRect frame = to_pixels(layout.selection_frame(framed_tile));
+    if (look.bands != nullptr) {
+        paint_presentation_names(painter, layout, look, top - kTwipsPerPixel,
+                                 bottom + kTwipsPerPixel, rule_colour);
+    }
+
+    const int framed =
+        framed_element >= 0 && framed_element < elements ? layout.tile_of(framed_element) : -1;
+    if (framed >= 0) {
+        const QRect frame = to_pixels(layout.selection_frame(framed));
         painter.setPen(QPen(kSelectionColour, 0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(frame.adjusted(0, 0, -1, -1));
     }
 }
 
-QImage render_preview(const Theme& theme, const PreviewLayout& layout) {
+QImage render_preview(const Theme& theme, const PreviewLayout& layout, PreviewLight light) {
     QImage image(canvas_pixel_size(layout), QImage::Format_RGB32);
     if (image.isNull()) {
         return image;
     }
+    const std::vector<PresentationBand> bands = presentation_bands(theme, layout);
+    PreviewLook look;
+    look.light = light;
+    look.bands = &bands;
     QPainter painter(&image);
-    paint_preview(painter, theme, layout, image.rect());
+    paint_preview(painter, theme, layout, image.rect(), -1, look);
     return image;
 }
 

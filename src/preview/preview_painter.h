@@ -4,9 +4,13 @@
 #include <QImage>
 #include <QRect>
 
+#include <vector>
+
 #include "geometry/twips.h"
 #include "model/theme.h"
+#include "preview/presentation_names.h"
 #include "preview/preview_layout.h"
+#include "preview/tile_drawing.h"
 
 class QPainter;
 
@@ -17,6 +21,22 @@ inline const QColor kCanvasColour{255, 255, 255};
 inline const QColor kTileColour{250, 245, 250};
 inline const QColor kRuleColour{116, 0, 149};
 inline const QColor kSelectionColour{255, 0, 255};
+// Night view's: a dark canvas and tiles, light labels and a lighter rule.
+inline const QColor kNightCanvasColour{28, 28, 36};
+inline const QColor kNightTileColour{52, 50, 60};
+inline const QColor kNightLabelColour{225, 225, 230};
+inline const QColor kNightRuleColour{190, 130, 235};
+
+// How the preview is drawn, beyond the theme and its layout.
+struct PreviewLook {
+    PreviewLight light = PreviewLight::Day;
+    // When set, Element k is drawn plainly only when matching[k] holds; the others are faded.
+    const std::vector<bool>* matching = nullptr;
+    // When set, each band's presentation name stands in the margin left of its rows, and stays
+    // in sight while its rows are: `shown_top` is the topmost canvas row in view, in twips.
+    const std::vector<PresentationBand>* bands = nullptr;
+    int shown_top = 0;
+};
 
 // Arial 7.8 point (a close sans-serif where Arial is missing), for the tile labels.
 QFont label_font();
@@ -24,14 +44,19 @@ QFont label_font();
 // The canvas's size in pixels.
 QSize canvas_pixel_size(const PreviewLayout& layout);
 
-// Paints the part `area` (canvas pixels) of the preview canvas onto `painter`, whose origin is
-// the canvas's top-left corner: the white canvas, the rules between presentations, the tiles and
-// labels that reach into the area, and the selection frame around tile `framed_tile` (none when
-// it is -1). Only the rows in the area are visited.
-void paint_preview(QPainter& painter, const Theme& theme, const PreviewLayout& layout,
-                   const QRect& area, int framed_tile = -1);
+// The font of the presentation names: the labels' font in bold.
+QFont presentation_name_font();
 
-// The whole canvas as one picture.
-QImage render_preview(const Theme& theme, const PreviewLayout& layout);
+// Paints the part `area` (canvas pixels) of the preview canvas onto `painter`, whose origin is
+// the canvas's top-left corner: the canvas, the rules between presentations, the tiles and
+// labels that reach into the area, the presentation names beside them, and the selection frame
+// around the tile of Element `framed_element` (none when it is -1). Only the rows and bands in
+// the area are visited.
+void paint_preview(QPainter& painter, const Theme& theme, const PreviewLayout& layout,
+                   const QRect& area, int framed_element = -1, const PreviewLook& look = {});
+
+// The whole canvas as one picture, with the presentation names at the tops of their rows.
+QImage render_preview(const Theme& theme, const PreviewLayout& layout,
+                      PreviewLight light = PreviewLight::Day);
 
 }  // namespace quorvane

@@ -39,24 +39,37 @@ QColor preview_colour(const QString& colour_text) {
     return to_qcolor(*number);
 }
 
-TileDrawing tile_drawing(const Element& e, int sample_offset) {
+QColor greyed(const QColor& colour) {
+    const int level = 40 + qGray(colour.rgb()) * 100 / 255;
+    return QColor(level, level, level);
+}
+
+TileDrawing tile_drawing(const Element& e, int sample_offset, PreviewLight light) {
     TileDrawing d;
     const double c = sample_offset;
-    const QColor day_core = preview_colour(e.primary_day);
+    const bool night = light == PreviewLight::Night;
     if (e.is_polygon()) {
-        d.fills[0] = {QRectF(QPointF(60, 60), QPointF(c + 730, 730)), day_core};
+        const QColor fill = preview_colour(night ? e.primary_night : e.primary_day);
+        d.fills[0] = {QRectF(QPointF(60, 60), QPointF(c + 730, 730)), fill};
         d.count = 1;
         return d;
     }
     const double b = band_height(e.border);
     const double s = band_height(e.scale);
+    const QColor day_core = preview_colour(e.primary_day);
     const QColor day_border =
         e.secondary_day.isEmpty() ? QColor(0, 0, 0) : preview_colour(e.secondary_day);
-    add_sample(d, c, 100, b, s, day_core, day_border);
-    // The night sample starts 150 below the end of the day sample.
-    const double night_top = round_half_even(2 * b + s + 250);
-    add_sample(d, c, night_top, b, s, preview_colour(e.primary_night),
-               preview_colour(e.secondary_night));
+    const QColor night_core = preview_colour(e.primary_night);
+    const QColor night_border = preview_colour(e.secondary_night);
+    // The lower sample starts 150 below the end of the upper one.
+    const double lower_top = round_half_even(2 * b + s + 250);
+    if (night) {
+        add_sample(d, c, 100, b, s, night_core, night_border);
+        add_sample(d, c, lower_top, b, s, greyed(day_core), greyed(day_border));
+    } else {
+        add_sample(d, c, 100, b, s, day_core, day_border);
+        add_sample(d, c, lower_top, b, s, night_core, night_border);
+    }
     return d;
 }
 

@@ -59,12 +59,15 @@ inline constexpr QRect kSecondarySwatch(2880, 1608, 564, 348);
 inline constexpr QRect kPrimaryBox(3600, 600, 1080, 348);
 inline constexpr QRect kSecondaryBox(3600, 1524, 1080, 348);
 inline constexpr int kSlotOutlineMargin = 24;
+// "More..." under the colour boxes: the desktop's colour dialog.
+inline constexpr QRect kColourDialogButton(3600, 1944, 1080, 336);
 
 // Polygon panel: designed elsewhere, moved onto the line panel for a polygon.
 inline constexpr QRect kPolygonPanel(228, 5160, 4800, 2328);
 inline constexpr QRect kPolygonCaption(240, 660, 1500, 276);
 inline constexpr QRect kPolygonSwatch(2880, 624, 564, 348);
 inline constexpr QRect kPolygonBox(3600, 600, 1080, 348);
+inline constexpr QRect kPolygonColourDialogButton(3600, 1044, 1080, 336);
 
 // Sample and the labels under it.
 inline constexpr QRect kSample(5016, 264, 8256, 7332);
@@ -73,6 +76,13 @@ inline constexpr int kSampleMarkerWidth = 180;
 inline constexpr int kSampleMarkerHeight = 300;
 inline constexpr QRect kFieldLabel(8064, 7788, 5208, 300);
 inline constexpr QRect kPresentationLabel(5136, 7800, 2760, 300);
+
+// The theme's own colours under those labels: a caption and a row of swatches.
+inline constexpr QRect kThemeColoursCaption(5136, 8196, 1200, 276);
+inline constexpr int kThemeColourLeft = 6396;
+inline constexpr int kThemeColourTop = 8208;
+inline constexpr int kThemeColourSize = 252;
+inline constexpr int kThemeColourStep = 284;
 
 // Day/Night, brightness and contrast.
 inline constexpr QRect kDayOption(5484, 8664, 960, 300);

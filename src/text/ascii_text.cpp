@@ -176,4 +176,33 @@ std::optional<double> read_decimal(const QString& text) {
     return value;
 }
 
+namespace {
+
+char16_t ascii_upper_of(char16_t c) {
+    return c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c;
+}
+
+}  // namespace
+
+bool contains_ascii_upper(QStringView text, QStringView upper_needle) {
+    const qsizetype n = upper_needle.size();
+    if (n == 0) {
+        return true;
+    }
+    const char16_t first = upper_needle[0].unicode();
+    for (qsizetype at = 0; at + n <= text.size(); ++at) {
+        if (ascii_upper_of(text[at].unicode()) != first) {
+            continue;
+        }
+        qsizetype k = 1;
+        while (k < n && ascii_upper_of(text[at + k].unicode()) == upper_needle[k].unicode()) {
+            ++k;
+        }
+        if (k == n) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace quorvane

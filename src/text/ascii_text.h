@@ -23,6 +23,10 @@ inline QByteArray ascii_upper(const char* text) {
 }
 QString ascii_upper(const QString& text);
 
+// Whether `text` contains `upper_needle`, an ASCII-upper-cased text, with the ASCII letters of
+// `text` compared as upper case and every other character exactly. Allocates nothing.
+bool contains_ascii_upper(QStringView text, QStringView upper_needle);
+
 // The position of the first occurrence of `needle` at or after `from`, or -1. Much faster than a
 // general search for the short needles of the theme format.
 qsizetype find(QByteArrayView text, QByteArrayView needle, qsizetype from = 0);

@@ -57,6 +57,19 @@ MainMenu build_main_menu(QMenuBar& bar) {
         item(*m.edit_menu, "remove_presentations_action", QStringLiteral("Remove Presentations"));
 
     m.view_menu = menu(bar, "view_menu", QStringLiteral("View"));
+    m.night_view_action = item(*m.view_menu, "night_view_action", QStringLiteral("Night View"));
+    m.night_view_action->setCheckable(true);
+    m.night_view_action->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+N")));
+    m.view_menu->addSeparator();
+    m.zoom_in_action = item(*m.view_menu, "zoom_in_action", QStringLiteral("Zoom In"));
+    // Ctrl+= too: on many keyboards "+" needs Shift.
+    m.zoom_in_action->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
+    m.zoom_out_action = item(*m.view_menu, "zoom_out_action", QStringLiteral("Zoom Out"));
+    m.zoom_out_action->setShortcut(QKeySequence(QStringLiteral("Ctrl+-")));
+    m.actual_size_action = item(*m.view_menu, "actual_size_action", QStringLiteral("Actual Size"));
+    m.actual_size_action->setShortcut(QKeySequence(QStringLiteral("Ctrl+0")));
+    m.view_menu->addSeparator();
     m.problems_action = item(*m.view_menu, "problems_action", QStringLiteral("Problems"));
     m.problems_action->setCheckable(true);
 

@@ -29,6 +29,10 @@ struct MainMenu {
     QAction* remove_presentations_action = nullptr;
 
     QMenu* view_menu = nullptr;
+    QAction* night_view_action = nullptr;  // checkable: Night view when checked, else Day
+    QAction* zoom_in_action = nullptr;
+    QAction* zoom_out_action = nullptr;
+    QAction* actual_size_action = nullptr;
     QAction* problems_action = nullptr;  // checked while the Problems panel shows
 
     QMenu* preference_menu = nullptr;

@@ -94,6 +94,7 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     refresh_metadata_boxes();
     refresh_presentation_list();
     connect_commands();
+    connect_view_commands();
     connect_metadata_boxes();
     set_up_problems_panel();
     start_update_check();
@@ -183,6 +184,9 @@ void MainWindow::follow_document(DocumentChange change) {
         search_.reset();
         select_tile(-1);
     }
+    // The matches first: the preview lays out what the filter lets through.
+    filter_.refresh(document_.theme());
+    show_match_count();
     if (selected_tile_ >= document_.theme().element_count()) {
         select_tile(-1);
     }
@@ -234,6 +238,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             search_command();
+            return true;
+        }
+        if (key == Qt::Key_Escape && !controls_.search_box->text().isEmpty()) {
+            controls_.search_box->clear();
             return true;
         }
         // Any other key starts the search over.

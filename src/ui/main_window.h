@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "model/element_filter.h"
 #include "model/element_search.h"
 #include "model/theme_document.h"
 #include "settings/recent_files.h"
@@ -14,6 +15,7 @@ namespace quorvane {
 
 enum class PresentationManagerMode;
 class BusyCursor;
+class ColourPicker;
 class FileChangeWatcher;
 class FileDialogs;
 class Messages;
@@ -30,6 +32,7 @@ struct MainWindowServices {
     FileDialogs& file_dialogs;
     WebRequest& web;
     UrlOpener& urls;
+    ColourPicker& colour_picker;
     QString working_data_folder;
 };
 
@@ -78,6 +81,8 @@ class MainWindow : public QMainWindow {
     int selected_tile() const { return selected_tile_; }
     const RecentFileEntries& recent_files() const { return recent_; }
     const ElementSearch& search() const { return search_; }
+    const ElementFilter& filter() const { return filter_; }
+    QAction* find_action() const { return find_action_; }
     const MainMenu& menu() const { return menu_; }
     QAction* undo_action() const { return undo_action_; }
     QAction* redo_action() const { return redo_action_; }
@@ -93,6 +98,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void connect_commands();
+    void connect_view_commands();
     void connect_metadata_boxes();
     void set_up_problems_panel();
     void follow_document(DocumentChange change);
@@ -102,6 +108,10 @@ class MainWindow : public QMainWindow {
     void recent_file_command(int k);
     void open_dropped_file(const QString& path);
     void search_command();
+    // The search box's text changed: the tiles follow the filter.
+    void filter_tiles();
+    void show_match_count();
+    void show_zoom(int percent);
     void edit_menu_command(PresentationManagerMode mode);
     bool write_to(const QString& path, bool ask_before_overwriting);
     // Reads a theme file into the document once unsaved changes are settled.
@@ -120,11 +130,13 @@ class MainWindow : public QMainWindow {
     QString command_line_file_;
     RecentFileEntries recent_;
     ElementSearch search_;
+    ElementFilter filter_;
     int selected_tile_ = -1;
     bool shown_once_ = false;
     MainMenu menu_;
     QAction* undo_action_ = nullptr;
     QAction* redo_action_ = nullptr;
+    QAction* find_action_ = nullptr;
     MainWindowControls controls_;
     PreviewPane* pane_ = nullptr;
     QWidget* client_ = nullptr;

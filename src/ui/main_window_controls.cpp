@@ -1,10 +1,12 @@
 #include "ui/main_window_controls.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "geometry/twips.h"
 #include "ui/main_window_layout.h"
@@ -97,6 +99,21 @@ MainWindowControls build_main_window_controls(QWidget& client) {
     c.update_notice->setPalette(notice);
     c.update_notice->setAutoFillBackground(true);
     c.update_notice->hide();
+
+    c.match_count = make<QLabel>(client, "match_count", kMatchCount);
+    c.hide_others_check = make<QCheckBox>(client, "hide_others_check", kHideOthersCheck);
+    c.hide_others_check->setText(QStringLiteral("Hide others"));
+    c.hide_others_check->setToolTip(
+        QStringLiteral("Hide the tiles that do not match, instead of fading them"));
+    c.search_box->setToolTip(
+        QStringLiteral("Type part of a name to pick out its tiles; Enter goes to the next one, "
+                       "Escape clears (Ctrl+F)"));
+    c.night_button = make<QToolButton>(client, "night_button", kNightButton);
+    c.zoom_out_button = make<QToolButton>(client, "zoom_out_button", kZoomOutButton);
+    c.zoom_caption = make<QToolButton>(client, "zoom_caption", kZoomCaption);
+    c.zoom_caption->setAutoRaise(true);
+    c.zoom_caption->setToolTip(QStringLiteral("Actual Size (Ctrl+0)"));
+    c.zoom_in_button = make<QToolButton>(client, "zoom_in_button", kZoomInButton);
     return c;
 }
 

@@ -2,17 +2,20 @@
 
 #include <array>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QToolButton;
 class QWidget;
 
 namespace quorvane {
 
 // The controls left of the preview: the "+" button, the presentation list, the four metadata
-// boxes, the search box and the update notice.
+// boxes, the search box with its match count, the update notice, and the view's Day/Night and
+// zoom buttons.
 struct MainWindowControls {
     QPushButton* add_button = nullptr;  // "+": opens the element picker
     QLabel* add_caption = nullptr;      // "Add Line/Polygon"
@@ -26,6 +29,13 @@ struct MainWindowControls {
     QLineEdit* search_box = nullptr;
     QPushButton* search_button = nullptr;
     QLabel* update_notice = nullptr;  // "UPDATE AVAILABLE", hidden at start
+    QLabel* match_count = nullptr;    // "12 matches", empty while the search box is
+    QCheckBox* hide_others_check = nullptr;
+    // These show the View menu's actions; the window gives them those.
+    QToolButton* night_button = nullptr;
+    QToolButton* zoom_out_button = nullptr;
+    QToolButton* zoom_caption = nullptr;  // "100%"; a click goes back to 100%
+    QToolButton* zoom_in_button = nullptr;
 };
 
 // Creates the controls on the window's client area at their places, with their captions,

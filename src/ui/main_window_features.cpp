@@ -19,7 +19,7 @@ void MainWindow::edit_presentations(PresentationManagerMode mode) {
 }
 
 void MainWindow::open_style_editor(int index) {
-    edit_style(this, document_, index, services_.messages, services_.busy);
+    edit_style(this, document_, index, services_.messages, services_.busy, services_.colour_picker);
 }
 
 void MainWindow::check_for_updates() {

@@ -22,5 +22,14 @@ inline constexpr QRect kVersionBox{732, 7824, 1272, 468};
 inline constexpr QRect kSearchBox{228, 8604, 2292, 396};
 inline constexpr QRect kSearchButton{624, 9144, 1608, 324};
 inline constexpr QRect kUpdateNotice{168, 9720, 2412, 312};
+// Under the Search button: how many tiles the search box's text matches, and whether the others
+// are hidden rather than faded.
+inline constexpr QRect kMatchCount{228, 9480, 1200, 240};
+inline constexpr QRect kHideOthersCheck{1452, 9456, 1260, 264};
+// At the bottom: Day/Night and the zoom.
+inline constexpr QRect kNightButton{228, 10140, 1140, 360};
+inline constexpr QRect kZoomOutButton{1452, 10140, 360, 360};
+inline constexpr QRect kZoomCaption{1812, 10140, 480, 360};
+inline constexpr QRect kZoomInButton{2292, 10140, 360, 360};
 
 }  // namespace quorvane::main_window_layout

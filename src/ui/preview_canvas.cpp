@@ -9,8 +9,11 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <cmath>
+
 #include "geometry/twips.h"
 #include "preview/preview_painter.h"
+#include "preview/zoom.h"
 
 namespace quorvane {
 
@@ -51,16 +54,38 @@ void PreviewCanvas::set_framed_tile(int k) {
     update();
 }
 
+void PreviewCanvas::set_look(PreviewLight light, const std::vector<bool>* matching,
+                             const std::vector<PresentationBand>* bands) {
+    look_.light = light;
+    look_.matching = matching;
+    look_.bands = bands;
+    update();
+}
+
+void PreviewCanvas::set_zoom(int percent) {
+    zoom_ = percent;
+    update();
+}
+
 int PreviewCanvas::tile_at(QPoint widget_point) const {
     const QPoint canvas = widget_point + scrolled();
-    // The middle of the pixel, in twips.
-    const int k = layout_.tile_at(QPoint(canvas.x() * kTwipsPerPixel + kTwipsPerPixel / 2,
-                                         canvas.y() * kTwipsPerPixel + kTwipsPerPixel / 2));
+    // The middle of the pixel, in layout twips.
+    const QPointF twips = twips_of(canvas);
+    const int tile =
+        layout_.tile_at(QPoint(int(unzoomed(twips.x(), zoom_)), int(unzoomed(twips.y(), zoom_))));
+    const int k = tile < 0 ? -1 : layout_.element_of(tile);
     return k < theme_.element_count() ? k : -1;
 }
 
 QRect PreviewCanvas::tile_rect(int k) const {
-    return to_pixels(layout_.tile_rect(k)).translated(-scrolled());
+    const int tile = layout_.tile_of(k);
+    if (tile < 0) {
+        return QRect();
+    }
+    const QRect r = layout_.tile_rect(tile);
+    const double z = zoom_ / 100.0;
+    return to_pixels(QRectF(r.x() * z, r.y() * z, r.width() * z, r.height() * z))
+        .translated(-scrolled());
 }
 
 bool PreviewCanvas::event(QEvent* event) {
@@ -84,8 +109,19 @@ bool PreviewCanvas::event(QEvent* event) {
 void PreviewCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.translate(-scrolled());
-    const QRect area = event->rect().translated(scrolled());
-    paint_preview(painter, theme_, layout_, area, framed_tile_);
+    QRect area = event->rect().translated(scrolled());
+    PreviewLook look = look_;
+    look.shown_top = int(unzoomed(pixels_to_twips(scrolled().y()), zoom_));
+    if (zoom_ != kActualSize) {
+        // The painter draws canvas pixels at 100% enlarged or shrunk; the area is widened to
+        // whole pixels of that canvas.
+        const double z = zoom_ / 100.0;
+        painter.scale(z, z);
+        area = QRect(QPoint(int(std::floor(area.left() / z)), int(std::floor(area.top() / z))),
+                     QPoint(int(std::ceil((area.right() + 1) / z)),
+                            int(std::ceil((area.bottom() + 1) / z))));
+    }
+    paint_preview(painter, theme_, layout_, area, framed_tile_, look);
 }
 
 void PreviewCanvas::mousePressEvent(QMouseEvent* event) {

@@ -2,15 +2,18 @@
 
 #include <QSet>
 #include <QWidget>
+#include <vector>
 
 #include "model/theme.h"
 #include "preview/preview_layout.h"
+#include "preview/preview_painter.h"
 
 namespace quorvane {
 
 // The preview canvas: one widget that paints the tiles, labels and rules of a layout instead of
 // holding a widget per tile. It covers only the part of the canvas that shows in the viewport;
-// `origin` is where the canvas's top-left corner lies in the viewport, in pixels.
+// `origin` is where the canvas's top-left corner lies in the viewport, in pixels. Tiles are
+// named by their Elements' numbers throughout.
 class PreviewCanvas : public QWidget {
     Q_OBJECT
 
@@ -19,15 +22,23 @@ class PreviewCanvas : public QWidget {
 
     // Places the visible part of a canvas of `size` pixels whose corner is at `origin`.
     void place(QPoint origin, QSize size);
-    // The magenta frame goes around tile `k` and its label; -1 hides it.
+    // The magenta frame goes around the tile of Element `k` and its label; -1 hides it.
     void set_framed_tile(int k);
     int framed_tile() const { return framed_tile_; }
     // After a full rebuild no tile has been hovered yet.
     void forget_hovering() { hovered_.clear(); }
 
-    // The tile under a point of this widget, or -1.
+    // How the tiles are drawn: by day or night, with the filter's non-matching Elements faded
+    // (none when `matching` is null), the presentation names beside their rows, at a zoom.
+    void set_look(PreviewLight light, const std::vector<bool>* matching,
+                  const std::vector<PresentationBand>* bands);
+    void set_zoom(int percent);
+    const PreviewLook& look() const { return look_; }
+    int zoom() const { return zoom_; }
+
+    // The Element whose tile is under a point of this widget, or -1.
     int tile_at(QPoint widget_point) const;
-    // Where tile k lies in this widget's coordinates.
+    // Where the tile of Element k lies in this widget's coordinates; empty when it has no tile.
     QRect tile_rect(int k) const;
 
     static inline const QString kTileToolTip = QStringLiteral(" Double Click to Edit ");
@@ -58,6 +69,8 @@ class PreviewCanvas : public QWidget {
     QPoint origin_;
     int framed_tile_ = -1;
     QSet<int> hovered_;
+    PreviewLook look_;
+    int zoom_ = 100;
 };
 
 }  // namespace quorvane

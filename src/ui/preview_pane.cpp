@@ -7,24 +7,46 @@
 
 #include "geometry/rounding.h"
 #include "geometry/twips.h"
+#include "model/element_filter.h"
 #include "preview/preview_painter.h"
+#include "preview/scroll_steps.h"
+#include "preview/zoom.h"
 #include "ui/preview_canvas.h"
 
 namespace quorvane {
+
+namespace {
+
+const QColor kDayViewportColour(224, 224, 224);
+const QColor kNightViewportColour(70, 70, 78);
+
+// How far below the viewport's top a tile brought into view has its frame, in window twips.
+constexpr int kShownTileMargin = 60;
+
+// One notch of a mouse wheel.
+constexpr int kWheelNotch = 120;
+
+void set_background(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, colour);
+    widget.setPalette(palette);
+}
+
+}  // namespace
 
 PreviewPane::PreviewPane(const Theme& theme, QWidget* window_client)
     : QObject(window_client), theme_(theme) {
     viewport_ = new QWidget(window_client);
     viewport_->setObjectName(QStringLiteral("preview_viewport"));
-    QPalette grey = viewport_->palette();
-    grey.setColor(QPalette::Window, QColor(224, 224, 224));
-    viewport_->setPalette(grey);
+    set_background(*viewport_, kDayViewportColour);
     viewport_->setAutoFillBackground(true);
 
     canvas_ = new PreviewCanvas(theme_, layout_, viewport_);
     scroll_bar_ = new QScrollBar(Qt::Vertical, window_client);
     scroll_bar_->setObjectName(QStringLiteral("preview_scroll_bar"));
     scroll_bar_->setRange(0, 32767);
+    // Clicked or tabbed to, the bar takes Page Up, Page Down, Home, End and the arrow keys.
+    scroll_bar_->setFocusPolicy(Qt::StrongFocus);
     scroll_bar_->raise();
 
     // The canvas has its design size until the first resize.
@@ -35,22 +57,41 @@ PreviewPane::PreviewPane(const Theme& theme, QWidget* window_client)
     connect(canvas_, &PreviewCanvas::tile_pressed, this, &PreviewPane::tile_pressed);
     connect(canvas_, &PreviewCanvas::tile_double_clicked, this, &PreviewPane::tile_double_clicked);
     connect(canvas_, &PreviewCanvas::file_dropped, this, &PreviewPane::file_dropped);
-    connect(canvas_, &PreviewCanvas::wheel_turned, this,
-            [this](QWheelEvent* event) { QApplication::sendEvent(scroll_bar_, event); });
+    connect(canvas_, &PreviewCanvas::wheel_turned, this, &PreviewPane::wheel_turned);
+    update_look();
     place_widgets();
+}
+
+bool PreviewPane::hiding_others() const {
+    // A filter that has not caught up with the theme yet shows everything.
+    return hide_others_ && filter_ != nullptr && filter_->active() &&
+           filter_->matches().size() == size_t(theme_.element_count());
+}
+
+void PreviewPane::update_look() {
+    const bool fading = filter_ != nullptr && filter_->active() && !hide_others_ &&
+                        filter_->matches().size() == size_t(theme_.element_count());
+    canvas_->set_look(light_, fading ? &filter_->matches() : nullptr, &bands_);
 }
 
 void PreviewPane::relayout(RelayoutReason reason) {
     if (reason != RelayoutReason::WindowResized) {
         canvas_->forget_hovering();
     }
-    layout_ = lay_out_preview(theme_, geometry_.frame());
-    geometry_.canvas.setHeight(layout_.canvas_height);
+    const PreviewFrame frame = zoomed_frame(geometry_.frame(), zoom_);
+    others_hidden_ = hiding_others();
+    layout_ = others_hidden_ ? lay_out_preview(theme_, frame, filter_->matching())
+                             : lay_out_preview(theme_, frame);
+    bands_ = quorvane::presentation_bands(theme_, layout_);
+    geometry_.canvas.setHeight(window_canvas_height(layout_, zoom_));
     if (layout_.scroll) {
+        const int viewport_height = geometry_.viewport.height();
         ScrollBarState state = scroll_state();
-        state.apply(*layout_.scroll);
+        state.apply(window_scroll_settings(scroll_steps(layout_.tiles, zoom_, viewport_height),
+                                           geometry_.canvas.height(), viewport_height));
         set_scroll_state(state);
     }
+    update_look();
     place_widgets();
 }
 
@@ -66,6 +107,8 @@ void PreviewPane::clear() {
     layout_.tile_positions.clear();
     layout_.rows.clear();
     layout_.rules.clear();
+    layout_.shown_elements.clear();
+    bands_.clear();
     canvas_->forget_hovering();
     canvas_->update();
 }
@@ -79,12 +122,96 @@ int PreviewPane::framed_tile() const {
 }
 
 void PreviewPane::scroll_to_tile(int k) {
-    if (k < 0 || k >= layout_.tile_count() || geometry_.canvas.height() <= 0) {
+    const int tile = layout_.tile_of(k);
+    if (tile < 0 || k >= theme_.element_count()) {
         return;
     }
-    const double top = layout_.tile_positions[size_t(k)].y();
-    scroll_bar_->setValue(
-        round_half_even(top / geometry_.canvas.height() * scroll_bar_->maximum()));
+    const QRect frame = layout_.selection_frame(tile);
+    const std::optional<int> value = scroll_value_showing(
+        -geometry_.canvas.top(), geometry_.viewport.height(), scroll_bar_->maximum(),
+        zoomed(frame.top(), zoom_), zoomed(frame.top() + frame.height(), zoom_), kShownTileMargin);
+    if (value) {
+        scroll_to_value(*value);
+    }
+}
+
+void PreviewPane::set_light(PreviewLight light) {
+    light_ = light;
+    set_background(*viewport_,
+                   light == PreviewLight::Night ? kNightViewportColour : kDayViewportColour);
+    update_look();
+}
+
+void PreviewPane::set_zoom(int percent) {
+    percent = std::clamp(percent, kZoomLevels.front(), kZoomLevels.back());
+    // The framed tile stays where it is when it shows; else the row at the viewport's top.
+    const int framed = layout_.tile_of(framed_tile());
+    if (framed >= 0) {
+        const int top =
+            zoomed(layout_.tile_positions[size_t(framed)].y(), zoom_) + geometry_.canvas.top();
+        const int height = zoomed(layout_.tiles.tile_height, zoom_);
+        if (top + height > 0 && top < geometry_.viewport.height()) {
+            zoom_keeping(percent, ZoomAnchor{framed_tile(), 0}, top);
+            return;
+        }
+    }
+    const QPoint shown_top(0, round_half_even(unzoomed(-geometry_.canvas.top(), zoom_)));
+    zoom_keeping(percent, zoom_anchor(layout_, shown_top), 0);
+}
+
+void PreviewPane::zoom_at(int steps, QPoint viewport_point) {
+    const QPointF twips = twips_of(viewport_point);
+    const QPoint on_canvas(round_half_even(unzoomed(twips.x() - geometry_.canvas.left(), zoom_)),
+                           round_half_even(unzoomed(twips.y() - geometry_.canvas.top(), zoom_)));
+    zoom_keeping(zoom_level(zoom_, steps), zoom_anchor(layout_, on_canvas), int(twips.y()));
+}
+
+void PreviewPane::zoom_keeping(int percent, const ZoomAnchor& anchor, int viewport_y) {
+    if (percent == zoom_) {
+        return;
+    }
+    zoom_ = percent;
+    canvas_->set_zoom(zoom_);
+    relayout(RelayoutReason::WindowResized);
+    if (const std::optional<int> value =
+            scroll_value_keeping(layout_, anchor, zoom_, viewport_y, scroll_bar_->maximum())) {
+        scroll_to_value(*value);
+    }
+    emit zoom_changed(zoom_);
+}
+
+void PreviewPane::show_filter(const ElementFilter& filter, bool hide_others) {
+    filter_ = &filter;
+    hide_others_ = hide_others;
+    if (others_hidden_ || hiding_others()) {
+        relayout(RelayoutReason::WindowResized);
+    } else {
+        update_look();
+    }
+}
+
+void PreviewPane::wheel_turned(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        // The scroll bar scrolls its own number of rows a notch.
+        QApplication::sendEvent(scroll_bar_, event);
+        return;
+    }
+    event->accept();
+    wheel_zoom_delta_ += event->angleDelta().y();
+    const int steps = wheel_zoom_delta_ / kWheelNotch;
+    wheel_zoom_delta_ %= kWheelNotch;
+    if (steps != 0) {
+        zoom_at(steps, canvas_->mapTo(viewport_, event->position().toPoint()));
+    }
+}
+
+void PreviewPane::scroll_to_value(int value) {
+    if (scroll_bar_->value() == value) {
+        // The canvas may still stand where the layout put it before the first scroll.
+        follow_scroll_bar();
+    } else {
+        scroll_bar_->setValue(value);
+    }
 }
 
 void PreviewPane::follow_scroll_bar() {

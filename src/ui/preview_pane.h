@@ -1,21 +1,27 @@
 #pragma once
 
 #include <QObject>
+#include <vector>
 
 #include "model/theme.h"
 #include "preview/pane_geometry.h"
+#include "preview/presentation_names.h"
 #include "preview/preview_layout.h"
+#include "preview/tile_drawing.h"
 
 class QScrollBar;
+class QWheelEvent;
 class QWidget;
 
 namespace quorvane {
 
+class ElementFilter;
 class PreviewCanvas;
+struct ZoomAnchor;
 
 // The preview part of the main window: the grey viewport, the canvas inside it and the scroll bar
-// beside it. It lays the theme's tiles out, fits everything to the
-// window's size and scrolls the canvas.
+// beside it. It lays the theme's tiles out, fits everything to the window's size, zooms and
+// scrolls the canvas. Tiles are named by their Elements' numbers.
 class PreviewPane : public QObject {
     Q_OBJECT
 
@@ -37,11 +43,27 @@ class PreviewPane : public QObject {
     // Frames tile k and its label; -1 hides the frame.
     void frame_tile(int k);
     int framed_tile() const;
-    // Scrolls so that tile k's row shows, as the search does.
+    // Scrolls, when needed, so that tile k shows whole with its label and frame.
     void scroll_to_tile(int k);
+
+    // Day or Night view; drawing only, the layout stays.
+    void set_light(PreviewLight light);
+    PreviewLight light() const { return light_; }
+
+    // The zoom in percent. set_zoom keeps the framed tile where it is in the viewport when it is
+    // in view, else the row at the viewport's top; zoom_at keeps the tile under a point of the
+    // viewport (pixels) under it.
+    int zoom() const { return zoom_; }
+    void set_zoom(int percent);
+    void zoom_at(int steps, QPoint viewport_point);
+
+    // Shows the filter's result: non-matching tiles faded, or, with `hide_others`, only the
+    // matching tiles laid out. Called again whenever the filter's text or the choice changes.
+    void show_filter(const ElementFilter& filter, bool hide_others);
 
     const PreviewLayout& layout() const { return layout_; }
     const PaneGeometry& geometry() const { return geometry_; }
+    const std::vector<PresentationBand>& presentation_bands() const { return bands_; }
     PreviewCanvas* canvas() const { return canvas_; }
     QScrollBar* scroll_bar() const { return scroll_bar_; }
     QWidget* viewport() const { return viewport_; }
@@ -50,19 +72,33 @@ class PreviewPane : public QObject {
     void tile_pressed(int element);
     void tile_double_clicked(int element);
     void file_dropped(const QString& path);
+    void zoom_changed(int percent);
 
   private:
     void follow_scroll_bar();
     void place_widgets();
     ScrollBarState scroll_state() const;
     void set_scroll_state(const ScrollBarState& state);
+    void scroll_to_value(int value);
+    void wheel_turned(QWheelEvent* event);
+    // Zooms to `percent` keeping the anchor `viewport_y` window twips below the viewport's top.
+    void zoom_keeping(int percent, const ZoomAnchor& anchor, int viewport_y);
+    bool hiding_others() const;
+    void update_look();
 
     const Theme& theme_;
     PreviewLayout layout_;
+    std::vector<PresentationBand> bands_;
     PaneGeometry geometry_;
     QWidget* viewport_;
     PreviewCanvas* canvas_;
     QScrollBar* scroll_bar_;
+    PreviewLight light_ = PreviewLight::Day;
+    int zoom_ = 100;
+    int wheel_zoom_delta_ = 0;
+    const ElementFilter* filter_ = nullptr;
+    bool hide_others_ = false;
+    bool others_hidden_ = false;  // the layout holds the filter's matches only
 };
 
 }  // namespace quorvane

@@ -2,10 +2,9 @@
 
 #include <utility>
 
+#include <QApplication>
 #include <QCheckBox>
-#include <QEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -22,6 +21,7 @@
 #include "colour/shades.h"
 #include "model/theme.h"
 #include "platform/busy_cursor.h"
+#include "platform/colour_picker.h"
 #include "platform/messages.h"
 #include "style_editor/palette_geometry.h"
 #include "style_editor/sample_layout.h"
@@ -121,10 +121,24 @@ QRect grown(const QRect& twips, int margin) {
     return twips.adjusted(-margin, -margin, margin, margin);
 }
 
+const QString kColourBoxToolTip =
+    QStringLiteral("Six hexadecimal digits RRGGBB, such as FF8000 or #ff8000; Enter takes them");
+const QString kInvalidColourToolTip =
+    QStringLiteral("Not a colour: type six hexadecimal digits RRGGBB, such as FF8000 or #ff8000");
+const QColor kInvalidBoxColour(255, 210, 210);
+
+QString theme_colour_tool_tip(const ThemeColour& used) {
+    return QStringLiteral("#%1, used by %2 %3")
+        .arg(colour_text(used.colour))
+        .arg(used.styles)
+        .arg(used.styles == 1 ? QStringLiteral("style") : QStringLiteral("styles"));
+}
+
 }  // namespace
 
-StyleEditor::StyleEditor(const Element& element, BusyCursor& busy, QWidget* parent)
-    : QDialog(parent), busy_(busy), opened_element_(element) {
+StyleEditor::StyleEditor(const Element& element, const std::vector<ThemeColour>& theme_colours,
+                         BusyCursor& busy, ColourPicker& colour_picker, QWidget* parent)
+    : QDialog(parent), busy_(busy), colour_picker_(colour_picker), opened_element_(element) {
     setObjectName(QStringLiteral("style_editor"));
     setWindowTitle(QStringLiteral("Quorvane "));
     setModal(true);
@@ -139,6 +153,7 @@ StyleEditor::StyleEditor(const Element& element, BusyCursor& busy, QWidget* pare
     build_sample();
     build_adjustments();
     build_buttons();
+    build_theme_colours(theme_colours);
     load();
 }
 
@@ -170,6 +185,10 @@ QLineEdit* StyleEditor::colour_box(ColourSlot slot) const {
             break;
     }
     return polygon_box_;
+}
+
+bool StyleEditor::colour_box_invalid(ColourSlot slot) const {
+    return colour_box(slot)->property("invalid").toBool();
 }
 
 ElementStyle StyleEditor::edited_style() const {
@@ -274,8 +293,15 @@ void StyleEditor::build_line_panel() {
             [this] { select_slot(ColourSlot::Primary); });
     connect(secondary_swatch_, &ColourCell::pressed, this,
             [this] { select_slot(ColourSlot::Secondary); });
-    primary_box_->installEventFilter(this);
-    secondary_box_->installEventFilter(this);
+    connect(primary_box_, &QLineEdit::editingFinished, this,
+            [this] { take_typed_colour(ColourSlot::Primary); });
+    connect(secondary_box_, &QLineEdit::editingFinished, this,
+            [this] { take_typed_colour(ColourSlot::Secondary); });
+
+    colour_dialog_button_ = make_button(QStringLiteral("More\u2026"), layout::kColourDialogButton,
+                                        line_panel_, QStringLiteral("colour_dialog_button"));
+    colour_dialog_button_->setToolTip(QStringLiteral("Choose the colour in the colour dialog"));
+    connect(colour_dialog_button_, &QPushButton::clicked, this, &StyleEditor::open_colour_dialog);
 }
 
 void StyleEditor::build_polygon_panel() {
@@ -291,7 +317,8 @@ void StyleEditor::build_polygon_panel() {
     polygon_swatch_ =
         make_cell(layout::kPolygonSwatch, polygon_panel_, QStringLiteral("polygon_swatch"));
     polygon_box_ = make_box(layout::kPolygonBox, polygon_panel_, QStringLiteral("polygon_box"));
-    polygon_box_->installEventFilter(this);
+    connect(polygon_box_, &QLineEdit::editingFinished, this,
+            [this] { take_typed_colour(ColourSlot::Polygon); });
     // A polygon has one colour: its swatch keeps the primary slot.
     connect(polygon_swatch_, &ColourCell::pressed, this, [this] {
         colour_slot_ = ColourSlot::Primary;
@@ -388,6 +415,28 @@ void StyleEditor::build_buttons() {
     connect(cancel_button_, &QPushButton::clicked, this, &StyleEditor::reject);
 }
 
+void StyleEditor::build_theme_colours(const std::vector<ThemeColour>& colours) {
+    QLabel* caption = make_label(QStringLiteral("Theme colours"), layout::kThemeColoursCaption,
+                                 this, QStringLiteral("theme_colours_caption"));
+    caption->setToolTip(QStringLiteral("The colours this theme uses, most used first"));
+    for (int k = 0; k < kThemeColourCount; ++k) {
+        const QRect place(layout::kThemeColourLeft + k * layout::kThemeColourStep,
+                          layout::kThemeColourTop, layout::kThemeColourSize,
+                          layout::kThemeColourSize);
+        ColourCell* cell = make_cell(place, this, QStringLiteral("theme_colour_%1").arg(k));
+        theme_colour_cells_[size_t(k)] = cell;
+        if (size_t(k) >= colours.size()) {
+            cell->hide();
+            continue;
+        }
+        const ThemeColour used = colours[size_t(k)];
+        cell->set_colour(used.colour);
+        cell->setToolTip(theme_colour_tool_tip(used));
+        connect(cell, &ColourCell::pressed, this, [this, used] { pick_colour(used.colour); });
+    }
+    caption->setVisible(!colours.empty());
+}
+
 // ---- opening -------------------------------------------------------------------------------
 
 void StyleEditor::load() {
@@ -414,6 +463,12 @@ void StyleEditor::load() {
         line_panel_->hide();
         polygon_panel_->show();
         polygon_panel_->raise();
+        colour_dialog_button_->setParent(polygon_panel_);
+        place(*colour_dialog_button_, layout::kPolygonColourDialogButton);
+        colour_dialog_button_->show();
+    }
+    for (QLineEdit* box : {primary_box_, secondary_box_, polygon_box_}) {
+        box->setToolTip(kColourBoxToolTip);
     }
     base_[1] = sample_->body_colour();
     base_[0] = sample_->strip_colour();
@@ -446,6 +501,10 @@ void StyleEditor::draw_sample() {
             sample_->set_body_colour(*colour);
         }
         polygon_box_->setText(working_.primary(at_night));
+    }
+    // The boxes show the working texts again: nothing typed is left to mark.
+    for (QLineEdit* box : {primary_box_, secondary_box_, polygon_box_}) {
+        mark_colour_box(box, false);
     }
     sample_->set_sample_layout(sample_layout);
     place_sample_markers();
@@ -527,6 +586,58 @@ void StyleEditor::pick_spectrum(int colour) {
     selection_marker_->hide();
     draw_sample();
     changed_ = true;
+}
+
+void StyleEditor::pick_colour(int colour) {
+    take_over(colour, true);
+    selection_marker_->hide();
+    show_shades(colour);
+    draw_sample();
+    changed_ = true;
+}
+
+void StyleEditor::take_typed_colour(ColourSlot slot) {
+    QLineEdit* box = colour_box(slot);
+    const bool at_night = night();
+    const QString& working =
+        slot == ColourSlot::Secondary ? working_.secondary(at_night) : working_.primary(at_night);
+    const std::optional<int> colour = typed_colour(box->text());
+    // Leaving a box that shows the colour it had changes nothing, not even its text's letters.
+    if (box->text() == working ||
+        (colour && !working.isEmpty() && colour == colour_number(working))) {
+        mark_colour_box(box, false);
+        return;
+    }
+    if (!colour) {
+        mark_colour_box(box, true);
+        return;
+    }
+    if (slot == ColourSlot::Polygon) {
+        colour_slot_ = ColourSlot::Primary;
+    } else if (slot != colour_slot_) {
+        select_slot(slot);
+    }
+    pick_colour(*colour);
+}
+
+void StyleEditor::mark_colour_box(QLineEdit* box, bool invalid) {
+    if (box->property("invalid").toBool() == invalid) {
+        return;
+    }
+    box->setProperty("invalid", invalid);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, invalid ? kInvalidBoxColour
+                                             : QApplication::palette(box).color(QPalette::Base));
+    box->setPalette(palette);
+    box->setToolTip(invalid ? kInvalidColourToolTip : kColourBoxToolTip);
+}
+
+void StyleEditor::open_colour_dialog() {
+    const bool primary = colour_slot_ == ColourSlot::Primary || polygon_mode_;
+    const int current = primary ? sample_->body_colour() : sample_->strip_colour();
+    if (const std::optional<QColor> chosen = colour_picker_.pick_colour(to_qcolor(current))) {
+        pick_colour(colour_number_of(*chosen));
+    }
 }
 
 void StyleEditor::show_marker_at(const QRect& cell_twips) {
@@ -643,7 +754,7 @@ void StyleEditor::commit_adjustment() {
     }
 }
 
-// ---- buttons and keys ----------------------------------------------------------------------
+// ---- buttons -------------------------------------------------------------------------------
 
 void StyleEditor::reverse_colours_clicked() {
     centre_slider_knobs();
@@ -660,21 +771,6 @@ void StyleEditor::reverse_colours_clicked() {
 
 void StyleEditor::apply_clicked() {
     accept();
-}
-
-bool StyleEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        (watched == primary_box_ || watched == secondary_box_ || watched == polygon_box_)) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (enter || !key->text().isEmpty()) {
-            changed_ = true;
-        }
-        if (enter) {
-            centre_slider_knobs();
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace quorvane

@@ -3,8 +3,11 @@
 #include <QDialog>
 #include <array>
 
+#include <vector>
+
 #include "model/element.h"
 #include "model/style_colours.h"
+#include "style_editor/theme_colours.h"
 
 class QCheckBox;
 class QFrame;
@@ -17,6 +20,7 @@ namespace quorvane {
 
 class BusyCursor;
 class ColourCell;
+class ColourPicker;
 class OutlineShape;
 class PaletteGrid;
 class SamplePicture;
@@ -30,11 +34,13 @@ enum class ColourSlot { Secondary, Primary, Polygon };
 
 // The style editor: edits the scale, border and day and night colours of one Element. It works
 // on a copy; the caller takes edited_style() after Apply. Cancel, Escape and the close box leave
-// nothing behind.
+// nothing behind. A colour comes from the palette, the shade cells, the spectrum, a colour box
+// (typed), the desktop's colour dialog or a swatch of the colours the theme already uses.
 class StyleEditor : public QDialog {
     Q_OBJECT
   public:
-    StyleEditor(const Element& element, BusyCursor& busy, QWidget* parent = nullptr);
+    StyleEditor(const Element& element, const std::vector<ThemeColour>& theme_colours,
+                BusyCursor& busy, ColourPicker& colour_picker, QWidget* parent = nullptr);
     ~StyleEditor() override;
 
     // The scale and border in their boxes and the working colours.
@@ -60,6 +66,11 @@ class StyleEditor : public QDialog {
     QFrame* polygon_panel() const { return polygon_panel_; }
     ColourCell* swatch(ColourSlot slot) const;
     QLineEdit* colour_box(ColourSlot slot) const;
+    // Whether a colour box shows text it could not take as a colour.
+    bool colour_box_invalid(ColourSlot slot) const;
+    QPushButton* colour_dialog_button() const { return colour_dialog_button_; }
+    // Swatch k of the theme's own colours (hidden when the theme uses fewer colours).
+    ColourCell* theme_colour_cell(int k) const { return theme_colour_cells_[size_t(k)]; }
     QLineEdit* scale_box() const { return scale_box_; }
     QLineEdit* border_box() const { return border_box_; }
     SliderTrack* scale_slider() const { return scale_slider_; }
@@ -80,9 +91,6 @@ class StyleEditor : public QDialog {
     QPushButton* apply_button() const { return apply_button_; }
     QPushButton* cancel_button() const { return cancel_button_; }
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void build_palette_frame();
     void build_line_panel();
@@ -90,6 +98,7 @@ class StyleEditor : public QDialog {
     void build_sample();
     void build_adjustments();
     void build_buttons();
+    void build_theme_colours(const std::vector<ThemeColour>& colours);
     void load();
 
     // Redraws the sample and the swatches from the working texts; may switch on polygon mode.
@@ -104,6 +113,12 @@ class StyleEditor : public QDialog {
     void pick_palette_cell(int index);
     void pick_shade_cell(int k);
     void pick_spectrum(int colour);
+    // A colour typed, chosen in the colour dialog or taken from the theme's swatches: a pick
+    // into the current slot, as a palette pick of that colour but without a palette cell to mark.
+    void pick_colour(int colour);
+    void take_typed_colour(ColourSlot slot);
+    void mark_colour_box(QLineEdit* box, bool invalid);
+    void open_colour_dialog();
     void show_shades(int colour);
     void show_marker_at(const QRect& cell_twips);
 
@@ -118,6 +133,7 @@ class StyleEditor : public QDialog {
     void apply_clicked();
 
     BusyCursor& busy_;
+    ColourPicker& colour_picker_;
     const Element opened_element_;
     StyleColours working_;
     bool changed_ = false;
@@ -160,6 +176,8 @@ class StyleEditor : public QDialog {
     QCheckBox* apply_all_check_ = nullptr;
     QPushButton* apply_button_ = nullptr;
     QPushButton* cancel_button_ = nullptr;
+    QPushButton* colour_dialog_button_ = nullptr;
+    std::array<ColourCell*, kThemeColourCount> theme_colour_cells_{};
 };
 
 }  // namespace quorvane

@@ -80,6 +80,47 @@ TEST_F(RenderTest, WrapsTilesAtTheGivenCanvasWidth) {
     EXPECT_EQ(image.pixelColor(40, tile_top + 13), QColor(0x0A, 0x0A, 0x0A));
 }
 
+// Pixels in the margin left of the first column (x 0 to 14) between two rows that are neither
+// the canvas's colour nor grey: the letters of a presentation name.
+int name_pixels(const QImage& image, int top, int bottom, const QColor& canvas) {
+    int count = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < 15; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c != canvas && c.blue() > c.green() + 40 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST_F(RenderTest, NamesEachPresentationBesideItsRows) {
+    const QImage image = rendered();
+    // GUIDANCE's row from pixel 3 to 97, BROWSE's from 110; nothing above the first or between
+    // the rule at 100 and the row under it.
+    EXPECT_GT(name_pixels(image, 3, 97, QColor(255, 255, 255)), 20);
+    EXPECT_GT(name_pixels(image, 110, 204, QColor(255, 255, 255)), 20);
+    EXPECT_EQ(name_pixels(image, 0, 3, QColor(255, 255, 255)), 0);
+    EXPECT_EQ(name_pixels(image, 101, 110, QColor(255, 255, 255)), 0);
+}
+
+TEST_F(RenderTest, NightPaintsTheNightColoursFirstOnADarkCanvas) {
+    const QImage image = rendered({"--night"});
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(781, 682));
+    const QColor canvas(28, 28, 36);
+    EXPECT_EQ(image.pixelColor(2, 2), canvas);
+    EXPECT_EQ(image.pixelColor(17, 4), QColor(52, 50, 60));         // a tile
+    EXPECT_EQ(image.pixelColor(40, 30), QColor(0xFF, 0xE0, 0xC0));  // the polygon's night fill
+    EXPECT_EQ(image.pixelColor(40, 130), QColor(0x00, 0x00, 0x80));
+    // The line: its night sample where the day sample was, the day one greyed below.
+    EXPECT_EQ(image.pixelColor(100, 10), QColor(0xDD, 0x00, 0x11));
+    EXPECT_EQ(image.pixelColor(100, 13), QColor(0xAA, 0xFF, 0x00));
+    EXPECT_EQ(image.pixelColor(100, 28), QColor(43, 43, 43));     // 0a0a0a greyed
+    EXPECT_EQ(image.pixelColor(100, 31), QColor(120, 120, 120));  // CECECE greyed
+    EXPECT_EQ(image.pixelColor(5, 100), QColor(190, 130, 235));   // the rule
+    EXPECT_GT(name_pixels(image, 3, 97, canvas), 20);
+}
+
 TEST_F(RenderTest, RefusesBadArguments) {
     const QString out = dir_.filePath("x.png");
     EXPECT_EQ(render({dir_.filePath("missing.kmtf"), out}), 2);

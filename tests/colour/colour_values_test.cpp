@@ -46,6 +46,36 @@ TEST(ColourNumber, ConvertsBothWaysWithoutTouchingTheText) {
     EXPECT_EQ(hex_digits(0xC0E0FF), "C0E0FF");
 }
 
+TEST(TypedColour, TakesSixHexDigitsWithOrWithoutAHashInEitherCase) {
+    const struct {
+        const char* typed;
+        std::optional<int> colour;
+    } cases[] = {
+        {"FF0000", rgb(255, 0, 0)},
+        {"#FF0000", rgb(255, 0, 0)},
+        {"#ff8000", rgb(255, 128, 0)},
+        {"00fF80", rgb(0, 255, 128)},
+        {"  #0a0B0c ", rgb(10, 11, 12)},
+        {"000000", 0},
+        {"", std::nullopt},
+        {"#", std::nullopt},
+        {"FF00", std::nullopt},      // too short: typed texts are never padded
+        {"FF000000", std::nullopt},  // too long
+        {"GG0000", std::nullopt},
+        {"##FF0000", std::nullopt},
+        {"FF 000", std::nullopt},
+        {"0xFF00", std::nullopt},
+        {"-FFFFF", std::nullopt},
+        {"&hFF00", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(typed_colour(QString::fromLatin1(c.typed)), c.colour) << c.typed;
+    }
+    // Full-width digits look like digits but are none.
+    EXPECT_EQ(typed_colour(QString::fromUtf8("\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11")),
+              std::nullopt);
+}
+
 TEST(split_channels, SplitsChannels) {
     int r = -1, g = -1, b = -1;
     split_channels(0x00C0E0FF, r, g, b);

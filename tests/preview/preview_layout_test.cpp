@@ -156,5 +156,30 @@ TEST(PreviewLayout, FindsTheTileUnderAPointAndTheRowsInAStrip) {
     EXPECT_EQ(layout.rows_between(90000, 100000), (std::pair<int, int>{3, 3}));
 }
 
+TEST(PreviewLayout, LaysOutOnlyTheShownElementsAsIfTheOthersWereNotThere) {
+    const Theme theme = theme_of({"GUIDANCE", "GUIDANCE", "BROWSE", "BROWSE", "TRAFFIC"});
+    const PreviewLayout layout = lay_out_preview(theme, {}, {1, 4});
+    ASSERT_EQ(layout.tile_count(), 2);
+    EXPECT_EQ(layout.tile_positions[0], QPoint(238, 38));
+    EXPECT_EQ(layout.tile_positions[1], QPoint(238, 38 + 1616));  // BROWSE has no row
+    EXPECT_EQ(layout.rules, std::vector<int>{38 + 1616 - 150});
+    EXPECT_EQ(layout.element_of(1), 4);
+    EXPECT_EQ(layout.tile_of(4), 1);
+    EXPECT_EQ(layout.tile_of(2), -1);
+    EXPECT_EQ(layout.tile_at(QPoint(238 + 10, 38 + 1616 + 10)), 1);
+    // Every Element shown: tile k is Element k.
+    const PreviewLayout all = lay_out_preview(theme, {});
+    EXPECT_EQ(all.element_of(3), 3);
+    EXPECT_EQ(all.tile_of(3), 3);
+    EXPECT_EQ(all.tile_of(5), -1);
+    EXPECT_EQ(all.tile_of(-1), -1);
+    // Nothing shown: a canvas of the viewport's height that does not scroll.
+    const PreviewLayout none = lay_out_preview(theme, {}, std::vector<int>{});
+    EXPECT_EQ(none.tile_count(), 0);
+    EXPECT_EQ(none.canvas_height, 10236);
+    ASSERT_TRUE(none.scroll.has_value());
+    EXPECT_EQ(none.scroll->maximum, 0);
+}
+
 }  // namespace
 }  // namespace quorvane

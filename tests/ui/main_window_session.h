@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "model/theme_document.h"
+#include "support/scripted_colour_picker.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_messages.h"
 #include "support/scripted_web.h"
@@ -21,13 +22,15 @@ struct MainWindowSession {
     ScriptedFileDialogs dialogs;
     ScriptedWebRequest web;
     RecordingUrlOpener urls;
+    ScriptedColourPicker colour_picker;
     std::unique_ptr<MainWindow> window;
 
     explicit MainWindowSession(const QString& folder, const QString& command_line = QString(),
                                const QByteArray& update_page = {})
         : web(update_page) {
         window = std::make_unique<MainWindow>(
-            document, MainWindowServices{messages, busy, dialogs, web, urls, folder}, command_line);
+            document, MainWindowServices{messages, busy, dialogs, web, urls, colour_picker, folder},
+            command_line);
     }
     bool show() {
         window->show();

@@ -12,9 +12,12 @@
 #include "colour/adjustments.h"
 #include "colour/colour_values.h"
 #include "colour/device_palette.h"
+#include "colour/shades.h"
 #include "format/reader.h"
 #include "model/theme_document.h"
 #include "style_editor/palette_geometry.h"
+#include "style_editor/theme_colours.h"
+#include "support/scripted_colour_picker.h"
 #include "support/scripted_messages.h"
 #include "ui/colour_cell.h"
 #include "ui/edit_style.h"
@@ -74,6 +77,45 @@ QColor pixel(QWidget* widget, QPoint at) {
     return widget->grab().toImage().pixelColor(at);
 }
 
+// Types `text` over a colour box's text and takes it with Enter or by leaving the box.
+void type_colour(QLineEdit* box, const QString& text, bool with_enter) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    if (with_enter) {
+        QTest::keyClick(box, Qt::Key_Return);
+    } else {
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(box, &leave);
+    }
+}
+
+// Everything a pick shows, to compare two ways of picking.
+struct PickedState {
+    StyleColours working;
+    int body = 0;
+    int strip = 0;
+    int base_primary = 0;
+    int base_secondary = 0;
+    std::array<int, 6> shades{};
+    QStringList shade_tips;
+    bool changed = false;
+
+    explicit PickedState(const StyleEditor& editor)
+        : working(editor.working_colours()),
+          body(editor.sample()->body_colour()),
+          strip(editor.sample()->strip_colour()),
+          base_primary(editor.base_colour(ColourSlot::Primary)),
+          base_secondary(editor.base_colour(ColourSlot::Secondary)),
+          changed(editor.has_changes()) {
+        for (int k = 0; k < 6; ++k) {
+            shades[size_t(k)] = editor.shade_cell(k)->colour();
+            shade_tips << editor.shade_cell(k)->toolTip();
+        }
+    }
+    bool operator==(const PickedState&) const = default;
+};
+
 }  // namespace
 
 class StyleEditorTest : public QObject {
@@ -83,6 +125,7 @@ class StyleEditorTest : public QObject {
     std::unique_ptr<ThemeDocument> document_;
     ScriptedMessages messages_;
     CountingBusyCursor busy_;
+    ScriptedColourPicker picker_;
 
     const Theme& theme() const { return document_->theme(); }
 
@@ -90,11 +133,12 @@ class StyleEditorTest : public QObject {
     // returns once it closed.
     void edit(int index, std::function<void(StyleEditor&)> act) {
         const auto answer = when_modal<StyleEditor>(std::move(act));
-        edit_style(nullptr, *document_, index, messages_, busy_);
+        edit_style(nullptr, *document_, index, messages_, busy_, picker_);
     }
 
     std::unique_ptr<StyleEditor> open(int index) {
-        auto editor = std::make_unique<StyleEditor>(theme().elements[index], busy_);
+        auto editor = std::make_unique<StyleEditor>(theme().elements[index], theme_colours(theme()),
+                                                    busy_, picker_);
         editor->show();
         if (!QTest::qWaitForWindowExposed(editor.get())) {
             qFatal("the editor was not shown");
@@ -108,6 +152,7 @@ class StyleEditorTest : public QObject {
         document_->replace(test_theme(), kUntitledFileName, false);
         messages_ = ScriptedMessages();
         busy_ = CountingBusyCursor();
+        picker_ = ScriptedColourPicker();
     }
 
     void window_caption_size_and_palette() {
@@ -350,19 +395,170 @@ class StyleEditorTest : public QObject {
         QVERIFY(!editor->sample_marker(0)->isVisible());
     }
 
-    void colour_box_keystrokes_mark_the_theme_but_are_not_taken_over() {
+    void typed_colours_go_to_the_boxs_slot_by_day_and_night() {
+        const struct {
+            int element;
+            ColourSlot slot;
+            bool night;
+            const char* typed;
+            bool with_enter;
+            QString StyleColours::*changed;
+            const char* expected;
+        } cases[] = {
+            {kRoadGuidance, ColourSlot::Primary, false, "00ff80", true, &StyleColours::primary_day,
+             "00FF80"},
+            {kRoadGuidance, ColourSlot::Primary, true, "#00FF80", false,
+             &StyleColours::primary_night, "00FF80"},
+            {kRoadGuidance, ColourSlot::Secondary, false, "#abcdef", false,
+             &StyleColours::secondary_day, "ABCDEF"},
+            {kRoadGuidance, ColourSlot::Secondary, true, "123456", true,
+             &StyleColours::secondary_night, "123456"},
+            {kWaterGuidance, ColourSlot::Polygon, false, "#C0FFEE", true,
+             &StyleColours::primary_day, "C0FFEE"},
+            {kWaterGuidance, ColourSlot::Polygon, true, " c0ffee ", false,
+             &StyleColours::primary_night, "C0FFEE"},
+        };
+        for (const auto& c : cases) {
+            const QString name = QStringLiteral("%1 %2").arg(c.typed).arg(c.night);
+            auto editor = open(c.element);
+            if (c.night) {
+                click(editor->night_option());
+            }
+            StyleColours expected = editor->working_colours();
+            expected.*c.changed = QString::fromLatin1(c.expected);
+            type_colour(editor->colour_box(c.slot), QString::fromLatin1(c.typed), c.with_enter);
+            QVERIFY2(editor->working_colours() == expected, qPrintable(name));
+            QCOMPARE(editor->colour_box(c.slot)->text(), QString::fromLatin1(c.expected));
+            QVERIFY(!editor->colour_box_invalid(c.slot));
+            const int colour = *colour_number(QString::fromLatin1(c.expected));
+            QCOMPARE(editor->swatch(c.slot)->colour(), colour);
+            QCOMPARE(c.slot == ColourSlot::Secondary ? editor->sample()->strip_colour()
+                                                     : editor->sample()->body_colour(),
+                     colour);
+            QCOMPARE(editor->colour_slot(),
+                     c.slot == ColourSlot::Secondary ? ColourSlot::Secondary : ColourSlot::Primary);
+            QVERIFY(editor->has_changes());
+            QVERIFY(editor->isVisible());  // Enter is not Apply
+        }
+    }
+
+    void a_typed_colour_is_taken_as_a_palette_pick_of_that_colour() {
+        auto picked = open(kRoadGuidance);
+        drag_knob(picked->contrast_slider(), 10);
+        click_palette_cell(*picked, 99);  // 7B656A
+        auto typed = open(kRoadGuidance);
+        drag_knob(typed->contrast_slider(), 10);
+        type_colour(typed->colour_box(ColourSlot::Primary), QStringLiteral("#7b656a"), true);
+        QVERIFY(PickedState(*typed) == PickedState(*picked));
+        QCOMPARE(typed->colour_box(ColourSlot::Primary)->text(), QStringLiteral("7B656A"));
+        QCOMPARE(typed->contrast_slider()->knob_left(), 756);
+        QCOMPARE(typed->contrast_box()->text(), QStringLiteral("0"));
+        QCOMPARE(pixel(typed->sample(), typed->sample()->body_pixels().center()),
+                 QColor(0x7B, 0x65, 0x6A));
+    }
+
+    void anything_else_typed_is_marked_and_changes_nothing() {
+        const char* const typed[] = {"FF00", "#GG0000", "red", "FF0000FF", "#"};
+        for (const ColourSlot slot :
+             {ColourSlot::Primary, ColourSlot::Secondary, ColourSlot::Polygon}) {
+            for (const char* text : typed) {
+                auto editor = open(slot == ColourSlot::Polygon ? kWaterGuidance : kRoadGuidance);
+                const PickedState before(*editor);
+                const QColor base = editor->colour_box(slot)->palette().color(QPalette::Base);
+                type_colour(editor->colour_box(slot), QString::fromLatin1(text), true);
+                QVERIFY2(PickedState(*editor) == before, text);
+                QVERIFY(editor->colour_box_invalid(slot));
+                QCOMPARE(editor->colour_box(slot)->text(), QString::fromLatin1(text));
+                QVERIFY(editor->colour_box(slot)->toolTip().contains("six hexadecimal digits"));
+                QVERIFY(editor->colour_box(slot)->palette().color(QPalette::Base) != base);
+                QCOMPARE(editor->colour_slot(), ColourSlot::Primary);
+                // Redrawing the sample (here: Night) shows the working text again, unmarked.
+                click(editor->night_option());
+                QVERIFY(!editor->colour_box_invalid(slot));
+                QCOMPARE(editor->colour_box(slot)->palette().color(QPalette::Base), base);
+                QCOMPARE(editor->colour_box(slot)->text(),
+                         slot == ColourSlot::Secondary ? editor->working_colours().secondary_night
+                                                       : editor->working_colours().primary_night);
+            }
+        }
+    }
+
+    void leaving_a_box_unchanged_keeps_its_text_as_it_was() {
+        Theme lower_case = theme();
+        lower_case.elements[kRoadGuidance].primary_day = QStringLiteral("ff8000");
+        document_->replace(std::move(lower_case), kUntitledFileName, false);
         auto editor = open(kRoadGuidance);
         QLineEdit* box = editor->colour_box(ColourSlot::Primary);
+        // The box shows the colour in capitals, the working text keeps its letters.
+        QCOMPARE(box->text(), QStringLiteral("FF8000"));
         box->setFocus();
-        QTest::keyClicks(box, QStringLiteral("00"));
-        QVERIFY(editor->has_changes());
-        QCOMPARE(editor->working_colours().primary_day, QStringLiteral("FF8000"));
-        drag_knob(editor->contrast_slider(), 10);
-        QVERIFY(editor->contrast_slider()->knob_left() != 756);
         QTest::keyClick(box, Qt::Key_Return);
-        QVERIFY(editor->isVisible());
-        QCOMPARE(editor->contrast_slider()->knob_left(), 756);
-        QCOMPARE(editor->contrast_box()->text(), QStringLiteral("0"));
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(box, &leave);
+        QCOMPARE(editor->working_colours().primary_day, QStringLiteral("ff8000"));
+        QVERIFY(!editor->has_changes());
+        QVERIFY(!editor->colour_box_invalid(ColourSlot::Primary));
+    }
+
+    void more_opens_the_colour_dialog_on_the_slots_colour() {
+        auto editor = open(kRoadGuidance);
+        QVERIFY(editor->colour_dialog_button()->isVisible());
+        QCOMPARE(editor->colour_dialog_button()->text(), QStringLiteral("More\u2026"));
+        // Cancelled: nothing changes.
+        click(editor->colour_dialog_button());
+        QCOMPARE(picker_.asked, QList<QColor>{QColor(0xFF, 0x80, 0x00)});
+        QCOMPARE(editor->working_colours(), StyleColours::of(theme().elements[kRoadGuidance]));
+        QVERIFY(!editor->has_changes());
+        // OK on the secondary slot at night: a pick of the dialog's colour.
+        click(editor->swatch(ColourSlot::Secondary));
+        click(editor->night_option());
+        picker_.answers = {QColor(0x12, 0x34, 0x56)};
+        click(editor->colour_dialog_button());
+        QCOMPARE(picker_.asked.last(), QColor(0xE0, 0xE0, 0xE0));
+        QCOMPARE(editor->working_colours().secondary_night, QStringLiteral("123456"));
+        QCOMPARE(editor->working_colours().secondary_day, QStringLiteral("202020"));
+        QCOMPARE(editor->colour_box(ColourSlot::Secondary)->text(), QStringLiteral("123456"));
+        QCOMPARE(editor->sample()->strip_colour(), rgb(0x12, 0x34, 0x56));
+        QCOMPARE(editor->base_colour(ColourSlot::Secondary), rgb(0x12, 0x34, 0x56));
+        QVERIFY(editor->has_changes());
+
+        // A polygon's button stands on its own panel.
+        auto polygon = open(kWaterGuidance);
+        QVERIFY(polygon->colour_dialog_button()->isVisible());
+        QCOMPARE(polygon->colour_dialog_button()->parentWidget(), polygon->polygon_panel());
+        picker_.answers = {QColor(1, 2, 3)};
+        click(polygon->colour_dialog_button());
+        QCOMPARE(picker_.asked.last(), QColor(0x99, 0xB3, 0xCC));
+        QCOMPARE(polygon->working_colours().primary_day, QStringLiteral("010203"));
+        QCOMPARE(polygon->swatch(ColourSlot::Polygon)->colour(), rgb(1, 2, 3));
+    }
+
+    void the_themes_colours_are_swatches_most_used_first() {
+        auto editor = open(kRoadGuidance);
+        // 102040 is every polygon's night colour; the others are used once, in order of use.
+        const QStringList tips = {
+            "#102040, used by 4 styles", "#99B3CC, used by 1 style", "#A0C080, used by 1 style",
+            "#203010, used by 1 style",  "#FF8000, used by 1 style",
+        };
+        for (int k = 0; k < tips.size(); ++k) {
+            QCOMPARE(editor->theme_colour_cell(k)->toolTip(), tips[k]);
+            QVERIFY(editor->theme_colour_cell(k)->isVisible());
+        }
+        QCOMPARE(editor->theme_colour_cell(0)->colour(), rgb(0x10, 0x20, 0x40));
+        QCOMPARE(pixel(editor->theme_colour_cell(0), QPoint(5, 5)), QColor(0x10, 0x20, 0x40));
+        QVERIFY(editor->theme_colour_cell(14)->isVisible());  // fifteen colours in all
+        QVERIFY(!editor->theme_colour_cell(15)->isVisible());
+        QVERIFY(!editor->theme_colour_cell(23)->isVisible());
+        // A click is a pick into the current slot.
+        click(editor->swatch(ColourSlot::Secondary));
+        click(editor->night_option());
+        click(editor->theme_colour_cell(0));
+        QCOMPARE(editor->working_colours().secondary_night, QStringLiteral("102040"));
+        QCOMPARE(editor->sample()->strip_colour(), rgb(0x10, 0x20, 0x40));
+        QVERIFY(editor->has_changes());
+        // Apply hands it over like any pick.
+        click(editor->apply_button());
+        QCOMPARE(editor->edited_style().colours.secondary_night, QStringLiteral("102040"));
     }
 
     void brightness_and_contrast_drags_show_and_commit() {
@@ -495,13 +691,13 @@ class StyleEditorTest : public QObject {
             });
         };
         answer(true);
-        QVERIFY(edit_style(&parent, *document_, kRoadGuidance, messages_, busy_));
+        QVERIFY(edit_style(&parent, *document_, kRoadGuidance, messages_, busy_, picker_));
         QVERIFY(icon_taken);
         QVERIFY(centred);
         answer(false);
-        QVERIFY(!edit_style(&parent, *document_, kRoadGuidance, messages_, busy_));
-        QVERIFY(!edit_style(&parent, *document_, 7, messages_, busy_));
-        QVERIFY(!edit_style(&parent, *document_, -1, messages_, busy_));
+        QVERIFY(!edit_style(&parent, *document_, kRoadGuidance, messages_, busy_, picker_));
+        QVERIFY(!edit_style(&parent, *document_, 7, messages_, busy_, picker_));
+        QVERIFY(!edit_style(&parent, *document_, -1, messages_, busy_, picker_));
     }
 
     void screenshot() {
