@@ -5,6 +5,7 @@
 
 #include "geometry/twips.h"
 #include "preview/tile_drawing.h"
+#include "preview/tile_selection.h"
 
 namespace quorvane {
 
@@ -38,6 +39,32 @@ void paint_label(QPainter& painter, const Element& e, const PreviewLayout& layou
     painter.restore();
 }
 
+// The frames reach a little beyond their tiles and labels: rows that close to the area count.
+constexpr int kFrameReach = 4 * kTwipsPerPixel;
+
+void paint_frames(QPainter& painter, const PreviewLayout& layout, int count, int top, int bottom,
+                  const TileMarks& marks) {
+    painter.setBrush(Qt::NoBrush);
+    const auto [first_row, end_row] = layout.rows_between(top - kFrameReach, bottom + kFrameReach);
+    if (marks.selection != nullptr && !marks.selection->empty()) {
+        painter.setPen(QPen(kSelectionColour, 0));
+        for (int r = first_row; r < end_row; ++r) {
+            const PreviewRow& row = layout.rows[size_t(r)];
+            for (int k = row.first; k < row.first + row.count && k < count; ++k) {
+                if (marks.selection->is_selected(k)) {
+                    painter.drawRect(to_pixels(layout.selection_frame(k)).adjusted(0, 0, -1, -1));
+                }
+            }
+        }
+    }
+    if (marks.focus_tile >= 0 && marks.focus_tile < count) {
+        QPen dotted(Qt::black, 0, Qt::DotLine);
+        painter.setPen(dotted);
+        painter.drawRect(
+            to_pixels(layout.selection_frame(marks.focus_tile)).adjusted(-2, -2, 1, 1));
+    }
+}
+
 }  // namespace
 
 QFont label_font() {
@@ -56,7 +83,7 @@ QSize canvas_pixel_size(const PreviewLayout& layout) {
 }
 
 void paint_preview(QPainter& painter, const Theme& theme, const PreviewLayout& layout,
-                   const QRect& area, int framed_tile) {
+                   const QRect& area, const TileMarks& marks) {
     painter.fillRect(area, kCanvasColour);
     const int top = area.top() * kTwipsPerPixel;
     const int bottom = (area.bottom() + 1) * kTwipsPerPixel;
@@ -82,12 +109,7 @@ void paint_preview(QPainter& painter, const Theme& theme, const PreviewLayout& l
         }
     }
 
-    if (framed_tile >= 0 && framed_tile < count) {
-        const QRect frame = to_pixels(layout.selection_frame(framed_tile));
-        painter.setPen(QPen(kSelectionColour, 0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(frame.adjusted(0, 0, -1, -1));
-    }
+    paint_frames(painter, layout, count, top, bottom, marks);
 }
 
 QImage render_preview(const Theme& theme, const PreviewLayout& layout) {

@@ -93,6 +93,7 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     refresh_metadata_boxes();
     refresh_presentation_list();
     connect_commands();
+    connect_tile_commands();
     connect_metadata_boxes();
     start_update_check();
 }
@@ -120,9 +121,8 @@ void MainWindow::connect_commands() {
     connect(controls_.add_button, &QPushButton::clicked, this, &MainWindow::add_elements);
     connect(controls_.search_button, &QPushButton::clicked, this, &MainWindow::search_command);
 
-    connect(pane_, &PreviewPane::tile_pressed, this, &MainWindow::select_tile);
     connect(pane_, &PreviewPane::tile_double_clicked, this, [this](int element) {
-        select_tile(element);
+        pane_->select_tile(element);
         open_style_editor(element);
     });
     connect(pane_, &PreviewPane::file_dropped, this, &MainWindow::open_dropped_file);
@@ -159,12 +159,10 @@ void MainWindow::connect_metadata_boxes() {
 void MainWindow::follow_document(DocumentChange change) {
     if (change == DocumentChange::Replaced) {
         search_.reset();
-        select_tile(-1);
-    }
-    if (selected_tile_ >= document_.theme().element_count()) {
-        select_tile(-1);
+        pane_->clear_selection();
     }
     pane_->relayout(PreviewPane::RelayoutReason::ThemeChanged);
+    refresh_tile_commands();
     refresh_metadata_boxes();
     refresh_presentation_list();
     update_caption();
@@ -172,11 +170,6 @@ void MainWindow::follow_document(DocumentChange change) {
 
 void MainWindow::set_update_available(bool available) {
     controls_.update_notice->setVisible(available);
-}
-
-void MainWindow::select_tile(int element) {
-    selected_tile_ = element;
-    pane_->frame_tile(element);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -24,6 +24,7 @@ PreviewPane::PreviewPane(const Theme& theme, QWidget* window_client)
     canvas_ = new PreviewCanvas(theme_, layout_, viewport_);
     scroll_bar_ = new QScrollBar(Qt::Vertical, window_client);
     scroll_bar_->setObjectName(QStringLiteral("preview_scroll_bar"));
+    scroll_bar_->setAccessibleName(QStringLiteral("Scroll the preview"));
     scroll_bar_->setRange(0, 32767);
     scroll_bar_->raise();
 
@@ -32,8 +33,13 @@ PreviewPane::PreviewPane(const Theme& theme, QWidget* window_client)
     layout_.canvas_height = geometry_.canvas.height();
 
     connect(scroll_bar_, &QScrollBar::valueChanged, this, &PreviewPane::follow_scroll_bar);
-    connect(canvas_, &PreviewCanvas::tile_pressed, this, &PreviewPane::tile_pressed);
+    canvas_->set_selection(&selection_);
+    connect(canvas_, &PreviewCanvas::tile_pressed, this, &PreviewPane::press_tile);
     connect(canvas_, &PreviewCanvas::tile_double_clicked, this, &PreviewPane::tile_double_clicked);
+    connect(canvas_, &PreviewCanvas::step_pressed, this, &PreviewPane::step);
+    connect(canvas_, &PreviewCanvas::toggle_pressed, this, &PreviewPane::toggle_current);
+    connect(canvas_, &PreviewCanvas::tile_activated, this, &PreviewPane::tile_activated);
+    connect(canvas_, &PreviewCanvas::context_menu_requested, this, &PreviewPane::ask_tile_menu);
     connect(canvas_, &PreviewCanvas::file_dropped, this, &PreviewPane::file_dropped);
     connect(canvas_, &PreviewCanvas::wheel_turned, this,
             [this](QWheelEvent* event) { QApplication::sendEvent(scroll_bar_, event); });
@@ -45,6 +51,9 @@ void PreviewPane::relayout(RelayoutReason reason) {
         canvas_->forget_hovering();
     }
     layout_ = lay_out_preview(theme_, geometry_.frame());
+    if (reason == RelayoutReason::ThemeChanged) {
+        selection_.follow(theme_.elements);
+    }
     geometry_.canvas.setHeight(layout_.canvas_height);
     if (layout_.scroll) {
         ScrollBarState state = scroll_state();
@@ -68,14 +77,6 @@ void PreviewPane::clear() {
     layout_.rules.clear();
     canvas_->forget_hovering();
     canvas_->update();
-}
-
-void PreviewPane::frame_tile(int k) {
-    canvas_->set_framed_tile(k);
-}
-
-int PreviewPane::framed_tile() const {
-    return canvas_->framed_tile();
 }
 
 void PreviewPane::scroll_to_tile(int k) {

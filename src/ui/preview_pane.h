@@ -5,6 +5,8 @@
 #include "model/theme.h"
 #include "preview/pane_geometry.h"
 #include "preview/preview_layout.h"
+#include "preview/tile_navigation.h"
+#include "preview/tile_selection.h"
 
 class QScrollBar;
 class QWidget;
@@ -34,11 +36,23 @@ class PreviewPane : public QObject {
     // Removes every tile and clears the canvas's picture; its size and the scroll bar stay.
     void clear();
 
-    // Frames tile k and its label; -1 hides the frame.
-    void frame_tile(int k);
-    int framed_tile() const;
     // Scrolls so that tile k's row shows, as the search does.
     void scroll_to_tile(int k);
+
+    // The selected tiles; they follow their Elements through every relayout.
+    const TileSelection& selection() const { return selection_; }
+    // Tile k alone is selected and current (a click, a search hit).
+    void select_tile(int k);
+    void select_all();
+    void clear_selection();
+    // What the mouse and the keys do to the selection (the canvas reports them).
+    void press_tile(int k, Qt::KeyboardModifiers modifiers);
+    void step(TileStep step, Qt::KeyboardModifiers modifiers);
+    void toggle_current();
+    // The tile's menu is about to open on tile k.
+    void ask_tile_menu(int k, QPoint global_position);
+    // Scrolls as little as needed to show tile k with its label whole.
+    void show_tile(int k);
 
     const PreviewLayout& layout() const { return layout_; }
     const PaneGeometry& geometry() const { return geometry_; }
@@ -47,11 +61,17 @@ class PreviewPane : public QObject {
     QWidget* viewport() const { return viewport_; }
 
   signals:
-    void tile_pressed(int element);
+    void selection_changed();
     void tile_double_clicked(int element);
+    // Enter on the current tile.
+    void tile_activated(int element);
+    // The tile's menu is wanted at `global_position`; the tile is selected by now.
+    void context_menu_requested(int element, QPoint global_position);
     void file_dropped(const QString& path);
 
   private:
+    // The selection changed: repaint, tell assistive technology and the window.
+    void selection_moved();
     void follow_scroll_bar();
     void place_widgets();
     ScrollBarState scroll_state() const;
@@ -59,6 +79,7 @@ class PreviewPane : public QObject {
 
     const Theme& theme_;
     PreviewLayout layout_;
+    TileSelection selection_;
     PaneGeometry geometry_;
     QWidget* viewport_;
     PreviewCanvas* canvas_;

@@ -139,6 +139,7 @@ StyleEditor::StyleEditor(const Element& element, BusyCursor& busy, QWidget* pare
     build_sample();
     build_adjustments();
     build_buttons();
+    name_controls();
     load();
 }
 
@@ -386,6 +387,45 @@ void StyleEditor::build_buttons() {
                                  QStringLiteral("cancel_button"));
     connect(apply_button_, &QPushButton::clicked, this, &StyleEditor::apply_clicked);
     connect(cancel_button_, &QPushButton::clicked, this, &StyleEditor::reject);
+}
+
+void StyleEditor::name_controls() {
+    const std::pair<QWidget*, const char*> names[] = {
+        {palette_, "Device palette"},
+        {hover_swatch_, "Colour under the pointer"},
+        {spectrum_, "Spectrum"},
+        {scale_slider_, "Scale slider"},
+        {scale_box_, "Scale"},
+        {border_slider_, "Border slider"},
+        {border_box_, "Border"},
+        {primary_swatch_, "Primary colour"},
+        {primary_box_, "Primary colour value"},
+        {secondary_swatch_, "Secondary colour"},
+        {secondary_box_, "Secondary colour value"},
+        {polygon_swatch_, "Polygon colour"},
+        {polygon_box_, "Polygon colour value"},
+        {sample_, "Sample"},
+        {day_option_, "Day"},
+        {night_option_, "Night"},
+        {brightness_slider_, "Brightness"},
+        {brightness_box_, "Brightness value"},
+        {contrast_slider_, "Contrast"},
+        {contrast_box_, "Contrast value"},
+        {reverse_button_, "Reverse Colours"},
+        {apply_all_check_, "Apply to All Presentations"},
+        {apply_button_, "Apply"},
+        {cancel_button_, "Cancel"},
+    };
+    for (const auto& [control, name] : names) {
+        control->setAccessibleName(QLatin1String(name));
+    }
+    // Cell numbers as shade_cells lays them out.
+    const char* const shade_names[kShadeCellCount] = {"Blue shade, upper",  "Red shade, upper",
+                                                      "Blue shade, lower",  "Red shade, lower",
+                                                      "Green shade, upper", "Green shade, lower"};
+    for (int k = 0; k < kShadeCellCount; ++k) {
+        shades_cells_[size_t(k)]->setAccessibleName(QLatin1String(shade_names[k]));
+    }
 }
 
 // ---- opening -------------------------------------------------------------------------------

@@ -90,6 +90,8 @@ class StyleEditor : public QDialog {
     void build_sample();
     void build_adjustments();
     void build_buttons();
+    // What assistive technology calls each control.
+    void name_controls();
     void load();
 
     // Redraws the sample and the swatches from the working texts; may switch on polygon mode.

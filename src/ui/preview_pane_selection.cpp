@@ -1,0 +1,118 @@
+// What clicks and keys do to the preview's selection, and scrolling the current tile into view.
+#include <QScrollBar>
+#include <algorithm>
+
+#include "geometry/twips.h"
+
+#include "preview/tile_navigation.h"
+#include "ui/preview_accessibility.h"
+#include "ui/preview_canvas.h"
+#include "ui/preview_pane.h"
+
+namespace quorvane {
+
+namespace {
+
+// The dotted focus frame lies a little outside the selection frame; both should show.
+constexpr int kFocusFrameReach = 3 * kTwipsPerPixel;
+
+}  // namespace
+
+void PreviewPane::select_tile(int k) {
+    selection_.select_only(k);
+    selection_moved();
+}
+
+void PreviewPane::select_all() {
+    selection_.select_all();
+    selection_moved();
+}
+
+void PreviewPane::clear_selection() {
+    selection_.clear();
+    selection_moved();
+}
+
+void PreviewPane::press_tile(int k, Qt::KeyboardModifiers modifiers) {
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    if (k < 0) {
+        // A plain click on the empty canvas clears; with Shift or Ctrl it keeps what was chosen.
+        if (!shift && !control) {
+            clear_selection();
+        }
+        return;
+    }
+    if (shift) {
+        selection_.extend_to(k, control);
+    } else if (control) {
+        selection_.toggle(k);
+    } else {
+        selection_.select_only(k);
+    }
+    selection_moved();
+}
+
+void PreviewPane::step(TileStep step, Qt::KeyboardModifiers modifiers) {
+    const int k = tile_after_step(layout_, selection_.current(), step, geometry_.viewport.height());
+    if (k < 0) {
+        return;
+    }
+    if (modifiers.testFlag(Qt::ShiftModifier)) {
+        selection_.extend_to(k, modifiers.testFlag(Qt::ControlModifier));
+    } else if (modifiers.testFlag(Qt::ControlModifier)) {
+        selection_.set_current(k);
+    } else {
+        selection_.select_only(k);
+    }
+    show_tile(k);
+    selection_moved();
+}
+
+void PreviewPane::toggle_current() {
+    if (selection_.current() >= 0) {
+        selection_.toggle(selection_.current());
+        selection_moved();
+    }
+}
+
+void PreviewPane::ask_tile_menu(int k, QPoint global_position) {
+    // The menu acts on the tile it opens on: a tile outside the selection becomes the
+    // selection, one inside it becomes current.
+    if (selection_.is_selected(k)) {
+        selection_.set_current(k);
+        selection_moved();
+    } else {
+        select_tile(k);
+    }
+    emit context_menu_requested(k, global_position);
+}
+
+void PreviewPane::show_tile(int k) {
+    if (k < 0 || k >= layout_.tile_count()) {
+        return;
+    }
+    const QRect frame =
+        layout_.selection_frame(k).adjusted(0, -kFocusFrameReach, 0, kFocusFrameReach);
+    const int top = std::max(frame.top(), 0);
+    const int bottom = frame.bottom() + 1;
+    const int offset = -geometry_.canvas.top();
+    const int viewport_height = geometry_.viewport.height();
+    const int value =
+        scroll_value_showing(top, bottom, scroll_bar_->value(), offset, scroll_bar_->maximum(),
+                             viewport_height, geometry_.canvas.height());
+    if (value != scroll_bar_->value()) {
+        scroll_bar_->setValue(value);
+    } else if (top < offset || bottom > offset + viewport_height) {
+        // The canvas has not followed the bar yet (it keeps its design place until scrolled).
+        follow_scroll_bar();
+    }
+}
+
+void PreviewPane::selection_moved() {
+    canvas_->update();
+    announce_current_tile(*canvas_, selection_.current());
+    emit selection_changed();
+}
+
+}  // namespace quorvane
