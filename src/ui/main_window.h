@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 
+#include "model/copied_style.h"
 #include "model/element_search.h"
 #include "model/theme_document.h"
 #include "settings/recent_files.h"
@@ -106,6 +108,8 @@ class MainWindow : public QMainWindow {
     void connect_tile_commands();
     // Enables the commands on tiles that can apply now.
     void refresh_tile_commands();
+    // Reads what the clipboard holds now, after it changed.
+    void read_clipboard();
     void show_tile_menu(QPoint global_position);
 
     void new_command();
@@ -135,6 +139,8 @@ class MainWindow : public QMainWindow {
     QAction* undo_action_ = nullptr;
     QAction* redo_action_ = nullptr;
     TileMenu tile_menu_;
+    // The style on the clipboard, kept so that moving among the tiles never asks the system.
+    std::optional<CopiedStyle> clipboard_style_;
     MainWindowControls controls_;
     PreviewPane* pane_ = nullptr;
     QWidget* client_ = nullptr;

@@ -42,13 +42,18 @@ void MainWindow::connect_tile_commands() {
     connect(pane_, &PreviewPane::context_menu_requested, this,
             [this](int, QPoint at) { show_tile_menu(at); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &MainWindow::refresh_tile_commands);
+            &MainWindow::read_clipboard);
+    read_clipboard();
+}
+
+void MainWindow::read_clipboard() {
+    clipboard_style_ = style_on_clipboard();
     refresh_tile_commands();
 }
 
 void MainWindow::refresh_tile_commands() {
     const TileCommandStates states =
-        tile_command_states(document_.theme(), selection(), style_on_clipboard());
+        tile_command_states(document_.theme(), selection(), clipboard_style_);
     tile_menu_.edit_style_action->setEnabled(states.edit_style);
     menu_.copy_style_action->setEnabled(states.copy_style);
     menu_.paste_style_action->setEnabled(states.paste_style);
@@ -58,7 +63,7 @@ void MainWindow::refresh_tile_commands() {
 }
 
 void MainWindow::show_tile_menu(QPoint global_position) {
-    refresh_tile_commands();
+    read_clipboard();
     tile_menu_.menu->popup(global_position);
 }
 
@@ -72,13 +77,16 @@ void MainWindow::copy_style() {
         return;
     }
     const Element& e = document_.theme().elements[size_t(current)];
-    QGuiApplication::clipboard()->setText(clipboard_text(CopiedStyle::of(e)));
+    const QString text = clipboard_text(CopiedStyle::of(e));
+    QGuiApplication::clipboard()->setText(text);
     statusBar()->showMessage(QStringLiteral("Copied the style of ") + e.display_name.trimmed());
-    // Some clipboards report the change later or not at all to their owner.
+    // Some clipboards tell their owner of the change later or not at all.
+    clipboard_style_ = copied_style_from_text(text);
     refresh_tile_commands();
 }
 
 void MainWindow::paste_style() {
+    // What the clipboard holds now: another program may have changed it unnoticed.
     const std::optional<CopiedStyle> copied = style_on_clipboard();
     if (!copied || selection().empty()) {
         return;
