@@ -78,22 +78,5 @@ TEST(CopiedStyle, TextsItDidNotWriteAreNoStyle) {
     EXPECT_EQ(short_colour->style.colours.primary_day, QStringLiteral("FFF"));
 }
 
-TEST(CopiedStyle, FitsItsKindAndAPolygonKeepsItsScaleAndBorder) {
-    const CopiedStyle line = CopiedStyle::of(road());
-    const CopiedStyle polygon = CopiedStyle::of(water());
-    EXPECT_TRUE(line.fits(road()));
-    EXPECT_FALSE(line.fits(water()));
-    EXPECT_TRUE(polygon.fits(water()));
-    EXPECT_FALSE(polygon.fits(road()));
-
-    Element other = water();
-    other.scale = QStringLiteral("7");
-    const ElementStyle pasted = polygon.pasted_onto(other);
-    EXPECT_EQ(pasted.scale, QStringLiteral("7"));
-    EXPECT_TRUE(pasted.border.isEmpty());
-    EXPECT_EQ(pasted.colours, StyleColours::of(water()));
-    EXPECT_EQ(line.pasted_onto(water()), ElementStyle::of(road()));
-}
-
 }  // namespace
 }  // namespace quorvane

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "model/element_identity.h"
-#include "preview/tile_commands.h"
 #include "preview/tile_selection.h"
 #include "support/printers.h"
 
@@ -118,50 +117,6 @@ TEST(TileSelection, RemembersDeletedElementsUntilTheUserChoosesAgain) {
     s.follow({});
     EXPECT_EQ(s.current(), -1);
     EXPECT_EQ(s.tile_count(), 0);
-}
-
-Element kind(bool line, const QString& field) {
-    Element e;
-    e.field_name = field;
-    e.border = line ? QStringLiteral(".6") : QString();
-    return e;
-}
-
-TEST(TileCommands, EnabledWhenTheyCanApply) {
-    Theme theme;
-    theme.elements = {kind(false, "WATER"), kind(true, "ROAD"), kind(false, "WATER"),
-                      kind(true, "RAIL")};
-    quint64 next = 1;
-    give_identities(theme.elements, next);
-    TileSelection s = following(theme.elements);
-    const std::optional<CopiedStyle> line_style = CopiedStyle::of(theme.elements[1]);
-
-    TileCommandStates none;
-    none.select_all = true;
-    EXPECT_EQ(tile_command_states(theme, s, line_style), none);
-
-    s.select_only(0);  // WATER is in two places; a line style does not fit a polygon
-    TileCommandStates water{true, true, false, true, true, true};
-    EXPECT_EQ(tile_command_states(theme, s, line_style), water);
-    EXPECT_TRUE(tile_command_states(theme, s, CopiedStyle::of(theme.elements[2])).paste_style);
-
-    s.toggle(3);  // RAIL, current: only once in the theme, and a line
-    TileCommandStates rail{true, true, true, false, true, true};
-    EXPECT_EQ(tile_command_states(theme, s, line_style), rail);
-    EXPECT_FALSE(tile_command_states(theme, s, std::nullopt).paste_style);
-
-    EXPECT_EQ(tile_command_states(Theme{}, TileSelection{}, line_style), TileCommandStates{});
-}
-
-TEST(TileCommands, PasteReportCountsTheOtherKind) {
-    const CopiedStyle line = CopiedStyle::of(kind(true, "ROAD"));
-    const CopiedStyle polygon = CopiedStyle::of(kind(false, "WATER"));
-    EXPECT_EQ(paste_report({3, 2}, line),
-              QStringLiteral("Style pasted: 3 changed, 2 polygons skipped"));
-    EXPECT_EQ(paste_report({1, 1}, polygon),
-              QStringLiteral("Style pasted: 1 changed, 1 line skipped"));
-    EXPECT_EQ(paste_report({0, 0}, polygon),
-              QStringLiteral("Style pasted: 0 changed, 0 lines skipped"));
 }
 
 }  // namespace
