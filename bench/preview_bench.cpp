@@ -14,6 +14,7 @@
 #include "model/presentations.h"
 #include "preview/pane_geometry.h"
 #include "preview/preview_painter.h"
+#include "preview/tile_selection.h"
 #include "support/scripted_messages.h"
 
 namespace {
@@ -71,6 +72,9 @@ BENCHMARK(BM_PlotLayout)->Arg(300)->Arg(5000)->Arg(30000)->Unit(benchmark::kMicr
 void BM_PaintViewport(benchmark::State& state) {
     const Theme theme = preview_theme(int(state.range(0)));
     const PreviewLayout layout = lay_out_preview(theme, window_frame());
+    TileSelection selection;
+    selection.follow(theme.elements);
+    selection.select_only(5);
     const QSize viewport(825, 682);
     QImage image(viewport, QImage::Format_RGB32);
     const int canvas_pixels = canvas_pixel_size(layout).height();
@@ -80,7 +84,8 @@ void BM_PaintViewport(benchmark::State& state) {
         const int top = tops[k++ % 3];
         QPainter painter(&image);
         painter.translate(0, -top);
-        paint_preview(painter, theme, layout, QRect(QPoint(0, top), viewport), 5);
+        paint_preview(painter, theme, layout, QRect(QPoint(0, top), viewport),
+                      TileMarks{&selection});
     }
 }
 BENCHMARK(BM_PaintViewport)->Arg(300)->Arg(30000)->Unit(benchmark::kMicrosecond);

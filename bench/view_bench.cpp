@@ -61,7 +61,11 @@ void paint_viewport(QImage& image, const Theme& theme, const ZoomedView& view, i
         area = QRect(QPoint(0, int(top / z)),
                      QSize(int(kViewport.width() / z) + 1, int(kViewport.height() / z) + 1));
     }
-    paint_preview(painter, theme, view.layout, area, 5, look);
+    // Element 5 framed, as a selected tile is.
+    TileSelection selection;
+    selection.follow(theme.elements);
+    selection.select_only(5);
+    paint_preview(painter, theme, view.layout, area, TileMarks{&selection, -1}, look);
 }
 
 // Three places to look at: the top, the middle and the end of the canvas.

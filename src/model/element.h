@@ -6,6 +6,16 @@
 
 namespace quorvane {
 
+// Which Element this is, through every edit, undo and redo: the preview's selection follows it
+// when Elements move. It is no part of the content: files never hold it, and it compares equal to
+// every other identity, so Elements (and themes) compare by their fields alone. Compare `value`
+// to tell two Elements apart.
+struct ElementIdentity {
+    quint64 value = 0;  // 0: none given yet
+
+    friend bool operator==(ElementIdentity, ElementIdentity) { return true; }
+};
+
 // One STYLE of a theme: one styled map feature inside one presentation. Every field but the
 // sort code is text exactly as read or entered; an empty text means the value is absent.
 struct Element {
@@ -19,7 +29,8 @@ struct Element {
     QString primary_night;
     QString secondary_day;
     QString secondary_night;
-    StyleText style_text;  // the STYLE text as read; empty for Elements added here
+    StyleText style_text;      // the STYLE text as read; empty for Elements added here
+    ElementIdentity identity;  // given by the document that holds the theme
 
     // The empty border is what marks a polygon everywhere in the program.
     bool is_polygon() const { return border.isEmpty(); }

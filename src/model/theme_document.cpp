@@ -1,5 +1,9 @@
 #include "model/theme_document.h"
 
+#include <algorithm>
+
+#include "model/element_edits.h"
+#include "model/element_identity.h"
 #include "platform/messages.h"
 
 namespace quorvane {
@@ -12,12 +16,18 @@ class EditStep : public QUndoCommand {
 
     void redo() override {
         edit_->apply(document_.theme_);
+        if (!edit_->keeps_layout()) {
+            document_.identify_elements();
+        }
         setText(edit_->name());
         document_.raised_ = edit_->messages();
         document_.announce(*edit_);
     }
     void undo() override {
         edit_->revert(document_.theme_);
+        if (!edit_->keeps_layout()) {
+            document_.identify_elements();
+        }
         document_.announce(*edit_);
     }
     int id() const override { return edit_->merge_key(); }
@@ -46,6 +56,10 @@ bool ThemeDocument::is_modified() const {
 
 void ThemeDocument::announce(const ThemeEdit& edit) {
     emit changed(edit.keeps_layout() ? DocumentChange::Styles : DocumentChange::Elements);
+}
+
+void ThemeDocument::identify_elements() {
+    give_identities(theme_.elements, next_identity_);
 }
 
 void ThemeDocument::perform(std::unique_ptr<ThemeEdit> edit, Messages* messages) {
@@ -121,9 +135,45 @@ void ThemeDocument::set_metadata(MetadataField field, const QString& text) {
     perform(std::make_unique<SetMetadataEdit>(field, text, typing_visit_));
 }
 
+int ThemeDocument::delete_elements(std::vector<int> numbers) {
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    std::erase_if(numbers, [this](int n) { return n < 0 || n >= theme_.element_count(); });
+    if (numbers.empty()) {
+        return 0;
+    }
+    const int count = int(numbers.size());
+    perform(std::make_unique<DeleteElementsEdit>(std::move(numbers)));
+    return count;
+}
+
+PasteCounts ThemeDocument::paste_style(std::vector<int> numbers, const CopiedStyle& copied) {
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    PasteCounts counts;
+    std::vector<int> changing;
+    for (const int n : numbers) {
+        if (n < 0 || n >= theme_.element_count()) {
+            continue;
+        }
+        const Element& e = theme_.elements[size_t(n)];
+        if (!copied.fits(e)) {
+            ++counts.skipped;
+        } else if (copied.pasted_onto(e) != ElementStyle::of(e)) {
+            changing.push_back(n);
+        }
+    }
+    counts.changed = int(changing.size());
+    if (!changing.empty()) {
+        perform(std::make_unique<PasteStyleEdit>(std::move(changing), copied));
+    }
+    return counts;
+}
+
 void ThemeDocument::replace(Theme theme, const QString& file_name, bool from_file, bool modified) {
     history_.clear();
     theme_ = std::move(theme);
+    identify_elements();
     file_name_ = file_name;
     has_file_ = from_file;
     set_unsaved_without_steps(modified);

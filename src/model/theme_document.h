@@ -4,7 +4,9 @@
 #include <QString>
 #include <QUndoStack>
 #include <memory>
+#include <vector>
 
+#include "model/copied_style.h"
 #include "model/theme.h"
 #include "model/theme_edits.h"
 
@@ -19,6 +21,15 @@ enum class DocumentChange {
     Replaced,  // a whole new theme: opened, new, restored
     Elements,  // Elements added, removed or reordered: lay the preview out again
     Styles,    // styles or metadata only: the layout stays
+};
+
+// What pasting a style did: how many Elements of its kind changed, and how many Elements of the
+// other kind were left alone.
+struct PasteCounts {
+    int changed = 0;
+    int skipped = 0;
+
+    friend bool operator==(const PasteCounts&, const PasteCounts&) = default;
 };
 
 // The open theme and everything about it that is not its content: the file it belongs to and
@@ -51,6 +62,12 @@ class ThemeDocument : public QObject {
     // Copies Element `index`'s style to the same feature in every other presentation.
     void copy_style_to_all_presentations(int index, Messages& messages);
     void set_metadata(MetadataField field, const QString& text);
+    // Deletes the Elements with these numbers (in any order; repeats count once, numbers out of
+    // range not at all). Returns how many went.
+    int delete_elements(std::vector<int> numbers);
+    // Pastes a copied style onto the Elements with these numbers that are of its kind; the step
+    // holds only the Elements whose style changes, and there is none when nothing would.
+    PasteCounts paste_style(std::vector<int> numbers, const CopiedStyle& copied);
     // The next metadata edit starts a new step even in the same box (the user left the box).
     void end_typing() { ++typing_visit_; }
 
@@ -68,6 +85,8 @@ class ThemeDocument : public QObject {
     friend class EditStep;
     void perform(std::unique_ptr<ThemeEdit> edit, Messages* messages = nullptr);
     void announce(const ThemeEdit& edit);
+    // Every Element gets an identity of its own, so a view can follow it through the steps.
+    void identify_elements();
     void set_unsaved_without_steps(bool unsaved);
 
     Theme theme_;
@@ -76,6 +95,7 @@ class ThemeDocument : public QObject {
     // Unsaved changes that are not in the history (a restored recovery copy).
     bool unsaved_without_steps_ = false;
     int typing_visit_ = 0;
+    quint64 next_identity_ = 1;
     // What the edit just applied raised for the user.
     QStringList raised_;
     QUndoStack history_;

@@ -1,5 +1,6 @@
 #include "model/theme_edits.h"
 
+#include "model/element_edits.h"
 #include "model/presentation_changes.h"
 #include "model/presentation_list.h"
 #include "platform/messages.h"
@@ -90,20 +91,7 @@ void RemovePresentationsEdit::apply(Theme& theme) {
 }
 
 void RemovePresentationsEdit::revert(Theme& theme) {
-    std::vector<Element> before;
-    before.reserve(theme.elements.size() + removed_.size());
-    size_t kept = 0;
-    for (auto& [index, element] : removed_) {
-        while (before.size() < size_t(index)) {
-            before.push_back(std::move(theme.elements[kept++]));
-        }
-        before.push_back(std::move(element));
-    }
-    while (kept < theme.elements.size()) {
-        before.push_back(std::move(theme.elements[kept++]));
-    }
-    theme.elements = std::move(before);
-    removed_.clear();
+    put_back(theme.elements, removed_);
     theme.project_presentations = table_before_;
     theme.listed_presentations = listed_before_;
 }

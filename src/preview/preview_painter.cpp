@@ -6,6 +6,7 @@
 
 #include "geometry/twips.h"
 #include "preview/tile_drawing.h"
+#include "preview/tile_selection.h"
 
 namespace quorvane {
 
@@ -74,6 +75,36 @@ void paint_presentation_names(QPainter& painter, const PreviewLayout& layout,
     painter.restore();
 }
 
+// The frames reach a little beyond their tiles and labels: rows that close to the area count.
+constexpr int kFrameReach = 4 * kTwipsPerPixel;
+
+// The selection frames and the focus frame. Marks name Elements; the layout knows their tiles.
+void paint_frames(QPainter& painter, const PreviewLayout& layout, int elements, int top, int bottom,
+                  const TileMarks& marks, const QColor& focus_colour) {
+    painter.setBrush(Qt::NoBrush);
+    const auto [first_row, end_row] = layout.rows_between(top - kFrameReach, bottom + kFrameReach);
+    if (marks.selection != nullptr && !marks.selection->empty()) {
+        painter.setPen(QPen(kSelectionColour, 0));
+        for (int r = first_row; r < end_row; ++r) {
+            const PreviewRow& row = layout.rows[size_t(r)];
+            for (int k = row.first; k < row.first + row.count; ++k) {
+                const int element = layout.element_of(k);
+                if (element < elements && marks.selection->is_selected(element)) {
+                    painter.drawRect(to_pixels(layout.selection_frame(k)).adjusted(0, 0, -1, -1));
+                }
+            }
+        }
+    }
+    const int focus = marks.focus_element >= 0 && marks.focus_element < elements
+                          ? layout.tile_of(marks.focus_element)
+                          : -1;
+    if (focus >= 0) {
+        QPen dotted(focus_colour, 0, Qt::DotLine);
+        painter.setPen(dotted);
+        painter.drawRect(to_pixels(layout.selection_frame(focus)).adjusted(-2, -2, 1, 1));
+    }
+}
+
 }  // namespace
 
 QFont label_font() {
@@ -98,7 +129,7 @@ QSize canvas_pixel_size(const PreviewLayout& layout) {
 }
 
 void paint_preview(QPainter& painter, const Theme& theme, const PreviewLayout& layout,
-                   const QRect& area, int framed_element, const PreviewLook& look) {
+                   const QRect& area, const TileMarks& marks, const PreviewLook& look) {
     const bool night = look.light == PreviewLight::Night;
     const QColor canvas_colour = night ? kNightCanvasColour : kCanvasColour;
     const QColor rule_colour = night ? kNightRuleColour : kRuleColour;
@@ -142,14 +173,8 @@ void paint_preview(QPainter& painter, const Theme& theme, const PreviewLayout& l
                                  bottom + kTwipsPerPixel, rule_colour);
     }
 
-    const int framed =
-        framed_element >= 0 && framed_element < elements ? layout.tile_of(framed_element) : -1;
-    if (framed >= 0) {
-        const QRect frame = to_pixels(layout.selection_frame(framed));
-        painter.setPen(QPen(kSelectionColour, 0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(frame.adjusted(0, 0, -1, -1));
-    }
+    paint_frames(painter, layout, elements, top, bottom, marks,
+                 night ? kNightLabelColour : QColor(Qt::black));
 }
 
 QImage render_preview(const Theme& theme, const PreviewLayout& layout, PreviewLight light) {
@@ -162,7 +187,7 @@ QImage render_preview(const Theme& theme, const PreviewLayout& layout, PreviewLi
     look.light = light;
     look.bands = &bands;
     QPainter painter(&image);
-    paint_preview(painter, theme, layout, image.rect(), -1, look);
+    paint_preview(painter, theme, layout, image.rect(), {}, look);
     return image;
 }
 

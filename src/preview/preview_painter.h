@@ -11,10 +11,13 @@
 #include "preview/presentation_names.h"
 #include "preview/preview_layout.h"
 #include "preview/tile_drawing.h"
+#include "preview/tile_selection.h"
 
 class QPainter;
 
 namespace quorvane {
+
+class TileSelection;
 
 // The colours of the preview.
 inline const QColor kCanvasColour{255, 255, 255};
@@ -38,6 +41,13 @@ struct PreviewLook {
     int shown_top = 0;
 };
 
+// Which Elements' tiles wear the magenta selection frame, and which one the dotted frame that
+// shows where the keyboard works.
+struct TileMarks {
+    const TileSelection* selection = nullptr;
+    int focus_element = -1;
+};
+
 // Arial 7.8 point (a close sans-serif where Arial is missing), for the tile labels.
 QFont label_font();
 
@@ -49,11 +59,10 @@ QFont presentation_name_font();
 
 // Paints the part `area` (canvas pixels) of the preview canvas onto `painter`, whose origin is
 // the canvas's top-left corner: the canvas, the rules between presentations, the tiles and
-// labels that reach into the area, the presentation names beside them, and the selection frame
-// around the tile of Element `framed_element` (none when it is -1). Only the rows and bands in
-// the area are visited.
+// labels that reach into the area, the presentation names beside them, and the frames `marks`
+// asks for. Only the rows and bands in the area are visited.
 void paint_preview(QPainter& painter, const Theme& theme, const PreviewLayout& layout,
-                   const QRect& area, int framed_element = -1, const PreviewLook& look = {});
+                   const QRect& area, const TileMarks& marks = {}, const PreviewLook& look = {});
 
 // The whole canvas as one picture, with the presentation names at the tops of their rows.
 QImage render_preview(const Theme& theme, const PreviewLayout& layout,

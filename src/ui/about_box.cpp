@@ -62,6 +62,7 @@ AboutBox::AboutBox(QWidget* parent, UrlOpener& opener)
     link->setText(
         link->fontMetrics().elidedText(shown_address(address), Qt::ElideRight, link->width()));
     link->setToolTip(address.toDisplayString());
+    link->setAccessibleName(QStringLiteral("Home page"));
     connect(link, &LinkLabel::activated, this, [&opener] { open_home_page(opener); });
 
     auto* frame = place_named(new QFrame(this), "beta_frame", twips_rect(810, 1170, 3495, 1095));
@@ -87,6 +88,7 @@ AboutBox::AboutBox(QWidget* parent, UrlOpener& opener)
     auto* ok = place_named(new QPushButton(QStringLiteral("OK"), this), "ok_button",
                            twips_rect(3495, 3075, 840, 405));
     ok->setDefault(true);
+    ok->setAccessibleName(QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

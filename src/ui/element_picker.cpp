@@ -25,9 +25,11 @@ QLabel* centred_label(QWidget* parent, const QString& text, const char* object_n
     return label;
 }
 
-QListWidget* catalogue_list(QWidget* parent, const QStringList& names, const char* object_name) {
+QListWidget* catalogue_list(QWidget* parent, const QStringList& names, const char* object_name,
+                            const QString& spoken_name) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QLatin1String(object_name));
+    list->setAccessibleName(spoken_name);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setSortingEnabled(true);
     list->addItems(names);
@@ -57,6 +59,7 @@ ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* pa
                 1140, 204, 2268, 216);
     presentations_ = new QListWidget(this);
     presentations_->setObjectName(QStringLiteral("presentation_list"));
+    presentations_->setAccessibleName(QStringLiteral("Presentations"));
     presentations_->setSelectionMode(QAbstractItemView::SingleSelection);
     presentations_->addItems(presentation_names());
     set_background(*presentations_, QColor(222, 247, 255));
@@ -79,27 +82,32 @@ ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* pa
 
     place_twips(*centred_label(this, QStringLiteral("POLYGONS"), "polygons_caption"), 1128, 3660,
                 2268, 216);
-    polygons_ = catalogue_list(this, polygon_catalogue(), "polygon_list");
+    polygons_ =
+        catalogue_list(this, polygon_catalogue(), "polygon_list", QStringLiteral("Polygons"));
     place_twips(*polygons_, 420, 3936, 3612, 3312);
 
     place_twips(*centred_label(this, QStringLiteral("LINES"), "lines_caption"), 5148, 204, 2268,
                 216);
-    lines_ = catalogue_list(this, line_catalogue(), "line_list");
+    lines_ = catalogue_list(this, line_catalogue(), "line_list", QStringLiteral("Lines"));
     place_twips(*lines_, 4452, 480, 3612, 6768);
 
     select_all_polygons_ = new QCheckBox(QStringLiteral("Select All"), this);
     select_all_polygons_->setObjectName(QStringLiteral("select_all_polygons"));
+    select_all_polygons_->setAccessibleName(QStringLiteral("Select all polygons"));
     place_twips(*select_all_polygons_, 1308, 7380, 1836, 240);
     select_all_lines_ = new QCheckBox(QStringLiteral("Select All"), this);
     select_all_lines_->setObjectName(QStringLiteral("select_all_lines"));
+    select_all_lines_->setAccessibleName(QStringLiteral("Select all lines"));
     place_twips(*select_all_lines_, 5568, 7380, 1836, 240);
 
     add_ = new QPushButton(QStringLiteral("Add"), this);
     add_->setObjectName(QStringLiteral("add_button"));
+    add_->setAccessibleName(QStringLiteral("Add"));
     add_->setAutoDefault(false);
     place_twips(*add_, 5292, 7944, 1320, 540);
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancel_->setObjectName(QStringLiteral("cancel_button"));
+    cancel_->setAccessibleName(QStringLiteral("Cancel"));
     cancel_->setAutoDefault(false);
     place_twips(*cancel_, 6792, 7932, 1320, 540);
 

@@ -21,6 +21,13 @@ QAction* item(QMenu& menu, const char* name, const QString& caption) {
     return action;
 }
 
+QAction* item(QMenu& menu, const char* name, const QString& caption,
+              QKeySequence::StandardKey key) {
+    QAction* action = item(menu, name, caption);
+    action->setShortcuts(key);
+    return action;
+}
+
 }  // namespace
 
 MainMenu build_main_menu(QMenuBar& bar) {
@@ -55,6 +62,15 @@ MainMenu build_main_menu(QMenuBar& bar) {
         item(*m.edit_menu, "add_presentations_action", QStringLiteral("Add Presentations"));
     m.remove_presentations_action =
         item(*m.edit_menu, "remove_presentations_action", QStringLiteral("Remove Presentations"));
+    m.edit_menu->addSeparator();
+    m.copy_style_action =
+        item(*m.edit_menu, "copy_style_action", QStringLiteral("Copy Style"), QKeySequence::Copy);
+    m.paste_style_action = item(*m.edit_menu, "paste_style_action", QStringLiteral("Paste Style"),
+                                QKeySequence::Paste);
+    m.delete_action =
+        item(*m.edit_menu, "delete_action", QStringLiteral("Delete"), QKeySequence::Delete);
+    m.select_all_action = item(*m.edit_menu, "select_all_action", QStringLiteral("Select All"),
+                               QKeySequence::SelectAll);
 
     m.view_menu = menu(bar, "view_menu", QStringLiteral("View"));
     m.night_view_action = item(*m.view_menu, "night_view_action", QStringLiteral("Night View"));

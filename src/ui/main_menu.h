@@ -27,6 +27,11 @@ struct MainMenu {
     QMenu* edit_menu = nullptr;
     QAction* add_presentations_action = nullptr;
     QAction* remove_presentations_action = nullptr;
+    // On the selected tiles: copy the current tile's style, paste it, delete, select every tile.
+    QAction* copy_style_action = nullptr;
+    QAction* paste_style_action = nullptr;
+    QAction* delete_action = nullptr;
+    QAction* select_all_action = nullptr;
 
     QMenu* view_menu = nullptr;
     QAction* night_view_action = nullptr;  // checkable: Night view when checked, else Day

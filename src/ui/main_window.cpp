@@ -95,6 +95,7 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     refresh_presentation_list();
     connect_commands();
     connect_view_commands();
+    connect_tile_commands();
     connect_metadata_boxes();
     set_up_problems_panel();
     start_update_check();
@@ -123,9 +124,8 @@ void MainWindow::connect_commands() {
     connect(controls_.add_button, &QPushButton::clicked, this, &MainWindow::add_elements);
     connect(controls_.search_button, &QPushButton::clicked, this, &MainWindow::search_command);
 
-    connect(pane_, &PreviewPane::tile_pressed, this, &MainWindow::select_tile);
     connect(pane_, &PreviewPane::tile_double_clicked, this, [this](int element) {
-        select_tile(element);
+        pane_->select_tile(element);
         open_style_editor(element);
     });
     connect(pane_, &PreviewPane::file_dropped, this, &MainWindow::open_dropped_file);
@@ -169,11 +169,11 @@ void MainWindow::set_up_problems_panel() {
     connect(problems_->toggleViewAction(), &QAction::toggled, menu_.problems_action,
             &QAction::setChecked);
     connect(problems_, &ProblemsPanel::element_chosen, this, [this](int element) {
-        select_tile(element);
+        pane_->select_tile(element);
         pane_->scroll_to_tile(element);
     });
     connect(problems_, &ProblemsPanel::element_opened, this, [this](int element) {
-        select_tile(element);
+        pane_->select_tile(element);
         pane_->scroll_to_tile(element);
         open_style_editor(element);
     });
@@ -182,15 +182,13 @@ void MainWindow::set_up_problems_panel() {
 void MainWindow::follow_document(DocumentChange change) {
     if (change == DocumentChange::Replaced) {
         search_.reset();
-        select_tile(-1);
+        pane_->clear_selection();
     }
     // The matches first: the preview lays out what the filter lets through.
     filter_.refresh(document_.theme());
     show_match_count();
-    if (selected_tile_ >= document_.theme().element_count()) {
-        select_tile(-1);
-    }
     pane_->relayout(PreviewPane::RelayoutReason::ThemeChanged);
+    refresh_tile_commands();
     refresh_metadata_boxes();
     refresh_presentation_list();
     update_caption();
@@ -198,11 +196,6 @@ void MainWindow::follow_document(DocumentChange change) {
 
 void MainWindow::set_update_available(bool available) {
     controls_.update_notice->setVisible(available);
-}
-
-void MainWindow::select_tile(int element) {
-    selected_tile_ = element;
-    pane_->frame_tile(element);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 
+#include "model/copied_style.h"
 #include "model/element_filter.h"
 #include "model/element_search.h"
 #include "model/theme_document.h"
 #include "settings/recent_files.h"
 #include "ui/main_menu.h"
 #include "ui/main_window_controls.h"
+#include "ui/tile_menu.h"
 
 class QAction;
 
@@ -22,6 +25,7 @@ class Messages;
 class PreviewPane;
 class ProblemsPanel;
 class RecoveryKeeper;
+class TileSelection;
 class UrlOpener;
 class WebRequest;
 
@@ -75,15 +79,23 @@ class MainWindow : public QMainWindow {
     void show_about();
     void open_manual();
 
+    // The commands on the selected tiles (Edit menu, keys and the tiles' menu); each edit is one
+    // step of the history.
+    void delete_selected_elements();
+    void copy_style();                        // the current tile's style, to the clipboard
+    void paste_style();                       // onto the selected tiles of its kind
+    void apply_style_to_all_presentations();  // the current tile's, as the style editor does
+
     // The window's state, for the features above and for tests.
     ThemeDocument& document() { return document_; }
     const MainWindowServices& services() const { return services_; }
-    int selected_tile() const { return selected_tile_; }
+    const TileSelection& selection() const;
     const RecentFileEntries& recent_files() const { return recent_; }
     const ElementSearch& search() const { return search_; }
     const ElementFilter& filter() const { return filter_; }
     QAction* find_action() const { return find_action_; }
     const MainMenu& menu() const { return menu_; }
+    const TileMenu& tile_menu() const { return tile_menu_; }
     QAction* undo_action() const { return undo_action_; }
     QAction* redo_action() const { return redo_action_; }
     const MainWindowControls& controls() const { return controls_; }
@@ -102,6 +114,12 @@ class MainWindow : public QMainWindow {
     void connect_metadata_boxes();
     void set_up_problems_panel();
     void follow_document(DocumentChange change);
+    void connect_tile_commands();
+    // Enables the commands on tiles that can apply now.
+    void refresh_tile_commands();
+    // Reads what the clipboard holds now, after it changed.
+    void read_clipboard();
+    void show_tile_menu(QPoint global_position);
 
     void new_command();
     void open_command();
@@ -123,7 +141,6 @@ class MainWindow : public QMainWindow {
     void refresh_recent_menu();
     void refresh_metadata_boxes();
     void refresh_presentation_list();
-    void select_tile(int element);
 
     ThemeDocument& document_;
     MainWindowServices services_;
@@ -131,12 +148,14 @@ class MainWindow : public QMainWindow {
     RecentFileEntries recent_;
     ElementSearch search_;
     ElementFilter filter_;
-    int selected_tile_ = -1;
     bool shown_once_ = false;
     MainMenu menu_;
     QAction* undo_action_ = nullptr;
     QAction* redo_action_ = nullptr;
     QAction* find_action_ = nullptr;
+    TileMenu tile_menu_;
+    // The style on the clipboard, kept so that moving among the tiles never asks the system.
+    std::optional<CopiedStyle> clipboard_style_;
     MainWindowControls controls_;
     PreviewPane* pane_ = nullptr;
     QWidget* client_ = nullptr;

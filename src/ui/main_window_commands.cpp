@@ -196,7 +196,7 @@ void MainWindow::search_command() {
         services_.messages.tell(QStringLiteral("Not found"));
         return;
     }
-    select_tile(hit);
+    pane_->select_tile(hit);
     pane_->scroll_to_tile(hit);
 }
 

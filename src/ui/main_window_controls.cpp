@@ -24,10 +24,13 @@ QFont font(const QString& family, double points, bool bold = false) {
 }
 
 template <typename W>
-W* make(QWidget& client, const char* name, const QRect& twips) {
+W* make(QWidget& client, const char* name, const QRect& twips, const char* spoken_name = nullptr) {
     auto* w = new W(&client);
     w->setObjectName(QLatin1String(name));
     w->setGeometry(to_pixels(twips));
+    if (spoken_name != nullptr) {
+        w->setAccessibleName(QLatin1String(spoken_name));
+    }
     return w;
 }
 
@@ -45,7 +48,7 @@ MainWindowControls build_main_window_controls(QWidget& client) {
     const QFont arial10 = font(QStringLiteral("Arial"), 10.2);
     MainWindowControls c;
 
-    c.add_button = make<QPushButton>(client, "add_button", kAddButton);
+    c.add_button = make<QPushButton>(client, "add_button", kAddButton, "Add lines or polygons");
     c.add_button->setText(QStringLiteral("+"));
     c.add_button->setFont(font(QStringLiteral("Arial"), 18, true));
     set_background(*c.add_button, QPalette::Button, QColor(255, 255, 192));
@@ -68,25 +71,27 @@ MainWindowControls build_main_window_controls(QWidget& client) {
         c.field_captions[size_t(k)] = label;
     }
 
-    c.presentation_list = make<QListWidget>(client, "presentation_list", kPresentationList);
+    c.presentation_list =
+        make<QListWidget>(client, "presentation_list", kPresentationList, "Presentations");
     // The list only informs: it reacts to no mouse action.
     c.presentation_list->setSelectionMode(QAbstractItemView::NoSelection);
     c.presentation_list->setFocusPolicy(Qt::NoFocus);
 
-    c.title_box = make<QLineEdit>(client, "title_box", kTitleBox);
+    c.title_box = make<QLineEdit>(client, "title_box", kTitleBox, "Title");
     c.title_box->setFont(arial10);
-    c.description_box = make<QPlainTextEdit>(client, "description_box", kDescriptionBox);
+    c.description_box =
+        make<QPlainTextEdit>(client, "description_box", kDescriptionBox, "Description");
     c.description_box->setFont(arial10);
-    c.locale_box = make<QLineEdit>(client, "locale_box", kLocaleBox);
+    c.locale_box = make<QLineEdit>(client, "locale_box", kLocaleBox, "Locality");
     c.locale_box->setFont(arial12);
-    c.version_box = make<QLineEdit>(client, "version_box", kVersionBox);
+    c.version_box = make<QLineEdit>(client, "version_box", kVersionBox, "Version");
     c.version_box->setFont(arial12);
 
-    c.search_box = make<QLineEdit>(client, "search_box", kSearchBox);
+    c.search_box = make<QLineEdit>(client, "search_box", kSearchBox, "Search feature names");
     c.search_box->setFont(arial12);
     set_background(*c.search_box, QPalette::Base, QColor(234, 252, 191));
 
-    c.search_button = make<QPushButton>(client, "search_button", kSearchButton);
+    c.search_button = make<QPushButton>(client, "search_button", kSearchButton, "Search");
     c.search_button->setText(QStringLiteral("Search"));
 
     c.update_notice = make<QLabel>(client, "update_notice", kUpdateNotice);
@@ -101,19 +106,20 @@ MainWindowControls build_main_window_controls(QWidget& client) {
     c.update_notice->hide();
 
     c.match_count = make<QLabel>(client, "match_count", kMatchCount);
-    c.hide_others_check = make<QCheckBox>(client, "hide_others_check", kHideOthersCheck);
+    c.hide_others_check = make<QCheckBox>(client, "hide_others_check", kHideOthersCheck,
+                                          "Hide tiles that do not match");
     c.hide_others_check->setText(QStringLiteral("Hide others"));
     c.hide_others_check->setToolTip(
         QStringLiteral("Hide the tiles that do not match, instead of fading them"));
     c.search_box->setToolTip(
         QStringLiteral("Type part of a name to pick out its tiles; Enter goes to the next one, "
                        "Escape clears (Ctrl+F)"));
-    c.night_button = make<QToolButton>(client, "night_button", kNightButton);
-    c.zoom_out_button = make<QToolButton>(client, "zoom_out_button", kZoomOutButton);
-    c.zoom_caption = make<QToolButton>(client, "zoom_caption", kZoomCaption);
+    c.night_button = make<QToolButton>(client, "night_button", kNightButton, "Night view");
+    c.zoom_out_button = make<QToolButton>(client, "zoom_out_button", kZoomOutButton, "Zoom out");
+    c.zoom_caption = make<QToolButton>(client, "zoom_caption", kZoomCaption, "Actual size");
     c.zoom_caption->setAutoRaise(true);
     c.zoom_caption->setToolTip(QStringLiteral("Actual Size (Ctrl+0)"));
-    c.zoom_in_button = make<QToolButton>(client, "zoom_in_button", kZoomInButton);
+    c.zoom_in_button = make<QToolButton>(client, "zoom_in_button", kZoomInButton, "Zoom in");
     return c;
 }
 

@@ -18,17 +18,21 @@ namespace quorvane {
 
 namespace {
 
-QListWidget* presentation_list_box(QWidget* parent, const char* object_name) {
+QListWidget* presentation_list_box(QWidget* parent, const char* object_name,
+                                   const QString& spoken_name) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QLatin1String(object_name));
+    list->setAccessibleName(spoken_name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFont(QFont(QStringLiteral("Arial"), 12));
     return list;
 }
 
-QPushButton* button(QWidget* parent, const QString& caption, const char* object_name) {
+QPushButton* button(QWidget* parent, const QString& caption, const char* object_name,
+                    const QString& spoken_name) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(object_name));
+    b->setAccessibleName(spoken_name);
     b->setAutoDefault(false);
     return b;
 }
@@ -73,34 +77,37 @@ PresentationManager::PresentationManager(const Theme& theme, Messages& messages,
     add_frame_ = frame(this, "add_frame");
     place_twips(*label(add_frame_, QStringLiteral("YOUR PROJECT"), Qt::AlignLeft), 4044, 216, 1344,
                 228);
-    project_ = presentation_list_box(add_frame_, "project_list");
+    project_ = presentation_list_box(add_frame_, "project_list", QStringLiteral("Your project"));
     place_twips(*project_, 3324, 468, 2784, 2808);
     place_twips(*label(add_frame_, QStringLiteral("AVAILABLE"), Qt::AlignHCenter), 960, 3180, 1344,
                 228);
-    available_ = presentation_list_box(add_frame_, "available_list");
+    available_ = presentation_list_box(add_frame_, "available_list", QStringLiteral("Available"));
     QPalette grey = available_->palette();
     grey.setColor(QPalette::Base, QColor(224, 224, 224));
     available_->setPalette(grey);
     available_->addItems(presentation_names());
     place_twips(*available_, 336, 3492, 2784, 2808);
-    add_ = button(add_frame_, QStringLiteral("--> ADD"), "add_button");
+    add_ = button(add_frame_, QStringLiteral("--> ADD"), "add_button",
+                  QStringLiteral("Add presentation"));
     place_twips(*add_, 3360, 4656, 1236, 300);
-    unadd_ = button(add_frame_, QStringLiteral("<-- REMOVE"), "unadd_button");
+    unadd_ = button(add_frame_, QStringLiteral("<-- REMOVE"), "unadd_button",
+                    QStringLiteral("Take back from adding"));
     place_twips(*unadd_, 4812, 4656, 1380, 300);
     place_twips(*label(add_frame_, QStringLiteral("ADDING"), Qt::AlignHCenter), 7044, 3180, 1344,
                 228);
-    adding_ = presentation_list_box(add_frame_, "adding_list");
+    adding_ = presentation_list_box(add_frame_, "adding_list", QStringLiteral("Adding"));
     place_twips(*adding_, 6360, 3492, 2784, 2808);
 
     remove_frame_ = frame(this, "remove_frame");
-    remove_ = button(remove_frame_, QStringLiteral("<-- REMOVE"), "remove_button");
+    remove_ = button(remove_frame_, QStringLiteral("<-- REMOVE"), "remove_button",
+                     QStringLiteral("Remove presentation"));
     place_twips(*remove_, 3108, 3792, 1440, 408);
-    kept_ = presentation_list_box(remove_frame_, "kept_list");
+    kept_ = presentation_list_box(remove_frame_, "kept_list", QStringLiteral("Presentations kept"));
     place_twips(*kept_, 5292, 2772, 2784, 2808);
 
-    apply_ = button(this, QStringLiteral("Apply"), "apply_button");
+    apply_ = button(this, QStringLiteral("Apply"), "apply_button", QStringLiteral("Apply"));
     place_twips(*apply_, 6552, 6960, 1392, 468);
-    cancel_ = button(this, QStringLiteral("Cancel"), "cancel_button");
+    cancel_ = button(this, QStringLiteral("Cancel"), "cancel_button", QStringLiteral("Cancel"));
     place_twips(*cancel_, 8100, 6960, 1392, 468);
 
     // The theme's presentations as the main window lists them, rebuilt from the sort codes.

@@ -1,19 +1,25 @@
 #include "ui/preview_canvas.h"
 
+#include <QAccessible>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <optional>
 
 #include <cmath>
 
 #include "geometry/twips.h"
 #include "preview/preview_painter.h"
+#include "preview/tile_selection.h"
 #include "preview/zoom.h"
+#include "ui/preview_accessibility.h"
 
 namespace quorvane {
 
@@ -27,6 +33,30 @@ QString first_local_file(const QMimeData* mime) {
     return mime->urls().first().toLocalFile();
 }
 
+// The step a key takes the current tile, if it is one of the moving keys.
+std::optional<TileStep> step_of_key(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return TileStep::Left;
+        case Qt::Key_Right:
+            return TileStep::Right;
+        case Qt::Key_Up:
+            return TileStep::Up;
+        case Qt::Key_Down:
+            return TileStep::Down;
+        case Qt::Key_PageUp:
+            return TileStep::PageUp;
+        case Qt::Key_PageDown:
+            return TileStep::PageDown;
+        case Qt::Key_Home:
+            return TileStep::First;
+        case Qt::Key_End:
+            return TileStep::Last;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 PreviewCanvas::PreviewCanvas(const Theme& theme, const PreviewLayout& layout, QWidget* viewport)
@@ -35,6 +65,11 @@ PreviewCanvas::PreviewCanvas(const Theme& theme, const PreviewLayout& layout, QW
     setMouseTracking(true);
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Tab and a click give it the keyboard.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Preview"));
+    setAccessibleDescription(QStringLiteral("The theme's styles, one tile each"));
+    install_preview_accessibility();
 }
 
 void PreviewCanvas::place(QPoint origin, QSize size) {
@@ -49,8 +84,8 @@ void PreviewCanvas::place(QPoint origin, QSize size) {
     update();
 }
 
-void PreviewCanvas::set_framed_tile(int k) {
-    framed_tile_ = k;
+void PreviewCanvas::set_selection(const TileSelection* selection) {
+    selection_ = selection;
     update();
 }
 
@@ -121,13 +156,62 @@ void PreviewCanvas::paintEvent(QPaintEvent* event) {
                      QPoint(int(std::ceil((area.right() + 1) / z)),
                             int(std::ceil((area.bottom() + 1) / z))));
     }
-    paint_preview(painter, theme_, layout_, area, framed_tile_, look);
+    const int current = selection_ != nullptr ? selection_->current() : -1;
+    paint_preview(painter, theme_, layout_, area, TileMarks{selection_, hasFocus() ? current : -1},
+                  look);
+    if (hasFocus() && current < 0) {
+        // No tile to show the focus on: the canvas itself shows it.
+        painter.resetTransform();
+        painter.setPen(
+            QPen(look.light == PreviewLight::Night ? kNightLabelColour : QColor(Qt::black), 0,
+                 Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void PreviewCanvas::mousePressEvent(QMouseEvent* event) {
-    const int k = tile_at(event->position().toPoint());
-    if (k >= 0) {
-        emit tile_pressed(k);
+    if (event->button() == Qt::LeftButton) {
+        emit tile_pressed(tile_at(event->position().toPoint()), event->modifiers());
+    }
+}
+
+void PreviewCanvas::keyPressEvent(QKeyEvent* event) {
+    const int current = selection_ != nullptr ? selection_->current() : -1;
+    if (const std::optional<TileStep> step = step_of_key(event->key())) {
+        emit step_pressed(*step, event->modifiers());
+    } else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && current >= 0) {
+        emit tile_activated(current);
+    } else if (event->key() == Qt::Key_Space && event->modifiers() == Qt::ControlModifier) {
+        emit toggle_pressed();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void PreviewCanvas::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PreviewCanvas::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void PreviewCanvas::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const int k = tile_at(event->pos());
+        if (k >= 0) {
+            emit context_menu_requested(k, event->globalPos());
+        }
+        return;
+    }
+    // The Menu key: the menu opens on the current tile.
+    const int current = selection_ != nullptr ? selection_->current() : -1;
+    if (current >= 0 && current < theme_.element_count()) {
+        const QRect tile = tile_rect(current).intersected(rect());
+        const QPoint at = tile.isEmpty() ? rect().center() : tile.center();
+        emit context_menu_requested(current, mapToGlobal(at));
     }
 }
 

@@ -7,8 +7,11 @@
 #include "model/theme.h"
 #include "preview/preview_layout.h"
 #include "preview/preview_painter.h"
+#include "preview/tile_navigation.h"
 
 namespace quorvane {
+
+class TileSelection;
 
 // The preview canvas: one widget that paints the tiles, labels and rules of a layout instead of
 // holding a widget per tile. It covers only the part of the canvas that shows in the viewport;
@@ -22,9 +25,11 @@ class PreviewCanvas : public QWidget {
 
     // Places the visible part of a canvas of `size` pixels whose corner is at `origin`.
     void place(QPoint origin, QSize size);
-    // The magenta frame goes around the tile of Element `k` and its label; -1 hides it.
-    void set_framed_tile(int k);
-    int framed_tile() const { return framed_tile_; }
+    // The selected tiles wear the magenta frame; while the canvas has the keyboard focus a dotted
+    // frame shows the current tile.
+    void set_selection(const TileSelection* selection);
+    const TileSelection* selection() const { return selection_; }
+    const Theme& theme() const { return theme_; }
     // After a full rebuild no tile has been hovered yet.
     void forget_hovering() { hovered_.clear(); }
 
@@ -44,14 +49,28 @@ class PreviewCanvas : public QWidget {
     static inline const QString kTileToolTip = QStringLiteral(" Double Click to Edit ");
 
   signals:
-    void tile_pressed(int element);
+    // A left click on a tile, or on no tile (-1), with the keys held.
+    void tile_pressed(int element, Qt::KeyboardModifiers modifiers);
     void tile_double_clicked(int element);
+    // An arrow, Home, End, Page Up or Page Down key, with the keys held.
+    void step_pressed(TileStep step, Qt::KeyboardModifiers modifiers);
+    // Ctrl+Space: the current tile joins or leaves the selection.
+    void toggle_pressed();
+    // Enter on the current tile.
+    void tile_activated(int element);
+    // A right click on a tile or the Menu key on the current tile: the tile's menu goes to
+    // `global_position`.
+    void context_menu_requested(int element, QPoint global_position);
     void file_dropped(const QString& path);
     void wheel_turned(QWheelEvent* event);
 
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -67,7 +86,7 @@ class PreviewCanvas : public QWidget {
     const Theme& theme_;
     const PreviewLayout& layout_;
     QPoint origin_;
-    int framed_tile_ = -1;
+    const TileSelection* selection_ = nullptr;
     QSet<int> hovered_;
     PreviewLook look_;
     int zoom_ = 100;

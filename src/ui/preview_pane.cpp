@@ -44,6 +44,7 @@ PreviewPane::PreviewPane(const Theme& theme, QWidget* window_client)
     canvas_ = new PreviewCanvas(theme_, layout_, viewport_);
     scroll_bar_ = new QScrollBar(Qt::Vertical, window_client);
     scroll_bar_->setObjectName(QStringLiteral("preview_scroll_bar"));
+    scroll_bar_->setAccessibleName(QStringLiteral("Scroll the preview"));
     scroll_bar_->setRange(0, 32767);
     // Clicked or tabbed to, the bar takes Page Up, Page Down, Home, End and the arrow keys.
     scroll_bar_->setFocusPolicy(Qt::StrongFocus);
@@ -54,8 +55,13 @@ PreviewPane::PreviewPane(const Theme& theme, QWidget* window_client)
     layout_.canvas_height = geometry_.canvas.height();
 
     connect(scroll_bar_, &QScrollBar::valueChanged, this, &PreviewPane::follow_scroll_bar);
-    connect(canvas_, &PreviewCanvas::tile_pressed, this, &PreviewPane::tile_pressed);
+    canvas_->set_selection(&selection_);
+    connect(canvas_, &PreviewCanvas::tile_pressed, this, &PreviewPane::press_tile);
     connect(canvas_, &PreviewCanvas::tile_double_clicked, this, &PreviewPane::tile_double_clicked);
+    connect(canvas_, &PreviewCanvas::step_pressed, this, &PreviewPane::step);
+    connect(canvas_, &PreviewCanvas::toggle_pressed, this, &PreviewPane::toggle_current);
+    connect(canvas_, &PreviewCanvas::tile_activated, this, &PreviewPane::tile_activated);
+    connect(canvas_, &PreviewCanvas::context_menu_requested, this, &PreviewPane::ask_tile_menu);
     connect(canvas_, &PreviewCanvas::file_dropped, this, &PreviewPane::file_dropped);
     connect(canvas_, &PreviewCanvas::wheel_turned, this, &PreviewPane::wheel_turned);
     update_look();
@@ -83,6 +89,9 @@ void PreviewPane::relayout(RelayoutReason reason) {
     layout_ = others_hidden_ ? lay_out_preview(theme_, frame, filter_->matching())
                              : lay_out_preview(theme_, frame);
     bands_ = quorvane::presentation_bands(theme_, layout_);
+    if (reason == RelayoutReason::ThemeChanged) {
+        selection_.follow(theme_.elements);
+    }
     geometry_.canvas.setHeight(window_canvas_height(layout_, zoom_));
     if (layout_.scroll) {
         const int viewport_height = geometry_.viewport.height();
@@ -113,14 +122,6 @@ void PreviewPane::clear() {
     canvas_->update();
 }
 
-void PreviewPane::frame_tile(int k) {
-    canvas_->set_framed_tile(k);
-}
-
-int PreviewPane::framed_tile() const {
-    return canvas_->framed_tile();
-}
-
 void PreviewPane::scroll_to_tile(int k) {
     const int tile = layout_.tile_of(k);
     if (tile < 0 || k >= theme_.element_count()) {
@@ -144,14 +145,15 @@ void PreviewPane::set_light(PreviewLight light) {
 
 void PreviewPane::set_zoom(int percent) {
     percent = std::clamp(percent, kZoomLevels.front(), kZoomLevels.back());
-    // The framed tile stays where it is when it shows; else the row at the viewport's top.
-    const int framed = layout_.tile_of(framed_tile());
+    // The current tile stays where it is when it shows; else the row at the viewport's top.
+    const int current = selection_.current();
+    const int framed = current >= 0 ? layout_.tile_of(current) : -1;
     if (framed >= 0) {
         const int top =
             zoomed(layout_.tile_positions[size_t(framed)].y(), zoom_) + geometry_.canvas.top();
         const int height = zoomed(layout_.tiles.tile_height, zoom_);
         if (top + height > 0 && top < geometry_.viewport.height()) {
-            zoom_keeping(percent, ZoomAnchor{framed_tile(), 0}, top);
+            zoom_keeping(percent, ZoomAnchor{current, 0}, top);
             return;
         }
     }

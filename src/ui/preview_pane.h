@@ -8,6 +8,8 @@
 #include "preview/presentation_names.h"
 #include "preview/preview_layout.h"
 #include "preview/tile_drawing.h"
+#include "preview/tile_navigation.h"
+#include "preview/tile_selection.h"
 
 class QScrollBar;
 class QWheelEvent;
@@ -40,9 +42,6 @@ class PreviewPane : public QObject {
     // Removes every tile and clears the canvas's picture; its size and the scroll bar stay.
     void clear();
 
-    // Frames tile k and its label; -1 hides the frame.
-    void frame_tile(int k);
-    int framed_tile() const;
     // Scrolls, when needed, so that tile k shows whole with its label and frame.
     void scroll_to_tile(int k);
 
@@ -50,7 +49,7 @@ class PreviewPane : public QObject {
     void set_light(PreviewLight light);
     PreviewLight light() const { return light_; }
 
-    // The zoom in percent. set_zoom keeps the framed tile where it is in the viewport when it is
+    // The zoom in percent. set_zoom keeps the current tile where it is in the viewport when it is
     // in view, else the row at the viewport's top; zoom_at keeps the tile under a point of the
     // viewport (pixels) under it.
     int zoom() const { return zoom_; }
@@ -60,6 +59,20 @@ class PreviewPane : public QObject {
     // Shows the filter's result: non-matching tiles faded, or, with `hide_others`, only the
     // matching tiles laid out. Called again whenever the filter's text or the choice changes.
     void show_filter(const ElementFilter& filter, bool hide_others);
+    // The selected tiles; they follow their Elements through every relayout.
+    const TileSelection& selection() const { return selection_; }
+    // Tile k alone is selected and current (a click, a search hit).
+    void select_tile(int k);
+    void select_all();
+    void clear_selection();
+    // What the mouse and the keys do to the selection (the canvas reports them).
+    void press_tile(int k, Qt::KeyboardModifiers modifiers);
+    void step(TileStep step, Qt::KeyboardModifiers modifiers);
+    void toggle_current();
+    // The tile's menu is about to open on tile k.
+    void ask_tile_menu(int k, QPoint global_position);
+    // Scrolls as little as needed to show tile k with its label whole.
+    void show_tile(int k);
 
     const PreviewLayout& layout() const { return layout_; }
     const PaneGeometry& geometry() const { return geometry_; }
@@ -69,12 +82,18 @@ class PreviewPane : public QObject {
     QWidget* viewport() const { return viewport_; }
 
   signals:
-    void tile_pressed(int element);
+    void selection_changed();
     void tile_double_clicked(int element);
+    // Enter on the current tile.
+    void tile_activated(int element);
+    // The tile's menu is wanted at `global_position`; the tile is selected by now.
+    void context_menu_requested(int element, QPoint global_position);
     void file_dropped(const QString& path);
     void zoom_changed(int percent);
 
   private:
+    // The selection changed: repaint, tell assistive technology and the window.
+    void selection_moved();
     void follow_scroll_bar();
     void place_widgets();
     ScrollBarState scroll_state() const;
@@ -89,6 +108,7 @@ class PreviewPane : public QObject {
     const Theme& theme_;
     PreviewLayout layout_;
     std::vector<PresentationBand> bands_;
+    TileSelection selection_;
     PaneGeometry geometry_;
     QWidget* viewport_;
     PreviewCanvas* canvas_;

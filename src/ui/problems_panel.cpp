@@ -203,6 +203,7 @@ ProblemsPanel::ProblemsPanel(ThemeDocument& document, QWidget* parent)
     model_ = new ProblemsModel(this);
     list_ = new QTreeView(this);
     list_->setObjectName(QStringLiteral("problems_list"));
+    list_->setAccessibleName(QStringLiteral("Problems"));
     list_->setModel(model_);
     // Every row is one line high, so that a list of thousands lays out at once.
     list_->setUniformRowHeights(true);

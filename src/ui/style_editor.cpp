@@ -154,6 +154,7 @@ StyleEditor::StyleEditor(const Element& element, const std::vector<ThemeColour>&
     build_adjustments();
     build_buttons();
     build_theme_colours(theme_colours);
+    name_controls();
     load();
 }
 
@@ -424,6 +425,7 @@ void StyleEditor::build_theme_colours(const std::vector<ThemeColour>& colours) {
                           layout::kThemeColourTop, layout::kThemeColourSize,
                           layout::kThemeColourSize);
         ColourCell* cell = make_cell(place, this, QStringLiteral("theme_colour_%1").arg(k));
+        cell->setAccessibleName(QStringLiteral("Theme colour %1").arg(k + 1));
         theme_colour_cells_[size_t(k)] = cell;
         if (size_t(k) >= colours.size()) {
             cell->hide();
@@ -432,9 +434,50 @@ void StyleEditor::build_theme_colours(const std::vector<ThemeColour>& colours) {
         const ThemeColour used = colours[size_t(k)];
         cell->set_colour(used.colour);
         cell->setToolTip(theme_colour_tool_tip(used));
+        cell->setAccessibleDescription(theme_colour_tool_tip(used));
         connect(cell, &ColourCell::pressed, this, [this, used] { pick_colour(used.colour); });
     }
     caption->setVisible(!colours.empty());
+}
+
+void StyleEditor::name_controls() {
+    const std::pair<QWidget*, const char*> names[] = {
+        {palette_, "Device palette"},
+        {hover_swatch_, "Colour under the pointer"},
+        {spectrum_, "Spectrum"},
+        {scale_slider_, "Scale slider"},
+        {scale_box_, "Scale"},
+        {border_slider_, "Border slider"},
+        {border_box_, "Border"},
+        {primary_swatch_, "Primary colour"},
+        {primary_box_, "Primary colour value"},
+        {secondary_swatch_, "Secondary colour"},
+        {secondary_box_, "Secondary colour value"},
+        {polygon_swatch_, "Polygon colour"},
+        {polygon_box_, "Polygon colour value"},
+        {sample_, "Sample"},
+        {day_option_, "Day"},
+        {night_option_, "Night"},
+        {brightness_slider_, "Brightness"},
+        {brightness_box_, "Brightness value"},
+        {contrast_slider_, "Contrast"},
+        {contrast_box_, "Contrast value"},
+        {reverse_button_, "Reverse Colours"},
+        {apply_all_check_, "Apply to All Presentations"},
+        {apply_button_, "Apply"},
+        {cancel_button_, "Cancel"},
+        {colour_dialog_button_, "More colours"},
+    };
+    for (const auto& [control, name] : names) {
+        control->setAccessibleName(QLatin1String(name));
+    }
+    // Cell numbers as shade_cells lays them out.
+    const char* const shade_names[kShadeCellCount] = {"Blue shade, upper",  "Red shade, upper",
+                                                      "Blue shade, lower",  "Red shade, lower",
+                                                      "Green shade, upper", "Green shade, lower"};
+    for (int k = 0; k < kShadeCellCount; ++k) {
+        shades_cells_[size_t(k)]->setAccessibleName(QLatin1String(shade_names[k]));
+    }
 }
 
 // ---- opening -------------------------------------------------------------------------------

@@ -99,6 +99,8 @@ class StyleEditor : public QDialog {
     void build_adjustments();
     void build_buttons();
     void build_theme_colours(const std::vector<ThemeColour>& colours);
+    // What assistive technology calls each control.
+    void name_controls();
     void load();
 
     // Redraws the sample and the swatches from the working texts; may switch on polygon mode.

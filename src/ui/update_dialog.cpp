@@ -57,14 +57,17 @@ UpdateDialog::UpdateDialog(QWidget* parent, WebRequest& web, UrlOpener& opener, 
                         "check_link", twips_rect(168, 1416, 4680, 756));
     link_->setAlignment(Qt::AlignCenter);
     link_->setWordWrap(true);
+    link_->setAccessibleName(QStringLiteral("Check for update"));
     link_->setFont(QFont(QStringLiteral("Arial"), 12));
     connect(link_, &LinkLabel::activated, this, &UpdateDialog::check);
 
     auto* download = place_named(new QPushButton(QStringLiteral("Download Page"), this),
                                  "download_button", twips_rect(2115, 2715, 1695, 465));
+    download->setAccessibleName(QStringLiteral("Download Page"));
     connect(download, &QPushButton::clicked, this, &UpdateDialog::download_page);
     auto* close = place_named(new QPushButton(QStringLiteral("Close"), this), "close_button",
                               twips_rect(4050, 2685, 975, 465));
+    close->setAccessibleName(QStringLiteral("Close"));
     close->setDefault(true);  // Enter closes rather than starting a browser
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }

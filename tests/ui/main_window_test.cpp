@@ -133,7 +133,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(w.menu().print_action->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
         QVERIFY(!w.menu().print_action->isEnabled());
         QCOMPARE(menu_captions(w.menu().edit_menu),
-                 (QStringList{"Undo", "Redo", "-", "Add Presentations", "Remove Presentations"}));
+                 (QStringList{"Undo", "Redo", "-", "Add Presentations", "Remove Presentations", "-",
+                              "Copy Style", "Paste Style", "Delete", "Select All"}));
+        QCOMPARE(w.menu().delete_action->shortcut(), QKeySequence(QKeySequence::Delete));
+        QCOMPARE(w.menu().select_all_action->shortcut(), QKeySequence(QKeySequence::SelectAll));
         QCOMPARE(w.undo_action()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
         QCOMPARE(w.redo_action()->shortcuts(),
                  (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
@@ -558,13 +561,15 @@ class MainWindowTest : public QObject {
 
         QTest::keyClicks(box, "road");
         QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(s.window->preview().framed_tile(), 3);
+        // The hit is the one selected tile and the current one.
+        QCOMPARE(s.window->selection().current(), 3);
+        QCOMPARE(s.window->selection().selected(), std::vector<int>{3});
         QCOMPARE(s.window->search().position(), 4);
         // The hit shows already: the view stays.
         QCOMPARE(scroll_bar->value(), 0);
 
         QTest::mouseClick(s.window->controls().search_button, Qt::LeftButton);
-        QCOMPARE(s.window->preview().framed_tile(), 110);
+        QCOMPARE(s.window->selection().current(), 110);
         // The hit's frame shows whole, just under the viewport's top or, this near the end, with
         // the canvas scrolled to its end.
         const PreviewLayout& layout = s.window->preview().layout();
@@ -574,21 +579,21 @@ class MainWindowTest : public QObject {
         QVERIFY(s.canvas()->tile_rect(110).bottom() < s.window->preview().viewport()->height());
 
         QTest::keyClick(box, Qt::Key_Enter);
-        QCOMPARE(s.window->preview().framed_tile(), 3);  // wrapped around
+        QCOMPARE(s.window->selection().current(), 3);  // wrapped around
 
         QTest::keyClick(box, Qt::Key_Enter);
-        QCOMPARE(s.window->preview().framed_tile(), 110);
+        QCOMPARE(s.window->selection().current(), 110);
         QTest::keyClick(box, Qt::Key_Backspace);
         QTest::keyClicks(box, "d");
         QCOMPARE(s.window->search().position(), 0);
         QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(s.window->preview().framed_tile(), 3);
+        QCOMPARE(s.window->selection().current(), 3);
 
         box->clear();
         QTest::keyClicks(box, "rail");
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(s.messages.told, QStringList{"Not found"});
-        QCOMPARE(s.window->preview().framed_tile(), 3);
+        QCOMPARE(s.window->selection().current(), 3);
     }
 
     void tiles_select_frame_and_tell_their_presentation() {
@@ -609,8 +614,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(QToolTip::text(), QStringLiteral(" GUIDANCE "));
 
         QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, middle);
-        QCOMPARE(s.window->selected_tile(), 1);
-        QCOMPARE(s.window->preview().framed_tile(), 1);
+        QCOMPARE(s.window->selection().current(), 1);
+        QCOMPARE(s.window->selection().selected(), std::vector<int>{1});
         QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, middle);
 
         // The frame is painted in magenta 20 twips (one or two pixels) around the tile.
@@ -628,12 +633,13 @@ class MainWindowTest : public QObject {
         auto watch = when_modal<StyleEditor>(
             [&edited](StyleEditor& editor) { edited = editor.field_label()->text(); });
         QTest::mouseDClick(canvas, Qt::LeftButton, Qt::NoModifier, canvas->tile_rect(2).center());
-        QCOMPARE(s.window->selected_tile(), 2);
+        QCOMPARE(s.window->selection().current(), 2);
         QCOMPARE(edited, s.theme().elements[2].field_name);
 
-        // Pressing between tiles selects nothing.
+        // Pressing between tiles clears the selection.
         QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-        QCOMPARE(s.window->selected_tile(), 2);
+        QCOMPARE(s.window->selection().current(), -1);
+        QVERIFY(s.window->selection().empty());
     }
 
     void tiles_follow_the_window_width() {

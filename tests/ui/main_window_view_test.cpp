@@ -86,9 +86,8 @@ class MainWindowViewTest : public QObject {
     void the_view_menu_and_its_buttons() {
         auto s = session(theme_of(3));
         const MainMenu& m = s->window->menu();
-        QCOMPARE(menu_captions(m.view_menu),
-                 (QStringList{"Night View", "-", "Zoom In", "Zoom Out", "Actual Size", "-",
-                              "Problems"}));
+        QCOMPARE(menu_captions(m.view_menu), (QStringList{"Night View", "-", "Zoom In", "Zoom Out",
+                                                          "Actual Size", "-", "Problems"}));
         const MainWindowControls& c = s->window->controls();
         QCOMPARE(c.night_button->defaultAction(), m.night_view_action);
         QCOMPARE(c.night_button->text(), QStringLiteral("Night"));
@@ -242,7 +241,7 @@ class MainWindowViewTest : public QObject {
         const int k = 450;
         s->window->controls().search_box->setText(QStringLiteral("ROAD_450_"));
         QTest::keyClick(s->window->controls().search_box, Qt::Key_Return);
-        QCOMPARE(pane(*s).framed_tile(), k);
+        QCOMPARE(pane(*s).selection().current(), k);
         const int top = s->canvas()->tile_rect(k).top() + s->canvas()->y();
         for (QAction* zoom :
              {s->window->menu().zoom_in_action, s->window->menu().zoom_in_action,
@@ -273,9 +272,9 @@ class MainWindowViewTest : public QObject {
 
         // Enter goes from match to match as before, each shown whole.
         QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(pane(*s).framed_tile(), 3);
+        QCOMPARE(pane(*s).selection().current(), 3);
         QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(pane(*s).framed_tile(), 110);
+        QCOMPARE(pane(*s).selection().current(), 110);
         QTest::keyClicks(box, "_1");
         QCOMPARE(count->text(), QStringLiteral("1 match"));
         QTest::keyClicks(box, "x");
@@ -362,7 +361,7 @@ class MainWindowViewTest : public QObject {
         box->setText(QStringLiteral("water"));
         for (const int hit : {5, 1700, 2999, 5}) {
             QTest::keyClick(box, Qt::Key_Return);
-            QCOMPARE(pane(*s).framed_tile(), hit);
+            QCOMPARE(pane(*s).selection().current(), hit);
             const QRect frame = frame_in_viewport(hit);
             QVERIFY2(frame.top() >= 0 && frame.bottom() < viewport->height(),
                      qPrintable(QString("hit %1: frame %2..%3 in %4")
@@ -378,7 +377,7 @@ class MainWindowViewTest : public QObject {
         const int value = bar->value();
         box->setText(QStringLiteral("ROAD_6_"));
         QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(pane(*s).framed_tile(), 6);
+        QCOMPARE(pane(*s).selection().current(), 6);
         QCOMPARE(bar->value(), value);
     }
 };

@@ -159,16 +159,16 @@ class ProblemsPanelTest : public QObject {
         QCOMPARE(s.window->preview().scroll_bar()->value(), 0);
 
         QTest::mouseClick(panel.list()->viewport(), Qt::LeftButton, {}, row_centre(panel, 0));
-        QCOMPARE(s.window->selected_tile(), last);
-        QCOMPARE(s.window->preview().framed_tile(), last);
+        QCOMPARE(s.window->selection().current(), last);
+        QCOMPARE(s.window->selection().current(), last);
         QVERIFY(s.window->preview().scroll_bar()->value() > 0);
 
         // A click on the heading selects nothing.
-        s.window->preview().frame_tile(-1);
+        s.window->preview().clear_selection();
         const QModelIndex heading = panel.model().heading_of(Severity::Error);
         QTest::mouseClick(panel.list()->viewport(), Qt::LeftButton, {},
                           panel.list()->visualRect(heading).center());
-        QCOMPARE(s.window->preview().framed_tile(), -1);
+        QCOMPARE(s.window->selection().current(), -1);
 
         QString edited;
         auto watch = when_modal<StyleEditor>([&](StyleEditor& editor) {
@@ -180,7 +180,7 @@ class ProblemsPanelTest : public QObject {
         QTest::mouseClick(panel.list()->viewport(), Qt::LeftButton, {}, finding);
         QTest::mouseDClick(panel.list()->viewport(), Qt::LeftButton, {}, finding);
         QCOMPARE(edited, s.theme().elements[size_t(last)].field_name);
-        QCOMPARE(s.window->selected_tile(), last);
+        QCOMPARE(s.window->selection().current(), last);
     }
 };
 
