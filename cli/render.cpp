@@ -1,18 +1,28 @@
 #include <QFileInfo>
-#include <QImage>
+#include <QSaveFile>
 #include <cstdio>
 
 #include "commands.h"
-#include "format/reader.h"
-#include "preview/preview_painter.h"
+#include "format/text_file.h"
+#include "preview/preview_png.h"
 #include "stderr_messages.h"
+#include "text/ascii_text.h"
 
 namespace quorvane {
 
 namespace {
 
 void usage_error(const QString& text) {
-    std::fprintf(stderr, "quorvane-cli: %s\n", text.toUtf8().constData());
+    write_stderr_line(QStringLiteral("quorvane-cli: ") + text);
+}
+
+// Keeps only the Elements of one presentation (names compared as the reader stores them: upper
+// case, without the spaces around them). False when the theme has none of it.
+bool keep_presentation(Theme& theme, const QString& name) {
+    const QString wanted = ascii_upper(space_trimmed(name));
+    std::erase_if(theme.elements,
+                  [&](const Element& e) { return space_trimmed_view(e.presentation) != wanted; });
+    return !theme.elements.empty();
 }
 
 }  // namespace
@@ -20,6 +30,8 @@ void usage_error(const QString& text) {
 int run_render(const QStringList& args) {
     QStringList paths;
     PreviewFrame frame;
+    QString presentation;
+    bool one_presentation = false;
     for (qsizetype k = 0; k < args.size(); ++k) {
         if (args[k] == QStringLiteral("--canvas-width")) {
             bool ok = false;
@@ -30,28 +42,51 @@ int run_render(const QStringList& args) {
             }
             frame.canvas_inner_width = frame.canvas_width = width;
             ++k;
+        } else if (args[k] == QStringLiteral("--presentation")) {
+            if (k + 1 >= args.size()) {
+                usage_error(QStringLiteral("--presentation takes a presentation's name"));
+                return kUsageOrInput;
+            }
+            presentation = args[++k];
+            one_presentation = true;
         } else {
             paths.append(args[k]);
         }
     }
     if (paths.size() != 2) {
-        usage_error(QStringLiteral("render takes IN OUT.png [--canvas-width TWIPS]"));
+        usage_error(
+            QStringLiteral("render takes IN OUT.png [--canvas-width TWIPS] [--presentation NAME]"));
         return kUsageOrInput;
     }
-    const QFileInfo info(paths[0]);
     Theme theme;
     StderrMessages messages(false);
-    if (!info.isFile() || !info.isReadable() || !read_theme_file(paths[0], theme, messages)) {
-        usage_error(QStringLiteral("cannot read ") + paths[0]);
+    if (!read_input(paths[0], theme, messages)) {
         return kUsageOrInput;
     }
-    const QImage image = render_preview(theme, lay_out_preview(theme, frame));
-    if (image.isNull()) {
-        usage_error(QStringLiteral("the canvas is too large to paint"));
+    if (one_presentation && !keep_presentation(theme, presentation)) {
+        usage_error(paths[0] + QStringLiteral(" has no presentation ") + presentation);
+        return kUsageOrInput;
+    }
+    const PreviewLayout layout = lay_out_preview(theme, frame);
+    // Refused before anything is painted or written.
+    const QString too_large = png_canvas_problem(layout);
+    if (!too_large.isEmpty()) {
+        usage_error(too_large);
         return kRefused;
     }
-    if (!image.save(paths[1], "PNG")) {
-        usage_error(QStringLiteral("cannot write ") + paths[1]);
+    const QString not_replaceable = replacement_problem(paths[1]);
+    if (!not_replaceable.isEmpty()) {
+        usage_error(not_replaceable);
+        return kRefused;
+    }
+    // The old picture stays as it was until the new one is complete.
+    QSaveFile out(paths[1]);
+    QString error;
+    if (!out.open(QIODevice::WriteOnly) || !write_preview_png(theme, layout, out, &error) ||
+        !out.commit()) {
+        out.cancelWriting();
+        usage_error(QStringLiteral("cannot write ") + paths[1] + QStringLiteral(": ") +
+                    (error.isEmpty() ? out.errorString() : error));
         return kUsageOrInput;
     }
     return kSuccess;

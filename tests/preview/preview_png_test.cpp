@@ -1,0 +1,79 @@
+// The canvas written as a PNG strip by strip is the canvas painted in one piece.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+
+#include "format/reader.h"
+#include "preview/preview_painter.h"
+#include "preview/preview_png.h"
+#include "support/scripted_messages.h"
+
+namespace quorvane {
+namespace {
+
+// Labels need fonts, and fonts a GUI application (headless under the tests' platform).
+void ensure_gui_application() {
+    static int argc = 1;
+    static char name[] = "preview_png_test";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* app =
+        QGuiApplication::instance() == nullptr ? new QGuiApplication(argc, argv) : nullptr;
+    (void)app;
+}
+
+QByteArray png_of(const Theme& theme, const PreviewLayout& layout, qint64 strip_bytes) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    EXPECT_TRUE(write_preview_png(theme, layout, buffer, &error, strip_bytes))
+        << error.toStdString();
+    return buffer.data();
+}
+
+TEST(PreviewPng, StripsEqualTheCanvasPaintedInOnePiece) {
+    ensure_gui_application();
+    for (const QString& path :
+         {QStringLiteral(QUORVANE_TEST_DATA "/preview/two_presentations.kmtf"),
+          QStringLiteral(QUORVANE_EXAMPLES "/demo.kmtf")}) {
+        Theme theme;
+        ScriptedMessages messages;
+        ASSERT_TRUE(read_theme_file(path, theme, messages));
+        for (const int width : {11712, 2000}) {
+            PreviewFrame frame;
+            frame.canvas_inner_width = frame.canvas_width = width;
+            const PreviewLayout layout = lay_out_preview(theme, frame);
+            const QImage whole = render_preview(theme, layout);
+            const qint64 row_bytes = qint64(whole.width()) * 4;
+            // One row at a time, strips that cut through tiles and labels, and one strip.
+            for (const qint64 strip_bytes : {qint64(1), row_bytes * 7, row_bytes * 100000}) {
+                SCOPED_TRACE(testing::Message() << path.toStdString() << " at " << width
+                                                << " twips, strips of " << strip_bytes);
+                const QImage written = QImage::fromData(png_of(theme, layout, strip_bytes), "PNG")
+                                           .convertToFormat(QImage::Format_RGB32);
+                EXPECT_EQ(written, whole);
+            }
+        }
+    }
+}
+
+TEST(PreviewPng, RefusesACanvasBeyondThePngFormatAtOnce) {
+    const Theme theme;
+    PreviewLayout layout;
+    layout.canvas_width = 11712;
+    layout.canvas_height = qint64(0x7fffffff) * kTwipsPerPixel;
+    EXPECT_TRUE(png_canvas_problem(layout).isEmpty());  // the tallest a PNG holds
+    layout.canvas_height += kTwipsPerPixel;
+    EXPECT_FALSE(png_canvas_problem(layout).isEmpty());
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    EXPECT_FALSE(write_preview_png(theme, layout, buffer, &error));
+    EXPECT_EQ(error, png_canvas_problem(layout));
+    EXPECT_TRUE(buffer.data().isEmpty());
+}
+
+}  // namespace
+}  // namespace quorvane
