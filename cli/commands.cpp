@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <cstdio>
+#include <new>
 
 #include "format/reader.h"
 #include "format/theme_json.h"
@@ -15,21 +16,24 @@ namespace quorvane {
 namespace {
 
 void usage_error(const QString& text) {
-    std::fprintf(stderr, "quorvane-cli: %s\n", text.toUtf8().constData());
+    write_stderr_line(QStringLiteral("quorvane-cli: ") + text);
 }
 
-// Reads a theme as the main window's Open does, into an empty theme. False when the file is
-// missing or cannot be read.
+}  // namespace
+
 bool read_input(const QString& path, Theme& theme, StderrMessages& messages) {
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable()) {
         usage_error(QStringLiteral("cannot read ") + path);
         return false;
     }
-    return read_theme_file(path, theme, messages);
+    try {
+        return read_theme_file(path, theme, messages);
+    } catch (const std::bad_alloc&) {
+        usage_error(too_large_to_read_message(path));
+        return false;
+    }
 }
-
-}  // namespace
 
 int run_dump(const QStringList& args) {
     if (args.size() != 1) {
@@ -41,8 +45,13 @@ int run_dump(const QStringList& args) {
     if (!read_input(args[0], theme, messages)) {
         return kUsageOrInput;
     }
-    const QByteArray json = QJsonDocument(theme_json(theme, args[0], messages.told)).toJson();
-    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    try {
+        const QByteArray json = QJsonDocument(theme_json(theme, args[0], messages.told)).toJson();
+        std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    } catch (const std::bad_alloc&) {
+        usage_error(too_large_to_read_message(args[0]));
+        return kUsageOrInput;
+    }
     return kSuccess;
 }
 
