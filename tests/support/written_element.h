@@ -11,14 +11,18 @@ namespace quorvane {
 // the style's text rather than from its values (the label, the text itself, the spaces around
 // the presentation name).
 inline Element as_written_and_read(Element e) {
+    const bool line = !e.border.isEmpty();
     e.border.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
     if (e.primary_day.isEmpty()) {
         e.primary_night.clear();
     }
     if (e.border == QLatin1String("0")) {
         e.border.clear();
-        e.sort_code -= 1;
         e.secondary_day.clear();
+    }
+    // Without a border it reads back as a polygon.
+    if (line && e.border.isEmpty()) {
+        e.sort_code -= 1;
     }
     if (e.secondary_day.isEmpty()) {
         e.secondary_night.clear();
