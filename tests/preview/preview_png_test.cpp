@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 
 #include "format/reader.h"
 #include "preview/preview_painter.h"
@@ -56,6 +57,43 @@ TEST(PreviewPng, StripsEqualTheCanvasPaintedInOnePiece) {
             }
         }
     }
+}
+
+// A tile far beyond where int twips end (about 2.7 million rows down) is painted where it lies.
+TEST(PreviewPng, PaintsTilesFarDownATallCanvas) {
+    ensure_gui_application();
+    Theme theme;
+    ScriptedMessages messages;
+    ASSERT_TRUE(read_theme_file(
+        QStringLiteral(QUORVANE_TEST_DATA "/preview/two_presentations.kmtf"), theme, messages));
+    const PreviewLayout near = lay_out_preview(theme, PreviewFrame{});
+    // The same rows moved 4,000,000,000 twips (a multiple of 15) down the canvas.
+    constexpr qint64 kShift = 4'000'000'005;
+    PreviewLayout far = near;
+    for (TwipsPoint& at : far.tile_positions) {
+        at.top += kShift;
+    }
+    for (PreviewRow& row : far.rows) {
+        row.top += kShift;
+    }
+    for (qint64& rule : far.rules) {
+        rule += kShift;
+    }
+    far.canvas_height += kShift;
+    EXPECT_TRUE(png_canvas_problem(far).isEmpty());
+
+    const QSize strip_size = canvas_pixel_size(near);
+    QImage expected(strip_size, QImage::Format_RGB32);
+    QImage painted(strip_size, QImage::Format_RGB32);
+    {
+        QPainter painter(&expected);
+        paint_preview_strip(painter, theme, near, 0, strip_size);
+    }
+    {
+        QPainter painter(&painted);
+        paint_preview_strip(painter, theme, far, kShift / kTwipsPerPixel, strip_size);
+    }
+    EXPECT_EQ(painted, expected);
 }
 
 TEST(PreviewPng, RefusesACanvasBeyondThePngFormatAtOnce) {
