@@ -47,7 +47,8 @@ struct TwipsPoint {
 
     constexpr TwipsPoint() = default;
     constexpr TwipsPoint(int x, qint64 y) : left(x), top(y) {}
-    constexpr TwipsPoint(QPoint p) : left(p.x()), top(p.y()) {}  // NOLINT: a QPoint is one
+    // Implicit: any QPoint is a point of the canvas.
+    constexpr TwipsPoint(QPoint p) : left(p.x()), top(p.y()) {}
     constexpr int x() const { return left; }
     constexpr qint64 y() const { return top; }
     friend constexpr bool operator==(const TwipsPoint&, const TwipsPoint&) = default;
