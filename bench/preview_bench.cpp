@@ -60,8 +60,9 @@ void BM_PlotLayout(benchmark::State& state) {
     size_t bytes = 0;
     for (auto _ : state) {
         PreviewLayout layout = lay_out_preview(theme, frame);
-        bytes = layout.tile_positions.capacity() * sizeof(QPoint) +
-                layout.rows.capacity() * sizeof(PreviewRow) + layout.rules.capacity() * sizeof(int);
+        bytes = layout.tile_positions.capacity() * sizeof(TwipsPoint) +
+                layout.rows.capacity() * sizeof(PreviewRow) +
+                layout.rules.capacity() * sizeof(qint64);
         benchmark::DoNotOptimize(layout);
     }
     state.counters["layout_bytes_per_element"] = double(bytes) / double(state.range(0));

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "format/metadata.h"
 #include "format/reader.h"
@@ -21,7 +22,7 @@ namespace {
 const QString kStandardStream = QStringLiteral("-");
 
 void error(const QString& text) {
-    std::fprintf(stderr, "quorvane-cli: %s\n", text.toUtf8().constData());
+    write_stderr_line(QStringLiteral("quorvane-cli: ") + text);
 }
 
 // Writes bytes to standard output; false (after saying why) when they do not all get there.
@@ -35,9 +36,7 @@ bool write_standard_output(const QByteArray& bytes) {
     return true;
 }
 
-}  // namespace
-
-bool read_input(const QString& path, Theme& theme, Messages& messages) {
+bool read_named_input(const QString& path, Theme& theme, StderrMessages& messages) {
     if (path == kStandardStream) {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly)) {
@@ -65,6 +64,17 @@ bool read_input(const QString& path, Theme& theme, Messages& messages) {
     return read_theme_file(path, theme, messages);
 }
 
+}  // namespace
+
+bool read_input(const QString& path, Theme& theme, StderrMessages& messages) {
+    try {
+        return read_named_input(path, theme, messages);
+    } catch (const std::bad_alloc&) {
+        error(too_large_to_read_message(path));
+        return false;
+    }
+}
+
 int run_dump(const QStringList& args) {
     if (args.size() != 1 || (args[0].startsWith(QLatin1Char('-')) && args[0] != kStandardStream)) {
         error(QStringLiteral("dump takes one FILE"));
@@ -75,11 +85,16 @@ int run_dump(const QStringList& args) {
     if (!read_input(args[0], theme, messages)) {
         return kUsageOrInput;
     }
-    bool written = true;
-    write_theme_json(theme, args[0], messages.told, [&written](const QByteArray& piece) {
-        written = written && write_standard_output(piece);
-    });
-    return written ? kSuccess : kRefused;
+    try {
+        bool written = true;
+        write_theme_json(theme, args[0], messages.told, [&written](const QByteArray& piece) {
+            written = written && write_standard_output(piece);
+        });
+        return written ? kSuccess : kRefused;
+    } catch (const std::bad_alloc&) {
+        error(too_large_to_read_message(args[0]));
+        return kUsageOrInput;
+    }
 }
 
 int run_resave(const QStringList& args) {

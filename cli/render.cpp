@@ -1,18 +1,31 @@
+#include <QFile>
 #include <QFileInfo>
-#include <QImage>
+#include <QSaveFile>
 #include <cstdio>
 
 #include "commands.h"
-#include "format/reader.h"
-#include "preview/preview_painter.h"
+#include "format/text_file.h"
+#include "preview/preview_png.h"
 #include "stderr_messages.h"
+#include "text/ascii_text.h"
 
 namespace quorvane {
 
 namespace {
 
+const QString kStandardStream = QStringLiteral("-");
+
 void usage_error(const QString& text) {
-    std::fprintf(stderr, "quorvane-cli: %s\n", text.toUtf8().constData());
+    write_stderr_line(QStringLiteral("quorvane-cli: ") + text);
+}
+
+// Keeps only the Elements of one presentation (names compared as the reader stores them: upper
+// case, without the spaces around them). False when the theme has none of it.
+bool keep_presentation(Theme& theme, const QString& name) {
+    const QString wanted = ascii_upper(space_trimmed(name));
+    std::erase_if(theme.elements,
+                  [&](const Element& e) { return space_trimmed_view(e.presentation) != wanted; });
+    return !theme.elements.empty();
 }
 
 }  // namespace
@@ -21,6 +34,8 @@ int run_render(const QStringList& args) {
     QStringList paths;
     PreviewFrame frame;
     PreviewLight light = PreviewLight::Day;
+    QString presentation;
+    bool one_presentation = false;
     for (qsizetype k = 0; k < args.size(); ++k) {
         if (args[k] == QStringLiteral("--night")) {
             light = PreviewLight::Night;
@@ -33,12 +48,24 @@ int run_render(const QStringList& args) {
             }
             frame.canvas_inner_width = frame.canvas_width = width;
             ++k;
+        } else if (args[k] == QStringLiteral("--presentation")) {
+            if (k + 1 >= args.size()) {
+                usage_error(QStringLiteral("--presentation takes a presentation's name"));
+                return kUsageOrInput;
+            }
+            presentation = args[++k];
+            one_presentation = true;
+        } else if (args[k].startsWith(QLatin1Char('-')) && args[k] != kStandardStream) {
+            usage_error(QStringLiteral("unknown option ") + args[k]);
+            return kUsageOrInput;
         } else {
             paths.append(args[k]);
         }
     }
     if (paths.size() != 2) {
-        usage_error(QStringLiteral("render takes IN OUT.png [--canvas-width TWIPS] [--night]"));
+        usage_error(
+            QStringLiteral("render takes IN OUT.png [--canvas-width TWIPS] [--night] "
+                           "[--presentation NAME]"));
         return kUsageOrInput;
     }
     Theme theme;
@@ -46,13 +73,40 @@ int run_render(const QStringList& args) {
     if (!read_input(paths[0], theme, messages)) {
         return kUsageOrInput;
     }
-    const QImage image = render_preview(theme, lay_out_preview(theme, frame), light);
-    if (image.isNull()) {
-        usage_error(QStringLiteral("the canvas is too large to paint"));
+    if (one_presentation && !keep_presentation(theme, presentation)) {
+        usage_error(paths[0] + QStringLiteral(" has no presentation ") + presentation);
+        return kUsageOrInput;
+    }
+    const PreviewLayout layout = lay_out_preview(theme, frame);
+    // Refused before anything is painted or written.
+    const QString too_large = png_canvas_problem(layout);
+    if (!too_large.isEmpty()) {
+        usage_error(too_large);
         return kRefused;
     }
-    if (!image.save(paths[1], "PNG")) {
-        usage_error(QStringLiteral("cannot write ") + paths[1]);
+    QString error;
+    if (paths[1] == kStandardStream) {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly) ||
+            !write_preview_png(theme, layout, out, &error, light) || !out.flush()) {
+            usage_error(QStringLiteral("cannot write to standard output: ") +
+                        (error.isEmpty() ? out.errorString() : error));
+            return kUsageOrInput;
+        }
+        return kSuccess;
+    }
+    const QString not_replaceable = replacement_problem(paths[1]);
+    if (!not_replaceable.isEmpty()) {
+        usage_error(not_replaceable);
+        return kRefused;
+    }
+    // The old picture stays as it was until the new one is complete.
+    QSaveFile out(paths[1]);
+    if (!out.open(QIODevice::WriteOnly) || !write_preview_png(theme, layout, out, &error, light) ||
+        !out.commit()) {
+        out.cancelWriting();
+        usage_error(QStringLiteral("cannot write ") + paths[1] + QStringLiteral(": ") +
+                    (error.isEmpty() ? out.errorString() : error));
         return kUsageOrInput;
     }
     return kSuccess;

@@ -7,6 +7,13 @@
 
 namespace quorvane {
 
+// Writes a text and a line end to stderr, every character of it: a NUL from a theme file does
+// not cut the line short.
+inline void write_stderr_line(const QString& text) {
+    const QByteArray line = text.toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+}
+
 // Messages of the command-line tool: each goes to stderr on a line of its own and is kept in
 // order; questions get a fixed answer.
 class StderrMessages : public Messages {
@@ -15,10 +22,10 @@ class StderrMessages : public Messages {
 
     void tell(const QString& text) override {
         told.append(text);
-        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+        write_stderr_line(text);
     }
     bool ask(const QString& question) override {
-        std::fprintf(stderr, "%s %s\n", question.toUtf8().constData(), answer_ ? "Yes" : "No");
+        write_stderr_line(question + (answer_ ? QStringLiteral(" Yes") : QStringLiteral(" No")));
         return answer_;
     }
 

@@ -1,5 +1,6 @@
 #include "format/reader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -48,8 +49,9 @@ bool is_hex_digit(char c) {
 }
 
 // The colour value of a DAY= or NIGHT= attribute in a tag text without quote characters: the
-// (at most six) characters after "#" up to the end of the attribute, or without "#" the run of
-// hexadecimal digits at the start of the value.
+// (at most six) characters after "#" up to the end of the attribute (a space or the tag's "/"),
+// or without "#" the run of hexadecimal digits at the start of the value. Any other byte, even a
+// NUL or a control character, is part of the value and is written back as it was read.
 QByteArrayView colour_value(QByteArrayView tag, QByteArrayView word) {
     const qsizetype at = find(tag, word);
     if (at < 0) {
@@ -69,8 +71,7 @@ QByteArrayView colour_value(QByteArrayView tag, QByteArrayView word) {
     qsizetype end = i;
     if (i < tag.size() && tag[i] == '#') {
         begin = end = i + 1;
-        while (end < tag.size() && end - begin < 6 && tag[end] != '/' &&
-               static_cast<unsigned char>(tag[end]) > ' ') {
+        while (end < tag.size() && end - begin < 6 && tag[end] != '/' && tag[end] != ' ') {
             ++end;
         }
     } else {
@@ -119,8 +120,17 @@ class ThemeParser {
     ThemeParser(Theme& theme, Messages& messages) : theme_(theme), messages_(messages) {}
 
     void parse_block(const QByteArray& block) {
-        // The presentation name is the block's first line, CR kept, with the tag noise removed.
-        QByteArray name = block.left(block.indexOf('\n') < 0 ? block.size() : block.indexOf('\n'));
+        // The presentation name is the block's first line, CR kept, with the tag noise removed. It
+        // also ends at the first "<": a name never holds one, and a theme written on one line or
+        // with CR-only line ends would otherwise take its whole style list as the name.
+        qsizetype name_end = block.size();
+        for (const char stop : {'\n', '<'}) {
+            const qsizetype at = block.indexOf(stop);
+            if (at >= 0 && at < name_end) {
+                name_end = at;
+            }
+        }
+        QByteArray name = block.left(name_end);
         for (const char* noise : {"\"", "ID=", ">"}) {
             name = remove_all(name, noise);
         }
@@ -296,6 +306,10 @@ void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
         messages.tell(QStringLiteral("No polygons or lines found"));
         theme.elements.clear();
     }
+}
+
+QString too_large_to_read_message(const QString& path) {
+    return QDir::toNativeSeparators(path) + QStringLiteral(" is too large to read");
 }
 
 bool read_theme_file(const QString& path, Theme& theme, Messages& messages) {

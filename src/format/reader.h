@@ -30,6 +30,9 @@ QByteArray style_field_name(QByteArrayView style, Messages& messages);
 // The text before the first ">", or an empty text when there is none.
 QByteArray text_before_tag_end(QByteArrayView text);
 
+// What the program says when a file does not fit in memory.
+QString too_large_to_read_message(const QString& path);
+
 // What the open commands do with a file: read_file_bytes then read_theme_text. Returns false when
 // the file does not exist.
 bool read_theme_file(const QString& path, Theme& theme, Messages& messages);

@@ -1,22 +1,76 @@
 #include "format/text_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/busy_cursor.h"
 #include "platform/messages.h"
 
 namespace quorvane {
 
+QString replacement_problem(const QString& path) {
+    // Whatever the path leads to (through links) must be a regular file: replacing a device,
+    // a pipe or a folder with a file would destroy what was there.
+    struct stat target {};
+    if (::stat(QFile::encodeName(path).constData(), &target) == 0 && !S_ISREG(target.st_mode)) {
+        return QDir::toNativeSeparators(path) + QStringLiteral(" is not a regular file");
+    }
+    return {};
+}
+
 bool replace_file_atomically(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    const auto fail = [error](const QString& reason) {
         if (error != nullptr) {
-            *error = file.errorString();
+            *error = reason;
         }
-        file.cancelWriting();
         return false;
+    };
+    const QString problem = replacement_problem(path);
+    if (!problem.isEmpty()) {
+        return fail(problem);
+    }
+    struct stat target {};
+    const bool exists = ::stat(QFile::encodeName(path).constData(), &target) == 0;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return fail(file.errorString());
+    }
+    const int fd = file.handle();
+    if (exists) {
+        // The new file takes the old one's place: it keeps its mode, and its owner and group
+        // where this process may set them.
+        if (::fchown(fd, target.st_uid, target.st_gid) != 0) {
+            (void)::fchown(fd, uid_t(-1), target.st_gid);
+        }
+        (void)::fchmod(fd, target.st_mode & 07777);
+    }
+    // Written here rather than through QFileDevice, which reports a write that stops part-way
+    // (a full disk) without its reason.
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            const QString reason = qt_error_string(written < 0 ? errno : ENOSPC);
+            file.cancelWriting();
+            return fail(reason);
+        }
+        data += written;
+        left -= written;
+    }
+    if (!file.commit()) {
+        return fail(file.errorString());
     }
     return true;
 }
@@ -26,7 +80,7 @@ bool write_text_file(const QString& path, const QString& text, Messages& message
     if (path.isEmpty()) {
         return false;
     }
-    if (!replace_file_atomically(path, (text + QStringLiteral("\r\n")).toLatin1(), nullptr)) {
+    if (!replace_file_atomically(path, (text + QStringLiteral("\r\n")).toUtf8(), nullptr)) {
         messages.tell(QStringLiteral("Error saving ") + path +
                       QStringLiteral("\r\n\r\nCheck access permission: RUN quorvane.exe as "
                                      "ADMINISTRATOR"));
@@ -44,7 +98,11 @@ QString read_text_file(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
-    return QString::fromLatin1(file.readAll());
+    const QByteArray bytes = file.readAll();
+    // Files written before these were UTF-8 hold ISO-8859-1, which is seldom valid UTF-8.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
 
 }  // namespace quorvane

@@ -7,19 +7,25 @@ namespace quorvane {
 class Messages;
 class BusyCursor;
 
+// Why the file at `path` may not be replaced: "<path> is not a regular file" when it exists (after
+// links) as a folder, device, pipe or socket; an empty text otherwise.
+QString replacement_problem(const QString& path);
+
 // Writes `bytes` as the whole content of the file at `path` through a temporary file that
 // atomically replaces the target once it is complete, so a failed write leaves the old file as
-// it was. On failure returns false and sets `error` to the system's description.
+// it was. The replaced file keeps its mode, and its owner and group where the process may set
+// them; a target that exists but is not a regular file (after links) is refused. On failure
+// returns false and sets `error` to the reason (the system's description of the failing step).
 bool replace_file_atomically(const QString& path, const QByteArray& bytes, QString* error);
 
-// Writes `text` followed by CR LF, one byte per character (ISO-8859-1), as the whole content of
-// the file at `path`. An empty path writes nothing. A failure shows "Error saving " + path and
+// Writes `text` followed by CR LF, encoded as UTF-8 so that any path survives, as the whole content
+// of the file at `path`. An empty path writes nothing. A failure shows "Error saving " + path and
 // ends the busy cursor; the old file stays intact. Returns whether the file was written.
 bool write_text_file(const QString& path, const QString& text, Messages& messages,
                      BusyCursor& busy);
 
-// The whole content of a text file (ISO-8859-1), or an empty text when the path is empty, names
-// no existing file or cannot be read.
+// The whole content of a text file (UTF-8, or ISO-8859-1 when it is not valid UTF-8), or an empty
+// text when the path is empty, names no existing file or cannot be read.
 QString read_text_file(const QString& path);
 
 }  // namespace quorvane

@@ -30,9 +30,9 @@ int name_margin_width(const TileTemplate& tiles) {
     return column_left(tiles, 0) - 20;
 }
 
-int name_top(const PresentationBand& band, int length, int shown_top) {
-    const int lowest = std::max(band.bottom - length, band.top);
-    return std::clamp(shown_top + kNameGap, band.top, lowest);
+qint64 name_top(const PresentationBand& band, int length, qint64 shown_top) {
+    const qint64 lowest = std::max(band.bottom - length, band.top);
+    return std::clamp<qint64>(shown_top + kNameGap, band.top, lowest);
 }
 
 }  // namespace quorvane

@@ -11,9 +11,9 @@ namespace quorvane {
 // The rows of one run of a presentation on the canvas, in layout twips: its name is drawn in the
 // margin left of them.
 struct PresentationBand {
-    QString name;    // without the spaces around it
-    int top = 0;     // the first row's tile top
-    int bottom = 0;  // the last row's label bottom
+    QString name;       // without the spaces around it
+    qint64 top = 0;     // the first row's tile top
+    qint64 bottom = 0;  // the last row's label bottom
     friend bool operator==(const PresentationBand&, const PresentationBand&) = default;
 };
 
@@ -32,6 +32,6 @@ inline constexpr int kNameGap = 60;
 // band's top has scrolled out of sight, `kNameGap` below the top of what is shown
 // (`shown_top`), so that it stays in view while its rows do; never so low that it runs past the
 // band's bottom, and never above the band's top.
-int name_top(const PresentationBand& band, int length, int shown_top);
+qint64 name_top(const PresentationBand& band, int length, qint64 shown_top);
 
 }  // namespace quorvane

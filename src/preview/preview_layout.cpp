@@ -1,6 +1,7 @@
 #include "preview/preview_layout.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "geometry/rounding.h"
 #include "text/ascii_text.h"
@@ -11,6 +12,8 @@ namespace {
 
 // Room for 200 rows while the tiles are placed; what an empty theme is left with.
 constexpr int kPlacingRows = 200;
+
+constexpr qint64 kLargestScrollHeight = std::numeric_limits<int>::max();
 
 }  // namespace
 
@@ -59,7 +62,7 @@ PreviewLayout lay_out_tiles(const Theme& theme, const PreviewFrame& frame, int c
 
     const int step = column_step(t);
     const int first_left = c + 200;
-    int y_row = c;
+    qint64 y_row = c;
     int j = 0;
     QStringView previous;
     for (int i = 0; i < count; ++i) {
@@ -89,8 +92,11 @@ PreviewLayout lay_out_tiles(const Theme& theme, const PreviewFrame& frame, int c
         ++j;
     }
 
-    layout.canvas_height = std::max(t.tile_height + t.label_height + y_row, frame.viewport_height);
-    layout.scroll = scroll_settings(layout.canvas_height, frame.viewport_height);
+    layout.canvas_height =
+        std::max<qint64>(t.tile_height + t.label_height + y_row, frame.viewport_height);
+    // A window's scroll bar counts in int; a canvas taller than that is only ever rendered.
+    const int scroll_height = int(std::min<qint64>(layout.canvas_height, kLargestScrollHeight));
+    layout.scroll = scroll_settings(scroll_height, frame.viewport_height);
     return layout;
 }
 
@@ -121,21 +127,22 @@ int PreviewLayout::tile_of(int element) const {
 }
 
 QRect PreviewLayout::tile_rect(int k) const {
-    return QRect(tile_positions[size_t(k)], QSize(tiles.tile_width, tiles.tile_height));
+    const TwipsPoint at = tile_positions[size_t(k)];
+    return QRect(at.x(), int(at.y()), tiles.tile_width, tiles.tile_height);
 }
 
 QRect PreviewLayout::label_rect(int k) const {
-    const QPoint at = tile_positions[size_t(k)];
-    return QRect(at.x(), at.y() + tiles.tile_height, tiles.label_width, tiles.label_height);
+    const TwipsPoint at = tile_positions[size_t(k)];
+    return QRect(at.x(), int(at.y() + tiles.tile_height), tiles.label_width, tiles.label_height);
 }
 
 QRect PreviewLayout::selection_frame(int k) const {
-    const QPoint at = tile_positions[size_t(k)];
-    return QRect(at.x() - 20, at.y() - 20, tiles.tile_width + 40,
+    const TwipsPoint at = tile_positions[size_t(k)];
+    return QRect(at.x() - 20, int(at.y() - 20), tiles.tile_width + 40,
                  tiles.label_height + tiles.tile_height + 40);
 }
 
-std::pair<int, int> PreviewLayout::rows_between(int top, int bottom) const {
+std::pair<int, int> PreviewLayout::rows_between(qint64 top, qint64 bottom) const {
     const int row_height = tiles.tile_height + tiles.label_height;
     // First row whose labels end below `top`, then every row that starts above `bottom`.
     auto first = std::partition_point(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QtGlobal>
 #include <optional>
 #include <vector>
 
@@ -38,9 +39,24 @@ struct ScrollSettings {
 // smaller than the small one becomes the maximum.
 ScrollSettings scroll_settings(int canvas_height, int viewport_height);
 
+// A tile's top-left corner in twips. The canvas grows downwards without bound, so its vertical
+// coordinates are 64-bit; across, it is only as wide as the frame.
+struct TwipsPoint {
+    int left = 0;
+    qint64 top = 0;
+
+    constexpr TwipsPoint() = default;
+    constexpr TwipsPoint(int x, qint64 y) : left(x), top(y) {}
+    // Implicit: any QPoint is a point of the canvas.
+    constexpr TwipsPoint(QPoint p) : left(p.x()), top(p.y()) {}
+    constexpr int x() const { return left; }
+    constexpr qint64 y() const { return top; }
+    friend constexpr bool operator==(const TwipsPoint&, const TwipsPoint&) = default;
+};
+
 // One row of tiles: Elements first .. first + count - 1, all with their tile top at `top`.
 struct PreviewRow {
-    int top = 0;
+    qint64 top = 0;
     int first = 0;
     int count = 0;
 };
@@ -51,12 +67,12 @@ struct PreviewRow {
 // tile.
 struct PreviewLayout {
     TileTemplate tiles;
-    int sample_offset = 0;               // c: left edge of the line samples inside a tile
-    std::vector<QPoint> tile_positions;  // top-left of tile k
+    int sample_offset = 0;                   // c: left edge of the line samples inside a tile
+    std::vector<TwipsPoint> tile_positions;  // top-left of tile k
     std::vector<PreviewRow> rows;
-    std::vector<int> rules;  // y of each purple rule between presentations
+    std::vector<qint64> rules;  // y of each purple rule between presentations
     int canvas_width = 0;
-    int canvas_height = 0;
+    qint64 canvas_height = 0;
     // Unset for an empty theme: the scroll bar keeps whatever it had.
     std::optional<ScrollSettings> scroll;
     // The Element of each tile when only some are laid out, ascending; empty when every Element
@@ -69,6 +85,8 @@ struct PreviewLayout {
     }
     // The tile that shows an Element, or -1 when it has none.
     int tile_of(int element) const;
+    // The rectangles of tile k; as QRect they reach only as far down as an int does, which is
+    // all a window can show. Painting far down the canvas uses tile_positions.
     QRect tile_rect(int k) const;
     QRect label_rect(int k) const;
     // The magenta frame around tile k and its label.
@@ -76,7 +94,7 @@ struct PreviewLayout {
     // The tile under a canvas point, or -1 (labels and gaps are no tile).
     int tile_at(QPoint canvas_point) const;
     // The rows whose tiles or labels reach into [top, bottom): rows[first .. end).
-    std::pair<int, int> rows_between(int top, int bottom) const;
+    std::pair<int, int> rows_between(qint64 top, qint64 bottom) const;
 };
 
 // Lays out every Element of the theme as a tile in rows of columns: a row wraps when the next

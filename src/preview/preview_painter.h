@@ -51,8 +51,10 @@ struct TileMarks {
 // Arial 7.8 point (a close sans-serif where Arial is missing), for the tile labels.
 QFont label_font();
 
-// The canvas's size in pixels.
+// The canvas's size in pixels; as a QSize only for a canvas a window can show.
 QSize canvas_pixel_size(const PreviewLayout& layout);
+// The canvas's height in pixels, however tall it is.
+qint64 canvas_pixel_height(const PreviewLayout& layout);
 
 // The font of the presentation names: the labels' font in bold.
 QFont presentation_name_font();
@@ -67,5 +69,11 @@ void paint_preview(QPainter& painter, const Theme& theme, const PreviewLayout& l
 // The whole canvas as one picture, with the presentation names at the tops of their rows.
 QImage render_preview(const Theme& theme, const PreviewLayout& layout,
                       PreviewLight light = PreviewLight::Day);
+
+// Paints the canvas rows first_row .. first_row + size.height() - 1 (pixels, the whole width)
+// onto `painter`, whose origin is the strip's top-left corner, as `look` asks; no tile is framed.
+// Painting a tall canvas strip by strip gives the same pixels as painting it in one piece.
+void paint_preview_strip(QPainter& painter, const Theme& theme, const PreviewLayout& layout,
+                         qint64 first_row, const QSize& size, const PreviewLook& look = {});
 
 }  // namespace quorvane

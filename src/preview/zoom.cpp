@@ -51,7 +51,7 @@ ZoomAnchor zoom_anchor(const PreviewLayout& layout, QPoint layout_point) {
         tile = layout.rows[size_t(row)].first;
     }
     return ZoomAnchor{layout.element_of(tile),
-                      layout_point.y() - layout.tile_positions[size_t(tile)].y()};
+                      int(layout_point.y() - layout.tile_positions[size_t(tile)].y())};
 }
 
 std::optional<int> scroll_value_keeping(const PreviewLayout& layout, const ZoomAnchor& anchor,
@@ -60,7 +60,8 @@ std::optional<int> scroll_value_keeping(const PreviewLayout& layout, const ZoomA
     if (anchor.element < 0 || tile < 0) {
         return std::nullopt;
     }
-    const int y = layout.tile_positions[size_t(tile)].y() + anchor.below_tile_top;
+    // A window shows only canvases whose twips fit an int.
+    const int y = int(layout.tile_positions[size_t(tile)].y()) + anchor.below_tile_top;
     return std::clamp(zoomed(y, percent) - viewport_y, 0, std::max(maximum, 0));
 }
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <new>
 
 #include "format/reader.h"
 #include "format/writer.h"
@@ -83,7 +84,14 @@ bool MainWindow::read_into_document(const QString& path, OpenSource source) {
     }
     services_.busy.busy_on();
     Theme theme;
-    read_theme_file(path, theme, services_.messages);
+    try {
+        read_theme_file(path, theme, services_.messages);
+    } catch (const std::bad_alloc&) {
+        // Whatever the read had built is gone; the open theme stays as it was.
+        services_.busy.busy_off();
+        services_.messages.tell(too_large_to_read_message(path));
+        return false;
+    }
     const QString full_path = QFileInfo(path).absoluteFilePath();
     document_.replace(std::move(theme), full_path, true);
     services_.busy.busy_off();

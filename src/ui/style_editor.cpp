@@ -58,8 +58,11 @@ Widget* make_control(const QRect& twips, QWidget* parent, const QString& name, A
     return widget;
 }
 
+// Some labels show names read from the theme file: never as markup.
 QLabel* make_label(const QString& text, const QRect& twips, QWidget* parent, const QString& name) {
-    return make_control<QLabel>(twips, parent, name, text);
+    QLabel* label = make_control<QLabel>(twips, parent, name, text);
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
 QLineEdit* make_box(const QRect& twips, QWidget* parent, const QString& name) {

@@ -49,6 +49,7 @@ UpdateDialog::UpdateDialog(QWidget* parent, WebRequest& web, UrlOpener& opener, 
     // The result takes the link's place once the link has been used.
     result_ = place_named(new QLabel(QStringLiteral(" "), this), "result_label",
                           twips_rect(165, 1425, 4680, 750));
+    result_->setTextFormat(Qt::PlainText);  // it quotes the update page
     result_->setAlignment(Qt::AlignCenter);
     result_->setWordWrap(true);
     colour_text(*result_, LinkLabel::normal_colour());

@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -35,6 +38,66 @@ QString demo() {
 QByteArray file_bytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A run whose address space is limited, as on a machine without the memory for its input.
+CliRun cli_with_memory_limit(const QStringList& args, rlim_t bytes) {
+    QProcess process;
+    process.setChildProcessModifier([bytes] {
+        const rlimit limit{bytes, bytes};
+        ::setrlimit(RLIMIT_AS, &limit);
+    });
+    process.start(QStringLiteral(QUORVANE_CLI), args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+TEST(CliMemory, InputTooLargeForMemoryIsReportedNotAborted) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than any such limit";
+#endif
+    // A sparse file larger than the whole address space the run gets: it takes no disk.
+    QTemporaryDir dir;
+    const QString huge = dir.filePath(QStringLiteral("huge.kmtf"));
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(qint64(1536) << 20));
+    file.close();
+    const rlim_t limit = rlim_t(1024) << 20;
+    for (const char* command : {"dump", "render"}) {
+        SCOPED_TRACE(command);
+        QStringList args{QString::fromLatin1(command), huge};
+        if (QLatin1String(command) == QLatin1String("render")) {
+            args << dir.filePath(QStringLiteral("huge.png"));
+        }
+        const CliRun run = cli_with_memory_limit(args, limit);
+        EXPECT_EQ(run.exit_code, 2);
+        EXPECT_TRUE(run.err.contains((huge + QStringLiteral(" is too large to read")).toUtf8()))
+            << run.err.toStdString();
+    }
+    // The same limit leaves room for an ordinary theme.
+    EXPECT_EQ(cli_with_memory_limit({QStringLiteral("dump"), demo()}, limit).exit_code, 0);
+}
+
+TEST(CliMessages, KeepEveryByteOfTheFileText) {
+    // Without PRESENTATION the whole text is shown, NUL and all.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("nul.kmtf"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        QByteArray("before\0after\x01"
+                   "end",
+                   16));
+    file.close();
+    const CliRun run = cli({QStringLiteral("dump"), path});
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_TRUE(
+        run.err.contains(QByteArray("before\0after\x01"
+                                    "end\n",
+                                    17)))
+        << run.err.size();
 }
 
 TEST(CliUsage, HelpAndErrors) {
@@ -98,6 +161,10 @@ TEST(CliStandardStreams, DumpAndResaveReadAndWriteThem) {
     const CliRun piped = cli({"resave", "-", "-"}, demo_bytes);
     EXPECT_EQ(piped.exit_code, 0) << piped.err.toStdString();
     EXPECT_EQ(piped.out, demo_bytes);
+    const CliRun rendered = cli({"render", "-", "-", "--night"}, demo_bytes);
+    EXPECT_EQ(rendered.exit_code, 0) << rendered.err.toStdString();
+    EXPECT_FALSE(QImage::fromData(rendered.out, "PNG").isNull());
+
     const CliRun untitled = cli({"resave", data("cli/untitled.kmtf"), "-"});
     EXPECT_EQ(untitled.exit_code, 1);
     EXPECT_TRUE(untitled.out.isEmpty());

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -119,6 +121,26 @@ TEST_F(RenderTest, NightPaintsTheNightColoursFirstOnADarkCanvas) {
     EXPECT_EQ(image.pixelColor(100, 31), QColor(120, 120, 120));  // CECECE greyed
     EXPECT_EQ(image.pixelColor(5, 100), QColor(190, 130, 235));   // the rule
     EXPECT_GT(name_pixels(image, 3, 97, canvas), 20);
+}
+
+TEST_F(RenderTest, PaintsOnePresentationOnly) {
+    const QImage whole = rendered();
+    // Lower case and spaces around the name are the reader's business, not the user's.
+    const QImage browse = rendered({"--presentation", " browse "});
+    ASSERT_FALSE(browse.isNull());
+    EXPECT_EQ(browse.size(), whole.size());
+    // The BROWSE tile takes the first place, without a rule above it.
+    EXPECT_EQ(browse.pixelColor(40, 30), QColor(0, 0, 255));
+    EXPECT_EQ(browse.pixelColor(5, 100), QColor(255, 255, 255));
+    EXPECT_EQ(render({kSample, dir_.filePath("x.png"), "--presentation", "NIGHT"}), 2);
+    EXPECT_EQ(render({kSample, dir_.filePath("x.png"), "--presentation"}), 2);
+}
+
+TEST_F(RenderTest, RefusesToReplaceWhatIsNotARegularFile) {
+    const QString folder = dir_.filePath("folder.png");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    EXPECT_EQ(render({kSample, folder}), 1);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
 TEST_F(RenderTest, RefusesBadArguments) {

@@ -94,6 +94,32 @@ TEST_P(ResaveCase, WritesExpectedBytesAndReadsBack) {
     EXPECT_EQ(again.metadata.version, QString(theme.metadata.version).replace(',', '.'));
 }
 
+// Saving what was read, reading that and saving again neither grows nor shrinks the theme: the
+// second and third saves write the first save's bytes.
+TEST_P(ResaveCase, ThreeSavesKeepElementsAndBytes) {
+    const QString base = resave_dir() + QLatin1Char('/') + QString::fromStdString(GetParam());
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+    CountingBusyCursor busy;
+    QString in = base + QStringLiteral(".kmtf");
+    int first_count = -1;
+    QByteArray first_bytes;
+    for (int save = 1; save <= 3; ++save) {
+        Theme theme;
+        ASSERT_TRUE(read_theme_file(in, theme, messages));
+        const QString out = dir.filePath(QStringLiteral("save%1.kmtf").arg(save));
+        ASSERT_EQ(save_theme_file(theme, out, messages, busy), SaveOutcome::Written);
+        if (save == 1) {
+            first_count = theme.element_count();
+            first_bytes = file_bytes(out);
+        } else {
+            EXPECT_EQ(theme.element_count(), first_count) << "save " << save;
+            EXPECT_EQ(file_bytes(out), first_bytes) << "save " << save;
+        }
+        in = out;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, ResaveCase, testing::ValuesIn(case_names()),
                          [](const testing::TestParamInfo<std::string>& info) {
                              return info.param;

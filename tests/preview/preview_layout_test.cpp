@@ -72,7 +72,7 @@ TEST(PreviewLayout, WrapsTheSixthTileWhenFiveColumnsFit) {
 TEST(PreviewLayout, StartsANewPresentationOnANewRowUnderARule) {
     const PreviewLayout layout = lay_out_preview(theme_of({"GUIDANCE", "GUIDANCE", "BROWSE"}), {});
     EXPECT_EQ(layout.tile_positions[2], QPoint(238, 38 + 1616));
-    EXPECT_EQ(layout.rules, std::vector<int>{38 + 1616 - 150});
+    EXPECT_EQ(layout.rules, std::vector<qint64>{38 + 1616 - 150});
 }
 
 TEST(PreviewLayout, AFullRowAtAPresentationBreakLeavesAnEmptyRow) {
@@ -80,7 +80,7 @@ TEST(PreviewLayout, AFullRowAtAPresentationBreakLeavesAnEmptyRow) {
         theme_of({"GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE", "GUIDANCE", "BROWSE"}),
         five_columns());
     EXPECT_EQ(layout.tile_positions[5], QPoint(238, 38 + 1516 + 1616));
-    EXPECT_EQ(layout.rules, std::vector<int>{38 + 1516 + 1616 - 150});
+    EXPECT_EQ(layout.rules, std::vector<qint64>{38 + 1516 + 1616 - 150});
     EXPECT_EQ(layout.rows.size(), 2u);
 }
 
@@ -96,7 +96,7 @@ TEST(PreviewLayout, ComparesPresentationsWithoutTheirSurroundingSpacesButCaseSen
 
 TEST(PreviewLayout, EveryPresentationRunStartsAGroupEvenWhenTheNameCameBefore) {
     const PreviewLayout layout = lay_out_preview(theme_of({"GUIDANCE", "BROWSE", "GUIDANCE"}), {});
-    EXPECT_EQ(layout.rules, (std::vector<int>{1504, 1504 + 1616}));
+    EXPECT_EQ(layout.rules, (std::vector<qint64>{1504, 1504 + 1616}));
     EXPECT_EQ(layout.tile_positions[2], QPoint(238, 38 + 2 * 1616));
 }
 
@@ -162,7 +162,7 @@ TEST(PreviewLayout, LaysOutOnlyTheShownElementsAsIfTheOthersWereNotThere) {
     ASSERT_EQ(layout.tile_count(), 2);
     EXPECT_EQ(layout.tile_positions[0], QPoint(238, 38));
     EXPECT_EQ(layout.tile_positions[1], QPoint(238, 38 + 1616));  // BROWSE has no row
-    EXPECT_EQ(layout.rules, std::vector<int>{38 + 1616 - 150});
+    EXPECT_EQ(layout.rules, std::vector<qint64>{38 + 1616 - 150});
     EXPECT_EQ(layout.element_of(1), 4);
     EXPECT_EQ(layout.tile_of(4), 1);
     EXPECT_EQ(layout.tile_of(2), -1);

@@ -58,7 +58,8 @@ TEST(Zoom, KeepsTheTileUnderThePointAtItsHeightInTheViewport) {
     const PreviewLayout before = lay_out_preview(theme, window);
     // The pointer is 400 twips into tile 200 (row 16, column 8), which shows 3000 twips below
     // the viewport's top.
-    const QPoint pointer = before.tile_positions[200] + QPoint(300, 400);
+    const QPoint pointer(before.tile_positions[200].x() + 300,
+                         int(before.tile_positions[200].y()) + 400);
     const ZoomAnchor anchor = zoom_anchor(before, pointer);
     EXPECT_EQ(anchor, (ZoomAnchor{200, 400}));
 

@@ -31,7 +31,8 @@ class WorkingDataTest : public testing::Test {
 TEST_F(WorkingDataTest, SavesSeparatorCaptionsAndEmptyLines) {
     const RecentFiles recent{"/t/A.kmtf", "/t/B.kmtf", "/t/C.kmtf", "", "", ""};
     save_working_data(dir.path(), recent, messages, busy);
-    EXPECT_EQ(saved_bytes(), "\xa3)*(\r\n/t/A.kmtf\r\n/t/B.kmtf\r\n/t/C.kmtf\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(saved_bytes(),
+              "\xc2\xa3)*(\r\n/t/A.kmtf\r\n/t/B.kmtf\r\n/t/C.kmtf\r\n\r\n\r\n\r\n\r\n");
     RecentFiles restored;
     load_working_data(dir.path(), restored);
     EXPECT_EQ(restored, recent);
@@ -44,6 +45,28 @@ TEST_F(WorkingDataTest, SixFilesSurviveARestartInOrder) {
     RecentFiles restored;
     load_working_data(dir.path(), restored);
     EXPECT_EQ(restored, recent);
+}
+
+TEST_F(WorkingDataTest, AnyPathSurvivesARestart) {
+    const RecentFiles recent{QStringLiteral("/t/\u5730\u56f3.kmtf"),
+                             QStringLiteral("/t/\u041a\u0430\u0440\u0442\u0430 \U0001F5FA.kmtf"),
+                             QString::fromLatin1("/t/caf\xe9.kmtf"),
+                             "",
+                             "",
+                             ""};
+    save_working_data(dir.path(), recent, messages, busy);
+    EXPECT_TRUE(saved_bytes().contains("/t/\xe5\x9c\xb0\xe5\x9b\xb3.kmtf\r\n"));  // UTF-8
+    RecentFiles restored;
+    load_working_data(dir.path(), restored);
+    EXPECT_EQ(restored, recent);
+}
+
+TEST_F(WorkingDataTest, FileWrittenAsLatin1IsStillRead) {
+    write_data("\xa3)*(\r\n/t/caf\xe9.kmtf\r\n/t/b.kmtf\r\n");
+    RecentFiles recent;
+    load_working_data(dir.path(), recent);
+    EXPECT_EQ(recent[0], QString::fromLatin1("/t/caf\xe9.kmtf"));
+    EXPECT_EQ(recent[1], "/t/b.kmtf");
 }
 
 TEST_F(WorkingDataTest, MissingFileChangesNothing) {

@@ -5,6 +5,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrl>
+#include <algorithm>
 
 namespace quorvane {
 
@@ -12,7 +13,7 @@ namespace quorvane {
 // Every request gets the same treatment: an answer, silence, or bytes and then silence.
 class LocalHttpServer : public QObject {
   public:
-    enum class Behaviour { Answer, Silent, SendAndHold };
+    enum class Behaviour { Answer, Silent, SendAndHold, Flood };
 
     LocalHttpServer() {
         server_.listen(QHostAddress::LocalHost, 0);
@@ -33,12 +34,21 @@ class LocalHttpServer : public QObject {
         body_ = body;
     }
 
+    // Sends a page of `size` bytes as fast as the connection takes it, counting what it took.
+    void flood(qint64 size) {
+        behaviour_ = Behaviour::Flood;
+        flood_left_ = size;
+    }
+
     QUrl url() const {
         return QUrl(QStringLiteral("http://127.0.0.1:%1/version.html").arg(server_.serverPort()));
     }
 
     // The head of every request received.
     QList<QByteArray> requests;
+    // Flood: the body bytes the client's side of the connection accepted, and whether it hung up.
+    qint64 bytes_taken = 0;
+    bool hung_up = false;
 
   private:
     void accept() {
@@ -63,6 +73,9 @@ class LocalHttpServer : public QObject {
             case Behaviour::SendAndHold:
                 socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n\r\n" + body_);
                 return;
+            case Behaviour::Flood:
+                start_flood(socket);
+                return;
             case Behaviour::Answer:
                 socket->write("HTTP/1.1 " + QByteArray::number(status_) +
                               (status_ == 200 ? " OK" : " Failed") +
@@ -74,6 +87,35 @@ class LocalHttpServer : public QObject {
         }
     }
 
+    // A fast server: a megabyte always waits to be sent, topped up as the connection takes it.
+    void start_flood(QTcpSocket* socket) {
+        const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+                                QByteArray::number(flood_left_) + "\r\n\r\n";
+        const qint64 head_size = head.size();
+        qint64 head_left = head_size;
+        QObject::connect(socket, &QTcpSocket::bytesWritten, this,
+                         [this, socket, head_left](qint64 written) mutable {
+                             const qint64 body = std::max<qint64>(0, written - head_left);
+                             head_left = std::max<qint64>(0, head_left - written);
+                             bytes_taken += body;
+                             top_up(socket);
+                         });
+        QObject::connect(socket, &QTcpSocket::disconnected, this, [this] { hung_up = true; });
+        socket->write(head);
+        top_up(socket);
+    }
+
+    void top_up(QTcpSocket* socket) {
+        constexpr qint64 kChunk = 1 << 20;
+        while (flood_left_ > 0 && socket->bytesToWrite() < kChunk &&
+               socket->state() == QAbstractSocket::ConnectedState) {
+            const qint64 n = std::min(kChunk, flood_left_);
+            socket->write(QByteArray(n, 'x'));
+            flood_left_ -= n;
+        }
+    }
+
+    qint64 flood_left_ = 0;
     QTcpServer server_;
     Behaviour behaviour_ = Behaviour::Answer;
     QByteArray body_;

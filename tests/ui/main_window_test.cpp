@@ -16,6 +16,8 @@
 #include <QToolTip>
 #include <QUrl>
 #include <QtTest>
+
+#include <sys/resource.h>
 #include <memory>
 
 #include "format/reader.h"
@@ -67,6 +69,24 @@ QStringList menu_captions(const QMenu* menu) {
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
     return captions;
+}
+
+}  // namespace
+
+namespace {
+
+// The address space this process has mapped, in bytes.
+qint64 address_space_in_use() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmSize:")) {
+            return line.mid(7).trimmed().split(' ').value(0).toLongLong() * 1024;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -343,6 +363,36 @@ class MainWindowTest : public QObject {
         QCOMPARE(s.window->windowTitle(), caption);
         QVERIFY(s.document.is_modified());
         QCOMPARE(s.document.file_name(), a);
+    }
+
+    void a_file_too_large_for_memory_changes_nothing() {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("AddressSanitizer reserves more address space than any such limit");
+#endif
+        const QString a = copy_of(kSample, "a.kmtf");
+        Session s(system_, a);
+        QVERIFY(s.show());
+        QTRY_COMPARE(s.theme().element_count(), 3);
+        const Theme before = s.theme();
+        // A sparse file (it takes no disk) larger than the memory the process may still take.
+        const QString huge = dir_->filePath("huge.kmtf");
+        {
+            QFile file(huge);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(qint64(4) << 30));
+        }
+        rlimit unlimited{};
+        QCOMPARE(::getrlimit(RLIMIT_AS, &unlimited), 0);
+        const rlimit limited{rlim_t(address_space_in_use() + (qint64(1) << 30)),
+                             unlimited.rlim_max};
+        QCOMPARE(::setrlimit(RLIMIT_AS, &limited), 0);
+        const bool opened = s.window->open_theme(huge, OpenSource::Menu);
+        QCOMPARE(::setrlimit(RLIMIT_AS, &unlimited), 0);
+        QVERIFY(!opened);
+        QCOMPARE(s.messages.told, QStringList{huge + " is too large to read"});
+        QVERIFY(s.theme() == before);
+        QCOMPARE(s.document.file_name(), a);
+        QCOMPARE(s.busy.busy, false);
     }
 
     void refuses_to_save_an_empty_theme() {

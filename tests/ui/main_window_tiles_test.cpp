@@ -240,7 +240,7 @@ class MainWindowTilesTest : public QObject {
         // The selection stays with its Elements when the window's width moves the tiles ...
         s.click(16);
         s.click(18, Qt::ControlModifier);
-        const QPoint before = s.window->preview().layout().tile_positions[18];
+        const TwipsPoint before = s.window->preview().layout().tile_positions[18];
         s.window->resize(600, s.window->height());
         QTRY_VERIFY(s.window->preview().layout().tile_positions[18] != before);
         QCOMPARE(s.selected(), (std::vector<int>{16, 18}));

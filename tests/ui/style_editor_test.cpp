@@ -217,6 +217,9 @@ class StyleEditorTest : public QObject {
                  QColor(0x20, 0x20, 0x20));
         QCOMPARE(editor->field_label()->text(), QStringLiteral("MAP_ROAD_HWY_MJR_CLR"));
         QCOMPARE(editor->presentation_label()->text(), QStringLiteral(" GUIDANCE "));
+        // Names from the file are never markup.
+        QCOMPARE(editor->field_label()->textFormat(), Qt::PlainText);
+        QCOMPARE(editor->presentation_label()->textFormat(), Qt::PlainText);
     }
 
     void opens_a_polygon_with_the_polygon_panel_only() {

@@ -11,6 +11,7 @@
 #include "support/scripted_web.h"
 #include "ui/update_dialog.h"
 #include "update/latest_version.h"
+#include "update/update_page.h"
 
 using namespace quorvane;
 
@@ -37,6 +38,21 @@ class WatchedWebRequest : public WebRequest {
   private:
     WebRequest& inner_;
 };
+
+// What this process has read from files and sockets so far (the kernel's count): here, what
+// the web client took from the connection, as the test server only writes.
+qint64 bytes_read_by_this_process() {
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar:")) {
+            return line.mid(6).trimmed().toLongLong();
+        }
+    }
+    return -1;
+}
 
 }  // namespace
 
@@ -258,6 +274,29 @@ class UpdateCheckTest : public QObject {
     }
 
     // No update page configured: no request, and the answer is "no update".
+    // Only the first bytes of the page are used: the rest is never fetched.
+    void huge_page_is_cut_after_the_bytes_used() {
+        LocalHttpServer server;
+        server.flood(qint64(256) << 20);
+        QtWebRequest web;
+        PageRequest request = update_page_request();
+        request.url = server.url();
+        QByteArray page;
+        bool answered = false;
+        QObject context;
+        const qint64 read_before = bytes_read_by_this_process();
+        web.get(request, &context, [&](const QByteArray& body) {
+            page = body;
+            answered = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(answered, kWaitMs);
+        QCOMPARE(page.size(), kUpdatePageLimit);
+        QTRY_VERIFY_WITH_TIMEOUT(server.hung_up, kWaitMs);
+        const qint64 read = bytes_read_by_this_process() - read_before;
+        qInfo() << "bytes read:" << read << "server handed over:" << server.bytes_taken;
+        QVERIFY2(read < 64 * 1024, QByteArray::number(read));
+    }
+
     void no_update_page() {
         qputenv("QUORVANE_UPDATE_URL", QByteArray());
         QtWebRequest network(kTestTimeout);

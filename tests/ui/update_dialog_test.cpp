@@ -71,6 +71,7 @@ class UpdateDialogTest : public QObject {
         QCOMPARE(link->text(), QStringLiteral("Click here to check for update"));
         QCOMPARE(link->font().pointSize(), 12);
         QCOMPARE(result->text(), QStringLiteral(" "));
+        QCOMPARE(result->textFormat(), Qt::PlainText);  // it quotes the update page
         QCOMPARE(result->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("download_button"))->text(),
                  QStringLiteral("Download Page"));

@@ -7,12 +7,22 @@
 namespace quorvane {
 
 namespace {
+
 constexpr qsizetype kLongestShownText = 2000;
+
+// Message texts often quote a theme file, the working data or a web page: markup in them is shown
+// as the characters it is made of, and a link in them is never clickable.
+void show_as_plain_text(QMessageBox& box) {
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
+
+}  // namespace
 
 void QtMessages::tell(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
                     text.left(kLongestShownText), QMessageBox::Ok, parent_);
+    show_as_plain_text(box);
     if (text.size() > kLongestShownText) {
         box.setDetailedText(text);
     }
@@ -22,6 +32,7 @@ void QtMessages::tell(const QString& text) {
 bool QtMessages::ask(const QString& question) {
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), question,
                     QMessageBox::Yes | QMessageBox::No, parent_);
+    show_as_plain_text(box);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -29,6 +40,7 @@ bool QtMessages::ask(const QString& question) {
 UnsavedAnswer QtMessages::ask_unsaved(const QString& question) {
     QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), question,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    show_as_plain_text(box);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
@@ -44,6 +56,7 @@ UnsavedAnswer QtMessages::ask_unsaved(const QString& question) {
 bool QtMessages::choose(const QString& question, const QString& first, const QString& second) {
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), question,
                     QMessageBox::NoButton, parent_);
+    show_as_plain_text(box);
     QPushButton* first_button = box.addButton(first, QMessageBox::AcceptRole);
     QPushButton* second_button = box.addButton(second, QMessageBox::RejectRole);
     box.setDefaultButton(first_button);

@@ -61,6 +61,9 @@ void QtWebRequest::get(const PageRequest& request, QObject* context,
     }
 
     QNetworkReply* reply = manager_.get(network_request(request, timeout_));
+    // Qt would otherwise take in the page as fast as the server sends it, however large, before
+    // the first bytes reach us and we hang up.
+    reply->setReadBufferSize(request.max_bytes);
     auto transfer = std::make_shared<Transfer>();
     transfer->max_bytes = request.max_bytes;
 
