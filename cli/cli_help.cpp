@@ -22,10 +22,12 @@ const CommandHelp kCommands[] = {
      "      OUT is replaced only with --force. An empty theme or one without a title is "
      "refused.\n"},
     {"render",
-     "  quorvane-cli render IN OUT.png [--canvas-width TWIPS]\n"
+     "  quorvane-cli render IN OUT.png [--canvas-width TWIPS] [--night] [--presentation NAME]\n"
      "      Reads IN and paints its whole preview canvas to a PNG, 15 twips per pixel, as the\n"
-     "      editor's window paints it. The tiles wrap at a canvas TWIPS wide (default 11712);\n"
-     "      a short canvas is stretched to the viewport's height (10236 twips).\n"},
+     "      editor's window paints it, presentation names included. The tiles wrap at a canvas\n"
+     "      TWIPS wide (default 11712); a short canvas is stretched to the viewport's height\n"
+     "      (10236 twips). --night paints the Night view; --presentation paints one\n"
+     "      presentation's rows only.\n"},
     {"check",
      "  quorvane-cli check FILE... [--json] [--strict]\n"
      "      Checks each theme and prints one line per problem, FILE:LINE: severity: message\n"
