@@ -143,13 +143,3 @@ void BM_RenderPngInOnePiece(benchmark::State& state) {
 BENCHMARK(BM_RenderPngInOnePiece)->Arg(30000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Painting text needs a GUI application; no screen is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -142,13 +142,3 @@ BENCHMARK(BM_PasteStyle)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quorvane
-
-int main(int argc, char** argv) {
-    // Painting text needs a GUI application; no screen is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

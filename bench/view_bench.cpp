@@ -159,13 +159,3 @@ void BM_ThemeColours(benchmark::State& state) {
 BENCHMARK(BM_ThemeColours)->Arg(300)->Arg(30000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Painting text needs a GUI application; no screen is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
