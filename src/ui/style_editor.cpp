@@ -152,6 +152,10 @@ StyleEditor::StyleEditor(const Element& element, const std::vector<ThemeColour>&
     setObjectName(QStringLiteral("style_editor"));
     setWindowTitle(QStringLiteral("Quorvane "));
     setModal(true);
+    // The window's fixed places were drawn for text a little smaller than a desktop's usual.
+    QFont dialog_font = font();
+    dialog_font.setPointSizeF(dialog_font.pointSizeF() * 0.9);
+    setFont(dialog_font);
     setFixedSize(twips_to_pixels(layout::kClientWidth), twips_to_pixels(layout::kClientHeight));
 
     build_palette_frame();
@@ -342,6 +346,10 @@ void StyleEditor::build_sample() {
         bold.setBold(true);
         sample_markers_[i]->setFont(bold);
         sample_markers_[i]->setAlignment(Qt::AlignCenter);
+        // Part of the sample, whose ground keeps its own light colour on every desktop.
+        QPalette dark_mark = sample_markers_[i]->palette();
+        dark_mark.setColor(QPalette::WindowText, Qt::black);
+        sample_markers_[i]->setPalette(dark_mark);
         sample_markers_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         sample_markers_[i]->hide();
     }
