@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUndoStack>
 
 #include "geometry/twips.h"
 #include "model/version.h"
@@ -53,12 +54,22 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     // While the window lives, Alt+letter opens menus or presses buttons, never types.
     QCoreApplication::instance()->installEventFilter(new AltLetterFilter(this));
 
-    // "&Undo Colour of WATER": the step's name follows the prefix.
-    undo_action_ = document_.history().createUndoAction(this, tr("&Undo"));
+    undo_action_ = document_.history().createUndoAction(this);
     undo_action_->setObjectName(QStringLiteral("undo_action"));
     undo_action_->setShortcuts(QKeySequence::Undo);
-    redo_action_ = document_.history().createRedoAction(this, tr("&Redo"));
+    redo_action_ = document_.history().createRedoAction(this);
     redo_action_->setObjectName(QStringLiteral("redo_action"));
+    // "&Undo Colour of WATER": each language words the caption around the step's name.
+    const auto name_steps = [this] {
+        const QString undo = document_.history().undoText();
+        const QString redo = document_.history().redoText();
+        undo_action_->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
+        redo_action_->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
+    };
+    name_steps();
+    // After the actions' own connections, so these captions are the last word.
+    connect(&document_.history(), &QUndoStack::undoTextChanged, this, name_steps);
+    connect(&document_.history(), &QUndoStack::redoTextChanged, this, name_steps);
     // Ctrl+Y as well, where the desktop's Redo is another key: many users know it.
     QList<QKeySequence> redo_keys = QKeySequence::keyBindings(QKeySequence::Redo);
     const QKeySequence ctrl_y(Qt::CTRL | Qt::Key_Y);

@@ -28,10 +28,10 @@ W* make(QWidget& client, const char* name, const QString& spoken_name = QString(
 }  // namespace
 
 MainWindowControls build_main_window_controls(QWidget& client) {
-    using Tr = MainWindowControls;
     MainWindowControls c;
 
-    c.add_button = make<QPushButton>(client, "add_button", Tr::tr("Add lines or polygons"));
+    c.add_button =
+        make<QPushButton>(client, "add_button", MainWindowControls::tr("Add lines or polygons"));
     c.add_button->setText(QStringLiteral("+"));
     QFont large = c.add_button->font();
     large.setBold(true);
@@ -40,10 +40,12 @@ MainWindowControls build_main_window_controls(QWidget& client) {
     emphasise_add_button(c);
 
     c.add_caption = make<QLabel>(client, "add_caption");
-    c.add_caption->setText(Tr::tr("Add Line/Polygon"));
+    c.add_caption->setText(MainWindowControls::tr("Add Line/Polygon"));
 
-    const QString captions[5] = {Tr::tr("Presentations"), Tr::tr("&Title"), Tr::tr("&Description"),
-                                 Tr::tr("&Locality"), Tr::tr("Ve&rsion")};
+    const QString captions[5] = {
+        MainWindowControls::tr("Presentations"), MainWindowControls::tr("&Title"),
+        MainWindowControls::tr("&Description"), MainWindowControls::tr("&Locality"),
+        MainWindowControls::tr("Ve&rsion")};
     const char* const caption_names[5] = {"presentations_caption", "title_caption",
                                           "description_caption", "locale_caption",
                                           "version_caption"};
@@ -54,28 +56,31 @@ MainWindowControls build_main_window_controls(QWidget& client) {
         c.field_captions[size_t(k)] = label;
     }
 
-    c.presentation_list = make<QListWidget>(client, "presentation_list", Tr::tr("Presentations"));
+    c.presentation_list =
+        make<QListWidget>(client, "presentation_list", MainWindowControls::tr("Presentations"));
     // The list only informs: it reacts to no mouse action.
     c.presentation_list->setSelectionMode(QAbstractItemView::NoSelection);
     c.presentation_list->setFocusPolicy(Qt::NoFocus);
 
-    c.title_box = make<QLineEdit>(client, "title_box", Tr::tr("Title"));
-    c.description_box = make<QPlainTextEdit>(client, "description_box", Tr::tr("Description"));
-    c.locale_box = make<QLineEdit>(client, "locale_box", Tr::tr("Locality"));
-    c.version_box = make<QLineEdit>(client, "version_box", Tr::tr("Version"));
+    c.title_box = make<QLineEdit>(client, "title_box", MainWindowControls::tr("Title"));
+    c.description_box =
+        make<QPlainTextEdit>(client, "description_box", MainWindowControls::tr("Description"));
+    c.locale_box = make<QLineEdit>(client, "locale_box", MainWindowControls::tr("Locality"));
+    c.version_box = make<QLineEdit>(client, "version_box", MainWindowControls::tr("Version"));
     // The captions name the boxes: a click on one, or its mnemonic, goes to its box.
     for (int k = 1; k < 5; ++k) {
         QWidget* boxes[5] = {nullptr, c.title_box, c.description_box, c.locale_box, c.version_box};
         c.field_captions[size_t(k)]->setBuddy(boxes[k]);
     }
 
-    c.search_box = make<QLineEdit>(client, "search_box", Tr::tr("Search feature names"));
+    c.search_box =
+        make<QLineEdit>(client, "search_box", MainWindowControls::tr("Search feature names"));
 
-    c.search_button = make<QPushButton>(client, "search_button", Tr::tr("Search"));
-    c.search_button->setText(Tr::tr("&Search"));
+    c.search_button = make<QPushButton>(client, "search_button", MainWindowControls::tr("Search"));
+    c.search_button->setText(MainWindowControls::tr("&Search"));
 
     c.update_notice = make<QLabel>(client, "update_notice");
-    c.update_notice->setText(Tr::tr("UPDATE AVAILABLE"));
+    c.update_notice->setText(MainWindowControls::tr("UPDATE AVAILABLE"));
     QFont bold = c.update_notice->font();
     bold.setBold(true);
     c.update_notice->setFont(bold);
@@ -87,20 +92,24 @@ MainWindowControls build_main_window_controls(QWidget& client) {
     c.update_notice->hide();
 
     c.match_count = make<QLabel>(client, "match_count");
-    c.hide_others_check =
-        make<QCheckBox>(client, "hide_others_check", Tr::tr("Hide tiles that do not match"));
-    c.hide_others_check->setText(Tr::tr("Hide &others"));
+    c.hide_others_check = make<QCheckBox>(client, "hide_others_check",
+                                          MainWindowControls::tr("Hide tiles that do not match"));
+    c.hide_others_check->setText(MainWindowControls::tr("Hide &others"));
     c.hide_others_check->setToolTip(
-        Tr::tr("Hide the tiles that do not match, instead of fading them"));
-    c.search_box->setToolTip(
-        Tr::tr("Type part of a name to pick out its tiles; Enter goes to the next one, "
-               "Escape clears (Ctrl+F)"));
-    c.night_button = make<QToolButton>(client, "night_button", Tr::tr("Night view"));
-    c.zoom_out_button = make<QToolButton>(client, "zoom_out_button", Tr::tr("Zoom out"));
-    c.zoom_caption = make<QToolButton>(client, "zoom_caption", Tr::tr("Actual size"));
+        MainWindowControls::tr("Hide the tiles that do not match, instead of fading them"));
+    c.search_box->setToolTip(MainWindowControls::tr(
+        "Type part of a name to pick out its tiles; Enter goes to the next one, "
+        "Escape clears (Ctrl+F)"));
+    c.night_button =
+        make<QToolButton>(client, "night_button", MainWindowControls::tr("Night view"));
+    c.zoom_out_button =
+        make<QToolButton>(client, "zoom_out_button", MainWindowControls::tr("Zoom out"));
+    c.zoom_caption =
+        make<QToolButton>(client, "zoom_caption", MainWindowControls::tr("Actual size"));
     c.zoom_caption->setAutoRaise(true);
-    c.zoom_caption->setToolTip(Tr::tr("Actual Size (Ctrl+0)"));
-    c.zoom_in_button = make<QToolButton>(client, "zoom_in_button", Tr::tr("Zoom in"));
+    c.zoom_caption->setToolTip(MainWindowControls::tr("Actual Size (Ctrl+0)"));
+    c.zoom_in_button =
+        make<QToolButton>(client, "zoom_in_button", MainWindowControls::tr("Zoom in"));
     place_main_window_controls(c, main_window_layout::kClientArea.height());
     return c;
 }

@@ -33,9 +33,9 @@ inline constexpr QRect kMatchCount{1452, 9132, 1200, 264};
 inline constexpr QRect kHideOthersCheck{kColumnLeft, 9456, kColumnWidth, 264};
 inline constexpr QRect kUpdateNotice{kColumnLeft, 9744, kColumnWidth, 312};
 // At the bottom: Day/Night and the zoom.
-inline constexpr QRect kNightButton{kColumnLeft, 10140, 1140, 360};
-inline constexpr QRect kZoomOutButton{1452, 10140, 360, 360};
-inline constexpr QRect kZoomCaption{1812, 10140, 480, 360};
+inline constexpr QRect kNightButton{kColumnLeft, 10140, 1020, 360};
+inline constexpr QRect kZoomOutButton{1332, 10140, 360, 360};
+inline constexpr QRect kZoomCaption{1692, 10140, 600, 360};
 inline constexpr QRect kZoomInButton{2292, 10140, 360, 360};
 
 // A client area lower than the design gives up height from the description box first, then

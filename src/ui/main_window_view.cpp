@@ -64,7 +64,7 @@ void MainWindow::show_match_count() {
 }
 
 void MainWindow::show_zoom(int percent) {
-    controls_.zoom_caption->setText(QStringLiteral("%1%").arg(percent));
+    controls_.zoom_caption->setText(tr("%1%").arg(percent));
     menu_.zoom_in_action->setEnabled(percent < kZoomLevels.back());
     menu_.zoom_out_action->setEnabled(percent > kZoomLevels.front());
     menu_.actual_size_action->setEnabled(percent != kActualSize);

@@ -74,10 +74,11 @@ PresentationManager::PresentationManager(const Theme& theme, Messages& messages,
     take_main_window_icon(*this, parent);
 
     add_frame_ = frame(this, "add_frame");
-    place_twips(*label(add_frame_, tr("YOUR PROJECT"), Qt::AlignLeft), 4044, 216, 1344, 228);
+    // Captions tall enough for accented capitals.
+    place_twips(*label(add_frame_, tr("YOUR PROJECT"), Qt::AlignLeft), 4044, 168, 1344, 300);
     project_ = presentation_list_box(add_frame_, "project_list", tr("Your project"));
     place_twips(*project_, 3324, 468, 2784, 2808);
-    place_twips(*label(add_frame_, tr("AVAILABLE"), Qt::AlignHCenter), 960, 3180, 1344, 228);
+    place_twips(*label(add_frame_, tr("AVAILABLE"), Qt::AlignHCenter), 960, 3132, 1344, 300);
     available_ = presentation_list_box(add_frame_, "available_list", tr("Available"));
     available_->addItems(presentation_names());
     place_twips(*available_, 336, 3492, 2784, 2808);
@@ -85,7 +86,7 @@ PresentationManager::PresentationManager(const Theme& theme, Messages& messages,
     place_twips(*add_, 3360, 4656, 1236, 300);
     unadd_ = button(add_frame_, tr("<-- &REMOVE"), "unadd_button", tr("Take back from adding"));
     place_twips(*unadd_, 4812, 4656, 1380, 300);
-    place_twips(*label(add_frame_, tr("ADDING"), Qt::AlignHCenter), 7044, 3180, 1344, 228);
+    place_twips(*label(add_frame_, tr("ADDING"), Qt::AlignHCenter), 7044, 3132, 1344, 300);
     adding_ = presentation_list_box(add_frame_, "adding_list", tr("Adding"));
     place_twips(*adding_, 6360, 3492, 2784, 2808);
 
