@@ -85,7 +85,7 @@ ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* pa
     select_all_lines_->setAccessibleName(tr("Select all lines"));
     place_twips(*select_all_lines_, 5568, 7380, 1836, 240);
 
-    // Enter anywhere in the picker adds; Escape cancels.
+    // Enter adds (on the focused Cancel button it cancels); Escape cancels.
     add_ = new QPushButton(tr("&Add"), this);
     add_->setObjectName(QStringLiteral("add_button"));
     add_->setAccessibleName(tr("Add"));

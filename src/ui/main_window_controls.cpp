@@ -67,9 +67,10 @@ MainWindowControls build_main_window_controls(QWidget& client) {
         make<QPlainTextEdit>(client, "description_box", MainWindowControls::tr("Description"));
     c.locale_box = make<QLineEdit>(client, "locale_box", MainWindowControls::tr("Locality"));
     c.version_box = make<QLineEdit>(client, "version_box", MainWindowControls::tr("Version"));
-    // The captions name the boxes: a click on one, or its mnemonic, goes to its box.
+    // The captions name the boxes: a caption's mnemonic goes to its box.
+    QWidget* const boxes[5] = {nullptr, c.title_box, c.description_box, c.locale_box,
+                               c.version_box};
     for (int k = 1; k < 5; ++k) {
-        QWidget* boxes[5] = {nullptr, c.title_box, c.description_box, c.locale_box, c.version_box};
         c.field_captions[size_t(k)]->setBuddy(boxes[k]);
     }
 
