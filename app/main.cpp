@@ -13,6 +13,7 @@
 #include "ui/application_icon.h"
 #include "ui/editor_command_line.h"
 #include "ui/main_window.h"
+#include "ui/translations.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    quorvane::install_translations(app);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationVersion(quorvane::kVersionText);
     QApplication::setWindowIcon(quorvane::application_icon());

@@ -1,5 +1,7 @@
 #include "format/metadata.h"
 
+#include <QCoreApplication>
+
 #include "platform/messages.h"
 #include "text/ascii_text.h"
 
@@ -57,13 +59,13 @@ void read_metadata(Metadata& metadata, QByteArrayView text, QByteArrayView upper
                    Messages& messages) {
     const qsizetype start = find(upper, "METADATA");
     if (start < 0) {
-        messages.tell(QStringLiteral("Oops no meta"));
+        messages.tell(QCoreApplication::translate("Metadata", "Oops no meta"));
         return;
     }
     // The values are searched from METADATA to the end of the whole text, not only in the block.
     const CasedText m{upper.sliced(start), text.sliced(start)};
     if (find(m.upper, "/METADATA") < 0) {
-        messages.tell(QStringLiteral("Oops no meta"));
+        messages.tell(QCoreApplication::translate("Metadata", "Oops no meta"));
         return;
     }
     metadata.title = QString::fromLatin1(m.value("TITLE").second);
@@ -82,7 +84,7 @@ void read_metadata(Metadata& metadata, QByteArrayView text, QByteArrayView upper
 
 QString metadata_block(const Metadata& metadata, Messages& messages) {
     if (metadata.title.isEmpty()) {
-        messages.tell(QStringLiteral("Needs a Title"));
+        messages.tell(QCoreApplication::translate("Metadata", "Needs a Title"));
         return {};
     }
     return metadata_block_text(metadata);

@@ -1,5 +1,6 @@
 #include "format/reader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -181,7 +182,7 @@ class ThemeParser {
 
         const qsizetype primary = find(s, "PRIMARY");
         if (primary < 0) {
-            messages_.tell(QStringLiteral("A style has no PRIMARY colour"));
+            messages_.tell(QCoreApplication::translate("Reader", "A style has no PRIMARY colour"));
         } else {
             const QByteArray tag = remove_all(text_before_tag_end(s.sliced(primary)), "\"");
             e.primary_day = colours_.get(colour_value(tag, "DAY"));
@@ -228,7 +229,7 @@ QByteArray text_before_tag_end(QByteArrayView text) {
 QByteArray style_field_name(QByteArrayView style, Messages& messages) {
     const qsizetype end = style.indexOf('>');
     if (end < 0) {
-        messages.tell(QStringLiteral("Can't find type!"));
+        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
         return {};
     }
     QByteArrayView tag = style.first(end);
@@ -239,12 +240,12 @@ QByteArray style_field_name(QByteArrayView style, Messages& messages) {
     }
     const qsizetype open = tag.indexOf('"');
     if (open < 0) {
-        messages.tell(QStringLiteral("Can't find type!"));
+        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
         return {};
     }
     const qsizetype close = tag.indexOf('"', open + 1);
     if (close < 0) {
-        messages.tell(QStringLiteral("Can't find type!"));
+        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
         return tag.sliced(open + 1).toByteArray();
     }
     return tag.sliced(open + 1, close - open - 1).toByteArray();
@@ -303,7 +304,7 @@ void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
         parser.parse_block(block);
     }
     if (!parser.found_styles()) {
-        messages.tell(QStringLiteral("No polygons or lines found"));
+        messages.tell(QCoreApplication::translate("Reader", "No polygons or lines found"));
         theme.elements.clear();
     }
 }

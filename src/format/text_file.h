@@ -18,9 +18,18 @@ QString replacement_problem(const QString& path);
 // returns false and sets `error` to the reason (the system's description of the failing step).
 bool replace_file_atomically(const QString& path, const QByteArray& bytes, QString* error);
 
+// Whether writing at `path` failed for want of permission (EACCES, EPERM or EROFS): the file
+// itself, or the folder a new file (or the temporary one) goes to, may not be written by this
+// process. Asked after a failed write, whose own error gives the reason.
+bool write_permission_denied(const QString& path);
+
+// What a failed write says: "Error saving <path>: <reason>", and for a permission problem the
+// advice to check the folder.
+QString write_failure_text(const QString& path, const QString& reason);
+
 // Writes `text` followed by CR LF, encoded as UTF-8 so that any path survives, as the whole content
-// of the file at `path`. An empty path writes nothing. A failure shows "Error saving " + path and
-// ends the busy cursor; the old file stays intact. Returns whether the file was written.
+// of the file at `path`. An empty path writes nothing. A failure shows write_failure_text and ends
+// the busy cursor; the old file stays intact. Returns whether the file was written.
 bool write_text_file(const QString& path, const QString& text, Messages& messages,
                      BusyCursor& busy);
 

@@ -1,5 +1,6 @@
 #include "format/writer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -69,7 +70,7 @@ void append_style(Latin1Text& text, const Element& e) {
 void tell_border_errors(const Element& e, Messages& messages) {
     for (QChar c : e.border) {
         if (c.unicode() < 32) {
-            messages.tell(QStringLiteral("Error with Border Height"));
+            messages.tell(QCoreApplication::translate("Writer", "Error with Border Height"));
         }
     }
 }
@@ -121,7 +122,7 @@ SaveOutcome save_theme_file(const Theme& theme, const QString& path, Messages& m
         return SaveOutcome::NoTitle;
     }
     if (ask_before_overwriting && QFileInfo::exists(path)) {
-        if (!messages.ask(QStringLiteral("Overwrite existing file?"))) {
+        if (!messages.ask(QCoreApplication::translate("Writer", "Overwrite existing file?"))) {
             return SaveOutcome::Declined;
         }
     }
@@ -137,12 +138,12 @@ bool write_theme_bytes(const QString& path, QByteArray text, Messages& messages)
     text.append("\r\n");
     const bool written = replace_file_atomically(path, text, &error);
     if (!written) {
-        messages.tell(error + QStringLiteral(" Check access permission: RUN quorvane.exe as "
-                                             "ADMINISTRATOR"));
+        messages.tell(write_failure_text(path, error));
     }
     const QFileInfo info(path);
     if (!info.isAbsolute() || !info.exists()) {
-        messages.tell(QStringLiteral("Invalid file:") + QDir::toNativeSeparators(path));
+        messages.tell(QCoreApplication::translate("Writer", "Invalid file:") +
+                      QDir::toNativeSeparators(path));
     }
     return written;
 }

@@ -34,8 +34,9 @@ SaveOutcome save_theme_file(const Theme& theme, const QString& path, Messages& m
 QByteArray recovery_bytes(const Theme& theme);
 
 // Writes `text` followed by CR LF as the whole content of the file at `path`, atomically.
-// Returns whether the file was written. Shows the error description with the access hint on
-// failure, and "Invalid file:" + path when the path is not absolute or no file is there after.
+// Returns whether the file was written. Shows "Error saving <path>: <reason>" (see
+// write_failure_text) on failure, and "Invalid file:" + path when the path is not absolute or no
+// file is there after.
 bool write_theme_bytes(const QString& path, QByteArray text, Messages& messages);
 
 }  // namespace quorvane

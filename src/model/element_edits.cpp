@@ -1,5 +1,6 @@
 #include "model/element_edits.h"
 
+#include <QCoreApplication>
 #include <array>
 
 #include "model/presentation_list.h"
@@ -7,13 +8,7 @@
 
 namespace quorvane {
 
-namespace {
-
-QString counted_elements(size_t n) {
-    return QString::number(n) + (n == 1 ? QStringLiteral(" Element") : QStringLiteral(" Elements"));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void put_back(std::vector<Element>& elements, RemovedElements& removed) {
     // From the back, so every Element moves once and no second table is needed.
@@ -32,7 +27,9 @@ void put_back(std::vector<Element>& elements, RemovedElements& removed) {
 }
 
 QString DeleteElementsEdit::name() const {
-    return QStringLiteral("Delete ") + counted_elements(numbers_.size());
+    return numbers_.size() == 1 ? QCoreApplication::translate("ThemeEdits", "Delete 1 Element")
+                                : QCoreApplication::translate("ThemeEdits", "Delete %1 Elements")
+                                      .arg(numbers_.size());
 }
 
 void DeleteElementsEdit::apply(Theme& theme) {
@@ -81,7 +78,10 @@ void DeleteElementsEdit::revert(Theme& theme) {
 }
 
 QString PasteStyleEdit::name() const {
-    return QStringLiteral("Paste Style onto ") + counted_elements(numbers_.size());
+    return numbers_.size() == 1
+               ? QCoreApplication::translate("ThemeEdits", "Paste Style onto 1 Element")
+               : QCoreApplication::translate("ThemeEdits", "Paste Style onto %1 Elements")
+                     .arg(numbers_.size());
 }
 
 void PasteStyleEdit::apply(Theme& theme) {

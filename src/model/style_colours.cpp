@@ -1,5 +1,6 @@
 #include "model/style_colours.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "model/theme.h"
@@ -48,8 +49,9 @@ int copy_style_to_all_presentations(Theme& theme, int current, Messages& message
         ElementStyle::of(source).write_to(target);
     }
     if (n >= 1) {
-        messages.tell(QStringLiteral("Applied to ") + QString::number(n) +
-                      QStringLiteral(" additional elements"));
+        messages.tell(
+            QCoreApplication::translate("StyleColours", "Applied to %1 additional elements")
+                .arg(n));
     }
     return n;
 }

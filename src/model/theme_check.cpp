@@ -1,5 +1,6 @@
 #include "model/theme_check.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QtAlgorithms>
@@ -93,9 +94,10 @@ std::optional<int> six_digit_colour(const QString& text) {
 QString how_bad_colour_draws(const QString& text) {
     const std::optional<int> number = colour_number(text);
     if (!number || *number < 0 || *number > 0xFFFFFF) {
-        return QStringLiteral("so it draws black");
+        return QCoreApplication::translate("ThemeCheck", "so it draws black");
     }
-    return QStringLiteral("so it is read as ") + colour_text(*number);
+    return QCoreApplication::translate("ThemeCheck", "so it is read as %1")
+        .arg(colour_text(*number));
 }
 
 double relative_luminance(int colour) {
@@ -476,17 +478,17 @@ std::pair<QString, QString> saved_major_minor(const QString& version) {
 QString field_words(StyleField field) {
     switch (field) {
         case StyleField::PrimaryDay:
-            return QStringLiteral("PRIMARY day colour");
+            return QCoreApplication::translate("ThemeCheck", "PRIMARY day colour");
         case StyleField::PrimaryNight:
-            return QStringLiteral("PRIMARY night colour");
+            return QCoreApplication::translate("ThemeCheck", "PRIMARY night colour");
         case StyleField::SecondaryDay:
-            return QStringLiteral("SECONDARY day colour");
+            return QCoreApplication::translate("ThemeCheck", "SECONDARY day colour");
         case StyleField::SecondaryNight:
-            return QStringLiteral("SECONDARY night colour");
+            return QCoreApplication::translate("ThemeCheck", "SECONDARY night colour");
         case StyleField::Scale:
-            return QStringLiteral("scale");
+            return QCoreApplication::translate("ThemeCheck", "scale");
         case StyleField::Border:
-            return QStringLiteral("border");
+            return QCoreApplication::translate("ThemeCheck", "border");
         case StyleField::None:
             break;
     }
@@ -494,35 +496,42 @@ QString field_words(StyleField field) {
 }
 
 // "by day (1.21:1)"; rounded down, so that a ratio just below the limit never reads 1.50.
-QString contrast_words(const char* when, float ratio) {
+QString contrast_words(const QString& when, float ratio) {
     return QStringLiteral("%1 (%2:1)")
-        .arg(QLatin1String(when))
+        .arg(when)
         .arg(std::floor(double(ratio) * 100) / 100, 0, 'f', 2);
 }
 
 QString low_contrast_message(const Finding& f) {
     QStringList when;
     if (f.day_contrast > 0) {
-        when.append(contrast_words("by day", f.day_contrast));
+        when.append(
+            contrast_words(QCoreApplication::translate("ThemeCheck", "by day"), f.day_contrast));
     }
     if (f.night_contrast > 0) {
-        when.append(contrast_words("by night", f.night_contrast));
+        when.append(contrast_words(QCoreApplication::translate("ThemeCheck", "by night"),
+                                   f.night_contrast));
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "ThemeCheck",
                "Core and border are hard to tell apart %1, below 1.5:1, so the line is "
                "hard to see on the device. Make the border lighter or darker in the "
                "style editor.")
-        .arg(when.join(QStringLiteral(" and ")));
+        .arg(when.join(QCoreApplication::translate("ThemeCheck", " and ")));
 }
 
 QString unknown_feature_message(const Finding& f) {
     if (f.field_name.isEmpty()) {
-        return QStringLiteral("This style has no feature name, so the device ignores it.");
+        return QCoreApplication::translate(
+            "ThemeCheck", "This style has no feature name, so the device ignores it.");
     }
     const QString nearest = nearest_catalogue_field(feature_part(f.field_name));
     const QString guess =
-        nearest.isEmpty() ? QString() : QStringLiteral(" (did you mean %1?)").arg(nearest);
-    return QStringLiteral(
+        nearest.isEmpty()
+            ? QString()
+            : QCoreApplication::translate("ThemeCheck", " (did you mean %1?)").arg(nearest);
+    return QCoreApplication::translate(
+               "ThemeCheck",
                "%1 is not a feature of the catalogue%2, so the device ignores this "
                "style. Add the feature you meant with \"+\".")
         .arg(f.field_name, guess);
@@ -532,12 +541,14 @@ QString empty_day_colour_message(const Finding& f) {
     const QString slot =
         f.field == StyleField::PrimaryDay ? QStringLiteral("PRIMARY") : QStringLiteral("SECONDARY");
     if (f.value.isEmpty()) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "ThemeCheck",
                    "The %1 day colour is empty, so the style is saved without a %1 "
                    "colour and draws black. Give it a day colour in the style editor.")
             .arg(slot);
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "ThemeCheck",
                "The %1 day colour is empty, so the %1 night colour (%2) is not written "
                "at the next save. Give it a day colour in the style editor.")
         .arg(slot, f.value);
@@ -577,12 +588,14 @@ QString severity_name(Severity severity) {
 }
 
 QString findings_count_text(int errors, int warnings, int hints) {
-    const auto counted = [](int count, const char* one, const char* many) {
-        return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
-    };
-    return counted(errors, "error", "errors") + QStringLiteral(", ") +
-           counted(warnings, "warning", "warnings") + QStringLiteral(", ") +
-           counted(hints, "hint", "hints");
+    const QString counts[] = {
+        errors == 1 ? QCoreApplication::translate("ThemeCheck", "1 error")
+                    : QCoreApplication::translate("ThemeCheck", "%1 errors").arg(errors),
+        warnings == 1 ? QCoreApplication::translate("ThemeCheck", "1 warning")
+                      : QCoreApplication::translate("ThemeCheck", "%1 warnings").arg(warnings),
+        hints == 1 ? QCoreApplication::translate("ThemeCheck", "1 hint")
+                   : QCoreApplication::translate("ThemeCheck", "%1 hints").arg(hints)};
+    return counts[0] + QStringLiteral(", ") + counts[1] + QStringLiteral(", ") + counts[2];
 }
 
 std::vector<Finding> check_theme(const Theme& theme) {
@@ -592,58 +605,68 @@ std::vector<Finding> check_theme(const Theme& theme) {
 QString Finding::message() const {
     switch (check) {
         case Check::NoTitle:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "ThemeCheck",
                 "The theme has no title, and Save refuses a theme without one. "
                 "Type a title in the Title box.");
         case Check::NoStyles:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "ThemeCheck",
                 "The theme has no styles, and Save refuses an empty theme. Add "
                 "polygons and lines with \"+\".");
         case Check::EmptyDayColour:
             return empty_day_colour_message(*this);
         case Check::BadColour:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "ThemeCheck",
                        "The %1 \"%2\" is not six hexadecimal digits (RRGGBB), %3. Pick "
                        "the colour again in the style editor.")
                 .arg(field_words(field), value, how_bad_colour_draws(value));
         case Check::NotANumber:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "ThemeCheck",
                        "The %1 \"%2\" is not a number, so it counts as 0. Set the %1 in "
                        "the style editor.")
                 .arg(field_words(field), value);
         case Check::UnknownFeature:
             return unknown_feature_message(*this);
         case Check::UnknownPresentation:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "ThemeCheck",
                        "\"%1\" is not one of the six presentations (%2), so the device "
                        "ignores its styles; Quorvane sorts it as %3. Use one of the six "
                        "names.")
                 .arg(presentation, presentation_names().join(QStringLiteral(", ")),
                      presentation_names()[presentation_rank(presentation).value_or(0)]);
         case Check::PolygonWithBorder:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "ThemeCheck",
                        "%1 is an area, but this style has a border (\"%2\"), so it is "
                        "kept and drawn as a line. Remove the border from its STYLE tag.")
                 .arg(field_name, value);
         case Check::LineWithoutBorder:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "ThemeCheck",
                        "%1 is a line, but this style has no border, so it is kept and "
                        "drawn as an area with one fill colour. Give its STYLE tag a "
                        "border, such as border=\"0.6\".")
                 .arg(field_name);
         case Check::DuplicateFeature:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "ThemeCheck",
                        "%1 is styled more than once in %2; the styles compete and only "
                        "one can apply. Keep one style per feature in each presentation.")
                 .arg(field_name, presentation);
         case Check::ZeroBorderDropsSecondary:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "ThemeCheck",
                 "The border is 0, so the SECONDARY colours are not written at the "
                 "next save, nor is the border: the style is read back as an "
                 "area. Give it a border above 0 or clear the SECONDARY colours.");
         case Check::BadVersion: {
             const auto [major, minor] = saved_major_minor(value);
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "ThemeCheck",
                        "The version \"%1\" is not two numbers joined by a dot (such as "
                        "1.00), so it is saved as major \"%2\", minor \"%3\". Type it as "
                        "major.minor in the Version box.")
@@ -652,7 +675,8 @@ QString Finding::message() const {
         case Check::LowContrast:
             return low_contrast_message(*this);
         case Check::MissingFeature:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "ThemeCheck",
                        "%1 has no style for %2, which every other presentation styles. "
                        "Add it with \"+\" if %1 should style it too.")
                 .arg(presentation, field_name);

@@ -1,5 +1,7 @@
 #include "model/theme_edits.h"
 
+#include <QCoreApplication>
+
 #include "model/element_edits.h"
 #include "model/presentation_changes.h"
 #include "model/presentation_list.h"
@@ -20,20 +22,12 @@ class CollectedMessages : public Messages {
     QStringList& into_;
 };
 
-QString counted(int n, const char* one, const char* many) {
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
-}
-
-QString names_text(const char* one, const char* many, const QStringList& names) {
-    return QLatin1String(names.size() == 1 ? one : many) + QLatin1Char(' ') +
-           names.join(QStringLiteral(", "));
-}
-
 }  // namespace
 
 QString AddElementsEdit::name() const {
-    return QStringLiteral("Add ") +
-           counted(int(pick_.polygons.size() + pick_.lines.size()), "Element", "Elements");
+    const qsizetype n = pick_.polygons.size() + pick_.lines.size();
+    return n == 1 ? QCoreApplication::translate("ThemeEdits", "Add 1 Element")
+                  : QCoreApplication::translate("ThemeEdits", "Add %1 Elements").arg(n);
 }
 
 void AddElementsEdit::apply(Theme& theme) {
@@ -60,7 +54,11 @@ void AddElementsEdit::revert(Theme& theme) {
 }
 
 QString AddPresentationsEdit::name() const {
-    return QStringLiteral("Add ") + names_text("Presentation", "Presentations", names_);
+    // The names are the format's own and stay as they are.
+    const QString names = names_.join(QStringLiteral(", "));
+    return names_.size() == 1
+               ? QCoreApplication::translate("ThemeEdits", "Add Presentation %1").arg(names)
+               : QCoreApplication::translate("ThemeEdits", "Add Presentations %1").arg(names);
 }
 
 void AddPresentationsEdit::apply(Theme& theme) {
@@ -80,7 +78,10 @@ void AddPresentationsEdit::revert(Theme& theme) {
 }
 
 QString RemovePresentationsEdit::name() const {
-    return QStringLiteral("Remove ") + names_text("Presentation", "Presentations", names_);
+    const QString names = names_.join(QStringLiteral(", "));
+    return names_.size() == 1
+               ? QCoreApplication::translate("ThemeEdits", "Remove Presentation %1").arg(names)
+               : QCoreApplication::translate("ThemeEdits", "Remove Presentations %1").arg(names);
 }
 
 void RemovePresentationsEdit::apply(Theme& theme) {
@@ -99,11 +100,15 @@ void RemovePresentationsEdit::revert(Theme& theme) {
 QString ApplyStyleEdit::name() const {
     const int others = int(before_.size()) - 1;
     if (to_all_ && others > 0) {
-        return QStringLiteral("Apply to All Presentations (") +
-               counted(others, "element", "elements") + QLatin1Char(')');
+        return others == 1 ? QCoreApplication::translate("ThemeEdits",
+                                                         "Apply to All Presentations (1 element)")
+                           : QCoreApplication::translate("ThemeEdits",
+                                                         "Apply to All Presentations (%1 elements)")
+                                 .arg(others);
     }
-    return (colours_only_ ? QStringLiteral("Colour of ") : QStringLiteral("Style of ")) +
-           display_name_;
+    return colours_only_
+               ? QCoreApplication::translate("ThemeEdits", "Colour of %1").arg(display_name_)
+               : QCoreApplication::translate("ThemeEdits", "Style of %1").arg(display_name_);
 }
 
 void ApplyStyleEdit::apply(Theme& theme) {
@@ -153,15 +158,15 @@ const QString& metadata_text(const Metadata& metadata, MetadataField field) {
 QString SetMetadataEdit::name() const {
     switch (field_) {
         case MetadataField::Title:
-            return QStringLiteral("Title");
+            return QCoreApplication::translate("ThemeEdits", "Title");
         case MetadataField::Description:
-            return QStringLiteral("Description");
+            return QCoreApplication::translate("ThemeEdits", "Description");
         case MetadataField::Locale:
-            return QStringLiteral("Locality");
+            return QCoreApplication::translate("ThemeEdits", "Locality");
         case MetadataField::Version:
             break;
     }
-    return QStringLiteral("Version");
+    return QCoreApplication::translate("ThemeEdits", "Version");
 }
 
 void SetMetadataEdit::apply(Theme& theme) {

@@ -5,7 +5,8 @@
 namespace quorvane {
 
 QString file_dialog_title(FileDialogMode mode) {
-    return mode == FileDialogMode::Save ? QStringLiteral("Save File") : QStringLiteral("Open File");
+    return mode == FileDialogMode::Save ? QCoreApplication::translate("FileDialogs", "Save File")
+                                        : QCoreApplication::translate("FileDialogs", "Open File");
 }
 
 QStringList name_filters(const QString& filter) {
@@ -15,7 +16,9 @@ QStringList name_filters(const QString& filter) {
         if (parts[k].isEmpty() && parts[k + 1].isEmpty()) {
             continue;
         }
-        filters.append(parts[k].trimmed() + QStringLiteral(" (") + parts[k + 1] +
+        const QString description =
+            QCoreApplication::translate("FileDialogs", parts[k].toUtf8().constData());
+        filters.append(description.trimmed() + QStringLiteral(" (") + parts[k + 1] +
                        QStringLiteral(")"));
     }
     return filters;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -8,10 +9,13 @@ namespace quorvane {
 enum class FileDialogMode { Open = 0, Save = 1 };
 
 // Filters are given as the pairs "description", NUL, "pattern", NUL, one pair after the other.
+// name_filters translates the descriptions.
 inline const QString kOpenFilter =
-    QStringLiteral("Garmin Themes ") + QChar(0) + QStringLiteral("*.kmtf") + QChar(0);
+    QStringLiteral(QT_TRANSLATE_NOOP("FileDialogs", "Garmin Themes ")) + QChar(0) +
+    QStringLiteral("*.kmtf") + QChar(0);
 inline const QString kSaveFilter =
-    QStringLiteral("Garmin Theme File (kmtf)") + QChar(0) + QStringLiteral("*.kmtf") + QChar(0);
+    QStringLiteral(QT_TRANSLATE_NOOP("FileDialogs", "Garmin Theme File (kmtf)")) + QChar(0) +
+    QStringLiteral("*.kmtf") + QChar(0);
 
 // Asks the user for a file to open or a name to save under. The dialog preselects the first
 // filter, adds no extension and does not ask before overwriting (the caller does).
@@ -27,8 +31,8 @@ class FileDialogs {
 // "Open File" or "Save File".
 QString file_dialog_title(FileDialogMode mode);
 
-// The filter pairs as name filters "description (pattern)"; the description keeps its words,
-// without the spaces around them.
+// The filter pairs as name filters "description (pattern)"; the description keeps its words (in
+// the user's language), without the spaces around them.
 QStringList name_filters(const QString& filter);
 
 // What a dialog's answer becomes: spaces around it and every NUL removed.

@@ -1,5 +1,7 @@
 #include "preview/tile_commands.h"
 
+#include <QCoreApplication>
+
 namespace quorvane {
 
 TileCommandStates tile_command_states(const Theme& theme, const TileSelection& selection,
@@ -28,11 +30,25 @@ TileCommandStates tile_command_states(const Theme& theme, const TileSelection& s
 }
 
 QString paste_report(const PasteCounts& counts, const CopiedStyle& copied) {
-    const QString other_kind =
-        copied.polygon ? QStringLiteral(" line") : QStringLiteral(" polygon");
-    return QStringLiteral("Style pasted: ") + QString::number(counts.changed) +
-           QStringLiteral(" changed, ") + QString::number(counts.skipped) + other_kind +
-           (counts.skipped == 1 ? QString() : QStringLiteral("s")) + QStringLiteral(" skipped");
+    // Lines skipped when a polygon's style was pasted, polygons when a line's was.
+    const int changed = counts.changed;
+    const int skipped = counts.skipped;
+    if (copied.polygon) {
+        return skipped == 1 ? QCoreApplication::translate(
+                                  "TileCommands", "Style pasted: %1 changed, 1 line skipped")
+                                  .arg(changed)
+                            : QCoreApplication::translate(
+                                  "TileCommands", "Style pasted: %1 changed, %2 lines skipped")
+                                  .arg(changed)
+                                  .arg(skipped);
+    }
+    return skipped == 1 ? QCoreApplication::translate("TileCommands",
+                                                      "Style pasted: %1 changed, 1 polygon skipped")
+                              .arg(changed)
+                        : QCoreApplication::translate(
+                              "TileCommands", "Style pasted: %1 changed, %2 polygons skipped")
+                              .arg(changed)
+                              .arg(skipped);
 }
 
 }  // namespace quorvane

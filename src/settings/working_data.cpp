@@ -1,7 +1,11 @@
 #include "settings/working_data.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <filesystem>
+#include <system_error>
 
 #include "format/text_file.h"
 #include "platform/messages.h"
@@ -30,11 +34,12 @@ QString working_data_path(const QString& folder) {
 
 void save_working_data(const QString& folder, const RecentFiles& recent, Messages& messages,
                        BusyCursor& busy) {
-    if (!QDir().mkpath(folder)) {
-        messages.tell(QStringLiteral("Cannot create the folder ") + folder + kCrLf + kCrLf +
-                      QStringLiteral("Your data cannot be saved correctly.") + kCrLf + kCrLf +
-                      QStringLiteral("Try rightclicking on the quorvane.exe and run as "
-                                     "Administrator"));
+    // The system's reason when the folder cannot be made comes from the call that failed.
+    std::error_code failure;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), failure);
+    if (failure && !QFileInfo(folder).isDir()) {
+        messages.tell(write_failure_text(working_data_path(folder),
+                                         QString::fromLocal8Bit(failure.message())));
         return;
     }
     QString text = kSeparator + kCrLf;

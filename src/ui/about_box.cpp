@@ -15,9 +15,11 @@ namespace quorvane {
 
 namespace {
 
-QFont bold_arial(int points) {
-    QFont font(QStringLiteral("Arial"), points);
+// The desktop's font, bold and `scale` times its size.
+QFont bold_font(const QWidget& widget, double scale) {
+    QFont font = widget.font();
     font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * scale);
     return font;
 }
 
@@ -39,20 +41,21 @@ AboutBox::AboutBox(QWidget* parent, UrlOpener& opener)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("about_box"));
-    setWindowTitle(QStringLiteral("Information"));
+    setWindowTitle(tr("Information"));
     setWindowIcon(application_icon());
     setFixedSize(twips_rect(0, 0, 4548, 3612).size());
 
     band_ = place_named(new QFrame(this), "band", twips_rect(-168, 2508, 4788, 348));
+    band_->setBackgroundRole(QPalette::AlternateBase);
     band_->setAutoFillBackground(true);
 
     auto* name = place_named(new QLabel(QStringLiteral("Quorvane"), this), "program_name",
                              twips_rect(12, 72, 4392, 384));
-    name->setFont(bold_arial(14));
+    name->setFont(bold_font(*this, 1.6));
     name->setAlignment(Qt::AlignCenter);
 
     version_ = place_named(new QLabel(this), "version_label", twips_rect(72, 564, 4428, 300));
-    version_->setFont(bold_arial(10));
+    version_->setFont(bold_font(*this, 1.1));
     version_->setAlignment(Qt::AlignCenter);
 
     const QUrl address = home_page_address();
@@ -62,7 +65,7 @@ AboutBox::AboutBox(QWidget* parent, UrlOpener& opener)
     link->setText(
         link->fontMetrics().elidedText(shown_address(address), Qt::ElideRight, link->width()));
     link->setToolTip(address.toDisplayString());
-    link->setAccessibleName(QStringLiteral("Home page"));
+    link->setAccessibleName(tr("Home page"));
     connect(link, &LinkLabel::activated, this, [&opener] { open_home_page(opener); });
 
     auto* frame = place_named(new QFrame(this), "beta_frame", twips_rect(810, 1170, 3495, 1095));
@@ -79,26 +82,20 @@ AboutBox::AboutBox(QWidget* parent, UrlOpener& opener)
     picture->setAlignment(Qt::AlignCenter);
 
     beta_mark_ = place_named(new QLabel(this), "beta_mark", twips_rect(270, 2955, 2835, 435));
-    beta_mark_->setFont(bold_arial(12));
+    beta_mark_->setFont(bold_font(*this, 1.35));
     beta_mark_->setAlignment(Qt::AlignCenter);
-    QPalette red = beta_mark_->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    beta_mark_->setPalette(red);
 
-    auto* ok = place_named(new QPushButton(QStringLiteral("OK"), this), "ok_button",
-                           twips_rect(3495, 3075, 840, 405));
+    auto* ok =
+        place_named(new QPushButton(tr("OK"), this), "ok_button", twips_rect(3495, 3075, 840, 405));
     ok->setDefault(true);
-    ok->setAccessibleName(QStringLiteral("OK"));
+    ok->setAccessibleName(tr("OK"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void AboutBox::activate() {
-    beta_mark_->setText(QStringLiteral("Beta "));
-    beta_->setText(QStringLiteral("Beta"));
-    version_->setText(QStringLiteral("Version ") + kVersionText);
-    QPalette fill = band_->palette();
-    fill.setColor(QPalette::Window, QColor(240, 240, 230));
-    band_->setPalette(fill);
+    beta_mark_->setText(tr("Beta "));
+    beta_->setText(tr("Beta"));
+    version_->setText(tr("Version %1").arg(kVersionText));
 }
 
 void AboutBox::showEvent(QShowEvent* event) {

@@ -36,79 +36,64 @@ QListWidget* catalogue_list(QWidget* parent, const QStringList& names, const cha
     return list;
 }
 
-void set_background(QWidget& widget, const QColor& colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Base, colour);
-    widget.setPalette(palette);
-}
-
 }  // namespace
-
-const QString ElementPicker::kInstructions = QStringLiteral(
-    " 1) Click on a Presentation\r\n\r\n2) Select polygon(s) or line(s)\r\n\r\n"
-    "3) (Shift/CTRL)click to select more than one.");
 
 ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* parent)
     : QDialog(parent), theme_(theme), messages_(messages) {
     setObjectName(QStringLiteral("element_picker"));
-    setWindowTitle(QStringLiteral("Add Elements"));
+    setWindowTitle(tr("Add Elements"));
     fix_client_area_twips(*this, 8328, 8688);
     take_main_window_icon(*this, parent);
 
-    place_twips(*centred_label(this, QStringLiteral("PRESENTATIONS"), "presentations_caption"),
-                1140, 204, 2268, 216);
+    place_twips(*centred_label(this, tr("PRESENTATIONS"), "presentations_caption"), 1140, 204, 2268,
+                216);
     presentations_ = new QListWidget(this);
     presentations_->setObjectName(QStringLiteral("presentation_list"));
-    presentations_->setAccessibleName(QStringLiteral("Presentations"));
+    presentations_->setAccessibleName(tr("Presentations"));
     presentations_->setSelectionMode(QAbstractItemView::SingleSelection);
     presentations_->addItems(presentation_names());
-    set_background(*presentations_, QColor(222, 247, 255));
     place_twips(*presentations_, 252, 480, 3948, 1584);
 
-    // Qt breaks label lines at LF only.
-    instructions_ = new QLabel(QString(kInstructions).replace(kCrLf, QStringLiteral("\n")), this);
+    instructions_ =
+        new QLabel(tr(" 1) Click on a Presentation\n\n2) Select polygon(s) or line(s)\n\n"
+                      "3) (Shift/CTRL)click to select more than one."),
+                   this);
     instructions_->setObjectName(QStringLiteral("instructions"));
     instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette grey = instructions_->palette();
-    grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
-    instructions_->setPalette(grey);
     // Small print, as the instructions always were; a line too long for the width wraps, and the
     // label reaches down to the POLYGONS caption so that no line is cut off.
     QFont small = instructions_->font();
-    small.setPixelSize(11);
+    small.setPointSizeF(small.pointSizeF() * 0.9);
     instructions_->setFont(small);
     instructions_->setWordWrap(true);
     place_twips(*instructions_, 480, 2400, 3456, 1236);
 
-    place_twips(*centred_label(this, QStringLiteral("POLYGONS"), "polygons_caption"), 1128, 3660,
-                2268, 216);
-    polygons_ =
-        catalogue_list(this, polygon_catalogue(), "polygon_list", QStringLiteral("Polygons"));
+    place_twips(*centred_label(this, tr("POLYGONS"), "polygons_caption"), 1128, 3660, 2268, 216);
+    polygons_ = catalogue_list(this, polygon_catalogue(), "polygon_list", tr("Polygons"));
     place_twips(*polygons_, 420, 3936, 3612, 3312);
 
-    place_twips(*centred_label(this, QStringLiteral("LINES"), "lines_caption"), 5148, 204, 2268,
-                216);
-    lines_ = catalogue_list(this, line_catalogue(), "line_list", QStringLiteral("Lines"));
+    place_twips(*centred_label(this, tr("LINES"), "lines_caption"), 5148, 204, 2268, 216);
+    lines_ = catalogue_list(this, line_catalogue(), "line_list", tr("Lines"));
     place_twips(*lines_, 4452, 480, 3612, 6768);
 
-    select_all_polygons_ = new QCheckBox(QStringLiteral("Select All"), this);
+    select_all_polygons_ = new QCheckBox(tr("Select All"), this);
     select_all_polygons_->setObjectName(QStringLiteral("select_all_polygons"));
-    select_all_polygons_->setAccessibleName(QStringLiteral("Select all polygons"));
+    select_all_polygons_->setAccessibleName(tr("Select all polygons"));
     place_twips(*select_all_polygons_, 1308, 7380, 1836, 240);
-    select_all_lines_ = new QCheckBox(QStringLiteral("Select All"), this);
+    select_all_lines_ = new QCheckBox(tr("Select All"), this);
     select_all_lines_->setObjectName(QStringLiteral("select_all_lines"));
-    select_all_lines_->setAccessibleName(QStringLiteral("Select all lines"));
+    select_all_lines_->setAccessibleName(tr("Select all lines"));
     place_twips(*select_all_lines_, 5568, 7380, 1836, 240);
 
-    add_ = new QPushButton(QStringLiteral("Add"), this);
+    // Enter adds (on the focused Cancel button it cancels); Escape cancels.
+    add_ = new QPushButton(tr("&Add"), this);
     add_->setObjectName(QStringLiteral("add_button"));
-    add_->setAccessibleName(QStringLiteral("Add"));
-    add_->setAutoDefault(false);
+    add_->setAccessibleName(tr("Add"));
+    add_->setDefault(true);
     place_twips(*add_, 5292, 7944, 1320, 540);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setObjectName(QStringLiteral("cancel_button"));
-    cancel_->setAccessibleName(QStringLiteral("Cancel"));
-    cancel_->setAutoDefault(false);
+    cancel_->setAccessibleName(tr("Cancel"));
     place_twips(*cancel_, 6792, 7932, 1320, 540);
 
     // A box acts on its list only when the user clicks it: ticked selects every item,
@@ -153,7 +138,7 @@ void ElementPicker::add_clicked() {
     picked_ = ElementPick();
     const QList<QListWidgetItem*> chosen = presentations_->selectedItems();
     if (chosen.isEmpty()) {
-        messages_.tell(QStringLiteral("Please select a Presentation"));
+        messages_.tell(tr("Please select a Presentation"));
         return;
     }
     const int rank = presentations_->row(chosen.first());
@@ -169,13 +154,13 @@ void ElementPicker::add_clicked() {
 
     if (!duplicates.isEmpty()) {
         // The names one per line, each ended by a line break.
-        messages_.tell(presentation + QStringLiteral(" already has ") + kCrLf + kCrLf +
+        messages_.tell(tr("%1 already has ").arg(presentation) + kCrLf + kCrLf +
                        duplicates.join(kCrLf) + kCrLf);
         if (nothing_new) {
             return;
         }
     } else if (nothing_new) {
-        messages_.tell(QStringLiteral("Please select a line or polygon."));
+        messages_.tell(tr("Please select a line or polygon."));
         return;
     }
     picked_ = pick;

@@ -22,9 +22,6 @@ class ElementPicker : public QDialog {
     Q_OBJECT
 
   public:
-    // The instruction text beside the lists, lines separated by CR LF.
-    static const QString kInstructions;
-
     ElementPicker(const Theme& theme, Messages& messages, QWidget* parent = nullptr);
 
     // What the last Add picked; empty after Cancel or a refusal.

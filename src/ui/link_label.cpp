@@ -8,22 +8,18 @@ namespace quorvane {
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    set_colour(normal_colour());
-}
-
-void LinkLabel::set_colour(const QColor& colour) {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    setPalette(palette);
+    setForegroundRole(QPalette::Link);
 }
 
 void LinkLabel::enterEvent(QEnterEvent* event) {
-    set_colour(hover_colour());
+    setForegroundRole(QPalette::LinkVisited);
+    update();
     QLabel::enterEvent(event);
 }
 
 void LinkLabel::leaveEvent(QEvent* event) {
-    set_colour(normal_colour());
+    setForegroundRole(QPalette::Link);
+    update();
     QLabel::leaveEvent(event);
 }
 

@@ -4,15 +4,13 @@
 
 namespace quorvane {
 
-// A label that acts as a link: blue, magenta while the mouse is over it, and `activated` on a
-// mouse press (or Space/Enter when it has the keyboard focus).
+// A label that acts as a link: in the desktop's link colour, its visited-link colour while the
+// mouse is over it, and `activated` on a mouse press (or Space/Enter when it has the keyboard
+// focus).
 class LinkLabel : public QLabel {
     Q_OBJECT
   public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
-
-    static QColor normal_colour() { return QColor(0, 0, 255); }
-    static QColor hover_colour() { return QColor(255, 0, 255); }
 
   signals:
     void activated();
@@ -22,9 +20,6 @@ class LinkLabel : public QLabel {
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-
-  private:
-    void set_colour(const QColor& colour);
 };
 
 }  // namespace quorvane

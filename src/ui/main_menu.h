@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -12,14 +13,17 @@ class QMenuBar;
 namespace quorvane {
 
 // The main window's menu bar: File (with the recent files at its end), Edit, View, Preference
-// (shown but disabled) and Help.
+// (shown but disabled) and Help. Every menu and item has a mnemonic; items that open a dialog
+// end with "…".
 struct MainMenu {
+    Q_DECLARE_TR_FUNCTIONS(MainMenu)
+
+  public:
     QMenu* file_menu = nullptr;
     QAction* new_action = nullptr;
     QAction* open_action = nullptr;
     QAction* save_action = nullptr;
     QAction* save_as_action = nullptr;
-    QAction* about_action = nullptr;
     QAction* print_action = nullptr;  // disabled: there is nothing to print yet
     QAction* exit_action = nullptr;
     std::array<QAction*, kRecentFileCount> recent_file_actions{};
@@ -32,6 +36,7 @@ struct MainMenu {
     QAction* paste_style_action = nullptr;
     QAction* delete_action = nullptr;
     QAction* select_all_action = nullptr;
+    QAction* find_action = nullptr;  // takes the keyboard to the search box
 
     QMenu* view_menu = nullptr;
     QAction* night_view_action = nullptr;  // checkable: Night view when checked, else Day
@@ -44,16 +49,17 @@ struct MainMenu {
     QAction* settings_action = nullptr;
 
     QMenu* help_menu = nullptr;
-    QAction* check_updates_action = nullptr;
     QAction* manual_action = nullptr;
+    QAction* check_updates_action = nullptr;
+    QAction* about_action = nullptr;
 };
 
 // Builds the menus with their captions, separators, shortcuts and disabled items; the recent
 // files start empty and hidden.
 MainMenu build_main_menu(QMenuBar& bar);
 
-// Shows a recent file's path as an item's caption ("&" is no mnemonic there); an empty caption
-// hides the item.
-void set_recent_caption(QAction& item, const QString& path);
+// Shows recent file k (from 0) as "&1 path" ("&" in the path is no mnemonic there) and keeps
+// the path as the item's data; an empty path hides the item.
+void set_recent_caption(QAction& item, int k, const QString& path);
 
 }  // namespace quorvane

@@ -15,11 +15,13 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUndoStack>
 
 #include "geometry/twips.h"
 #include "model/version.h"
 #include "platform/messages.h"
 #include "settings/working_data.h"
+#include "ui/alt_letter_filter.h"
 #include "ui/file_change_watcher.h"
 #include "ui/main_window_layout.h"
 #include "ui/presentation_manager.h"
@@ -31,13 +33,6 @@
 namespace quorvane {
 
 namespace {
-
-QFont window_font() {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(8);
-    return f;
-}
 
 // The description box shows LF line ends; the theme keeps CR LF.
 QString description_for_box(const QString& text) {
@@ -56,21 +51,41 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     setAttribute(Qt::WA_DeleteOnClose, false);
     menuBar()->setNativeMenuBar(false);
     menu_ = build_main_menu(*menuBar());
+    // While the window lives, Alt+letter opens menus or presses buttons, never types.
+    QCoreApplication::instance()->installEventFilter(new AltLetterFilter(this));
 
-    undo_action_ = document_.history().createUndoAction(this, QStringLiteral("Undo"));
+    undo_action_ = document_.history().createUndoAction(this);
     undo_action_->setObjectName(QStringLiteral("undo_action"));
-    undo_action_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    redo_action_ = document_.history().createRedoAction(this, QStringLiteral("Redo"));
+    undo_action_->setShortcuts(QKeySequence::Undo);
+    redo_action_ = document_.history().createRedoAction(this);
     redo_action_->setObjectName(QStringLiteral("redo_action"));
-    redo_action_->setShortcuts(
-        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    // "&Undo Colour of WATER": each language words the caption around the step's name.
+    const auto name_steps = [this] {
+        const QString undo = document_.history().undoText();
+        const QString redo = document_.history().redoText();
+        undo_action_->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
+        redo_action_->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
+    };
+    name_steps();
+    // After the actions' own connections, so these captions are the last word.
+    connect(&document_.history(), &QUndoStack::undoTextChanged, this, name_steps);
+    connect(&document_.history(), &QUndoStack::redoTextChanged, this, name_steps);
+    // Ctrl+Y as well, where the desktop's Redo is another key: many users know it.
+    QList<QKeySequence> redo_keys = QKeySequence::keyBindings(QKeySequence::Redo);
+    const QKeySequence ctrl_y(Qt::CTRL | Qt::Key_Y);
+    if (!redo_keys.contains(ctrl_y)) {
+        redo_keys.append(ctrl_y);
+    }
+    redo_action_->setShortcuts(redo_keys);
     QAction* first_edit_item = menu_.edit_menu->actions().value(0);
     menu_.edit_menu->insertAction(first_edit_item, undo_action_);
     menu_.edit_menu->insertAction(first_edit_item, redo_action_);
     menu_.edit_menu->insertSeparator(first_edit_item);
 
     client_ = new QWidget(this);
-    client_->setFont(window_font());
+    // The window's layout keeps the client area, and with it every control, at least this big.
+    client_->setMinimumSize(
+        to_pixels(QRect(QPoint(0, 0), main_window_layout::kLeastClientArea)).size());
     setCentralWidget(client_);
     controls_ = build_main_window_controls(*client_);
     pane_ = new PreviewPane(document_.theme(), client_);
@@ -213,6 +228,13 @@ void MainWindow::showEvent(QShowEvent* event) {
     }
 }
 
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        emphasise_add_button(controls_);
+    }
+    QMainWindow::changeEvent(event);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!settle_unsaved_changes()) {
         event->ignore();
@@ -226,6 +248,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
+        place_main_window_controls(controls_, pixels_to_twips(client_->height()));
         pane_->fit_to_window(pixels_to_twips(client_->width()), pixels_to_twips(client_->height()));
     } else if (watched == controls_.search_box && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -261,7 +284,7 @@ void MainWindow::remember_recent_file(const QString& path) {
 void MainWindow::refresh_recent_menu() {
     for (int k = 0; k < kRecentFileCount; ++k) {
         QAction* item = menu_.recent_file_actions[size_t(k)];
-        set_recent_caption(*item, recent_.captions()[size_t(k)]);
+        set_recent_caption(*item, k, recent_.captions()[size_t(k)]);
         item->setEnabled(recent_.enabled(k));
     }
 }

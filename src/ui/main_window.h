@@ -93,7 +93,7 @@ class MainWindow : public QMainWindow {
     const RecentFileEntries& recent_files() const { return recent_; }
     const ElementSearch& search() const { return search_; }
     const ElementFilter& filter() const { return filter_; }
-    QAction* find_action() const { return find_action_; }
+    QAction* find_action() const { return menu_.find_action; }
     const MainMenu& menu() const { return menu_; }
     const TileMenu& tile_menu() const { return tile_menu_; }
     QAction* undo_action() const { return undo_action_; }
@@ -106,6 +106,7 @@ class MainWindow : public QMainWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -152,7 +153,6 @@ class MainWindow : public QMainWindow {
     MainMenu menu_;
     QAction* undo_action_ = nullptr;
     QAction* redo_action_ = nullptr;
-    QAction* find_action_ = nullptr;
     TileMenu tile_menu_;
     // The style on the clipboard, kept so that moving among the tiles never asks the system.
     std::optional<CopiedStyle> clipboard_style_;

@@ -25,10 +25,10 @@ namespace {
 QString unreadable_reason(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        return QStringLiteral("No such file");
+        return MainWindow::tr("No such file");
     }
     if (!info.isFile()) {
-        return QStringLiteral("Not a regular file");
+        return MainWindow::tr("Not a regular file");
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -44,8 +44,7 @@ bool MainWindow::settle_unsaved_changes() {
         return true;
     }
     const QString name = QFileInfo(document_.file_name()).fileName();
-    switch (services_.messages.ask_unsaved(QStringLiteral("Save changes to ") + name +
-                                           QStringLiteral("?"))) {
+    switch (services_.messages.ask_unsaved(tr("Save changes to %1?").arg(name))) {
         case UnsavedAnswer::Save:
             return save();
         case UnsavedAnswer::Discard:
@@ -78,8 +77,7 @@ bool MainWindow::open_theme(const QString& path, OpenSource source) {
 bool MainWindow::read_into_document(const QString& path, OpenSource source) {
     const QString reason = unreadable_reason(path);
     if (!reason.isEmpty()) {
-        services_.messages.tell(QStringLiteral("Cannot open ") + path + QStringLiteral(": ") +
-                                reason);
+        services_.messages.tell(tr("Cannot open %1: %2").arg(path, reason));
         return false;
     }
     services_.busy.busy_on();
@@ -121,7 +119,7 @@ void MainWindow::open_command() {
 void MainWindow::recent_file_command(int k) {
     const QString path = recent_.captions()[size_t(k)];
     if (!QFileInfo(path).isFile()) {
-        services_.messages.tell(QStringLiteral("Cannot find ") + path);
+        services_.messages.tell(tr("Cannot find %1").arg(path));
         recent_.forget(k);
         refresh_recent_menu();
         return;
@@ -148,7 +146,7 @@ bool MainWindow::save() {
 
 bool MainWindow::save_as() {
     if (document_.theme().elements.empty()) {
-        services_.messages.tell(QStringLiteral("No data to save"));
+        services_.messages.tell(tr("No data to save"));
         return false;
     }
     const QString start = document_.has_file() ? document_.file_name() : QString();
@@ -164,7 +162,7 @@ bool MainWindow::save_as() {
 
 bool MainWindow::write_to(const QString& path, bool ask_before_overwriting) {
     if (document_.theme().elements.empty()) {
-        services_.messages.tell(QStringLiteral("No data to save"));
+        services_.messages.tell(tr("No data to save"));
         return false;
     }
     const SaveOutcome outcome = save_theme_file(document_.theme(), path, services_.messages,
@@ -186,14 +184,12 @@ void MainWindow::file_changed_on_disk() {
     const QString name = QFileInfo(path).fileName();
     if (!document_.is_modified()) {
         if (open_theme(path, OpenSource::Reload)) {
-            statusBar()->showMessage(QStringLiteral("Reloaded ") + name +
-                                     QStringLiteral(": it changed on disk"));
+            statusBar()->showMessage(tr("Reloaded %1: it changed on disk").arg(name));
         }
         return;
     }
-    if (services_.messages.choose(
-            path + QStringLiteral(" changed on disk. Reload and lose your changes?"),
-            QStringLiteral("Reload"), QStringLiteral("Keep mine"))) {
+    if (services_.messages.choose(tr("%1 changed on disk. Reload and lose your changes?").arg(path),
+                                  tr("&Reload"), tr("&Keep mine"))) {
         open_theme(path, OpenSource::Reload);
     }
 }
@@ -201,7 +197,7 @@ void MainWindow::file_changed_on_disk() {
 void MainWindow::search_command() {
     const int hit = search_.find(document_.theme(), controls_.search_box->text());
     if (hit < 0) {
-        services_.messages.tell(QStringLiteral("Not found"));
+        services_.messages.tell(tr("Not found"));
         return;
     }
     pane_->select_tile(hit);
@@ -210,7 +206,7 @@ void MainWindow::search_command() {
 
 void MainWindow::edit_menu_command(PresentationManagerMode mode) {
     if (document_.theme().elements.empty()) {
-        services_.messages.tell(QStringLiteral("No elements"));
+        services_.messages.tell(tr("No elements"));
         return;
     }
     edit_presentations(mode);
@@ -219,9 +215,8 @@ void MainWindow::edit_menu_command(PresentationManagerMode mode) {
 void MainWindow::offer_recovery() {
     for (const RecoveryCopies::LeftBehind& copy : recovery_->left_behind()) {
         const QString name = copy.belongs_to.isEmpty() ? kUntitledFileName : copy.belongs_to;
-        if (!services_.messages.choose(
-                QStringLiteral("Restore unsaved changes to ") + name + QStringLiteral("?"),
-                QStringLiteral("Restore"), QStringLiteral("Discard"))) {
+        if (!services_.messages.choose(tr("Restore unsaved changes to %1?").arg(name),
+                                       tr("&Restore"), tr("&Discard"))) {
             RecoveryCopies::discard(copy);
             continue;
         }

@@ -15,112 +15,143 @@ namespace quorvane {
 
 namespace {
 
-QFont font(const QString& family, double points, bool bold = false) {
-    QFont f(family);
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
 template <typename W>
-W* make(QWidget& client, const char* name, const QRect& twips, const char* spoken_name = nullptr) {
+W* make(QWidget& client, const char* name, const QString& spoken_name = QString()) {
     auto* w = new W(&client);
     w->setObjectName(QLatin1String(name));
-    w->setGeometry(to_pixels(twips));
-    if (spoken_name != nullptr) {
-        w->setAccessibleName(QLatin1String(spoken_name));
+    if (!spoken_name.isEmpty()) {
+        w->setAccessibleName(spoken_name);
     }
     return w;
-}
-
-void set_background(QWidget& w, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = w.palette();
-    palette.setColor(role, colour);
-    w.setPalette(palette);
 }
 
 }  // namespace
 
 MainWindowControls build_main_window_controls(QWidget& client) {
-    using namespace main_window_layout;
-    const QFont arial12 = font(QStringLiteral("Arial"), 12);
-    const QFont arial10 = font(QStringLiteral("Arial"), 10.2);
     MainWindowControls c;
 
-    c.add_button = make<QPushButton>(client, "add_button", kAddButton, "Add lines or polygons");
+    c.add_button =
+        make<QPushButton>(client, "add_button", MainWindowControls::tr("Add lines or polygons"));
     c.add_button->setText(QStringLiteral("+"));
-    c.add_button->setFont(font(QStringLiteral("Arial"), 18, true));
-    set_background(*c.add_button, QPalette::Button, QColor(255, 255, 192));
+    QFont large = c.add_button->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.5);
+    c.add_button->setFont(large);
+    emphasise_add_button(c);
 
-    c.add_caption = make<QLabel>(client, "add_caption", kAddCaption);
-    c.add_caption->setText(QStringLiteral("Add Line/Polygon"));
+    c.add_caption = make<QLabel>(client, "add_caption");
+    c.add_caption->setText(MainWindowControls::tr("Add Line/Polygon"));
 
-    const char* const captions[5] = {"Presentations", "Title", "Description", "Locality",
-                                     "Version"};
+    const QString captions[5] = {
+        MainWindowControls::tr("Presentations"), MainWindowControls::tr("&Title"),
+        MainWindowControls::tr("&Description"), MainWindowControls::tr("&Locality"),
+        MainWindowControls::tr("Ve&rsion")};
     const char* const caption_names[5] = {"presentations_caption", "title_caption",
                                           "description_caption", "locale_caption",
                                           "version_caption"};
     for (int k = 0; k < 5; ++k) {
-        auto* label = new QLabel(QLatin1String(captions[k]), &client);
-        label->setObjectName(QLatin1String(caption_names[k]));
-        label->setGeometry(to_pixels(QRect(kFieldCaptionLeft, kFieldCaptionTops[k],
-                                           kFieldCaptionWidth, kFieldCaptionHeight)));
+        QLabel* label = make<QLabel>(client, caption_names[k]);
+        label->setText(captions[k]);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setFont(arial12);
         c.field_captions[size_t(k)] = label;
     }
 
     c.presentation_list =
-        make<QListWidget>(client, "presentation_list", kPresentationList, "Presentations");
+        make<QListWidget>(client, "presentation_list", MainWindowControls::tr("Presentations"));
     // The list only informs: it reacts to no mouse action.
     c.presentation_list->setSelectionMode(QAbstractItemView::NoSelection);
     c.presentation_list->setFocusPolicy(Qt::NoFocus);
 
-    c.title_box = make<QLineEdit>(client, "title_box", kTitleBox, "Title");
-    c.title_box->setFont(arial10);
+    c.title_box = make<QLineEdit>(client, "title_box", MainWindowControls::tr("Title"));
     c.description_box =
-        make<QPlainTextEdit>(client, "description_box", kDescriptionBox, "Description");
-    c.description_box->setFont(arial10);
-    c.locale_box = make<QLineEdit>(client, "locale_box", kLocaleBox, "Locality");
-    c.locale_box->setFont(arial12);
-    c.version_box = make<QLineEdit>(client, "version_box", kVersionBox, "Version");
-    c.version_box->setFont(arial12);
+        make<QPlainTextEdit>(client, "description_box", MainWindowControls::tr("Description"));
+    c.locale_box = make<QLineEdit>(client, "locale_box", MainWindowControls::tr("Locality"));
+    c.version_box = make<QLineEdit>(client, "version_box", MainWindowControls::tr("Version"));
+    // The captions name the boxes: a caption's mnemonic goes to its box.
+    QWidget* const boxes[5] = {nullptr, c.title_box, c.description_box, c.locale_box,
+                               c.version_box};
+    for (int k = 1; k < 5; ++k) {
+        c.field_captions[size_t(k)]->setBuddy(boxes[k]);
+    }
 
-    c.search_box = make<QLineEdit>(client, "search_box", kSearchBox, "Search feature names");
-    c.search_box->setFont(arial12);
-    set_background(*c.search_box, QPalette::Base, QColor(234, 252, 191));
+    c.search_box =
+        make<QLineEdit>(client, "search_box", MainWindowControls::tr("Search feature names"));
 
-    c.search_button = make<QPushButton>(client, "search_button", kSearchButton, "Search");
-    c.search_button->setText(QStringLiteral("Search"));
+    c.search_button = make<QPushButton>(client, "search_button", MainWindowControls::tr("Search"));
+    c.search_button->setText(MainWindowControls::tr("&Search"));
 
-    c.update_notice = make<QLabel>(client, "update_notice", kUpdateNotice);
-    c.update_notice->setText(QStringLiteral("UPDATE AVAILABLE"));
-    c.update_notice->setFont(font(QStringLiteral("MS Sans Serif"), 7.8, true));
+    c.update_notice = make<QLabel>(client, "update_notice");
+    c.update_notice->setText(MainWindowControls::tr("UPDATE AVAILABLE"));
+    QFont bold = c.update_notice->font();
+    bold.setBold(true);
+    c.update_notice->setFont(bold);
     c.update_notice->setAlignment(Qt::AlignCenter);
-    QPalette notice = c.update_notice->palette();
-    notice.setColor(QPalette::Window, QColor(255, 255, 128));
-    notice.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    c.update_notice->setPalette(notice);
+    // The selection colours of the desktop: they stand out on any background.
+    c.update_notice->setBackgroundRole(QPalette::Highlight);
+    c.update_notice->setForegroundRole(QPalette::HighlightedText);
     c.update_notice->setAutoFillBackground(true);
     c.update_notice->hide();
 
-    c.match_count = make<QLabel>(client, "match_count", kMatchCount);
-    c.hide_others_check = make<QCheckBox>(client, "hide_others_check", kHideOthersCheck,
-                                          "Hide tiles that do not match");
-    c.hide_others_check->setText(QStringLiteral("Hide others"));
+    c.match_count = make<QLabel>(client, "match_count");
+    c.hide_others_check = make<QCheckBox>(client, "hide_others_check",
+                                          MainWindowControls::tr("Hide tiles that do not match"));
+    c.hide_others_check->setText(MainWindowControls::tr("Hide &others"));
     c.hide_others_check->setToolTip(
-        QStringLiteral("Hide the tiles that do not match, instead of fading them"));
-    c.search_box->setToolTip(
-        QStringLiteral("Type part of a name to pick out its tiles; Enter goes to the next one, "
-                       "Escape clears (Ctrl+F)"));
-    c.night_button = make<QToolButton>(client, "night_button", kNightButton, "Night view");
-    c.zoom_out_button = make<QToolButton>(client, "zoom_out_button", kZoomOutButton, "Zoom out");
-    c.zoom_caption = make<QToolButton>(client, "zoom_caption", kZoomCaption, "Actual size");
+        MainWindowControls::tr("Hide the tiles that do not match, instead of fading them"));
+    c.search_box->setToolTip(MainWindowControls::tr(
+        "Type part of a name to pick out its tiles; Enter goes to the next one, "
+        "Escape clears (Ctrl+F)"));
+    c.night_button =
+        make<QToolButton>(client, "night_button", MainWindowControls::tr("Night view"));
+    c.zoom_out_button =
+        make<QToolButton>(client, "zoom_out_button", MainWindowControls::tr("Zoom out"));
+    c.zoom_caption =
+        make<QToolButton>(client, "zoom_caption", MainWindowControls::tr("Actual size"));
     c.zoom_caption->setAutoRaise(true);
-    c.zoom_caption->setToolTip(QStringLiteral("Actual Size (Ctrl+0)"));
-    c.zoom_in_button = make<QToolButton>(client, "zoom_in_button", kZoomInButton, "Zoom in");
+    c.zoom_caption->setToolTip(MainWindowControls::tr("Actual Size (Ctrl+0)"));
+    c.zoom_in_button =
+        make<QToolButton>(client, "zoom_in_button", MainWindowControls::tr("Zoom in"));
+    place_main_window_controls(c, main_window_layout::kClientArea.height());
     return c;
+}
+
+void place_main_window_controls(const MainWindowControls& c, int client_height) {
+    using namespace main_window_layout;
+    const std::pair<QWidget*, QRect> places[] = {
+        {c.add_button, kAddButton},
+        {c.add_caption, kAddCaption},
+        {c.presentation_list, kPresentationList},
+        {c.title_box, kTitleBox},
+        {c.description_box, kDescriptionBox},
+        {c.locale_box, kLocaleBox},
+        {c.version_box, kVersionBox},
+        {c.search_box, kSearchBox},
+        {c.search_button, kSearchButton},
+        {c.match_count, kMatchCount},
+        {c.hide_others_check, kHideOthersCheck},
+        {c.update_notice, kUpdateNotice},
+        {c.night_button, kNightButton},
+        {c.zoom_out_button, kZoomOutButton},
+        {c.zoom_caption, kZoomCaption},
+        {c.zoom_in_button, kZoomInButton},
+    };
+    for (const auto& [control, design] : places) {
+        control->setGeometry(to_pixels(column_place(design, client_height)));
+    }
+    for (int k = 0; k < 5; ++k) {
+        const QRect design(kColumnLeft, kFieldCaptionTops[k], kColumnWidth, kFieldCaptionHeight);
+        c.field_captions[size_t(k)]->setGeometry(to_pixels(column_place(design, client_height)));
+    }
+}
+
+void emphasise_add_button(const MainWindowControls& c) {
+    if (c.add_button == nullptr) {
+        return;
+    }
+    QPalette colours = c.add_button->parentWidget()->palette();
+    colours.setColor(QPalette::Button, colours.color(QPalette::Highlight));
+    colours.setColor(QPalette::ButtonText, colours.color(QPalette::HighlightedText));
+    c.add_button->setPalette(colours);
 }
 
 }  // namespace quorvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <array>
 
 class QCheckBox;
@@ -17,6 +18,9 @@ namespace quorvane {
 // boxes, the search box with its match count, the update notice, and the view's Day/Night and
 // zoom buttons.
 struct MainWindowControls {
+    Q_DECLARE_TR_FUNCTIONS(MainWindowControls)
+
+  public:
     QPushButton* add_button = nullptr;  // "+": opens the element picker
     QLabel* add_caption = nullptr;      // "Add Line/Polygon"
     // "Presentations", "Title", "Description", "Locality", "Version"
@@ -38,8 +42,14 @@ struct MainWindowControls {
     QToolButton* zoom_in_button = nullptr;
 };
 
-// Creates the controls on the window's client area at their places, with their captions,
-// colours and fonts (a font the system lacks falls back to a close sans-serif one).
+// Creates the controls on the window's client area with their captions, in the desktop's
+// fonts and colours, and places them for the design height.
 MainWindowControls build_main_window_controls(QWidget& client);
+
+// Places the controls for a client area `client_height` twips high (see column_place).
+void place_main_window_controls(const MainWindowControls& controls, int client_height);
+
+// Gives the "+" button the desktop's selection colours; again whenever the palette changes.
+void emphasise_add_button(const MainWindowControls& controls);
 
 }  // namespace quorvane

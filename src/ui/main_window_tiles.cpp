@@ -79,7 +79,7 @@ void MainWindow::copy_style() {
     const Element& e = document_.theme().elements[size_t(current)];
     const QString text = clipboard_text(CopiedStyle::of(e));
     QGuiApplication::clipboard()->setText(text);
-    statusBar()->showMessage(QStringLiteral("Copied the style of ") + e.display_name.trimmed());
+    statusBar()->showMessage(tr("Copied the style of %1").arg(e.display_name.trimmed()));
     // Some clipboards tell their owner of the change later or not at all.
     clipboard_style_ = copied_style_from_text(text);
     refresh_tile_commands();

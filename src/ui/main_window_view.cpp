@@ -17,7 +17,7 @@ void MainWindow::connect_view_commands() {
     controls_.zoom_out_button->setDefaultAction(menu_.zoom_out_action);
     controls_.zoom_in_button->setDefaultAction(menu_.zoom_in_action);
     // The buttons show short captions; the menu keeps the full ones.
-    menu_.night_view_action->setIconText(QStringLiteral("Night"));
+    menu_.night_view_action->setIconText(tr("Night"));
     menu_.zoom_out_action->setIconText(QStringLiteral("-"));
     menu_.zoom_in_action->setIconText(QStringLiteral("+"));
     show_zoom(pane_->zoom());
@@ -35,11 +35,7 @@ void MainWindow::connect_view_commands() {
             &QAction::trigger);
     connect(pane_, &PreviewPane::zoom_changed, this, &MainWindow::show_zoom);
 
-    find_action_ = new QAction(QStringLiteral("Find"), this);
-    find_action_->setObjectName(QStringLiteral("find_action"));
-    find_action_->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
-    addAction(find_action_);
-    connect(find_action_, &QAction::triggered, this, [this] {
+    connect(menu_.find_action, &QAction::triggered, this, [this] {
         controls_.search_box->setFocus(Qt::ShortcutFocusReason);
         controls_.search_box->selectAll();
     });
@@ -62,13 +58,13 @@ void MainWindow::show_match_count() {
         return;
     }
     const int n = filter_.match_count();
-    controls_.match_count->setText(n == 0   ? QStringLiteral("No match")
-                                   : n == 1 ? QStringLiteral("1 match")
-                                            : QStringLiteral("%1 matches").arg(n));
+    controls_.match_count->setText(n == 0   ? tr("No match")
+                                   : n == 1 ? tr("1 match")
+                                            : tr("%1 matches").arg(n));
 }
 
 void MainWindow::show_zoom(int percent) {
-    controls_.zoom_caption->setText(QStringLiteral("%1%").arg(percent));
+    controls_.zoom_caption->setText(tr("%1%").arg(percent));
     menu_.zoom_in_action->setEnabled(percent < kZoomLevels.back());
     menu_.zoom_out_action->setEnabled(percent > kZoomLevels.front());
     menu_.actual_size_action->setEnabled(percent != kActualSize);

@@ -24,7 +24,6 @@ QListWidget* presentation_list_box(QWidget* parent, const char* object_name,
     list->setObjectName(QLatin1String(object_name));
     list->setAccessibleName(spoken_name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setFont(QFont(QStringLiteral("Arial"), 12));
     return list;
 }
 
@@ -33,7 +32,6 @@ QPushButton* button(QWidget* parent, const QString& caption, const char* object_
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(object_name));
     b->setAccessibleName(spoken_name);
-    b->setAutoDefault(false);
     return b;
 }
 
@@ -70,44 +68,39 @@ PresentationManager::PresentationManager(const Theme& theme, Messages& messages,
                                          PresentationManagerMode mode, QWidget* parent)
     : QDialog(parent), theme_(theme), messages_(messages), mode_(mode) {
     setObjectName(QStringLiteral("presentation_manager"));
-    setWindowTitle(QStringLiteral("Add & bRemove Presentations"));
+    // A window title shows "&" as it is.
+    setWindowTitle(tr("Add & Remove Presentations"));
     fix_client_area_twips(*this, 9792, 7548);
     take_main_window_icon(*this, parent);
 
     add_frame_ = frame(this, "add_frame");
-    place_twips(*label(add_frame_, QStringLiteral("YOUR PROJECT"), Qt::AlignLeft), 4044, 216, 1344,
-                228);
-    project_ = presentation_list_box(add_frame_, "project_list", QStringLiteral("Your project"));
+    // Captions tall enough for accented capitals.
+    place_twips(*label(add_frame_, tr("YOUR PROJECT"), Qt::AlignLeft), 4044, 168, 1344, 300);
+    project_ = presentation_list_box(add_frame_, "project_list", tr("Your project"));
     place_twips(*project_, 3324, 468, 2784, 2808);
-    place_twips(*label(add_frame_, QStringLiteral("AVAILABLE"), Qt::AlignHCenter), 960, 3180, 1344,
-                228);
-    available_ = presentation_list_box(add_frame_, "available_list", QStringLiteral("Available"));
-    QPalette grey = available_->palette();
-    grey.setColor(QPalette::Base, QColor(224, 224, 224));
-    available_->setPalette(grey);
+    place_twips(*label(add_frame_, tr("AVAILABLE"), Qt::AlignHCenter), 960, 3132, 1344, 300);
+    available_ = presentation_list_box(add_frame_, "available_list", tr("Available"));
     available_->addItems(presentation_names());
     place_twips(*available_, 336, 3492, 2784, 2808);
-    add_ = button(add_frame_, QStringLiteral("--> ADD"), "add_button",
-                  QStringLiteral("Add presentation"));
+    add_ = button(add_frame_, tr("--> &ADD"), "add_button", tr("Add presentation"));
     place_twips(*add_, 3360, 4656, 1236, 300);
-    unadd_ = button(add_frame_, QStringLiteral("<-- REMOVE"), "unadd_button",
-                    QStringLiteral("Take back from adding"));
+    unadd_ = button(add_frame_, tr("<-- &REMOVE"), "unadd_button", tr("Take back from adding"));
     place_twips(*unadd_, 4812, 4656, 1380, 300);
-    place_twips(*label(add_frame_, QStringLiteral("ADDING"), Qt::AlignHCenter), 7044, 3180, 1344,
-                228);
-    adding_ = presentation_list_box(add_frame_, "adding_list", QStringLiteral("Adding"));
+    place_twips(*label(add_frame_, tr("ADDING"), Qt::AlignHCenter), 7044, 3132, 1344, 300);
+    adding_ = presentation_list_box(add_frame_, "adding_list", tr("Adding"));
     place_twips(*adding_, 6360, 3492, 2784, 2808);
 
     remove_frame_ = frame(this, "remove_frame");
-    remove_ = button(remove_frame_, QStringLiteral("<-- REMOVE"), "remove_button",
-                     QStringLiteral("Remove presentation"));
+    remove_ = button(remove_frame_, tr("<-- &REMOVE"), "remove_button", tr("Remove presentation"));
     place_twips(*remove_, 3108, 3792, 1440, 408);
-    kept_ = presentation_list_box(remove_frame_, "kept_list", QStringLiteral("Presentations kept"));
+    kept_ = presentation_list_box(remove_frame_, "kept_list", tr("Presentations kept"));
     place_twips(*kept_, 5292, 2772, 2784, 2808);
 
-    apply_ = button(this, QStringLiteral("Apply"), "apply_button", QStringLiteral("Apply"));
+    // Enter applies, Escape cancels.
+    apply_ = button(this, tr("A&pply"), "apply_button", tr("Apply"));
+    apply_->setDefault(true);
     place_twips(*apply_, 6552, 6960, 1392, 468);
-    cancel_ = button(this, QStringLiteral("Cancel"), "cancel_button", QStringLiteral("Cancel"));
+    cancel_ = button(this, tr("Cancel"), "cancel_button", tr("Cancel"));
     place_twips(*cancel_, 8100, 6960, 1392, 468);
 
     // The theme's presentations as the main window lists them, rebuilt from the sort codes.
@@ -132,19 +125,19 @@ QStringList PresentationManager::adding() const {
 void PresentationManager::add_clicked() {
     const QListWidgetItem* chosen = selected_item(*available_);
     if (chosen == nullptr) {
-        messages_.tell(QStringLiteral("Please select a PRESENTATION"));
+        messages_.tell(tr("Please select a PRESENTATION"));
         return;
     }
     const QString name = chosen->text();
     for (const QString& existing : texts_of(*project_)) {
         if (existing.contains(name)) {
-            messages_.tell(QStringLiteral("Already exists"));
+            messages_.tell(tr("Already exists"));
             return;
         }
     }
     for (const QString& added : texts_of(*adding_)) {
         if (space_trimmed(added) == name) {
-            messages_.tell(QStringLiteral("Already added"));
+            messages_.tell(tr("Already added"));
             return;
         }
     }
@@ -156,7 +149,7 @@ void PresentationManager::add_clicked() {
 void PresentationManager::unadd_clicked() {
     QListWidgetItem* chosen = selected_item(*adding_);
     if (chosen == nullptr) {
-        messages_.tell(QStringLiteral("Please select"));
+        messages_.tell(tr("Please select"));
         return;
     }
     delete chosen;
@@ -165,14 +158,12 @@ void PresentationManager::unadd_clicked() {
 void PresentationManager::remove_clicked() {
     QListWidgetItem* chosen = selected_item(*kept_);
     if (chosen == nullptr) {
-        messages_.tell(QStringLiteral("Please select"));
+        messages_.tell(tr("Please select"));
         return;
     }
     // A theme always keeps at least one presentation.
     if (kept_->count() == 1) {
-        messages_.tell(
-            QStringLiteral("Can not remove project.\r\n\r\n"
-                           "Use 'New' to start new project."));
+        messages_.tell(tr("Can not remove project.\r\n\r\nUse 'New' to start new project."));
         return;
     }
     removing_.append(chosen->text());
@@ -181,7 +172,7 @@ void PresentationManager::remove_clicked() {
 
 void PresentationManager::apply_clicked() {
     if (mode_ == PresentationManagerMode::Add && adding_->count() == 0) {
-        messages_.tell(QStringLiteral("Please click ADD"));
+        messages_.tell(tr("Please click ADD"));
         return;
     }
     accept();
@@ -190,7 +181,7 @@ void PresentationManager::apply_clicked() {
 bool run_presentation_manager(QWidget* parent, ThemeDocument& document, Messages& messages,
                               PresentationManagerMode mode) {
     if (document.theme().elements.empty()) {
-        messages.tell(QStringLiteral("No elements"));
+        messages.tell(PresentationManager::tr("No elements"));
         return false;
     }
     PresentationManager manager(document.theme(), messages, mode, parent);

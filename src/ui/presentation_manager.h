@@ -18,7 +18,7 @@ class ThemeDocument;
 // What the presentation manager is opened for.
 enum class PresentationManagerMode { Add, Remove };
 
-// "Add & bRemove Presentations": in add mode the user chooses presentations that each receive a
+// "Add & Remove Presentations": in add mode the user chooses presentations that each receive a
 // copy of every Element; in remove mode presentations to delete with their Elements. The manager
 // only collects the choice; the caller hands it to the document after Apply.
 class PresentationManager : public QDialog {

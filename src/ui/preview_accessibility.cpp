@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWindow>
 #include <unordered_map>
@@ -45,8 +46,11 @@ class TileAccessible : public QAccessibleInterface {
             case QAccessible::Name:
                 return e.display_name.trimmed();
             case QAccessible::Description:
-                return e.presentation.trimmed() +
-                       (e.is_polygon() ? QStringLiteral(", polygon") : QStringLiteral(", line"));
+                return e.is_polygon()
+                           ? QCoreApplication::translate("PreviewAccessibility", "%1, polygon")
+                                 .arg(e.presentation.trimmed())
+                           : QCoreApplication::translate("PreviewAccessibility", "%1, line")
+                                 .arg(e.presentation.trimmed());
             default:
                 return QString();
         }

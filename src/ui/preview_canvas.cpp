@@ -67,8 +67,8 @@ PreviewCanvas::PreviewCanvas(const Theme& theme, const PreviewLayout& layout, QW
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Tab and a click give it the keyboard.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Preview"));
-    setAccessibleDescription(QStringLiteral("The theme's styles, one tile each"));
+    setAccessibleName(tr("Preview"));
+    setAccessibleDescription(tr("The theme's styles, one tile each"));
     install_preview_accessibility();
 }
 

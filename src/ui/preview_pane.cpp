@@ -44,7 +44,7 @@ PreviewPane::PreviewPane(const Theme& theme, QWidget* window_client)
     canvas_ = new PreviewCanvas(theme_, layout_, viewport_);
     scroll_bar_ = new QScrollBar(Qt::Vertical, window_client);
     scroll_bar_->setObjectName(QStringLiteral("preview_scroll_bar"));
-    scroll_bar_->setAccessibleName(QStringLiteral("Scroll the preview"));
+    scroll_bar_->setAccessibleName(tr("Scroll the preview"));
     scroll_bar_->setRange(0, 32767);
     // Clicked or tabbed to, the bar takes Page Up, Page Down, Home, End and the arrow keys.
     scroll_bar_->setFocusPolicy(Qt::StrongFocus);

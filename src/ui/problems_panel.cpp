@@ -22,8 +22,6 @@ constexpr int kPauseMilliseconds = 200;
 // Heading rows carry no parent; a finding's row carries its heading's row plus one.
 constexpr quintptr kHeadingId = 0;
 
-const char* const kHeadings[3] = {"Errors", "Warnings", "Hints"};
-
 // The name of a feature as a tile labels it: "ROAD HWY MJR" for MAP_ROAD_HWY_MJR_CLR.
 QString feature_label(const QString& field_name) {
     QString name = field_name;
@@ -41,8 +39,8 @@ QString place_name(const Finding& finding) {
     if (!finding.field_name.isEmpty()) {
         return feature_label(finding.field_name);
     }
-    return finding.presentation.isEmpty() ? QStringLiteral("Theme")
-                                          : QStringLiteral("Presentation");
+    return finding.presentation.isEmpty() ? ProblemsModel::tr("Theme")
+                                          : ProblemsModel::tr("Presentation");
 }
 
 }  // namespace
@@ -151,9 +149,15 @@ QVariant ProblemsModel::data(const QModelIndex& index, int role) const {
     if (index.internalId() == kHeadingId) {
         const Severity severity = headings_[size_t(index.row())];
         if (role == Qt::DisplayRole && index.column() == 0) {
-            return QStringLiteral("%1 (%2)")
-                .arg(QLatin1String(kHeadings[size_t(severity)]))
-                .arg(count(severity));
+            switch (severity) {
+                case Severity::Error:
+                    return tr("Errors (%1)").arg(count(severity));
+                case Severity::Warning:
+                    return tr("Warnings (%1)").arg(count(severity));
+                case Severity::Hint:
+                    break;
+            }
+            return tr("Hints (%1)").arg(count(severity));
         }
         if (role == Qt::FontRole) {
             QFont bold;
@@ -189,11 +193,11 @@ QVariant ProblemsModel::headerData(int section, Qt::Orientation orientation, int
     }
     switch (section) {
         case ElementColumn:
-            return QStringLiteral("Element");
+            return tr("Element");
         case PresentationColumn:
-            return QStringLiteral("Presentation");
+            return tr("Presentation");
         default:
-            return QStringLiteral("Problem");
+            return tr("Problem");
     }
 }
 
@@ -203,7 +207,7 @@ ProblemsPanel::ProblemsPanel(ThemeDocument& document, QWidget* parent)
     model_ = new ProblemsModel(this);
     list_ = new QTreeView(this);
     list_->setObjectName(QStringLiteral("problems_list"));
-    list_->setAccessibleName(QStringLiteral("Problems"));
+    list_->setAccessibleName(tr("Problems"));
     list_->setModel(model_);
     // Every row is one line high, so that a list of thousands lays out at once.
     list_->setUniformRowHeights(true);
@@ -326,11 +330,10 @@ void ProblemsPanel::update_title() {
     const int warnings = model_->count(Severity::Warning);
     const int hints = model_->count(Severity::Hint);
     if (errors + warnings + hints == 0) {
-        setWindowTitle(QStringLiteral("Problems (none)"));
+        setWindowTitle(tr("Problems (none)"));
         return;
     }
-    setWindowTitle(QStringLiteral("Problems (") + findings_count_text(errors, warnings, hints) +
-                   QStringLiteral(")"));
+    setWindowTitle(tr("Problems (%1)").arg(findings_count_text(errors, warnings, hints)));
 }
 
 }  // namespace quorvane

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -40,8 +41,6 @@ namespace quorvane {
 namespace layout = style_editor_layout;
 
 namespace {
-
-constexpr double kDialogFontPoints = 8.0;
 
 // A colour text as a colour number. Like every display of a working text, this pads the text
 // itself to six digits; nothing when it does not read as hexadecimal.
@@ -124,17 +123,28 @@ QRect grown(const QRect& twips, int margin) {
     return twips.adjusted(-margin, -margin, margin, margin);
 }
 
-const QString kColourBoxToolTip =
-    QStringLiteral("Six hexadecimal digits RRGGBB, such as FF8000 or #ff8000; Enter takes them");
-const QString kInvalidColourToolTip =
-    QStringLiteral("Not a colour: type six hexadecimal digits RRGGBB, such as FF8000 or #ff8000");
-const QColor kInvalidBoxColour(255, 210, 210);
+QString colour_box_tool_tip(bool invalid) {
+    return invalid ? StyleEditor::tr(
+                         "Not a colour: type six hexadecimal digits RRGGBB, such as "
+                         "FF8000 or #ff8000")
+                   : StyleEditor::tr(
+                         "Six hexadecimal digits RRGGBB, such as FF8000 or #ff8000; "
+                         "Enter takes them");
+}
+
+// A box whose text is no colour: its background turns towards red, on light and dark desktops
+// alike, and its text stays readable.
+QColor invalid_box_colour(const QColor& base) {
+    constexpr double kRed = 0.3;
+    return QColor::fromRgbF(float(base.redF() * (1 - kRed) + kRed),
+                            float(base.greenF() * (1 - kRed)), float(base.blueF() * (1 - kRed)));
+}
 
 QString theme_colour_tool_tip(const ThemeColour& used) {
-    return QStringLiteral("#%1, used by %2 %3")
-        .arg(colour_text(used.colour))
-        .arg(used.styles)
-        .arg(used.styles == 1 ? QStringLiteral("style") : QStringLiteral("styles"));
+    return used.styles == 1 ? StyleEditor::tr("#%1, used by 1 style").arg(colour_text(used.colour))
+                            : StyleEditor::tr("#%1, used by %2 styles")
+                                  .arg(colour_text(used.colour))
+                                  .arg(used.styles);
 }
 
 }  // namespace
@@ -145,8 +155,9 @@ StyleEditor::StyleEditor(const Element& element, const std::vector<ThemeColour>&
     setObjectName(QStringLiteral("style_editor"));
     setWindowTitle(QStringLiteral("Quorvane "));
     setModal(true);
+    // The window's fixed places were drawn for text a little smaller than a desktop's usual.
     QFont dialog_font = font();
-    dialog_font.setPointSizeF(kDialogFontPoints);
+    dialog_font.setPointSizeF(dialog_font.pointSizeF() * 0.9);
     setFont(dialog_font);
     setFixedSize(twips_to_pixels(layout::kClientWidth), twips_to_pixels(layout::kClientHeight));
 
@@ -209,10 +220,6 @@ void StyleEditor::build_palette_frame() {
     colour_frame_ = new QFrame(this);
     colour_frame_->setObjectName(QStringLiteral("palette_frame"));
     colour_frame_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    colour_frame_->setAutoFillBackground(true);
-    QPalette grey = colour_frame_->palette();
-    grey.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-    colour_frame_->setPalette(grey);
     place(*colour_frame_, layout::kColourFrame);
 
     auto* outline = new OutlineShape(QColor(128, 128, 128), 1, colour_frame_);
@@ -233,7 +240,7 @@ void StyleEditor::build_palette_frame() {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         QFont bold = label->font();
         bold.setBold(true);
-        bold.setPointSizeF(kDialogFontPoints + 3);
+        bold.setPointSizeF(bold.pointSizeF() * 1.35);
         label->setFont(bold);
         QPalette text = label->palette();
         text.setColor(QPalette::WindowText, head_colours[i]);
@@ -264,10 +271,8 @@ void StyleEditor::build_line_panel() {
     line_panel_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     place(*line_panel_, layout::kLinePanel);
 
-    make_label(QStringLiteral("Line"), layout::kLineCaption, line_panel_,
-               QStringLiteral("line_caption"));
-    make_label(QStringLiteral("Border"), layout::kBorderCaption, line_panel_,
-               QStringLiteral("border_caption"));
+    make_label(tr("Line"), layout::kLineCaption, line_panel_, QStringLiteral("line_caption"));
+    make_label(tr("Border"), layout::kBorderCaption, line_panel_, QStringLiteral("border_caption"));
     scale_slider_ = make_track(layout::kScaleTrack, line_panel_, QStringLiteral("scale_slider"));
     border_slider_ = make_track(layout::kBorderTrack, line_panel_, QStringLiteral("border_slider"));
     scale_box_ = make_box(layout::kScaleBox, line_panel_, QStringLiteral("scale_box"));
@@ -302,9 +307,9 @@ void StyleEditor::build_line_panel() {
     connect(secondary_box_, &QLineEdit::editingFinished, this,
             [this] { take_typed_colour(ColourSlot::Secondary); });
 
-    colour_dialog_button_ = make_button(QStringLiteral("More\u2026"), layout::kColourDialogButton,
-                                        line_panel_, QStringLiteral("colour_dialog_button"));
-    colour_dialog_button_->setToolTip(QStringLiteral("Choose the colour in the colour dialog"));
+    colour_dialog_button_ = make_button(tr("&More\u2026"), layout::kColourDialogButton, line_panel_,
+                                        QStringLiteral("colour_dialog_button"));
+    colour_dialog_button_->setToolTip(tr("Choose the colour in the colour dialog"));
     connect(colour_dialog_button_, &QPushButton::clicked, this, &StyleEditor::open_colour_dialog);
 }
 
@@ -316,7 +321,7 @@ void StyleEditor::build_polygon_panel() {
     place(*polygon_panel_, layout::kPolygonPanel);
     polygon_panel_->hide();
 
-    make_label(QStringLiteral("Polygon"), layout::kPolygonCaption, polygon_panel_,
+    make_label(tr("Polygon"), layout::kPolygonCaption, polygon_panel_,
                QStringLiteral("polygon_caption"));
     polygon_swatch_ =
         make_cell(layout::kPolygonSwatch, polygon_panel_, QStringLiteral("polygon_swatch"));
@@ -344,6 +349,10 @@ void StyleEditor::build_sample() {
         bold.setBold(true);
         sample_markers_[i]->setFont(bold);
         sample_markers_[i]->setAlignment(Qt::AlignCenter);
+        // Part of the sample, whose ground keeps its own light colour on every desktop.
+        QPalette dark_mark = sample_markers_[i]->palette();
+        dark_mark.setColor(QPalette::WindowText, Qt::black);
+        sample_markers_[i]->setPalette(dark_mark);
         sample_markers_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         sample_markers_[i]->hide();
     }
@@ -351,22 +360,21 @@ void StyleEditor::build_sample() {
     field_label_ = make_label(QString(), layout::kFieldLabel, this, QStringLiteral("field_label"));
     presentation_label_ = make_label(QString(), layout::kPresentationLabel, this,
                                      QStringLiteral("presentation_label"));
+    // Boxes that show text: the desktop's colours for text fields.
     for (QLabel* label : {field_label_, presentation_label_}) {
         label->setAutoFillBackground(true);
-        QPalette white = label->palette();
-        white.setColor(QPalette::Window, Qt::white);
-        white.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(white);
+        label->setBackgroundRole(QPalette::Base);
+        label->setForegroundRole(QPalette::Text);
         label->setIndent(4);
     }
 }
 
 void StyleEditor::build_adjustments() {
-    day_option_ = new QRadioButton(QStringLiteral("Day"), this);
+    day_option_ = new QRadioButton(tr("&Day"), this);
     day_option_->setObjectName(QStringLiteral("day_option"));
     place(*day_option_, layout::kDayOption);
     day_option_->setChecked(true);
-    night_option_ = new QRadioButton(QStringLiteral("Night"), this);
+    night_option_ = new QRadioButton(tr("&Night"), this);
     night_option_->setObjectName(QStringLiteral("night_option"));
     place(*night_option_, layout::kNightOption);
     for (QRadioButton* option : {day_option_, night_option_}) {
@@ -376,14 +384,14 @@ void StyleEditor::build_adjustments() {
     const struct {
         bool brightness;
         QRect place;
-        const char* tip;
+        QString tip;
         const char* name;
-    } icons[] = {{true, layout::kBrightnessIcon, " Brighten Image", "brightness_icon"},
-                 {false, layout::kContrastIcon, "Contrast", "contrast_icon"}};
+    } icons[] = {{true, layout::kBrightnessIcon, tr(" Brighten Image"), "brightness_icon"},
+                 {false, layout::kContrastIcon, tr("Contrast"), "contrast_icon"}};
     for (const auto& icon : icons) {
         QLabel* label = make_label(QString(), icon.place, this, QString::fromLatin1(icon.name));
         label->setPixmap(slider_icon(icon.brightness, label->size()));
-        label->setToolTip(QString::fromLatin1(icon.tip));
+        label->setToolTip(icon.tip);
     }
 
     brightness_slider_ =
@@ -405,30 +413,32 @@ void StyleEditor::build_adjustments() {
 }
 
 void StyleEditor::build_buttons() {
-    reverse_button_ = make_button(QStringLiteral("Reverse Colours"), layout::kReverseButton, this,
+    reverse_button_ = make_button(tr("&Reverse Colours"), layout::kReverseButton, this,
                                   QStringLiteral("reverse_button"));
     connect(reverse_button_, &QPushButton::clicked, this, &StyleEditor::reverse_colours_clicked);
-    apply_all_check_ = new QCheckBox(QStringLiteral("Apply to All Presentations"), this);
+    apply_all_check_ = new QCheckBox(tr("Apply to All &Presentations"), this);
     apply_all_check_->setObjectName(QStringLiteral("apply_all_check"));
     place(*apply_all_check_, layout::kApplyAllCheck);
-    apply_button_ = make_button(QStringLiteral("Apply"), layout::kApplyButton, this,
-                                QStringLiteral("apply_button"));
-    cancel_button_ = make_button(QStringLiteral("Cancel"), layout::kCancelButton, this,
-                                 QStringLiteral("cancel_button"));
+    apply_button_ =
+        make_button(tr("&Apply"), layout::kApplyButton, this, QStringLiteral("apply_button"));
+    // Enter applies, except in a box: there it takes the box's value (see keyPressEvent).
+    apply_button_->setDefault(true);
+    cancel_button_ =
+        make_button(tr("Cancel"), layout::kCancelButton, this, QStringLiteral("cancel_button"));
     connect(apply_button_, &QPushButton::clicked, this, &StyleEditor::apply_clicked);
     connect(cancel_button_, &QPushButton::clicked, this, &StyleEditor::reject);
 }
 
 void StyleEditor::build_theme_colours(const std::vector<ThemeColour>& colours) {
-    QLabel* caption = make_label(QStringLiteral("Theme colours"), layout::kThemeColoursCaption,
-                                 this, QStringLiteral("theme_colours_caption"));
-    caption->setToolTip(QStringLiteral("The colours this theme uses, most used first"));
+    QLabel* caption = make_label(tr("Theme colours"), layout::kThemeColoursCaption, this,
+                                 QStringLiteral("theme_colours_caption"));
+    caption->setToolTip(tr("The colours this theme uses, most used first"));
     for (int k = 0; k < kThemeColourCount; ++k) {
         const QRect place(layout::kThemeColourLeft + k * layout::kThemeColourStep,
                           layout::kThemeColourTop, layout::kThemeColourSize,
                           layout::kThemeColourSize);
         ColourCell* cell = make_cell(place, this, QStringLiteral("theme_colour_%1").arg(k));
-        cell->setAccessibleName(QStringLiteral("Theme colour %1").arg(k + 1));
+        cell->setAccessibleName(tr("Theme colour %1").arg(k + 1));
         theme_colour_cells_[size_t(k)] = cell;
         if (size_t(k) >= colours.size()) {
             cell->hide();
@@ -444,42 +454,42 @@ void StyleEditor::build_theme_colours(const std::vector<ThemeColour>& colours) {
 }
 
 void StyleEditor::name_controls() {
-    const std::pair<QWidget*, const char*> names[] = {
-        {palette_, "Device palette"},
-        {hover_swatch_, "Colour under the pointer"},
-        {spectrum_, "Spectrum"},
-        {scale_slider_, "Scale slider"},
-        {scale_box_, "Scale"},
-        {border_slider_, "Border slider"},
-        {border_box_, "Border"},
-        {primary_swatch_, "Primary colour"},
-        {primary_box_, "Primary colour value"},
-        {secondary_swatch_, "Secondary colour"},
-        {secondary_box_, "Secondary colour value"},
-        {polygon_swatch_, "Polygon colour"},
-        {polygon_box_, "Polygon colour value"},
-        {sample_, "Sample"},
-        {day_option_, "Day"},
-        {night_option_, "Night"},
-        {brightness_slider_, "Brightness"},
-        {brightness_box_, "Brightness value"},
-        {contrast_slider_, "Contrast"},
-        {contrast_box_, "Contrast value"},
-        {reverse_button_, "Reverse Colours"},
-        {apply_all_check_, "Apply to All Presentations"},
-        {apply_button_, "Apply"},
-        {cancel_button_, "Cancel"},
-        {colour_dialog_button_, "More colours"},
+    const std::pair<QWidget*, QString> names[] = {
+        {palette_, tr("Device palette")},
+        {hover_swatch_, tr("Colour under the pointer")},
+        {spectrum_, tr("Spectrum")},
+        {scale_slider_, tr("Scale slider")},
+        {scale_box_, tr("Scale")},
+        {border_slider_, tr("Border slider")},
+        {border_box_, tr("Border")},
+        {primary_swatch_, tr("Primary colour")},
+        {primary_box_, tr("Primary colour value")},
+        {secondary_swatch_, tr("Secondary colour")},
+        {secondary_box_, tr("Secondary colour value")},
+        {polygon_swatch_, tr("Polygon colour")},
+        {polygon_box_, tr("Polygon colour value")},
+        {sample_, tr("Sample")},
+        {day_option_, tr("Day")},
+        {night_option_, tr("Night")},
+        {brightness_slider_, tr("Brightness")},
+        {brightness_box_, tr("Brightness value")},
+        {contrast_slider_, tr("Contrast")},
+        {contrast_box_, tr("Contrast value")},
+        {reverse_button_, tr("Reverse Colours")},
+        {apply_all_check_, tr("Apply to All Presentations")},
+        {apply_button_, tr("Apply")},
+        {cancel_button_, tr("Cancel")},
+        {colour_dialog_button_, tr("More colours")},
     };
     for (const auto& [control, name] : names) {
-        control->setAccessibleName(QLatin1String(name));
+        control->setAccessibleName(name);
     }
     // Cell numbers as shade_cells lays them out.
-    const char* const shade_names[kShadeCellCount] = {"Blue shade, upper",  "Red shade, upper",
-                                                      "Blue shade, lower",  "Red shade, lower",
-                                                      "Green shade, upper", "Green shade, lower"};
+    const QString shade_names[kShadeCellCount] = {
+        tr("Blue shade, upper"), tr("Red shade, upper"),   tr("Blue shade, lower"),
+        tr("Red shade, lower"),  tr("Green shade, upper"), tr("Green shade, lower")};
     for (int k = 0; k < kShadeCellCount; ++k) {
-        shades_cells_[size_t(k)]->setAccessibleName(QLatin1String(shade_names[k]));
+        shades_cells_[size_t(k)]->setAccessibleName(shade_names[k]);
     }
 }
 
@@ -495,7 +505,7 @@ void StyleEditor::load() {
     working_ = StyleColours::of(element);
     field_label_->setText(element.field_name);
     presentation_label_->setText(element.presentation);
-    spectrum_->setToolTip(QStringLiteral(" Click to select color "));
+    spectrum_->setToolTip(tr(" Click to select color "));
 
     scale_slider_->setVisible(!element.scale.isEmpty());
     border_slider_->setVisible(!element.border.isEmpty());
@@ -514,13 +524,13 @@ void StyleEditor::load() {
         colour_dialog_button_->show();
     }
     for (QLineEdit* box : {primary_box_, secondary_box_, polygon_box_}) {
-        box->setToolTip(kColourBoxToolTip);
+        box->setToolTip(colour_box_tool_tip(false));
     }
     base_[1] = sample_->body_colour();
     base_[0] = sample_->strip_colour();
     select_slot(ColourSlot::Primary);
     if (!polygon_mode_) {
-        sample_->setToolTip(QStringLiteral("Click Line or Border "));
+        sample_->setToolTip(tr("Click Line or Border "));
     }
     reverse_button_->setEnabled(!polygon_mode_);
 }
@@ -672,10 +682,10 @@ void StyleEditor::mark_colour_box(QLineEdit* box, bool invalid) {
     }
     box->setProperty("invalid", invalid);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, invalid ? kInvalidBoxColour
-                                             : QApplication::palette(box).color(QPalette::Base));
+    const QColor base = box->parentWidget()->palette().color(QPalette::Base);
+    palette.setColor(QPalette::Base, invalid ? invalid_box_colour(base) : base);
     box->setPalette(palette);
-    box->setToolTip(invalid ? kInvalidColourToolTip : kColourBoxToolTip);
+    box->setToolTip(colour_box_tool_tip(invalid));
 }
 
 void StyleEditor::open_colour_dialog() {
@@ -817,6 +827,16 @@ void StyleEditor::reverse_colours_clicked() {
 
 void StyleEditor::apply_clicked() {
     accept();
+}
+
+void StyleEditor::keyPressEvent(QKeyEvent* event) {
+    // Enter in a box has taken the box's value already; it must not apply the whole style too.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && qobject_cast<QLineEdit*>(focusWidget()) != nullptr) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace quorvane

@@ -91,6 +91,9 @@ class StyleEditor : public QDialog {
     QPushButton* apply_button() const { return apply_button_; }
     QPushButton* cancel_button() const { return cancel_button_; }
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void build_palette_frame();
     void build_line_panel();

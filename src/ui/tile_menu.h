@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class QAction;
 class QMenu;
 class QWidget;
@@ -12,6 +14,9 @@ struct MainMenu;
 // Apply Style to All Presentations and Delete. Copy, Paste and Delete are the Edit menu's own
 // items, so both menus are enabled alike.
 struct TileMenu {
+    Q_DECLARE_TR_FUNCTIONS(TileMenu)
+
+  public:
     QMenu* menu = nullptr;
     QAction* edit_style_action = nullptr;
     QAction* apply_to_all_action = nullptr;

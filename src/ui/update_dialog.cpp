@@ -13,16 +13,6 @@
 
 namespace quorvane {
 
-namespace {
-
-void colour_text(QLabel& label, const QColor& colour) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label.setPalette(palette);
-}
-
-}  // namespace
-
 UpdateDialog::UpdateDialog(QWidget* parent, WebRequest& web, UrlOpener& opener, BusyCursor& busy)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -30,19 +20,14 @@ UpdateDialog::UpdateDialog(QWidget* parent, WebRequest& web, UrlOpener& opener, 
       opener_(opener),
       busy_(busy) {
     setObjectName(QStringLiteral("update_dialog"));
-    setWindowTitle(QStringLiteral("Updates"));
+    setWindowTitle(tr("Updates"));
     setWindowIcon(application_icon());
     setFixedSize(twips_rect(0, 0, 5244, 3264).size());
 
     auto* panel = place_named(new QFrame(this), "result_panel", twips_rect(75, 450, 5025, 2085));
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    panel->setAutoFillBackground(true);
-    QPalette panel_colours = panel->palette();
-    panel_colours.setColor(QPalette::Window, QColor(224, 224, 224));
-    panel_colours.setColor(QPalette::WindowText, QColor(64, 64, 64));
-    panel->setPalette(panel_colours);
 
-    auto* version = place_named(new QLabel(QStringLiteral("Current Version:") + kVersionText, this),
+    auto* version = place_named(new QLabel(tr("Current Version: %1").arg(kVersionText), this),
                                 "version_label", twips_rect(708, 684, 3648, 300));
     version->setWordWrap(true);
 
@@ -52,23 +37,25 @@ UpdateDialog::UpdateDialog(QWidget* parent, WebRequest& web, UrlOpener& opener, 
     result_->setTextFormat(Qt::PlainText);  // it quotes the update page
     result_->setAlignment(Qt::AlignCenter);
     result_->setWordWrap(true);
-    colour_text(*result_, LinkLabel::normal_colour());
+    result_->setForegroundRole(QPalette::Link);
 
-    link_ = place_named(new LinkLabel(QStringLiteral("Click here to check for update"), this),
-                        "check_link", twips_rect(168, 1416, 4680, 756));
+    link_ = place_named(new LinkLabel(tr("Click here to check for update"), this), "check_link",
+                        twips_rect(168, 1416, 4680, 756));
     link_->setAlignment(Qt::AlignCenter);
     link_->setWordWrap(true);
-    link_->setAccessibleName(QStringLiteral("Check for update"));
-    link_->setFont(QFont(QStringLiteral("Arial"), 12));
+    link_->setAccessibleName(tr("Check for update"));
+    QFont larger = link_->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.3);
+    link_->setFont(larger);
     connect(link_, &LinkLabel::activated, this, &UpdateDialog::check);
 
-    auto* download = place_named(new QPushButton(QStringLiteral("Download Page"), this),
-                                 "download_button", twips_rect(2115, 2715, 1695, 465));
-    download->setAccessibleName(QStringLiteral("Download Page"));
+    auto* download = place_named(new QPushButton(tr("&Download Page"), this), "download_button",
+                                 twips_rect(2115, 2715, 1695, 465));
+    download->setAccessibleName(tr("Download Page"));
     connect(download, &QPushButton::clicked, this, &UpdateDialog::download_page);
-    auto* close = place_named(new QPushButton(QStringLiteral("Close"), this), "close_button",
+    auto* close = place_named(new QPushButton(tr("&Close"), this), "close_button",
                               twips_rect(4050, 2685, 975, 465));
-    close->setAccessibleName(QStringLiteral("Close"));
+    close->setAccessibleName(tr("Close"));
     close->setDefault(true);  // Enter closes rather than starting a browser
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -89,16 +76,26 @@ void UpdateDialog::check() {
     busy_.busy_on();
     waiting_ = true;
     link_->hide();
-    fetch_latest_version(web_, this, [this](const QString& fetched) { show_result(fetched); });
+    fetch_latest_version(web_, this, [this](const UpdateCheck& found) { show_result(found); });
 }
 
-void UpdateDialog::show_result(const QString& fetched) {
+void UpdateDialog::show_result(const UpdateCheck& found) {
     if (!waiting_) {
         return;
     }
-    result_->setText(newer_version(kVersionText, fetched)
-                         ? QStringLiteral("New version available ") + fetched
-                         : QStringLiteral("No update available"));
+    switch (found.outcome) {
+        case UpdateCheck::Outcome::Answered:
+            result_->setText(newer_version(kVersionText, found.version)
+                                 ? tr("New version available %1").arg(found.version)
+                                 : tr("No update available"));
+            break;
+        case UpdateCheck::Outcome::TurnedOff:
+            result_->setText(tr("The update check is turned off"));
+            break;
+        case UpdateCheck::Outcome::Failed:
+            result_->setText(tr("Could not check for updates: %1").arg(found.error));
+            break;
+    }
     stop_waiting();
 }
 

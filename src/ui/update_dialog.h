@@ -5,6 +5,7 @@
 #include "platform/busy_cursor.h"
 #include "platform/url_opener.h"
 #include "platform/web_request.h"
+#include "update/latest_version.h"
 
 class QLabel;
 
@@ -13,7 +14,8 @@ namespace quorvane {
 class LinkLabel;
 
 // "Updates": shows the program's version and, on a click of the link, whether the update page
-// names a newer one. One check per opening; the dialog stays responsive while it waits.
+// names a newer one, or that the check is turned off or could not be done. One check per opening;
+// the dialog stays responsive while it waits.
 class UpdateDialog : public QDialog {
     Q_OBJECT
   public:
@@ -25,7 +27,7 @@ class UpdateDialog : public QDialog {
 
   private:
     void check();
-    void show_result(const QString& fetched);
+    void show_result(const UpdateCheck& found);
     void download_page();
     void stop_waiting();
 

@@ -1,5 +1,8 @@
 #include "update/latest_version.h"
 
+#include <QPointer>
+#include <QTimer>
+
 #include "model/version.h"
 #include "platform/web_addresses.h"
 #include "update/update_page.h"
@@ -11,18 +14,33 @@ PageRequest update_page_request() {
 }
 
 void fetch_latest_version(WebRequest& web, QObject* context,
-                          std::function<void(const QString& fetched)> done) {
-    web.get(update_page_request(), context,
-            [done = std::move(done)](const QByteArray& page) { done(cut_version(page)); });
+                          std::function<void(const UpdateCheck& check)> done) {
+    const PageRequest request = update_page_request();
+    if (request.url.isEmpty()) {
+        // The answer still comes from the event loop, as every other answer does.
+        QTimer::singleShot(
+            0, context, [guard = QPointer<QObject>(context), done = std::move(done)] {
+                if (!guard.isNull()) {
+                    done(UpdateCheck{UpdateCheck::Outcome::TurnedOff, QString(), QString()});
+                }
+            });
+        return;
+    }
+    web.get(request, context, [done = std::move(done)](const PageAnswer& page) {
+        done(page.ok
+                 ? UpdateCheck{UpdateCheck::Outcome::Answered, cut_version(page.body), QString()}
+                 : UpdateCheck{UpdateCheck::Outcome::Failed, QString(), page.error});
+    });
 }
 
 void check_for_update(WebRequest& web, QObject* context, std::function<void()> on_newer_version) {
-    fetch_latest_version(web, context,
-                         [on_newer_version = std::move(on_newer_version)](const QString& fetched) {
-                             if (newer_version(kVersionText, fetched)) {
-                                 on_newer_version();
-                             }
-                         });
+    fetch_latest_version(
+        web, context, [on_newer_version = std::move(on_newer_version)](const UpdateCheck& check) {
+            if (check.outcome == UpdateCheck::Outcome::Answered &&
+                newer_version(kVersionText, check.version)) {
+                on_newer_version();
+            }
+        });
 }
 
 }  // namespace quorvane

@@ -7,6 +7,7 @@
 #include "format/reader.h"
 #include "format/writer.h"
 #include "support/printers.h"
+#include "support/read_only_folder.h"
 #include "support/scripted_messages.h"
 
 namespace quorvane {
@@ -105,10 +106,25 @@ TEST_F(WriterTest, FailedWriteKeepsTheOldContent) {
     EXPECT_EQ(save_theme_file(theme, path("taken.kmtf"), messages, busy), SaveOutcome::Failed);
     EXPECT_TRUE(QDir(path("taken.kmtf/inside")).exists());
     EXPECT_FALSE(busy.busy);
+    // The system's reason, and no advice about permissions: they are not the trouble here.
     ASSERT_EQ(messages.told.size(), 1);
-    EXPECT_TRUE(
-        messages.told[0].endsWith(" Check access permission: RUN quorvane.exe as ADMINISTRATOR"));
+    EXPECT_TRUE(messages.told[0].startsWith("Error saving " + path("taken.kmtf") + ": "));
+    EXPECT_GT(messages.told[0].size(), ("Error saving " + path("taken.kmtf") + ": ").size());
+    EXPECT_FALSE(messages.told[0].contains("\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(WriterTest, PermissionProblemsAreNamedWithTheirAdvice) {
+    Theme theme = titled_theme();
+    const QString target = path("locked/a.kmtf");
+    {
+        ReadOnlyFolder locked(dir.path(), QStringLiteral("locked"));
+        EXPECT_EQ(save_theme_file(theme, target, messages, busy), SaveOutcome::Failed);
+    }
+    ASSERT_FALSE(messages.told.isEmpty());
+    EXPECT_EQ(messages.told[0],
+              "Error saving " + target +
+                  ": Permission denied\n\nCheck that you may write to that folder.");
 }
 
 TEST_F(WriterTest, MissingFolderFailsWithInvalidFile) {

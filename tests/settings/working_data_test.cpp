@@ -6,6 +6,7 @@
 #include "format/text_file.h"
 #include "settings/working_data.h"
 #include "support/printers.h"
+#include "support/read_only_folder.h"
 #include "support/scripted_messages.h"
 
 namespace quorvane {
@@ -87,10 +88,20 @@ TEST_F(WorkingDataTest, UnwritableFolderReportsErrorSaving) {
     const QString blocked = dir.filePath(QStringLiteral("blocked"));
     QFile(blocked).open(QIODevice::WriteOnly);
     save_working_data(blocked, RecentFiles{"/a"}, messages, busy);
-    ASSERT_EQ(messages.told.size(), 1);
-    EXPECT_TRUE(messages.told[0].endsWith(
-        "Your data cannot be saved correctly.\r\n\r\n"
-        "Try rightclicking on the quorvane.exe and run as Administrator"));
+    EXPECT_EQ(messages.told,
+              QStringList{"Error saving " + working_data_path(blocked) + ": Not a directory"});
+}
+
+TEST_F(WorkingDataTest, ReadOnlyFolderIsNamedWithTheAdvice) {
+    QString target;
+    {
+        ReadOnlyFolder locked(dir.path(), QStringLiteral("locked"));
+        target = working_data_path(locked.path);
+        save_working_data(locked.path, RecentFiles{"/a"}, messages, busy);
+    }
+    EXPECT_EQ(messages.told,
+              QStringList{"Error saving " + target +
+                          ": Permission denied\n\nCheck that you may write to that folder."});
 }
 
 TEST(SystemFolder, EnvironmentOverridesAndFolderIsCreated) {
@@ -127,9 +138,7 @@ TEST(WriteTextFile, FailureShowsErrorSavingAndEndsTheBusyCursor) {
     CountingBusyCursor busy;
     busy.busy_on();
     EXPECT_FALSE(write_text_file(path, QStringLiteral("x"), messages, busy));
-    EXPECT_EQ(messages.told,
-              QStringList{QStringLiteral("Error saving ") + path +
-                          "\r\n\r\nCheck access permission: RUN quorvane.exe as ADMINISTRATOR"});
+    EXPECT_EQ(messages.told, QStringList{"Error saving " + path + ": No such file or directory"});
     EXPECT_FALSE(busy.busy);
     EXPECT_FALSE(QFile::exists(path));
 }

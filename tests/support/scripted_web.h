@@ -9,14 +9,14 @@
 
 namespace quorvane {
 
-// Test double: records every request and answers each with the same page (or with nothing,
-// like a failed request) from the event loop, as the real one does.
+// Test double: records every request and answers each with the same page, or with `error` when
+// that is set (a failed request), from the event loop, as the real one does.
 class ScriptedWebRequest : public WebRequest {
   public:
     explicit ScriptedWebRequest(QByteArray page = {}) : page(std::move(page)) {}
 
     void get(const PageRequest& request, QObject* context,
-             std::function<void(const QByteArray&)> done) override {
+             std::function<void(const PageAnswer&)> done) override {
         requests.append(request);
         if (!answer_at_once) {
             held.append({QPointer<QObject>(context), std::move(done), request.max_bytes});
@@ -24,7 +24,7 @@ class ScriptedWebRequest : public WebRequest {
         }
         QTimer::singleShot(
             0, context,
-            [done = std::move(done), answer = page.left(request.max_bytes)] { done(answer); });
+            [done = std::move(done), answer = answer(request.max_bytes)] { done(answer); });
     }
 
     // With answer_at_once false, requests wait here until answer_held() runs.
@@ -32,19 +32,25 @@ class ScriptedWebRequest : public WebRequest {
         const QList<Held> waiting = std::exchange(held, {});
         for (const Held& h : waiting) {
             if (!h.context.isNull()) {
-                h.done(page.left(h.max_bytes));
+                h.done(answer(h.max_bytes));
             }
         }
     }
 
     QByteArray page;
+    QString error;
     bool answer_at_once = true;
     QList<PageRequest> requests;
 
   private:
+    PageAnswer answer(qsizetype max_bytes) const {
+        return error.isEmpty() ? PageAnswer{true, page.left(max_bytes), QString()}
+                               : PageAnswer{false, QByteArray(), error};
+    }
+
     struct Held {
         QPointer<QObject> context;
-        std::function<void(const QByteArray&)> done;
+        std::function<void(const PageAnswer&)> done;
         qsizetype max_bytes;
     };
     QList<Held> held;

@@ -26,7 +26,7 @@ QString text_of(const QWidget& box, const char* name) {
     return label != nullptr ? label->text() : QStringLiteral("<missing %1>").arg(name);
 }
 
-// What the box shows once active: every label's text and the band's colour.
+// What the box shows once active: every label's text and the band's colour role.
 QStringList shown(const QDialog& box) {
     const auto* band = box.findChild<QWidget*>(QStringLiteral("band"));
     return {box.windowTitle(),
@@ -35,7 +35,7 @@ QStringList shown(const QDialog& box) {
             text_of(box, "home_link"),
             text_of(box, "beta_label"),
             text_of(box, "beta_mark"),
-            band->palette().color(QPalette::Window).name()};
+            QString::number(band->backgroundRole())};
 }
 
 }  // namespace
@@ -78,10 +78,6 @@ class AboutBoxTest : public QObject {
         QVERIFY(box.findChild<QLabel*>(QStringLiteral("program_name"))->font().bold());
         QVERIFY(box.findChild<QLabel*>(QStringLiteral("version_label"))->font().bold());
         QVERIFY(box.findChild<QLabel*>(QStringLiteral("beta_mark"))->font().bold());
-        QCOMPARE(box.findChild<QLabel*>(QStringLiteral("beta_mark"))
-                     ->palette()
-                     .color(QPalette::WindowText),
-                 QColor(255, 0, 0));
         QCOMPARE(box.findChild<QPushButton*>(QStringLiteral("ok_button"))->text(),
                  QStringLiteral("OK"));
     }
@@ -104,22 +100,27 @@ class AboutBoxTest : public QObject {
         show_about(&main_window, opener);
         poll.stop();
 
-        const QStringList expected = {
-            "Information", "Quorvane", "Version 1.20", "127.0.0.1:9/manual",
-            "Beta",        "Beta ",    "#f0f0e6"};
+        const QStringList expected = {"Information",
+                                      "Quorvane",
+                                      "Version 1.20",
+                                      "127.0.0.1:9/manual",
+                                      "Beta",
+                                      "Beta ",
+                                      QString::number(QPalette::AlternateBase)};
         QCOMPARE(seen, (QList<QStringList>{expected, expected}));
         QVERIFY(opener.opened.isEmpty());
     }
 
-    void band_is_painted_in_its_colour() {
+    void band_is_painted_in_the_desktops_alternate_base_colour() {
         RecordingUrlOpener opener;
         AboutBox box(nullptr, opener);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         const QImage picture = box.grab().toImage();
         const QRect band = in_pixels(-168, 2508, 4788, 348);
-        QCOMPARE(picture.pixelColor(box.width() - 5, band.center().y()), QColor(240, 240, 230));
-        QCOMPARE(picture.pixelColor(2, band.center().y()), QColor(240, 240, 230));
+        const QColor alternate = box.palette().color(QPalette::AlternateBase);
+        QCOMPARE(picture.pixelColor(box.width() - 5, band.center().y()), alternate);
+        QCOMPARE(picture.pixelColor(2, band.center().y()), alternate);
     }
 
     void link_opens_the_home_page() {
@@ -128,7 +129,7 @@ class AboutBoxTest : public QObject {
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         auto* link = box.findChild<QLabel*>(QStringLiteral("home_link"));
-        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(link->foregroundRole(), QPalette::Link);
         QCOMPARE(link->toolTip(), QString::fromLatin1(kHome));
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(opener.opened, QList<QUrl>{QUrl(QString::fromLatin1(kHome))});

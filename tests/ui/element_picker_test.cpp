@@ -83,15 +83,11 @@ class ElementPickerTest : public QObject {
         QVERIFY(!picker.select_all_polygons()->isChecked());
         QVERIFY(!picker.select_all_lines()->isChecked());
 
-        QCOMPARE(ElementPicker::kInstructions,
-                 QString(" 1) Click on a Presentation\r\n\r\n2) Select polygon(s) or line(s)\r\n"
-                         "\r\n3) (Shift/CTRL)click to select more than one."));
         QCOMPARE(picker.instructions()->text().split('\n'),
                  (QStringList{" 1) Click on a Presentation", "", "2) Select polygon(s) or line(s)",
                               "", "3) (Shift/CTRL)click to select more than one."}));
-        QCOMPARE(picker.presentation_list()->palette().color(QPalette::Base),
-                 QColor(222, 247, 255));
-        QCOMPARE(picker.add_button()->text(), QString("Add"));
+        QCOMPARE(picker.add_button()->text(), QString("&Add"));
+        QVERIFY(picker.add_button()->isDefault());
         QCOMPARE(picker.cancel_button()->text(), QString("Cancel"));
         QCOMPARE(picker.line_list()->geometry(), QRect(297, 32, 241, 451));
     }
@@ -219,6 +215,25 @@ class ElementPickerTest : public QObject {
         QVERIFY(!picker.isVisible());
         QCOMPARE(picker.result(), int(QDialog::Rejected));
         QVERIFY(picker.picked().empty());
+        QVERIFY(messages.told.isEmpty());
+    }
+
+    // Enter in a list adds what is picked, as the default button does; Escape cancels.
+    void enter_adds_and_escape_cancels() {
+        Theme theme;
+        ScriptedMessages messages;
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            ElementPicker picker(theme, messages);
+            picker.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&picker));
+            select(*picker.presentation_list(), {"GUIDANCE"});
+            select(*picker.polygon_list(), {"WATER"});
+            picker.polygon_list()->setFocus();
+            QTest::keyClick(picker.polygon_list(), key);
+            QVERIFY(!picker.isVisible());
+            QCOMPARE(picker.picked().polygons,
+                     key == Qt::Key_Return ? QStringList{"WATER"} : QStringList());
+        }
         QVERIFY(messages.told.isEmpty());
     }
 

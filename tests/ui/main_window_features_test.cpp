@@ -134,7 +134,7 @@ class MainWindowFeaturesTest : public QObject {
         QCOMPARE(s.theme().elements[kWater].primary_day, QStringLiteral("0000FF"));
         QVERIFY(s.document.is_modified());
         QCOMPARE(s.tile_pixel(kWater, patch), QColor(0, 0, 255));
-        QCOMPARE(s.window->undo_action()->text(), QStringLiteral("Undo Colour of WATER"));
+        QCOMPARE(s.window->undo_action()->text(), QStringLiteral("&Undo Colour of WATER"));
 
         // Undo brings the old colour back into the theme and the tile.
         s.window->undo_action()->trigger();

@@ -1,10 +1,12 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -13,6 +15,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QToolTip>
 #include <QUrl>
 #include <QtTest>
@@ -61,14 +64,6 @@ void write_theme(const QString& path, const QStringList& fields,
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(text);
-}
-
-QStringList menu_captions(const QMenu* menu) {
-    QStringList captions;
-    for (const QAction* action : menu->actions()) {
-        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    }
-    return captions;
 }
 
 }  // namespace
@@ -126,7 +121,7 @@ class MainWindowTest : public QObject {
         system_ = dir_->filePath("system");
     }
 
-    void builds_the_layout_menus_and_caption() {
+    void builds_the_layout_and_caption() {
         Session s(system_);
         QVERIFY(s.show());
         MainWindow& w = *s.window;
@@ -134,39 +129,164 @@ class MainWindowTest : public QObject {
         QVERIFY(!w.isWindowModified());
         QCOMPARE(w.centralWidget()->size(), QSize(1010, 712));
         const MainWindowControls& c = w.controls();
-        QCOMPARE(c.presentation_list->geometry(), QRect(14, 84, 155, 106));
         QCOMPARE(c.add_button->text(), QStringLiteral("+"));
-        QCOMPARE(c.search_button->geometry(), QRect(42, 610, 107, 21));
-        QCOMPARE(c.field_captions[4]->text(), QStringLiteral("Version"));
-        QCOMPARE(c.search_box->palette().color(QPalette::Base), QColor(234, 252, 191));
+        QCOMPARE(c.field_captions[4]->text(), QStringLiteral("Ve&rsion"));
+        QCOMPARE(c.field_captions[4]->buddy(), c.version_box);
         QVERIFY(!c.update_notice->isVisible());
         QCOMPARE(c.update_notice->text(), QStringLiteral("UPDATE AVAILABLE"));
         // The first resize fits the viewport and scroll bar to the window.
         QCOMPARE(w.preview().viewport()->geometry(), QRect(184, 4, 825, 682));
         QCOMPARE(w.preview().scroll_bar()->geometry(), QRect(994, 0, 15, 682));
-
-        QCOMPARE(menu_captions(w.menu().file_menu),
-                 (QStringList{"New", "-", "Open", "-", "Save", "Save As...", "-", "About", "-",
-                              "Print", "-", "Exit", "-", "", "", "", "", "", ""}));
-        QCOMPARE(w.menu().save_action->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-        QCOMPARE(w.menu().save_as_action->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-        QCOMPARE(w.menu().print_action->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
         QVERIFY(!w.menu().print_action->isEnabled());
-        QCOMPARE(menu_captions(w.menu().edit_menu),
-                 (QStringList{"Undo", "Redo", "-", "Add Presentations", "Remove Presentations", "-",
-                              "Copy Style", "Paste Style", "Delete", "Select All"}));
-        QCOMPARE(w.menu().delete_action->shortcut(), QKeySequence(QKeySequence::Delete));
-        QCOMPARE(w.menu().select_all_action->shortcut(), QKeySequence(QKeySequence::SelectAll));
-        QCOMPARE(w.undo_action()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
-        QCOMPARE(w.redo_action()->shortcuts(),
-                 (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
-                                      QKeySequence(QStringLiteral("Ctrl+Y"))}));
         QVERIFY(!w.undo_action()->isEnabled());
         QVERIFY(!w.redo_action()->isEnabled());
         QVERIFY(!w.menu().preference_menu->menuAction()->isEnabled());
-        QCOMPARE(menu_captions(w.menu().preference_menu), QStringList{"Settings"});
-        QCOMPARE(menu_captions(w.menu().help_menu),
-                 (QStringList{"Check for Updates", "-", "Manual"}));
+    }
+
+    // Every menu and item of the menu bar and the tile menu: its caption with a mnemonic that
+    // no neighbour shares, "…" where it opens a dialog, and the desktop's standard keys
+    // where it has some.
+    void menus_have_mnemonics_and_standard_keys() {
+        Session s(system_);
+        MainWindow& w = *s.window;
+        const MainMenu& m = w.menu();
+        const TileMenu& t = w.tile_menu();
+        using K = QKeySequence;
+        // The desktop's keys, or the usual ones where it has none.
+        const auto keys = [](K::StandardKey key, const K& usual = K()) {
+            const QList<K> bound = K::keyBindings(key);
+            return bound.isEmpty() && !usual.isEmpty() ? QList<K>{usual} : bound;
+        };
+        QList<K> redo_keys = keys(K::Redo);
+        if (!redo_keys.contains(K(Qt::CTRL | Qt::Key_Y))) {
+            redo_keys.append(K(Qt::CTRL | Qt::Key_Y));
+        }
+        QVERIFY(!keys(K::Undo).isEmpty() && !keys(K::Find).isEmpty());
+        const struct {
+            QAction* action;
+            QString caption;
+            QList<K> keys;
+        } items[] = {
+            {m.file_menu->menuAction(), "&File", {}},
+            {m.new_action, "&New", keys(K::New)},
+            {m.open_action, "&Open\u2026", keys(K::Open)},
+            {m.save_action, "&Save", keys(K::Save)},
+            {m.save_as_action, "Save &As\u2026",
+             keys(K::SaveAs, K(Qt::CTRL | Qt::SHIFT | Qt::Key_S))},
+            {m.print_action, "&Print\u2026", keys(K::Print)},
+            {m.exit_action, "E&xit", keys(K::Quit, K(Qt::CTRL | Qt::Key_Q))},
+            {m.edit_menu->menuAction(), "&Edit", {}},
+            {w.undo_action(), "&Undo", keys(K::Undo)},
+            {w.redo_action(), "&Redo", redo_keys},
+            {m.add_presentations_action, "Add Pr&esentations\u2026", {}},
+            {m.remove_presentations_action, "Re&move Presentations\u2026", {}},
+            {m.copy_style_action, "&Copy Style", keys(K::Copy)},
+            {m.paste_style_action, "&Paste Style", keys(K::Paste)},
+            {m.delete_action, "&Delete", keys(K::Delete)},
+            {m.select_all_action, "Select &All", keys(K::SelectAll)},
+            {m.find_action, "&Find", keys(K::Find)},
+            {m.view_menu->menuAction(), "&View", {}},
+            {m.night_view_action, "&Night View", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_N)}},
+            {m.zoom_in_action, "Zoom &In", keys(K::ZoomIn) + QList<K>{K(Qt::CTRL | Qt::Key_Equal)}},
+            {m.zoom_out_action, "Zoom &Out", keys(K::ZoomOut)},
+            {m.actual_size_action, "&Actual Size", {K(Qt::CTRL | Qt::Key_0)}},
+            {m.problems_action, "&Problems", {}},
+            {m.preference_menu->menuAction(), "&Preference", {}},
+            {m.settings_action, "&Settings\u2026", {}},
+            {m.help_menu->menuAction(), "&Help", {}},
+            {m.manual_action, "&Manual", keys(K::HelpContents)},
+            {m.check_updates_action, "Check for &Updates\u2026", {}},
+            {m.about_action, "&About Quorvane", {}},
+            {t.edit_style_action, "&Edit Style\u2026", {}},
+            {t.apply_to_all_action, "Apply Style to &All Presentations", {}},
+        };
+        QSet<const QAction*> listed;
+        for (const auto& item : items) {
+            QCOMPARE(item.action->text(), item.caption);
+            QCOMPARE(item.action->shortcuts(), item.keys);
+            listed.insert(item.action);
+        }
+        // Nothing is left out, and no two items of one menu share a mnemonic.
+        QList<const QWidget*> menus{static_cast<const QWidget*>(w.menuBar()), t.menu};
+        for (const QAction* top : w.menuBar()->actions()) {
+            menus.append(top->menu());
+        }
+        for (const QWidget* menu : menus) {
+            QSet<int> letters;
+            for (const QAction* action : menu->actions()) {
+                if (action->isSeparator() || action->data().isValid()) {
+                    continue;  // recent files are numbered
+                }
+                QVERIFY2(listed.contains(action), qPrintable(action->text()));
+                const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
+                QVERIFY2(!mnemonic.isEmpty(), qPrintable(action->text()));
+                QVERIFY2(!letters.contains(mnemonic[0].key()), qPrintable(action->text()));
+                letters.insert(mnemonic[0].key());
+            }
+        }
+    }
+
+    // Alt+F opens the File menu from a text box and types nothing; an Alt+letter that opens
+    // nothing types nothing either, while Ctrl+Alt (AltGr on some systems) still types.
+    void alt_letters_open_menus_and_never_type() {
+        Session s(system_);
+        QVERIFY(s.show());
+        QLineEdit* title = s.window->controls().title_box;
+        QPlainTextEdit* description = s.window->controls().description_box;
+        title->setText(QStringLiteral("QUORVANE DEMO"));
+        title->setFocus();
+        QTRY_VERIFY(title->hasFocus());
+        QTest::keyClick(title, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(s.window->menu().file_menu->isVisible());
+        s.window->menu().file_menu->close();
+        QCOMPARE(title->text(), QStringLiteral("QUORVANE DEMO"));
+
+        for (QWidget* box : std::initializer_list<QWidget*>{title, description}) {
+            QTest::keyClick(box, Qt::Key_Q, Qt::AltModifier);
+        }
+        QCOMPARE(title->text(), QStringLiteral("QUORVANE DEMO"));
+        QCOMPARE(description->toPlainText(), QString());
+        QVERIFY(s.document.history().count() == 0);
+
+        QTest::keyClick(title, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(title->text(), QStringLiteral("QUORVANE DEMOq"));
+    }
+
+    // At its least size the window still holds every control of the left column, none on
+    // another, beside a preview of some width: without the Problems panel and with it.
+    void the_least_size_keeps_every_control_in_reach() {
+        Session s(system_);
+        QVERIFY(s.show());
+        MainWindow& w = *s.window;
+        w.set_update_available(true);
+        const MainWindowControls& c = w.controls();
+        const QList<QWidget*> column{c.add_button,        c.add_caption,       c.field_captions[0],
+                                     c.presentation_list, c.field_captions[1], c.title_box,
+                                     c.field_captions[2], c.description_box,   c.field_captions[3],
+                                     c.locale_box,        c.field_captions[4], c.version_box,
+                                     c.search_box,        c.search_button,     c.match_count,
+                                     c.hide_others_check, c.update_notice,     c.night_button,
+                                     c.zoom_out_button,   c.zoom_caption,      c.zoom_in_button};
+        for (bool problems : {false, true}) {
+            w.menu().problems_action->setChecked(problems);
+            w.resize(1, 1);
+            QTRY_COMPARE(w.size(), w.minimumSize());
+            const QRect client = w.centralWidget()->rect();
+            for (int a = 0; a < column.size(); ++a) {
+                QVERIFY2(column[a]->isVisible(), qPrintable(column[a]->objectName()));
+                QVERIFY2(client.contains(column[a]->geometry()),
+                         qPrintable(column[a]->objectName()));
+                QVERIFY(column[a]->height() >= 14);
+                for (int b = a + 1; b < column.size(); ++b) {
+                    QVERIFY2(!column[a]->geometry().intersects(column[b]->geometry()),
+                             qPrintable(column[a]->objectName() + " " + column[b]->objectName()));
+                }
+            }
+            const QRect preview = w.preview().viewport()->geometry();
+            QVERIFY(client.contains(preview));
+            QVERIFY(preview.width() >= 250);
+            QVERIFY(c.version_box->geometry().right() < preview.left());
+        }
     }
 
     void opens_the_command_line_file_once() {
@@ -176,7 +296,8 @@ class MainWindowTest : public QObject {
         QTRY_COMPARE(s.theme().element_count(), 3);
         // The path as the file system has it, letter case and all.
         QCOMPARE(s.window->windowTitle(), "Quorvane 1.20 " + path + "[*]");
-        QCOMPARE(s.recent(0)->text(), path);
+        QCOMPARE(s.recent(0)->text(), "&1 " + path);
+        QCOMPARE(s.recent(0)->data().toString(), path);
         QVERIFY(s.recent(0)->isVisible());
         QCOMPARE(s.busy.on_calls, 1);
         QVERIFY(!s.busy.busy);
@@ -264,8 +385,8 @@ class MainWindowTest : public QObject {
         QVERIFY(QFileInfo::exists(saved));
         QCOMPARE(s.document.file_name(), saved);
         QCOMPARE(s.window->windowTitle(), "Quorvane 1.20 " + saved + "[*]");
-        QCOMPARE(s.recent(0)->text(), saved);
-        QCOMPARE(s.recent(1)->text(), path);
+        QCOMPARE(s.recent(0)->data().toString(), saved);
+        QCOMPARE(s.recent(1)->data().toString(), path);
 
         s.window->menu().save_as_action->trigger();
         QVERIFY(QFileInfo::exists(dir_->filePath("CAPS.KMTF")));
@@ -430,7 +551,7 @@ class MainWindowTest : public QObject {
         QVERIFY(s.window->isWindowModified());
         QCOMPARE(s.theme().metadata.title, QStringLiteral("Alps"));
         QCOMPARE(s.document.history().count(), 1);  // the keystrokes merged
-        QCOMPARE(s.window->undo_action()->text(), QStringLiteral("Undo Title"));
+        QCOMPARE(s.window->undo_action()->text(), QStringLiteral("&Undo Title"));
         // Another box, then back: a new step each visit.
         s.window->controls().locale_box->setFocus();
         QTest::keyClicks(s.window->controls().locale_box, "Europe");
@@ -458,8 +579,8 @@ class MainWindowTest : public QObject {
             for (int k = 0; k < 4; ++k) {
                 s.window->menu().open_action->trigger();
             }
-            QCOMPARE(s.recent(0)->text(), b);
-            QCOMPARE(s.recent(1)->text(), a);
+            QCOMPARE(s.recent(0)->data().toString(), b);
+            QCOMPARE(s.recent(1)->data().toString(), a);
             QVERIFY(!s.recent(2)->isVisible());
             QVERIFY(s.window->close());
         }
@@ -491,7 +612,7 @@ class MainWindowTest : public QObject {
         s.recent(0)->trigger();
         QCOMPARE(s.messages.told, QStringList{"Cannot find " + gone});
         QCOMPARE(s.window->recent_files().captions(), (RecentFiles{a, "", "", "", "", ""}));
-        QCOMPARE(s.recent(0)->text(), a);
+        QCOMPARE(s.recent(0)->data().toString(), a);
         QVERIFY(!s.recent(1)->isVisible());
         QCOMPARE(s.theme().element_count(), 0);
     }
@@ -544,7 +665,7 @@ class MainWindowTest : public QObject {
         QTRY_COMPARE(s.messages.asked.size(), 1);
         QCOMPARE(s.messages.asked[0], path +
                                           " changed on disk. Reload and lose your changes? "
-                                          "[Reload/Keep mine]");
+                                          "[&Reload/&Keep mine]");
         QCOMPARE(s.theme().metadata.title, QStringLiteral("Mine again"));
         s.messages.choices = {true};
         write_theme(path, {"ROAD_C", "ROAD_D", "ROAD_E"});
@@ -583,7 +704,7 @@ class MainWindowTest : public QObject {
         s.messages.choices = {true};
         QVERIFY(s.show());
         QTRY_COMPARE(s.messages.asked.size(), 1);
-        QCOMPARE(s.messages.asked[0], "Restore unsaved changes to " + a + "? [Restore/Discard]");
+        QCOMPARE(s.messages.asked[0], "Restore unsaved changes to " + a + "? [&Restore/&Discard]");
         QCOMPARE(s.theme().metadata.title, QStringLiteral("Lost in a crash"));
         QCOMPARE(s.document.file_name(), a);
         QVERIFY(s.window->isWindowModified());

@@ -370,7 +370,7 @@ class MainWindowTilesTest : public QObject {
             left.erase(left.begin() + *it);
         }
         QVERIFY(s.theme().elements == left);
-        QCOMPARE(s.window->undo_action()->text(), QStringLiteral("Undo Delete 6 Elements"));
+        QCOMPARE(s.window->undo_action()->text(), QStringLiteral("&Undo Delete 6 Elements"));
         // BROWSE lost its last element: the list and the preview follow.
         QCOMPARE(list_texts(s.window->controls().presentation_list),
                  (QStringList{"GUIDANCE", "TRAFFIC"}));
@@ -418,7 +418,7 @@ class MainWindowTilesTest : public QObject {
         s.key(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(s.status(), QStringLiteral("Style pasted: 2 changed, 2 polygons skipped"));
         QCOMPARE(s.window->undo_action()->text(),
-                 QStringLiteral("Undo Paste Style onto 2 Elements"));
+                 QStringLiteral("&Undo Paste Style onto 2 Elements"));
         QCOMPARE(ElementStyle::of(s.theme().elements[8]), road.style);
         QCOMPARE(ElementStyle::of(s.theme().elements[9]), road.style);
         QVERIFY(s.theme().elements[0] == before.elements[0]);
@@ -480,8 +480,8 @@ class MainWindowTilesTest : public QObject {
         s.context_menu(1);
         QVERIFY(menu->isVisible());
         QCOMPARE(menu_captions(menu),
-                 (QStringList{"Edit Style...", "-", "Copy Style", "Paste Style",
-                              "Apply Style to All Presentations", "-", "Delete"}));
+                 (QStringList{"&Edit Style\u2026", "-", "&Copy Style", "&Paste Style",
+                              "Apply Style to &All Presentations", "-", "&Delete"}));
         QCOMPARE(s.selected(), std::vector<int>{1});
         QCOMPARE(enabled(), (QList<bool>{true, true, false, false, true}));
         menu->hide();

@@ -86,8 +86,9 @@ class MainWindowViewTest : public QObject {
     void the_view_menu_and_its_buttons() {
         auto s = session(theme_of(3));
         const MainMenu& m = s->window->menu();
-        QCOMPARE(menu_captions(m.view_menu), (QStringList{"Night View", "-", "Zoom In", "Zoom Out",
-                                                          "Actual Size", "-", "Problems"}));
+        QCOMPARE(menu_captions(m.view_menu),
+                 (QStringList{"&Night View", "-", "Zoom &In", "Zoom &Out", "&Actual Size", "-",
+                              "&Problems"}));
         const MainWindowControls& c = s->window->controls();
         QCOMPARE(c.night_button->defaultAction(), m.night_view_action);
         QCOMPARE(c.night_button->text(), QStringLiteral("Night"));

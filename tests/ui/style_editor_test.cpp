@@ -506,7 +506,7 @@ class StyleEditorTest : public QObject {
     void more_opens_the_colour_dialog_on_the_slots_colour() {
         auto editor = open(kRoadGuidance);
         QVERIFY(editor->colour_dialog_button()->isVisible());
-        QCOMPARE(editor->colour_dialog_button()->text(), QStringLiteral("More\u2026"));
+        QCOMPARE(editor->colour_dialog_button()->text(), QStringLiteral("&More\u2026"));
         // Cancelled: nothing changes.
         click(editor->colour_dialog_button());
         QCOMPARE(picker_.asked, QList<QColor>{QColor(0xFF, 0x80, 0x00)});
@@ -640,6 +640,18 @@ class StyleEditorTest : public QObject {
         document_->history().undo();
         QVERIFY(theme() == before);
         QVERIFY(!document_->is_modified());
+    }
+
+    // Enter applies the style, but not in a box: there it only takes the box's value.
+    void enter_applies_except_in_a_box() {
+        edit(kRoadGuidance, [](StyleEditor& editor) {
+            type_colour(editor.colour_box(ColourSlot::Primary), QStringLiteral("FF8000"), true);
+            QVERIFY(editor.isVisible());
+            editor.day_option()->setFocus();
+            QTest::keyClick(editor.day_option(), Qt::Key_Return);
+            QVERIFY(!editor.isVisible());
+        });
+        QCOMPARE(theme().elements[kRoadGuidance].primary_day, QStringLiteral("FF8000"));
     }
 
     void apply_without_apply_to_all_touches_one_element() {

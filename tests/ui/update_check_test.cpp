@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
 #include "local_http_server.h"
 #include "platform/qt/qt_busy_cursor.h"
@@ -27,8 +28,8 @@ class WatchedWebRequest : public WebRequest {
   public:
     explicit WatchedWebRequest(WebRequest& inner) : inner_(inner) {}
     void get(const PageRequest& request, QObject* context,
-             std::function<void(const QByteArray&)> done) override {
-        inner_.get(request, context, [this, done = std::move(done)](const QByteArray& page) {
+             std::function<void(const PageAnswer&)> done) override {
+        inner_.get(request, context, [this, done = std::move(done)](const PageAnswer& page) {
             done(page);
             ++answers;
         });
@@ -75,13 +76,15 @@ class UpdateCheckTest : public QObject {
         qputenv("QUORVANE_UPDATE_URL", url.toEncoded());
     }
 
-    // Every page, with whether it names a newer version and what the dialog says about it.
+    // Every page, with whether it names a newer version and what the dialog says about it (a
+    // failure says its reason after the text given).
     static void add_pages() {
         QTest::addColumn<QString>("behaviour");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<bool>("newer");
         QTest::addColumn<QString>("text");
         const QString none = QStringLiteral("No update available");
+        const QString failed = QStringLiteral("Could not check for updates: ");
         const QString newer = QStringLiteral("New version available 1.21");
         QTest::newRow("1.21") << "answer" << QByteArray("<html><body>1.21</body></html>") << true
                               << newer;
@@ -104,15 +107,21 @@ class UpdateCheckTest : public QObject {
         QTest::newRow("no body tag, tag first")
             << "answer" << QByteArray("<p>1.21</p>") << false << none;
         QTest::newRow("empty page") << "answer" << QByteArray() << false << none;
-        QTest::newRow("HTTP error") << "error" << QByteArray("<body>1.21</body>") << false << none;
+        const QString http_error = failed + QStringLiteral("The server answered 404 Failed");
+        QTest::newRow("HTTP error")
+            << "error" << QByteArray("<body>1.21</body>") << false << http_error;
         QTest::newRow("HTTP error, long page")
-            << "error" << QByteArray("<body>1.21</body>" + QByteArray(3000, 'x')) << false << none;
-        QTest::newRow("refused") << "refused" << QByteArray() << false << none;
-        QTest::newRow("never answers") << "silent" << QByteArray() << false << none;
+            << "error" << QByteArray("<body>1.21</body>" + QByteArray(3000, 'x')) << false
+            << http_error;
+        QTest::newRow("refused") << "refused" << QByteArray() << false
+                                 << failed + QStringLiteral("Connection refused");
+        QTest::newRow("never answers") << "silent" << QByteArray() << false
+                                       << failed + QStringLiteral("No answer within 0.3 seconds");
         QTest::newRow("page that never ends, version early")
             << "hold" << QByteArray("<body>1.21</body>" + QByteArray(3000, 'x')) << true << newer;
         QTest::newRow("page that never ends, too short")
-            << "hold" << QByteArray("<body>1.21</body>") << false << none;
+            << "hold" << QByteArray("<body>1.21</body>") << false
+            << failed + QStringLiteral("No answer within 0.3 seconds");
     }
 
   private slots:
@@ -186,7 +195,8 @@ class UpdateCheckTest : public QObject {
         WatchedWebRequest web(network);
         QObject context;
         QString fetched = QStringLiteral("unset");
-        fetch_latest_version(web, &context, [&](const QString& version) { fetched = version; });
+        fetch_latest_version(web, &context,
+                             [&](const UpdateCheck& check) { fetched = check.version; });
         QTRY_COMPARE_WITH_TIMEOUT(web.answers, 1, kWaitMs);
 
         QCOMPARE(fetched, QStringLiteral("1.20"));
@@ -208,10 +218,11 @@ class UpdateCheckTest : public QObject {
         WatchedWebRequest web(network);
         QObject context;
         QStringList fetched;
-        fetch_latest_version(web, &context, [&](const QString& version) { fetched << version; });
+        const auto keep = [&](const UpdateCheck& check) { fetched << check.version; };
+        fetch_latest_version(web, &context, keep);
         QTRY_COMPARE_WITH_TIMEOUT(web.answers, 1, kWaitMs);
         server.answer("<body>1.30</body>");
-        fetch_latest_version(web, &context, [&](const QString& version) { fetched << version; });
+        fetch_latest_version(web, &context, keep);
         QTRY_COMPARE_WITH_TIMEOUT(web.answers, 2, kWaitMs);
         QCOMPARE(fetched, QStringList({"1.21", "1.30"}));
         QCOMPARE(server.requests.size(), 2);
@@ -273,7 +284,6 @@ class UpdateCheckTest : public QObject {
         QCOMPARE(shown, 0);
     }
 
-    // No update page configured: no request, and the answer is "no update".
     // Only the first bytes of the page are used: the rest is never fetched.
     void huge_page_is_cut_after_the_bytes_used() {
         LocalHttpServer server;
@@ -285,8 +295,8 @@ class UpdateCheckTest : public QObject {
         bool answered = false;
         QObject context;
         const qint64 read_before = bytes_read_by_this_process();
-        web.get(request, &context, [&](const QByteArray& body) {
-            page = body;
+        web.get(request, &context, [&](const PageAnswer& answer) {
+            page = answer.body;
             answered = true;
         });
         QTRY_VERIFY_WITH_TIMEOUT(answered, kWaitMs);
@@ -297,16 +307,19 @@ class UpdateCheckTest : public QObject {
         QVERIFY2(read < 64 * 1024, QByteArray::number(read));
     }
 
+    // No update page configured: nothing is asked, and the check says it is turned off.
     void no_update_page() {
         qputenv("QUORVANE_UPDATE_URL", QByteArray());
         QtWebRequest network(kTestTimeout);
         WatchedWebRequest web(network);
         QObject context;
-        QString fetched = QStringLiteral("unset");
-        fetch_latest_version(web, &context, [&](const QString& version) { fetched = version; });
-        QCOMPARE(fetched, QStringLiteral("unset"));  // answers come from the event loop
-        QTRY_COMPARE_WITH_TIMEOUT(web.answers, 1, kWaitMs);
-        QCOMPARE(fetched, QString());
+        std::optional<UpdateCheck::Outcome> outcome;
+        fetch_latest_version(web, &context,
+                             [&](const UpdateCheck& check) { outcome = check.outcome; });
+        QVERIFY(!outcome.has_value());  // answers come from the event loop
+        QTRY_VERIFY(outcome.has_value());
+        QCOMPARE(*outcome, UpdateCheck::Outcome::TurnedOff);
+        QCOMPARE(web.answers, 0);
     }
 };
 

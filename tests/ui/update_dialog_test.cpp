@@ -67,29 +67,30 @@ class UpdateDialogTest : public QObject {
         auto* version = dialog.findChild<QLabel*>(QStringLiteral("version_label"));
         auto* link = dialog.findChild<QLabel*>(QStringLiteral("check_link"));
         auto* result = dialog.findChild<QLabel*>(QStringLiteral("result_label"));
-        QCOMPARE(version->text(), QStringLiteral("Current Version:1.20"));
+        QCOMPARE(version->text(), QStringLiteral("Current Version: 1.20"));
         QCOMPARE(link->text(), QStringLiteral("Click here to check for update"));
-        QCOMPARE(link->font().pointSize(), 12);
+        QVERIFY(link->font().pointSizeF() > dialog.font().pointSizeF());
         QCOMPARE(result->text(), QStringLiteral(" "));
         QCOMPARE(result->textFormat(), Qt::PlainText);  // it quotes the update page
-        QCOMPARE(result->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(result->foregroundRole(), QPalette::Link);
         QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("download_button"))->text(),
-                 QStringLiteral("Download Page"));
+                 QStringLiteral("&Download Page"));
         QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("close_button"))->text(),
-                 QStringLiteral("Close"));
+                 QStringLiteral("&Close"));
         QVERIFY(web.requests.isEmpty());  // nothing is asked before the click
         QCOMPARE(busy.on_calls, 0);
 
-        // The grey panel with its dark border.
+        // The panel: a dark border around the window's own background.
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const QImage picture = dialog.grab().toImage();
         const QRect panel = in_pixels(75, 450, 5025, 2085);
-        QCOMPARE(picture.pixelColor(panel.left() + 3, panel.top() + 3), QColor(224, 224, 224));
+        QCOMPARE(picture.pixelColor(panel.left() + 3, panel.top() + 3),
+                 dialog.palette().color(QPalette::Window));
         QVERIFY(picture.pixelColor(panel.left(), panel.center().y()).lightness() < 100);
     }
 
-    void link_turns_magenta_under_the_mouse() {
+    void link_takes_the_visited_colour_under_the_mouse() {
         ScriptedWebRequest web;
         RecordingUrlOpener opener;
         CountingBusyCursor busy;
@@ -98,11 +99,11 @@ class UpdateDialogTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto* link = dialog.findChild<QLabel*>(QStringLiteral("check_link"));
 
-        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(link->foregroundRole(), QPalette::Link);
         QTest::mouseMove(link, link->rect().center());
-        QTRY_COMPARE(link->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+        QTRY_COMPARE(link->foregroundRole(), QPalette::LinkVisited);
         QTest::mouseMove(&dialog, QPoint(4, 4));
-        QTRY_COMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QTRY_COMPARE(link->foregroundRole(), QPalette::Link);
         QVERIFY(web.requests.isEmpty());
     }
 
@@ -145,6 +146,34 @@ class UpdateDialogTest : public QObject {
         QTRY_COMPARE(dialog.findChild<QLabel*>(QStringLiteral("result_label"))->text(),
                      QStringLiteral("No update available"));
         QVERIFY(!busy.busy);
+    }
+
+    // A check that was not made says why: no update page, or the page could not be read.
+    void says_when_the_check_is_off_or_failed() {
+        const struct {
+            QByteArray address;
+            QString error;
+            QString shown;
+        } cases[] = {
+            {QByteArray(), QString(), "The update check is turned off"},
+            {kUpdatePage, "Connection refused", "Could not check for updates: Connection refused"},
+            {kUpdatePage, QString(), "No update available"},
+        };
+        for (const auto& c : cases) {
+            qputenv("QUORVANE_UPDATE_URL", c.address);
+            ScriptedWebRequest web("<body>1.20</body>");
+            web.error = c.error;
+            RecordingUrlOpener opener;
+            CountingBusyCursor busy;
+            UpdateDialog dialog(nullptr, web, opener, busy);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QTest::keyClick(dialog.findChild<QLabel*>(QStringLiteral("check_link")), Qt::Key_Space);
+            QTRY_COMPARE(dialog.findChild<QLabel*>(QStringLiteral("result_label"))->text(),
+                         c.shown);
+            QCOMPARE(web.requests.size(), c.address.isEmpty() ? 0 : 1);
+            QVERIFY(!busy.busy);
+        }
     }
 
     void download_page_opens_the_home_page_and_closes() {

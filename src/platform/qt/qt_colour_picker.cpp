@@ -11,8 +11,9 @@ std::optional<QColor> QtColourPicker::pick_colour(const QColor& initial) {
     if (parent == nullptr) {
         parent = QApplication::activeWindow();
     }
-    const QColor chosen = QColorDialog::getColor(initial, parent, QStringLiteral("Colour"),
-                                                 QColorDialog::DontUseNativeDialog);
+    const QColor chosen = QColorDialog::getColor(
+        initial, parent, QCoreApplication::translate("QtColourPicker", "Colour"),
+        QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid()) {
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_web_request.h"
 
+#include <QCoreApplication>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -42,6 +43,28 @@ QNetworkRequest network_request(const PageRequest& request, std::chrono::millise
     return network;
 }
 
+// Why a finished transfer brought no page, or nothing when it did.
+QString failure_of(QNetworkReply& reply, const Transfer& transfer,
+                   std::chrono::milliseconds timeout) {
+    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (transfer.timed_out || (!transfer.cut && reply.error() == QNetworkReply::TimeoutError) ||
+        (!transfer.cut && reply.error() == QNetworkReply::OperationCanceledError)) {
+        return QCoreApplication::translate("QtWebRequest", "No answer within %1 seconds")
+            .arg(double(timeout.count()) / 1000.0);
+    }
+    // A page cut short ends "cancelled"; an error page cut short is still an error.
+    if (status >= 400) {
+        return QCoreApplication::translate("QtWebRequest", "The server answered %1 %2")
+            .arg(status)
+            .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())
+            .trimmed();
+    }
+    if (reply.error() != QNetworkReply::NoError && !transfer.cut) {
+        return reply.errorString();
+    }
+    return QString();
+}
+
 }  // namespace
 
 QtWebRequest::QtWebRequest(std::chrono::milliseconds timeout) : timeout_(timeout) {
@@ -49,12 +72,13 @@ QtWebRequest::QtWebRequest(std::chrono::milliseconds timeout) : timeout_(timeout
 }
 
 void QtWebRequest::get(const PageRequest& request, QObject* context,
-                       std::function<void(const QByteArray&)> done) {
+                       std::function<void(const PageAnswer&)> done) {
     const QPointer<QObject> guard(context);
     if (!request.url.isValid() || request.url.isEmpty() || request.max_bytes <= 0) {
         QTimer::singleShot(0, context, [guard, done = std::move(done)] {
             if (!guard.isNull()) {
-                done({});
+                done(PageAnswer{
+                    false, {}, QCoreApplication::translate("QtWebRequest", "No web address")});
             }
         });
         return;
@@ -75,19 +99,17 @@ void QtWebRequest::get(const PageRequest& request, QObject* context,
     QObject::connect(reply, &QNetworkReply::readyRead, reply,
                      [reply, transfer] { read_available(*reply, *transfer); });
     QObject::connect(reply, &QNetworkReply::finished, reply, &QObject::deleteLater);
-    QObject::connect(
-        reply, &QNetworkReply::finished, context != nullptr ? context : reply,
-        [reply, transfer, guard, has_context = context != nullptr, done = std::move(done)] {
-            read_available(*reply, *transfer);
-            if (has_context && guard.isNull()) {
-                return;
-            }
-            // A page cut short ends "cancelled"; an error page cut short is still an error.
-            const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-            const bool read = !transfer->timed_out && status < 400 &&
-                              (reply->error() == QNetworkReply::NoError || transfer->cut);
-            done(read ? transfer->body : QByteArray());
-        });
+    QObject::connect(reply, &QNetworkReply::finished, context != nullptr ? context : reply,
+                     [reply, transfer, guard, has_context = context != nullptr,
+                      done = std::move(done), timeout = timeout_] {
+                         read_available(*reply, *transfer);
+                         if (has_context && guard.isNull()) {
+                             return;
+                         }
+                         const QString failure = failure_of(*reply, *transfer, timeout);
+                         done(failure.isEmpty() ? PageAnswer{true, transfer->body, QString()}
+                                                : PageAnswer{false, QByteArray(), failure});
+                     });
     if (context != nullptr) {
         // Nobody waits for the answer any more: stop the transfer, but not from inside the
         // destruction of the one who asked.

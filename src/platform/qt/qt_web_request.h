@@ -18,7 +18,7 @@ class QtWebRequest : public WebRequest {
     explicit QtWebRequest(std::chrono::milliseconds timeout = kDefaultWebTimeout);
 
     void get(const PageRequest& request, QObject* context,
-             std::function<void(const QByteArray&)> done) override;
+             std::function<void(const PageAnswer&)> done) override;
 
   private:
     QNetworkAccessManager manager_;

@@ -1,0 +1,1199 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Garmin Themes </source>
+        <translation>Garmin-Designs </translation>
+    </message>
+    <message>
+        <source>Garmin Theme File (kmtf)</source>
+        <translation>Garmin-Designdatei (kmtf)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Pr&amp;esentations…</source>
+        <translation>Darstellungen &amp;hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Presentations…</source>
+        <translation>Darstellungen en&amp;tfernen…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Style</source>
+        <translation>Stil &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Style</source>
+        <translation>Stil &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Night View</source>
+        <translation>&amp;Nachtansicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Problems</source>
+        <translation>&amp;Probleme</translation>
+    </message>
+    <message>
+        <source>&amp;Preference</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Settings…</source>
+        <translation>&amp;Programmeinstellungen…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates…</source>
+        <translation>Nach &amp;Aktualisierungen suchen…</translation>
+    </message>
+    <message>
+        <source>&amp;About Quorvane</source>
+        <translation>&amp;Über Quorvane</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowControls</name>
+    <message>
+        <source>Add lines or polygons</source>
+        <translation>Linien oder Polygone hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Line/Polygon</source>
+        <translation>Element hinzufügen</translation>
+    </message>
+    <message>
+        <source>Presentations</source>
+        <translation>Darstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Titel</translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation>Beschre&amp;ibung</translation>
+    </message>
+    <message>
+        <source>&amp;Locality</source>
+        <translation>Re&amp;gion</translation>
+    </message>
+    <message>
+        <source>Ve&amp;rsion</source>
+        <translation>&amp;Version</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Locality</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Search feature names</source>
+        <translation>Namen der Kartenobjekte durchsuchen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>UPDATE AVAILABLE</source>
+        <translation>UPDATE VERFÜGBAR</translation>
+    </message>
+    <message>
+        <source>Hide tiles that do not match</source>
+        <translation>Nicht passende Kacheln ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide &amp;others</source>
+        <translation>Andere a&amp;usblenden</translation>
+    </message>
+    <message>
+        <source>Hide the tiles that do not match, instead of fading them</source>
+        <translation>Nicht passende Kacheln ausblenden, statt sie abzuschwächen</translation>
+    </message>
+    <message>
+        <source>Type part of a name to pick out its tiles; Enter goes to the next one, Escape clears (Ctrl+F)</source>
+        <translation>Geben Sie einen Teil eines Namens ein, um seine Kacheln hervorzuheben; die Eingabetaste springt zur nächsten, Esc leert das Feld (Strg+F)</translation>
+    </message>
+    <message>
+        <source>Night view</source>
+        <translation>Nachtansicht</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Actual Size (Ctrl+0)</source>
+        <translation>Originalgröße (Strg+0)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+</context>
+<context>
+    <name>Metadata</name>
+    <message>
+        <source>Oops no meta</source>
+        <translation>Hoppla, keine Metadaten</translation>
+    </message>
+    <message>
+        <source>Needs a Title</source>
+        <translation>Ein Titel fehlt</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewAccessibility</name>
+    <message>
+        <source>%1, polygon</source>
+        <translation>%1, Polygon</translation>
+    </message>
+    <message>
+        <source>%1, line</source>
+        <translation>%1, Linie</translation>
+    </message>
+</context>
+<context>
+    <name>QtColourPicker</name>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>QtWebRequest</name>
+    <message>
+        <source>No answer within %1 seconds</source>
+        <translation>Keine Antwort innerhalb von %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>The server answered %1 %2</source>
+        <translation>Der Server antwortete %1 %2</translation>
+    </message>
+    <message>
+        <source>No web address</source>
+        <translation>Keine Webadresse</translation>
+    </message>
+</context>
+<context>
+    <name>Reader</name>
+    <message>
+        <source>A style has no PRIMARY colour</source>
+        <translation>Ein Stil hat keine PRIMARY-Farbe</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find type!</source>
+        <translation>Typ nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>No polygons or lines found</source>
+        <translation>Keine Polygone oder Linien gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>StyleColours</name>
+    <message>
+        <source>Applied to %1 additional elements</source>
+        <translation>Auf %1 weitere Elemente angewendet</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>Error saving %1: %2</source>
+        <translation>Fehler beim Speichern von %1: %2</translation>
+    </message>
+    <message>
+        <source>Check that you may write to that folder.</source>
+        <translation>Prüfen Sie, ob Sie in diesen Ordner schreiben dürfen.</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeCheck</name>
+    <message>
+        <source>so it draws black</source>
+        <translation>daher wird sie schwarz gezeichnet</translation>
+    </message>
+    <message>
+        <source>so it is read as %1</source>
+        <translation>daher wird sie als %1 gelesen</translation>
+    </message>
+    <message>
+        <source>PRIMARY day colour</source>
+        <translation>PRIMARY-Tagesfarbe</translation>
+    </message>
+    <message>
+        <source>PRIMARY night colour</source>
+        <translation>PRIMARY-Nachtfarbe</translation>
+    </message>
+    <message>
+        <source>SECONDARY day colour</source>
+        <translation>SECONDARY-Tagesfarbe</translation>
+    </message>
+    <message>
+        <source>SECONDARY night colour</source>
+        <translation>SECONDARY-Nachtfarbe</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>Skalierung</translation>
+    </message>
+    <message>
+        <source>border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>by day</source>
+        <translation>bei Tag</translation>
+    </message>
+    <message>
+        <source>by night</source>
+        <translation>bei Nacht</translation>
+    </message>
+    <message>
+        <source>Core and border are hard to tell apart %1, below 1.5:1, so the line is hard to see on the device. Make the border lighter or darker in the style editor.</source>
+        <translation>Kern und Rand sind %1 kaum zu unterscheiden, unter 1.5:1, daher ist die Linie auf dem Gerät schlecht zu sehen. Machen Sie den Rand im Stil-Editor heller oder dunkler.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>This style has no feature name, so the device ignores it.</source>
+        <translation>Dieser Stil hat keinen Objektnamen, daher ignoriert ihn das Gerät.</translation>
+    </message>
+    <message>
+        <source> (did you mean %1?)</source>
+        <translation> (meinten Sie %1?)</translation>
+    </message>
+    <message>
+        <source>%1 is not a feature of the catalogue%2, so the device ignores this style. Add the feature you meant with &quot;+&quot;.</source>
+        <translation>%1 ist kein Kartenobjekt des Katalogs%2, daher ignoriert das Gerät diesen Stil. Fügen Sie das gemeinte Kartenobjekt mit „+“ hinzu.</translation>
+    </message>
+    <message>
+        <source>The %1 day colour is empty, so the style is saved without a %1 colour and draws black. Give it a day colour in the style editor.</source>
+        <translation>Die %1-Tagesfarbe ist leer, daher wird der Stil ohne %1-Farbe gespeichert und schwarz gezeichnet. Geben Sie dem Stil im Stil-Editor eine Tagesfarbe.</translation>
+    </message>
+    <message>
+        <source>The %1 day colour is empty, so the %1 night colour (%2) is not written at the next save. Give it a day colour in the style editor.</source>
+        <translation>Die %1-Tagesfarbe ist leer, daher wird die %1-Nachtfarbe (%2) beim nächsten Speichern nicht geschrieben. Geben Sie dem Stil im Stil-Editor eine Tagesfarbe.</translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation>1 Fehler</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 Fehler</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 Warnung</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>%1 Warnungen</translation>
+    </message>
+    <message>
+        <source>1 hint</source>
+        <translation>1 Hinweis</translation>
+    </message>
+    <message>
+        <source>%1 hints</source>
+        <translation>%1 Hinweise</translation>
+    </message>
+    <message>
+        <source>The theme has no title, and Save refuses a theme without one. Type a title in the Title box.</source>
+        <translation>Das Design hat keinen Titel, und Speichern lehnt ein Design ohne Titel ab. Geben Sie im Feld „Titel“ einen Titel ein.</translation>
+    </message>
+    <message>
+        <source>The theme has no styles, and Save refuses an empty theme. Add polygons and lines with &quot;+&quot;.</source>
+        <translation>Das Design hat keine Stile, und Speichern lehnt ein leeres Design ab. Fügen Sie Polygone und Linien mit „+“ hinzu.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not six hexadecimal digits (RRGGBB), %3. Pick the colour again in the style editor.</source>
+        <translation>Die %1 „%2“ besteht nicht aus sechs Hexadezimalziffern (RRGGBB), %3. Wählen Sie die Farbe im Stil-Editor neu.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not a number, so it counts as 0. Set the %1 in the style editor.</source>
+        <translation>Der Wert „%2“ für %1 ist keine Zahl und zählt daher als 0. Legen Sie den Wert für %1 im Stil-Editor fest.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the six presentations (%2), so the device ignores its styles; Quorvane sorts it as %3. Use one of the six names.</source>
+        <translation>„%1“ ist keine der sechs Darstellungen (%2), daher ignoriert das Gerät ihre Stile; Quorvane sortiert sie wie %3 ein. Verwenden Sie einen der sechs Namen.</translation>
+    </message>
+    <message>
+        <source>%1 is an area, but this style has a border (&quot;%2&quot;), so it is kept and drawn as a line. Remove the border from its STYLE tag.</source>
+        <translation>%1 ist eine Fläche, aber dieser Stil hat einen Rand („%2“), daher wird er als Linie behalten und gezeichnet. Entfernen Sie den Rand aus seinem STYLE-Tag.</translation>
+    </message>
+    <message>
+        <source>%1 is a line, but this style has no border, so it is kept and drawn as an area with one fill colour. Give its STYLE tag a border, such as border=&quot;0.6&quot;.</source>
+        <translation>%1 ist eine Linie, aber dieser Stil hat keinen Rand, daher wird er als Fläche mit einer Füllfarbe behalten und gezeichnet. Geben Sie seinem STYLE-Tag einen Rand, etwa border=&quot;0.6&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is styled more than once in %2; the styles compete and only one can apply. Keep one style per feature in each presentation.</source>
+        <translation>%1 hat in %2 mehr als einen Stil; die Stile konkurrieren, und nur einer kann gelten. Behalten Sie in jeder Darstellung einen Stil je Kartenobjekt.</translation>
+    </message>
+    <message>
+        <source>The border is 0, so the SECONDARY colours are not written at the next save, nor is the border: the style is read back as an area. Give it a border above 0 or clear the SECONDARY colours.</source>
+        <translation>Der Rand ist 0, daher werden beim nächsten Speichern weder die SECONDARY-Farben noch der Rand geschrieben: Der Stil wird als Fläche zurückgelesen. Geben Sie ihm einen Rand über 0, oder leeren Sie die SECONDARY-Farben.</translation>
+    </message>
+    <message>
+        <source>The version &quot;%1&quot; is not two numbers joined by a dot (such as 1.00), so it is saved as major &quot;%2&quot;, minor &quot;%3&quot;. Type it as major.minor in the Version box.</source>
+        <translation>Die Version „%1“ besteht nicht aus zwei durch einen Punkt verbundenen Zahlen (etwa 1.00), daher wird sie als Hauptversion „%2“, Nebenversion „%3“ gespeichert. Geben Sie sie im Feld „Version“ als Hauptversion.Nebenversion ein.</translation>
+    </message>
+    <message>
+        <source>%1 has no style for %2, which every other presentation styles. Add it with &quot;+&quot; if %1 should style it too.</source>
+        <translation>%1 hat keinen Stil für %2, den jede andere Darstellung hat. Fügen Sie ihn mit „+“ hinzu, wenn %1 ihn ebenfalls darstellen soll.</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeEdits</name>
+    <message>
+        <source>Delete 1 Element</source>
+        <translation>1 Element löschen</translation>
+    </message>
+    <message>
+        <source>Delete %1 Elements</source>
+        <translation>%1 Elemente löschen</translation>
+    </message>
+    <message>
+        <source>Paste Style onto 1 Element</source>
+        <translation>Stil auf 1 Element einfügen</translation>
+    </message>
+    <message>
+        <source>Paste Style onto %1 Elements</source>
+        <translation>Stil auf %1 Elemente einfügen</translation>
+    </message>
+    <message>
+        <source>Add 1 Element</source>
+        <translation>1 Element hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add %1 Elements</source>
+        <translation>%1 Elemente hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Presentation %1</source>
+        <translation>Darstellung %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Presentations %1</source>
+        <translation>Darstellungen %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Presentation %1</source>
+        <translation>Darstellung %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Presentations %1</source>
+        <translation>Darstellungen %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Apply to All Presentations (1 element)</source>
+        <translation>Für alle Darstellungen (1 Element)</translation>
+    </message>
+    <message>
+        <source>Apply to All Presentations (%1 elements)</source>
+        <translation>Für alle Darstellungen (%1 Elemente)</translation>
+    </message>
+    <message>
+        <source>Colour of %1</source>
+        <translation>Farbe von %1</translation>
+    </message>
+    <message>
+        <source>Style of %1</source>
+        <translation>Stil von %1</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Locality</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+</context>
+<context>
+    <name>TileCommands</name>
+    <message>
+        <source>Style pasted: %1 changed, 1 line skipped</source>
+        <translation>Stil eingefügt: %1 geändert, 1 Linie übersprungen</translation>
+    </message>
+    <message>
+        <source>Style pasted: %1 changed, %2 lines skipped</source>
+        <translation>Stil eingefügt: %1 geändert, %2 Linien übersprungen</translation>
+    </message>
+    <message>
+        <source>Style pasted: %1 changed, 1 polygon skipped</source>
+        <translation>Stil eingefügt: %1 geändert, 1 Polygon übersprungen</translation>
+    </message>
+    <message>
+        <source>Style pasted: %1 changed, %2 polygons skipped</source>
+        <translation>Stil eingefügt: %1 geändert, %2 Polygone übersprungen</translation>
+    </message>
+</context>
+<context>
+    <name>TileMenu</name>
+    <message>
+        <source>Tile menu</source>
+        <translation>Kachelmenü</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Style…</source>
+        <translation>Stil &amp;bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Apply Style to &amp;All Presentations</source>
+        <translation>Stil auf &amp;alle Darstellungen anwenden</translation>
+    </message>
+</context>
+<context>
+    <name>Writer</name>
+    <message>
+        <source>Error with Border Height</source>
+        <translation>Fehler in der Randbreite</translation>
+    </message>
+    <message>
+        <source>Overwrite existing file?</source>
+        <translation>Vorhandene Datei überschreiben?</translation>
+    </message>
+    <message>
+        <source>Invalid file:</source>
+        <translation>Ungültige Datei:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::AboutBox</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Beta </source>
+        <translation>Beta </translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation>Beta</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::ElementPicker</name>
+    <message>
+        <source>Add Elements</source>
+        <translation>Elemente hinzufügen</translation>
+    </message>
+    <message>
+        <source>PRESENTATIONS</source>
+        <translation>DARSTELLUNGEN</translation>
+    </message>
+    <message>
+        <source>Presentations</source>
+        <translation>Darstellungen</translation>
+    </message>
+    <message>
+        <source> 1) Click on a Presentation
+
+2) Select polygon(s) or line(s)
+
+3) (Shift/CTRL)click to select more than one.</source>
+        <translation> 1) Klicken Sie auf eine Darstellung
+
+2) Wählen Sie Polygone oder Linien
+
+3) Mit (Umschalt/Strg+)Klick wählen Sie mehrere.</translation>
+    </message>
+    <message>
+        <source>POLYGONS</source>
+        <translation>POLYGONE</translation>
+    </message>
+    <message>
+        <source>Polygons</source>
+        <translation>Polygone</translation>
+    </message>
+    <message>
+        <source>LINES</source>
+        <translation>LINIEN</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Linien</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Select all polygons</source>
+        <translation>Alle Polygone auswählen</translation>
+    </message>
+    <message>
+        <source>Select all lines</source>
+        <translation>Alle Linien auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please select a Presentation</source>
+        <translation>Bitte wählen Sie eine Darstellung</translation>
+    </message>
+    <message>
+        <source>%1 already has </source>
+        <translation>%1 enthält bereits </translation>
+    </message>
+    <message>
+        <source>Please select a line or polygon.</source>
+        <translation>Bitte wählen Sie eine Linie oder ein Polygon.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::MainWindow</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>No such file</source>
+        <translation>Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot find %1</source>
+        <translation>%1 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>No data to save</source>
+        <translation>Keine Daten zum Speichern</translation>
+    </message>
+    <message>
+        <source>Reloaded %1: it changed on disk</source>
+        <translation>%1 neu geladen: Die Datei wurde auf dem Datenträger geändert</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk. Reload and lose your changes?</source>
+        <translation>%1 wurde auf dem Datenträger geändert. Neu laden und Ihre Änderungen verwerfen?</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>&amp;Keep mine</source>
+        <translation>&amp;Meine behalten</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>No elements</source>
+        <translation>Keine Elemente</translation>
+    </message>
+    <message>
+        <source>Restore unsaved changes to %1?</source>
+        <translation>Nicht gespeicherte Änderungen an %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Copied the style of %1</source>
+        <translation>Stil von %1 kopiert</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation>Kein Treffer</translation>
+    </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 Treffer</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <translation>%1 Treffer</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::PresentationManager</name>
+    <message>
+        <source>Add &amp; Remove Presentations</source>
+        <translation>Darstellungen hinzufügen und entfernen</translation>
+    </message>
+    <message>
+        <source>YOUR PROJECT</source>
+        <translation>IHR PROJEKT</translation>
+    </message>
+    <message>
+        <source>Your project</source>
+        <translation>Ihr Projekt</translation>
+    </message>
+    <message>
+        <source>AVAILABLE</source>
+        <translation>VERFÜGBAR</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>Verfügbar</translation>
+    </message>
+    <message>
+        <source>--&gt; &amp;ADD</source>
+        <translation>--&gt; &amp;DAZU</translation>
+    </message>
+    <message>
+        <source>Add presentation</source>
+        <translation>Darstellung hinzufügen</translation>
+    </message>
+    <message>
+        <source>&lt;-- &amp;REMOVE</source>
+        <translation>&lt;-- &amp;LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>Take back from adding</source>
+        <translation>Nicht mehr hinzufügen</translation>
+    </message>
+    <message>
+        <source>ADDING</source>
+        <translation>HINZUFÜGEN</translation>
+    </message>
+    <message>
+        <source>Adding</source>
+        <translation>Hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>Remove presentation</source>
+        <translation>Darstellung entfernen</translation>
+    </message>
+    <message>
+        <source>Presentations kept</source>
+        <translation>Verbleibende Darstellungen</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>&amp;Übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please select a PRESENTATION</source>
+        <translation>Bitte wählen Sie eine DARSTELLUNG</translation>
+    </message>
+    <message>
+        <source>Already exists</source>
+        <translation>Bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>Already added</source>
+        <translation>Bereits hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Please select</source>
+        <translation>Bitte wählen Sie eine aus</translation>
+    </message>
+    <message>
+        <source>Can not remove project.<byte value="xd"/>
+<byte value="xd"/>
+Use &apos;New&apos; to start new project.</source>
+        <translation>Das Projekt kann nicht entfernt werden.<byte value="xd"/>
+<byte value="xd"/>
+Beginnen Sie mit „Neu“ ein neues Projekt.</translation>
+    </message>
+    <message>
+        <source>Please click ADD</source>
+        <translation>Bitte klicken Sie auf DAZU</translation>
+    </message>
+    <message>
+        <source>No elements</source>
+        <translation>Keine Elemente</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::PreviewCanvas</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>The theme&apos;s styles, one tile each</source>
+        <translation>Die Stile des Designs, je eine Kachel</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::PreviewPane</name>
+    <message>
+        <source>Scroll the preview</source>
+        <translation>Vorschau blättern</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::ProblemsModel</name>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Errors (%1)</source>
+        <translation>Fehler (%1)</translation>
+    </message>
+    <message>
+        <source>Warnings (%1)</source>
+        <translation>Warnungen (%1)</translation>
+    </message>
+    <message>
+        <source>Hints (%1)</source>
+        <translation>Hinweise (%1)</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::ProblemsPanel</name>
+    <message>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <source>Problems (none)</source>
+        <translation>Probleme (keine)</translation>
+    </message>
+    <message>
+        <source>Problems (%1)</source>
+        <translation>Probleme (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::StyleEditor</name>
+    <message>
+        <source>Not a colour: type six hexadecimal digits RRGGBB, such as FF8000 or #ff8000</source>
+        <translation>Keine Farbe: Geben Sie sechs Hexadezimalziffern RRGGBB ein, etwa FF8000 oder #ff8000</translation>
+    </message>
+    <message>
+        <source>Six hexadecimal digits RRGGBB, such as FF8000 or #ff8000; Enter takes them</source>
+        <translation>Sechs Hexadezimalziffern RRGGBB, etwa FF8000 oder #ff8000; die Eingabetaste übernimmt sie</translation>
+    </message>
+    <message>
+        <source>#%1, used by 1 style</source>
+        <translation>#%1, von 1 Stil verwendet</translation>
+    </message>
+    <message>
+        <source>#%1, used by %2 styles</source>
+        <translation>#%1, von %2 Stilen verwendet</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>&amp;More…</source>
+        <translation>&amp;Mehr…</translation>
+    </message>
+    <message>
+        <source>Choose the colour in the colour dialog</source>
+        <translation>Die Farbe im Farbdialog wählen</translation>
+    </message>
+    <message>
+        <source>Polygon</source>
+        <translation>Polygon</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>&amp;Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Night</source>
+        <translation>&amp;Nacht</translation>
+    </message>
+    <message>
+        <source> Brighten Image</source>
+        <translation> Bild aufhellen</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>&amp;Reverse Colours</source>
+        <translation>&amp;Farben tauschen</translation>
+    </message>
+    <message>
+        <source>Apply to All &amp;Presentations</source>
+        <translation>Für alle &amp;Darstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Theme colours</source>
+        <translation>Designfarben</translation>
+    </message>
+    <message>
+        <source>The colours this theme uses, most used first</source>
+        <translation>Die Farben dieses Designs, die häufigsten zuerst</translation>
+    </message>
+    <message>
+        <source>Theme colour %1</source>
+        <translation>Designfarbe %1</translation>
+    </message>
+    <message>
+        <source>Device palette</source>
+        <translation>Gerätepalette</translation>
+    </message>
+    <message>
+        <source>Colour under the pointer</source>
+        <translation>Farbe unter dem Mauszeiger</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Scale slider</source>
+        <translation>Regler für die Skalierung</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skalierung</translation>
+    </message>
+    <message>
+        <source>Border slider</source>
+        <translation>Regler für den Rand</translation>
+    </message>
+    <message>
+        <source>Primary colour</source>
+        <translation>Primärfarbe</translation>
+    </message>
+    <message>
+        <source>Primary colour value</source>
+        <translation>Wert der Primärfarbe</translation>
+    </message>
+    <message>
+        <source>Secondary colour</source>
+        <translation>Sekundärfarbe</translation>
+    </message>
+    <message>
+        <source>Secondary colour value</source>
+        <translation>Wert der Sekundärfarbe</translation>
+    </message>
+    <message>
+        <source>Polygon colour</source>
+        <translation>Polygonfarbe</translation>
+    </message>
+    <message>
+        <source>Polygon colour value</source>
+        <translation>Wert der Polygonfarbe</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Brightness value</source>
+        <translation>Wert der Helligkeit</translation>
+    </message>
+    <message>
+        <source>Contrast value</source>
+        <translation>Wert des Kontrasts</translation>
+    </message>
+    <message>
+        <source>Reverse Colours</source>
+        <translation>Farben tauschen</translation>
+    </message>
+    <message>
+        <source>Apply to All Presentations</source>
+        <translation>Für alle Darstellungen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>More colours</source>
+        <translation>Weitere Farben</translation>
+    </message>
+    <message>
+        <source>Blue shade, upper</source>
+        <translation>Blauton, oben</translation>
+    </message>
+    <message>
+        <source>Red shade, upper</source>
+        <translation>Rotton, oben</translation>
+    </message>
+    <message>
+        <source>Blue shade, lower</source>
+        <translation>Blauton, unten</translation>
+    </message>
+    <message>
+        <source>Red shade, lower</source>
+        <translation>Rotton, unten</translation>
+    </message>
+    <message>
+        <source>Green shade, upper</source>
+        <translation>Grünton, oben</translation>
+    </message>
+    <message>
+        <source>Green shade, lower</source>
+        <translation>Grünton, unten</translation>
+    </message>
+    <message>
+        <source> Click to select color </source>
+        <translation> Klicken, um eine Farbe zu wählen </translation>
+    </message>
+    <message>
+        <source>Click Line or Border </source>
+        <translation>Linie oder Rand anklicken </translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::UpdateDialog</name>
+    <message>
+        <source>Updates</source>
+        <translation>Aktualisierungen</translation>
+    </message>
+    <message>
+        <source>Current Version: %1</source>
+        <translation>Aktuelle Version: %1</translation>
+    </message>
+    <message>
+        <source>Click here to check for update</source>
+        <translation>Hier klicken, um nach Aktualisierungen zu suchen</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>Nach Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Download Page</source>
+        <translation>&amp;Download-Seite</translation>
+    </message>
+    <message>
+        <source>Download Page</source>
+        <translation>Download-Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>New version available %1</source>
+        <translation>Neue Version verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>No update available</source>
+        <translation>Keine Aktualisierung verfügbar</translation>
+    </message>
+    <message>
+        <source>The update check is turned off</source>
+        <translation>Die Suche nach Aktualisierungen ist ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: %1</source>
+        <translation>Die Suche nach Aktualisierungen ist fehlgeschlagen: %1</translation>
+    </message>
+</context>
+</TS>
