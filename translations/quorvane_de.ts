@@ -288,6 +288,10 @@
         <source>No polygons or lines found</source>
         <translation>Keine Polygone oder Linien gefunden</translation>
     </message>
+    <message>
+        <source>%1 is too large to read</source>
+        <translation>%1 ist zu groß zum Lesen</translation>
+    </message>
 </context>
 <context>
     <name>StyleColours</name>
@@ -305,6 +309,10 @@
     <message>
         <source>Check that you may write to that folder.</source>
         <translation>Prüfen Sie, ob Sie in diesen Ordner schreiben dürfen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>

@@ -310,7 +310,8 @@ void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
 }
 
 QString too_large_to_read_message(const QString& path) {
-    return QDir::toNativeSeparators(path) + QStringLiteral(" is too large to read");
+    return QCoreApplication::translate("Reader", "%1 is too large to read")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 bool read_theme_file(const QString& path, Theme& theme, Messages& messages) {

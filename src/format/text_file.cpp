@@ -22,7 +22,8 @@ QString replacement_problem(const QString& path) {
     // a pipe or a folder with a file would destroy what was there.
     struct stat target {};
     if (::stat(QFile::encodeName(path).constData(), &target) == 0 && !S_ISREG(target.st_mode)) {
-        return QDir::toNativeSeparators(path) + QStringLiteral(" is not a regular file");
+        return QCoreApplication::translate("TextFile", "%1 is not a regular file")
+            .arg(QDir::toNativeSeparators(path));
     }
     return {};
 }
