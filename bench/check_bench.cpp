@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checker and the Problems panel on large themes.
 #include <benchmark/benchmark.h>
 

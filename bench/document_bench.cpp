@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo on a large theme, the memory the history keeps, and the recovery copy.
 #include <benchmark/benchmark.h>
 #include <malloc.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing generated themes of 300, 5,000 and 30,000 styles: time per style and
 // throughput in bytes of theme text.
 #include <benchmark/benchmark.h>

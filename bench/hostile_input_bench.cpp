@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs that used to cost too much: a CR-only theme with all its styles in one block (read, lay
 // out, dump), and the whole preview canvas of a large theme rendered to a PNG. Besides time, each
 // reports the peak memory of one run in a child process ("peak_MB", the whole child) and what the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of the benchmarks that paint: text needs a GUI application, though no screen.
 #include <benchmark/benchmark.h>
 

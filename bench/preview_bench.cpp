@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preview layout and painting on large themes.
 #include <benchmark/benchmark.h>
 

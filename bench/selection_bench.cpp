@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Working with many tiles at once on a 30,000-element theme: selecting every tile and
 // repainting, deleting 10,000 selected elements and undoing it, pasting a style onto 10,000.
 // Each measures what the window does for the command: the document step, laying the tiles out

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview's views on large themes: Night, zoom, the filter, and the style editor's swatches
 // of the colours a theme uses.
 #include <benchmark/benchmark.h>

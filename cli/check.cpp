@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvane-cli check: the editor's Problems panel for scripts and CI.
 #include <QFile>
 #include <QFileInfo>

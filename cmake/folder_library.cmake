@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One static library per source folder. Each library sees only its own folder and the folders
 # it links to: the include root of a folder holds nothing but a link named after the folder, so
 # `#include "ui/..."` from a lower folder does not compile.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon as PNG files into an icon-theme tree:
 //   render_icons <folder> <side>...  ->  <folder>/<side>x<side>/apps/quorvane.png
 #include <QDir>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Quorvane and starts the editor on the demo theme. Without a
 # display it paints the demo's preview to a PNG instead.
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Quorvane and its tests with AddressSanitizer and UBSan in build-sanitize/ and runs every
 # test there. Any sanitizer report fails the test that caused it. Leak checking is off: Qt and
 # fontconfig keep caches until exit that it would report.

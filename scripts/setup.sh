@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Quorvane needs to build, test and run, skipping those already present.
 set -eu
 packages="cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-base-dev-tools libgl-dev

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "style_editor/palette_geometry.h"
 
 #include "colour/device_palette.h"

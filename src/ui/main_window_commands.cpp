@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's commands, the recent files, opening by drag and drop, saving and the search box.
 #include <QAction>
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's entry points for the features that bring their own dialogs.
 #include "platform/url_opener.h"
 #include "ui/about_box.h"

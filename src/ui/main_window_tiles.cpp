@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands on the selected tiles: Delete, Copy Style, Paste Style, Select All, Apply Style to
 // All Presentations and Edit Style, from the Edit menu, the keys and the tiles' menu.
 #include <QAction>

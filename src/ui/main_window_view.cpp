@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's view of the theme: Day/Night, the zoom and the search box's filter.
 #include <QAction>
 #include <QCheckBox>

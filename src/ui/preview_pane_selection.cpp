@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What clicks and keys do to the preview's selection, and scrolling the current tile into view.
 #include <QScrollBar>
 #include <algorithm>

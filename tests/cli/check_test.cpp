@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvane-cli check end to end: its lines, its JSON and its exit codes.
 #include <gtest/gtest.h>
 

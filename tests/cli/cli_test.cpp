@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvane-cli end to end: the real binary, its exit codes, its output and the files it writes.
 #include <gtest/gtest.h>
 

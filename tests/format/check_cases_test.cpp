@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every theme under tests/data/check is read as the open commands read it and checked; its
 // findings (line, severity, code) must be those listed in the .findings file beside it.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every byte value inside every kind of value survives a read and a write. Only the bytes that
 // delimit that kind of value in the file are left out; letters in the theme's blocks come back
 // upper case, as the reader upper-cases them.

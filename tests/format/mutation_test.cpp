@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every test file and a few hundred broken themes made from them with a fixed seed: each is read,
 // written and read again. Nothing may crash, the written theme must read back into as many
 // Elements, and each Element must come back as it was written.

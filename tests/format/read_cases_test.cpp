@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every theme file under tests/data/read is read as the open commands read it; the result must
 // equal the JSON beside it (the current file name aside, which depends on where the tests run).
 #include <gtest/gtest.h>

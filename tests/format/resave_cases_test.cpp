@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every theme under tests/data/resave is read and written again; the written bytes must equal the
 // .expected.kmtf beside it, and the written file must read back to the same Elements.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one routine every save goes through: what it refuses to replace, what the replaced file
 // keeps, and how a failure is reported.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the reader, writes the theme it gives, reads that text again and lays
 // both themes out at two canvas widths. Any crash, sanitizer report or broken invariant (an
 // Element lost, gained or changed by the round trip; a tile not found where it lies) is a finding.

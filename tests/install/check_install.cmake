@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks that the programs, the menu entry, the file
 # type and the icons land where a Linux desktop looks for them.
 # Called with -DBUILD_DIR, -DSOURCE_DIR, -DPREFIX and -DWITH_GUI (0 or 1).

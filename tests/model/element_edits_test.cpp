@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deleting Elements and pasting styles through the document: one step each, undone exactly.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the data-driven check cases cannot show: the numbers, the wording that names what was
 // meant, and where each finding points.
 #include <gtest/gtest.h>

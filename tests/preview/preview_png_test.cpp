@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas written as a PNG strip by strip is the canvas painted in one piece.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window under a dark desktop palette: each text the user reads stands out from its
 // background by at least 4.5:1, as the web accessibility guidelines ask of body text. Only the
 // pictures of the theme (the preview, colour cells, the sample) keep colours of their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor in German: started with LANG=de_DE.UTF-8 (see tests/CMakeLists.txt), it loads its
 // own translation and Qt's, and the translation file is complete and keeps every placeholder and
 // mnemonic of the English texts.

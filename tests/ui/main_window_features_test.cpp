@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs as the main window opens them: the style editor from a tile, the element picker
 // from "+", the presentation manager from the Edit menu, the update notice, About and Manual.
 #include <QAction>

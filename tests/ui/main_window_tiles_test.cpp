@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Working with many tiles at once in the main window: selecting with the mouse and the keys,
 // deleting, copying and pasting styles, the tiles' menu, and what assistive technology sees.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's view of the theme: Day/Night, presentation names, zoom, the search box's
 // filter and scrolling.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Problems panel in the main window: when it comes up, how it follows edits, and what a
 // click and a double-click on a finding do.
 #include <QAction>

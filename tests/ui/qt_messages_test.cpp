@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real message boxes show every text as plain text: markup from a theme file or a web page
 // is shown as the characters it is made of, and a link in it cannot be clicked.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update check against a web server on 127.0.0.1: the start-up check and the dialog.
 #include <QGuiApplication>
 #include <QLabel>

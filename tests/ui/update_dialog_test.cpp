@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Updates" dialog with scripted answers: layout, link, one check per opening, buttons.
 #include <QApplication>
 #include <QLabel>
