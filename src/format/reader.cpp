@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -26,10 +27,15 @@ class Interner {
     explicit Interner(qsizetype most_shared) : most_shared_(most_shared) {}
 
     QString get(QByteArrayView bytes) {
+        if (!worth_looking_up()) {
+            return QString::fromLatin1(bytes);
+        }
         auto it = pool_.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()));
         if (it != pool_.constEnd()) {
+            ++hits_;
             return it.value();
         }
+        ++misses_;
         QString value = QString::fromLatin1(bytes);
         if (pool_.size() < most_shared_) {
             pool_.insert(bytes.toByteArray(), value);
@@ -38,8 +44,14 @@ class Interner {
     }
 
   private:
+    // Once the pool is full, a lookup that rarely finds anything (a theme whose colours are
+    // nearly all distinct) costs more than it saves.
+    bool worth_looking_up() const { return pool_.size() < most_shared_ || hits_ * 8 >= misses_; }
+
     qsizetype most_shared_;
     QHash<QByteArray, QString> pool_;
+    qsizetype hits_ = 0;
+    qsizetype misses_ = 0;
 };
 
 bool is_blank(char c) {
@@ -115,6 +127,40 @@ QList<qsizetype> occurrences(QByteArrayView text, QByteArrayView word) {
         at.append(p);
     }
     return at;
+}
+
+// Copies `text` with every run of spaces shortened to keep(length, byte before the run, byte
+// after it) spaces; 0 stands for the text's ends.
+template <typename Keep>
+QByteArray squeeze_space_runs(QByteArrayView text, Keep keep) {
+    QByteArray result(text.size(), Qt::Uninitialized);
+    char* out = result.data();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const char* space =
+            static_cast<const char*>(std::memchr(text.data() + i, ' ', size_t(n - i)));
+        const qsizetype run_start = space == nullptr ? n : space - text.data();
+        std::memcpy(out, text.data() + i, size_t(run_start - i));
+        out += run_start - i;
+        if (run_start == n) {
+            break;
+        }
+        qsizetype run_end = run_start;
+        while (run_end < n && text[run_end] == ' ') {
+            ++run_end;
+        }
+        const char before = run_start > 0 ? text[run_start - 1] : '\0';
+        const char after = run_end < n ? text[run_end] : '\0';
+        const qsizetype kept = keep(run_end - run_start, before, after);
+        if (kept > 0) {
+            std::memset(out, ' ', size_t(kept));
+            out += kept;
+        }
+        i = run_end;
+    }
+    result.truncate(out - result.data());
+    return result;
 }
 
 class ThemeParser {
@@ -269,11 +315,36 @@ QByteArray read_file_bytes(const QString& path, Messages& messages) {
 }
 
 QByteArray normalise_equals(QByteArrayView input) {
-    QByteArray text = replace_all(input, " =", "=");
-    for (const char* spaced : {"  =", "   =", "= ", "=  ", "=   "}) {
-        text = replace_all(text, spaced, "=");
-    }
-    return text;
+    // The six replacements in turn remove one, then two, then three spaces from a run that
+    // stands before "=", and then the same from a run after "=": what is left of a run depends
+    // only on its length, so one pass does it.
+    const auto left_of = [](qsizetype n) {
+        n -= n >= 1 ? 1 : 0;
+        n -= n >= 2 ? 2 : 0;
+        n -= n >= 3 ? 3 : 0;
+        return n;
+    };
+    return squeeze_space_runs(input, [&](qsizetype n, char before, char after) {
+        if (after == '=') {
+            n = left_of(n);
+        }
+        if (before == '=') {
+            n = left_of(n);
+        }
+        return n;
+    });
+}
+
+QByteArray squeeze_block_spaces(QByteArrayView block) {
+    // Two spaces become one all through, then one and then two spaces after ">" go: in one pass.
+    return squeeze_space_runs(block, [](qsizetype n, char before, char) {
+        n = (n + 1) / 2;
+        if (before == '>') {
+            n -= n >= 1 ? 1 : 0;
+            n -= n >= 2 ? 2 : 0;
+        }
+        return n;
+    });
 }
 
 void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
@@ -291,6 +362,8 @@ void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
     // One slot per block; a block the reader skips leaves its slot as it was.
     theme.project_presentations.resize(starts.size());
     theme.elements.clear();
+    // Room for every style at once: growing the table copies every Element already read.
+    theme.elements.reserve(size_t(occurrences(upper, "<STYLE").size()));
 
     ThemeParser parser(theme, messages);
     for (qsizetype k = 0; k < starts.size(); ++k) {
@@ -299,10 +372,7 @@ void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
         if (end == begin) {
             continue;
         }
-        QByteArray block = replace_all(QByteArrayView(upper).sliced(begin, end - begin), "  ", " ");
-        block = replace_all(block, "> ", ">");
-        block = replace_all(block, ">  ", ">");
-        parser.parse_block(block);
+        parser.parse_block(squeeze_block_spaces(QByteArrayView(upper).sliced(begin, end - begin)));
     }
     if (!parser.found_styles()) {
         messages.tell(QCoreApplication::translate("Reader", "No polygons or lines found"));

@@ -19,6 +19,10 @@ QByteArray read_file_bytes(const QString& path, Messages& messages);
 // three spaces before or after "=" vanishes, two or four leave one, five leave two.
 QByteArray normalise_equals(QByteArrayView text);
 
+// What a presentation block's text is searched in: every run of two spaces shortened to one, and
+// one and then two spaces after ">" removed.
+QByteArray squeeze_block_spaces(QByteArrayView block);
+
 // Replaces the theme's Elements, presentation table and metadata with those of a theme text, and
 // appends each presentation's name to the theme's listed presentations. An empty text (after the
 // spacing around "=" is normalised) leaves the theme as it was.

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include <QTemporaryDir>
 
 #include "format/reader.h"
 #include "support/printers.h"
 #include "support/scripted_messages.h"
+#include "text/ascii_text.h"
 
 namespace quorvane {
 namespace {
@@ -19,6 +22,34 @@ TEST(NormaliseEquals, RunsOfSpacesShrinkInSteps) {
             << before << " spaces before";
         EXPECT_EQ(normalise_equals("a=" + spaces + "b"), "a=" + QByteArray(after, ' ') + "b")
             << before << " spaces after";
+    }
+}
+
+// The one-pass squeezes give what the global replacements give when done one after another.
+TEST(NormaliseEquals, OnePassEqualsTheReplacementsInTurn) {
+    const auto in_turn = [](QByteArray text,
+                            std::initializer_list<std::pair<const char*, const char*>> steps) {
+        for (const auto& [before, after] : steps) {
+            text = replace_all(text, before, after);
+        }
+        return text;
+    };
+    std::mt19937 random(7);
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray text;
+        const int length = int(random() % 40);
+        for (int k = 0; k < length; ++k) {
+            text += " = = >a"[random() % 7];
+        }
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(normalise_equals(text), in_turn(text, {{" =", "="},
+                                                         {"  =", "="},
+                                                         {"   =", "="},
+                                                         {"= ", "="},
+                                                         {"=  ", "="},
+                                                         {"=   ", "="}}));
+        EXPECT_EQ(squeeze_block_spaces(text),
+                  in_turn(text, {{"  ", " "}, {"> ", ">"}, {">  ", ">"}}));
     }
 }
 
