@@ -97,14 +97,26 @@ QByteArrayView colour_value(QByteArrayView tag, QByteArrayView word) {
 }
 
 // Cuts an attribute value that starts at `from`: up to the first space, with every ">" counted
-// as a space and every quote character removed.
-QByteArray attribute_value(QByteArrayView style, qsizetype from) {
+// as a space and every quote character removed. A value quoted only at its ends (the usual
+// `"1"`) is returned as a view; anything else is cut into `storage`.
+QByteArrayView attribute_view(QByteArrayView style, qsizetype from, QByteArray& storage) {
     QByteArrayView rest = from < style.size() ? style.sliced(from) : QByteArrayView();
     qsizetype end = 0;
     while (end < rest.size() && rest[end] != ' ' && rest[end] != '>') {
         ++end;
     }
-    return remove_all(rest.first(end), "\"");
+    QByteArrayView value = rest.first(end);
+    if (!value.isEmpty() && value.front() == '"') {
+        value = value.sliced(1);
+    }
+    if (!value.isEmpty() && value.back() == '"') {
+        value.chop(1);
+    }
+    if (value.indexOf('"') < 0) {
+        return value;
+    }
+    storage = remove_all(rest.first(end), "\"");
+    return storage;
 }
 
 QByteArray display_name(QByteArrayView style) {
@@ -127,6 +139,32 @@ QList<qsizetype> occurrences(QByteArrayView text, QByteArrayView word) {
         at.append(p);
     }
     return at;
+}
+
+// style_field_name without a copy: the value as it stands in the style text.
+QByteArrayView style_field_view(QByteArrayView style, Messages& messages) {
+    const qsizetype end = style.indexOf('>');
+    if (end < 0) {
+        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
+        return {};
+    }
+    QByteArrayView tag = style.first(end);
+    // Any attribute order is accepted: the value is the one that follows FIELD.
+    const qsizetype field = find(tag, "FIELD");
+    if (field >= 0) {
+        tag = tag.sliced(field);
+    }
+    const qsizetype open = tag.indexOf('"');
+    if (open < 0) {
+        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
+        return {};
+    }
+    const qsizetype close = tag.indexOf('"', open + 1);
+    if (close < 0) {
+        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
+        return tag.sliced(open + 1);
+    }
+    return tag.sliced(open + 1, close - open - 1);
 }
 
 // Copies `text` with every run of spaces shortened to keep(length, byte before the run, byte
@@ -213,17 +251,18 @@ class ThemeParser {
         found_ = true;
         Element e;
         e.style_text = StyleText(block, offset, s.size());
-        e.field_name = interner_.get(style_field_name(s, messages_));
-        e.display_name = interner_.get(display_name(s));
+        e.field_name = interner_.get(style_field_view(s, messages_));
+        e.display_name = display_name_of(s);
         e.presentation = presentation;
 
+        QByteArray storage;
         const qsizetype scale = find(s, "SCALE=");
         if (scale >= 0) {
-            e.scale = interner_.get(attribute_value(s, scale + 7));
+            e.scale = interner_.get(attribute_view(s, scale + 7, storage));
         }
         const qsizetype border = find(s, "BORDER");
         if (border >= 0) {
-            e.border = interner_.get(attribute_value(s, border + 7));
+            e.border = interner_.get(attribute_view(s, border + 7, storage));
         }
         e.sort_code = block_code(presentation, !e.border.isEmpty());
 
@@ -244,6 +283,24 @@ class ThemeParser {
         theme_.elements.push_back(std::move(e));
     }
 
+    // A display name depends only on the FIELD tag it comes from, and the same tags come back in
+    // every presentation: each is worked out once.
+    QString display_name_of(QByteArrayView style) {
+        const qsizetype field = find(style, "FIELD");
+        const qsizetype end = field < 0 ? -1 : style.indexOf('>', field);
+        if (end < 0) {
+            return interner_.get(display_name(style));
+        }
+        const QByteArrayView tag = style.sliced(field, end - field);
+        auto it = display_names_.constFind(QByteArray::fromRawData(tag.data(), tag.size()));
+        if (it != display_names_.constEnd()) {
+            return it.value();
+        }
+        const QString name = interner_.get(display_name(style));
+        display_names_.insert(tag.toByteArray(), name);
+        return name;
+    }
+
     // The sort code depends only on the block's presentation name and the kind, so it is worked
     // out once per block and kind (an unknown name is reported once either way).
     int block_code(const QString& presentation, bool line) {
@@ -258,6 +315,7 @@ class ThemeParser {
     Theme& theme_;
     Messages& messages_;
     std::optional<int> codes_[2];
+    QHash<QByteArray, QString> display_names_;
     // Names, scales and borders repeat in every presentation. Colours mostly come from a small
     // palette; a theme whose colours are nearly all distinct would only grow the pool.
     Interner interner_{std::numeric_limits<qsizetype>::max()};
@@ -274,28 +332,7 @@ QByteArray text_before_tag_end(QByteArrayView text) {
 }
 
 QByteArray style_field_name(QByteArrayView style, Messages& messages) {
-    const qsizetype end = style.indexOf('>');
-    if (end < 0) {
-        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
-        return {};
-    }
-    QByteArrayView tag = style.first(end);
-    // Any attribute order is accepted: the value is the one that follows FIELD.
-    const qsizetype field = find(tag, "FIELD");
-    if (field >= 0) {
-        tag = tag.sliced(field);
-    }
-    const qsizetype open = tag.indexOf('"');
-    if (open < 0) {
-        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
-        return {};
-    }
-    const qsizetype close = tag.indexOf('"', open + 1);
-    if (close < 0) {
-        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
-        return tag.sliced(open + 1).toByteArray();
-    }
-    return tag.sliced(open + 1, close - open - 1).toByteArray();
+    return style_field_view(style, messages).toByteArray();
 }
 
 QByteArray read_file_bytes(const QString& path, Messages& messages) {
