@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 
+#include "model/version_parts.h"
 #include "platform/messages.h"
 #include "text/ascii_text.h"
 
@@ -110,19 +111,9 @@ QString metadata_block_text(const Metadata& given) {
     if (metadata.version.isEmpty()) {
         metadata.version = QStringLiteral("1.00");
     }
-    const QString& v = metadata.version;
-    QString major = v;
-    QString minor = QStringLiteral("00");
-    qsizetype p = v.indexOf(QLatin1Char('.'));
-    if (p < 0) {
-        p = v.indexOf(QLatin1Char(','));
-    }
-    if (p >= 0) {
-        major = v.left(p);
-        minor = v.mid(p + 1);
-    }
-    text += QStringLiteral("<Version><Major>") + major + QStringLiteral("</Major><Minor>") + minor +
-            QStringLiteral("</Minor></Version>") + kCrLf;
+    const VersionParts version = version_parts(metadata.version);
+    text += QStringLiteral("<Version><Major>") + version.major + QStringLiteral("</Major><Minor>") +
+            version.minor + QStringLiteral("</Minor></Version>") + kCrLf;
     text += QStringLiteral("</METADATA>");
     return text;
 }

@@ -4,17 +4,10 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "model/element_catalogue.h"
 #include "model/presentations.h"
 
 namespace quorvane {
-
-namespace {
-
-QString field_name_of(const QString& name) {
-    return QStringLiteral("MAP_") + name + QStringLiteral("_CLR");
-}
-
-}  // namespace
 
 QString element_display_name(const QString& name) {
     QString display = name;
@@ -26,7 +19,7 @@ QString element_display_name(const QString& name) {
 Element new_polygon(const QString& name, const QString& presentation, int rank) {
     Element e;
     e.sort_code = rank * 10;
-    e.field_name = field_name_of(name);
+    e.field_name = catalogue_field_name(name);
     e.display_name = element_display_name(name);
     e.presentation = presentation;
     e.primary_day = QStringLiteral("CECECE");
@@ -37,7 +30,7 @@ Element new_polygon(const QString& name, const QString& presentation, int rank) 
 Element new_line(const QString& name, const QString& presentation, int rank) {
     Element e;
     e.sort_code = rank * 10 + 1;
-    e.field_name = field_name_of(name);
+    e.field_name = catalogue_field_name(name);
     e.display_name = element_display_name(name);
     e.presentation = presentation;
     e.scale = QStringLiteral("1");
@@ -113,7 +106,7 @@ int add_picked_elements(Theme& theme, const ElementPick& pick, std::vector<int>*
 
 bool has_element(const Theme& theme, const QString& name, int rank) {
     // The exact field name: WATER is not present merely because MISC_WATER_AREA is.
-    const QString field = field_name_of(name);
+    const QString field = catalogue_field_name(name);
     return std::any_of(theme.elements.begin(), theme.elements.end(), [&](const Element& e) {
         return rank_of(e.sort_code) == rank && e.field_name == field;
     });

@@ -48,6 +48,10 @@ const QStringList& line_catalogue() {
     return names;
 }
 
+QString catalogue_field_name(const QString& name) {
+    return QStringLiteral("MAP_") + name + QStringLiteral("_CLR");
+}
+
 bool is_catalogue_polygon(const QString& name) {
     return polygon_catalogue().contains(name);
 }

@@ -12,6 +12,9 @@ namespace quorvane {
 const QStringList& polygon_catalogue();
 const QStringList& line_catalogue();
 
+// The field name a catalogue name is styled under: "MAP_WATER_CLR" for "WATER".
+QString catalogue_field_name(const QString& name);
+
 bool is_catalogue_polygon(const QString& name);
 bool is_catalogue_line(const QString& name);
 

@@ -2,14 +2,11 @@
 #include "model/element_edits.h"
 
 #include <QCoreApplication>
-#include <array>
 
 #include "model/presentation_list.h"
 #include "model/presentations.h"
 
 namespace quorvane {
-
-namespace {}  // namespace
 
 void put_back(std::vector<Element>& elements, RemovedElements& removed) {
     // From the back, so every Element moves once and no second table is needed.
@@ -34,8 +31,7 @@ QString DeleteElementsEdit::name() const {
 }
 
 void DeleteElementsEdit::apply(Theme& theme) {
-    table_before_ = theme.project_presentations;
-    listed_before_ = theme.listed_presentations;
+    tables_before_.keep(theme);
     removed_.clear();
     removed_.reserve(numbers_.size());
     std::vector<Element>& elements = theme.elements;
@@ -56,7 +52,7 @@ void DeleteElementsEdit::apply(Theme& theme) {
 
     // Only a presentation that lost its last Element changes the lists.
     const int ranks = int(presentation_names().size());
-    std::array<bool, 16> left{};
+    std::vector<bool> left(size_t(ranks), false);
     for (const Element& e : elements) {
         const int rank = rank_of(e.sort_code);
         if (rank >= 0 && rank < ranks) {
@@ -74,8 +70,7 @@ void DeleteElementsEdit::apply(Theme& theme) {
 
 void DeleteElementsEdit::revert(Theme& theme) {
     put_back(theme.elements, removed_);
-    theme.project_presentations = table_before_;
-    theme.listed_presentations = listed_before_;
+    tables_before_.put_back(theme);
 }
 
 QString PasteStyleEdit::name() const {

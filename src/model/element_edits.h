@@ -29,8 +29,7 @@ class DeleteElementsEdit : public ThemeEdit {
   private:
     std::vector<int> numbers_;
     RemovedElements removed_;
-    QStringList table_before_;
-    QStringList listed_before_;
+    KeptPresentationTables tables_before_;
 };
 
 // Pastes a copied style onto Elements by number (all of its kind).

@@ -49,12 +49,16 @@ int copy_style_to_all_presentations(Theme& theme, int current, Messages& message
         ++n;
         ElementStyle::of(source).write_to(target);
     }
-    if (n >= 1) {
+    tell_applied_to_others(n, messages);
+    return n;
+}
+
+void tell_applied_to_others(int others, Messages& messages) {
+    if (others >= 1) {
         messages.tell(
             QCoreApplication::translate("StyleColours", "Applied to %1 additional elements")
-                .arg(n));
+                .arg(others));
     }
-    return n;
 }
 
 }  // namespace quorvane

@@ -45,4 +45,7 @@ void reverse_colours(StyleColours& colours, bool night);
 // " additional elements" when there was at least one. Returns n.
 int copy_style_to_all_presentations(Theme& theme, int current, Messages& messages);
 
+// Tells "Applied to " n " additional elements" when n is at least one.
+void tell_applied_to_others(int others, Messages& messages);
+
 }  // namespace quorvane

@@ -13,6 +13,7 @@
 #include "colour/colour_values.h"
 #include "model/element_catalogue.h"
 #include "model/presentations.h"
+#include "model/version_parts.h"
 #include "text/ascii_text.h"
 
 namespace quorvane {
@@ -202,8 +203,7 @@ QString nearest_catalogue_field(QStringView feature) {
             nearest = &name.feature;
         }
     }
-    return nearest == nullptr ? QString()
-                              : QStringLiteral("MAP_") + *nearest + QStringLiteral("_CLR");
+    return nearest == nullptr ? QString() : catalogue_field_name(*nearest);
 }
 
 // Digits with at most one "." among them, as nearly every scale and border is written; those read
@@ -229,11 +229,10 @@ FeatureKind feature_kind(const QString& field_name) {
     static const QHash<QString, FeatureKind> kinds = [] {
         QHash<QString, FeatureKind> all;
         for (const QString& name : polygon_catalogue()) {
-            all.insert(QStringLiteral("MAP_") + name + QStringLiteral("_CLR"),
-                       FeatureKind::Polygon);
+            all.insert(catalogue_field_name(name), FeatureKind::Polygon);
         }
         for (const QString& name : line_catalogue()) {
-            all.insert(QStringLiteral("MAP_") + name + QStringLiteral("_CLR"), FeatureKind::Line);
+            all.insert(catalogue_field_name(name), FeatureKind::Line);
         }
         return all;
     }();
@@ -464,18 +463,6 @@ class ThemeChecker {
     QStringList feature_order_;
 };
 
-// How Save splits a version into major and minor.
-std::pair<QString, QString> saved_major_minor(const QString& version) {
-    qsizetype dot = version.indexOf(QLatin1Char('.'));
-    if (dot < 0) {
-        dot = version.indexOf(QLatin1Char(','));
-    }
-    if (dot < 0) {
-        return {version, QStringLiteral("00")};
-    }
-    return {version.left(dot), version.mid(dot + 1)};
-}
-
 QString field_words(StyleField field) {
     switch (field) {
         case StyleField::PrimaryDay:
@@ -665,13 +652,13 @@ QString Finding::message() const {
                 "next save, nor is the border: the style is read back as an "
                 "area. Give it a border above 0 or clear the SECONDARY colours.");
         case Check::BadVersion: {
-            const auto [major, minor] = saved_major_minor(value);
+            const VersionParts saved = version_parts(value);
             return QCoreApplication::translate(
                        "ThemeCheck",
                        "The version \"%1\" is not two numbers joined by a dot (such as "
                        "1.00), so it is saved as major \"%2\", minor \"%3\". Type it as "
                        "major.minor in the Version box.")
-                .arg(value, major, minor);
+                .arg(value, saved.major, saved.minor);
         }
         case Check::LowContrast:
             return low_contrast_message(*this);

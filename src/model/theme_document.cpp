@@ -104,18 +104,20 @@ void ThemeDocument::apply_style(int index, const ElementStyle& style, bool to_al
     }
     const Element& element = theme_.elements[size_t(index)];
     bool changes = ElementStyle::of(element) != style;
-    if (to_all_presentations && !changes) {
-        for (int j = 0; j < theme_.element_count() && !changes; ++j) {
+    int others = 0;
+    if (to_all_presentations) {
+        for (int j = 0; j < theme_.element_count(); ++j) {
             const Element& other = theme_.elements[size_t(j)];
-            changes = j != index && other.field_name == element.field_name &&
-                      ElementStyle::of(other) != style;
+            if (j != index && other.field_name == element.field_name) {
+                ++others;
+                changes = changes || ElementStyle::of(other) != style;
+            }
         }
     }
     if (!changes) {
         // Nothing to record, but the user still learns how many share the feature.
         if (to_all_presentations) {
-            Theme copy = theme_;
-            quorvane::copy_style_to_all_presentations(copy, index, messages);
+            tell_applied_to_others(others, messages);
         }
         return;
     }

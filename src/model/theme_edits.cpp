@@ -32,8 +32,7 @@ QString AddElementsEdit::name() const {
 }
 
 void AddElementsEdit::apply(Theme& theme) {
-    table_before_ = theme.project_presentations;
-    listed_before_ = theme.listed_presentations;
+    tables_before_.keep(theme);
     origin_.clear();
     add_picked_elements(theme, pick_, &origin_);
     relist_presentations(theme);
@@ -50,8 +49,7 @@ void AddElementsEdit::revert(Theme& theme) {
         }
         theme.elements = std::move(before);
     }
-    theme.project_presentations = table_before_;
-    theme.listed_presentations = listed_before_;
+    tables_before_.put_back(theme);
 }
 
 QString AddPresentationsEdit::name() const {
@@ -64,8 +62,7 @@ QString AddPresentationsEdit::name() const {
 
 void AddPresentationsEdit::apply(Theme& theme) {
     count_before_ = theme.elements.size();
-    table_before_ = theme.project_presentations;
-    listed_before_ = theme.listed_presentations;
+    tables_before_.keep(theme);
     messages_.clear();
     CollectedMessages messages(messages_);
     add_presentations(theme, names_, messages);
@@ -74,8 +71,7 @@ void AddPresentationsEdit::apply(Theme& theme) {
 
 void AddPresentationsEdit::revert(Theme& theme) {
     theme.elements.resize(count_before_);
-    theme.project_presentations = table_before_;
-    theme.listed_presentations = listed_before_;
+    tables_before_.put_back(theme);
 }
 
 QString RemovePresentationsEdit::name() const {
@@ -86,16 +82,14 @@ QString RemovePresentationsEdit::name() const {
 }
 
 void RemovePresentationsEdit::apply(Theme& theme) {
-    table_before_ = theme.project_presentations;
-    listed_before_ = theme.listed_presentations;
+    tables_before_.keep(theme);
     removed_ = remove_presentations(theme, names_);
     relist_presentations(theme);
 }
 
 void RemovePresentationsEdit::revert(Theme& theme) {
     put_back(theme.elements, removed_);
-    theme.project_presentations = table_before_;
-    theme.listed_presentations = listed_before_;
+    tables_before_.put_back(theme);
 }
 
 QString ApplyStyleEdit::name() const {

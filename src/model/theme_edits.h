@@ -40,6 +40,21 @@ class ThemeEdit {
     QStringList messages_;
 };
 
+// The two presentation tables a change of the presentations rewrites, kept for its undo.
+struct KeptPresentationTables {
+    QStringList project;
+    QStringList listed;
+
+    void keep(const Theme& theme) {
+        project = theme.project_presentations;
+        listed = theme.listed_presentations;
+    }
+    void put_back(Theme& theme) const {
+        theme.project_presentations = project;
+        theme.listed_presentations = listed;
+    }
+};
+
 // Adds the picked catalogue names to one presentation and relists the presentations.
 class AddElementsEdit : public ThemeEdit {
   public:
@@ -51,8 +66,7 @@ class AddElementsEdit : public ThemeEdit {
   private:
     ElementPick pick_;
     std::vector<int> origin_;
-    QStringList table_before_;
-    QStringList listed_before_;
+    KeptPresentationTables tables_before_;
 };
 
 // Copies every Element into each named presentation.
@@ -66,8 +80,7 @@ class AddPresentationsEdit : public ThemeEdit {
   private:
     QStringList names_;
     size_t count_before_ = 0;
-    QStringList table_before_;
-    QStringList listed_before_;
+    KeptPresentationTables tables_before_;
 };
 
 // Removes the named presentations with their Elements.
@@ -81,8 +94,7 @@ class RemovePresentationsEdit : public ThemeEdit {
   private:
     QStringList names_;
     std::vector<std::pair<int, Element>> removed_;
-    QStringList table_before_;
-    QStringList listed_before_;
+    KeptPresentationTables tables_before_;
 };
 
 // Gives one Element a new style and, when asked, copies it to the same feature in every other
