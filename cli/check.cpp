@@ -18,14 +18,10 @@ namespace quorvane {
 
 namespace {
 
-void usage_error(const QString& text) {
-    std::fprintf(stderr, "quorvane-cli: %s\n", text.toUtf8().constData());
-}
-
 // The whole file, or standard input for "-"; nothing when it cannot be read.
 std::optional<QByteArray> read_input_bytes(const QString& path) {
     QFile file;
-    if (path == QStringLiteral("-")) {
+    if (path == kStandardStream) {
         if (!file.open(stdin, QIODevice::ReadOnly)) {
             return std::nullopt;
         }
@@ -58,14 +54,14 @@ int run_check(const QStringList& args) {
         } else if (arg == QStringLiteral("--strict")) {
             strict = true;
         } else if (arg.startsWith(QStringLiteral("--"))) {
-            usage_error(QStringLiteral("check does not know ") + arg);
+            write_cli_error(QStringLiteral("check does not know ") + arg);
             return kUsageOrInput;
         } else {
             paths.append(arg);
         }
     }
     if (paths.isEmpty()) {
-        usage_error(QStringLiteral("check takes FILE... [--json] [--strict]"));
+        write_cli_error(QStringLiteral("check takes FILE... [--json] [--strict]"));
         return kUsageOrInput;
     }
 
@@ -75,7 +71,7 @@ int run_check(const QStringList& args) {
     for (const QString& path : paths) {
         const std::optional<QByteArray> bytes = read_input_bytes(path);
         if (!bytes) {
-            usage_error(QStringLiteral("cannot read ") + path);
+            write_cli_error(QStringLiteral("cannot read ") + path);
             unreadable = true;
             continue;
         }

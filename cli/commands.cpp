@@ -20,18 +20,12 @@ namespace quorvane {
 
 namespace {
 
-const QString kStandardStream = QStringLiteral("-");
-
-void error(const QString& text) {
-    write_stderr_line(QStringLiteral("quorvane-cli: ") + text);
-}
-
 // Writes bytes to standard output; false (after saying why) when they do not all get there.
 bool write_standard_output(const QByteArray& bytes) {
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
         std::fflush(stdout) != 0) {
-        error(QStringLiteral("cannot write to standard output: ") +
-              QString::fromLocal8Bit(std::strerror(errno)));
+        write_cli_error(QStringLiteral("cannot write to standard output: ") +
+                        QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     return true;
@@ -41,7 +35,7 @@ bool read_named_input(const QString& path, Theme& theme, StderrMessages& message
     if (path == kStandardStream) {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly)) {
-            error(QStringLiteral("cannot read standard input: ") + in.errorString());
+            write_cli_error(QStringLiteral("cannot read standard input: ") + in.errorString());
             return false;
         }
         read_theme_text(in.readAll(), theme, messages);
@@ -58,7 +52,7 @@ bool read_named_input(const QString& path, Theme& theme, StderrMessages& message
         reason = file.errorString();
     }
     if (!reason.isEmpty()) {
-        error(QStringLiteral("cannot read ") + path + QStringLiteral(": ") + reason);
+        write_cli_error(QStringLiteral("cannot read ") + path + QStringLiteral(": ") + reason);
         return false;
     }
     file.close();
@@ -71,14 +65,14 @@ bool read_input(const QString& path, Theme& theme, StderrMessages& messages) {
     try {
         return read_named_input(path, theme, messages);
     } catch (const std::bad_alloc&) {
-        error(too_large_to_read_message(path));
+        write_cli_error(too_large_to_read_message(path));
         return false;
     }
 }
 
 int run_dump(const QStringList& args) {
     if (args.size() != 1 || (args[0].startsWith(QLatin1Char('-')) && args[0] != kStandardStream)) {
-        error(QStringLiteral("dump takes one FILE"));
+        write_cli_error(QStringLiteral("dump takes one FILE"));
         return kUsageOrInput;
     }
     Theme theme;
@@ -93,7 +87,7 @@ int run_dump(const QStringList& args) {
         });
         return written ? kSuccess : kRefused;
     } catch (const std::bad_alloc&) {
-        error(too_large_to_read_message(args[0]));
+        write_cli_error(too_large_to_read_message(args[0]));
         return kUsageOrInput;
     }
 }
@@ -105,7 +99,7 @@ int run_resave(const QStringList& args) {
         return arg.startsWith(QLatin1Char('-')) && arg != kStandardStream;
     });
     if (paths.size() != 2 || unknown_option) {
-        error(QStringLiteral("resave takes IN OUT [--force]"));
+        write_cli_error(QStringLiteral("resave takes IN OUT [--force]"));
         return kUsageOrInput;
     }
     Theme theme;

@@ -10,6 +10,9 @@ namespace quorvane {
 // Exit codes of quorvane-cli.
 enum ExitCode { kSuccess = 0, kRefused = 1, kUsageOrInput = 2 };
 
+// Standard input or output in place of a file name.
+inline const QString kStandardStream = QStringLiteral("-");
+
 class StderrMessages;
 struct Theme;
 

@@ -9,6 +9,7 @@
 #include "cli_help.h"
 #include "commands.h"
 #include "model/version.h"
+#include "stderr_messages.h"
 
 namespace {
 
@@ -48,8 +49,7 @@ int main(int argc, char* argv[]) {
     parser.addOption(version_option);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do."));
     if (!parser.parse(QCoreApplication::arguments())) {
-        print(stderr, QStringLiteral("quorvane-cli: ") + parser.errorText() +
-                          QStringLiteral(" (see --help)\n"));
+        quorvane::write_cli_error(parser.errorText() + QStringLiteral(" (see --help)"));
         return quorvane::kUsageOrInput;
     }
     if (parser.isSet(help_option)) {
@@ -73,8 +73,8 @@ int main(int argc, char* argv[]) {
         }
         const QString text = quorvane::command_help(args.first());
         if (text.isEmpty()) {
-            print(stderr, QStringLiteral("quorvane-cli: unknown command ") + args.first() +
-                              QStringLiteral(" (see --help)\n"));
+            quorvane::write_cli_error(QStringLiteral("unknown command ") + args.first() +
+                                      QStringLiteral(" (see --help)"));
             return quorvane::kUsageOrInput;
         }
         print(stdout, text);
@@ -92,7 +92,7 @@ int main(int argc, char* argv[]) {
     if (command == QStringLiteral("check")) {
         return quorvane::run_check(args);
     }
-    print(stderr, QStringLiteral("quorvane-cli: unknown command ") + command +
-                      QStringLiteral(" (see --help)\n"));
+    quorvane::write_cli_error(QStringLiteral("unknown command ") + command +
+                              QStringLiteral(" (see --help)"));
     return quorvane::kUsageOrInput;
 }

@@ -14,12 +14,6 @@ namespace quorvane {
 
 namespace {
 
-const QString kStandardStream = QStringLiteral("-");
-
-void usage_error(const QString& text) {
-    write_stderr_line(QStringLiteral("quorvane-cli: ") + text);
-}
-
 // Keeps only the Elements of one presentation (names compared as the reader stores them: upper
 // case, without the spaces around them). False when the theme has none of it.
 bool keep_presentation(Theme& theme, const QString& name) {
@@ -44,27 +38,27 @@ int run_render(const QStringList& args) {
             bool ok = false;
             const int width = k + 1 < args.size() ? args[k + 1].toInt(&ok) : 0;
             if (!ok || width <= 0) {
-                usage_error(QStringLiteral("--canvas-width takes a positive number of twips"));
+                write_cli_error(QStringLiteral("--canvas-width takes a positive number of twips"));
                 return kUsageOrInput;
             }
             frame.canvas_inner_width = frame.canvas_width = width;
             ++k;
         } else if (args[k] == QStringLiteral("--presentation")) {
             if (k + 1 >= args.size()) {
-                usage_error(QStringLiteral("--presentation takes a presentation's name"));
+                write_cli_error(QStringLiteral("--presentation takes a presentation's name"));
                 return kUsageOrInput;
             }
             presentation = args[++k];
             one_presentation = true;
         } else if (args[k].startsWith(QLatin1Char('-')) && args[k] != kStandardStream) {
-            usage_error(QStringLiteral("unknown option ") + args[k]);
+            write_cli_error(QStringLiteral("unknown option ") + args[k]);
             return kUsageOrInput;
         } else {
             paths.append(args[k]);
         }
     }
     if (paths.size() != 2) {
-        usage_error(
+        write_cli_error(
             QStringLiteral("render takes IN OUT.png [--canvas-width TWIPS] [--night] "
                            "[--presentation NAME]"));
         return kUsageOrInput;
@@ -75,14 +69,14 @@ int run_render(const QStringList& args) {
         return kUsageOrInput;
     }
     if (one_presentation && !keep_presentation(theme, presentation)) {
-        usage_error(paths[0] + QStringLiteral(" has no presentation ") + presentation);
+        write_cli_error(paths[0] + QStringLiteral(" has no presentation ") + presentation);
         return kUsageOrInput;
     }
     const PreviewLayout layout = lay_out_preview(theme, frame);
     // Refused before anything is painted or written.
     const QString too_large = png_canvas_problem(layout);
     if (!too_large.isEmpty()) {
-        usage_error(too_large);
+        write_cli_error(too_large);
         return kRefused;
     }
     QString error;
@@ -90,15 +84,15 @@ int run_render(const QStringList& args) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly) ||
             !write_preview_png(theme, layout, out, &error, light) || !out.flush()) {
-            usage_error(QStringLiteral("cannot write to standard output: ") +
-                        (error.isEmpty() ? out.errorString() : error));
+            write_cli_error(QStringLiteral("cannot write to standard output: ") +
+                            (error.isEmpty() ? out.errorString() : error));
             return kUsageOrInput;
         }
         return kSuccess;
     }
     const QString not_replaceable = replacement_problem(paths[1]);
     if (!not_replaceable.isEmpty()) {
-        usage_error(not_replaceable);
+        write_cli_error(not_replaceable);
         return kRefused;
     }
     // The old picture stays as it was until the new one is complete.
@@ -106,8 +100,8 @@ int run_render(const QStringList& args) {
     if (!out.open(QIODevice::WriteOnly) || !write_preview_png(theme, layout, out, &error, light) ||
         !out.commit()) {
         out.cancelWriting();
-        usage_error(QStringLiteral("cannot write ") + paths[1] + QStringLiteral(": ") +
-                    (error.isEmpty() ? out.errorString() : error));
+        write_cli_error(QStringLiteral("cannot write ") + paths[1] + QStringLiteral(": ") +
+                        (error.isEmpty() ? out.errorString() : error));
         return kUsageOrInput;
     }
     return kSuccess;

@@ -15,6 +15,11 @@ inline void write_stderr_line(const QString& text) {
     std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
 }
 
+// A refusal of quorvane-cli itself (bad arguments, unreadable input), named as the tool's.
+inline void write_cli_error(const QString& text) {
+    write_stderr_line(QStringLiteral("quorvane-cli: ") + text);
+}
+
 // Messages of the command-line tool: each goes to stderr on a line of its own and is kept in
 // order; questions get a fixed answer.
 class StderrMessages : public Messages {
