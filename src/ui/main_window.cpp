@@ -196,17 +196,22 @@ void MainWindow::set_up_problems_panel() {
 }
 
 void MainWindow::follow_document(DocumentChange change) {
-    if (change == DocumentChange::Replaced) {
-        search_.reset();
-        pane_->clear_selection();
+    if (change == DocumentChange::Styles) {
+        // Names, order and presentations are as they were: the matches and the layout stand.
+        pane_->repaint_tiles();
+    } else {
+        if (change == DocumentChange::Replaced) {
+            search_.reset();
+            pane_->clear_selection();
+        }
+        // The matches first: the preview lays out what the filter lets through.
+        filter_.refresh(document_.theme());
+        show_match_count();
+        pane_->relayout(PreviewPane::RelayoutReason::ThemeChanged);
+        refresh_presentation_list();
     }
-    // The matches first: the preview lays out what the filter lets through.
-    filter_.refresh(document_.theme());
-    show_match_count();
-    pane_->relayout(PreviewPane::RelayoutReason::ThemeChanged);
     refresh_tile_commands();
     refresh_metadata_boxes();
-    refresh_presentation_list();
     update_caption();
 }
 

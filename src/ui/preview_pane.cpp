@@ -113,6 +113,10 @@ void PreviewPane::fit_to_window(int client_width, int client_height) {
     relayout(RelayoutReason::WindowResized);
 }
 
+void PreviewPane::repaint_tiles() {
+    canvas_->update();
+}
+
 void PreviewPane::clear() {
     layout_.tile_positions.clear();
     layout_.rows.clear();

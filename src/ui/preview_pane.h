@@ -40,6 +40,8 @@ class PreviewPane : public QObject {
     // Fits viewport, canvas and scroll bar to a client area of this size in twips, then lays the
     // tiles out again.
     void fit_to_window(int client_width, int client_height);
+    // Draws the tiles again after a change of styles only: the layout stays.
+    void repaint_tiles();
     // Removes every tile and clears the canvas's picture; its size and the scroll bar stay.
     void clear();
 
