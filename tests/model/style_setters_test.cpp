@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "model/style_setters.h"
+#include "support/printers.h"
+
+namespace quorvane {
+namespace {
+
+Element line() {
+    Element e;
+    e.field_name = QStringLiteral("MAP_ROAD_DIM_CLR");
+    e.presentation = QStringLiteral("GUIDANCE");
+    e.scale = QStringLiteral("1");
+    e.border = QStringLiteral(".6");
+    e.primary_day = QStringLiteral("cecece");
+    e.primary_night = QStringLiteral("AAFF00");
+    e.secondary_day = QStringLiteral("0A0A0A");
+    return e;
+}
+
+Element area() {
+    Element e;
+    e.field_name = QStringLiteral("MAP_WATER_CLR");
+    e.presentation = QStringLiteral("BROWSE");
+    e.primary_day = QStringLiteral("CECECE");
+    return e;
+}
+
+TEST(StyleSetters, ChangeWhatTheyNameAndCountTheStylesChanged) {
+    const struct {
+        std::vector<const char*> setters;
+        Element line_after;
+        Element area_after;
+        StyleFieldSet line_fields;
+        const char* summary;
+    } cases[] = {
+        {{"scale=2.5"},
+         [] {
+             Element e = line();
+             e.scale = "2.5";
+             return e;
+         }(),
+         area(),
+         field_bit(StyleField::Scale),
+         "1 style changed in 1 presentation; 1 area left alone (an area has no scale, border or "
+         "secondary colour)"},
+        // Numbers and colours compare as values: nothing changes.
+        {{"border=0.6", "primary.day=#CECECE"},
+         line(),
+         area(),
+         0,
+         "No style changed; 1 area left alone (an area has no scale, border or secondary "
+         "colour)"},
+        {{"primary.night=#ff8000"},
+         [] {
+             Element e = line();
+             e.primary_night = "FF8000";
+             return e;
+         }(),
+         [] {
+             Element e = area();
+             e.primary_night = "FF8000";
+             return e;
+         }(),
+         field_bit(StyleField::PrimaryNight),
+         "2 styles changed in 2 presentations"},
+        {{"colour:#CECECE=#123456"},
+         [] {
+             Element e = line();
+             e.primary_day = "123456";
+             return e;
+         }(),
+         [] {
+             Element e = area();
+             e.primary_day = "123456";
+             return e;
+         }(),
+         field_bit(StyleField::PrimaryDay),
+         "2 styles changed in 2 presentations"},
+        {{"colour:#0a0a0a=#000000", "secondary.night=#FFFFFF"},
+         [] {
+             Element e = line();
+             e.secondary_day = "000000";
+             e.secondary_night = "FFFFFF";
+             return e;
+         }(),
+         area(),
+         field_bit(StyleField::SecondaryDay) | field_bit(StyleField::SecondaryNight),
+         "1 style changed in 1 presentation; 1 area left alone (an area has no scale, border or "
+         "secondary colour)"},
+    };
+    for (const auto& c : cases) {
+        const std::string name = testing::PrintToString(c.setters);
+        std::vector<StyleSetter> setters;
+        for (const char* text : c.setters) {
+            QString error;
+            std::optional<StyleSetter> setter =
+                parse_style_setter(QString::fromLatin1(text), error);
+            ASSERT_TRUE(setter) << error.toStdString();
+            setters.push_back(*setter);
+        }
+        Theme theme{{line(), area()}, {}, {}, {}};
+        const StyleChanges changes = apply_style_setters(theme, {0, 1}, setters);
+        EXPECT_EQ(theme.elements[0], c.line_after) << name;
+        EXPECT_EQ(theme.elements[1], c.area_after) << name;
+        const StyleFieldSet line_fields = !changes.changed.empty() && changes.changed[0].first == 0
+                                              ? changes.changed[0].second
+                                              : 0;
+        EXPECT_EQ(line_fields, c.line_fields) << name;
+        EXPECT_EQ(style_changes_summary(changes).toStdString(), c.summary) << name;
+    }
+}
+
+TEST(StyleSetters, ValuesTheFileCannotHoldAreRefused) {
+    const struct {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"scale=wide", "scale=wide: \"wide\" is not a number such as 1.5 or .6"},
+        {"scale=-1", "scale=-1: \"-1\" is not a number such as 1.5 or .6"},
+        {"border=1 ", "border=1 : \"1 \" is not a number such as 1.5 or .6"},
+        {"border=0",
+         "border=0: a border of 0 is left out of the file, and the line would read "
+         "back as an area"},
+        {"primary.day=#12", "primary.day=#12: \"#12\" is not a colour such as #FF8000"},
+        {"colour:#FF0000", "colour:#FF0000: a colour replacement is colour:#OLD=#NEW"},
+        {"colour:#FF0000=red", "colour:#FF0000=red: \"red\" is not a colour such as #FF8000"},
+        {"tertiary.day=#FF0000", "tertiary.day=#FF0000: a change is scale=, border="},
+    };
+    for (const auto& c : cases) {
+        QString error;
+        EXPECT_FALSE(parse_style_setter(QString::fromLatin1(c.text), error)) << c.text;
+        EXPECT_TRUE(error.startsWith(QString::fromLatin1(c.error))) << error.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace quorvane
