@@ -49,6 +49,8 @@ class DiffLines {
                                                       : kYellow;
         line(code, QStringLiteral("  ") + mark + QLatin1Char(' ') + text);
     }
+    // A further line of the change above it, in its colour.
+    void continued(const QString& text) { line(kYellow, text); }
     void plain(const QString& text) { line(nullptr, text); }
 
     QString text;
@@ -215,7 +217,7 @@ QString theme_diff_text(const ThemeDiff& diff, bool colour) {
             if (k == 0) {
                 lines.marked(QLatin1Char('~'), name + change);
             } else {
-                lines.plain(QString(name.size() + 4, QLatin1Char(' ')) + change);
+                lines.continued(QString(name.size() + 4, QLatin1Char(' ')) + change);
             }
         }
     }

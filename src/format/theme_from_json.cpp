@@ -707,8 +707,9 @@ class ThemeJsonReader {
         }
         Element e;
         qsizetype at[kElementKeys] = {};
-        unsigned seen = 0;
-        bool typed = true;  // every value had the type it needs
+        unsigned seen = 0;   // keys given
+        unsigned valid = 0;  // keys given with a value of the type they need
+        const size_t problems_before = problems_.size();
         bool first = false;
         json_.enter('{', first);
         while (json_.next('}', first)) {
@@ -725,19 +726,19 @@ class ThemeJsonReader {
             if (key == kElementKeys) {
                 unknown_key(key_at,
                             element_path(index) + QLatin1Char('.') + QString::fromUtf8(name));
-                typed = false;
                 continue;
             }
             if ((seen & (1u << key)) != 0) {
                 twice(key_at, element_path(index, key));
-                typed = false;
                 continue;
             }
             seen |= 1u << key;
             at[key] = json_.offset();
-            typed = read_element_value(e, key, element_path_maker(index, key)) && typed;
+            if (read_element_value(e, key, element_path_maker(index, key))) {
+                valid |= 1u << key;
+            }
         }
-        if (json_.failed() || !typed) {
+        if (json_.failed()) {
             return;
         }
         for (const int key : {kFieldName, kPresentation}) {
@@ -745,15 +746,14 @@ class ThemeJsonReader {
                 problem(start, element_path(index),
                         QCoreApplication::translate("ThemeFromJson", "%1 is missing")
                             .arg(QString::fromLatin1(kElementKeyNames[key])));
-                typed = false;
             }
         }
-        if (!typed) {
-            return;
+        // The values given are checked even beside a fault, so that one run names them all.
+        fill_in_defaults(e, valid);
+        check_values(e, index, valid, at);
+        if (problems_.size() == problems_before) {
+            theme_.elements.push_back(std::move(e));
         }
-        fill_in_defaults(e, seen);
-        check_values(e, index, seen, at);
-        theme_.elements.push_back(std::move(e));
     }
 
     // The path of a value, made only when a problem needs it.
@@ -846,6 +846,7 @@ class ThemeJsonReader {
         }
     }
 
+    // The values of the keys in `seen`.
     void check_values(const Element& e, int index, unsigned seen,
                       const qsizetype (&at)[kElementKeys]) {
         for (const int key :
@@ -858,9 +859,13 @@ class ThemeJsonReader {
                 problem(at[key], element_path(index, key), message);
             }
         }
-        const QString name_message = field_name_problem(e.field_name);
+        const QString name_message =
+            (seen & (1u << kFieldName)) != 0 ? field_name_problem(e.field_name) : QString();
         if (!name_message.isEmpty()) {
             problem(at[kFieldName], element_path(index, kFieldName), name_message);
+        }
+        if ((seen & (1u << kPresentation)) == 0) {
+            return;
         }
         // The Elements of one presentation share its name: it is checked once per run.
         if (!e.presentation.isSharedWith(checked_presentation_) || checked_presentation_.isNull()) {

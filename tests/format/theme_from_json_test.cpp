@@ -49,19 +49,19 @@ TEST(ThemeFromJson, FaultsAreNamedByLineColumnAndPath) {
          "  \"sort_code\": 1.5, \"display_name\": null, \"width\": 2}, {\"presentation\": \"X\"},\n"
          "  {\"field_name\": \"map_water_clr\", \"presentation\": \"GUIDANCE\"}],\n"
          " \"metadata\": {\"title\": \"A/B\"}}",
-         {"3:16: elements[0].sort_code: 1.5 is not a whole number",
+         {"2:18: elements[0].primary_day: \"#12\" is not a colour (six hexadecimal digits, such "
+          "as FF8000)",
+          "2:62: elements[0].scale: \"1 \" would read back as \"1\"",
+          "3:16: elements[0].sort_code: 1.5 is not a whole number",
           "3:37: elements[0].display_name: expected a string, found null",
           "3:43: elements[0].width: unknown key", "3:56: elements[1]: field_name is missing",
           "4:18: elements[2].field_name: \"map_water_clr\" would read back as \"MAP_WATER_CLR\"",
           "5:24: metadata.title: \"A/B\" would read back as \"AB\""}},
         {"{\"elements\": [{\"field_name\": \"MAP_WATER_CLR\", \"presentation\": \"GUIDANCE\",\n"
-         "  \"primary_day\": \"#12\", \"primary_night\": \"#0000ff\", \"scale\": \"1 \",\n"
+         "  \"primary_night\": \"#0000ff\",\n"
          "  \"border\": \"0\", \"secondary_day\": \"\", \"secondary_night\": \"000000\"}],\n"
          " \"metadata\": {\"title\": \"T\"}}",
-         {"2:18: elements[0].primary_day: \"#12\" is not a colour (six hexadecimal digits, such "
-          "as FF8000)",
-          "2:62: elements[0].scale: \"1 \" would read back as \"1\"",
-          "3:13: elements[0].border: a border of 0 is left out of the file, and the line would "
+         {"3:13: elements[0].border: a border of 0 is left out of the file, and the line would "
           "read back as an area",
           "3:58: elements[0].secondary_night: \"000000\" would be left out of the file: a night "
           "colour is written only with its day colour"}},
@@ -105,6 +105,7 @@ TEST(ThemeFromJson, DumpThenBuildWritesWhatResaveWrites) {
         {"check/empty_day_colour.kmtf", "elements[0].primary_night: \"204020\" would be left out"},
         {"check/not_a_number.kmtf", "elements[0].border: \"X\" is not a number"},
         {"check/zero_border.kmtf", "elements[0].border: a border of 0 is left out"},
+        {"edit/night_without_day.kmtf", "elements[1].primary_night: \"404040\" would be left"},
         {"fuzz_findings/border_of_line_ends_only.kmtf", "elements[0].field_name: a style needs"},
         {"fuzz_findings/id_word_in_name.kmtf", "elements[0].border: a border of 0 is left out"},
         {"fuzz_findings/spaces_around_equals_in_name.kmtf", "elements[0].primary_day: \"AR\""},
