@@ -18,9 +18,6 @@
 
 namespace quorvane {
 
-namespace {
-
-// Writes bytes to standard output; false (after saying why) when they do not all get there.
 bool write_standard_output(const QByteArray& bytes) {
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
         std::fflush(stdout) != 0) {
@@ -30,6 +27,8 @@ bool write_standard_output(const QByteArray& bytes) {
     }
     return true;
 }
+
+namespace {
 
 bool read_named_input(const QString& path, Theme& theme, StderrMessages& messages) {
     if (path == kStandardStream) {
@@ -107,12 +106,16 @@ int run_resave(const QStringList& args) {
     if (!read_input(paths[0], theme, messages)) {
         return kUsageOrInput;
     }
+    return write_output(theme, paths[1], messages);
+}
+
+int write_output(const Theme& theme, const QString& path, StderrMessages& messages) {
     // The Save command refuses an empty theme before it asks for a file name.
     if (theme.elements.empty()) {
         messages.tell(QStringLiteral("No data to save"));
         return kRefused;
     }
-    if (paths[1] == kStandardStream) {
+    if (path == kStandardStream) {
         const QString meta = metadata_block(theme.metadata, messages);
         if (meta.isEmpty()) {
             return kRefused;
@@ -123,7 +126,7 @@ int run_resave(const QStringList& args) {
     }
     NoBusyCursor busy;
     // The editor always saves to a full path; a relative OUT is taken from the working folder.
-    const QString out = QFileInfo(paths[1]).absoluteFilePath();
+    const QString out = QFileInfo(path).absoluteFilePath();
     const SaveOutcome outcome = save_theme_file(theme, out, messages, busy);
     return outcome == SaveOutcome::Written ? kSuccess : kRefused;
 }

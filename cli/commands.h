@@ -20,9 +20,19 @@ struct Theme;
 // after saying why on stderr, when it cannot be read or does not fit in memory.
 bool read_input(const QString& path, Theme& theme, StderrMessages& messages);
 
+// Writes the theme to `path` as resave does: "-" is standard output, an existing file is replaced
+// only when `messages` answers Yes. Returns the exit code.
+int write_output(const Theme& theme, const QString& path, StderrMessages& messages);
+
+// Writes bytes to standard output; false (after saying why) when they do not all get there.
+bool write_standard_output(const QByteArray& bytes);
+
 int run_dump(const QStringList& args);
 int run_resave(const QStringList& args);
 int run_render(const QStringList& args);
 int run_check(const QStringList& args);
+int run_diff(const QStringList& args);
+int run_build(const QStringList& args);
+int run_edit(const QStringList& args);
 
 }  // namespace quorvane
