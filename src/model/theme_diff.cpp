@@ -97,21 +97,6 @@ ThemeDiff diff_themes(const Theme& old_theme, const Theme& new_theme) {
     const std::vector<StyleKey> new_keys = keys_of(new_theme, numbers);
     const std::vector<StyleKey> old_keys = keys_of(old_theme, numbers);
 
-    // The old theme's Elements by key: the first unpaired occurrence, and for each occurrence
-    // the next one (a feature styled twice in one presentation).
-    QHash<StyleKey, int> first_old;
-    first_old.reserve(qsizetype(old_keys.size()));
-    std::vector<int> next_old(old_keys.size(), kNone);
-    for (int k = int(old_keys.size()) - 1; k >= 0; --k) {
-        const auto known = first_old.find(old_keys[size_t(k)]);
-        if (known == first_old.end()) {
-            first_old.insert(old_keys[size_t(k)], k);
-        } else {
-            next_old[size_t(k)] = known.value();
-            known.value() = k;
-        }
-    }
-
     // Styles per presentation: how many each theme holds, to tell whole presentations apart.
     std::vector<int> old_count(size_t(numbers.count()), 0);
     std::vector<int> new_count(size_t(numbers.count()), 0);
@@ -122,17 +107,50 @@ ThemeDiff diff_themes(const Theme& old_theme, const Theme& new_theme) {
         ++new_count[size_t(key.presentation)];
     }
 
+    // Two versions of a theme mostly keep their order: a style with the same key at the same
+    // place is paired at once, and only the rest is looked up.
     std::vector<bool> old_paired(old_keys.size(), false);
     std::vector<int> partner(new_keys.size(), kNone);
-    for (size_t k = 0; k < new_keys.size(); ++k) {
-        const auto found = first_old.find(new_keys[k]);
-        if (found == first_old.end() || found.value() == kNone) {
-            continue;
+    bool all_paired = old_keys.size() == new_keys.size();
+    for (size_t k = 0; k < std::min(old_keys.size(), new_keys.size()); ++k) {
+        if (old_keys[k] == new_keys[k]) {
+            partner[k] = int(k);
+            old_paired[k] = true;
+        } else {
+            all_paired = false;
         }
-        const int old_number = found.value();
-        partner[k] = old_number;
-        old_paired[size_t(old_number)] = true;
-        found.value() = next_old[size_t(old_number)];
+    }
+
+    if (!all_paired) {
+        // The unpaired old Elements by key: the first of them, and for each the next one with
+        // the same key (a feature styled twice in one presentation).
+        QHash<StyleKey, int> first_old;
+        std::vector<int> next_old(old_keys.size(), kNone);
+        for (int k = int(old_keys.size()) - 1; k >= 0; --k) {
+            if (old_paired[size_t(k)]) {
+                continue;
+            }
+            const auto known = first_old.find(old_keys[size_t(k)]);
+            if (known == first_old.end()) {
+                first_old.insert(old_keys[size_t(k)], k);
+            } else {
+                next_old[size_t(k)] = known.value();
+                known.value() = k;
+            }
+        }
+        for (size_t k = 0; k < new_keys.size() && !first_old.isEmpty(); ++k) {
+            if (partner[k] != kNone) {
+                continue;
+            }
+            const auto found = first_old.find(new_keys[k]);
+            if (found == first_old.end() || found.value() == kNone) {
+                continue;
+            }
+            const int old_number = found.value();
+            partner[k] = old_number;
+            old_paired[size_t(old_number)] = true;
+            found.value() = next_old[size_t(old_number)];
+        }
     }
 
     for (int p = 0; p < numbers.count(); ++p) {
