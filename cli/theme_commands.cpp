@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <new>
 #include <optional>
+#include <thread>
 
 #include <unistd.h>
 
@@ -120,6 +121,18 @@ std::optional<QByteArray> read_input_file(const QString& path) {
     return bytes;
 }
 
+// Messages kept until write_all() puts them on stderr, for a theme read beside another.
+class DeferredMessages : public StderrMessages {
+  public:
+    DeferredMessages() : StderrMessages(false) {}
+    void tell(const QString& text) override { told.append(text); }
+    void write_all() const {
+        for (const QString& text : told) {
+            write_stderr_line(text);
+        }
+    }
+};
+
 // What git hands an external diff command: the path, then the old and the new file, each with
 // its hash and mode; /dev/null for the side a file is missing from.
 constexpr qsizetype kGitDiffArguments = 7;
@@ -171,15 +184,21 @@ int run_diff(const QStringList& args) {
     }
     const QStringList files = git ? paths.mid(1) : paths;
     Theme themes[2];
+    // The two themes are read at the same time; the second one's messages wait for the first's.
+    // A file git adds or deletes is compared with an empty theme.
+    const auto read_side = [&](int side, StderrMessages& messages) {
+        return (git && files[side] == kGitMissingFile) ||
+               read_input(files[side], themes[side], messages);
+    };
+    DeferredMessages second_messages;
+    bool second_read = false;
+    std::thread second([&] { second_read = read_side(1, second_messages); });
     StderrMessages messages(false);
-    for (int side = 0; side < 2; ++side) {
-        // A file git adds or deletes is compared with an empty theme.
-        if (git && files[side] == kGitMissingFile) {
-            continue;
-        }
-        if (!read_input(files[side], themes[side], messages)) {
-            return kUsageOrInput;
-        }
+    const bool first_read = read_side(0, messages);
+    second.join();
+    second_messages.write_all();
+    if (!first_read || !second_read) {
+        return kUsageOrInput;
     }
     const ThemeDiff diff = diff_themes(themes[0], themes[1]);
     bool printed = true;
