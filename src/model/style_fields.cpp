@@ -12,17 +12,15 @@ struct FieldNames {
     StyleField field;
     const char* key;
     const char* json_key;
-    QString Element::*text;
 };
 
 constexpr std::array kFieldNames{
-    FieldNames{StyleField::Scale, "scale", "scale", &Element::scale},
-    FieldNames{StyleField::Border, "border", "border", &Element::border},
-    FieldNames{StyleField::PrimaryDay, "primary.day", "primary_day", &Element::primary_day},
-    FieldNames{StyleField::PrimaryNight, "primary.night", "primary_night", &Element::primary_night},
-    FieldNames{StyleField::SecondaryDay, "secondary.day", "secondary_day", &Element::secondary_day},
-    FieldNames{StyleField::SecondaryNight, "secondary.night", "secondary_night",
-               &Element::secondary_night},
+    FieldNames{StyleField::Scale, "scale", "scale"},
+    FieldNames{StyleField::Border, "border", "border"},
+    FieldNames{StyleField::PrimaryDay, "primary.day", "primary_day"},
+    FieldNames{StyleField::PrimaryNight, "primary.night", "primary_night"},
+    FieldNames{StyleField::SecondaryDay, "secondary.day", "secondary_day"},
+    FieldNames{StyleField::SecondaryNight, "secondary.night", "secondary_night"},
 };
 
 const FieldNames& names_of(StyleField field) {
@@ -34,18 +32,18 @@ const FieldNames& names_of(StyleField field) {
     return kFieldNames[0];  // StyleField::None names no value; callers never pass it
 }
 
-int hex_digit(char16_t c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
+// The value of each hexadecimal digit among the ASCII characters, -1 for the others.
+constexpr std::array<signed char, 128> kHexDigits = [] {
+    std::array<signed char, 128> digits{};
+    digits.fill(-1);
+    for (int k = 0; k < 10; ++k) {
+        digits[size_t('0' + k)] = static_cast<signed char>(k);
     }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
+    for (int k = 0; k < 6; ++k) {
+        digits[size_t('A' + k)] = digits[size_t('a' + k)] = static_cast<signed char>(10 + k);
     }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
+    return digits;
+}();
 
 }  // namespace
 
@@ -67,11 +65,28 @@ std::optional<StyleField> style_field_of_key(QStringView key) {
 }
 
 QString& style_field_text(Element& e, StyleField field) {
-    return e.*names_of(field).text;
+    // A batch edit asks for every field of every style: no table search here.
+    switch (field) {
+        case StyleField::Scale:
+            return e.scale;
+        case StyleField::Border:
+            return e.border;
+        case StyleField::PrimaryDay:
+            return e.primary_day;
+        case StyleField::PrimaryNight:
+            return e.primary_night;
+        case StyleField::SecondaryDay:
+            return e.secondary_day;
+        case StyleField::SecondaryNight:
+            return e.secondary_night;
+        case StyleField::None:
+            break;
+    }
+    return e.scale;  // None names no value; callers never pass it
 }
 
 const QString& style_field_text(const Element& e, StyleField field) {
-    return e.*names_of(field).text;
+    return style_field_text(const_cast<Element&>(e), field);
 }
 
 bool is_colour_field(StyleField field) {
@@ -96,15 +111,17 @@ std::optional<int> six_digit_colour(QStringView text) {
     if (text.size() != 6) {
         return std::nullopt;
     }
-    int channels[3] = {};
-    for (int k = 0; k < 6; ++k) {
-        const int digit = hex_digit(text[k].unicode());
+    // A batch edit reads every colour of every style: one table look-up per digit.
+    int value = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const int digit = u < 128 ? kHexDigits[u] : -1;
         if (digit < 0) {
             return std::nullopt;
         }
-        channels[k / 2] = channels[k / 2] * 16 + digit;
+        value = value * 16 + digit;
     }
-    return rgb(channels[0], channels[1], channels[2]);
+    return rgb(value >> 16, (value >> 8) & 0xFF, value & 0xFF);
 }
 
 bool same_style_value(StyleField field, const QString& a, const QString& b) {
