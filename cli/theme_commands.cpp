@@ -183,6 +183,11 @@ int run_diff(const QStringList& args) {
         return kUsageOrInput;
     }
     const QStringList files = git ? paths.mid(1) : paths;
+    if (files[0] == kStandardStream && files[1] == kStandardStream) {
+        write_cli_error(QCoreApplication::translate(
+            "QuorvaneCli", "diff reads standard input for one of A and B, not for both"));
+        return kUsageOrInput;
+    }
     Theme themes[2];
     // The two themes are read at the same time; the second one's messages wait for the first's.
     // A file git adds or deletes is compared with an empty theme.

@@ -357,6 +357,9 @@ class JsonText {
             }
             if (c == '\\') {
                 escaped = true;
+                if (end_ - p_ < 2) {
+                    break;
+                }
                 p_ += 2;
                 continue;
             }
