@@ -107,29 +107,25 @@ ThemeDiff diff_themes(const Theme& old_theme, const Theme& new_theme) {
         ++new_count[size_t(key.presentation)];
     }
 
-    // Two versions of a theme mostly keep their order: a style with the same key at the same
-    // place is paired at once, and only the rest is looked up.
+    // Two versions of a theme mostly keep their order: the styles up to the first place where
+    // the keys differ are paired at once, and only the rest is looked up.
     std::vector<bool> old_paired(old_keys.size(), false);
     std::vector<int> partner(new_keys.size(), kNone);
-    bool all_paired = old_keys.size() == new_keys.size();
-    for (size_t k = 0; k < std::min(old_keys.size(), new_keys.size()); ++k) {
-        if (old_keys[k] == new_keys[k]) {
-            partner[k] = int(k);
-            old_paired[k] = true;
-        } else {
-            all_paired = false;
-        }
+    size_t same_start = 0;
+    while (same_start < old_keys.size() && same_start < new_keys.size() &&
+           old_keys[same_start] == new_keys[same_start]) {
+        partner[same_start] = int(same_start);
+        old_paired[same_start] = true;
+        ++same_start;
     }
+    const bool all_paired = same_start == old_keys.size() && same_start == new_keys.size();
 
     if (!all_paired) {
         // The unpaired old Elements by key: the first of them, and for each the next one with
         // the same key (a feature styled twice in one presentation).
         QHash<StyleKey, int> first_old;
         std::vector<int> next_old(old_keys.size(), kNone);
-        for (int k = int(old_keys.size()) - 1; k >= 0; --k) {
-            if (old_paired[size_t(k)]) {
-                continue;
-            }
+        for (int k = int(old_keys.size()) - 1; k >= int(same_start); --k) {
             const auto known = first_old.find(old_keys[size_t(k)]);
             if (known == first_old.end()) {
                 first_old.insert(old_keys[size_t(k)], k);
@@ -138,10 +134,7 @@ ThemeDiff diff_themes(const Theme& old_theme, const Theme& new_theme) {
                 known.value() = k;
             }
         }
-        for (size_t k = 0; k < new_keys.size() && !first_old.isEmpty(); ++k) {
-            if (partner[k] != kNone) {
-                continue;
-            }
+        for (size_t k = same_start; k < new_keys.size() && !first_old.isEmpty(); ++k) {
             const auto found = first_old.find(new_keys[k]);
             if (found == first_old.end() || found.value() == kNone) {
                 continue;

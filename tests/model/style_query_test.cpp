@@ -60,10 +60,8 @@ TEST(StyleQuery, ConditionsItCannotReadAreExplained) {
         const char* condition;
         const char* reason;
     } cases[] = {
-        {"feature", "the value is missing"},
         {"feature=", "the value is missing"},
         {"kind=area", "the kind is line or polygon"},
-        {"colour=#12", "the colour is six hexadecimal digits"},
         {"size=2", "a condition is feature=, presentation=, kind= or colour="},
     };
     for (const auto& c : cases) {

@@ -91,6 +91,11 @@ TEST(ThemeDiff, AFeatureStyledTwicePairsInOrderAndMetadataIsCompared) {
     EXPECT_EQ(lines_of(diff_themes(old_theme, new_theme)),
               (std::vector<std::string>{"metadata Alpine>Alpine night", "~GUIDANCE A border 2>3",
                                         "+GUIDANCE A"}));
+    // A style put in before them leaves the pairs as they were.
+    Theme inserted = old_theme;
+    inserted.elements.insert(inserted.elements.begin(), style("GUIDANCE", "B"));
+    EXPECT_EQ(lines_of(diff_themes(old_theme, inserted)),
+              (std::vector<std::string>{"+GUIDANCE B"}));
     const ThemeDiff diff = diff_themes(new_theme, old_theme);
     ASSERT_EQ(diff.styles.size(), 2u);
     EXPECT_EQ(diff.styles[1].change, StyleChange::Removed);
