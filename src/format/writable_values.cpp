@@ -242,7 +242,13 @@ std::vector<std::pair<MetadataField, QString>> metadata_problems(const Metadata&
                                       MetadataField::Locale, MetadataField::Version}) {
         const QString& expected = metadata_text(saved, field);
         const QString& got = metadata_text(read.metadata, field);
-        if (got != expected) {
+        // A line end would come back, but the editor's one-line boxes could never hold it.
+        if (expected.contains(QLatin1Char('\n')) || expected.contains(QLatin1Char('\r'))) {
+            problems.emplace_back(
+                field, QCoreApplication::translate(
+                           "WritableValues", "%1 holds a line end, which a metadata field cannot")
+                           .arg(quoted_value(expected)));
+        } else if (got != expected) {
             problems.emplace_back(
                 field, QCoreApplication::translate("WritableValues", "%1 would read back as %2")
                            .arg(quoted_value(metadata_text(metadata, field)), quoted_value(got)));

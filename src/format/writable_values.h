@@ -29,7 +29,8 @@ QString field_name_problem(const QString& field_name);
 QString presentation_problem(const QString& presentation);
 // Each metadata field that would not come back as written. Empty description, locale and
 // version are written as their defaults, and a version as its major and minor part: those count
-// as coming back. An empty title is for the save to refuse.
+// as coming back. A line end is refused too: the editor's one-line boxes cannot hold one. An
+// empty title is for the save to refuse.
 std::vector<std::pair<MetadataField, QString>> metadata_problems(const Metadata& metadata);
 
 // The values a batch edit changed that would not come back the same, one sentence each naming

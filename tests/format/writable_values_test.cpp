@@ -55,10 +55,12 @@ TEST(WritableValues, ValuesThatWouldNotComeBackAreNamed) {
 TEST(WritableValues, MetadataComesBackWithItsDefaultsAndChangesOnlyWhereTheyChanged) {
     // Empty texts are written as their defaults, a version as its major and minor part.
     EXPECT_TRUE(metadata_problems({"Alpine", {}, {}, "2"}).empty());
-    const auto problems = metadata_problems({"Alpine <3", "map theme", "Global", "1.0b"});
-    ASSERT_EQ(problems.size(), 2u);
+    const auto problems = metadata_problems({"Alpine <3", "map\ntheme", "Global", "1.0b"});
+    ASSERT_EQ(problems.size(), 3u);
     EXPECT_EQ(problems[0].first, MetadataField::Title);
-    EXPECT_EQ(problems[1].second, QStringLiteral("\"1.0b\" would read back as \"1.0B\""));
+    EXPECT_EQ(problems[1].second,
+              QStringLiteral("\"map\\ntheme\" holds a line end, which a metadata field cannot"));
+    EXPECT_EQ(problems[2].second, QStringLiteral("\"1.0b\" would read back as \"1.0B\""));
 
     // A faulty value the edit did not touch is not the edit's to refuse.
     Theme theme;
