@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <cstdio>
-#include <cstdlib>
 #include <new>
 #include <optional>
 #include <thread>
@@ -29,7 +27,7 @@ namespace quorvane {
 namespace {
 
 // The value of an option given as "--name=VALUE" or as "--name VALUE"; nothing when `args[k]`
-// is not the option. Steps `k` over a separate value.
+// is not the option. Steps `k` over a separate value; sets `missing` when there is none.
 std::optional<QString> option_value(const QStringList& args, qsizetype& k, const QString& name,
                                     bool& missing) {
     const QString& arg = args[k];
