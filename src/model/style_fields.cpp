@@ -124,6 +124,22 @@ std::optional<int> six_digit_colour(QStringView text) {
     return rgb(value >> 16, (value >> 8) & 0xFF, value & 0xFF);
 }
 
+bool is_colour_text(QStringView text, QStringView upper_digits) {
+    if (text.size() != 6 || upper_digits.size() != 6) {
+        return false;
+    }
+    for (qsizetype k = 0; k < 6; ++k) {
+        char16_t c = text[k].unicode();
+        if (c >= 'a' && c <= 'f') {
+            c = char16_t(c - 'a' + 'A');
+        }
+        if (c != upper_digits[k].unicode()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool same_style_value(StyleField field, const QString& a, const QString& b) {
     if (a == b) {
         return true;

@@ -43,6 +43,10 @@ QStringView catalogue_part(const QString& field_name);
 // The colour number of exactly six hexadecimal digits in either case; nothing for any other text.
 std::optional<int> six_digit_colour(QStringView text);
 
+// Whether `text` is the colour whose six upper-case digits are `upper_digits`, in either case.
+// Quicker than reading the text as a number: most texts differ in their first digit.
+bool is_colour_text(QStringView text, QStringView upper_digits);
+
 // Whether two texts of `field` mean the same: colours compare as values ("aabbcc" is
 // "AABBCC"), numbers by value (".6" is "0.6"; but a border of "0", left out of the file, is
 // only "0"), anything else as text.

@@ -67,9 +67,9 @@ QString StyleQuery::add(const QString& condition) {
                                                "such as #FF8000")
                 .arg(condition);
         }
-        conditions_.push_back([colour](const Element& e) {
+        conditions_.push_back([digits = colour_text(*colour)](const Element& e) {
             return std::any_of(kColourFields.begin(), kColourFields.end(), [&](StyleField field) {
-                return six_digit_colour(style_field_text(e, field)) == colour;
+                return is_colour_text(style_field_text(e, field), digits);
             });
         });
     } else {

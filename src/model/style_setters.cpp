@@ -93,22 +93,22 @@ std::optional<StyleSetter> colour_replacement(StyleField, const QString& value, 
     if (!new_colour) {
         return std::nullopt;
     }
-    return StyleSetter{
-        [old_colour, new_colour, text = colour_text(*new_colour)](Element& e) -> StyleFieldSet {
-            StyleFieldSet changed = 0;
-            if (old_colour == new_colour) {
-                return changed;
-            }
-            for (const StyleField field : kColourFields) {
-                QString& current = style_field_text(e, field);
-                if (six_digit_colour(current) == old_colour) {
-                    current = text;
-                    changed |= field_bit(field);
-                }
-            }
-            return changed;
-        },
-        false};
+    return StyleSetter{[old_text = colour_text(*old_colour), same = old_colour == new_colour,
+                        text = colour_text(*new_colour)](Element& e) -> StyleFieldSet {
+                           StyleFieldSet changed = 0;
+                           if (same) {
+                               return changed;
+                           }
+                           for (const StyleField field : kColourFields) {
+                               QString& current = style_field_text(e, field);
+                               if (is_colour_text(current, old_text)) {
+                                   current = text;
+                                   changed |= field_bit(field);
+                               }
+                           }
+                           return changed;
+                       },
+                       false};
 }
 
 // The changes --set knows, by name. The value is the text after the first "=" or ":".
