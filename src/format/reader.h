@@ -6,14 +6,13 @@
 #include <QString>
 
 #include "model/theme.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 
-class Messages;
-
 // Reads the whole file into one text (one byte per character). An empty path or a missing file
-// gives an empty text. A failed read shows the system's error description.
-QByteArray read_file_bytes(const QString& path, Messages& messages);
+// gives an empty text. A failed read reports the system's error description.
+QByteArray read_file_bytes(const QString& path, MessageList& messages);
 
 // Normalises the spacing around "=" by six global replacements in a fixed order: a run of one or
 // three spaces before or after "=" vanishes, two or four leave one, five leave two.
@@ -26,11 +25,11 @@ QByteArray squeeze_block_spaces(QByteArrayView block);
 // Replaces the theme's Elements, presentation table and metadata with those of a theme text, and
 // appends each presentation's name to the theme's listed presentations. An empty text (after the
 // spacing around "=" is normalised) leaves the theme as it was.
-void parse_theme_text(Theme& theme, QByteArrayView text, Messages& messages);
+void parse_theme_text(Theme& theme, QByteArrayView text, MessageList& messages);
 
 // The field name of a style text: the first quoted value after FIELD in its tag (the first
-// quoted value of the tag when it has no FIELD). Shows "Can't find type!" when there is none.
-QByteArray style_field_name(QByteArrayView style, Messages& messages);
+// quoted value of the tag when it has no FIELD). Reports "Can't find type!" when there is none.
+QByteArray style_field_name(QByteArrayView style, MessageList& messages);
 
 // The text before the first ">", or an empty text when there is none.
 QByteArray text_before_tag_end(QByteArrayView text);
@@ -39,10 +38,10 @@ QByteArray text_before_tag_end(QByteArrayView text);
 QString too_large_to_read_message(const QString& path);
 
 // What the open commands do with a file: read_file_bytes then read_theme_text. Returns false when
-// the file does not exist.
-bool read_theme_file(const QString& path, Theme& theme, Messages& messages);
+// the file does not exist. Each distinct message text of the read is reported once.
+bool read_theme_file(const QString& path, Theme& theme, MessageList& messages);
 
-// parse_theme_text where every distinct message text of the read is shown once.
-void read_theme_text(QByteArrayView text, Theme& theme, Messages& messages);
+// parse_theme_text where each distinct message text of the read is reported once.
+void read_theme_text(QByteArrayView text, Theme& theme, MessageList& messages);
 
 }  // namespace quorvane

@@ -246,8 +246,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    save_working_data(services_.working_data_folder, recent_.captions(), services_.messages,
-                      services_.busy);
+    MessageList messages;
+    save_working_data(services_.working_data_folder, recent_.captions(), messages);
+    services_.messages.tell_each(messages);
     recovery_->forget();
     event->accept();
 }

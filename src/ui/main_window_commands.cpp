@@ -83,14 +83,16 @@ bool MainWindow::read_into_document(const QString& path, OpenSource source) {
     }
     services_.busy.busy_on();
     Theme theme;
+    MessageList messages;
     try {
-        read_theme_file(path, theme, services_.messages);
+        read_theme_file(path, theme, messages);
     } catch (const std::bad_alloc&) {
         // Whatever the read had built is gone; the open theme stays as it was.
         services_.busy.busy_off();
         services_.messages.tell(too_large_to_read_message(path));
         return false;
     }
+    services_.messages.tell_each(messages);
     const QString full_path = QFileInfo(path).absoluteFilePath();
     document_.replace(std::move(theme), full_path, true);
     services_.busy.busy_off();
@@ -166,8 +168,18 @@ bool MainWindow::write_to(const QString& path, bool ask_before_overwriting) {
         services_.messages.tell(tr("No data to save"));
         return false;
     }
-    const SaveOutcome outcome = save_theme_file(document_.theme(), path, services_.messages,
-                                                services_.busy, ask_before_overwriting);
+    MessageList messages;
+    services_.busy.busy_on();
+    SaveOutcome outcome =
+        save_theme_file(document_.theme(), path, messages,
+                        ask_before_overwriting ? ExistingFile::Kept : ExistingFile::Replaced);
+    services_.busy.busy_off();
+    if (outcome == SaveOutcome::FileExists && services_.messages.ask(overwrite_question())) {
+        services_.busy.busy_on();
+        outcome = save_theme_file(document_.theme(), path, messages, ExistingFile::Replaced);
+        services_.busy.busy_off();
+    }
+    services_.messages.tell_each(messages);
     if (outcome != SaveOutcome::Written) {
         return false;
     }
@@ -222,7 +234,9 @@ void MainWindow::offer_recovery() {
             continue;
         }
         Theme theme;
-        read_theme_file(copy.copy_path, theme, services_.messages);
+        MessageList messages;
+        read_theme_file(copy.copy_path, theme, messages);
+        services_.messages.tell_each(messages);
         const bool has_file = !copy.belongs_to.isEmpty();
         document_.replace(std::move(theme), name, has_file, true);
         RecoveryCopies::discard(copy);

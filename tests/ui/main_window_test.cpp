@@ -373,7 +373,7 @@ class MainWindowTest : public QObject {
         QVERIFY(s.messages.asked.isEmpty());
         QVERIFY(!s.window->isWindowModified());
         Theme reread;
-        ScriptedMessages quiet;
+        MessageList quiet;
         QVERIFY(read_theme_file(path, reread, quiet));
         QCOMPARE(reread.metadata.title, QStringLiteral("Changed"));
 
@@ -451,7 +451,7 @@ class MainWindowTest : public QObject {
                 QVERIFY2(s.messages.asked == QStringList{"Save changes to a.kmtf?"},
                          qPrintable(case_name + ": " + s.messages.asked.join('|')));
                 Theme on_disk;
-                ScriptedMessages quiet;
+                MessageList quiet;
                 read_theme_file(a, on_disk, quiet);
                 const bool saved = on_disk.metadata.title == QStringLiteral("Mine");
                 QVERIFY2(saved == (answer == UnsavedAnswer::Save), qPrintable(case_name));
@@ -603,9 +603,8 @@ class MainWindowTest : public QObject {
     void a_vanished_recent_file_is_reported_and_removed() {
         const QString a = copy_of(kSample, "a.kmtf");
         const QString gone = dir_->filePath("gone.kmtf");
-        ScriptedMessages quiet;
-        NoBusyCursor no_busy;
-        save_working_data(system_, RecentFiles{gone, a, "", "", "", ""}, quiet, no_busy);
+        MessageList quiet;
+        save_working_data(system_, RecentFiles{gone, a, "", "", "", ""}, quiet);
 
         Session s(system_);
         QVERIFY(s.show());

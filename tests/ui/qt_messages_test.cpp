@@ -82,7 +82,11 @@ class QtMessagesTest : public QObject {
 
         QtMessages messages;
         Theme theme;
-        const QList<ShownText> shown = shown_by([&] { read_theme_file(path, theme, messages); });
+        const QList<ShownText> shown = shown_by([&] {
+            MessageList said;
+            read_theme_file(path, theme, said);
+            messages.tell_each(said);
+        });
         const auto whole_text = std::find_if(shown.begin(), shown.end(),
                                              [](const ShownText& s) { return s.text == kHostile; });
         QVERIFY(whole_text != shown.end());
