@@ -27,6 +27,7 @@
 #include "format/reader.h"
 #include "main_window_session.h"
 #include "preview/preview_painter.h"
+#include "session/recovery_keeper.h"
 #include "settings/working_data.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_messages.h"
@@ -35,7 +36,6 @@
 #include "ui/main_window.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
-#include "ui/recovery_keeper.h"
 #include "ui/style_editor.h"
 #include "when_modal.h"
 
