@@ -77,8 +77,12 @@ int run_check(const QStringList& args) {
         // Read as the editor's Open reads; what it would show in a box goes to stderr.
         MessageList messages;
         Theme theme;
-        read_theme_text(*bytes, theme, messages);
+        const bool theme_read = read_theme_text(*bytes, input_name(path), theme, messages);
         write_stderr_lines(messages);
+        if (!theme_read) {
+            unreadable = true;
+            continue;
+        }
         const ThemeLines lines = find_theme_lines(*bytes);
         for (const Finding& f : check_theme(theme)) {
             ++counts[int(f.severity())];

@@ -37,8 +37,7 @@ bool read_named_input(const QString& path, Theme& theme, MessageList& messages) 
             write_cli_error(QStringLiteral("cannot read standard input: ") + in.errorString());
             return false;
         }
-        read_theme_text(in.readAll(), theme, messages);
-        return true;
+        return read_theme_text(in.readAll(), input_name(path), theme, messages);
     }
     const QFileInfo info(path);
     QFile file(path);
@@ -59,6 +58,10 @@ bool read_named_input(const QString& path, Theme& theme, MessageList& messages) 
 }
 
 }  // namespace
+
+QString input_name(const QString& path) {
+    return path == kStandardStream ? QStringLiteral("standard input") : path;
+}
 
 bool read_input(const QString& path, Theme& theme, MessageList& messages) {
     try {

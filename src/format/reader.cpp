@@ -420,21 +420,38 @@ QString too_large_to_read_message(const QString& path) {
         .arg(QDir::toNativeSeparators(path));
 }
 
+bool looks_like_theme(QByteArrayView text) {
+    return contains_ascii_upper(text, "METADATA") || contains_ascii_upper(text, "PRESENTATION") ||
+           contains_ascii_upper(text, "STYLE");
+}
+
+QString not_a_theme_message(const QString& name) {
+    return QCoreApplication::translate("Reader", "%1 is not a map theme")
+        .arg(QDir::toNativeSeparators(name));
+}
+
 bool read_theme_file(const QString& path, Theme& theme, MessageList& messages) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         return false;
     }
     MessageList once(MessageList::Repeats::Dropped);
     const QByteArray text = read_file_bytes(path, once);
-    parse_theme_text(theme, text, once);
+    const bool read = read_theme_text(text, path, theme, once);
     messages.add(once);
-    return true;
+    return read;
 }
 
-void read_theme_text(QByteArrayView text, Theme& theme, MessageList& messages) {
+bool read_theme_text(QByteArrayView text, const QString& name, Theme& theme,
+                     MessageList& messages) {
+    // Anything else would be shown whole as a message, then read as an empty theme.
+    if (!text.isEmpty() && !looks_like_theme(text)) {
+        messages.add(not_a_theme_message(name));
+        return false;
+    }
     MessageList once(MessageList::Repeats::Dropped);
     parse_theme_text(theme, text, once);
     messages.add(once);
+    return true;
 }
 
 }  // namespace quorvane

@@ -37,11 +37,21 @@ QByteArray text_before_tag_end(QByteArrayView text);
 // What the program says when a file does not fit in memory.
 QString too_large_to_read_message(const QString& path);
 
+// Whether a text can be a theme at all: it holds METADATA, PRESENTATION or STYLE, in any letter
+// case. A theme with problems does; a picture, a letter or a web page does not.
+bool looks_like_theme(QByteArrayView text);
+
+// "<name> is not a map theme".
+QString not_a_theme_message(const QString& name);
+
 // What the open commands do with a file: read_file_bytes then read_theme_text. Returns false when
-// the file does not exist. Each distinct message text of the read is reported once.
+// the file does not exist or is not a theme. Each distinct message text of the read is reported
+// once.
 bool read_theme_file(const QString& path, Theme& theme, MessageList& messages);
 
-// parse_theme_text where each distinct message text of the read is reported once.
-void read_theme_text(QByteArrayView text, Theme& theme, MessageList& messages);
+// parse_theme_text where each distinct message text of the read is reported once, for a text
+// that looks like a theme. Any other text (an empty one aside: it is an empty theme) leaves the
+// theme as it was, reports not_a_theme_message(name) alone and returns false.
+bool read_theme_text(QByteArrayView text, const QString& name, Theme& theme, MessageList& messages);
 
 }  // namespace quorvane

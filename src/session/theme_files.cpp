@@ -105,12 +105,19 @@ bool ThemeFiles::read_into_document(const QString& path, OpenSource source) {
     busy_.busy_on();
     Theme theme;
     MessageList messages;
+    bool read = false;
     try {
-        read_theme_file(path, theme, messages);
+        read = read_theme_file(path, theme, messages);
     } catch (const std::bad_alloc&) {
         // Whatever the read had built is gone; the open theme stays as it was.
         busy_.busy_off();
         messages_.tell(too_large_to_read_message(path));
+        return false;
+    }
+    if (!read) {
+        // Not a theme: the open one stays, and the user learns why.
+        busy_.busy_off();
+        messages_.tell_each(messages);
         return false;
     }
     const QString full_path = QFileInfo(path).absoluteFilePath();

@@ -149,5 +149,34 @@ TEST(ReadThemeFile, MissingFileChangesNothing) {
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
+// Any one of the three words makes a theme, with whatever problems it has; without them the
+// text is refused with one message and the theme stays as it was.
+TEST(ReadThemeText, ATextWithoutMetadataPresentationOrStyleIsNoTheme) {
+    const struct {
+        QByteArray text;
+        bool theme;
+    } cases[] = {
+        {"", true},  // an empty file is an empty theme
+        {"<metadata><title>T</title></metadata>", true},
+        {"<Presentation ID=\"BROWSE\">", true},
+        {"<style field=\"MAP_A_CLR\">", true},
+        {"Dear reader,\r\nthis is a letter.", false},
+        {QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), false},
+        {"<html><body>METADAT PRESENTATIO STYL</body></html>", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        Theme theme;
+        theme.metadata.title = QStringLiteral("kept");
+        MessageList messages;
+        EXPECT_EQ(looks_like_theme(c.text), c.theme && !c.text.isEmpty());
+        EXPECT_EQ(read_theme_text(c.text, QStringLiteral("/t/x.kmtf"), theme, messages), c.theme);
+        if (!c.theme) {
+            EXPECT_EQ(theme.metadata.title, "kept");
+            EXPECT_EQ(messages.texts(), QStringList{"/t/x.kmtf is not a map theme"});
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quorvane
