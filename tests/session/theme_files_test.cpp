@@ -192,43 +192,11 @@ TEST_F(ThemeFilesTest, SaveAsAsksBeforeReplacingAndRenamesOnlyWhenWritten) {
     }
 }
 
-TEST_F(ThemeFilesTest, SaveRefusesAnEmptyThemeAndSaveAsNamesTheFileKmtf) {
-    for (const bool as : {false, true}) {
-        EXPECT_FALSE(as ? files.save_as() : files.save());
-    }
+TEST_F(ThemeFilesTest, SaveAndSaveAsRefuseAnEmptyTheme) {
+    EXPECT_FALSE(files.save());
+    EXPECT_FALSE(files.save_as());
     EXPECT_EQ(messages.told, QStringList(2, "No data to save"));
     EXPECT_TRUE(dialogs.requests.isEmpty());
-
-    open_with_changes("a.kmtf");
-    const QStringList answers[] = {{"Saved", "Saved.kmtf"}, {"CAPS.KMTF", "CAPS.KMTF"}};
-    for (const QStringList& answer : answers) {
-        dialogs.answers = {path(answer[0])};
-        EXPECT_TRUE(files.save_as());
-        EXPECT_EQ(document.file_name(), path(answer[1]));
-    }
-    EXPECT_FALSE(QFile::exists(path("CAPS.KMTF.kmtf")));
-}
-
-TEST_F(ThemeFilesTest, TheUnsavedQuestionSavesDiscardsOrCancels) {
-    const struct {
-        UnsavedAnswer answer;
-        bool goes_on;
-        bool saved;
-    } cases[] = {
-        {UnsavedAnswer::Save, true, true},
-        {UnsavedAnswer::Discard, true, false},
-        {UnsavedAnswer::Cancel, false, false},
-    };
-    for (const auto& c : cases) {
-        const QString a = open_with_changes("a.kmtf");
-        messages.unsaved_answers = {c.answer};
-        EXPECT_EQ(files.settle_unsaved_changes(), c.goes_on);
-        EXPECT_EQ(messages.asked, QStringList{"Save changes to a.kmtf?"});
-        Theme on_disk;
-        MessageList quiet;
-        read_theme_file(a, on_disk, quiet);
-        EXPECT_EQ(on_disk.metadata.title == "Mine", c.saved);
-    }
 }
 
 // Another program writes the open file: a theme without changes is read again; with changes
