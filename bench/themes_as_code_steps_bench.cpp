@@ -12,7 +12,6 @@
 #include "model/style_query.h"
 #include "model/style_setters.h"
 #include "model/theme_diff.h"
-#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {
@@ -28,7 +27,7 @@ QByteArray theme_json_text(const Theme& theme) {
 
 void BM_ReadTheme(benchmark::State& state) {
     const QByteArray text = generated_theme_text(kStyles);
-    ScriptedMessages messages(true);
+    MessageList messages;
     for (auto _ : state) {
         Theme theme;
         parse_theme_text(theme, text, messages);

@@ -19,7 +19,6 @@
 #include "model/style_query.h"
 #include "model/style_setters.h"
 #include "model/theme_diff.h"
-#include "platform/busy_cursor.h"
 #include "stderr_messages.h"
 
 namespace quorvane {
@@ -119,18 +118,6 @@ std::optional<QByteArray> read_input_file(const QString& path) {
     return bytes;
 }
 
-// Messages kept until write_all() puts them on stderr, for a theme read beside another.
-class DeferredMessages : public StderrMessages {
-  public:
-    DeferredMessages() : StderrMessages(false) {}
-    void tell(const QString& text) override { told.append(text); }
-    void write_all() const {
-        for (const QString& text : told) {
-            write_stderr_line(text);
-        }
-    }
-};
-
 // What git hands an external diff command: the path, then the old and the new file, each with
 // its hash and mode; /dev/null for the side a file is missing from.
 constexpr qsizetype kGitDiffArguments = 7;
@@ -189,17 +176,17 @@ int run_diff(const QStringList& args) {
     Theme themes[2];
     // The two themes are read at the same time; the second one's messages wait for the first's.
     // A file git adds or deletes is compared with an empty theme.
-    const auto read_side = [&](int side, StderrMessages& messages) {
+    const auto read_side = [&](int side, MessageList& said) {
         return (git && files[side] == kGitMissingFile) ||
-               read_input(files[side], themes[side], messages);
+               read_input_keeping_messages(files[side], themes[side], said);
     };
-    DeferredMessages second_messages;
+    MessageList said[2];
     bool second_read = false;
-    std::thread second([&] { second_read = read_side(1, second_messages); });
-    StderrMessages messages(false);
-    const bool first_read = read_side(0, messages);
+    std::thread second([&] { second_read = read_side(1, said[1]); });
+    const bool first_read = read_side(0, said[0]);
     second.join();
-    second_messages.write_all();
+    write_stderr_lines(said[0]);
+    write_stderr_lines(said[1]);
     if (!first_read || !second_read) {
         return kUsageOrInput;
     }
@@ -255,8 +242,7 @@ int run_build(const QStringList& args) {
         }
         return kUsageOrInput;
     }
-    StderrMessages messages(force);
-    return write_output(built.theme, paths[1], messages);
+    return write_output(built.theme, paths[1], force);
 }
 
 namespace {
@@ -362,7 +348,7 @@ int run_edit(const QStringList& args) {
     if (!request) {
         return kUsageOrInput;
     }
-    StderrMessages messages(request->force);
+    MessageList read_messages;
     // Every theme is read, changed and checked before any is written: a refusal leaves all of
     // them as they were.
     std::vector<EditedTheme> edited;
@@ -370,7 +356,7 @@ int run_edit(const QStringList& args) {
     for (const QString& path : request->themes) {
         EditedTheme& one = edited.emplace_back();
         one.path = path;
-        if (!read_input(path, one.theme, messages)) {
+        if (!read_input(path, one.theme, read_messages)) {
             return kUsageOrInput;
         }
         if (request->dry_run) {
@@ -429,16 +415,18 @@ int run_edit(const QStringList& args) {
         if (request->in_place) {
             // A theme nothing changed in is left alone, its time stamp too.
             if (!one.changes.changed.empty()) {
-                NoBusyCursor busy;
-                const QString path = QFileInfo(one.path).absoluteFilePath();
-                if (save_theme_file(one.theme, path, messages, busy, false) !=
-                    SaveOutcome::Written) {
+                MessageList saved;
+                const SaveOutcome written =
+                    save_theme_file(one.theme, QFileInfo(one.path).absoluteFilePath(), saved,
+                                    ExistingFile::Replaced);
+                write_stderr_lines(saved);
+                if (written != SaveOutcome::Written) {
                     outcome = kRefused;
                     continue;
                 }
             }
         } else {
-            outcome = write_output(one.theme, request->out, messages);
+            outcome = write_output(one.theme, request->out, request->force);
             if (outcome != kSuccess) {
                 return outcome;
             }

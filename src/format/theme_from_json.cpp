@@ -13,7 +13,6 @@
 #include "model/element_catalogue.h"
 #include "model/presentations.h"
 #include "model/style_fields.h"
-#include "platform/messages.h"
 #include "text/ascii_text.h"
 
 namespace quorvane {
@@ -513,12 +512,6 @@ QString metadata_json_key(MetadataField field) {
 
 namespace {
 
-class SilentMessages : public Messages {
-  public:
-    void tell(const QString&) override {}
-    bool ask(const QString&) override { return false; }
-};
-
 // Reads the dump's shape into a theme, noting each problem with the offset it stands at.
 class ThemeJsonReader {
   public:
@@ -844,8 +837,9 @@ class ThemeJsonReader {
             e.display_name = element_display_name(name);
         }
         if (!given(kSortCode)) {
-            SilentMessages silent;
-            e.sort_code = presentation_code(e.presentation, e.border, silent);
+            // An unknown presentation is the check's to report, as after reading a file.
+            MessageList unheard;
+            e.sort_code = presentation_code(e.presentation, e.border, unheard);
         }
     }
 

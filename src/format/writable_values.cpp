@@ -8,18 +8,11 @@
 #include "format/reader.h"
 #include "format/writer.h"
 #include "model/version_parts.h"
-#include "platform/messages.h"
 #include "text/ascii_text.h"
 
 namespace quorvane {
 
 namespace {
-
-class SilentMessages : public Messages {
-  public:
-    void tell(const QString&) override {}
-    bool ask(const QString&) override { return false; }
-};
 
 // A style with ordinary values, for trying one unusual value in a file.
 Element probe_style() {
@@ -37,13 +30,13 @@ Element probe_style() {
 
 // Writes a theme of this one style and reads it back: what the reader makes of the file.
 Theme written_and_read(const Element& e, const Metadata& metadata) {
-    SilentMessages silent;
+    MessageList unheard;  // what the trial says is no concern of the user's
     Theme theme;
     theme.elements.push_back(e);
     theme.metadata = metadata;
-    const QByteArray text = theme_text(theme, metadata_block_text(metadata), silent);
+    const QByteArray text = theme_text(theme, metadata_block_text(metadata), unheard);
     Theme read;
-    parse_theme_text(read, text, silent);
+    parse_theme_text(read, text, unheard);
     return read;
 }
 

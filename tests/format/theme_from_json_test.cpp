@@ -12,7 +12,6 @@
 #include "format/writer.h"
 #include "model/element_additions.h"
 #include "support/printers.h"
-#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {
@@ -121,11 +120,13 @@ TEST(ThemeFromJson, DumpThenBuildWritesWhatResaveWrites) {
         const QString path = files.next();
         const QString name = path.mid(root.size());
         SCOPED_TRACE(name.toStdString());
-        ScriptedMessages messages;
+        MessageList messages;
         Theme read;
-        ASSERT_TRUE(read_theme_file(path, read, messages));
+        if (!read_theme_file(path, read, messages)) {
+            continue;  // no theme at all: resave refuses it too
+        }
         QByteArray json;
-        write_theme_json(read, path, messages.told,
+        write_theme_json(read, path, messages.texts(),
                          [&](const QByteArray& piece) { json += piece; });
         const ThemeFromJson built = theme_from_json(json);
         if (refused.contains(name)) {
@@ -135,12 +136,12 @@ TEST(ThemeFromJson, DumpThenBuildWritesWhatResaveWrites) {
             continue;
         }
         ASSERT_TRUE(built.problems.empty()) << built.problems[0].text().toStdString();
-        ScriptedMessages resave_messages;
-        ScriptedMessages build_messages;
+        MessageList resave_messages;
+        MessageList build_messages;
         const QString meta = metadata_block_text(read.metadata);
         EXPECT_EQ(theme_text(built.theme, meta, build_messages),
                   theme_text(read, meta, resave_messages));
-        EXPECT_EQ(build_messages.told, resave_messages.told);
+        EXPECT_EQ(build_messages.texts(), resave_messages.texts());
         EXPECT_EQ(built.theme.metadata, read.metadata);
         ++built_alike;
     }
