@@ -160,68 +160,11 @@ Lab within_srgb_gamut(const Lab& lab) {
     return {grey.l, lab.a * inside, lab.b * inside};
 }
 
-double delta_e_2000(const Lab& first, const Lab& second) {
-    // Following the CIE's formula with the weights kL = kC = kH = 1, in the steps of Sharma, Wu
-    // and Dalal's implementation notes (Color Research and Application 30(1), 2005).
-    constexpr double k25To7 = 6103515625.0;  // 25^7
-    const double c1 = std::hypot(first.a, first.b);
-    const double c2 = std::hypot(second.a, second.b);
-    const double mean_c = (c1 + c2) / 2;
-    const double mean_c7 = std::pow(mean_c, 7);
-    const double g = 0.5 * (1 - std::sqrt(mean_c7 / (mean_c7 + k25To7)));
-    const double a1 = first.a * (1 + g);
-    const double a2 = second.a * (1 + g);
-    const double c1p = std::hypot(a1, first.b);
-    const double c2p = std::hypot(a2, second.b);
-    const auto hue = [](double b, double a) {
-        if (a == 0 && b == 0) {
-            return 0.0;
-        }
-        const double h = std::atan2(b, a) * kDegrees;
-        return h < 0 ? h + 360.0 : h;
-    };
-    const double h1 = hue(first.b, a1);
-    const double h2 = hue(second.b, a2);
-
-    const double dl = second.l - first.l;
-    const double dc = c2p - c1p;
-    double dh = 0;
-    if (c1p * c2p != 0) {
-        dh = h2 - h1;
-        if (dh > 180) {
-            dh -= 360;
-        } else if (dh < -180) {
-            dh += 360;
-        }
-    }
-    const double big_dh = 2 * std::sqrt(c1p * c2p) * std::sin(dh / 2 / kDegrees);
-
-    const double mean_l = (first.l + second.l) / 2;
-    const double mean_cp = (c1p + c2p) / 2;
-    double mean_h = h1 + h2;
-    if (c1p * c2p != 0) {
-        if (std::abs(h1 - h2) <= 180) {
-            mean_h /= 2;
-        } else {
-            mean_h = mean_h < 360 ? (mean_h + 360) / 2 : (mean_h - 360) / 2;
-        }
-    }
-    const double t = 1 - 0.17 * std::cos((mean_h - 30) / kDegrees) +
-                     0.24 * std::cos(2 * mean_h / kDegrees) +
-                     0.32 * std::cos((3 * mean_h + 6) / kDegrees) -
-                     0.20 * std::cos((4 * mean_h - 63) / kDegrees);
-    const double d_theta = 30 * std::exp(-std::pow((mean_h - 275) / 25, 2));
-    const double mean_cp7 = std::pow(mean_cp, 7);
-    const double rc = 2 * std::sqrt(mean_cp7 / (mean_cp7 + k25To7));
-    const double l50 = (mean_l - 50) * (mean_l - 50);
-    const double sl = 1 + 0.015 * l50 / std::sqrt(20 + l50);
-    const double sc = 1 + 0.045 * mean_cp;
-    const double sh = 1 + 0.015 * mean_cp * t;
-    const double rt = -std::sin(2 * d_theta / kDegrees) * rc;
-    const double tl = dl / sl;
-    const double tc = dc / sc;
-    const double th = big_dh / sh;
-    return std::sqrt(tl * tl + tc * tc + th * th + rt * tc * th);
+double delta_e(const Lab& first, const Lab& second) {
+    const double dl = first.l - second.l;
+    const double da = first.a - second.a;
+    const double db = first.b - second.b;
+    return std::sqrt(dl * dl + da * da + db * db);
 }
 
 double relative_luminance(int colour) {

@@ -3,7 +3,8 @@
 
 namespace quorvane {
 
-// The colour of the device palette nearest to `colour` as people see colours (CIEDE2000); of
+// The colour of the device palette nearest to `colour` in CIELAB (CIE76 colour
+// difference); of
 // equally near ones, the first in the palette. What the device shows for a colour it cannot.
 int nearest_device_colour(int colour);
 
