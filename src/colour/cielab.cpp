@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+#include <QtGlobal>
+
 #include "colour/colour_values.h"
 
 namespace quorvane {
@@ -52,6 +54,23 @@ const std::array<double, 255>& rounding_bounds() {
     return bounds;
 }
 
+// Where to start looking among the bounds for light i / kStartSteps: bounds below it are passed
+// at once, and at most a step or two remain.
+constexpr int kStartSteps = 4096;
+const std::array<quint8, kStartSteps + 1>& start_of_search() {
+    static const std::array<quint8, kStartSteps + 1> starts = [] {
+        std::array<quint8, kStartSteps + 1> s{};
+        const auto& bounds = rounding_bounds();
+        for (int i = 0; i <= kStartSteps; ++i) {
+            s[size_t(i)] =
+                quint8(std::upper_bound(bounds.begin(), bounds.end(), double(i) / kStartSteps) -
+                       bounds.begin());
+        }
+        return s;
+    }();
+    return starts;
+}
+
 double lab_f(double t) {
     return t > kEpsilon ? std::cbrt(t) : (kKappa * t + 16.0) / 116.0;
 }
@@ -68,8 +87,18 @@ double linear_channel(int value) {
 }
 
 int srgb_channel(double linear) {
+    if (!(linear > 0)) {
+        return 0;
+    }
+    if (linear >= 1) {
+        return 255;
+    }
     const auto& bounds = rounding_bounds();
-    return int(std::upper_bound(bounds.begin(), bounds.end(), linear) - bounds.begin());
+    int k = start_of_search()[size_t(linear * kStartSteps)];
+    while (k < 255 && bounds[size_t(k)] <= linear) {
+        ++k;
+    }
+    return k;
 }
 
 LinearRgb linear_rgb_of(int colour) {
@@ -149,7 +178,7 @@ Lab within_srgb_gamut(const Lab& lab) {
     // channel value can show.
     double inside = 0;
     double outside = 1;
-    for (int step = 0; step < 20; ++step) {
+    for (int step = 0; step < 14; ++step) {
         const double middle = (inside + outside) / 2;
         if (in_srgb_gamut({grey.l, lab.a * middle, lab.b * middle})) {
             inside = middle;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "colour/cielab.h"
 #include "colour/colour_values.h"
 
@@ -32,6 +35,15 @@ TEST(Cielab, SrgbColoursGiveTheirPublishedLabValues) {
         EXPECT_NEAR(lab.a, p.lab.a, 0.01);
         EXPECT_NEAR(lab.b, p.lab.b, 0.01);
         EXPECT_EQ(colour_of_lab(p.lab), p.colour);
+    }
+}
+
+TEST(Cielab, LinearLightRoundsToTheNearestChannelValue) {
+    for (int i = -10; i <= 110000; ++i) {
+        const double linear = i / 100000.0;
+        const double v = std::clamp(linear, 0.0, 1.0);
+        const double encoded = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
+        ASSERT_EQ(srgb_channel(linear), int(std::lround(encoded * 255))) << linear;
     }
 }
 
