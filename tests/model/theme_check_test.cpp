@@ -101,6 +101,21 @@ TEST(CheckTheme, MessagesSayWhatHappens) {
     }
 }
 
+TEST(CheckTheme, LookAlikeLinesNameBothFeaturesAndWhoCannotTellThemApart) {
+    Element major = line(QStringLiteral("GUIDANCE"), QStringLiteral("ROAD_HWY_MJR"));
+    Element minor = line(QStringLiteral("GUIDANCE"), QStringLiteral("ROAD_HWY_MNR"));
+    major.primary_night = QStringLiteral("FFC8C8");
+    minor.primary_night = QStringLiteral("FFD2A0");
+    minor.primary_day = QStringLiteral("FFFFFF");
+    const Finding f = only_finding(titled({major, minor}));
+    EXPECT_EQ(f.check, Check::LookAlikeLines);
+    EXPECT_EQ(f.element, 0);
+    EXPECT_TRUE(f.message().startsWith(
+        "MAP_ROAD_HWY_MJR_CLR and MAP_ROAD_HWY_MNR_CLR look alike by night to people with "
+        "tritanopia (colour difference 3.8, 25.4 for everyone else)"))
+        << f.message().toStdString();
+}
+
 TEST(CheckTheme, FindingsPointAtElementsAndPresentations) {
     Element twice = line(QStringLiteral(" BROWSE "), QStringLiteral("ROAD_HWY_MJR"));
     twice.primary_day = QStringLiteral("zz0000");
