@@ -20,6 +20,39 @@ QString recolour_step_name(RecolourKind kind) {
     return QCoreApplication::translate("RecolourEdit", "Snap to Device Palette");
 }
 
+QString recolour_report(RecolourKind kind, int changed) {
+    if (changed == 0) {
+        return QCoreApplication::translate("RecolourEdit", "No style changed");
+    }
+    const bool one = changed == 1;
+    QString text;
+    switch (kind) {
+        case RecolourKind::ReplaceColour:
+            text =
+                one ? QCoreApplication::translate("RecolourEdit", "Colour replaced in 1 style")
+                    : QCoreApplication::translate("RecolourEdit", "Colour replaced in %1 styles");
+            break;
+        case RecolourKind::AdjustColours:
+            text =
+                one ? QCoreApplication::translate("RecolourEdit", "Colours adjusted in 1 style")
+                    : QCoreApplication::translate("RecolourEdit", "Colours adjusted in %1 styles");
+            break;
+        case RecolourKind::MakeNightColours:
+            text =
+                one ? QCoreApplication::translate("RecolourEdit", "Night colours made for 1 style")
+                    : QCoreApplication::translate("RecolourEdit",
+                                                  "Night colours made for %1 styles");
+            break;
+        case RecolourKind::SnapToPalette:
+            text = one ? QCoreApplication::translate("RecolourEdit",
+                                                     "1 style snapped to the device palette")
+                       : QCoreApplication::translate("RecolourEdit",
+                                                     "%1 styles snapped to the device palette");
+            break;
+    }
+    return one ? text : text.arg(changed);
+}
+
 void RecolourEdit::exchange(Theme& theme) {
     for (RecolouredStyle& style : recolouring_.styles) {
         Element& e = theme.elements[size_t(style.element)];

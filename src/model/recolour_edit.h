@@ -10,6 +10,8 @@ namespace quorvane {
 
 // What the Edit menu calls a recolouring ("Make Night Colours").
 QString recolour_step_name(RecolourKind kind);
+// What the status bar says once it is done: "Night colours made for 3 styles".
+QString recolour_report(RecolourKind kind, int changed);
 
 // Gives many styles new colours at once. Applying and reverting exchange the kept colours with
 // the theme's, so either way costs one exchange per style.

@@ -29,6 +29,7 @@
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
 #include "ui/problems_panel.h"
+#include "ui/recolour_commands.h"
 #include "ui/recovery_keeper.h"
 
 namespace quorvane {
@@ -114,6 +115,7 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     connect_tile_commands();
     connect_metadata_boxes();
     set_up_problems_panel();
+    recolour_ = new RecolourCommands(*this);
     start_update_check();
 }
 

@@ -25,6 +25,7 @@ class FileDialogs;
 class Messages;
 class PreviewPane;
 class ProblemsPanel;
+class RecolourCommands;
 class RecoveryKeeper;
 class TileSelection;
 class UrlOpener;
@@ -103,6 +104,7 @@ class MainWindow : public QMainWindow {
     PreviewPane& preview() { return *pane_; }
     RecoveryKeeper& recovery() { return *recovery_; }
     ProblemsPanel& problems() { return *problems_; }
+    RecolourCommands& recolour_commands() { return *recolour_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -163,6 +165,7 @@ class MainWindow : public QMainWindow {
     RecoveryKeeper* recovery_ = nullptr;
     FileChangeWatcher* watcher_ = nullptr;
     ProblemsPanel* problems_ = nullptr;
+    RecolourCommands* recolour_ = nullptr;
 };
 
 }  // namespace quorvane
