@@ -49,10 +49,14 @@ std::unique_ptr<ColourOperation> operation(const Theme& theme, int which,
 // The option a slider step changes.
 void step(ColourOperation& op, int which, int n) {
     switch (which) {
-        case kReplace:
-            static_cast<ReplaceColourOperation&>(op).set_replacement(
+        case kReplace: {
+            // Typing a colour also recounts the styles that use it.
+            auto& replace = static_cast<ReplaceColourOperation&>(op);
+            replace.set_replacement(
                 {*colour_number(op.theme().elements[size_t(n % kStyles)].primary_day), n, {}});
+            benchmark::DoNotOptimize(replace.styles_using());
             break;
+        }
         case kAdjust:
             static_cast<AdjustColoursOperation&>(op).set_adjustment({n % 360 - 180, 0, 0, 0});
             break;

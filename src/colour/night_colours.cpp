@@ -96,8 +96,9 @@ Placed place_against_ground(double wanted, double low, double high, double groun
 }  // namespace
 
 int night_ground_colour(int day_ground, int darkness) {
+    // A tinted ground looks muddy that dark: it keeps half the chroma other areas keep.
     const double s = share_of(darkness);
-    return coloured(ground_lightness(s), lab_of(day_ground), area_chroma(s));
+    return coloured(ground_lightness(s), lab_of(day_ground), area_chroma(s) / 2);
 }
 
 int night_area_colour(int day_colour, const MapGround& ground, int darkness) {

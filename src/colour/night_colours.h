@@ -8,7 +8,8 @@ namespace quorvane {
 // Night colours derived from day colours. The rule, in CIELAB lightness, chroma and hue:
 //
 // - The ground (the LAND area the map is drawn on) becomes the darkest colour of the night map:
-//   lightness from 30 (darkness 0) down to 4 (darkness 100), its hue kept.
+//   lightness from 30 (darkness 0) down to 4 (darkness 100), its hue kept with half the chroma
+//   other areas keep.
 // - Every other area keeps its hue and lies above the night ground by a share of how far its
 //   day lightness lay from the day ground (0.85 of it at darkness 0, 0.5 at 100): areas light
 //   by day become dark, and areas that stood apart from the ground by day still do.
