@@ -125,7 +125,7 @@ ColourOperation::ColourOperation(const Theme& theme, const std::vector<int>& ele
 }
 
 std::optional<StyleColours> ColourOperation::recoloured(int element) const {
-    if (!in_scope(element)) {
+    if (!in_scope(element) || element >= theme_.element_count()) {
         return std::nullopt;
     }
     const Element& e = theme_.elements[size_t(element)];

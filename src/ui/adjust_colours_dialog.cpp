@@ -13,6 +13,7 @@ namespace quorvane {
 QComboBox* day_night_box(QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QStringLiteral("day_night_box"));
+    box->setAccessibleName(AdjustColoursDialog::tr("Day or night colours"));
     box->addItem(AdjustColoursDialog::tr("Day and night colours"));
     box->addItem(AdjustColoursDialog::tr("Day colours"));
     box->addItem(AdjustColoursDialog::tr("Night colours"));

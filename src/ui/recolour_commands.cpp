@@ -149,7 +149,13 @@ RecolourScope RecolourCommands::scope() const {
 
 void RecolourCommands::run(RecolourDialog& dialog) {
     centre_on_screen(dialog);
-    if (dialog.exec() != QDialog::Accepted) {
+    // The choices belong to the theme as it was when the dialog opened: should it change under
+    // the dialog (read again from disk), the dialog closes without applying anything.
+    const QMetaObject::Connection replaced =
+        connect(&window_.document(), &ThemeDocument::changed, &dialog, &QDialog::reject);
+    const int result = dialog.exec();
+    disconnect(replaced);
+    if (result != QDialog::Accepted) {
         return;
     }
     const RecolourKind kind = dialog.operation().kind();

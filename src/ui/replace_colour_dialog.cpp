@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 #include "colour/colour_values.h"
@@ -110,6 +111,7 @@ ReplaceColourDialog::ReplaceColourDialog(const Theme& theme, const std::vector<i
     times_ = day_night_box(this);
     parts_ = new QComboBox(this);
     parts_->setObjectName(QStringLiteral("parts_box"));
+    parts_->setAccessibleName(tr("Primary or secondary colours"));
     parts_->addItem(tr("Primary and secondary colours"));
     parts_->addItem(tr("Primary colours"));
     parts_->addItem(tr("Secondary colours"));
@@ -214,6 +216,17 @@ void ReplaceColourDialog::follow_scope() {
 void ReplaceColourDialog::follow_choices() {
     const std::optional<int> from = typed_colour(from_box_->text());
     const std::optional<int> to = typed_colour(to_box_->text());
+    // The swatch of a typed colour is the one marked in the list, or none.
+    if (colour_of_item(used_->currentItem()) != from) {
+        const QSignalBlocker quiet(used_);
+        used_->setCurrentRow(-1);
+        for (int row = 0; from && row < used_->count(); ++row) {
+            if (colour_of_item(used_->item(row)) == from) {
+                used_->setCurrentRow(row);
+                break;
+            }
+        }
+    }
     for (const auto& [box, colour] : {std::pair{from_box_, from}, std::pair{to_box_, to}}) {
         mark_colour_box(*box, !colour && !box->text().isEmpty());
     }

@@ -53,6 +53,17 @@ class RecolourTest : public QObject {
         }
         QCOMPARE(s.window->selection().count(), 3);
 
+        // A first try, cancelled: nothing stays behind, in the theme, the history or the view.
+        auto cancel = when_modal<NightColoursDialog>([](NightColoursDialog& dialog) {
+            dialog.darkness_slider()->setValue(10);
+            dialog.reject();
+        });
+        s.window->recolour_commands().night_colours_action()->trigger();
+        QVERIFY(s.theme() == before);
+        QCOMPARE(s.document.history().count(), 0);
+        QCOMPARE(s.window->preview().light(), PreviewLight::Day);
+        QVERIFY(s.window->preview().proposal() == nullptr);
+
         bool previewed_by_night = false;
         bool roads_recoloured = false;
         bool others_kept = false;
