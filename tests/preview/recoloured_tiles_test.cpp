@@ -50,9 +50,11 @@ TEST(RecolouredTiles, PatchesShowTheViewOfTheProposedOrOwnColour) {
         {{}, true, proposed},
         {{ColourVision::Greyscale, false}, false, simulated_colour(own, ColourVision::Greyscale)},
         {{ColourVision::Normal, true}, false, nearest_device_colour(own)},
-        {{ColourVision::Tritanopia, true}, false,
+        {{ColourVision::Tritanopia, true},
+         false,
          simulated_colour(nearest_device_colour(own), ColourVision::Tritanopia)},
-        {{ColourVision::Protanopia, false}, true,
+        {{ColourVision::Protanopia, false},
+         true,
          simulated_colour(proposed, ColourVision::Protanopia)},
     };
     for (const auto& c : cases) {
