@@ -208,6 +208,21 @@ TEST(CheckTheme, MetadataFindingsComeFirst) {
     EXPECT_EQ(findings[1].severity(), Severity::Warning);
 }
 
+// Missing features are found feature by feature; they still stand in tile order: WATER, first
+// seen in GUIDANCE, is missing from TRAFFIC, and WOODS from GUIDANCE.
+TEST(CheckTheme, MissingFeaturesStandInTileOrder) {
+    const Theme theme =
+        titled({polygon("GUIDANCE", "WATER"), polygon("GUIDANCE", "PARK"),
+                polygon("BROWSE", "WATER"), polygon("BROWSE", "WOODS"), polygon("BROWSE", "PARK"),
+                polygon("TRAFFIC", "WOODS"), polygon("TRAFFIC", "PARK")});
+    const std::vector<Finding> findings = check_theme(theme);
+    ASSERT_EQ(findings.size(), 2u);
+    EXPECT_EQ(findings[0].field_name, "MAP_WOODS_CLR");
+    EXPECT_EQ(findings[0].shown_at, 0);
+    EXPECT_EQ(findings[1].field_name, "MAP_WATER_CLR");
+    EXPECT_EQ(findings[1].shown_at, 5);
+}
+
 TEST(CheckNames, CodesAreDistinctAndSeveritiesNamed) {
     QStringList codes;
     for (Check check : all_checks()) {
