@@ -46,8 +46,8 @@ constexpr double kTargetMargin = 1.005;
 constexpr double kNudge = 0.25;
 constexpr int kMostNudges = 40;
 
-// The lightness at `lightness` or moved towards `direction` (+1 lighter, -1 darker) just far
-// enough that the colour's contrast with `against` (a luminance) reaches `target`.
+// The colour of lightness `lightness`, or of a lightness moved towards `direction` (+1 lighter,
+// -1 darker) just far enough that its contrast with `against` (a luminance) reaches `target`.
 int with_contrast(double lightness, int direction, double against, double target, const Lab& day,
                   double chroma_share) {
     int colour = coloured(lightness, day, chroma_share);
@@ -63,15 +63,15 @@ int with_contrast(double lightness, int direction, double against, double target
     return colour;
 }
 
-// The luminance nearest `wanted` inside [low, high] and, of that, the part at least `target`
-// in contrast from `ground`. Returns the luminance and whether it lies above the ground.
+// The luminance nearest `wanted` that lies inside [low, high] and is at least `target` in
+// contrast from `ground`, and the side of the ground it lies on (+1 above, -1 below).
 struct Placed {
     double luminance;
     int direction;
 };
 Placed place_against_ground(double wanted, double low, double high, double ground, double target) {
-    const double above = target * (ground + 0.05) - 0.05;  // lightest that is too close
-    const double below = (ground + 0.05) / target - 0.05;  // darkest that is too close
+    const double above = target * (ground + 0.05) - 0.05;  // the least far enough above
+    const double below = (ground + 0.05) / target - 0.05;  // the most far enough below
     struct Interval {
         double from;
         double to;
