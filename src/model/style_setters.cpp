@@ -42,7 +42,7 @@ std::optional<StyleSetter> number_setter(StyleField field, const QString& value,
             "area");
         return std::nullopt;
     }
-    return StyleSetter{[field, value](Element& e) -> StyleFieldSet {
+    return StyleSetter{[field, value](Element& e, int) -> StyleFieldSet {
                            QString& text = style_field_text(e, field);
                            if (same_style_value(field, text, value)) {
                                return 0;
@@ -50,6 +50,7 @@ std::optional<StyleSetter> number_setter(StyleField field, const QString& value,
                            text = value;
                            return field_bit(field);
                        },
+                       {},
                        true};
 }
 
@@ -68,15 +69,17 @@ std::optional<StyleSetter> colour_setter(StyleField field, const QString& value,
     if (!colour) {
         return std::nullopt;
     }
-    return StyleSetter{[field, text = colour_text(*colour), colour](Element& e) -> StyleFieldSet {
-                           QString& current = style_field_text(e, field);
-                           if (six_digit_colour(current) == colour) {
-                               return 0;
-                           }
-                           current = text;
-                           return field_bit(field);
-                       },
-                       is_line_only_field(field)};
+    return StyleSetter{
+        [field, text = colour_text(*colour), colour](Element& e, int) -> StyleFieldSet {
+            QString& current = style_field_text(e, field);
+            if (six_digit_colour(current) == colour) {
+                return 0;
+            }
+            current = text;
+            return field_bit(field);
+        },
+        {},
+        is_line_only_field(field)};
 }
 
 // "#OLD=#NEW": every colour slot holding OLD's value takes NEW.
@@ -94,7 +97,7 @@ std::optional<StyleSetter> colour_replacement(StyleField, const QString& value, 
         return std::nullopt;
     }
     return StyleSetter{[old_text = colour_text(*old_colour), same = old_colour == new_colour,
-                        text = colour_text(*new_colour)](Element& e) -> StyleFieldSet {
+                        text = colour_text(*new_colour)](Element& e, int) -> StyleFieldSet {
                            StyleFieldSet changed = 0;
                            if (same) {
                                return changed;
@@ -108,6 +111,7 @@ std::optional<StyleSetter> colour_replacement(StyleField, const QString& value, 
                            }
                            return changed;
                        },
+                       {},
                        false};
 }
 
@@ -158,22 +162,29 @@ std::optional<StyleSetter> parse_style_setter(const QString& text, QString& erro
 
 StyleChanges apply_style_setters(Theme& theme, const std::vector<int>& chosen,
                                  const std::vector<StyleSetter>& setters) {
+    // One setter after the other over every chosen style, so that a setter that looks at the
+    // whole theme sees what the setters before it did.
+    std::vector<StyleFieldSet> changed(chosen.size(), 0);
+    std::vector<bool> left_alone(chosen.size(), false);
+    for (const StyleSetter& setter : setters) {
+        const StyleSetter::Change change =
+            setter.prepare ? setter.prepare(theme, chosen) : setter.apply;
+        for (size_t k = 0; k < chosen.size(); ++k) {
+            Element& e = theme.elements[size_t(chosen[k])];
+            if (setter.lines_only && e.is_polygon()) {
+                left_alone[k] = true;
+            } else {
+                changed[k] |= change(e, chosen[k]);
+            }
+        }
+    }
     StyleChanges changes;
     QSet<QStringView> presentations;
-    for (const int number : chosen) {
-        Element& e = theme.elements[size_t(number)];
-        StyleFieldSet changed = 0;
-        bool left_alone = false;
-        for (const StyleSetter& setter : setters) {
-            if (setter.lines_only && e.is_polygon()) {
-                left_alone = true;
-                continue;
-            }
-            changed |= setter.apply(e);
-        }
-        changes.areas_left_alone += left_alone ? 1 : 0;
-        if (changed != 0) {
-            changes.changed.emplace_back(number, changed);
+    for (size_t k = 0; k < chosen.size(); ++k) {
+        changes.areas_left_alone += left_alone[k] ? 1 : 0;
+        if (changed[k] != 0) {
+            const Element& e = theme.elements[size_t(chosen[k])];
+            changes.changed.emplace_back(chosen[k], changed[k]);
             presentations.insert(space_trimmed_view(e.presentation));
         }
     }

@@ -14,8 +14,13 @@ namespace quorvane {
 
 // One change a batch edit makes to each chosen style.
 struct StyleSetter {
-    // Changes one style; returns the fields whose value changed.
-    std::function<StyleFieldSet(Element&)> apply;
+    // Changes one style, Element `number`; returns the fields whose value changed.
+    using Change = std::function<StyleFieldSet(Element& e, int number)>;
+    Change apply;
+    // For a change that depends on more than one style (night colours worked out from the day
+    // colours of the whole theme): makes `apply` from the theme as the changes before it left it
+    // and from the chosen Elements. Empty for a change that looks at one style only.
+    std::function<Change(const Theme& theme, const std::vector<int>& chosen)> prepare;
     // An area has no scale, border or secondary colour: such a change leaves areas alone.
     bool lines_only = false;
 };
@@ -37,7 +42,7 @@ struct StyleChanges {
     int areas_left_alone = 0;  // chosen areas a lines-only change did not touch
 };
 
-// Applies every setter, in order, to each chosen Element (numbers in theme order).
+// Applies every setter, in order, to the chosen Elements (numbers in theme order).
 StyleChanges apply_style_setters(Theme& theme, const std::vector<int>& chosen,
                                  const std::vector<StyleSetter>& setters);
 

@@ -109,5 +109,23 @@ TEST(StyleSetters, ValuesTheFileCannotHoldAreRefused) {
     }
 }
 
+// A change that looks at the whole theme sees it as the changes before it left it.
+TEST(StyleSetters, AWholeThemeChangeIsPreparedAfterTheChangesBeforeIt) {
+    QString error;
+    StyleSetter copy_day_to_night;
+    copy_day_to_night.prepare = [](const Theme& theme, const std::vector<int>& chosen) {
+        const QString day = theme.elements[size_t(chosen.front())].primary_day;
+        return [day](Element& e, int) {
+            e.primary_night = day;
+            return field_bit(StyleField::PrimaryNight);
+        };
+    };
+    Theme theme{{line(), area()}, {}, {}, {}};
+    apply_style_setters(
+        theme, {0, 1},
+        {*parse_style_setter(QStringLiteral("primary.day=#123456"), error), copy_day_to_night});
+    EXPECT_EQ(theme.elements[1].primary_night, QStringLiteral("123456"));
+}
+
 }  // namespace
 }  // namespace quorvane
