@@ -7,6 +7,7 @@
 
 #include "format/reader.h"
 #include "format/writer.h"
+#include "model/style_fields.h"
 #include "support/printers.h"
 #include "support/read_only_folder.h"
 #include "text/message_list.h"
@@ -91,6 +92,42 @@ TEST_F(WriterTest, AKeptFileIsLeftAsItWas) {
               SaveOutcome::FileExists);
     EXPECT_EQ(file_bytes(path("a.kmtf")), "old");
     EXPECT_TRUE(messages.empty());
+}
+
+// A link to where no file is yet is in the way like a file: writing through it makes one there.
+TEST_F(WriterTest, ALinkLeadingNowhereIsKeptLikeAFile) {
+    ASSERT_TRUE(QFile::link(path("elsewhere.kmtf"), path("a.kmtf")));
+    EXPECT_EQ(save_theme_file(titled_theme(), path("a.kmtf"), messages, ExistingFile::Kept),
+              SaveOutcome::FileExists);
+    EXPECT_FALSE(QFile::exists(path("elsewhere.kmtf")));
+}
+
+// A value that would end early in the file, and let the rest be read as attributes or styles of
+// its own, is never written; the message names the style and the value.
+TEST_F(WriterTest, RefusesValuesThatWouldEndEarlyInTheFile) {
+    const QString injected =
+        QStringLiteral("1\"/></COLOR></STYLE><STYLE field=\"MAP_INJECTED_CLR\"><COLOR>");
+    const struct {
+        StyleField field;
+        QString value;
+    } cases[] = {
+        {StyleField::Scale, injected},         {StyleField::Border, "1\r\n2"},
+        {StyleField::PrimaryDay, "FF<00"},     {StyleField::PrimaryNight, "0000>0"},
+        {StyleField::SecondaryDay, "00\"000"}, {StyleField::SecondaryNight, "00000\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(style_field_key(c.field).toStdString());
+        Theme theme = titled_theme();
+        style_field_text(theme.elements[0], c.field) = c.value;
+        MessageList said;
+        EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), said, ExistingFile::Replaced),
+                  SaveOutcome::Unwritable);
+        EXPECT_FALSE(QFile::exists(path("a.kmtf")));
+        ASSERT_EQ(said.texts().size(), 1);
+        EXPECT_TRUE(said.texts()[0].contains("\nGUIDANCE, MAP_ROAD_DIM_CLR, " +
+                                             style_field_key(c.field) + ": \""))
+            << said.texts()[0].toStdString();
+    }
 }
 
 TEST_F(WriterTest, AReplacedFileGetsTheWholeTheme) {
