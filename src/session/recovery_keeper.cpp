@@ -27,7 +27,15 @@ void RecoveryKeeper::write_now() {
         return;
     }
     const QString belongs_to = document_.has_file() ? document_.file_name() : QString();
-    copies_.write(recovery_bytes(document_.theme()), belongs_to);
+    QString error;
+    if (copies_.write(recovery_bytes(document_.theme()), belongs_to,
+                      document_.has_file() ? identity_ : std::nullopt, error)) {
+        failure_told_ = false;
+    } else if (!failure_told_) {
+        failure_told_ = true;
+        emit cannot_keep_copies(
+            tr("Recovery copies cannot be kept in %1: %2").arg(copies_.folder(), error));
+    }
 }
 
 void RecoveryKeeper::forget() {

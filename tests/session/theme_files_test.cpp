@@ -7,12 +7,15 @@
 #include <QTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "format/reader.h"
 #include "format/writer.h"
 #include "model/theme_document.h"
 #include "session/theme_files.h"
+#include "support/pipe_reader_watch.h"
 #include "support/printers.h"
+#include "support/read_only_folder.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_messages.h"
 
@@ -95,6 +98,9 @@ TEST_F(ThemeFilesTest, AFileThatCannotBeOpenedChangesNothing) {
     QDir().mkpath(folder);
     const QString letter = path("letter.kmtf");
     write_file(letter, "Dear reader,\nthis is a letter.\n");
+    const QString pipe = path("pipe.kmtf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const PipeReaderWatch pipe_watch(pipe);
     const QString a = open_with_changes("a.kmtf");
     const Theme before = document.theme();
     const struct {
@@ -104,6 +110,7 @@ TEST_F(ThemeFilesTest, AFileThatCannotBeOpenedChangesNothing) {
         {path("missing.kmtf"), "Cannot open " + path("missing.kmtf") + ": No such file"},
         {folder, "Cannot open " + folder + ": Not a regular file"},
         {letter, letter + " is not a map theme"},
+        {pipe, "Cannot open " + pipe + ": Not a regular file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
@@ -117,6 +124,7 @@ TEST_F(ThemeFilesTest, AFileThatCannotBeOpenedChangesNothing) {
         EXPECT_FALSE(busy.busy);
     }
     EXPECT_EQ(used, QStringList{a});
+    EXPECT_FALSE(pipe_watch.reader_seen());
 }
 
 TEST_F(ThemeFilesTest, AFileTooLargeForMemoryChangesNothing) {
@@ -264,6 +272,211 @@ TEST_F(ThemeFilesTest, ACopyLeftBehindIsRestoredOrDiscarded) {
         // The restored changes are this editor's to keep now.
         EXPECT_EQ(files.recovery().has_copy(), restore);
     }
+}
+
+// Another program wrote the file while it was open with changes, unseen by the watch (the save
+// comes first): Save asks before it overwrites that program's work. The same bytes written
+// again, or a file deleted, leave nothing to lose.
+TEST_F(ThemeFilesTest, SaveAsksBeforeOverwritingAFileChangedElsewhere) {
+    const QString question = path("a.kmtf") +
+                             " changed on disk since you opened it. Overwrite it? "
+                             "[&Overwrite/Save &As\u2026/&Cancel]";
+    const QByteArray theirs = theme_with({"THEIRS_A", "THEIRS_B"});
+    const struct {
+        const char* name;
+        QByteArray on_disk;  // empty: deleted
+        qsizetype answer;
+        bool asked;
+        bool written_here;
+        bool written_elsewhere;
+    } cases[] = {
+        {"changed, overwritten", theirs, 0, true, true, false},
+        {"changed, saved as", theirs, 1, true, false, true},
+        {"changed, cancelled", theirs, 2, true, false, false},
+        {"same bytes again", QByteArray(), 2, false, true, false},
+        {"deleted", "", 2, false, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString a = open_with_changes("a.kmtf");
+        QFile::remove(path("b.kmtf"));
+        const QByteArray opened = file_bytes(a);
+        QFile::remove(a);
+        if (c.on_disk.isNull()) {
+            write_file(a, opened);
+        } else if (!c.on_disk.isEmpty()) {
+            write_file(a, c.on_disk);
+        }
+        messages.picks = {c.answer};
+        dialogs.answers = {path("b.kmtf")};
+        EXPECT_EQ(files.save(), c.written_here || c.written_elsewhere);
+        EXPECT_EQ(messages.asked, c.asked ? QStringList{question} : QStringList());
+        EXPECT_EQ(file_bytes(a).contains("Mine"), c.written_here);
+        EXPECT_EQ(file_bytes(path("b.kmtf")).contains("Mine"), c.written_elsewhere);
+        EXPECT_EQ(document.is_modified(), !c.written_here && !c.written_elsewhere);
+    }
+}
+
+// A program that saves by deleting the file and writing it anew: the file stays watched.
+TEST_F(ThemeFilesTest, AFileDeletedAndWrittenAgainIsStillWatched) {
+    const QString roads = path("roads.kmtf");
+    write_file(roads, theme_with({"ROAD_A"}));
+    ASSERT_TRUE(files.open(roads, OpenSource::CommandLine));
+    QFile::remove(roads);
+    QTest::qWait(400);
+    write_file(roads, theme_with({"ROAD_A", "ROAD_B"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return document.theme().element_count() == 2; }));
+    EXPECT_EQ(remarks, QStringList{"Reloaded roads.kmtf: it changed on disk"});
+}
+
+// A pipe put in the theme's place is never opened: reading it would wait for a writer.
+TEST_F(ThemeFilesTest, APipeInPlaceOfTheThemeIsNotRead) {
+    const QString roads = path("roads.kmtf");
+    write_file(roads, theme_with({"ROAD_A"}));
+    ASSERT_TRUE(files.open(roads, OpenSource::CommandLine));
+    QFile::remove(roads);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(roads).constData(), 0644), 0);
+    const PipeReaderWatch pipe_watch(roads);
+    QTest::qWait(600);
+    EXPECT_FALSE(pipe_watch.reader_seen());
+    EXPECT_EQ(document.theme().element_count(), 1);
+    EXPECT_TRUE(messages.told.isEmpty());
+}
+
+// Changes made while the question about an earlier one is open are folded into it.
+TEST_F(ThemeFilesTest, OneQuestionAboutOutsideChangesAtATime) {
+    const QString roads = open_with_changes("roads.kmtf");
+    int writes = 0;
+    messages.while_asking = [&] {
+        for (; writes < 5; ++writes) {
+            write_file(roads, theme_with(QStringList(writes + 2, "ROAD")));
+            QTest::qWait(300);
+        }
+    };
+    messages.choices = {true};
+    write_file(roads, theme_with({"ROAD"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.asked.isEmpty(); }));
+    QTest::qWait(400);
+    EXPECT_EQ(messages.asked.size(), 1);
+    // The reload reads what the file holds once the question is answered.
+    EXPECT_EQ(document.theme().element_count(), 6);
+}
+
+// Editors that crashed left copies: the newest restored says when its file changed since, and
+// the next save asks before it overwrites that file.
+TEST_F(ThemeFilesTest, ARestoreSaysTheFileChangedSinceAndSaveAsks) {
+    const QString a = path("a.kmtf");
+    write_file(a, theme_with({"ROAD_A"}));
+    {
+        // The crashed editor: it never cleans up.
+        ThemeDocument crashed;
+        ThemeFiles theirs{crashed, messages, busy, dialogs, dir.filePath("system")};
+        ASSERT_TRUE(theirs.open(a, OpenSource::Menu));
+        crashed.set_metadata(MetadataField::Title, "Lost in a crash");
+        theirs.recovery().write_now();
+    }
+    write_file(a, theme_with({"NEWER_A", "NEWER_B", "NEWER_C"}));
+    messages.choices = {true};
+    files.offer_recovery();
+    EXPECT_EQ(messages.asked, QStringList{"Restore unsaved changes to " + a + "?\n\n" + a +
+                                          " changed on disk since those changes were made. "
+                                          "[&Restore/&Discard]"});
+    EXPECT_EQ(document.theme().metadata.title, "Lost in a crash");
+    messages.asked.clear();
+    messages.picks = {2};
+    EXPECT_FALSE(files.save());
+    EXPECT_EQ(messages.asked.size(), 1);
+    EXPECT_TRUE(messages.asked.value(0).startsWith(a + " changed on disk since you opened it."));
+    EXPECT_TRUE(file_bytes(a).contains("NEWER_C"));
+}
+
+// Many copies left behind make one question that lists them; the answer deals with all.
+TEST_F(ThemeFilesTest, CopiesLeftBehindMakeOneQuestion) {
+    const QDir system(dir.filePath("system"));
+    const struct {
+        qsizetype answer;
+        QString title;
+        int left;
+    } cases[] = {{2, "", 12}, {0, "Copy 11", 11}, {1, "", 0}};
+    for (const auto& c : cases) {
+        for (int k = 0; k < 12; ++k) {
+            Theme lost;
+            MessageList quiet;
+            read_theme_file(kSample, lost, quiet);
+            lost.metadata.title = QStringLiteral("Copy %1").arg(k);
+            const QString copy = system.filePath(QStringLiteral("recovery-crashed%1.kmtf").arg(k));
+            write_file(copy, recovery_bytes(lost));
+            QFile file(copy);
+            file.open(QIODevice::ReadWrite);
+            file.setFileTime(QDateTime::currentDateTime().addSecs(k - 20),
+                             QFileDevice::FileModificationTime);
+            write_file(copy + ".lock", "");
+        }
+        messages.asked.clear();
+        messages.picks = {c.answer};
+        files.offer_recovery();
+        ASSERT_EQ(messages.asked.size(), 1);
+        EXPECT_TRUE(messages.asked[0].startsWith(
+            "Editors that ended without saving left unsaved changes to 12 themes:"));
+        EXPECT_TRUE(messages.asked[0].contains("and 2 more"));
+        EXPECT_TRUE(messages.asked[0].endsWith("[&Restore/&Discard All/&Later]"));
+        EXPECT_EQ(document.theme().metadata.title, c.title);
+        EXPECT_EQ(system.entryList({"recovery-crashed*"}).size(), c.left * 2);
+        files.recovery().forget();
+        document.replace(Theme(), kUntitledFileName, false);
+    }
+}
+
+// Saving a restored theme whose file became a pipe says so and writes nothing.
+TEST_F(ThemeFilesTest, SavingARestoredCopyWhosePathIsNoFileSaysSo) {
+    const QString gone = path("gone.kmtf");
+    const QString copy = dir.filePath("system/recovery-crashed.kmtf");
+    write_file(copy, file_bytes(kSample));
+    write_file(copy + ".path", gone.toUtf8());
+    messages.choices = {true};
+    files.offer_recovery();
+    ASSERT_EQ(document.file_name(), gone);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(gone).constData(), 0644), 0);
+    const PipeReaderWatch pipe_watch(gone);
+    EXPECT_FALSE(files.save());
+    EXPECT_EQ(messages.told,
+              QStringList{"Error saving " + gone + ": " + gone + " is not a regular file"});
+    EXPECT_FALSE(pipe_watch.reader_seen());
+}
+
+TEST_F(ThemeFilesTest, ARecoveryFolderThatCannotBeWrittenIsToldOnce) {
+    const ReadOnlyFolder folder(dir.path(), "read-only");
+    ThemeFiles here{document, messages, busy, dialogs, folder.path};
+    QObject::connect(&here, &ThemeFiles::remark,
+                     [this](const QString& text) { remarks.append(text); });
+    messages.unsaved_answers = {UnsavedAnswer::Discard};
+    ASSERT_TRUE(here.open(kSample, OpenSource::Menu));
+    for (const char* title : {"One", "Two"}) {
+        document.set_metadata(MetadataField::Title, title);
+        here.recovery().write_now();
+    }
+    ASSERT_EQ(remarks.size(), 1);
+    EXPECT_TRUE(remarks[0].startsWith("Recovery copies cannot be kept in " + folder.path + ": "));
+}
+
+// A border of 0 is left out of the file: the lines would come back as areas.
+TEST_F(ThemeFilesTest, SavingLinesWithABorderOfZeroAsks) {
+    const QString a = open_with_changes("a.kmtf");
+    int line = 0;
+    while (document.theme().elements[size_t(line)].is_polygon()) {
+        ++line;
+    }
+    ElementStyle style = ElementStyle::of(document.theme().elements[size_t(line)]);
+    style.border = "0";
+    (void)document.apply_style(line, style, false);
+    const QString question =
+        "1 line has a border of 0, which the file leaves out: it would read back as an area, "
+        "without its secondary colours. Save anyway?";
+    messages.answers = {false, true};
+    EXPECT_FALSE(files.save());
+    EXPECT_TRUE(files.save());
+    EXPECT_TRUE(files.save());
+    EXPECT_EQ(messages.asked, QStringList(2, question));
 }
 
 }  // namespace
