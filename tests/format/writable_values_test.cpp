@@ -52,6 +52,36 @@ TEST(WritableValues, ValuesThatWouldNotComeBackAreNamed) {
     }
 }
 
+// A clipboard text made elsewhere passes the style editor's checks before it is pasted: a
+// crafted scale would add styles to the saved theme, a border of 0 would turn lines to areas.
+TEST(WritableValues, PastedStylesNeedNumbersTheFileKeeps) {
+    const QString text = QStringLiteral(
+        "Quorvane style: line\nScale: %1\nBorder: %2\nPrimary day: #CECECE\n"
+        "Primary night: none\nSecondary day: #0A0A0A\nSecondary night: none\n");
+    const struct {
+        const char* scale;
+        const char* border;
+        const char* problem;
+    } cases[] = {
+        {"1.5", ".6", ""},
+        {"1\" border=\"1\" /><STYLE field=\"MAP_INJECTED_CLR\"", ".6",
+         "Scale: \"1\\\" border=\\\"1\\\" /><STYLE field=\\\"MAP_INJECTED_CLR\\\"\" is not a "
+         "number"},
+        {"1", "0", "Border: a border of 0 is left out of the file"},
+        {"1", "thick", "Border: \"thick\" is not a number"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.scale);
+        const std::optional<CopiedStyle> copied = copied_style_from_text(
+            text.arg(QString::fromUtf8(c.scale), QString::fromUtf8(c.border)));
+        ASSERT_TRUE(copied);
+        const QString problem = copied_style_problem(*copied);
+        EXPECT_TRUE(*c.problem == '\0' ? problem.isEmpty()
+                                       : problem.startsWith(QString::fromUtf8(c.problem)))
+            << problem.toStdString();
+    }
+}
+
 TEST(WritableValues, MetadataComesBackWithItsDefaultsAndChangesOnlyWhereTheyChanged) {
     // Empty texts are written as their defaults, a version as its major and minor part.
     EXPECT_TRUE(metadata_problems({"Alpine", {}, {}, "2"}).empty());

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -438,11 +439,12 @@ class MainWindowTilesTest : public QObject {
         QVERIFY(area.is_polygon());
         QVERIFY(s.theme().elements[3] == before.elements[3]);
 
-        // Text from another program is no style: Paste is off and does nothing.
+        // Text from another program is read at Paste: it is no style, and Paste goes off.
         QGuiApplication::clipboard()->setText(QStringLiteral("#FF0000"));
-        QTRY_VERIFY(!s.window->menu().paste_style_action->isEnabled());
         const int steps = s.document.history().count();
         s.window->paste_style();
+        QCOMPARE(s.status(), QStringLiteral("The clipboard holds no copied style"));
+        QVERIFY(!s.window->menu().paste_style_action->isEnabled());
         QCOMPARE(s.document.history().count(), steps);
 
         // What was pasted and deleted is what the saved file holds.
@@ -462,6 +464,36 @@ class MainWindowTilesTest : public QObject {
             QCOMPARE(space_trimmed(saved.presentation), space_trimmed(edited.presentation));
             QCOMPARE(upper_cased(ElementStyle::of(saved)), upper_cased(ElementStyle::of(edited)));
         }
+    }
+
+    // Another program's text on the clipboard: start-up leaves it unread (it may be huge), and a
+    // style crafted there is refused at Paste, with the reason, before anything changes.
+    void a_style_another_program_copied_is_checked_before_it_is_pasted() {
+        struct CountedText : QMimeData {
+            QVariant retrieveData(const QString& type, QMetaType as) const override {
+                ++reads;
+                return QMimeData::retrieveData(type, as);
+            }
+            mutable int reads = 0;
+        };
+        const QString crafted = QStringLiteral(
+            "Quorvane style: line\nScale: 1\" /><STYLE field=\"MAP_INJECTED_CLR\"\n"
+            "Border: .6\nPrimary day: #CECECE\nPrimary night: none\n"
+            "Secondary day: #0A0A0A\nSecondary night: none\n");
+        auto* text = new CountedText;
+        text->setText(crafted);
+        QGuiApplication::clipboard()->setMimeData(text);
+        Session s(system_);
+        QVERIFY(s.open_sample());
+        QCOMPARE(text->reads, 0);
+        s.click(5);
+        QVERIFY(s.window->menu().paste_style_action->isEnabled());
+        const Theme before = s.theme();
+        s.key(Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(text->reads > 0);
+        QVERIFY2(s.status().startsWith("Style not pasted: Scale: "), qPrintable(s.status()));
+        QVERIFY(s.theme() == before);
+        QCOMPARE(s.document.history().count(), 0);
     }
 
     void the_tile_menu_offers_what_can_apply() {
