@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvane-cli check: the editor's Problems panel for scripts and CI.
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cstdio>
 
 #include "commands.h"
 #include "format/reader.h"
@@ -16,26 +13,6 @@
 namespace quorvane {
 
 namespace {
-
-// The whole file, or standard input for "-"; nothing when it cannot be read.
-std::optional<QByteArray> read_input_bytes(const QString& path) {
-    QFile file;
-    if (path == kStandardStream) {
-        if (!file.open(stdin, QIODevice::ReadOnly)) {
-            return std::nullopt;
-        }
-    } else {
-        file.setFileName(path);
-        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-            return std::nullopt;
-        }
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return bytes;
-}
 
 QJsonValue text_or_null(const QString& text) {
     return text.isEmpty() ? QJsonValue() : QJsonValue(text);
@@ -55,7 +32,8 @@ int run_check(const QStringList& args) {
         } else if (arg.startsWith(QStringLiteral("--"))) {
             write_cli_error(QStringLiteral("check does not know ") + arg);
             return kUsageOrInput;
-        } else {
+        } else if (arg != kStandardStream || !paths.contains(kStandardStream)) {
+            // Standard input is read once, however often "-" is given.
             paths.append(arg);
         }
     }
@@ -65,13 +43,13 @@ int run_check(const QStringList& args) {
     }
 
     int counts[3] = {};
-    bool unreadable = false;
+    int unreadable = 0;
     QJsonArray all;
+    QByteArray text;
     for (const QString& path : paths) {
         const std::optional<QByteArray> bytes = read_input_bytes(path);
         if (!bytes) {
-            write_cli_error(QStringLiteral("cannot read ") + path);
-            unreadable = true;
+            ++unreadable;
             continue;
         }
         // Read as the editor's Open reads; what it would show in a box goes to stderr.
@@ -80,7 +58,7 @@ int run_check(const QStringList& args) {
         const bool theme_read = read_theme_text(*bytes, input_name(path), theme, messages);
         write_stderr_lines(messages);
         if (!theme_read) {
-            unreadable = true;
+            ++unreadable;
             continue;
         }
         const ThemeLines lines = find_theme_lines(*bytes);
@@ -99,22 +77,30 @@ int run_check(const QStringList& args) {
                     {QStringLiteral("presentation"), text_or_null(f.presentation)},
                 });
             } else {
-                std::printf("%s:%d: %s: %s [%s]\n", path.toUtf8().constData(), line,
-                            severity_name(f.severity()).toUtf8().constData(),
-                            f.message().toUtf8().constData(), f.code().toUtf8().constData());
+                text += (path + QStringLiteral(":%1: ").arg(line) + severity_name(f.severity()) +
+                         QStringLiteral(": ") + f.message() + QStringLiteral(" [") + f.code() +
+                         QStringLiteral("]\n"))
+                            .toUtf8();
             }
         }
     }
+    const qsizetype read = paths.size() - unreadable;
     if (json) {
-        const QByteArray text = QJsonDocument(all).toJson();
-        std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    } else {
-        const QString summary = findings_count_text(counts[0], counts[1], counts[2]) +
-                                QStringLiteral(" in %1 ").arg(paths.size()) +
-                                QLatin1String(paths.size() == 1 ? "file" : "files");
-        std::printf("%s\n", summary.toUtf8().constData());
+        text = QJsonDocument(all).toJson();
+    } else if (read > 0) {
+        // Files that could not be read are counted apart: a summary over them would look clean.
+        QString summary = findings_count_text(counts[0], counts[1], counts[2]) +
+                          QStringLiteral(" in %1 ").arg(read) +
+                          QLatin1String(read == 1 ? "file" : "files");
+        if (unreadable > 0) {
+            summary += QStringLiteral("; %1 not read").arg(unreadable);
+        }
+        text += summary.toUtf8() + '\n';
     }
-    if (unreadable) {
+    if (!write_standard_output(text)) {
+        return kRefused;
+    }
+    if (unreadable > 0) {
         return kUsageOrInput;
     }
     const bool failed =

@@ -119,19 +119,19 @@ bool ThemeFiles::read_into_document(const QString& path, OpenSource source) {
         return false;
     }
     file.bytes = QByteArray();
-    busy_.busy_off();
     const QString reason = unreadable_reason(file);
     if (!reason.isEmpty()) {
+        busy_.busy_off();
         messages_.tell(tr("Cannot open %1: %2").arg(path, reason));
         return false;
     }
     if (!read) {
         // Not a theme: the open one stays, and the user learns why.
+        busy_.busy_off();
         messages_.tell_each(messages);
         return false;
     }
     const QString full_path = QFileInfo(path).absoluteFilePath();
-    busy_.busy_on();
     document_.replace(std::move(theme), full_path, true);
     busy_.busy_off();
     lines_as_areas_accepted_ = false;

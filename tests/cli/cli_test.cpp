@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "support/pipe_reader_watch.h"
 
 namespace {
 
@@ -179,6 +182,57 @@ TEST(CliUsage, FailuresNameThePathAndTheSystemsReason) {
     const CliRun folder = cli({"resave", dir.path(), dir.filePath("out.kmtf")});
     EXPECT_EQ(folder.exit_code, 2);
     EXPECT_TRUE(folder.err.endsWith(": Is a directory\n")) << folder.err.toStdString();
+}
+
+// A command whose output cannot be written says so and fails, whatever it was writing.
+TEST(CliUsage, OutputThatCannotBeWrittenIsAFailure) {
+    const QString other = data("diff/new.kmtf");
+    const QStringList commands[] = {
+        {"check", demo()},
+        {"check", "--json", demo()},
+        {"dump", demo()},
+        {"resave", demo(), "-"},
+        {"render", demo(), "-"},
+        {"diff", demo(), other},
+        {"edit", demo(), "--set", "scale=2", "--dry-run"},
+        {"edit", demo(), "--set", "scale=2", "-o", "-"},
+        {"--help"},
+        {"--version"},
+    };
+    for (const QStringList& args : commands) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(QUORVANE_CLI), args);
+        process.waitForFinished(60000);
+        EXPECT_EQ(process.exitCode(), 1);
+        EXPECT_TRUE(process.readAllStandardError().contains(
+            "quorvane-cli: cannot write to standard output: No space left on device\n"));
+    }
+}
+
+// A pipe named as input would wait for a writer: it is refused at once. "-" reads one.
+TEST(CliUsage, APipeOrDeviceIsNoInputFile) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.kmtf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const quorvane::PipeReaderWatch pipe_watch(pipe);
+    const QStringList commands[] = {
+        {"dump", pipe},
+        {"resave", pipe, dir.filePath("out.kmtf")},
+        {"render", pipe, dir.filePath("out.png")},
+        {"check", pipe},
+        {"build", pipe, dir.filePath("out.kmtf")},
+        {"dump", "/dev/zero"},
+    };
+    for (const QStringList& args : commands) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.exit_code, 2);
+        EXPECT_EQ(run.err, "quorvane-cli: " + args[1].toUtf8() + " is not a regular file\n");
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    EXPECT_FALSE(pipe_watch.reader_seen());
 }
 
 // "-" is standard input for every input and standard output for resave's OUT.
