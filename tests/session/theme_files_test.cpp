@@ -427,17 +427,18 @@ TEST_F(ThemeFilesTest, CopiesLeftBehindMakeOneQuestion) {
     }
 }
 
-// Saving a restored theme whose file became a pipe says so and writes nothing.
+// A restored theme whose file became a pipe: neither the restore nor the save reads it, and the
+// save says why it writes nothing.
 TEST_F(ThemeFilesTest, SavingARestoredCopyWhosePathIsNoFileSaysSo) {
     const QString gone = path("gone.kmtf");
     const QString copy = dir.filePath("system/recovery-crashed.kmtf");
     write_file(copy, file_bytes(kSample));
     write_file(copy + ".path", gone.toUtf8());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(gone).constData(), 0644), 0);
+    const PipeReaderWatch pipe_watch(gone);
     messages.choices = {true};
     files.offer_recovery();
     ASSERT_EQ(document.file_name(), gone);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(gone).constData(), 0644), 0);
-    const PipeReaderWatch pipe_watch(gone);
     EXPECT_FALSE(files.save());
     EXPECT_EQ(messages.told,
               QStringList{"Error saving " + gone + ": " + gone + " is not a regular file"});
