@@ -23,7 +23,8 @@ qint64 modified_ms(const struct stat& status) {
     return qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000;
 }
 
-// Reads a file through, handing each piece to `take`; keeps `read.bytes` empty.
+// A file opened for reading only when it is a regular file; what goes wrong is recorded in the
+// RegularFileRead it is given.
 class RegularFile {
   public:
     explicit RegularFile(const QString& path, RegularFileRead& read) : read_(read) {
@@ -50,41 +51,34 @@ class RegularFile {
     bool ok() const { return read_.failure == ReadFailure::None; }
     qint64 size() const { return qint64(status_.st_size); }
 
-    // Reads to the end into `buffer` from `at` on, growing it as the file grows meanwhile.
-    bool read_into(QByteArray& buffer, qsizetype at) {
+    // Reads to the end into `buffer`, which has room for the file as it was opened, growing it
+    // only when the file grew meanwhile.
+    bool read_into(QByteArray& buffer) {
+        qsizetype at = 0;
         for (;;) {
-            if (buffer.size() - at < kChunk / 4) {
+            if (at == buffer.size()) {
                 buffer.resize(at + kChunk);
             }
-            const ssize_t got = ::read(fd_, buffer.data() + at, size_t(buffer.size() - at));
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got < 0) {
-                return fail(ReadFailure::Error, errno);
-            }
-            if (got == 0) {
+            const qsizetype got = read_some(buffer.data() + at, buffer.size() - at);
+            if (got <= 0) {
                 buffer.truncate(at);
-                return true;
+                return got == 0;
             }
             at += got;
         }
     }
 
-    // Hashes the file through in pieces; the file's bytes are never all in memory at once.
+    // Hashes the file through in pieces; its bytes are never all in memory at once.
     bool hash_into(QCryptographicHash& hash, qint64& size) {
-        QByteArray piece;
+        QByteArray piece(kChunk, Qt::Uninitialized);
         size = 0;
         for (;;) {
-            piece.resize(kChunk);
-            if (!read_into_piece(piece)) {
-                return false;
+            const qsizetype got = read_some(piece.data(), piece.size());
+            if (got <= 0) {
+                return got == 0;
             }
-            if (piece.isEmpty()) {
-                return true;
-            }
-            hash.addData(piece);
-            size += piece.size();
+            hash.addData(QByteArrayView(piece.constData(), got));
+            size += got;
         }
     }
 
@@ -94,17 +88,17 @@ class RegularFile {
     }
 
   private:
-    bool read_into_piece(QByteArray& piece) {
+    // Bytes read, 0 at the end, -1 after a failure (recorded).
+    qsizetype read_some(char* data, qsizetype room) {
         for (;;) {
-            const ssize_t got = ::read(fd_, piece.data(), size_t(piece.size()));
-            if (got < 0 && errno == EINTR) {
-                continue;
+            const ssize_t got = ::read(fd_, data, size_t(room));
+            if (got >= 0) {
+                return got;
             }
-            if (got < 0) {
-                return fail(ReadFailure::Error, errno);
+            if (errno != EINTR) {
+                fail(ReadFailure::Error, errno);
+                return -1;
             }
-            piece.truncate(got);
-            return true;
         }
     }
 
@@ -167,9 +161,10 @@ RegularFileRead read_regular_file(const QString& path) {
     if (!file.ok()) {
         return read;
     }
-    // Room for the whole file at once; a file too large for memory throws std::bad_alloc here.
+    // Room for the whole file and one byte, to find its end without growing; a file too large
+    // for memory throws std::bad_alloc here.
     read.bytes.resize(qsizetype(file.size()) + 1);
-    if (file.read_into(read.bytes, 0)) {
+    if (file.read_into(read.bytes)) {
         file.finish_identity(read.identity);
         read.identity.size = read.bytes.size();
         read.identity.hash = QCryptographicHash::hash(read.bytes, kHashAlgorithm).toHex();
