@@ -278,47 +278,40 @@ TEST_F(ThemeFilesTest, ACopyLeftBehindIsRestoredOrDiscarded) {
 // comes first): Save asks before it overwrites that program's work. The same bytes written
 // again, or a file deleted, leave nothing to lose.
 TEST_F(ThemeFilesTest, SaveAsksBeforeOverwritingAFileChangedElsewhere) {
-    const QString question = path("a.kmtf") +
-                             " changed on disk since you opened it. Overwrite it? "
-                             "[&Overwrite/Save &As\u2026/&Cancel]";
-    const QByteArray theirs = theme_with({"THEIRS_A", "THEIRS_B"});
+    const QByteArray theirs = theme_with({"THEIRS"});
     const struct {
-        const char* name;
-        QByteArray on_disk;  // empty: deleted
-        qsizetype answer;
+        QByteArray on_disk;  // null: the same bytes again; empty: deleted
+        qsizetype answer;    // Overwrite, Save As..., Cancel
         bool asked;
-        bool written_here;
-        bool written_elsewhere;
-    } cases[] = {
-        {"changed, overwritten", theirs, 0, true, true, false},
-        {"changed, saved as", theirs, 1, true, false, true},
-        {"changed, cancelled", theirs, 2, true, false, false},
-        {"same bytes again", QByteArray(), 2, false, true, false},
-        {"deleted", "", 2, false, true, false},
-    };
+        const char* saved_in;
+    } cases[] = {{theirs, 0, true, "a.kmtf"},
+                 {theirs, 1, true, "b.kmtf"},
+                 {theirs, 2, true, ""},
+                 {QByteArray(), 2, false, "a.kmtf"},
+                 {"", 2, false, "a.kmtf"}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         const QString a = open_with_changes("a.kmtf");
         QFile::remove(path("b.kmtf"));
         const QByteArray opened = file_bytes(a);
         QFile::remove(a);
-        if (c.on_disk.isNull()) {
-            write_file(a, opened);
-        } else if (!c.on_disk.isEmpty()) {
-            write_file(a, c.on_disk);
+        if (!c.on_disk.isEmpty() || c.on_disk.isNull()) {
+            write_file(a, c.on_disk.isNull() ? opened : c.on_disk);
         }
         messages.picks = {c.answer};
         dialogs.answers = {path("b.kmtf")};
-        EXPECT_EQ(files.save(), c.written_here || c.written_elsewhere);
-        EXPECT_EQ(messages.asked, c.asked ? QStringList{question} : QStringList());
-        EXPECT_EQ(file_bytes(a).contains("Mine"), c.written_here);
-        EXPECT_EQ(file_bytes(path("b.kmtf")).contains("Mine"), c.written_elsewhere);
-        EXPECT_EQ(document.is_modified(), !c.written_here && !c.written_elsewhere);
+        EXPECT_EQ(files.save(), *c.saved_in != 0);
+        EXPECT_EQ(messages.asked, c.asked ? QStringList{a + " changed on disk since you opened it. "
+                                                            "Overwrite it? [&Overwrite/Save "
+                                                            "&As\u2026/&Cancel]"}
+                                          : QStringList());
+        EXPECT_EQ(document.file_name(), *c.saved_in ? path(c.saved_in) : a);
+        EXPECT_EQ(file_bytes(document.file_name()).contains("Mine"), *c.saved_in != 0);
     }
 }
 
-// A program that saves by deleting the file and writing it anew: the file stays watched.
-TEST_F(ThemeFilesTest, AFileDeletedAndWrittenAgainIsStillWatched) {
+// A program that saves by deleting the file and writing it anew: the file stays watched. A pipe
+// put in its place is never opened: reading it would wait for a writer.
+TEST_F(ThemeFilesTest, TheWatchFollowsAFileWrittenAnewAndLeavesAPipeAlone) {
     const QString roads = path("roads.kmtf");
     write_file(roads, theme_with({"ROAD_A"}));
     ASSERT_TRUE(files.open(roads, OpenSource::CommandLine));
@@ -326,30 +319,21 @@ TEST_F(ThemeFilesTest, AFileDeletedAndWrittenAgainIsStillWatched) {
     QTest::qWait(400);
     write_file(roads, theme_with({"ROAD_A", "ROAD_B"}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return document.theme().element_count() == 2; }));
-    EXPECT_EQ(remarks, QStringList{"Reloaded roads.kmtf: it changed on disk"});
-}
-
-// A pipe put in the theme's place is never opened: reading it would wait for a writer.
-TEST_F(ThemeFilesTest, APipeInPlaceOfTheThemeIsNotRead) {
-    const QString roads = path("roads.kmtf");
-    write_file(roads, theme_with({"ROAD_A"}));
-    ASSERT_TRUE(files.open(roads, OpenSource::CommandLine));
     QFile::remove(roads);
     ASSERT_EQ(::mkfifo(QFile::encodeName(roads).constData(), 0644), 0);
     const PipeReaderWatch pipe_watch(roads);
     QTest::qWait(600);
     EXPECT_FALSE(pipe_watch.reader_seen());
-    EXPECT_EQ(document.theme().element_count(), 1);
-    EXPECT_TRUE(messages.told.isEmpty());
+    EXPECT_EQ(remarks, QStringList{"Reloaded roads.kmtf: it changed on disk"});
 }
 
 // Changes made while the question about an earlier one is open are folded into it.
 TEST_F(ThemeFilesTest, OneQuestionAboutOutsideChangesAtATime) {
     const QString roads = open_with_changes("roads.kmtf");
-    int writes = 0;
+    int writes = 1;
     messages.while_asking = [&] {
         for (; writes < 5; ++writes) {
-            write_file(roads, theme_with(QStringList(writes + 2, "ROAD")));
+            write_file(roads, theme_with(QStringList(writes + 1, "ROAD")));
             QTest::qWait(300);
         }
     };
@@ -358,59 +342,52 @@ TEST_F(ThemeFilesTest, OneQuestionAboutOutsideChangesAtATime) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.asked.isEmpty(); }));
     QTest::qWait(400);
     EXPECT_EQ(messages.asked.size(), 1);
-    // The reload reads what the file holds once the question is answered.
-    EXPECT_EQ(document.theme().element_count(), 6);
+    EXPECT_EQ(document.theme().element_count(), 5);  // what the file holds at the answer
 }
 
-// Editors that crashed left copies: the newest restored says when its file changed since, and
-// the next save asks before it overwrites that file.
+// A crashed editor's copy: the restore says that its file changed since, and the next save asks
+// before it overwrites that file.
 TEST_F(ThemeFilesTest, ARestoreSaysTheFileChangedSinceAndSaveAsks) {
     const QString a = path("a.kmtf");
     write_file(a, theme_with({"ROAD_A"}));
     {
-        // The crashed editor: it never cleans up.
         ThemeDocument crashed;
         ThemeFiles theirs{crashed, messages, busy, dialogs, dir.filePath("system")};
         ASSERT_TRUE(theirs.open(a, OpenSource::Menu));
         crashed.set_metadata(MetadataField::Title, "Lost in a crash");
         theirs.recovery().write_now();
-    }
-    write_file(a, theme_with({"NEWER_A", "NEWER_B", "NEWER_C"}));
+    }  // it never cleans up
+    write_file(a, theme_with({"NEWER_A", "NEWER_B"}));
     messages.choices = {true};
     files.offer_recovery();
-    EXPECT_EQ(messages.asked, QStringList{"Restore unsaved changes to " + a + "?\n\n" + a +
-                                          " changed on disk since those changes were made. "
-                                          "[&Restore/&Discard]"});
+    EXPECT_FALSE(files.save());  // Cancel
+    EXPECT_EQ(messages.asked,
+              (QStringList{"Restore unsaved changes to " + a + "?\n\n" + a +
+                               " changed on disk since those changes were made. "
+                               "[&Restore/&Discard]",
+                           a + " changed on disk since you opened it. Overwrite it? "
+                               "[&Overwrite/Save &As\u2026/&Cancel]"}));
     EXPECT_EQ(document.theme().metadata.title, "Lost in a crash");
-    messages.asked.clear();
-    messages.picks = {2};
-    EXPECT_FALSE(files.save());
-    EXPECT_EQ(messages.asked.size(), 1);
-    EXPECT_TRUE(messages.asked.value(0).startsWith(a + " changed on disk since you opened it."));
-    EXPECT_TRUE(file_bytes(a).contains("NEWER_C"));
+    EXPECT_TRUE(file_bytes(a).contains("NEWER_B"));
 }
 
 // Many copies left behind make one question that lists them; the answer deals with all.
 TEST_F(ThemeFilesTest, CopiesLeftBehindMakeOneQuestion) {
     const QDir system(dir.filePath("system"));
     const struct {
-        qsizetype answer;
-        QString title;
+        qsizetype answer;  // Restore, Discard All, Later
         int left;
-    } cases[] = {{2, "", 12}, {0, "Copy 11", 11}, {1, "", 0}};
+        QString restored;
+    } cases[] = {{2, 12, ""}, {0, 11, "MAP_COPY11_CLR"}, {1, 0, ""}};
     for (const auto& c : cases) {
+        document.replace(Theme(), kUntitledFileName, false);
         for (int k = 0; k < 12; ++k) {
-            Theme lost;
-            MessageList quiet;
-            read_theme_file(kSample, lost, quiet);
-            lost.metadata.title = QStringLiteral("Copy %1").arg(k);
-            const QString copy = system.filePath(QStringLiteral("recovery-crashed%1.kmtf").arg(k));
-            write_file(copy, recovery_bytes(lost));
-            QFile file(copy);
-            file.open(QIODevice::ReadWrite);
-            file.setFileTime(QDateTime::currentDateTime().addSecs(k - 20),
+            QFile copy(system.filePath(QStringLiteral("recovery-crashed%1.kmtf").arg(k)));
+            ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+            copy.write(theme_with({QStringLiteral("COPY%1").arg(k)}));
+            copy.flush();
+            copy.setFileTime(QDateTime::currentDateTime().addSecs(k - 20),
                              QFileDevice::FileModificationTime);
-            write_file(copy + ".lock", "");
         }
         messages.asked.clear();
         messages.picks = {c.answer};
@@ -418,12 +395,13 @@ TEST_F(ThemeFilesTest, CopiesLeftBehindMakeOneQuestion) {
         ASSERT_EQ(messages.asked.size(), 1);
         EXPECT_TRUE(messages.asked[0].startsWith(
             "Editors that ended without saving left unsaved changes to 12 themes:"));
-        EXPECT_TRUE(messages.asked[0].contains("and 2 more"));
-        EXPECT_TRUE(messages.asked[0].endsWith("[&Restore/&Discard All/&Later]"));
-        EXPECT_EQ(document.theme().metadata.title, c.title);
+        EXPECT_TRUE(messages.asked[0].endsWith("and 2 more\n\nRestore the newest, to " +
+                                               kUntitledFileName +
+                                               "? The others are kept for the next start. "
+                                               "[&Restore/&Discard All/&Later]"));
+        EXPECT_EQ(document.theme().elements.empty() ? "" : document.theme().elements[0].field_name,
+                  c.restored);
         EXPECT_EQ(system.entryList({"recovery-crashed*"}).size(), c.left * 2);
-        files.recovery().forget();
-        document.replace(Theme(), kUntitledFileName, false);
     }
 }
 
@@ -438,7 +416,6 @@ TEST_F(ThemeFilesTest, SavingARestoredCopyWhosePathIsNoFileSaysSo) {
     const PipeReaderWatch pipe_watch(gone);
     messages.choices = {true};
     files.offer_recovery();
-    ASSERT_EQ(document.file_name(), gone);
     EXPECT_FALSE(files.save());
     EXPECT_EQ(messages.told,
               QStringList{"Error saving " + gone + ": " + gone + " is not a regular file"});
@@ -448,10 +425,7 @@ TEST_F(ThemeFilesTest, SavingARestoredCopyWhosePathIsNoFileSaysSo) {
 TEST_F(ThemeFilesTest, ARecoveryFolderThatCannotBeWrittenIsToldOnce) {
     const ReadOnlyFolder folder(dir.path(), "read-only");
     ThemeFiles here{document, messages, busy, dialogs, folder.path};
-    QObject::connect(&here, &ThemeFiles::remark,
-                     [this](const QString& text) { remarks.append(text); });
-    messages.unsaved_answers = {UnsavedAnswer::Discard};
-    ASSERT_TRUE(here.open(kSample, OpenSource::Menu));
+    QObject::connect(&here, &ThemeFiles::remark, [this](const QString& t) { remarks << t; });
     for (const char* title : {"One", "Two"}) {
         document.set_metadata(MetadataField::Title, title);
         here.recovery().write_now();
@@ -460,24 +434,22 @@ TEST_F(ThemeFilesTest, ARecoveryFolderThatCannotBeWrittenIsToldOnce) {
     EXPECT_TRUE(remarks[0].startsWith("Recovery copies cannot be kept in " + folder.path + ": "));
 }
 
-// A border of 0 is left out of the file: the lines would come back as areas.
-TEST_F(ThemeFilesTest, SavingLinesWithABorderOfZeroAsks) {
-    const QString a = open_with_changes("a.kmtf");
-    int line = 0;
-    while (document.theme().elements[size_t(line)].is_polygon()) {
-        ++line;
-    }
-    ElementStyle style = ElementStyle::of(document.theme().elements[size_t(line)]);
-    style.border = "0";
-    (void)document.apply_style(line, style, false);
-    const QString question =
-        "1 line has a border of 0, which the file leaves out: it would read back as an area, "
-        "without its secondary colours. Save anyway?";
+// A border of 0 is left out of the file: the line would come back as an area.
+TEST_F(ThemeFilesTest, SavingLinesWithABorderOfZeroAsksOnce) {
+    open_with_changes("a.kmtf");
+    const auto& elements = document.theme().elements;
+    const int line = int(std::find_if(elements.begin(), elements.end(),
+                                      [](const Element& e) { return !e.is_polygon(); }) -
+                         elements.begin());
+    (void)document.apply_style(line, ElementStyle{"1", "0", {}}, false);
     messages.answers = {false, true};
     EXPECT_FALSE(files.save());
     EXPECT_TRUE(files.save());
     EXPECT_TRUE(files.save());
-    EXPECT_EQ(messages.asked, QStringList(2, question));
+    EXPECT_EQ(messages.asked, QStringList(2,
+                                          "1 line has a border of 0, which the file leaves "
+                                          "out: it would read back as an area, without its "
+                                          "secondary colours. Save anyway?"));
 }
 
 }  // namespace
