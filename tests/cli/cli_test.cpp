@@ -186,24 +186,17 @@ TEST(CliUsage, FailuresNameThePathAndTheSystemsReason) {
 
 // A command whose output cannot be written says so and fails, whatever it was writing.
 TEST(CliUsage, OutputThatCannotBeWrittenIsAFailure) {
-    const QString other = data("diff/new.kmtf");
-    const QStringList commands[] = {
-        {"check", demo()},
-        {"check", "--json", demo()},
-        {"dump", demo()},
-        {"resave", demo(), "-"},
-        {"render", demo(), "-"},
-        {"diff", demo(), other},
-        {"edit", demo(), "--set", "scale=2", "--dry-run"},
-        {"edit", demo(), "--set", "scale=2", "-o", "-"},
-        {"--help"},
-        {"--version"},
-    };
-    for (const QStringList& args : commands) {
-        SCOPED_TRACE(args.join(' ').toStdString());
+    for (const char* command :
+         {"check DEMO", "check --json DEMO", "dump DEMO", "resave DEMO -", "render DEMO -",
+          "diff DEMO NEW", "edit DEMO --set scale=2 --dry-run", "edit DEMO --set scale=2 -o -",
+          "--help", "--version"}) {
+        SCOPED_TRACE(command);
         QProcess process;
         process.setStandardOutputFile(QStringLiteral("/dev/full"));
-        process.start(QStringLiteral(QUORVANE_CLI), args);
+        process.start(QStringLiteral(QUORVANE_CLI), QString::fromLatin1(command)
+                                                        .replace("DEMO", demo())
+                                                        .replace("NEW", data("diff/new.kmtf"))
+                                                        .split(' '));
         process.waitForFinished(60000);
         EXPECT_EQ(process.exitCode(), 1);
         EXPECT_TRUE(process.readAllStandardError().contains(
@@ -211,22 +204,19 @@ TEST(CliUsage, OutputThatCannotBeWrittenIsAFailure) {
     }
 }
 
-// A pipe named as input would wait for a writer: it is refused at once. "-" reads one.
+// A pipe named as input would wait for a writer: it is refused at once, as is a device.
 TEST(CliUsage, APipeOrDeviceIsNoInputFile) {
     QTemporaryDir dir;
     const QString pipe = dir.filePath("pipe.kmtf");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
     const quorvane::PipeReaderWatch pipe_watch(pipe);
-    const QStringList commands[] = {
-        {"dump", pipe},
-        {"resave", pipe, dir.filePath("out.kmtf")},
-        {"render", pipe, dir.filePath("out.png")},
-        {"check", pipe},
-        {"build", pipe, dir.filePath("out.kmtf")},
-        {"dump", "/dev/zero"},
-    };
-    for (const QStringList& args : commands) {
-        SCOPED_TRACE(args.join(' ').toStdString());
+    for (const char* command : {"dump PIPE", "resave PIPE OUT.kmtf", "render PIPE OUT.png",
+                                "check PIPE", "build PIPE OUT.kmtf", "dump /dev/zero"}) {
+        SCOPED_TRACE(command);
+        const QStringList args = QString::fromLatin1(command)
+                                     .replace("PIPE", pipe)
+                                     .replace("OUT", dir.filePath("out"))
+                                     .split(' ');
         const CliRun run = cli(args);
         EXPECT_EQ(run.exit_code, 2);
         EXPECT_EQ(run.err, "quorvane-cli: " + args[1].toUtf8() + " is not a regular file\n");

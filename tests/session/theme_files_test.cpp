@@ -393,14 +393,15 @@ TEST_F(ThemeFilesTest, CopiesLeftBehindMakeOneQuestion) {
         messages.picks = {c.answer};
         files.offer_recovery();
         ASSERT_EQ(messages.asked.size(), 1);
-        EXPECT_TRUE(messages.asked[0].startsWith(
-            "Editors that ended without saving left unsaved changes to 12 themes:"));
+        EXPECT_TRUE(
+            messages.asked[0].startsWith("Editors that ended without saving left unsaved "
+                                         "changes to 12 themes:"));
         EXPECT_TRUE(messages.asked[0].endsWith("and 2 more\n\nRestore the newest, to " +
                                                kUntitledFileName +
-                                               "? The others are kept for the next start. "
-                                               "[&Restore/&Discard All/&Later]"));
-        EXPECT_EQ(document.theme().elements.empty() ? "" : document.theme().elements[0].field_name,
-                  c.restored);
+                                               "? The others are kept for "
+                                               "the next start. [&Restore/&Discard All/&Later]"));
+        const auto& restored = document.theme().elements;
+        EXPECT_EQ(restored.empty() ? "" : restored[0].field_name, c.restored);
         EXPECT_EQ(system.entryList({"recovery-crashed*"}).size(), c.left * 2);
     }
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QFile>
-#include <QString>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -12,30 +11,25 @@
 
 namespace quorvane {
 
-// Tells whether anything opened a named pipe for reading while it looked. Such a reader waits
-// for a writer; this plays one, so the reader goes on (to the end of an empty pipe) and the
-// test can fail instead of hanging.
+// Tells whether anything opened a named pipe for reading while it looked. Such a reader waits for
+// a writer; this plays one, so the reader goes on and the test fails instead of hanging.
 class PipeReaderWatch {
   public:
     explicit PipeReaderWatch(const QString& pipe)
         : thread_([this, path = QFile::encodeName(pipe)] {
-              while (!stop_) {
+              for (; !stop_; std::this_thread::sleep_for(std::chrono::milliseconds(5))) {
                   // Without a reader waiting, this open fails at once.
                   const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
                   if (fd >= 0) {
                       reader_seen_ = true;
                       ::close(fd);
                   }
-                  std::this_thread::sleep_for(std::chrono::milliseconds(5));
               }
           }) {}
     ~PipeReaderWatch() {
         stop_ = true;
         thread_.join();
     }
-    PipeReaderWatch(const PipeReaderWatch&) = delete;
-    PipeReaderWatch& operator=(const PipeReaderWatch&) = delete;
-
     bool reader_seen() const { return reader_seen_; }
 
   private:
