@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <cerrno>
+#include <cstring>
 #include <new>
 
 #include "format/reader.h"
@@ -22,11 +24,19 @@ namespace quorvane {
 
 namespace {
 
+// What the system calls an error, in its own language, as the command line shows it.
+QString system_error_text(int code) {
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
 // Why a file cannot be read, in the system's words; empty when it can.
 QString unreadable_reason(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        return MainWindow::tr("No such file");
+        return system_error_text(ENOENT);
+    }
+    if (info.isDir()) {
+        return system_error_text(EISDIR);
     }
     if (!info.isFile()) {
         return MainWindow::tr("Not a regular file");
@@ -121,8 +131,7 @@ void MainWindow::recent_file_command(int k) {
     const QString path = recent_.captions()[size_t(k)];
     if (!QFileInfo(path).isFile()) {
         services_.messages.tell(tr("Cannot find %1").arg(path));
-        recent_.forget(k);
-        refresh_recent_menu();
+        forget_recent_file(k);
         return;
     }
     open_theme(path, OpenSource::RecentFile);

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QHeaderView>
-#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeView>
@@ -252,36 +251,7 @@ ProblemsPanel::ProblemsPanel(ThemeDocument& document, QWidget* parent)
             emit element_opened(f->shown_at);
         }
     });
-    connect(this, &QDockWidget::visibilityChanged, this,
-            [this](bool visible) { make_room(visible && !isFloating()); });
-    connect(this, &QDockWidget::topLevelChanged, this,
-            [this](bool floating) { make_room(!floating && isVisible()); });
     refresh_now();
-}
-
-// The window's controls stand at fixed places, so the window grows by the panel's height while
-// the panel is docked and shrinks back when it goes.
-void ProblemsPanel::make_room(bool docked_and_shown) {
-    QWidget* window = parentWidget();
-    if (window == nullptr || window->isMaximized() || window->isFullScreen() ||
-        window->isMinimized()) {
-        return;
-    }
-    if (docked_and_shown && added_height_ == 0) {
-        added_height_ = sizeHint().height();
-        window->resize(window->width(), window->height() + added_height_);
-        // Moved up as far as needed to keep the panel on the screen.
-        if (const QScreen* screen = window->screen()) {
-            const QRect room = screen->availableGeometry();
-            const int overhang = window->frameGeometry().bottom() - room.bottom();
-            if (overhang > 0) {
-                window->move(window->x(), std::max(room.top(), window->y() - overhang));
-            }
-        }
-    } else if (!docked_and_shown && added_height_ > 0) {
-        window->resize(window->width(), window->height() - added_height_);
-        added_height_ = 0;
-    }
 }
 
 void ProblemsPanel::follow_document(DocumentChange change) {

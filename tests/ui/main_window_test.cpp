@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,7 @@
 #include "ui/main_window.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
+#include "ui/problems_panel.h"
 #include "ui/recovery_keeper.h"
 #include "ui/style_editor.h"
 #include "when_modal.h"
@@ -128,20 +130,29 @@ class MainWindowTest : public QObject {
         MainWindow& w = *s.window;
         QCOMPARE(w.windowTitle(), QStringLiteral("Quorvane 1.20 [*]"));
         QVERIFY(!w.isWindowModified());
-        QCOMPARE(w.centralWidget()->size(), QSize(1010, 712));
+        // The preview in the middle as wide as it always was, the Theme panel on its left, the
+        // Problems panel hidden.
+        QCOMPARE(w.centralWidget()->width(), 825);
+        QCOMPARE(w.size(), QSize(w.theme_panel().width() + 6 + 825, 731));
+        QCOMPARE(w.dockWidgetArea(&w.theme_panel()), Qt::LeftDockWidgetArea);
+        QVERIFY(w.theme_panel().isVisible());
+        QVERIFY(w.theme_panel().isAncestorOf(w.controls().add_button));
+        QVERIFY(w.panel_action(w.theme_panel())->isChecked());
+        QCOMPARE(w.dockWidgetArea(&w.problems()), Qt::BottomDockWidgetArea);
+        QVERIFY(!w.problems().isVisible());
+        QVERIFY(!w.panel_action(w.problems())->isChecked());
         const MainWindowControls& c = w.controls();
         QCOMPARE(c.add_button->text(), QStringLiteral("+"));
         QCOMPARE(c.field_captions[4]->text(), QStringLiteral("Ve&rsion"));
         QCOMPARE(c.field_captions[4]->buddy(), c.version_box);
         QVERIFY(!c.update_notice->isVisible());
         QCOMPARE(c.update_notice->text(), QStringLiteral("UPDATE AVAILABLE"));
-        // The first resize fits the viewport and scroll bar to the window.
-        QCOMPARE(w.preview().viewport()->geometry(), QRect(184, 4, 825, 682));
-        QCOMPARE(w.preview().scroll_bar()->geometry(), QRect(994, 0, 15, 682));
-        QVERIFY(!w.menu().print_action->isEnabled());
+        // The first resize fits the viewport and scroll bar to the preview's area.
+        const int height = w.centralWidget()->height();
+        QCOMPARE(w.preview().viewport()->geometry(), QRect(0, 4, 825, height - 4));
+        QCOMPARE(w.preview().scroll_bar()->geometry(), QRect(810, 0, 15, height - 4));
         QVERIFY(!w.undo_action()->isEnabled());
         QVERIFY(!w.redo_action()->isEnabled());
-        QVERIFY(!w.menu().preference_menu->menuAction()->isEnabled());
     }
 
     // Every menu and item of the menu bar and the tile menu: its caption with a mnemonic that
@@ -174,7 +185,6 @@ class MainWindowTest : public QObject {
             {m.save_action, "&Save", keys(K::Save)},
             {m.save_as_action, "Save &As\u2026",
              keys(K::SaveAs, K(Qt::CTRL | Qt::SHIFT | Qt::Key_S))},
-            {m.print_action, "&Print\u2026", keys(K::Print)},
             {m.exit_action, "E&xit", keys(K::Quit, K(Qt::CTRL | Qt::Key_Q))},
             {m.edit_menu->menuAction(), "&Edit", {}},
             {w.undo_action(), "&Undo", keys(K::Undo)},
@@ -191,9 +201,9 @@ class MainWindowTest : public QObject {
             {m.zoom_in_action, "Zoom &In", keys(K::ZoomIn) + QList<K>{K(Qt::CTRL | Qt::Key_Equal)}},
             {m.zoom_out_action, "Zoom &Out", keys(K::ZoomOut)},
             {m.actual_size_action, "&Actual Size", {K(Qt::CTRL | Qt::Key_0)}},
-            {m.problems_action, "&Problems", {}},
-            {m.preference_menu->menuAction(), "&Preference", {}},
-            {m.settings_action, "&Settings\u2026", {}},
+            {m.panels_menu->menuAction(), "&Panels", {}},
+            {w.panel_action(w.theme_panel()), "&Theme", {}},
+            {w.panel_action(w.problems()), "&Problems", {}},
             {m.help_menu->menuAction(), "&Help", {}},
             {m.manual_action, "&Manual", keys(K::HelpContents)},
             {m.check_updates_action, "Check for &Updates\u2026", {}},
@@ -208,7 +218,8 @@ class MainWindowTest : public QObject {
             listed.insert(item.action);
         }
         // Nothing is left out, and no two items of one menu share a mnemonic.
-        QList<const QWidget*> menus{static_cast<const QWidget*>(w.menuBar()), t.menu};
+        QList<const QWidget*> menus{static_cast<const QWidget*>(w.menuBar()), t.menu,
+                                    m.panels_menu};
         for (const QAction* top : w.menuBar()->actions()) {
             menus.append(top->menu());
         }
@@ -253,8 +264,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(title->text(), QStringLiteral("QUORVANE DEMOq"));
     }
 
-    // At its least size the window still holds every control of the left column, none on
-    // another, beside a preview of some width: without the Problems panel and with it.
+    // At its least size the window still holds every control of the Theme panel, scrolled to
+    // when the panel is short, none on another, beside a preview of some width: without the
+    // Problems panel and with it.
     void the_least_size_keeps_every_control_in_reach() {
         Session s(system_);
         QVERIFY(s.show());
@@ -268,14 +280,15 @@ class MainWindowTest : public QObject {
                                      c.search_box,        c.search_button,     c.match_count,
                                      c.hide_others_check, c.update_notice,     c.night_button,
                                      c.zoom_out_button,   c.zoom_caption,      c.zoom_in_button};
+        const QWidget* holder = c.add_button->parentWidget();
         for (bool problems : {false, true}) {
-            w.menu().problems_action->setChecked(problems);
+            w.panel_action(w.problems())->setChecked(problems);
             w.resize(1, 1);
             QTRY_COMPARE(w.size(), w.minimumSize());
-            const QRect client = w.centralWidget()->rect();
+            QCOMPARE(w.problems().isVisible(), problems);
             for (int a = 0; a < column.size(); ++a) {
                 QVERIFY2(column[a]->isVisible(), qPrintable(column[a]->objectName()));
-                QVERIFY2(client.contains(column[a]->geometry()),
+                QVERIFY2(holder->rect().contains(column[a]->geometry()),
                          qPrintable(column[a]->objectName()));
                 QVERIFY(column[a]->height() >= 14);
                 for (int b = a + 1; b < column.size(); ++b) {
@@ -283,10 +296,11 @@ class MainWindowTest : public QObject {
                              qPrintable(column[a]->objectName() + " " + column[b]->objectName()));
                 }
             }
-            const QRect preview = w.preview().viewport()->geometry();
-            QVERIFY(client.contains(preview));
-            QVERIFY(preview.width() >= 250);
-            QVERIFY(c.version_box->geometry().right() < preview.left());
+            // The panel shows the column's whole width; what its height lacks it scrolls to.
+            QVERIFY(holder->width() <= holder->parentWidget()->width());
+            QVERIFY(holder->width() >= holder->minimumSizeHint().width());
+            QVERIFY(w.preview().viewport()->width() >= 250);
+            QVERIFY(w.preview().viewport()->height() >= 150);
         }
     }
 
@@ -477,14 +491,25 @@ class MainWindowTest : public QObject {
         s.document.set_metadata(MetadataField::Title, QStringLiteral("Mine"));
         const Theme before = s.theme();
         const QString caption = s.window->windowTitle();
-        s.messages.unsaved_answers = {UnsavedAnswer::Discard};
-        const QString missing = dir_->filePath("missing.kmtf");
-        QVERIFY(!s.window->open_theme(missing, OpenSource::Menu));
-        QCOMPARE(s.messages.told, QStringList{"Cannot open " + missing + ": No such file"});
-        QVERIFY(s.theme() == before);
-        QCOMPARE(s.window->windowTitle(), caption);
-        QVERIFY(s.document.is_modified());
-        QCOMPARE(s.document.file_name(), a);
+        // The reason in the system's words, as the command line gives it.
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.kmtf")));
+        const struct {
+            QString path;
+            QString reason;
+        } cases[] = {
+            {dir_->filePath("missing.kmtf"), "No such file or directory"},
+            {dir_->filePath("folder.kmtf"), "Is a directory"},
+        };
+        for (const auto& c : cases) {
+            s.messages.told.clear();
+            s.messages.unsaved_answers = {UnsavedAnswer::Discard};
+            QVERIFY(!s.window->open_theme(c.path, OpenSource::Menu));
+            QCOMPARE(s.messages.told, QStringList{"Cannot open " + c.path + ": " + c.reason});
+            QVERIFY(s.theme() == before);
+            QCOMPARE(s.window->windowTitle(), caption);
+            QVERIFY(s.document.is_modified());
+            QCOMPARE(s.document.file_name(), a);
+        }
     }
 
     void a_file_too_large_for_memory_changes_nothing() {
@@ -826,13 +851,14 @@ class MainWindowTest : public QObject {
         QTRY_COMPARE(s.theme().element_count(), 20);
         QCOMPARE(s.window->preview().layout().tile_positions[12], QPoint(238, 38 + 1516));
 
-        s.window->resize(500, s.window->height());
-        QTRY_COMPARE(s.window->centralWidget()->width(), 500);
-        const int canvas_width = 500 * 15 - 2772 - 120;
+        s.window->resize(s.window->width() - s.window->centralWidget()->width() + 315,
+                         s.window->height());
+        QTRY_COMPARE(s.window->centralWidget()->width(), 315);
+        const int canvas_width = 315 * 15 - 120;
         QCOMPARE(s.window->preview().geometry().canvas.width(), canvas_width);
-        // (4608 - 852) leaves room for columns 0 to 3.
+        // (4605 - 852) leaves room for columns 0 to 3.
         QCOMPARE(s.window->preview().layout().tile_positions[4], QPoint(238, 38 + 1516));
-        QCOMPARE(s.window->preview().scroll_bar()->geometry().right(), 499 - 1);
+        QCOMPARE(s.window->preview().scroll_bar()->geometry().right(), 314);
     }
 
     void the_empty_entry_points_are_wired() {
