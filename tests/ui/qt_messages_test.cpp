@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real message boxes show every text as plain text: markup from a theme file or a web page
 // is shown as the characters it is made of, and a link in it cannot be clicked.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -68,6 +69,44 @@ class QtMessagesTest : public QObject {
             QVERIFY2(shown[0].text == kHostile, name);
             QVERIFY2(shown[0].format == Qt::PlainText, name);
             QVERIFY2(!shown[0].links_work, name);
+        }
+    }
+
+    // Every answer of every question can be given with Alt and a letter of its own.
+    void every_answer_has_a_mnemonic() {
+        QtMessages messages;
+        const std::pair<const char*, std::function<void()>> questions[] = {
+            {"ask", [&] { messages.ask(QStringLiteral("Overwrite existing file?")); }},
+            {"ask_unsaved", [&] { messages.ask_unsaved(QStringLiteral("Save changes?")); }},
+            {"choose",
+             [&] {
+                 messages.choose(QStringLiteral("Reload?"), QStringLiteral("&Reload"),
+                                 QStringLiteral("&Keep mine"));
+             }},
+        };
+        for (const auto& [name, show] : questions) {
+            QStringList captions;
+            QTimer watch;
+            watch.setInterval(10);
+            QObject::connect(&watch, &QTimer::timeout, [&captions] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (box != nullptr) {
+                    for (const QAbstractButton* button : box->buttons()) {
+                        captions.append(button->text());
+                    }
+                    box->reject();
+                }
+            });
+            watch.start();
+            show();
+            QVERIFY2(captions.size() >= 2, name);
+            QSet<QKeySequence> letters;
+            for (const QString& caption : captions) {
+                const QKeySequence letter = QKeySequence::mnemonic(caption);
+                QVERIFY2(!letter.isEmpty() && !letters.contains(letter),
+                         qPrintable(QString(name) + ": " + caption));
+                letters.insert(letter);
+            }
         }
     }
 
