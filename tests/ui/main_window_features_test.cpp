@@ -3,6 +3,7 @@
 // from "+", the presentation manager from the Edit menu, the update notice, About and Manual.
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -269,6 +270,13 @@ class MainWindowFeaturesTest : public QObject {
         qunsetenv("QUORVANE_HOME_URL");
         QCOMPARE(s.urls.opened,
                  QList<QUrl>{QUrl(QStringLiteral("https://quorvane.example/manual"))});
+        // Built without a manual's address: F1 says where the README is.
+        qputenv("QUORVANE_HOME_URL", "");
+        s.window->menu().manual_action->trigger();
+        QCOMPARE(s.urls.opened.size(), 1);
+        QCOMPARE(s.messages.told.size(), 1);
+        QVERIFY(s.messages.told[0].contains(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                            "/../share/doc/quorvane/README.md")));
         QVERIFY(!s.document.is_modified());
     }
 };

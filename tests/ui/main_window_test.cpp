@@ -593,6 +593,45 @@ class MainWindowTest : public QObject {
         s.window->redo_action()->trigger();
         QCOMPARE(title->text(), QStringLiteral("Alps"));
         QVERIFY(s.window->isWindowModified());
+
+        // Tab leaves the description box as it leaves the others; Ctrl+Tab types a tab.
+        QPlainTextEdit* description = s.window->controls().description_box;
+        description->setFocus();
+        QTest::keyClicks(description, "Alps");
+        QTest::keyClick(description, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClicks(description, "high");
+        QCOMPARE(s.theme().metadata.description, QStringLiteral("Alps\thigh"));
+        QTest::keyClick(description, Qt::Key_Tab);
+        QVERIFY(s.window->controls().locale_box->hasFocus());
+        QCOMPARE(description->toPlainText(), QStringLiteral("Alps\thigh"));
+    }
+
+    // The panels stand where the user left them at the next start, and so does the window.
+    void the_panels_return_as_they_were_left() {
+        QRect geometry;
+        {
+            Session s(system_);
+            QVERIFY(s.show());
+            MainWindow& w = *s.window;
+            w.panel_action(w.problems())->trigger();
+            w.tabifyDockWidget(&w.theme_panel(), &w.problems());
+            w.resize(900, 600);
+            QTRY_COMPARE(w.size(), QSize(900, 600));
+            geometry = w.geometry();
+            QVERIFY(w.close());
+        }
+        Session s(system_);
+        QVERIFY(s.show());
+        MainWindow& w = *s.window;
+        QCOMPARE(w.geometry(), geometry);
+        QCOMPARE(w.dockWidgetArea(&w.problems()), Qt::LeftDockWidgetArea);
+        QCOMPARE(w.tabifiedDockWidgets(&w.theme_panel()), QList<QDockWidget*>{&w.problems()});
+        QVERIFY(w.panel_action(w.problems())->isChecked());
+        // A closed panel comes back through View > Panels.
+        w.theme_panel().close();
+        QVERIFY(!w.panel_action(w.theme_panel())->isChecked());
+        w.panel_action(w.theme_panel())->trigger();
+        QVERIFY(w.theme_panel().isVisible());
     }
 
     void remembers_recent_files_across_two_lifetimes() {
@@ -608,6 +647,10 @@ class MainWindowTest : public QObject {
             QCOMPARE(s.recent(0)->data().toString(), b);
             QCOMPARE(s.recent(1)->data().toString(), a);
             QVERIFY(!s.recent(2)->isVisible());
+            // Written already, for an editor started next or after a crash.
+            RecentFiles written;
+            load_working_data(system_, written);
+            QCOMPARE(written, (RecentFiles{b, a, "", "", "", ""}));
             QVERIFY(s.window->close());
         }
         QVERIFY(QFileInfo::exists(working_data_path(system_)));

@@ -206,6 +206,12 @@ class MainWindowViewTest : public QObject {
     void zoom_rewraps_the_rows_and_the_keys_step_through_the_levels() {
         auto s = session(theme_of(100));
         const MainMenu& m = s->window->menu();
+        // Zoom in and back to Actual Size: the first picture, to the pixel.
+        const QImage first = pane(*s).viewport()->grab().toImage();
+        m.zoom_in_action->trigger();
+        m.actual_size_action->trigger();
+        QCOMPARE(pane(*s).viewport()->grab().toImage(), first);
+
         const int width = pane(*s).geometry().canvas.width();
         const auto columns = [&] { return pane(*s).layout().rows[0].count; };
         const auto expected_columns = [&](int percent) {
