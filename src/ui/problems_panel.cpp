@@ -178,8 +178,12 @@ QVariant ProblemsModel::data(const QModelIndex& index, int role) const {
                 default:
                     return f.message();
             }
-        case Qt::ToolTipRole:
-            return f.message() + QStringLiteral(" [") + f.code() + QStringLiteral("]");
+        case Qt::ToolTipRole: {
+            // The field's name as the file spells it, beside the name the tiles show.
+            const QString about =
+                f.field_name.isEmpty() ? QString() : f.field_name + QStringLiteral(": ");
+            return about + f.message() + QStringLiteral(" [") + f.code() + QStringLiteral("]");
+        }
         case Qt::DecorationRole:
             return index.column() == ElementColumn ? icons_[size_t(f.severity())] : QVariant();
         default:
@@ -215,9 +219,12 @@ ProblemsPanel::ProblemsPanel(ThemeDocument& document, QWidget* parent)
     list_->setAllColumnsShowFocus(true);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->header()->setStretchLastSection(true);
     list_->header()->resizeSection(ProblemsModel::ElementColumn, 170);
     list_->header()->resizeSection(ProblemsModel::PresentationColumn, 110);
+    // A message is never cut: its column is as wide as the longest, and the list scrolls sideways.
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(ProblemsModel::MessageColumn,
+                                          QHeaderView::ResizeToContents);
     setWidget(list_);
 
     pause_ = new QTimer(this);

@@ -98,7 +98,15 @@ class ProblemsPanelTest : public QObject {
                     .toString()
                     .contains(QLatin1String("\"ZZ0000\"")));
         QVERIFY(!first.data(Qt::DecorationRole).value<QIcon>().isNull());
+        QVERIFY(first.data(Qt::ToolTipRole).toString().startsWith("MAP_WATER_CLR: "));
         QVERIFY(panel.list()->isExpanded(model.heading_of(Severity::Error)));
+        // The messages show whole in a narrow panel: the list scrolls sideways instead.
+        panel.setFloating(true);
+        panel.resize(420, 200);
+        const QString message =
+            first.siblingAtColumn(ProblemsModel::MessageColumn).data().toString();
+        QTRY_VERIFY(panel.list()->columnWidth(ProblemsModel::MessageColumn) >
+                    panel.list()->fontMetrics().horizontalAdvance(message));
         // Looking changes nothing.
         QVERIFY(!s.document.is_modified());
     }
