@@ -61,6 +61,8 @@ AboutBox::AboutBox(QWidget* parent, UrlOpener& opener)
     auto* name = named(new QLabel(QStringLiteral("Quorvane"), this), "program_name");
     name->setFont(bold_font(*this, 1.6));
     name->setAlignment(Qt::AlignCenter);
+    // Wide enough for the window's title and the address beside the frame's indent.
+    name->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
 
     version_ = named(new QLabel(this), "version_label");
     version_->setFont(bold_font(*this, 1.1));

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "model/element_catalogue.h"
@@ -47,6 +48,10 @@ QListWidget* catalogue_list(QWidget* parent, const QStringList& names, const cha
         auto* item = new QListWidgetItem(element_display_name(name), list);
         item->setData(kCatalogueNameRole, name);
     }
+    // Never so narrow that a name is cut.
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->verticalScrollBar()->sizeHint().width() + 4);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }
 
@@ -89,9 +94,11 @@ ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* pa
     presentations_->setAccessibleName(tr("Presentations"));
     presentations_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     presentations_->addItems(presentation_names());
-    // As tall as its six names.
-    presentations_->setFixedHeight(presentations_->sizeHintForRow(0) * presentations_->count() +
-                                   2 * presentations_->frameWidth());
+    // Just large enough for its six names.
+    presentations_->setFixedSize(
+        presentations_->sizeHintForColumn(0) + 2 * presentations_->frameWidth() + 8,
+        presentations_->sizeHintForRow(0) * presentations_->count() +
+            2 * presentations_->frameWidth());
 
     instructions_ =
         new QLabel(tr(" 1) Click on a Presentation\n\n2) Select polygon(s) or line(s)\n\n"
@@ -154,7 +161,8 @@ ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* pa
     auto* rows = new QVBoxLayout(this);
     rows->addLayout(columns, 1);
     rows->addWidget(buttons);
-    resize(sizeHint().width(), 580);
+    // About as tall as it always was: a long list of lines.
+    resize(minimumSizeHint().expandedTo(QSize(0, fontMetrics().lineSpacing() * 36)));
 
     // A box acts on its list only when the user clicks it: ticked selects every item shown that
     // can be picked, cleared unselects them all.

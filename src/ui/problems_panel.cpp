@@ -219,12 +219,10 @@ ProblemsPanel::ProblemsPanel(ThemeDocument& document, QWidget* parent)
     list_->setAllColumnsShowFocus(true);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->header()->resizeSection(ProblemsModel::ElementColumn, 170);
-    list_->header()->resizeSection(ProblemsModel::PresentationColumn, 110);
-    // A message is never cut: its column is as wide as the longest, and the list scrolls sideways.
+    // No name and no message is cut: each column is as wide as its longest text, and the list
+    // scrolls sideways.
     list_->header()->setStretchLastSection(false);
-    list_->header()->setSectionResizeMode(ProblemsModel::MessageColumn,
-                                          QHeaderView::ResizeToContents);
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setWidget(list_);
 
     pause_ = new QTimer(this);

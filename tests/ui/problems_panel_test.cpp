@@ -107,6 +107,8 @@ class ProblemsPanelTest : public QObject {
             first.siblingAtColumn(ProblemsModel::MessageColumn).data().toString();
         QTRY_VERIFY(panel.list()->columnWidth(ProblemsModel::MessageColumn) >
                     panel.list()->fontMetrics().horizontalAdvance(message));
+        QVERIFY(panel.list()->columnWidth(ProblemsModel::PresentationColumn) >
+                panel.list()->fontMetrics().horizontalAdvance("GUIDANCE"));
         // Looking changes nothing.
         QVERIFY(!s.document.is_modified());
     }
