@@ -201,69 +201,21 @@ class MainWindowTilesTest : public QObject {
     QString system_;
 
   private slots:
+    // The run's first canvas is what a screen reader running from start-up meets: naming a
+    // widget keeps the accessibility interface it has then, which must be the preview's own.
+    void initTestCase() {
+        QTemporaryDir dir;
+        Session s(dir.path());
+        QVERIFY(s.open_sample());
+        QCOMPARE(QAccessible::queryAccessibleInterface(s.canvas())->childCount(), kTiles);
+    }
+
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         system_ = dir_->filePath(QStringLiteral("system"));
         QGuiApplication::clipboard()->clear();
     }
 
-    // First of all: the preview of this program's first window is what a screen reader running
-    // from start-up meets. Naming a widget builds and keeps its accessibility interface, so the
-    // tiles show only when the preview's own interface is installed before the canvas is named.
-    void assistive_technology_sees_every_tile_and_every_control() {
-        Session s(system_);
-        QVERIFY(s.open_sample());
-        QAccessibleInterface* canvas = QAccessible::queryAccessibleInterface(s.canvas());
-        QVERIFY(canvas != nullptr);
-        QCOMPARE(canvas->role(), QAccessible::List);
-        QCOMPARE(canvas->text(QAccessible::Name), QStringLiteral("Preview"));
-        QCOMPARE(canvas->childCount(), kTiles);
-        QAccessibleInterface* tile = canvas->child(16);
-        QVERIFY(tile != nullptr);
-        QCOMPARE(tile->role(), QAccessible::ListItem);
-        QCOMPARE(tile->text(QAccessible::Name), QStringLiteral("ROAD 0"));
-        QCOMPARE(tile->text(QAccessible::Description), QStringLiteral("BROWSE, line"));
-        QCOMPARE(canvas->child(15)->text(QAccessible::Description),
-                 QStringLiteral("BROWSE, polygon"));
-        QCOMPARE(canvas->indexOfChild(tile), 16);
-        QCOMPARE(tile->parent(), canvas);
-        QVERIFY(!tile->state().selected);
-        s.click(16);
-        QVERIFY(tile->state().selected);
-        QCOMPARE(tile->rect(), QRect(s.canvas()->mapToGlobal(s.canvas()->tile_rect(16).topLeft()),
-                                     s.canvas()->tile_rect(16).size()));
-        QCOMPARE(canvas->childAt(tile->rect().center().x(), tile->rect().center().y()), tile);
-
-        QCOMPARE(unnamed_controls(*s.window).join(", "), QString());
-        // Every dialog the window opens.
-        QStringList unnamed;
-        const auto check = [&unnamed](QWidget& dialog) { unnamed << unnamed_controls(dialog); };
-        {
-            auto watch = when_modal<StyleEditor>(check);
-            s.key(Qt::Key_Return);
-        }
-        {
-            auto watch = when_modal<ElementPicker>(check);
-            s.window->controls().add_button->click();
-        }
-        {
-            auto watch = when_modal<PresentationManager>(check);
-            s.window->menu().add_presentations_action->trigger();
-        }
-        {
-            auto watch = when_modal<PresentationManager>(check);
-            s.window->menu().remove_presentations_action->trigger();
-        }
-        {
-            auto watch = when_modal<AboutBox>(check);
-            s.window->menu().about_action->trigger();
-        }
-        {
-            auto watch = when_modal<UpdateDialog>(check);
-            s.window->menu().check_updates_action->trigger();
-        }
-        QCOMPARE(unnamed.join(", "), QString());
-    }
     void clicks_choose_tiles_and_the_selection_follows_its_elements() {
         Session s(system_);
         QVERIFY(s.open_sample());
@@ -586,6 +538,61 @@ class MainWindowTilesTest : public QObject {
         QCOMPARE(s.messages.told, QStringList{"Applied to 1 additional elements"});
         QCOMPARE(ElementStyle::of(s.theme().elements[15]), ElementStyle::of(s.theme().elements[0]));
         QCOMPARE(s.document.history().count(), 1);
+    }
+
+    void assistive_technology_sees_every_tile_and_every_control() {
+        Session s(system_);
+        QVERIFY(s.open_sample());
+        QAccessibleInterface* canvas = QAccessible::queryAccessibleInterface(s.canvas());
+        QVERIFY(canvas != nullptr);
+        QCOMPARE(canvas->role(), QAccessible::List);
+        QCOMPARE(canvas->text(QAccessible::Name), QStringLiteral("Preview"));
+        QCOMPARE(canvas->childCount(), kTiles);
+        QAccessibleInterface* tile = canvas->child(16);
+        QVERIFY(tile != nullptr);
+        QCOMPARE(tile->role(), QAccessible::ListItem);
+        QCOMPARE(tile->text(QAccessible::Name), QStringLiteral("ROAD 0"));
+        QCOMPARE(tile->text(QAccessible::Description), QStringLiteral("BROWSE, line"));
+        QCOMPARE(canvas->child(15)->text(QAccessible::Description),
+                 QStringLiteral("BROWSE, polygon"));
+        QCOMPARE(canvas->indexOfChild(tile), 16);
+        QCOMPARE(tile->parent(), canvas);
+        QVERIFY(!tile->state().selected);
+        s.click(16);
+        QVERIFY(tile->state().selected);
+        QCOMPARE(tile->rect(), QRect(s.canvas()->mapToGlobal(s.canvas()->tile_rect(16).topLeft()),
+                                     s.canvas()->tile_rect(16).size()));
+        QCOMPARE(canvas->childAt(tile->rect().center().x(), tile->rect().center().y()), tile);
+
+        QCOMPARE(unnamed_controls(*s.window).join(", "), QString());
+        // Every dialog the window opens.
+        QStringList unnamed;
+        const auto check = [&unnamed](QWidget& dialog) { unnamed << unnamed_controls(dialog); };
+        {
+            auto watch = when_modal<StyleEditor>(check);
+            s.key(Qt::Key_Return);
+        }
+        {
+            auto watch = when_modal<ElementPicker>(check);
+            s.window->controls().add_button->click();
+        }
+        {
+            auto watch = when_modal<PresentationManager>(check);
+            s.window->menu().add_presentations_action->trigger();
+        }
+        {
+            auto watch = when_modal<PresentationManager>(check);
+            s.window->menu().remove_presentations_action->trigger();
+        }
+        {
+            auto watch = when_modal<AboutBox>(check);
+            s.window->menu().about_action->trigger();
+        }
+        {
+            auto watch = when_modal<UpdateDialog>(check);
+            s.window->menu().check_updates_action->trigger();
+        }
+        QCOMPARE(unnamed.join(", "), QString());
     }
 };
 
