@@ -29,13 +29,11 @@
 #include "settings/window_arrangement.h"
 #include "settings/working_data.h"
 #include "ui/alt_letter_filter.h"
-#include "ui/file_change_watcher.h"
 #include "ui/main_window_controls.h"
 #include "ui/presentation_manager.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
 #include "ui/problems_panel.h"
-#include "ui/recovery_keeper.h"
 
 namespace quorvane {
 
@@ -149,8 +147,8 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     set_up_theme_panel();
     controls_.search_box->installEventFilter(this);
 
-    recovery_ = new RecoveryKeeper(document_, services_.working_data_folder, this);
-    watcher_ = new FileChangeWatcher(this);
+    files_ = new ThemeFiles(document_, services_.messages, services_.busy, services_.file_dialogs,
+                            services_.working_data_folder, this);
 
     command_line_file_ = command_line_file;
     RecentFiles restored = recent_.captions();
@@ -173,10 +171,10 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
 MainWindow::~MainWindow() = default;
 
 void MainWindow::connect_commands() {
-    connect(menu_.new_action, &QAction::triggered, this, &MainWindow::new_command);
-    connect(menu_.open_action, &QAction::triggered, this, &MainWindow::open_command);
-    connect(menu_.save_action, &QAction::triggered, this, &MainWindow::save);
-    connect(menu_.save_as_action, &QAction::triggered, this, &MainWindow::save_as);
+    connect(menu_.new_action, &QAction::triggered, files_, &ThemeFiles::new_theme);
+    connect(menu_.open_action, &QAction::triggered, files_, &ThemeFiles::open_chosen_file);
+    connect(menu_.save_action, &QAction::triggered, files_, &ThemeFiles::save);
+    connect(menu_.save_as_action, &QAction::triggered, files_, &ThemeFiles::save_as);
     connect(menu_.about_action, &QAction::triggered, this, &MainWindow::show_about);
     connect(menu_.exit_action, &QAction::triggered, this, &MainWindow::close);
     for (int k = 0; k < kRecentFileCount; ++k) {
@@ -202,8 +200,12 @@ void MainWindow::connect_commands() {
     connect(&document_, &ThemeDocument::changed, this, &MainWindow::follow_document);
     connect(&document_, &ThemeDocument::modified_changed, this,
             [this](bool modified) { setWindowModified(modified); });
-    connect(watcher_, &FileChangeWatcher::changed_elsewhere, this,
-            &MainWindow::file_changed_on_disk);
+    connect(files_, &ThemeFiles::file_used, this, [this](const QString& path) {
+        remember_recent_file(path);
+        update_caption();
+    });
+    connect(files_, &ThemeFiles::remark, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
 }
 
 void MainWindow::connect_metadata_boxes() {
@@ -371,7 +373,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     save_recent_files();
     save_window_arrangement(services_.working_data_folder,
                             WindowArrangement{saveGeometry(), saveState(kArrangementVersion)});
-    recovery_->forget();
+    files_->recovery().forget();
     event->accept();
 }
 
@@ -425,8 +427,9 @@ void MainWindow::forget_recent_file(int k) {
 }
 
 void MainWindow::save_recent_files() {
-    save_working_data(services_.working_data_folder, recent_.captions(), services_.messages,
-                      services_.busy);
+    MessageList messages;
+    save_working_data(services_.working_data_folder, recent_.captions(), messages);
+    services_.messages.tell_each(messages);
 }
 
 void MainWindow::refresh_recent_menu() {
