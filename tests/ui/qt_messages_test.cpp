@@ -24,6 +24,8 @@ struct ShownText {
     QString text;
     Qt::TextFormat format = Qt::AutoText;
     bool links_work = true;
+    // The mnemonics of the box's buttons, each once.
+    QSet<QKeySequence> answers = {};
 };
 
 // What each box shown by `show` displays, and in which format; every box is closed at once.
@@ -41,6 +43,9 @@ QList<ShownText> shown_by(const std::function<void()>& show) {
                                       : ShownText{label->text(), label->textFormat(),
                                                   label->textInteractionFlags().testFlag(
                                                       Qt::LinksAccessibleByMouse)});
+        for (const QAbstractButton* button : box->buttons()) {
+            shown.last().answers.insert(QKeySequence::mnemonic(button->text()));
+        }
         box->reject();
     });
     watch.start();
@@ -61,7 +66,7 @@ class QtMessagesTest : public QObject {
             {"ask", [&] { messages.ask(kHostile); }},
             {"ask_unsaved", [&] { messages.ask_unsaved(kHostile); }},
             {"choose",
-             [&] { messages.choose(kHostile, QStringLiteral("A"), QStringLiteral("B")); }},
+             [&] { messages.choose(kHostile, QStringLiteral("&A"), QStringLiteral("&B")); }},
         };
         for (const auto& [name, show] : boxes) {
             const QList<ShownText> shown = shown_by(show);
@@ -69,44 +74,10 @@ class QtMessagesTest : public QObject {
             QVERIFY2(shown[0].text == kHostile, name);
             QVERIFY2(shown[0].format == Qt::PlainText, name);
             QVERIFY2(!shown[0].links_work, name);
-        }
-    }
-
-    // Every answer of every question can be given with Alt and a letter of its own.
-    void every_answer_has_a_mnemonic() {
-        QtMessages messages;
-        const std::pair<const char*, std::function<void()>> questions[] = {
-            {"ask", [&] { messages.ask(QStringLiteral("Overwrite existing file?")); }},
-            {"ask_unsaved", [&] { messages.ask_unsaved(QStringLiteral("Save changes?")); }},
-            {"choose",
-             [&] {
-                 messages.choose(QStringLiteral("Reload?"), QStringLiteral("&Reload"),
-                                 QStringLiteral("&Keep mine"));
-             }},
-        };
-        for (const auto& [name, show] : questions) {
-            QStringList captions;
-            QTimer watch;
-            watch.setInterval(10);
-            QObject::connect(&watch, &QTimer::timeout, [&captions] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (box != nullptr) {
-                    for (const QAbstractButton* button : box->buttons()) {
-                        captions.append(button->text());
-                    }
-                    box->reject();
-                }
-            });
-            watch.start();
-            show();
-            QVERIFY2(captions.size() >= 2, name);
-            QSet<QKeySequence> letters;
-            for (const QString& caption : captions) {
-                const QKeySequence letter = QKeySequence::mnemonic(caption);
-                QVERIFY2(!letter.isEmpty() && !letters.contains(letter),
-                         qPrintable(QString(name) + ": " + caption));
-                letters.insert(letter);
-            }
+            // Every answer of a question has a mnemonic of its own ("&Save", "&Discard").
+            QVERIFY2(name == QLatin1String("tell") || (shown[0].answers.size() >= 2 &&
+                                                       !shown[0].answers.contains(QKeySequence())),
+                     name);
         }
     }
 
