@@ -34,6 +34,7 @@
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
 #include "ui/problems_panel.h"
+#include "ui/recolour_commands.h"
 
 namespace quorvane {
 
@@ -163,6 +164,8 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     connect_tile_commands();
     connect_metadata_boxes();
     set_up_problems_panel();
+    recolour_ = new RecolourCommands(*this);
+    // Every panel stands now: the window takes its first size, then the user's arrangement.
     fit_first_size();
     restore_arrangement();
     start_update_check();

@@ -27,6 +27,7 @@ class FileDialogs;
 class Messages;
 class PreviewPane;
 class ProblemsPanel;
+class RecolourCommands;
 class TileSelection;
 class UrlOpener;
 class WebRequest;
@@ -97,6 +98,7 @@ class MainWindow : public QMainWindow {
     ThemeFiles& files() { return *files_; }
     RecoveryKeeper& recovery() { return files_->recovery(); }
     ProblemsPanel& problems() { return *problems_; }
+    RecolourCommands& recolour_commands() { return *recolour_; }
     QDockWidget& theme_panel() { return *theme_panel_; }
     // The View > Panels item that shows and hides a panel.
     QAction* panel_action(const QDockWidget& panel) const { return panel_actions_.value(&panel); }
@@ -167,6 +169,7 @@ class MainWindow : public QMainWindow {
     QHash<const QDockWidget*, QAction*> panel_actions_;
     ThemeFiles* files_ = nullptr;
     ProblemsPanel* problems_ = nullptr;
+    RecolourCommands* recolour_ = nullptr;
 };
 
 }  // namespace quorvane

@@ -37,7 +37,9 @@
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
 #include "ui/problems_panel.h"
+#include "ui/recolour_commands.h"
 #include "ui/style_editor.h"
+#include "ui/theme_colours_panel.h"
 #include "when_modal.h"
 
 using namespace quorvane;
@@ -139,6 +141,7 @@ class MainWindowTest : public QObject {
         MainWindow& w = *s.window;
         const MainMenu& m = w.menu();
         const TileMenu& t = w.tile_menu();
+        const RecolourCommands& r = w.recolour_commands();
         using K = QKeySequence;
         // The desktop's keys, or the usual ones where it has none.
         const auto keys = [](K::StandardKey key, const K& usual = K()) {
@@ -172,6 +175,10 @@ class MainWindowTest : public QObject {
             {m.delete_action, "&Delete", keys(K::Delete)},
             {m.select_all_action, "Select &All", keys(K::SelectAll)},
             {m.find_action, "&Find", keys(K::Find)},
+            {r.replace_colour_action(), "Replace C&olour\u2026", keys(K::Replace)},
+            {r.adjust_colours_action(), "Ad&just Colours\u2026", {}},
+            {r.night_colours_action(), "Make Ni&ght Colours\u2026", {}},
+            {r.snap_to_palette_action(), "Snap to Device Pa&lette\u2026", {}},
             {m.view_menu->menuAction(), "&View", {}},
             {m.night_view_action, "&Night View", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_N)}},
             {m.zoom_in_action, "Zoom &In", keys(K::ZoomIn) + QList<K>{K(Qt::CTRL | Qt::Key_Equal)}},
@@ -180,6 +187,9 @@ class MainWindowTest : public QObject {
             {m.panels_menu->menuAction(), "&Panels", {}},
             {w.panel_action(w.theme_panel()), "&Theme", {}},
             {w.panel_action(w.problems()), "&Problems", {}},
+            {w.panel_action(r.colours_panel()), "Theme &Colours", {}},
+            {r.device_colours_action(), "&Device Colours", {}},
+            {r.simulate_menu()->menuAction(), "&Simulate", {}},
             {m.help_menu->menuAction(), "&Help", {}},
             {m.manual_action, "&Manual", keys(K::HelpContents)},
             {m.check_updates_action, "Check for &Updates\u2026", {}},

@@ -90,8 +90,9 @@ class MainWindowViewTest : public QObject {
         const MainMenu& m = s->window->menu();
         QCOMPARE(menu_captions(m.view_menu),
                  (QStringList{"&Night View", "-", "Zoom &In", "Zoom &Out", "&Actual Size", "-",
-                              "&Panels"}));
-        QCOMPARE(menu_captions(m.panels_menu), (QStringList{"&Theme", "&Problems"}));
+                              "&Panels", "-", "&Device Colours", "&Simulate"}));
+        QCOMPARE(menu_captions(m.panels_menu),
+                 (QStringList{"&Theme", "&Problems", "Theme &Colours"}));
         const MainWindowControls& c = s->window->controls();
         QCOMPARE(c.night_button->defaultAction(), m.night_view_action);
         QCOMPARE(c.night_button->text(), QStringLiteral("Night"));

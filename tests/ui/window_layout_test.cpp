@@ -14,6 +14,8 @@
 #include "main_window_session.h"
 #include "platform/qt/qt_messages.h"
 #include "ui/problems_panel.h"
+#include "ui/recolour_commands.h"
+#include "ui/theme_colours_panel.h"
 #include "when_modal.h"
 
 using namespace quorvane;
@@ -30,6 +32,8 @@ using Opening = std::pair<const char*, std::function<void(MainWindow&)>>;
 const Opening kOpenings[] = {
     {"main window", [](MainWindow&) {}},
     {"with Problems", [](MainWindow& w) { w.panel_action(w.problems())->trigger(); }},
+    {"with Theme Colours",
+     [](MainWindow& w) { w.panel_action(w.recolour_commands().colours_panel())->trigger(); }},
     {"element picker", [](MainWindow& w) { w.add_elements(); }},
     {"adding presentations", [](MainWindow& w) { w.menu().add_presentations_action->trigger(); }},
     {"removing presentations",
