@@ -16,17 +16,17 @@ namespace quorvane {
 
 namespace {
 
-// Why a file cannot be read, in the system's words; empty when it was read.
+// Why a file cannot be read, in the system's words and language (as the command line says
+// it); empty when it was read.
 QString unreadable_reason(const RegularFileRead& read) {
     switch (read.failure) {
         case ReadFailure::None:
             break;
         case ReadFailure::Missing:
-            return ThemeFiles::tr("No such file");
-        case ReadFailure::NotRegular:
-            return ThemeFiles::tr("Not a regular file");
         case ReadFailure::Error:
             return read.error;
+        case ReadFailure::NotRegular:
+            return ThemeFiles::tr("Not a regular file");
     }
     return QString();
 }
