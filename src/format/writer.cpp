@@ -110,7 +110,7 @@ QString unwritable_values_message(const Theme& theme) {
     QString text =
         QCoreApplication::translate("Writer",
                                     "The theme was not saved: these values would not read back as "
-                                    "they are. Change them in the style editor.") +
+                                    "they are:") +
         QLatin1Char('\n') + problems.mid(0, kListed).join(QLatin1Char('\n'));
     if (problems.size() > kListed) {
         text += QLatin1Char('\n') +

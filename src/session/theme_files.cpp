@@ -335,7 +335,12 @@ void ThemeFiles::restore(const RecoveryCopies::LeftBehind& copy) {
                            .arg(copy.copy_path, file.failure != ReadFailure::None
                                                     ? unreadable_reason(file)
                                                     : messages.texts().join(QLatin1Char('\n'))));
-        recovery_.copies().discard(copy);
+        // A copy the system would not let this editor read is kept for a later try.
+        if (file.failure == ReadFailure::Error) {
+            recovery_.copies().let_go(copy);
+        } else {
+            recovery_.copies().discard(copy);
+        }
         return;
     }
     messages_.tell_each(messages);
