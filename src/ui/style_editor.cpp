@@ -43,10 +43,8 @@ namespace layout = style_editor_layout;
 
 namespace {
 
-// A colour text as a colour number. Like every display of a working text, this pads the text
-// itself to six digits; nothing when it does not read as hexadecimal.
-std::optional<int> number_of_working_text(QString& text) {
-    return read_hex_literal(QStringLiteral("&h") + pad_and_swap_red_blue(text));
+std::optional<int> number_of_working_text(const QString& text) {
+    return colour_number(text);
 }
 
 // Creates a control of the window, named after its role, at its place given in twips.
@@ -707,11 +705,7 @@ void StyleEditor::show_marker_at(const QRect& cell_twips) {
 
 void StyleEditor::show_shades(int colour) {
     busy_.busy_on();
-    std::array<int, kShadeCellCount> previous{};
-    for (int k = 0; k < kShadeCellCount; ++k) {
-        previous[k] = shades_cells_[k]->colour();
-    }
-    const ShadeCells cells = shade_cells(colour, previous);
+    const ShadeCells cells = shade_cells(colour);
     for (int k = 0; k < kShadeCellCount; ++k) {
         shades_cells_[k]->set_colour(cells.colours[k]);
         shades_cells_[k]->setToolTip(cells.tool_tips[k]);
