@@ -21,21 +21,23 @@ constexpr int kSmallestCell = 10;
 
 PaletteGrid::PaletteGrid(QWidget* parent) : QWidget(parent), cells_(device_palette()) {
     setObjectName(QStringLiteral("palette_grid"));
-    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    policy.setHeightForWidth(true);
-    setSizePolicy(policy);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
 int PaletteGrid::cell_size() const {
     return palette_cell_size_for(size());
 }
 
+QPoint PaletteGrid::grid_origin() const {
+    return QPoint((width() - palette_grid_size(cell_size()).width()) / 2, 0);
+}
+
 QRect PaletteGrid::cell_pixels(int index) const {
-    return palette_cell_rect(index, cell_size());
+    return palette_cell_rect(index, cell_size()).translated(grid_origin());
 }
 
 int PaletteGrid::cell_at(QPoint pixel) const {
-    return palette_cell_at(pixel, cell_size());
+    return palette_cell_at(pixel - grid_origin(), cell_size());
 }
 
 void PaletteGrid::set_marked_cell(int index) {

@@ -8,8 +8,8 @@
 
 namespace quorvane {
 
-// The device palette as one painted grid of 254 square cells, as large as its place allows, with
-// hit-testing, a tool tip per cell and the white selection marker on one cell.
+// The device palette as one painted grid of 254 square cells, as large as its place allows and
+// centred across it, with hit-testing, a tool tip per cell and the white selection marker on one cell.
 class PaletteGrid : public QWidget {
     Q_OBJECT
   public:
@@ -25,8 +25,6 @@ class PaletteGrid : public QWidget {
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override { return width; }
 
   signals:
     void cell_pressed(int index);
@@ -38,6 +36,8 @@ class PaletteGrid : public QWidget {
 
   private:
     int cell_size() const;
+    // Where cell 0 stands: the grid is centred across the widget.
+    QPoint grid_origin() const;
 
     std::vector<PaletteCell> cells_;
     int marked_ = -1;

@@ -20,6 +20,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -256,7 +257,7 @@ QWidget* StyleEditor::build_colour_pickers() {
     auto* column = new QVBoxLayout(frame);
 
     palette_ = new PaletteGrid;
-    column->addWidget(palette_, 0, Qt::AlignHCenter);
+    column->addWidget(palette_);
     connect(palette_, &PaletteGrid::cell_pressed, this,
             [this](int index) { run([this, index] { session_.pick_palette_cell(index); }); });
 
@@ -525,6 +526,9 @@ QWidget* StyleEditor::build_buttons() {
     // Apply closes the editor as OK does, so it stands where the desktop puts OK.
     apply_button_ = button_box_->addButton(tr("&Apply"), QDialogButtonBox::AcceptRole);
     apply_button_->setObjectName(QStringLiteral("apply_button"));
+    if (style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons)) {
+        apply_button_->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    }
     cancel_button_ = button_box_->addButton(QDialogButtonBox::Cancel);
     cancel_button_->setObjectName(QStringLiteral("cancel_button"));
     // Enter applies, except in a box: there it takes the box's value (see keyPressEvent).
