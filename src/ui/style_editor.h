@@ -47,8 +47,12 @@ class StyleEditor : public QDialog {
     ElementStyle edited_style() const { return session_.edited_style(); }
     bool apply_to_all_presentations() const;
     const StyleEditSession& session() const { return session_; }
-    // Whether it shows a polygon's one colour rather than a line's two.
+    // What the session's view says, for the window's own use and for tests.
     bool polygon_mode() const { return session_.view().polygon; }
+    ColourSlot colour_slot() const { return session_.view().slot; }
+    StyleColours working_colours() const { return session_.edited_style().colours; }
+    // Whether the user changed a colour since the window opened.
+    bool has_changes() const { return session_.view().changed; }
 
     // The controls, by their role.
     PaletteGrid* palette_grid() const { return palette_; }
