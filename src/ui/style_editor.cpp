@@ -20,8 +20,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
-#include <QStyle>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <cmath>
 #include <numbers>
@@ -213,19 +213,28 @@ StyleEditor::StyleEditor(const Element& element, const std::vector<ThemeColour>&
         setWindowIcon(parent->windowIcon());
     }
 
-    auto* pictures = new QHBoxLayout;
-    pictures->addWidget(build_colour_pickers());
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(build_colour_pickers());
     auto* right = new QVBoxLayout;
     right->addWidget(build_samples(), 1);
     right->addWidget(build_theme_colours(theme_colours));
     right->addWidget(build_colour_panels());
     right->addWidget(build_adjustments());
-    pictures->addLayout(right, 1);
+    columns->addLayout(right, 1);
     auto* whole = new QVBoxLayout(this);
-    whole->addLayout(pictures, 1);
+    whole->addLayout(columns, 1);
     whole->addWidget(build_buttons());
 
     name_controls();
+    // Tab goes through each row of controls in turn, as the window shows them.
+    QWidget* const tab_order[] = {
+        day_option_,        night_option_,   scale_slider_,    scale_box_,    primary_box_,
+        border_slider_,     border_box_,     secondary_box_,   polygon_box_,  colour_dialog_button_,
+        brightness_slider_, brightness_box_, contrast_slider_, contrast_box_, reverse_button_,
+        apply_all_check_,   button_box_};
+    for (size_t k = 1; k < std::size(tab_order); ++k) {
+        setTabOrder(tab_order[k - 1], tab_order[k]);
+    }
     show_view();
     fit_to_screen();
 }
@@ -317,8 +326,12 @@ QWidget* StyleEditor::build_samples() {
         // As wide as its text: a click beside it is no click on it.
         grid->addWidget(option, 0, night ? 1 : 0, Qt::AlignLeft);
         grid->addWidget(sample, 1, night ? 1 : 0);
-        connect(option, &QRadioButton::clicked, this,
-                [this, night] { run([this, night] { session_.select_time(night); }); });
+        // Toggled, not clicked: the arrow keys move between the two options too.
+        connect(option, &QRadioButton::toggled, this, [this, night](bool checked) {
+            if (checked) {
+                run([this, night] { session_.select_time(night); });
+            }
+        });
         connect(sample, &SamplePicture::part_pressed, this, [this, night](SamplePart part) {
             run([this, night, part] { session_.click_sample(night, part); });
         });
@@ -626,7 +639,11 @@ void StyleEditor::show_view() {
     }
     samples_[0]->setToolTip(view.polygon ? QString() : tr("Click Line or Border "));
     samples_[1]->setToolTip(samples_[0]->toolTip());
-    (view.night ? night_option_ : day_option_)->setChecked(true);
+    {
+        const QSignalBlocker block_day(day_option_);
+        const QSignalBlocker block_night(night_option_);
+        (view.night ? night_option_ : day_option_)->setChecked(true);
+    }
     show_adjustment(*brightness_slider_, *brightness_box_, view.brightness);
     show_adjustment(*contrast_slider_, *contrast_box_, view.contrast);
     reverse_button_->setEnabled(view.reverse_enabled);
