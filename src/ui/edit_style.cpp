@@ -27,8 +27,9 @@ class CancelWhenWindowCloses : public QObject {
     }
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Hide && !static_cast<QWidget*>(watched)->isMinimized()) {
+    bool eventFilter(QObject*, QEvent* event) override {
+        // The window system hides a window it minimises: only a hide of our own closes it.
+        if (event->type() == QEvent::Hide && !event->spontaneous()) {
             dialog_.reject();
         }
         return false;
