@@ -55,7 +55,7 @@ QString cli_help() {
         "A FILE or IN given as - is read from standard input; an OUT given as - is written to\n"
         "standard output.\n"
         "Messages the editor would show in a box go to stderr, one per line, in order.\n"
-        "Exit status: 0 success, 1 refused, 2 usage error or unreadable input.\n");
+        "Exit status: 0 success, 1 refused, 2 usage error, unreadable input or not a theme.\n");
     return text;
 }
 

@@ -13,7 +13,6 @@
 #include "format/reader.h"
 #include "format/theme_json.h"
 #include "format/writer.h"
-#include "platform/busy_cursor.h"
 #include "stderr_messages.h"
 
 namespace quorvane {
@@ -31,15 +30,14 @@ bool write_standard_output(const QByteArray& bytes) {
     return true;
 }
 
-bool read_named_input(const QString& path, Theme& theme, StderrMessages& messages) {
+bool read_named_input(const QString& path, Theme& theme, MessageList& messages) {
     if (path == kStandardStream) {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly)) {
             write_cli_error(QStringLiteral("cannot read standard input: ") + in.errorString());
             return false;
         }
-        read_theme_text(in.readAll(), theme, messages);
-        return true;
+        return read_theme_text(in.readAll(), input_name(path), theme, messages);
     }
     const QFileInfo info(path);
     QFile file(path);
@@ -61,9 +59,17 @@ bool read_named_input(const QString& path, Theme& theme, StderrMessages& message
 
 }  // namespace
 
-bool read_input(const QString& path, Theme& theme, StderrMessages& messages) {
+QString input_name(const QString& path) {
+    return path == kStandardStream ? QStringLiteral("standard input") : path;
+}
+
+bool read_input(const QString& path, Theme& theme, MessageList& messages) {
     try {
-        return read_named_input(path, theme, messages);
+        MessageList said;
+        const bool read = read_named_input(path, theme, said);
+        write_stderr_lines(said);
+        messages.add(said);
+        return read;
     } catch (const std::bad_alloc&) {
         write_cli_error(too_large_to_read_message(path));
         return false;
@@ -76,13 +82,13 @@ int run_dump(const QStringList& args) {
         return kUsageOrInput;
     }
     Theme theme;
-    StderrMessages messages(false);
+    MessageList messages;
     if (!read_input(args[0], theme, messages)) {
         return kUsageOrInput;
     }
     try {
         bool written = true;
-        write_theme_json(theme, args[0], messages.told, [&written](const QByteArray& piece) {
+        write_theme_json(theme, args[0], messages.texts(), [&written](const QByteArray& piece) {
             written = written && write_standard_output(piece);
         });
         return written ? kSuccess : kRefused;
@@ -103,28 +109,39 @@ int run_resave(const QStringList& args) {
         return kUsageOrInput;
     }
     Theme theme;
-    StderrMessages messages(force);
-    if (!read_input(paths[0], theme, messages)) {
+    MessageList read_messages;
+    if (!read_input(paths[0], theme, read_messages)) {
         return kUsageOrInput;
     }
     // The Save command refuses an empty theme before it asks for a file name.
     if (theme.elements.empty()) {
-        messages.tell(QStringLiteral("No data to save"));
+        write_stderr_line(QStringLiteral("No data to save"));
         return kRefused;
     }
+    MessageList messages;
     if (paths[1] == kStandardStream) {
         const QString meta = metadata_block(theme.metadata, messages);
         if (meta.isEmpty()) {
+            write_stderr_lines(messages);
             return kRefused;
         }
         QByteArray bytes = theme_text(theme, meta, messages);
+        write_stderr_lines(messages);
         bytes.append("\r\n");
         return write_standard_output(bytes) ? kSuccess : kRefused;
     }
-    NoBusyCursor busy;
     // The editor always saves to a full path; a relative OUT is taken from the working folder.
     const QString out = QFileInfo(paths[1]).absoluteFilePath();
-    const SaveOutcome outcome = save_theme_file(theme, out, messages, busy);
+    SaveOutcome outcome = save_theme_file(theme, out, messages, ExistingFile::Kept);
+    if (outcome == SaveOutcome::FileExists) {
+        // The editor would ask; --force is the answer.
+        write_stderr_line(overwrite_question() +
+                          (force ? QStringLiteral(" Yes") : QStringLiteral(" No")));
+        if (force) {
+            outcome = save_theme_file(theme, out, messages, ExistingFile::Replaced);
+        }
+    }
+    write_stderr_lines(messages);
     return outcome == SaveOutcome::Written ? kSuccess : kRefused;
 }
 

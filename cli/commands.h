@@ -13,12 +13,16 @@ enum ExitCode { kSuccess = 0, kRefused = 1, kUsageOrInput = 2 };
 // Standard input or output in place of a file name.
 inline const QString kStandardStream = QStringLiteral("-");
 
-class StderrMessages;
+// How messages name an input: its path, or "standard input".
+QString input_name(const QString& path);
+
+class MessageList;
 struct Theme;
 
-// Reads a theme as the editor's Open does, from a file or, for "-", from standard input. False,
-// after saying why on stderr, when it cannot be read or does not fit in memory.
-bool read_input(const QString& path, Theme& theme, StderrMessages& messages);
+// Reads a theme as the editor's Open does, from a file or, for "-", from standard input. What the
+// read says goes to stderr and into `messages`. False, after saying why on stderr, when it cannot
+// be read, is not a theme or does not fit in memory.
+bool read_input(const QString& path, Theme& theme, MessageList& messages);
 
 int run_dump(const QStringList& args);
 int run_resave(const QStringList& args);

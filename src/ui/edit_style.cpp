@@ -5,6 +5,7 @@
 
 #include "colour/colour_values.h"
 #include "model/theme_document.h"
+#include "platform/messages.h"
 #include "preview/preview_painter.h"
 #include "style_editor/sample_grounds.h"
 #include "style_editor/theme_colours.h"
@@ -57,8 +58,8 @@ bool edit_style(QWidget* parent, ThemeDocument& document, int index, bool night,
     if (editor.exec() != QDialog::Accepted) {
         return false;
     }
-    document.apply_style(index, editor.edited_style(), editor.apply_to_all_presentations(),
-                         messages);
+    messages.tell_each(
+        document.apply_style(index, editor.edited_style(), editor.apply_to_all_presentations()));
     return true;
 }
 

@@ -85,7 +85,7 @@ class StyleEditorLayoutTest : public QObject {
   private slots:
     void fits_the_smallest_laptop_screen_with_every_text_whole() {
         Theme theme;
-        ScriptedMessages messages;
+        MessageList messages;
         QVERIFY(read_theme_file(QStringLiteral(QUORVANE_EXAMPLES "/demo.kmtf"), theme, messages));
         CountingBusyCursor busy;
         ScriptedColourPicker picker;

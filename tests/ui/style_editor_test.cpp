@@ -51,7 +51,7 @@ const SampleGrounds kCanvas{colour_number_of(kCanvasColour), colour_number_of(kN
 
 Theme test_theme() {
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     const bool read =
         read_theme_file(QStringLiteral(QUORVANE_TEST_DATA "/editor/theme.kmtf"), theme, messages);
     if (!read || theme.element_count() != 7) {
