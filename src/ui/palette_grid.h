@@ -9,7 +9,8 @@
 namespace quorvane {
 
 // The device palette as one painted grid of 254 square cells, as large as its place allows and
-// centred across it, with hit-testing, a tool tip per cell and the white selection marker on one cell.
+// centred across it, with hit-testing, a tool tip per cell and the white selection marker on one
+// cell.
 class PaletteGrid : public QWidget {
     Q_OBJECT
   public:
