@@ -5,6 +5,7 @@
 
 #include "model/element_edits.h"
 #include "model/element_identity.h"
+#include "model/recolour_edit.h"
 
 namespace quorvane {
 
@@ -167,6 +168,14 @@ PasteCounts ThemeDocument::paste_style(std::vector<int> numbers, const CopiedSty
         perform(std::make_unique<PasteStyleEdit>(std::move(changing), copied));
     }
     return counts;
+}
+
+int ThemeDocument::recolour(Recolouring recolouring) {
+    const int count = recolouring.count();
+    if (count > 0) {
+        perform(std::make_unique<RecolourEdit>(std::move(recolouring)));
+    }
+    return count;
 }
 
 void ThemeDocument::replace(Theme theme, const QString& file_name, bool from_file, bool modified) {

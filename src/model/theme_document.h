@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/copied_style.h"
+#include "model/recolouring.h"
 #include "model/theme.h"
 #include "model/theme_edits.h"
 #include "text/message_list.h"
@@ -69,6 +70,9 @@ class ThemeDocument : public QObject {
     // Pastes a copied style onto the Elements with these numbers that are of its kind; the step
     // holds only the Elements whose style changes, and there is none when nothing would.
     PasteCounts paste_style(std::vector<int> numbers, const CopiedStyle& copied);
+    // Gives the recoloured styles their new colours as one step named after the operation;
+    // nothing happens when no style changes. Returns how many styles changed.
+    int recolour(Recolouring recolouring);
     // The next metadata edit starts a new step even in the same box (the user left the box).
     void end_typing() { ++typing_visit_; }
 

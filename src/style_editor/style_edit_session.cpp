@@ -71,9 +71,9 @@ QString StyleEditSession::written_text(const WorkingColour& colour) {
     return colour.read_text.value_or(colour_text(colour.number));
 }
 
-ColourView StyleEditSession::colour_view(bool night, ColourSlot slot) const {
+SlotColourView StyleEditSession::slot_colour_view(bool night, ColourSlot slot) const {
     const WorkingColour& colour = working(night, slot);
-    ColourView view{colour.number, shown_text(colour), false};
+    SlotColourView view{colour.number, shown_text(colour), false};
     if (night == night_ && slot == slot_) {
         if (adjusted_) {
             view.colour = *adjusted_;
@@ -257,12 +257,12 @@ StyleEditView StyleEditSession::view() const {
     v.polygon = polygon_;
     v.night = night_;
     v.slot = slot_;
-    v.primary = colour_view(night_, ColourSlot::Primary);
-    v.secondary = colour_view(night_, ColourSlot::Secondary);
+    v.primary = slot_colour_view(night_, ColourSlot::Primary);
+    v.secondary = slot_colour_view(night_, ColourSlot::Secondary);
     for (const bool night : {false, true}) {
         SampleView& sample = night ? v.night_sample : v.day_sample;
-        sample.body = colour_view(night, ColourSlot::Primary).colour;
-        sample.strip = colour_view(night, ColourSlot::Secondary).colour;
+        sample.body = slot_colour_view(night, ColourSlot::Primary).colour;
+        sample.strip = slot_colour_view(night, ColourSlot::Secondary).colour;
         sample.ground = night ? grounds_.night : grounds_.day;
         sample.chosen = night == night_;
     }

@@ -25,7 +25,7 @@ struct SampleGrounds {
 };
 
 // One colour as its swatch, its box and the samples show it.
-struct ColourView {
+struct SlotColourView {
     int colour = 0;        // what swatches and samples draw; a text that is no colour draws black
     QString text;          // what the box shows
     bool invalid = false;  // the box keeps text the user typed that is no colour
@@ -51,8 +51,8 @@ struct StyleEditView {
     bool polygon = false;  // one colour and a fill instead of a line with strips
     bool night = false;    // the chosen time
     ColourSlot slot = ColourSlot::Primary;
-    ColourView primary;    // of the chosen time
-    ColourView secondary;  // of the chosen time
+    SlotColourView primary;    // of the chosen time
+    SlotColourView secondary;  // of the chosen time
     SampleView day_sample;
     SampleView night_sample;
     SizeView scale;
@@ -118,7 +118,7 @@ class StyleEditSession {
     const WorkingColour& working(bool night, ColourSlot slot) const;
     static QString shown_text(const WorkingColour& colour);
     static QString written_text(const WorkingColour& colour);
-    ColourView colour_view(bool night, ColourSlot slot) const;
+    SlotColourView slot_colour_view(bool night, ColourSlot slot) const;
 
     // Sets the slot's colour of the chosen time.
     void set_colour(int colour);

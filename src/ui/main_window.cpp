@@ -28,6 +28,7 @@
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
 #include "ui/problems_panel.h"
+#include "ui/recolour_commands.h"
 
 namespace quorvane {
 
@@ -112,6 +113,7 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     connect_tile_commands();
     connect_metadata_boxes();
     set_up_problems_panel();
+    recolour_ = new RecolourCommands(*this);
     start_update_check();
 }
 

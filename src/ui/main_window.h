@@ -25,6 +25,7 @@ class FileDialogs;
 class Messages;
 class PreviewPane;
 class ProblemsPanel;
+class RecolourCommands;
 class TileSelection;
 class UrlOpener;
 class WebRequest;
@@ -95,6 +96,7 @@ class MainWindow : public QMainWindow {
     ThemeFiles& files() { return *files_; }
     RecoveryKeeper& recovery() { return files_->recovery(); }
     ProblemsPanel& problems() { return *problems_; }
+    RecolourCommands& recolour_commands() { return *recolour_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -148,6 +150,7 @@ class MainWindow : public QMainWindow {
     QWidget* client_ = nullptr;
     ThemeFiles* files_ = nullptr;
     ProblemsPanel* problems_ = nullptr;
+    RecolourCommands* recolour_ = nullptr;
 };
 
 }  // namespace quorvane

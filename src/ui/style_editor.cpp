@@ -149,7 +149,7 @@ QColor invalid_box_colour(const QColor& base) {
                             float(base.greenF() * (1 - kRed)), float(base.blueF() * (1 - kRed)));
 }
 
-void show_colour_box(QLineEdit& box, const ColourView& colour) {
+void show_colour_box(QLineEdit& box, const SlotColourView& colour) {
     if (box.text() != colour.text) {
         box.setText(colour.text);
     }

@@ -35,7 +35,9 @@
 #include "ui/main_window.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
+#include "ui/recolour_commands.h"
 #include "ui/style_editor.h"
+#include "ui/theme_colours_panel.h"
 #include "when_modal.h"
 
 using namespace quorvane;
@@ -133,6 +135,7 @@ class MainWindowTest : public QObject {
         MainWindow& w = *s.window;
         const MainMenu& m = w.menu();
         const TileMenu& t = w.tile_menu();
+        const RecolourCommands& r = w.recolour_commands();
         using K = QKeySequence;
         // The desktop's keys, or the usual ones where it has none.
         const auto keys = [](K::StandardKey key, const K& usual = K()) {
@@ -167,12 +170,19 @@ class MainWindowTest : public QObject {
             {m.delete_action, "&Delete", keys(K::Delete)},
             {m.select_all_action, "Select &All", keys(K::SelectAll)},
             {m.find_action, "&Find", keys(K::Find)},
+            {r.replace_colour_action(), "Replace C&olour\u2026", keys(K::Replace)},
+            {r.adjust_colours_action(), "Ad&just Colours\u2026", {}},
+            {r.night_colours_action(), "Make Ni&ght Colours\u2026", {}},
+            {r.snap_to_palette_action(), "Snap to Device Pa&lette\u2026", {}},
             {m.view_menu->menuAction(), "&View", {}},
             {m.night_view_action, "&Night View", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_N)}},
             {m.zoom_in_action, "Zoom &In", keys(K::ZoomIn) + QList<K>{K(Qt::CTRL | Qt::Key_Equal)}},
             {m.zoom_out_action, "Zoom &Out", keys(K::ZoomOut)},
             {m.actual_size_action, "&Actual Size", {K(Qt::CTRL | Qt::Key_0)}},
             {m.problems_action, "&Problems", {}},
+            {r.colours_panel().toggleViewAction(), "Theme &Colours", {}},
+            {r.device_colours_action(), "&Device Colours", {}},
+            {r.simulate_menu()->menuAction(), "&Simulate", {}},
             {m.preference_menu->menuAction(), "&Preference", {}},
             {m.settings_action, "&Settings\u2026", {}},
             {m.help_menu->menuAction(), "&Help", {}},
