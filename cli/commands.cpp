@@ -17,9 +17,6 @@
 
 namespace quorvane {
 
-namespace {
-
-// Writes bytes to standard output; false (after saying why) when they do not all get there.
 bool write_standard_output(const QByteArray& bytes) {
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
         std::fflush(stdout) != 0) {
@@ -29,6 +26,8 @@ bool write_standard_output(const QByteArray& bytes) {
     }
     return true;
 }
+
+namespace {
 
 bool read_named_input(const QString& path, Theme& theme, MessageList& messages) {
     if (path == kStandardStream) {
@@ -63,17 +62,21 @@ QString input_name(const QString& path) {
     return path == kStandardStream ? QStringLiteral("standard input") : path;
 }
 
-bool read_input(const QString& path, Theme& theme, MessageList& messages) {
+bool read_input_keeping_messages(const QString& path, Theme& theme, MessageList& said) {
     try {
-        MessageList said;
-        const bool read = read_named_input(path, theme, said);
-        write_stderr_lines(said);
-        messages.add(said);
-        return read;
+        return read_named_input(path, theme, said);
     } catch (const std::bad_alloc&) {
         write_cli_error(too_large_to_read_message(path));
         return false;
     }
+}
+
+bool read_input(const QString& path, Theme& theme, MessageList& messages) {
+    MessageList said;
+    const bool read = read_input_keeping_messages(path, theme, said);
+    write_stderr_lines(said);
+    messages.add(said);
+    return read;
 }
 
 int run_dump(const QStringList& args) {
@@ -113,13 +116,17 @@ int run_resave(const QStringList& args) {
     if (!read_input(paths[0], theme, read_messages)) {
         return kUsageOrInput;
     }
+    return write_output(theme, paths[1], force);
+}
+
+int write_output(const Theme& theme, const QString& path, bool replace_existing) {
     // The Save command refuses an empty theme before it asks for a file name.
     if (theme.elements.empty()) {
         write_stderr_line(QStringLiteral("No data to save"));
         return kRefused;
     }
     MessageList messages;
-    if (paths[1] == kStandardStream) {
+    if (path == kStandardStream) {
         const QString meta = metadata_block(theme.metadata, messages);
         if (meta.isEmpty()) {
             write_stderr_lines(messages);
@@ -131,13 +138,13 @@ int run_resave(const QStringList& args) {
         return write_standard_output(bytes) ? kSuccess : kRefused;
     }
     // The editor always saves to a full path; a relative OUT is taken from the working folder.
-    const QString out = QFileInfo(paths[1]).absoluteFilePath();
+    const QString out = QFileInfo(path).absoluteFilePath();
     SaveOutcome outcome = save_theme_file(theme, out, messages, ExistingFile::Kept);
     if (outcome == SaveOutcome::FileExists) {
         // The editor would ask; --force is the answer.
         write_stderr_line(overwrite_question() +
-                          (force ? QStringLiteral(" Yes") : QStringLiteral(" No")));
-        if (force) {
+                          (replace_existing ? QStringLiteral(" Yes") : QStringLiteral(" No")));
+        if (replace_existing) {
             outcome = save_theme_file(theme, out, messages, ExistingFile::Replaced);
         }
     }
