@@ -23,6 +23,7 @@ bool read_input(const QString& path, Theme& theme, StderrMessages& messages);
 int run_dump(const QStringList& args);
 int run_resave(const QStringList& args);
 int run_render(const QStringList& args);
+int run_render_map(const QStringList& args);
 int run_check(const QStringList& args);
 
 }  // namespace quorvane
