@@ -50,7 +50,59 @@ double twice_signed_area(std::span<const QPointF> ring) {
     return sum;
 }
 
+// Douglas-Peucker: marks in `keep` the points of `line` to keep so that no point lies further
+// than `tolerance` from the line through the kept ones. The ends are always kept. Without
+// recursion, as a ring may have a million points.
+void mark_kept_points(std::span<const QPointF> line, double tolerance, std::vector<char>& keep,
+                      std::vector<std::pair<size_t, size_t>>& stack) {
+    keep.assign(line.size(), 0);
+    if (line.empty()) {
+        return;
+    }
+    keep.front() = keep.back() = 1;
+    stack.clear();
+    stack.emplace_back(0, line.size() - 1);
+    const double limit = tolerance * tolerance;
+    while (!stack.empty()) {
+        const auto [first, last] = stack.back();
+        stack.pop_back();
+        const QPointF a = line[first];
+        const QPointF ab = line[last] - a;
+        const double length_squared = QPointF::dotProduct(ab, ab);
+        double farthest = -1;
+        size_t at = first;
+        for (size_t k = first + 1; k < last; ++k) {
+            const QPointF ap = line[k] - a;
+            // Squared distance to the segment's line, or to its first end when it has none.
+            const double cross = ab.x() * ap.y() - ab.y() * ap.x();
+            const double d =
+                length_squared > 0 ? cross * cross / length_squared : QPointF::dotProduct(ap, ap);
+            if (d > farthest) {
+                farthest = d;
+                at = k;
+            }
+        }
+        if (farthest > limit) {
+            keep[at] = 1;
+            stack.emplace_back(first, at);
+            stack.emplace_back(at, last);
+        }
+    }
+}
+
 }  // namespace
+
+double MapData::simplification_tolerance(int level) {
+    return level <= 0 ? 0 : 0.25 * std::exp2(2 * level);
+}
+
+int MapData::level_for(double tolerance) {
+    int level = 0;
+    while (level + 1 < kSimplifiedLevels && simplification_tolerance(level + 1) <= tolerance) {
+        ++level;
+    }
+    return level;
+}
 
 class MapIndex {
   public:
@@ -158,6 +210,55 @@ void MapDataBuilder::end_area() {
     open_area_ = MapShape();
 }
 
+void MapDataBuilder::simplify_rings() {
+    MapData& d = *data_;
+    const size_t rings = d.ring_starts_.size() - 1;
+    std::vector<bool> area_ring(rings, false);
+    for (const MapShape& shape : d.shapes_) {
+        for (quint32 r = shape.first_ring; r < shape.first_ring + shape.ring_count; ++r) {
+            area_ring[r] = is_area_feature(shape.feature);
+        }
+    }
+    std::vector<char> keep;
+    std::vector<std::pair<size_t, size_t>> stack;
+    std::vector<QPointF> closed;
+    for (int level = 1; level < MapData::kSimplifiedLevels; ++level) {
+        std::vector<MapData::RingRange>& ranges = d.simplified_[size_t(level - 1)];
+        ranges.resize(rings);
+        for (size_t r = 0; r < rings; ++r) {
+            const std::span<const QPointF> below = d.ring(quint32(r), level - 1);
+            // A fill ring does not repeat its first point; simplified as a closed line it keeps
+            // its shape all round.
+            std::span<const QPointF> line = below;
+            if (area_ring[r]) {
+                closed.assign(below.begin(), below.end());
+                closed.push_back(below.front());
+                line = closed;
+            }
+            mark_kept_points(line, MapData::simplification_tolerance(level), keep, stack);
+            if (area_ring[r]) {
+                keep.pop_back();
+            }
+            const auto kept = size_t(std::count(keep.begin(), keep.end(), 1));
+            const MapData::RingRange previous =
+                level == 1 ? MapData::RingRange{d.ring_starts_[r], quint32(below.size())}
+                           : d.simplified_[size_t(level - 2)][r];
+            if (kept == below.size() || (area_ring[r] && kept < 3)) {
+                ranges[r] = previous;
+                continue;
+            }
+            const auto first = quint32(d.points_.size());
+            for (size_t k = 0; k < below.size(); ++k) {
+                if (keep[k] != 0) {
+                    // `below` may point into points_, which push_back can move: index it.
+                    d.points_.push_back(d.points_[previous.first + k]);
+                }
+            }
+            ranges[r] = {first, quint32(kept)};
+        }
+    }
+}
+
 MapDataBuilder::Mark MapDataBuilder::mark() const {
     const MapData& d = *data_;
     return {d.points_.size(), d.ring_starts_.size(), d.shapes_.size(), d.names_.size(),
@@ -214,6 +315,7 @@ std::shared_ptr<const MapData> MapDataBuilder::finish() {
             }
         }
     }
+    simplify_rings();
     d.points_.shrink_to_fit();
     d.ring_starts_.shrink_to_fit();
     d.shapes_.shrink_to_fit();

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
+#include <array>
 #include <memory>
 #include <span>
 #include <vector>
@@ -55,6 +56,21 @@ class MapData {
     std::span<const QPointF> ring(quint32 k) const {
         return {points_.data() + ring_starts_[k], points_.data() + ring_starts_[k + 1]};
     }
+
+    // Rings simplified for far views: at level L no point of a ring lies further than
+    // simplification_tolerance(L) metres from its simplified form (Douglas-Peucker). Level 0 is
+    // the data as read.
+    static constexpr int kSimplifiedLevels = 6;
+    static double simplification_tolerance(int level);
+    // The coarsest level whose tolerance is at most `tolerance` metres.
+    static int level_for(double tolerance);
+    std::span<const QPointF> ring(quint32 k, int level) const {
+        if (level <= 0) {
+            return ring(k);
+        }
+        const RingRange r = simplified_[size_t(level - 1)][k];
+        return {points_.data() + r.first, r.count};
+    }
     const QString& name_of(const MapShape& shape) const { return names_[shape.name]; }
     qsizetype point_count() const { return qsizetype(points_.size()); }
     // Everything the data covers; empty for no data.
@@ -73,8 +89,16 @@ class MapData {
     friend class MapDataBuilder;
     MapData();
 
+    struct RingRange {
+        quint32 first = 0;
+        quint32 count = 0;
+    };
+
     std::vector<QPointF> points_;
     std::vector<quint32> ring_starts_{0};
+    // Per simplified level, every ring's points: a range of points_, shared with the level
+    // below when simplifying removed nothing.
+    std::array<std::vector<RingRange>, kSimplifiedLevels - 1> simplified_;
     std::vector<MapShape> shapes_;
     std::vector<QString> names_{QString()};
     QRectF bounds_;
@@ -112,6 +136,7 @@ class MapDataBuilder {
 
   private:
     quint32 name_index(QStringView name);
+    void simplify_rings();
 
     std::unique_ptr<MapData> data_;
     MapShape open_area_;

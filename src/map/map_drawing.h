@@ -18,6 +18,9 @@ struct MapDrawOptions {
     // Features the theme does not style in the presentation: drawn in thin grey, areas
     // hatched, or left out.
     bool show_unstyled = true;
+    // Antialiased edges: the finished picture. Without them a frame costs about a fifth, for
+    // the frames drawn while the user pans or zooms.
+    bool smooth_edges = true;
 };
 
 // Draws the map as the device would: the LAND colour as background, areas filled, every line a
