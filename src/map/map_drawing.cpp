@@ -23,8 +23,6 @@ constexpr double kNearSquared = 0.25;
 constexpr double kThinnestCasing = 0.3;
 // The thinnest core, so that a line far out stays visible.
 constexpr double kThinnestCore = 1;
-// The building shadow's offset, as a share of a style unit, down and to the right.
-constexpr double kShadowOffset = 0.5;
 // Lines up to this wide are drawn one pixel wide by the painter's fast thin-line drawing.
 constexpr double kThinLine = 1.25;
 // Lines at least this wide get round ends; narrower ones square ends, which look the same.
@@ -40,8 +38,6 @@ constexpr double kSpeck = 4;
 // Areas up to this many pixels across are drawn without antialiasing, which costs a fraction
 // and shows no difference on a speck.
 constexpr double kSmallShape = 8;
-// Building shadows offset by less than this many pixels are not drawn.
-constexpr double kSmallestShadow = 1;
 
 int outcode(QPointF p, const QRectF& r) {
     return (p.x() < r.left()    ? 1
@@ -334,8 +330,8 @@ class MapPainter {
         }
         if (feature == drawn_features().building) {
             const MapFeatureStyle& shadow = styles_.of(drawn_features().building_shadow);
-            const double offset = kShadowOffset * unit_;
-            if (shown(shadow) && offset >= kSmallestShadow) {
+            const double offset = building_shadow_offset(view_);
+            if (shown(shadow) && offset > 0) {
                 painter_.save();
                 painter_.translate(offset, offset);
                 fill_areas(areas_, shadow);

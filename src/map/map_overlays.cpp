@@ -35,6 +35,11 @@ double round_length_below(double limit) {
 
 }  // namespace
 
+double building_shadow_offset(const MapView& view) {
+    const double offset = 0.5 * view.pixels_per_style_unit();
+    return offset < 1 ? 0 : offset;
+}
+
 std::vector<QLineF> grid_lines(const MapView& view, const QRectF& pixels) {
     // Round steps in degrees: seconds, minutes, then degrees.
     static const double kSteps[] = {1.0 / 3600,  2.0 / 3600, 5.0 / 3600, 10.0 / 3600, 15.0 / 3600,

@@ -17,6 +17,10 @@ class MapData;
 // bar use 1.0 of scale or border as this many pixels, as the preview's tiles do.
 inline constexpr double kOverlayPixelsPerStyleUnit = 4;
 
+// How far down and to the right of its building a building shadow is drawn, in pixels: half a
+// style unit, or 0 (no shadow) when that is less than a pixel.
+double building_shadow_offset(const MapView& view);
+
 // Lines of longitude (vertical) and latitude (horizontal) crossing `pixels` of the view, in
 // pixels, at a round spacing of degrees, minutes or seconds about 150 pixels apart.
 std::vector<QLineF> grid_lines(const MapView& view, const QRectF& pixels);

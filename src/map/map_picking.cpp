@@ -113,9 +113,10 @@ class Picker {
             if (const MapPick pick = area_at(*f, at_); pick.feature != kNoMapFeature) {
                 return pick;
             }
-            if (*f == drawn.building && shown(drawn.building_shadow)) {
+            const double shadow = building_shadow_offset(view_);
+            if (*f == drawn.building && shown(drawn.building_shadow) && shadow > 0) {
                 // The shadow lies down and to the right of its building.
-                const double offset = std::max(1.0, 0.5 * unit_) * view_.metres_per_pixel;
+                const double offset = shadow * view_.metres_per_pixel;
                 const MapPick under = area_at(*f, at_ + QPointF(-offset, offset));
                 if (under.feature != kNoMapFeature) {
                     return found(drawn.building_shadow);
