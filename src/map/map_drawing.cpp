@@ -267,7 +267,7 @@ class MapPainter {
                     break;
                 }
                 const double side = std::max(box.width(), box.height());
-                if (r > shape.first_ring && side < kSmallestArea) {
+                if (r > shape.first_ring && side < kSpeck) {
                     // A hole too small to see: the shape is drawn without it.
                     out.points.resize(first);
                     continue;

@@ -89,7 +89,8 @@ MapView MapView::panned_by(QPointF pixels) const {
 }
 
 double MapView::pixels_per_style_unit() const {
-    return 4 * std::exp2((zoom_level() - 16) / 2);
+    const double level = zoom_level() - 16;
+    return 4 * std::exp2(level > 0 ? level / 2 : level * 0.75);
 }
 
 }  // namespace quorvane

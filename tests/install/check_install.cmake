@@ -13,7 +13,10 @@ set(expected
   bin/quorvane-cli
   share/applications/quorvane.desktop
   share/mime/packages/quorvane.xml
-  share/icons/hicolor/scalable/apps/quorvane.svg)
+  share/icons/hicolor/scalable/apps/quorvane.svg
+  share/quorvane/map-features.txt
+  share/quorvane/sample-town.osm
+  share/quorvane/sample-town.gpx)
 if(WITH_GUI)
   list(APPEND expected bin/quorvane)
 endif()
