@@ -58,7 +58,17 @@ bool read_bbox(const QString& text, QRectF* bbox) {
 }
 
 // False after saying why on stderr.
-bool read_options(const QStringList& args, RenderMapOptions& options) {
+bool read_options(const QStringList& given, RenderMapOptions& options) {
+    // "--bbox=-1,50,1,51" as well as "--bbox -1,50,1,51".
+    QStringList args;
+    for (const QString& arg : given) {
+        const qsizetype equals = arg.indexOf(QLatin1Char('='));
+        if (arg.startsWith(QLatin1String("--")) && equals > 2) {
+            args << arg.left(equals) << arg.mid(equals + 1);
+        } else {
+            args << arg;
+        }
+    }
     const auto value_of = [&](qsizetype& k, const char* what) -> std::optional<QString> {
         if (k + 1 >= args.size()) {
             write_cli_error(args[k] + QStringLiteral(" takes ") + QLatin1String(what));

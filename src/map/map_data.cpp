@@ -121,8 +121,9 @@ bool MapData::has_feature(MapFeature feature) const {
     return std::any_of(classes.begin(), classes.end(), [](const Tree& t) { return !t.empty(); });
 }
 
-void MapData::find_shapes(MapFeature feature, const QRectF& area, double smallest,
-                          std::vector<quint32>& found) const {
+template <typename Found>
+void MapData::visit_shapes(MapFeature feature, const QRectF& area, double smallest,
+                           const Found& found) const {
     if (feature < 0 || size_t(feature) >= index_->trees.size()) {
         return;
     }
@@ -136,10 +137,25 @@ void MapData::find_shapes(MapFeature feature, const QRectF& area, double smalles
         const bool check_each = c > 0 && largest_side(c - 1) < smallest;
         for (auto it = tree.qbegin(bgi::intersects(box)); it != tree.qend(); ++it) {
             if (!check_each || larger_side(it->first) >= smallest) {
-                found.push_back(it->second);
+                found(*it);
             }
         }
     }
+}
+
+void MapData::find_shapes(MapFeature feature, const QRectF& area, double smallest,
+                          std::vector<quint32>& found) const {
+    visit_shapes(feature, area, smallest, [&](const IndexEntry& e) { found.push_back(e.second); });
+}
+
+void MapData::find_shapes(MapFeature feature, const QRectF& area, double smallest,
+                          std::vector<FoundShape>& found) const {
+    visit_shapes(feature, area, smallest, [&](const IndexEntry& e) {
+        const IndexPoint& low = e.first.min_corner();
+        const IndexPoint& high = e.first.max_corner();
+        found.push_back({e.second, QRectF(QPointF(low.get<0>(), low.get<1>()),
+                                          QPointF(high.get<0>(), high.get<1>()))});
+    });
 }
 
 bool MapData::has_shape_in(MapFeature feature, const QRectF& area) const {

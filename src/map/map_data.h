@@ -82,12 +82,22 @@ class MapData {
     // box is at least `smallest` metres wide or high; the rest would be below a pixel.
     void find_shapes(MapFeature feature, const QRectF& area, double smallest,
                      std::vector<quint32>& found) const;
+    // The same with each shape's bounding box, for those that only need to know its extent.
+    struct FoundShape {
+        quint32 shape = 0;
+        QRectF box;
+    };
+    void find_shapes(MapFeature feature, const QRectF& area, double smallest,
+                     std::vector<FoundShape>& found) const;
     // Whether any shape of `feature` meets `area`.
     bool has_shape_in(MapFeature feature, const QRectF& area) const;
 
   private:
     friend class MapDataBuilder;
     MapData();
+    template <typename Found>
+    void visit_shapes(MapFeature feature, const QRectF& area, double smallest,
+                      const Found& found) const;
 
     struct RingRange {
         quint32 first = 0;

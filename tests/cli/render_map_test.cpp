@@ -14,7 +14,7 @@ const QString kData = QStringLiteral(QUORVANE_TEST_DATA "/map/");
 const QString kTheme = kData + QStringLiteral("tiny-town.kmtf");
 const QString kTown = kData + QStringLiteral("tiny-town.osm");
 // The tiny town's square of 0.002 degrees round 0, 0, filling 200 x 200 pixels.
-const QStringList kWhole{QStringLiteral("--bbox"), QStringLiteral("-0.001,-0.001,0.001,0.001"),
+const QStringList kWhole{QStringLiteral("--bbox=-0.001,-0.001,0.001,0.001"),
                          QStringLiteral("--size"), QStringLiteral("200x200")};
 
 struct CliRun {
