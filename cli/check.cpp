@@ -11,7 +11,6 @@
 #include "format/reader.h"
 #include "format/theme_lines.h"
 #include "model/theme_check.h"
-#include "platform/once_messages.h"
 #include "stderr_messages.h"
 
 namespace quorvane {
@@ -76,10 +75,14 @@ int run_check(const QStringList& args) {
             continue;
         }
         // Read as the editor's Open reads; what it would show in a box goes to stderr.
-        StderrMessages messages(false);
-        OnceMessages once(messages);
+        MessageList messages;
         Theme theme;
-        parse_theme_text(theme, *bytes, once);
+        const bool theme_read = read_theme_text(*bytes, input_name(path), theme, messages);
+        write_stderr_lines(messages);
+        if (!theme_read) {
+            unreadable = true;
+            continue;
+        }
         const ThemeLines lines = find_theme_lines(*bytes);
         for (const Finding& f : check_theme(theme)) {
             ++counts[int(f.severity())];

@@ -10,6 +10,7 @@
 #include "map/map_loader.h"
 #include "preview/preview_png.h"
 #include "stderr_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 
@@ -150,7 +151,7 @@ int run_render_map(const QStringList& args) {
     const QString theme_path = options.paths.takeFirst();
     const QString out_path = options.paths.takeLast();
     Theme theme;
-    StderrMessages messages(false);
+    MessageList messages;
     if (!read_input(theme_path, theme, messages)) {
         return kUsageOrInput;
     }

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 
 #include "model/version_parts.h"
-#include "platform/messages.h"
 #include "text/ascii_text.h"
 
 namespace quorvane {
@@ -53,21 +52,21 @@ QByteArray text_between_first_two(QByteArrayView text, QByteArrayView name) {
     return without_tag_characters(QByteArrayView(upper).sliced(begin, end - begin));
 }
 
-void read_metadata(Metadata& metadata, QByteArrayView text, Messages& messages) {
+void read_metadata(Metadata& metadata, QByteArrayView text, MessageList& messages) {
     read_metadata(metadata, text, ascii_upper(text), messages);
 }
 
 void read_metadata(Metadata& metadata, QByteArrayView text, QByteArrayView upper,
-                   Messages& messages) {
+                   MessageList& messages) {
     const qsizetype start = find(upper, "METADATA");
     if (start < 0) {
-        messages.tell(QCoreApplication::translate("Metadata", "Oops no meta"));
+        messages.add(QCoreApplication::translate("Metadata", "Oops no meta"));
         return;
     }
     // The values are searched from METADATA to the end of the whole text, not only in the block.
     const CasedText m{upper.sliced(start), text.sliced(start)};
     if (find(m.upper, "/METADATA") < 0) {
-        messages.tell(QCoreApplication::translate("Metadata", "Oops no meta"));
+        messages.add(QCoreApplication::translate("Metadata", "Oops no meta"));
         return;
     }
     metadata.title = QString::fromLatin1(m.value("TITLE").second);
@@ -84,9 +83,9 @@ void read_metadata(Metadata& metadata, QByteArrayView text, QByteArrayView upper
     metadata.version = QString::fromLatin1(trim_spaces(version));
 }
 
-QString metadata_block(const Metadata& metadata, Messages& messages) {
+QString metadata_block(const Metadata& metadata, MessageList& messages) {
     if (metadata.title.isEmpty()) {
-        messages.tell(QCoreApplication::translate("Metadata", "Needs a Title"));
+        messages.add(QCoreApplication::translate("Metadata", "Needs a Title"));
         return {};
     }
     return metadata_block_text(metadata);

@@ -12,8 +12,6 @@
 
 #include "format/metadata.h"
 #include "model/presentations.h"
-#include "platform/messages.h"
-#include "platform/once_messages.h"
 #include "text/ascii_text.h"
 
 namespace quorvane {
@@ -142,10 +140,10 @@ QList<qsizetype> occurrences(QByteArrayView text, QByteArrayView word) {
 }
 
 // style_field_name without a copy: the value as it stands in the style text.
-QByteArrayView style_field_view(QByteArrayView style, Messages& messages) {
+QByteArrayView style_field_view(QByteArrayView style, MessageList& messages) {
     const qsizetype end = style.indexOf('>');
     if (end < 0) {
-        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
+        messages.add(QCoreApplication::translate("Reader", "Can't find type!"));
         return {};
     }
     QByteArrayView tag = style.first(end);
@@ -156,12 +154,12 @@ QByteArrayView style_field_view(QByteArrayView style, Messages& messages) {
     }
     const qsizetype open = tag.indexOf('"');
     if (open < 0) {
-        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
+        messages.add(QCoreApplication::translate("Reader", "Can't find type!"));
         return {};
     }
     const qsizetype close = tag.indexOf('"', open + 1);
     if (close < 0) {
-        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
+        messages.add(QCoreApplication::translate("Reader", "Can't find type!"));
         return tag.sliced(open + 1);
     }
     return tag.sliced(open + 1, close - open - 1);
@@ -203,7 +201,7 @@ QByteArray squeeze_space_runs(QByteArrayView text, Keep keep) {
 
 class ThemeParser {
   public:
-    ThemeParser(Theme& theme, Messages& messages) : theme_(theme), messages_(messages) {}
+    ThemeParser(Theme& theme, MessageList& messages) : theme_(theme), messages_(messages) {}
 
     void parse_block(const QByteArray& block) {
         // The presentation name is the block's first line, CR kept, with the tag noise removed. It
@@ -268,7 +266,7 @@ class ThemeParser {
 
         const qsizetype primary = find(s, "PRIMARY");
         if (primary < 0) {
-            messages_.tell(QCoreApplication::translate("Reader", "A style has no PRIMARY colour"));
+            messages_.add(QCoreApplication::translate("Reader", "A style has no PRIMARY colour"));
         } else {
             const QByteArray tag = remove_all(text_before_tag_end(s.sliced(primary)), "\"");
             e.primary_day = colours_.get(colour_value(tag, "DAY"));
@@ -313,7 +311,7 @@ class ThemeParser {
     }
 
     Theme& theme_;
-    Messages& messages_;
+    MessageList& messages_;
     std::optional<int> codes_[2];
     QHash<QByteArray, QString> display_names_;
     // Names, scales and borders repeat in every presentation. Colours mostly come from a small
@@ -331,22 +329,22 @@ QByteArray text_before_tag_end(QByteArrayView text) {
     return end < 0 ? QByteArray() : text.first(end).toByteArray();
 }
 
-QByteArray style_field_name(QByteArrayView style, Messages& messages) {
+QByteArray style_field_name(QByteArrayView style, MessageList& messages) {
     return style_field_view(style, messages).toByteArray();
 }
 
-QByteArray read_file_bytes(const QString& path, Messages& messages) {
+QByteArray read_file_bytes(const QString& path, MessageList& messages) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         return {};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        messages.tell(file.errorString());
+        messages.add(file.errorString());
         return {};
     }
     QByteArray text = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        messages.tell(file.errorString());
+        messages.add(file.errorString());
     }
     return text;
 }
@@ -384,7 +382,7 @@ QByteArray squeeze_block_spaces(QByteArrayView block) {
     });
 }
 
-void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
+void parse_theme_text(Theme& theme, QByteArrayView input, MessageList& messages) {
     QByteArray text = normalise_equals(input);
     if (text.isEmpty()) {
         return;
@@ -392,7 +390,7 @@ void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
     const QByteArray upper = ascii_upper(text);
     read_metadata(theme.metadata, text, upper, messages);
     if (!contains(text, "PRESENTATION")) {
-        messages.tell(QString::fromLatin1(text));
+        messages.add(QString::fromLatin1(text));
     }
     text.clear();
     const QList<qsizetype> starts = occurrences(upper, "<PRESENTATION");
@@ -412,7 +410,7 @@ void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
         parser.parse_block(squeeze_block_spaces(QByteArrayView(upper).sliced(begin, end - begin)));
     }
     if (!parser.found_styles()) {
-        messages.tell(QCoreApplication::translate("Reader", "No polygons or lines found"));
+        messages.add(QCoreApplication::translate("Reader", "No polygons or lines found"));
         theme.elements.clear();
     }
 }
@@ -422,19 +420,38 @@ QString too_large_to_read_message(const QString& path) {
         .arg(QDir::toNativeSeparators(path));
 }
 
-bool read_theme_file(const QString& path, Theme& theme, Messages& messages) {
+bool looks_like_theme(QByteArrayView text) {
+    return contains_ascii_upper(text, "METADATA") || contains_ascii_upper(text, "PRESENTATION") ||
+           contains_ascii_upper(text, "STYLE");
+}
+
+QString not_a_theme_message(const QString& name) {
+    return QCoreApplication::translate("Reader", "%1 is not a map theme")
+        .arg(QDir::toNativeSeparators(name));
+}
+
+bool read_theme_file(const QString& path, Theme& theme, MessageList& messages) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         return false;
     }
-    OnceMessages once(messages);
+    MessageList once(MessageList::Repeats::Dropped);
     const QByteArray text = read_file_bytes(path, once);
-    parse_theme_text(theme, text, once);
-    return true;
+    const bool read = read_theme_text(text, path, theme, once);
+    messages.add(once);
+    return read;
 }
 
-void read_theme_text(QByteArrayView text, Theme& theme, Messages& messages) {
-    OnceMessages once(messages);
+bool read_theme_text(QByteArrayView text, const QString& name, Theme& theme,
+                     MessageList& messages) {
+    // Anything else would be shown whole as a message, then read as an empty theme.
+    if (!text.isEmpty() && !looks_like_theme(text)) {
+        messages.add(not_a_theme_message(name));
+        return false;
+    }
+    MessageList once(MessageList::Repeats::Dropped);
     parse_theme_text(theme, text, once);
+    messages.add(once);
+    return true;
 }
 
 }  // namespace quorvane

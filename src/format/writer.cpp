@@ -7,9 +7,6 @@
 
 #include "format/metadata.h"
 #include "format/text_file.h"
-#include "platform/busy_cursor.h"
-#include "platform/messages.h"
-#include "platform/once_messages.h"
 #include "text/ascii_text.h"
 
 namespace quorvane {
@@ -68,10 +65,10 @@ void append_style(Latin1Text& text, const Element& e) {
     text << " </COLOR >\r\n</STYLE>\r\n";
 }
 
-void tell_border_errors(const Element& e, Messages& messages) {
+void report_border_errors(const Element& e, MessageList& messages) {
     for (QChar c : e.border) {
         if (c.unicode() < 32) {
-            messages.tell(QCoreApplication::translate("Writer", "Error with Border Height"));
+            messages.add(QCoreApplication::translate("Writer", "Error with Border Height"));
         }
     }
 }
@@ -82,8 +79,8 @@ QString file_head() {
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<GARMIN_MAP_THEME>\r\n");
 }
 
-QByteArray theme_text(const Theme& theme, const QString& meta, Messages& messages) {
-    OnceMessages once(messages);
+QByteArray theme_text(const Theme& theme, const QString& meta, MessageList& messages) {
+    MessageList once(MessageList::Repeats::Dropped);
     Latin1Text text(qsizetype(theme.elements.size()) * 200 + meta.size() + 200);
     text << file_head() << meta << "\r\n";
     const char* const block_end = "</STYLELIST>\r\n</PRESENTATION>\r\n";
@@ -105,57 +102,55 @@ QByteArray theme_text(const Theme& theme, const QString& meta, Messages& message
         if (e.border.contains(QLatin1Char('\r')) || e.border.contains(QLatin1Char('\n'))) {
             Element cleaned = e;
             cleaned.border.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
-            tell_border_errors(cleaned, once);
+            report_border_errors(cleaned, once);
             append_style(text, cleaned);
         } else {
-            tell_border_errors(e, once);
+            report_border_errors(e, once);
             append_style(text, e);
         }
     }
     text << block_end << "</GARMIN_MAP_THEME>";
+    messages.add(once);
     return std::move(text.bytes);
 }
 
-SaveOutcome save_theme_file(const Theme& theme, const QString& path, Messages& messages,
-                            BusyCursor& busy, bool ask_before_overwriting) {
+SaveOutcome save_theme_file(const Theme& theme, const QString& path, MessageList& messages,
+                            ExistingFile existing) {
     const QString meta = metadata_block(theme.metadata, messages);
     if (meta.isEmpty()) {
         return SaveOutcome::NoTitle;
     }
-    if (ask_before_overwriting && QFileInfo::exists(path)) {
-        if (!messages.ask(QCoreApplication::translate("Writer", "Overwrite existing file?"))) {
-            return SaveOutcome::Declined;
-        }
+    if (existing == ExistingFile::Kept && QFileInfo::exists(path)) {
+        return SaveOutcome::FileExists;
     }
     // The old file stays in place until the new text is complete.
-    busy.busy_on();
     const bool written = write_theme_bytes(path, theme_text(theme, meta, messages), messages);
-    busy.busy_off();
     return written ? SaveOutcome::Written : SaveOutcome::Failed;
 }
 
-bool write_theme_bytes(const QString& path, QByteArray text, Messages& messages) {
+QString overwrite_question() {
+    return QCoreApplication::translate("Writer", "Overwrite existing file?");
+}
+
+bool write_theme_bytes(const QString& path, QByteArray text, MessageList& messages) {
     QString error;
     text.append("\r\n");
     const bool written = replace_file_atomically(path, text, &error);
     if (!written) {
-        messages.tell(write_failure_text(path, error));
+        messages.add(write_failure_text(path, error));
     }
     const QFileInfo info(path);
     if (!info.isAbsolute() || !info.exists()) {
-        messages.tell(QCoreApplication::translate("Writer", "Invalid file:") +
-                      QDir::toNativeSeparators(path));
+        messages.add(QCoreApplication::translate("Writer", "Invalid file:") +
+                     QDir::toNativeSeparators(path));
     }
     return written;
 }
 
 QByteArray recovery_bytes(const Theme& theme) {
     // Border errors are for Save to report; the copy keeps whatever the theme holds.
-    class Silent : public Messages {
-        void tell(const QString&) override {}
-        bool ask(const QString&) override { return false; }
-    } silent;
-    QByteArray bytes = theme_text(theme, metadata_block_text(theme.metadata), silent);
+    MessageList unreported;
+    QByteArray bytes = theme_text(theme, metadata_block_text(theme.metadata), unreported);
     bytes.append("\r\n");
     return bytes;
 }

@@ -6,24 +6,8 @@
 #include "model/element_edits.h"
 #include "model/presentation_changes.h"
 #include "model/presentation_list.h"
-#include "platform/messages.h"
 
 namespace quorvane {
-
-namespace {
-
-// Keeps what the edit raised for the document to show.
-class CollectedMessages : public Messages {
-  public:
-    explicit CollectedMessages(QStringList& into) : into_(into) {}
-    void tell(const QString& text) override { into_.append(text); }
-    bool ask(const QString&) override { return false; }
-
-  private:
-    QStringList& into_;
-};
-
-}  // namespace
 
 QString AddElementsEdit::name() const {
     const qsizetype n = pick_.polygons.size() + pick_.lines.size();
@@ -63,9 +47,8 @@ QString AddPresentationsEdit::name() const {
 void AddPresentationsEdit::apply(Theme& theme) {
     count_before_ = theme.elements.size();
     tables_before_.keep(theme);
-    messages_.clear();
-    CollectedMessages messages(messages_);
-    add_presentations(theme, names_, messages);
+    messages_ = MessageList();
+    add_presentations(theme, names_, messages_);
     relist_presentations(theme);
 }
 
@@ -120,9 +103,8 @@ void ApplyStyleEdit::apply(Theme& theme) {
                 before_.emplace_back(j, ElementStyle::of(theme.elements[size_t(j)]));
             }
         }
-        messages_.clear();
-        CollectedMessages messages(messages_);
-        copy_style_to_all_presentations(theme, index_, messages);
+        messages_ = MessageList();
+        copy_style_to_all_presentations(theme, index_, messages_);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "model/element_additions.h"
 #include "model/style_colours.h"
 #include "model/theme.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 
@@ -34,10 +35,10 @@ class ThemeEdit {
         return false;
     }
 
-    const QStringList& messages() const { return messages_; }
+    const MessageList& messages() const { return messages_; }
 
   protected:
-    QStringList messages_;
+    MessageList messages_;
 };
 
 // The two presentation tables a change of the presentations rewrites, kept for its undo.

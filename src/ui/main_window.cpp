@@ -23,13 +23,12 @@
 #include "platform/messages.h"
 #include "settings/working_data.h"
 #include "ui/alt_letter_filter.h"
-#include "ui/file_change_watcher.h"
 #include "ui/main_window_layout.h"
 #include "ui/presentation_manager.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
 #include "ui/problems_panel.h"
-#include "ui/recovery_keeper.h"
+#include "ui/recolour_commands.h"
 
 namespace quorvane {
 
@@ -93,8 +92,8 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     client_->installEventFilter(this);
     controls_.search_box->installEventFilter(this);
 
-    recovery_ = new RecoveryKeeper(document_, services_.working_data_folder, this);
-    watcher_ = new FileChangeWatcher(this);
+    files_ = new ThemeFiles(document_, services_.messages, services_.busy, services_.file_dialogs,
+                            services_.working_data_folder, this);
 
     command_line_file_ = command_line_file;
     RecentFiles restored = recent_.captions();
@@ -114,16 +113,17 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     connect_tile_commands();
     connect_metadata_boxes();
     set_up_problems_panel();
+    recolour_ = new RecolourCommands(*this);
     start_update_check();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::connect_commands() {
-    connect(menu_.new_action, &QAction::triggered, this, &MainWindow::new_command);
-    connect(menu_.open_action, &QAction::triggered, this, &MainWindow::open_command);
-    connect(menu_.save_action, &QAction::triggered, this, &MainWindow::save);
-    connect(menu_.save_as_action, &QAction::triggered, this, &MainWindow::save_as);
+    connect(menu_.new_action, &QAction::triggered, files_, &ThemeFiles::new_theme);
+    connect(menu_.open_action, &QAction::triggered, files_, &ThemeFiles::open_chosen_file);
+    connect(menu_.save_action, &QAction::triggered, files_, &ThemeFiles::save);
+    connect(menu_.save_as_action, &QAction::triggered, files_, &ThemeFiles::save_as);
     connect(menu_.about_action, &QAction::triggered, this, &MainWindow::show_about);
     connect(menu_.exit_action, &QAction::triggered, this, &MainWindow::close);
     for (int k = 0; k < kRecentFileCount; ++k) {
@@ -149,8 +149,12 @@ void MainWindow::connect_commands() {
     connect(&document_, &ThemeDocument::changed, this, &MainWindow::follow_document);
     connect(&document_, &ThemeDocument::modified_changed, this,
             [this](bool modified) { setWindowModified(modified); });
-    connect(watcher_, &FileChangeWatcher::changed_elsewhere, this,
-            &MainWindow::file_changed_on_disk);
+    connect(files_, &ThemeFiles::file_used, this, [this](const QString& path) {
+        remember_recent_file(path);
+        update_caption();
+    });
+    connect(files_, &ThemeFiles::remark, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
 }
 
 void MainWindow::connect_metadata_boxes() {
@@ -246,9 +250,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    save_working_data(services_.working_data_folder, recent_.captions(), services_.messages,
-                      services_.busy);
-    recovery_->forget();
+    MessageList messages;
+    save_working_data(services_.working_data_folder, recent_.captions(), messages);
+    services_.messages.tell_each(messages);
+    files_->recovery().forget();
     event->accept();
 }
 

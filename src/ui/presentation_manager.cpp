@@ -189,7 +189,7 @@ bool run_presentation_manager(QWidget* parent, ThemeDocument& document, Messages
     centre_on_screen(manager);
     if (manager.exec() == QDialog::Accepted) {
         if (mode == PresentationManagerMode::Add) {
-            document.add_presentations(manager.adding(), messages);
+            messages.tell_each(document.add_presentations(manager.adding()));
         } else {
             document.remove_presentations(manager.removing());
         }

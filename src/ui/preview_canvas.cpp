@@ -98,6 +98,12 @@ void PreviewCanvas::set_look(PreviewLight light, const std::vector<bool>* matchi
     update();
 }
 
+void PreviewCanvas::set_colours(const ColourOperation* proposal, const ColourView& view) {
+    look_.proposal = proposal;
+    look_.colours = view;
+    update();
+}
+
 void PreviewCanvas::set_zoom(int percent) {
     zoom_ = percent;
     update();

@@ -148,6 +148,16 @@ void PreviewPane::set_light(PreviewLight light) {
     update_look();
 }
 
+void PreviewPane::show_proposal(const ColourOperation* proposal) {
+    proposal_ = proposal;
+    canvas_->set_colours(proposal_, colour_view_);
+}
+
+void PreviewPane::set_colour_view(const ColourView& view) {
+    colour_view_ = view;
+    canvas_->set_colours(proposal_, colour_view_);
+}
+
 void PreviewPane::set_zoom(int percent) {
     percent = std::clamp(percent, kZoomLevels.front(), kZoomLevels.back());
     // The current tile stays where it is when it shows; else the row at the viewport's top.

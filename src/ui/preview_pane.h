@@ -4,6 +4,8 @@
 #include <QObject>
 #include <vector>
 
+#include "colour/colour_view.h"
+#include "model/recolouring.h"
 #include "model/theme.h"
 #include "preview/pane_geometry.h"
 #include "preview/presentation_names.h"
@@ -51,6 +53,13 @@ class PreviewPane : public QObject {
     // Day or Night view; drawing only, the layout stays.
     void set_light(PreviewLight light);
     PreviewLight light() const { return light_; }
+    // Shows what a recolouring would do on the tiles without applying it; null shows the
+    // theme's own colours again. The operation must live while it is shown.
+    void show_proposal(const ColourOperation* proposal);
+    const ColourOperation* proposal() const { return proposal_; }
+    // Shows the theme's colours as the device's palette or a colour vision would.
+    void set_colour_view(const ColourView& view);
+    const ColourView& colour_view() const { return colour_view_; }
 
     // The zoom in percent. set_zoom keeps the current tile where it is in the viewport when it is
     // in view, else the row at the viewport's top; zoom_at keeps the tile under a point of the
@@ -117,6 +126,8 @@ class PreviewPane : public QObject {
     PreviewCanvas* canvas_;
     QScrollBar* scroll_bar_;
     PreviewLight light_ = PreviewLight::Day;
+    const ColourOperation* proposal_ = nullptr;
+    ColourView colour_view_;
     int zoom_ = 100;
     int wheel_zoom_delta_ = 0;
     const ElementFilter* filter_ = nullptr;

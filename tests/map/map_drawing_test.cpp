@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSet>
@@ -13,19 +12,10 @@
 #include "map/map_loader.h"
 #include "model/element_additions.h"
 #include "model/theme.h"
+#include "support/gui_application.h"
 
 namespace quorvane {
 namespace {
-
-// Drawing the scale bar's text needs a GUI application; ctest runs it without a screen.
-void ensure_gui_application() {
-    static int argc = 1;
-    static char name[] = "map_drawing_test";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app =
-        QGuiApplication::instance() == nullptr ? new QGuiApplication(argc, argv) : nullptr;
-    (void)app;
-}
 
 std::shared_ptr<const MapData> load(const QString& path) {
     QStringList errors;

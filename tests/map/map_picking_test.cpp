@@ -7,7 +7,7 @@
 #include "map/map_picking.h"
 #include "model/element_catalogue.h"
 #include "support/printers.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -40,7 +40,7 @@ class TinyTownPicking : public ::testing::Test {
           view_(MapView::fitting(
               QRectF(mercator_from_degrees(-0.001, -0.001), mercator_from_degrees(0.001, 0.001)),
               QSize(200, 200))) {
-        ScriptedMessages messages;
+        MessageList messages;
         read_theme_file(QStringLiteral(QUORVANE_TEST_DATA "/map/tiny-town.kmtf"), theme_, messages);
     }
 

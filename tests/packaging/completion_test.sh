@@ -5,7 +5,8 @@
 set -u
 source "$1"
 rm -rf "$2" && mkdir -p "$2/sub" && cd "$2" || exit 2
-touch a.kmtf B.KMTF "my theme.kmtf" c.png notes.txt town.osm city.osm.pbf roads.OSM.BZ2 trip.gpx
+touch a.kmtf B.KMTF "my theme.kmtf" c.png notes.txt d.json town.osm city.osm.pbf roads.OSM.BZ2 \
+    trip.gpx
 
 # Prints the offers for the words, the last one being completed, sorted and each followed by ",".
 offers() {
@@ -27,10 +28,10 @@ while IFS='|' read -r expected line; do
         failed=1
     fi
 done <<'CASES'
-check,dump,help,render,render-map,resave,|quorvane-cli ''
+build,check,diff,dump,edit,help,render,render-map,resave,|quorvane-cli ''
 render,render-map,resave,|quorvane-cli re
 --help,--version,|quorvane-cli --
-check,dump,help,render,render-map,resave,|quorvane-cli help ''
+build,check,diff,dump,edit,help,render,render-map,resave,|quorvane-cli help ''
 --canvas-width,--help,--night,--presentation,|quorvane-cli render x.kmtf --
 --force,--help,|quorvane-cli resave a.kmtf --
 --help,--json,--strict,|quorvane-cli check a.kmtf --
@@ -48,6 +49,13 @@ B.KMTF,a.kmtf,my theme.kmtf,sub,|quorvane-cli render-map ''
 c.png,city.osm.pbf,roads.OSM.BZ2,sub,town.osm,trip.gpx,|quorvane-cli render-map a.kmtf ''
 c.png,city.osm.pbf,roads.OSM.BZ2,sub,town.osm,trip.gpx,|quorvane-cli render-map --size 800x600 a.kmtf town.osm ''
 |quorvane-cli render-map a.kmtf --bbox ''
+d.json,sub,|quorvane-cli build ''
+B.KMTF,a.kmtf,my theme.kmtf,sub,|quorvane-cli build d.json ''
+|quorvane-cli diff a.kmtf B.KMTF ''
+kind=line,kind=polygon,|quorvane-cli edit a.kmtf --where kind
+primary.day=,primary.night=,|quorvane-cli edit a.kmtf --set pri
+B.KMTF,a.kmtf,my theme.kmtf,sub,|quorvane-cli edit a.kmtf --set scale=2 -o ''
+--dry-run,|quorvane-cli edit a.kmtf --d
 B.KMTF,a.kmtf,my theme.kmtf,sub,|quorvane ''
 --help,--version,|quorvane --
 CASES

@@ -10,20 +10,11 @@
 #include "format/reader.h"
 #include "preview/preview_painter.h"
 #include "preview/preview_png.h"
-#include "support/scripted_messages.h"
+#include "support/gui_application.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
-
-// Labels need fonts, and fonts a GUI application (headless under the tests' platform).
-void ensure_gui_application() {
-    static int argc = 1;
-    static char name[] = "preview_png_test";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app =
-        QGuiApplication::instance() == nullptr ? new QGuiApplication(argc, argv) : nullptr;
-    (void)app;
-}
 
 QByteArray png_of(const Theme& theme, const PreviewLayout& layout, qint64 strip_bytes,
                   PreviewLight light = PreviewLight::Day) {
@@ -41,7 +32,7 @@ TEST(PreviewPng, StripsEqualTheCanvasPaintedInOnePiece) {
          {QStringLiteral(QUORVANE_TEST_DATA "/preview/two_presentations.kmtf"),
           QStringLiteral(QUORVANE_EXAMPLES "/demo.kmtf")}) {
         Theme theme;
-        ScriptedMessages messages;
+        MessageList messages;
         ASSERT_TRUE(read_theme_file(path, theme, messages));
         for (const int width : {11712, 2000}) {
             PreviewFrame frame;
@@ -68,7 +59,7 @@ TEST(PreviewPng, StripsEqualTheCanvasPaintedInOnePiece) {
 TEST(PreviewPng, PaintsTilesFarDownATallCanvas) {
     ensure_gui_application();
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     ASSERT_TRUE(read_theme_file(
         QStringLiteral(QUORVANE_TEST_DATA "/preview/two_presentations.kmtf"), theme, messages));
     const PreviewLayout near = lay_out_preview(theme, PreviewFrame{});

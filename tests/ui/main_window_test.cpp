@@ -21,12 +21,12 @@
 #include <QUrl>
 #include <QtTest>
 
-#include <sys/resource.h>
 #include <memory>
 
 #include "format/reader.h"
 #include "main_window_session.h"
 #include "preview/preview_painter.h"
+#include "session/recovery_keeper.h"
 #include "settings/working_data.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_messages.h"
@@ -35,8 +35,9 @@
 #include "ui/main_window.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
-#include "ui/recovery_keeper.h"
+#include "ui/recolour_commands.h"
 #include "ui/style_editor.h"
+#include "ui/theme_colours_panel.h"
 #include "when_modal.h"
 
 using namespace quorvane;
@@ -65,24 +66,6 @@ void write_theme(const QString& path, const QStringList& fields,
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(text);
-}
-
-}  // namespace
-
-namespace {
-
-// The address space this process has mapped, in bytes.
-qint64 address_space_in_use() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmSize:")) {
-            return line.mid(7).trimmed().split(' ').value(0).toLongLong() * 1024;
-        }
-    }
-    return 0;
 }
 
 }  // namespace
@@ -152,6 +135,7 @@ class MainWindowTest : public QObject {
         MainWindow& w = *s.window;
         const MainMenu& m = w.menu();
         const TileMenu& t = w.tile_menu();
+        const RecolourCommands& r = w.recolour_commands();
         using K = QKeySequence;
         // The desktop's keys, or the usual ones where it has none.
         const auto keys = [](K::StandardKey key, const K& usual = K()) {
@@ -186,12 +170,19 @@ class MainWindowTest : public QObject {
             {m.delete_action, "&Delete", keys(K::Delete)},
             {m.select_all_action, "Select &All", keys(K::SelectAll)},
             {m.find_action, "&Find", keys(K::Find)},
+            {r.replace_colour_action(), "Replace C&olour\u2026", keys(K::Replace)},
+            {r.adjust_colours_action(), "Ad&just Colours\u2026", {}},
+            {r.night_colours_action(), "Make Ni&ght Colours\u2026", {}},
+            {r.snap_to_palette_action(), "Snap to Device Pa&lette\u2026", {}},
             {m.view_menu->menuAction(), "&View", {}},
             {m.night_view_action, "&Night View", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_N)}},
             {m.zoom_in_action, "Zoom &In", keys(K::ZoomIn) + QList<K>{K(Qt::CTRL | Qt::Key_Equal)}},
             {m.zoom_out_action, "Zoom &Out", keys(K::ZoomOut)},
             {m.actual_size_action, "&Actual Size", {K(Qt::CTRL | Qt::Key_0)}},
             {m.problems_action, "&Problems", {}},
+            {r.colours_panel().toggleViewAction(), "Theme &Colours", {}},
+            {r.device_colours_action(), "&Device Colours", {}},
+            {r.simulate_menu()->menuAction(), "&Simulate", {}},
             {m.preference_menu->menuAction(), "&Preference", {}},
             {m.settings_action, "&Settings\u2026", {}},
             {m.help_menu->menuAction(), "&Help", {}},
@@ -373,7 +364,7 @@ class MainWindowTest : public QObject {
         QVERIFY(s.messages.asked.isEmpty());
         QVERIFY(!s.window->isWindowModified());
         Theme reread;
-        ScriptedMessages quiet;
+        MessageList quiet;
         QVERIFY(read_theme_file(path, reread, quiet));
         QCOMPARE(reread.metadata.title, QStringLiteral("Changed"));
 
@@ -398,29 +389,6 @@ class MainWindowTest : public QObject {
         s.window->menu().open_action->trigger();
         QCOMPARE(s.dialogs.requests.last().initial, dir_->path());
         QCOMPARE(s.theme().element_count(), 3);
-    }
-
-    void a_refused_or_failed_save_keeps_the_name_and_the_mark() {
-        const QString path = copy_of(kSample, "sample.kmtf");
-        Session s(system_, path);
-        QVERIFY(s.show());
-        QTRY_COMPARE(s.theme().element_count(), 3);
-        // Without a title Save As refuses and the document keeps its name.
-        s.document.set_metadata(MetadataField::Title, QString());
-        s.dialogs.answers = {dir_->filePath("other.kmtf")};
-        s.window->menu().save_as_action->trigger();
-        QCOMPARE(s.messages.told, QStringList{"Needs a Title"});
-        QCOMPARE(s.document.file_name(), path);
-        QVERIFY(s.window->isWindowModified());
-        // A folder where the file should go: the write fails, says why, and the mark stays.
-        s.document.set_metadata(MetadataField::Title, QStringLiteral("T"));
-        QVERIFY(QDir(dir_->path()).mkpath(QStringLiteral("taken.kmtf/inside")));
-        s.dialogs.answers = {dir_->filePath("taken.kmtf")};
-        s.messages.answers = {true};  // overwrite
-        s.window->menu().save_as_action->trigger();
-        QCOMPARE(s.messages.told.size(), 2);
-        QCOMPARE(s.document.file_name(), path);
-        QVERIFY(s.window->isWindowModified());
     }
 
     // The question about unsaved changes, its three answers, on every way of losing them.
@@ -451,7 +419,7 @@ class MainWindowTest : public QObject {
                 QVERIFY2(s.messages.asked == QStringList{"Save changes to a.kmtf?"},
                          qPrintable(case_name + ": " + s.messages.asked.join('|')));
                 Theme on_disk;
-                ScriptedMessages quiet;
+                MessageList quiet;
                 read_theme_file(a, on_disk, quiet);
                 const bool saved = on_disk.metadata.title == QStringLiteral("Mine");
                 QVERIFY2(saved == (answer == UnsavedAnswer::Save), qPrintable(case_name));
@@ -469,6 +437,8 @@ class MainWindowTest : public QObject {
         }
     }
 
+    // Open on a file that is no theme: one message, and the theme, its caption and its place in
+    // the recent files stay.
     void a_file_that_cannot_be_opened_changes_nothing() {
         const QString a = copy_of(kSample, "a.kmtf");
         Session s(system_, a);
@@ -477,52 +447,21 @@ class MainWindowTest : public QObject {
         s.document.set_metadata(MetadataField::Title, QStringLiteral("Mine"));
         const Theme before = s.theme();
         const QString caption = s.window->windowTitle();
+        const QString letter = dir_->filePath("letter.kmtf");
+        QFile file(letter);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Dear reader,\nthis is a letter.\n");
+        file.close();
         s.messages.unsaved_answers = {UnsavedAnswer::Discard};
-        const QString missing = dir_->filePath("missing.kmtf");
-        QVERIFY(!s.window->open_theme(missing, OpenSource::Menu));
-        QCOMPARE(s.messages.told, QStringList{"Cannot open " + missing + ": No such file"});
+        s.dialogs.answers = {letter};
+        s.window->menu().open_action->trigger();
+        QCOMPARE(s.messages.told, QStringList{letter + " is not a map theme"});
         QVERIFY(s.theme() == before);
         QCOMPARE(s.window->windowTitle(), caption);
         QVERIFY(s.document.is_modified());
         QCOMPARE(s.document.file_name(), a);
-    }
-
-    void a_file_too_large_for_memory_changes_nothing() {
-#if defined(__SANITIZE_ADDRESS__)
-        QSKIP("AddressSanitizer reserves more address space than any such limit");
-#endif
-        const QString a = copy_of(kSample, "a.kmtf");
-        Session s(system_, a);
-        QVERIFY(s.show());
-        QTRY_COMPARE(s.theme().element_count(), 3);
-        const Theme before = s.theme();
-        // A sparse file (it takes no disk) larger than the memory the process may still take.
-        const QString huge = dir_->filePath("huge.kmtf");
-        {
-            QFile file(huge);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QVERIFY(file.resize(qint64(4) << 30));
-        }
-        rlimit unlimited{};
-        QCOMPARE(::getrlimit(RLIMIT_AS, &unlimited), 0);
-        const rlimit limited{rlim_t(address_space_in_use() + (qint64(1) << 30)),
-                             unlimited.rlim_max};
-        QCOMPARE(::setrlimit(RLIMIT_AS, &limited), 0);
-        const bool opened = s.window->open_theme(huge, OpenSource::Menu);
-        QCOMPARE(::setrlimit(RLIMIT_AS, &unlimited), 0);
-        QVERIFY(!opened);
-        QCOMPARE(s.messages.told, QStringList{huge + " is too large to read"});
-        QVERIFY(s.theme() == before);
-        QCOMPARE(s.document.file_name(), a);
-        QCOMPARE(s.busy.busy, false);
-    }
-
-    void refuses_to_save_an_empty_theme() {
-        Session s(system_);
-        QVERIFY(s.show());
-        s.window->menu().save_action->trigger();
-        QCOMPARE(s.messages.told, QStringList{"No data to save"});
-        QVERIFY(s.dialogs.requests.isEmpty());
+        QCOMPARE(s.recent(0)->data().toString(), a);
+        QCOMPARE(s.window->controls().presentation_list->count(), 2);
     }
 
     void new_empties_the_theme_but_keeps_the_title() {
@@ -603,9 +542,8 @@ class MainWindowTest : public QObject {
     void a_vanished_recent_file_is_reported_and_removed() {
         const QString a = copy_of(kSample, "a.kmtf");
         const QString gone = dir_->filePath("gone.kmtf");
-        ScriptedMessages quiet;
-        NoBusyCursor no_busy;
-        save_working_data(system_, RecentFiles{gone, a, "", "", "", ""}, quiet, no_busy);
+        MessageList quiet;
+        save_working_data(system_, RecentFiles{gone, a, "", "", "", ""}, quiet);
 
         Session s(system_);
         QVERIFY(s.show());
@@ -643,35 +581,18 @@ class MainWindowTest : public QObject {
         QVERIFY(!s.busy.busy);
     }
 
-    void a_file_changed_elsewhere_is_reloaded_or_asked_about() {
+    // Another program writes the open theme: it is read again and the status bar says why.
+    void a_file_changed_elsewhere_is_reloaded() {
         const QString path = dir_->filePath("roads.kmtf");
         write_theme(path, {"ROAD_A"});
         Session s(system_, path);
         QVERIFY(s.show());
         QTRY_COMPARE(s.theme().element_count(), 1);
-        // Another program writes: no changes here, so the file is read again.
         write_theme(path, {"ROAD_A", "ROAD_B"});
         QTRY_COMPARE(s.theme().element_count(), 2);
         QVERIFY(s.window->statusBar()->currentMessage().startsWith("Reloaded roads.kmtf"));
+        QCOMPARE(s.window->preview().layout().tile_count(), 2);
         QVERIFY(s.messages.asked.isEmpty());
-        // The editor's own save is no change from elsewhere.
-        s.document.set_metadata(MetadataField::Title, QStringLiteral("Mine"));
-        s.window->menu().save_action->trigger();
-        QTest::qWait(400);
-        QVERIFY(s.messages.asked.isEmpty());
-        // With unsaved changes the user decides: keep mine, then reload.
-        s.document.set_metadata(MetadataField::Title, QStringLiteral("Mine again"));
-        s.messages.choices = {false};
-        write_theme(path, {"ROAD_C"});
-        QTRY_COMPARE(s.messages.asked.size(), 1);
-        QCOMPARE(s.messages.asked[0], path +
-                                          " changed on disk. Reload and lose your changes? "
-                                          "[&Reload/&Keep mine]");
-        QCOMPARE(s.theme().metadata.title, QStringLiteral("Mine again"));
-        s.messages.choices = {true};
-        write_theme(path, {"ROAD_C", "ROAD_D", "ROAD_E"});
-        QTRY_COMPARE(s.theme().element_count(), 3);
-        QVERIFY(!s.document.is_modified());
     }
 
     void a_recovery_copy_follows_the_changes_and_is_offered_at_the_next_start() {

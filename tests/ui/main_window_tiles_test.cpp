@@ -452,7 +452,7 @@ class MainWindowTilesTest : public QObject {
         s.dialogs.answers = {path};
         QVERIFY(s.window->save_as());
         Theme reread;
-        ScriptedMessages quiet;
+        MessageList quiet;
         QVERIFY(read_theme_file(path, reread, quiet));
         QCOMPARE(reread.element_count(), kTiles - 1);
         for (int k = 0; k < reread.element_count(); ++k) {

@@ -89,7 +89,7 @@ class MainWindowViewTest : public QObject {
         const MainMenu& m = s->window->menu();
         QCOMPARE(menu_captions(m.view_menu),
                  (QStringList{"&Night View", "-", "Zoom &In", "Zoom &Out", "&Actual Size", "-",
-                              "&Problems"}));
+                              "&Problems", "Theme &Colours", "-", "&Device Colours", "&Simulate"}));
         const MainWindowControls& c = s->window->controls();
         QCOMPARE(c.night_button->defaultAction(), m.night_view_action);
         QCOMPARE(c.night_button->text(), QStringLiteral("Night"));

@@ -133,7 +133,7 @@ class ProblemsPanelTest : public QObject {
 
         ElementStyle fixed = ElementStyle::of(s.theme().elements[0]);
         fixed.colours.primary_day = QStringLiteral("9CC9F0");
-        s.document.apply_style(0, fixed, false, s.messages);
+        s.messages.tell_each(s.document.apply_style(0, fixed, false));
         // The edit returns at once; the list catches up after the pause.
         QCOMPARE(panel.findings().size(), size_t(2));
         QTRY_COMPARE(panel.findings().size(), size_t(1));

@@ -72,19 +72,24 @@ class QtMessagesTest : public QObject {
     }
 
     void a_theme_text_reaches_the_box_as_it_is() {
-        // A file without PRESENTATION is shown whole by the read.
+        // A theme without PRESENTATION is shown whole by the read.
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("evil.kmtf"));
+        const QString text = QStringLiteral("<METADATA>") + kHostile;
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(kHostile.toLatin1());
+        file.write(text.toLatin1());
         file.close();
 
         QtMessages messages;
         Theme theme;
-        const QList<ShownText> shown = shown_by([&] { read_theme_file(path, theme, messages); });
+        const QList<ShownText> shown = shown_by([&] {
+            MessageList said;
+            read_theme_file(path, theme, said);
+            messages.tell_each(said);
+        });
         const auto whole_text = std::find_if(shown.begin(), shown.end(),
-                                             [](const ShownText& s) { return s.text == kHostile; });
+                                             [&](const ShownText& s) { return s.text == text; });
         QVERIFY(whole_text != shown.end());
         for (const ShownText& box : shown) {
             QCOMPARE(box.format, Qt::PlainText);
