@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The map: a frame of the sample town at several zooms, the lookup of the feature under the
+// pointer, and a generated city-sized extract (1.24 million nodes, 170,000 ways, 20,000
+// multipolygons, written as .osm.pbf by libosmium's writer): its load time and peak memory and
+// a frame at every zoom level, the whole extract in view included. Frames are 1280 x 800 pixels,
+// the size of a large Map dock, drawn with the demo theme's GUIDANCE styles (features it does
+// not style are drawn hatched, the costlier look).
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstring>
+#include <memory>
+
+#include "format/reader.h"
+#include "generated_city.h"
+#include "map/map_drawing.h"
+#include "map/map_files.h"
+#include "map/map_loader.h"
+#include "map/map_picking.h"
+#include "text/message_list.h"
+
+namespace {
+
+using namespace quorvane;
+
+const QSize kFrame(1280, 800);
+
+const MapFeatureTable& feature_table() {
+    static const MapFeatureTable table = [] {
+        QStringList errors;
+        std::optional<MapFeatureTable> read =
+            read_map_feature_table(QStringLiteral(QUORVANE_MAP_FEATURES), &errors);
+        if (!read) {
+            std::abort();
+        }
+        return *read;
+    }();
+    return table;
+}
+
+const Theme& demo_theme() {
+    static const Theme theme = [] {
+        Theme read;
+        MessageList messages;
+        read_theme_file(QStringLiteral(QUORVANE_EXAMPLES "/demo.kmtf"), read, messages);
+        return read;
+    }();
+    return theme;
+}
+
+std::shared_ptr<const MapData> load(const QStringList& paths) {
+    MapLoadResult result = load_map(paths, feature_table());
+    if (!result.complete()) {
+        std::abort();
+    }
+    return result.map;
+}
+
+const MapData& sample_town() {
+    static const std::shared_ptr<const MapData> map =
+        load({QStringLiteral(QUORVANE_EXAMPLES "/sample-town.osm"),
+              QStringLiteral(QUORVANE_EXAMPLES "/sample-town.gpx")});
+    return *map;
+}
+
+const QString& city_path() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString file = dir.filePath(QStringLiteral("city.osm.pbf"));
+        write_generated_city(file);
+        return file;
+    }();
+    return path;
+}
+
+const MapData& city() {
+    static const std::shared_ptr<const MapData> map = load({city_path()});
+    return *map;
+}
+
+// The view of the whole data at zoom level 0, else the data's centre at the level given.
+MapView view_at(const MapData& map, int level) {
+    const MapView whole = MapView::fitting(map.bounds(), kFrame);
+    return level == 0
+               ? whole
+               : whole.zoomed_to(level, QPointF(kFrame.width() / 2.0, kFrame.height() / 2.0));
+}
+
+void draw_frames(benchmark::State& state, const MapData& map, bool smooth = true) {
+    const MapView view = view_at(map, int(state.range(0)));
+    const MapStyles styles =
+        map_styles(demo_theme(), QStringLiteral("GUIDANCE"), PreviewLight::Day);
+    MapDrawOptions options;
+    options.smooth_edges = smooth;
+    QImage frame(kFrame, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&frame);
+        draw_map(painter, map, styles, view, options);
+    }
+    state.counters["zoom"] = view.zoom_level();
+}
+
+void BM_SampleTownFrame(benchmark::State& state) {
+    draw_frames(state, sample_town());
+}
+BENCHMARK(BM_SampleTownFrame)->Arg(0)->DenseRange(13, 19)->Unit(benchmark::kMillisecond);
+
+// The lookup behind hover and click: the feature under each of 400 pixels spread over the frame.
+void BM_SampleTownPick(benchmark::State& state) {
+    const MapData& map = sample_town();
+    const MapView view = view_at(map, int(state.range(0)));
+    const MapStyles styles =
+        map_styles(demo_theme(), QStringLiteral("GUIDANCE"), PreviewLight::Day);
+    for (auto _ : state) {
+        for (int k = 0; k < 400; ++k) {
+            const QPointF pixel((k % 20) * 64 + 7, (k / 20) * 40 + 5);
+            benchmark::DoNotOptimize(pick_map_feature(map, styles, view, pixel));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 400);
+    state.counters["zoom"] = view.zoom_level();
+}
+BENCHMARK(BM_SampleTownPick)->Arg(0)->Arg(16)->Arg(18)->Unit(benchmark::kMillisecond);
+
+// A size from /proc/self/status in MB: "VmHWM:" the largest resident size so far, "VmRSS:" the
+// present one.
+double resident_mb(const char* field) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field)) {
+            return line.mid(qsizetype(std::strlen(field))).trimmed().split(' ').first().toDouble() /
+                   1024;
+        }
+    }
+    return 0;
+}
+
+// Linux starts counting the largest resident size afresh from the present size. (A child
+// process would not do: libosmium's thread pool does not survive a fork.)
+void reset_peak_resident() {
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly)) {
+        clear.write("5");
+    }
+}
+
+void BM_CityLoad(benchmark::State& state) {
+    const QString path = city_path();
+    // Measured first, before the timed runs leave their freed memory behind: the whole
+    // process's peak during the load, what the load added to it, and what the map keeps.
+    reset_peak_resident();
+    const double before = resident_mb("VmRSS:");
+    {
+        const std::shared_ptr<const MapData> map = load({path});
+        state.counters["peak_MB"] = resident_mb("VmHWM:");
+        state.counters["added_MB"] = state.counters["peak_MB"] - before;
+        state.counters["kept_MB"] = resident_mb("VmRSS:") - before;
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(load({path}));
+    }
+    const MapData& map = city();
+    state.counters["shapes"] = double(map.shape_count());
+    state.counters["points"] = double(map.point_count());
+}
+BENCHMARK(BM_CityLoad)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+void BM_CityFrame(benchmark::State& state) {
+    draw_frames(state, city());
+}
+BENCHMARK(BM_CityFrame)->Arg(0)->DenseRange(12, 19)->Unit(benchmark::kMillisecond);
+
+// The frames drawn while the user pans or zooms: edges not smoothed.
+void BM_CityDraftFrame(benchmark::State& state) {
+    draw_frames(state, city(), false);
+}
+BENCHMARK(BM_CityDraftFrame)->Arg(0)->DenseRange(12, 19)->Unit(benchmark::kMillisecond);
+
+// One theme edit as the map sees it: the styles worked out again, then a frame.
+void BM_CityThemeEditFrame(benchmark::State& state) {
+    const MapData& map = city();
+    const MapView view = view_at(map, int(state.range(0)));
+    Theme theme = demo_theme();
+    QImage frame(kFrame, QImage::Format_ARGB32_Premultiplied);
+    int edit = 0;
+    for (auto _ : state) {
+        theme.elements[1].primary_day =
+            (++edit % 2) != 0 ? QStringLiteral("FF0000") : QStringLiteral("EFEBE4");
+        const MapStyles styles = map_styles(theme, QStringLiteral("GUIDANCE"), PreviewLight::Day);
+        QPainter painter(&frame);
+        draw_map(painter, map, styles, view);
+    }
+}
+BENCHMARK(BM_CityThemeEditFrame)->Arg(0)->Arg(15)->Unit(benchmark::kMillisecond);
+
+// The whole `quorvane-cli render-map` process on the sample town at 1600 x 1000.
+void BM_RenderMapProcess(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("town.png"));
+    for (auto _ : state) {
+        QProcess cli;
+        cli.start(QStringLiteral(QUORVANE_CLI),
+                  {QStringLiteral("render-map"), QStringLiteral(QUORVANE_EXAMPLES "/demo.kmtf"),
+                   out, QStringLiteral("--size"), QStringLiteral("1600x1000")});
+        if (!cli.waitForFinished(60000) || cli.exitCode() != 0) {
+            std::abort();
+        }
+    }
+}
+BENCHMARK(BM_RenderMapProcess)->Iterations(10)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
