@@ -46,6 +46,7 @@ const HostileCase kHostileCases[] = {
     {"truncated.osm.bz2", "bzip2 error"},
     {"bad-block.osm.pbf", "failed to uncompress data"},
     {"truncated.osm.pbf", "PBF error"},
+    {"untyped-block.osm.pbf", "failed to uncompress data"},
     {"looping-relation.osm", "relation "},
     {"out-of-range.osm", "node 2 lies outside the world (latitude 95, longitude 10)"},
     {"broken.gpx", "XML error at line 6, column 9"},
