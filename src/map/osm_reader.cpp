@@ -80,6 +80,12 @@ class RelationPass : public osmium::handler::Handler {
 
     void relation(const osmium::Relation& relation) {
         for (const osmium::RelationMember& member : relation.members()) {
+            // No object has id 0; libosmium's area assembler would read past its list of
+            // member ways for such a member.
+            if (member.ref() == 0) {
+                throw MapReadError{
+                    reading_text("relation %1 has a member without an id").arg(relation.id())};
+            }
             if (member.type() == osmium::item_type::relation) {
                 members_[relation.id()].push_back(member.ref());
             }

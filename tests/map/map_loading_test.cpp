@@ -48,6 +48,7 @@ const HostileCase kHostileCases[] = {
     {"truncated.osm.pbf", "PBF error"},
     {"untyped-block.osm.pbf", "failed to uncompress data"},
     {"looping-relation.osm", "relation "},
+    {"member-without-id.osm", "relation 1 has a member without an id"},
     {"out-of-range.osm", "node 2 lies outside the world (latitude 95, longitude 10)"},
     {"broken.gpx", "XML error at line 6, column 9"},
     {"out-of-range.gpx", "line 3: a point outside the world (latitude 12.5, longitude 190)"},
