@@ -25,6 +25,8 @@ constexpr double kThinnestCasing = 0.3;
 constexpr double kThinnestCore = 1;
 // Lines up to this wide are drawn one pixel wide by the painter's fast thin-line drawing.
 constexpr double kThinLine = 1.25;
+// Lines are drawn in pieces of at most this many segments.
+constexpr quint32 kPieceSegments = 8;
 // Lines at least this wide get round ends; narrower ones square ends, which look the same.
 constexpr double kRoundEnds = 6;
 // Lines and their casings up to this wide together are drawn as one hairline.
@@ -205,6 +207,8 @@ class MapPainter {
         }
     }
 
+    // Adds a line in pieces of a few segments: the painter outlines a long line several times
+    // slower than the same line in pieces, whose ends meet where its bends were.
     void add_line(PixelShapes& out, std::span<const QPointF> points) {
         if (points.size() < 2) {
             return;
@@ -236,6 +240,9 @@ class MapPainter {
                     out.points.push_back(last);
                 }
                 out.points.push_back(p);
+                if (out.points.size() - first > kPieceSegments) {
+                    finish();
+                }
             }
             last = p;
             last_code = code;

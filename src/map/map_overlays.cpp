@@ -13,6 +13,8 @@ namespace quorvane {
 namespace {
 
 constexpr double kGridSpacingPixels = 150;
+// A shadow nearer its building than this, in pixels, would only smudge its edge.
+constexpr double kSmallestShadowOffset = 1.5;
 constexpr double kArrowSpacingPixels = 90;
 constexpr double kArrowSizePixels = 9;
 constexpr double kScaleBarLongest = 160;
@@ -37,7 +39,7 @@ double round_length_below(double limit) {
 
 double building_shadow_offset(const MapView& view) {
     const double offset = 0.5 * view.pixels_per_style_unit();
-    return offset < 1 ? 0 : offset;
+    return offset < kSmallestShadowOffset ? 0 : offset;
 }
 
 std::vector<QLineF> grid_lines(const MapView& view, const QRectF& pixels) {

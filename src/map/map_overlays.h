@@ -18,7 +18,7 @@ class MapData;
 inline constexpr double kOverlayPixelsPerStyleUnit = 4;
 
 // How far down and to the right of its building a building shadow is drawn, in pixels: half a
-// style unit, or 0 (no shadow) when that is less than a pixel.
+// style unit, or 0 (no shadow) when that is less than a pixel and a half.
 double building_shadow_offset(const MapView& view);
 
 // Lines of longitude (vertical) and latitude (horizontal) crossing `pixels` of the view, in
