@@ -2,6 +2,7 @@
 #include "model/theme_document.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "model/element_edits.h"
 #include "model/element_identity.h"
@@ -71,12 +72,21 @@ MessageList ThemeDocument::perform(std::unique_ptr<ThemeEdit> edit) {
 }
 
 int ThemeDocument::add_elements(const ElementPick& pick) {
-    if (pick.empty()) {
-        return 0;
+    return int(add_elements(std::vector<ElementPick>{pick}).size());
+}
+
+std::vector<int> ThemeDocument::add_elements(const std::vector<ElementPick>& picks) {
+    std::vector<ElementPick> wanted;
+    std::copy_if(picks.begin(), picks.end(), std::back_inserter(wanted),
+                 [](const ElementPick& pick) { return !pick.empty(); });
+    if (wanted.empty()) {
+        return {};
     }
-    const int before = theme_.element_count();
-    perform(std::make_unique<AddElementsEdit>(pick));
-    return theme_.element_count() - before;
+    auto edit = std::make_unique<AddElementsEdit>(std::move(wanted));
+    const AddElementsEdit& applied = *edit;
+    perform(std::move(edit));
+    // Adding never merges with the step before, so the edit lives on in the history.
+    return applied.added();
 }
 
 MessageList ThemeDocument::add_presentations(const QStringList& names) {

@@ -55,6 +55,8 @@ class ThemeDocument : public QObject {
     // The edits. Each makes one step of the history and marks the document modified.
     // Returns how many Elements were added (nothing for an empty pick).
     int add_elements(const ElementPick& pick);
+    // Picks into several presentations as one step; returns the numbers of the added Elements.
+    std::vector<int> add_elements(const std::vector<ElementPick>& picks);
     [[nodiscard]] MessageList add_presentations(const QStringList& names);
     void remove_presentations(const QStringList& names);
     // Sets the style of Element `index` and, when asked, copies it to the same feature in every

@@ -10,7 +10,10 @@
 namespace quorvane {
 
 QString AddElementsEdit::name() const {
-    const qsizetype n = pick_.polygons.size() + pick_.lines.size();
+    qsizetype n = 0;
+    for (const ElementPick& pick : picks_) {
+        n += pick.polygons.size() + pick.lines.size();
+    }
     return n == 1 ? QCoreApplication::translate("ThemeEdits", "Add 1 Element")
                   : QCoreApplication::translate("ThemeEdits", "Add %1 Elements").arg(n);
 }
@@ -18,7 +21,7 @@ QString AddElementsEdit::name() const {
 void AddElementsEdit::apply(Theme& theme) {
     tables_before_.keep(theme);
     origin_.clear();
-    add_picked_elements(theme, pick_, &origin_);
+    add_picked_elements(theme, picks_, &origin_);
     relist_presentations(theme);
 }
 
@@ -34,6 +37,16 @@ void AddElementsEdit::revert(Theme& theme) {
         theme.elements = std::move(before);
     }
     tables_before_.put_back(theme);
+}
+
+std::vector<int> AddElementsEdit::added() const {
+    std::vector<int> numbers;
+    for (size_t i = 0; i < origin_.size(); ++i) {
+        if (origin_[i] < 0) {
+            numbers.push_back(int(i));
+        }
+    }
+    return numbers;
 }
 
 QString AddPresentationsEdit::name() const {

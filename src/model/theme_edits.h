@@ -56,16 +56,18 @@ struct KeptPresentationTables {
     }
 };
 
-// Adds the picked catalogue names to one presentation and relists the presentations.
+// Adds the picked catalogue names to their presentations and relists the presentations.
 class AddElementsEdit : public ThemeEdit {
   public:
-    explicit AddElementsEdit(ElementPick pick) : pick_(std::move(pick)) {}
+    explicit AddElementsEdit(std::vector<ElementPick> picks) : picks_(std::move(picks)) {}
     QString name() const override;
     void apply(Theme& theme) override;
     void revert(Theme& theme) override;
+    // Where the Elements the last apply added stand now.
+    std::vector<int> added() const;
 
   private:
-    ElementPick pick_;
+    std::vector<ElementPick> picks_;
     std::vector<int> origin_;
     KeptPresentationTables tables_before_;
 };

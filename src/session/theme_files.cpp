@@ -3,6 +3,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 #include <new>
 
 #include "format/reader.h"
@@ -15,11 +17,12 @@ namespace quorvane {
 
 namespace {
 
-// Why a file cannot be read, in the system's words; empty when it can.
+// Why a file cannot be read, in the system's words and language (as the command line says
+// it); empty when it can.
 QString unreadable_reason(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        return ThemeFiles::tr("No such file");
+        return QString::fromLocal8Bit(std::strerror(ENOENT));
     }
     if (!info.isFile()) {
         return ThemeFiles::tr("Not a regular file");

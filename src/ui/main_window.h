@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <optional>
 
@@ -15,6 +16,7 @@
 #include "ui/tile_menu.h"
 
 class QAction;
+class QDockWidget;
 
 namespace quorvane {
 
@@ -41,9 +43,9 @@ struct MainWindowServices {
     QString working_data_folder;
 };
 
-// The main window: the controls on the left, the preview on the right, the menu bar, and the
-// document commands. It shows the one open theme and changes it only through the document; its
-// file commands are the ThemeFiles'.
+// The main window: the preview in the middle, the panels around it (the theme's controls on the
+// left, its problems below), the menu bar, and the document commands. It shows the one open
+// theme and changes it only through the document; its file commands are the ThemeFiles'.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -97,6 +99,14 @@ class MainWindow : public QMainWindow {
     RecoveryKeeper& recovery() { return files_->recovery(); }
     ProblemsPanel& problems() { return *problems_; }
     RecolourCommands& recolour_commands() { return *recolour_; }
+    QDockWidget& theme_panel() { return *theme_panel_; }
+    // The View > Panels item that shows and hides a panel.
+    QAction* panel_action(const QDockWidget& panel) const { return panel_actions_.value(&panel); }
+
+    // Puts a panel on the window: docked in `area`, listed in View > Panels under `caption`, and
+    // part of the arrangement the window keeps between runs (it is known there by its object
+    // name, which it must have).
+    void add_panel(QDockWidget* panel, Qt::DockWidgetArea area, const QString& caption);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -108,7 +118,11 @@ class MainWindow : public QMainWindow {
     void connect_commands();
     void connect_view_commands();
     void connect_metadata_boxes();
+    void set_up_theme_panel();
     void set_up_problems_panel();
+    // The first size: the preview as wide as it always was, the whole window on the screen.
+    void fit_first_size();
+    void restore_arrangement();
     void follow_document(DocumentChange change);
     void connect_tile_commands();
     // Enables the commands on tiles that can apply now.
@@ -127,7 +141,10 @@ class MainWindow : public QMainWindow {
     void edit_menu_command(PresentationManagerMode mode);
 
     void update_caption();
+    // The recent files go to the working data at once, so another editor started next sees them.
     void remember_recent_file(const QString& path);
+    void forget_recent_file(int k);
+    void save_recent_files();
     void refresh_recent_menu();
     void refresh_metadata_boxes();
     void refresh_presentation_list();
@@ -147,7 +164,9 @@ class MainWindow : public QMainWindow {
     std::optional<CopiedStyle> clipboard_style_;
     MainWindowControls controls_;
     PreviewPane* pane_ = nullptr;
-    QWidget* client_ = nullptr;
+    QWidget* preview_area_ = nullptr;
+    QDockWidget* theme_panel_ = nullptr;
+    QHash<const QDockWidget*, QAction*> panel_actions_;
     ThemeFiles* files_ = nullptr;
     ProblemsPanel* problems_ = nullptr;
     RecolourCommands* recolour_ = nullptr;

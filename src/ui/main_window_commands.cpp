@@ -13,8 +13,7 @@ void MainWindow::recent_file_command(int k) {
     const QString path = recent_.captions()[size_t(k)];
     if (!QFileInfo(path).isFile()) {
         services_.messages.tell(tr("Cannot find %1").arg(path));
-        recent_.forget(k);
-        refresh_recent_menu();
+        forget_recent_file(k);
         return;
     }
     open_theme(path, OpenSource::RecentFile);

@@ -24,14 +24,14 @@ class ElementFilter;
 class PreviewCanvas;
 struct ZoomAnchor;
 
-// The preview part of the main window: the grey viewport, the canvas inside it and the scroll bar
-// beside it. It lays the theme's tiles out, fits everything to the window's size, zooms and
-// scrolls the canvas. Tiles are named by their Elements' numbers.
+// The preview in the main window's central area: the grey viewport, the canvas inside it and the
+// scroll bar beside it. It lays the theme's tiles out, fits everything to the area's size, zooms
+// and scrolls the canvas. Tiles are named by their Elements' numbers.
 class PreviewPane : public QObject {
     Q_OBJECT
 
   public:
-    PreviewPane(const Theme& theme, QWidget* window_client);
+    PreviewPane(const Theme& theme, QWidget* area);
 
     // Why the tiles are laid out again: after a resize the mouse has not left the tile it hovers,
     // after any change of the theme every tile shows its first tool tip again.
@@ -39,9 +39,9 @@ class PreviewPane : public QObject {
 
     // Lays the theme's tiles out again as the theme is now.
     void relayout(RelayoutReason reason);
-    // Fits viewport, canvas and scroll bar to a client area of this size in twips, then lays the
-    // tiles out again.
-    void fit_to_window(int client_width, int client_height);
+    // Fits viewport, canvas and scroll bar to an area of this size in twips, then lays the tiles
+    // out again.
+    void fit_to_area(int area_width, int area_height);
     // Draws the tiles again after a change of styles only: the layout stays.
     void repaint_tiles();
     // Removes every tile and clears the canvas's picture; its size and the scroll bar stay.
@@ -76,6 +76,8 @@ class PreviewPane : public QObject {
     // Tile k alone is selected and current (a click, a search hit).
     void select_tile(int k);
     void select_all();
+    // These tiles alone are selected, the first of them current.
+    void select_tiles(const std::vector<int>& tiles);
     void clear_selection();
     // What the mouse and the keys do to the selection (the canvas reports them).
     void press_tile(int k, Qt::KeyboardModifiers modifiers);

@@ -50,8 +50,8 @@ QString vision_name(ColourVision vision) {
 
 RecolourCommands::RecolourCommands(MainWindow& window) : QObject(&window), window_(window) {
     panel_ = new ThemeColoursPanel(window_.document(), &window_);
-    window_.addDockWidget(Qt::RightDockWidgetArea, panel_);
     panel_->hide();
+    window_.add_panel(panel_, Qt::RightDockWidgetArea, tr("Theme &Colours"));
     connect(panel_, &ThemeColoursPanel::replace_requested, this,
             [this](int colour) { replace_colour(colour); });
 
@@ -76,10 +76,6 @@ void RecolourCommands::add_menu_items() {
     connect(snap_to_palette_, &QAction::triggered, this, &RecolourCommands::snap_to_palette);
 
     QMenu& view = *menu.view_menu;
-    QAction* panel = panel_->toggleViewAction();
-    panel->setText(tr("Theme &Colours"));
-    panel->setObjectName(QStringLiteral("theme_colours_action"));
-    view.addAction(panel);
     view.addSeparator();
     device_colours_ = item(view, "device_colours_action", tr("&Device Colours"));
     device_colours_->setCheckable(true);

@@ -56,6 +56,11 @@ TEST(ThemeDocument, EveryEditIsOneNamedStepThatUndoesAndRedoesExactly) {
          [](ThemeDocument& d, MessageList&) {
              d.add_elements(ElementPick{2, "TRAFFIC", {"WOODS"}, {"TRK"}});
          }},
+        {"add to two presentations", "Add 3 Elements",
+         [](ThemeDocument& d, MessageList&) {
+             d.add_elements(std::vector<ElementPick>{{2, "TRAFFIC", {"WOODS"}, {}},
+                                                     {0, "GUIDANCE", {"BEACH"}, {"TRK"}}});
+         }},
         {"add presentation", "Add Presentation TRAFFIC",
          [](ThemeDocument& d, MessageList& m) { m.add(d.add_presentations({"TRAFFIC"})); }},
         {"remove presentation", "Remove Presentation BROWSE",
@@ -174,6 +179,18 @@ TEST(ThemeDocument, TheUnsavedMarkFollowsUndoAcrossASave) {
     document.replace(Theme{}, QStringLiteral("/tmp/x.kmtf"), true, true);
     EXPECT_TRUE(document.is_modified());
     EXPECT_FALSE(document.history().canUndo());
+}
+
+// Picks into several presentations say where the new Elements stand once sorted.
+TEST(ThemeDocument, AddingToSeveralPresentationsSaysWhereTheNewElementsStand) {
+    ThemeDocument document;
+    document.replace(read_sample(), kSample, true);
+    QStringList where;
+    for (int k : document.add_elements(std::vector<ElementPick>{{2, "TRAFFIC", {"WOODS"}, {"TRK"}},
+                                                                {0, "GUIDANCE", {"BEACH"}, {}}})) {
+        where << QString::number(k) + " " + document.theme().elements[size_t(k)].field_name;
+    }
+    EXPECT_EQ(where, (QStringList{"1 MAP_BEACH_CLR", "5 MAP_WOODS_CLR", "6 MAP_TRK_CLR"}));
 }
 
 // Names read from a file carry spaces (" GUIDANCE "); names added here do not. Saved and read

@@ -101,7 +101,8 @@ TEST_F(ThemeFilesTest, AFileThatCannotBeOpenedChangesNothing) {
         QString path;
         QString said;
     } cases[] = {
-        {path("missing.kmtf"), "Cannot open " + path("missing.kmtf") + ": No such file"},
+        {path("missing.kmtf"),
+         "Cannot open " + path("missing.kmtf") + ": No such file or directory"},
         {folder, "Cannot open " + folder + ": Not a regular file"},
         {letter, letter + " is not a map theme"},
     };

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,7 @@
 #include "ui/main_window.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
+#include "ui/problems_panel.h"
 #include "ui/recolour_commands.h"
 #include "ui/style_editor.h"
 #include "ui/theme_colours_panel.h"
@@ -111,20 +113,24 @@ class MainWindowTest : public QObject {
         MainWindow& w = *s.window;
         QCOMPARE(w.windowTitle(), QStringLiteral("Quorvane 1.20 [*]"));
         QVERIFY(!w.isWindowModified());
-        QCOMPARE(w.centralWidget()->size(), QSize(1010, 712));
+        // The preview as wide as it always was, the Theme panel on its left, Problems hidden.
+        QCOMPARE(w.size(), QSize(w.theme_panel().width() + 6 + 825, 731));
+        QCOMPARE(w.dockWidgetArea(&w.theme_panel()), Qt::LeftDockWidgetArea);
+        QVERIFY(w.theme_panel().isAncestorOf(w.controls().add_button));
+        QVERIFY(w.panel_action(w.theme_panel())->isChecked());
+        QVERIFY(!w.panel_action(w.problems())->isChecked());
         const MainWindowControls& c = w.controls();
         QCOMPARE(c.add_button->text(), QStringLiteral("+"));
         QCOMPARE(c.field_captions[4]->text(), QStringLiteral("Ve&rsion"));
         QCOMPARE(c.field_captions[4]->buddy(), c.version_box);
         QVERIFY(!c.update_notice->isVisible());
         QCOMPARE(c.update_notice->text(), QStringLiteral("UPDATE AVAILABLE"));
-        // The first resize fits the viewport and scroll bar to the window.
-        QCOMPARE(w.preview().viewport()->geometry(), QRect(184, 4, 825, 682));
-        QCOMPARE(w.preview().scroll_bar()->geometry(), QRect(994, 0, 15, 682));
-        QVERIFY(!w.menu().print_action->isEnabled());
+        // The first resize fits the viewport and scroll bar to the preview's area.
+        const int height = w.centralWidget()->height();
+        QCOMPARE(w.preview().viewport()->geometry(), QRect(0, 4, 825, height - 4));
+        QCOMPARE(w.preview().scroll_bar()->geometry(), QRect(810, 0, 15, height - 4));
         QVERIFY(!w.undo_action()->isEnabled());
         QVERIFY(!w.redo_action()->isEnabled());
-        QVERIFY(!w.menu().preference_menu->menuAction()->isEnabled());
     }
 
     // Every menu and item of the menu bar and the tile menu: its caption with a mnemonic that
@@ -158,7 +164,6 @@ class MainWindowTest : public QObject {
             {m.save_action, "&Save", keys(K::Save)},
             {m.save_as_action, "Save &As\u2026",
              keys(K::SaveAs, K(Qt::CTRL | Qt::SHIFT | Qt::Key_S))},
-            {m.print_action, "&Print\u2026", keys(K::Print)},
             {m.exit_action, "E&xit", keys(K::Quit, K(Qt::CTRL | Qt::Key_Q))},
             {m.edit_menu->menuAction(), "&Edit", {}},
             {w.undo_action(), "&Undo", keys(K::Undo)},
@@ -179,12 +184,12 @@ class MainWindowTest : public QObject {
             {m.zoom_in_action, "Zoom &In", keys(K::ZoomIn) + QList<K>{K(Qt::CTRL | Qt::Key_Equal)}},
             {m.zoom_out_action, "Zoom &Out", keys(K::ZoomOut)},
             {m.actual_size_action, "&Actual Size", {K(Qt::CTRL | Qt::Key_0)}},
-            {m.problems_action, "&Problems", {}},
-            {r.colours_panel().toggleViewAction(), "Theme &Colours", {}},
+            {m.panels_menu->menuAction(), "&Panels", {}},
+            {w.panel_action(w.theme_panel()), "&Theme", {}},
+            {w.panel_action(w.problems()), "&Problems", {}},
+            {w.panel_action(r.colours_panel()), "Theme &Colours", {}},
             {r.device_colours_action(), "&Device Colours", {}},
             {r.simulate_menu()->menuAction(), "&Simulate", {}},
-            {m.preference_menu->menuAction(), "&Preference", {}},
-            {m.settings_action, "&Settings\u2026", {}},
             {m.help_menu->menuAction(), "&Help", {}},
             {m.manual_action, "&Manual", keys(K::HelpContents)},
             {m.check_updates_action, "Check for &Updates\u2026", {}},
@@ -199,7 +204,8 @@ class MainWindowTest : public QObject {
             listed.insert(item.action);
         }
         // Nothing is left out, and no two items of one menu share a mnemonic.
-        QList<const QWidget*> menus{static_cast<const QWidget*>(w.menuBar()), t.menu};
+        QList<const QWidget*> menus{static_cast<const QWidget*>(w.menuBar()), t.menu,
+                                    m.panels_menu};
         for (const QAction* top : w.menuBar()->actions()) {
             menus.append(top->menu());
         }
@@ -244,8 +250,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(title->text(), QStringLiteral("QUORVANE DEMOq"));
     }
 
-    // At its least size the window still holds every control of the left column, none on
-    // another, beside a preview of some width: without the Problems panel and with it.
+    // At its least size the window still holds every control of the Theme panel, scrolled to
+    // when the panel is short, none on another, beside a preview of some width: without the
+    // Problems panel and with it.
     void the_least_size_keeps_every_control_in_reach() {
         Session s(system_);
         QVERIFY(s.show());
@@ -259,14 +266,15 @@ class MainWindowTest : public QObject {
                                      c.search_box,        c.search_button,     c.match_count,
                                      c.hide_others_check, c.update_notice,     c.night_button,
                                      c.zoom_out_button,   c.zoom_caption,      c.zoom_in_button};
+        const QWidget* holder = c.add_button->parentWidget();
         for (bool problems : {false, true}) {
-            w.menu().problems_action->setChecked(problems);
+            w.panel_action(w.problems())->setChecked(problems);
             w.resize(1, 1);
             QTRY_COMPARE(w.size(), w.minimumSize());
-            const QRect client = w.centralWidget()->rect();
+            QCOMPARE(w.problems().isVisible(), problems);
             for (int a = 0; a < column.size(); ++a) {
                 QVERIFY2(column[a]->isVisible(), qPrintable(column[a]->objectName()));
-                QVERIFY2(client.contains(column[a]->geometry()),
+                QVERIFY2(holder->rect().contains(column[a]->geometry()),
                          qPrintable(column[a]->objectName()));
                 QVERIFY(column[a]->height() >= 14);
                 for (int b = a + 1; b < column.size(); ++b) {
@@ -274,10 +282,11 @@ class MainWindowTest : public QObject {
                              qPrintable(column[a]->objectName() + " " + column[b]->objectName()));
                 }
             }
-            const QRect preview = w.preview().viewport()->geometry();
-            QVERIFY(client.contains(preview));
-            QVERIFY(preview.width() >= 250);
-            QVERIFY(c.version_box->geometry().right() < preview.left());
+            // The panel shows the column's whole width; what its height lacks it scrolls to.
+            QVERIFY(holder->width() <= holder->parentWidget()->width());
+            QVERIFY(holder->width() >= holder->minimumSizeHint().width());
+            QVERIFY(w.preview().viewport()->width() >= 250);
+            QVERIFY(w.preview().viewport()->height() >= 150);
         }
     }
 
@@ -507,6 +516,45 @@ class MainWindowTest : public QObject {
         s.window->redo_action()->trigger();
         QCOMPARE(title->text(), QStringLiteral("Alps"));
         QVERIFY(s.window->isWindowModified());
+
+        // Tab leaves the description box as it leaves the others; Ctrl+Tab types a tab.
+        QPlainTextEdit* description = s.window->controls().description_box;
+        description->setFocus();
+        QTest::keyClicks(description, "Alps");
+        QTest::keyClick(description, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClicks(description, "high");
+        QCOMPARE(s.theme().metadata.description, QStringLiteral("Alps\thigh"));
+        QTest::keyClick(description, Qt::Key_Tab);
+        QVERIFY(s.window->controls().locale_box->hasFocus());
+        QCOMPARE(description->toPlainText(), QStringLiteral("Alps\thigh"));
+    }
+
+    // The panels stand where the user left them at the next start, and so does the window.
+    void the_panels_return_as_they_were_left() {
+        QRect geometry;
+        {
+            Session s(system_);
+            QVERIFY(s.show());
+            MainWindow& w = *s.window;
+            w.panel_action(w.problems())->trigger();
+            w.tabifyDockWidget(&w.theme_panel(), &w.problems());
+            w.resize(900, 600);
+            QTRY_COMPARE(w.size(), QSize(900, 600));
+            geometry = w.geometry();
+            QVERIFY(w.close());
+        }
+        Session s(system_);
+        QVERIFY(s.show());
+        MainWindow& w = *s.window;
+        QCOMPARE(w.geometry(), geometry);
+        QCOMPARE(w.dockWidgetArea(&w.problems()), Qt::LeftDockWidgetArea);
+        QCOMPARE(w.tabifiedDockWidgets(&w.theme_panel()), QList<QDockWidget*>{&w.problems()});
+        QVERIFY(w.panel_action(w.problems())->isChecked());
+        // A closed panel comes back through View > Panels.
+        w.theme_panel().close();
+        QVERIFY(!w.panel_action(w.theme_panel())->isChecked());
+        w.panel_action(w.theme_panel())->trigger();
+        QVERIFY(w.theme_panel().isVisible());
     }
 
     void remembers_recent_files_across_two_lifetimes() {
@@ -522,6 +570,10 @@ class MainWindowTest : public QObject {
             QCOMPARE(s.recent(0)->data().toString(), b);
             QCOMPARE(s.recent(1)->data().toString(), a);
             QVERIFY(!s.recent(2)->isVisible());
+            // Written already, for an editor started next or after a crash.
+            RecentFiles written;
+            load_working_data(system_, written);
+            QCOMPARE(written, (RecentFiles{b, a, "", "", "", ""}));
             QVERIFY(s.window->close());
         }
         QVERIFY(QFileInfo::exists(working_data_path(system_)));
@@ -747,13 +799,14 @@ class MainWindowTest : public QObject {
         QTRY_COMPARE(s.theme().element_count(), 20);
         QCOMPARE(s.window->preview().layout().tile_positions[12], QPoint(238, 38 + 1516));
 
-        s.window->resize(500, s.window->height());
-        QTRY_COMPARE(s.window->centralWidget()->width(), 500);
-        const int canvas_width = 500 * 15 - 2772 - 120;
+        s.window->resize(s.window->width() - s.window->centralWidget()->width() + 315,
+                         s.window->height());
+        QTRY_COMPARE(s.window->centralWidget()->width(), 315);
+        const int canvas_width = 315 * 15 - 120;
         QCOMPARE(s.window->preview().geometry().canvas.width(), canvas_width);
-        // (4608 - 852) leaves room for columns 0 to 3.
+        // (4605 - 852) leaves room for columns 0 to 3.
         QCOMPARE(s.window->preview().layout().tile_positions[4], QPoint(238, 38 + 1516));
-        QCOMPARE(s.window->preview().scroll_bar()->geometry().right(), 499 - 1);
+        QCOMPARE(s.window->preview().scroll_bar()->geometry().right(), 314);
     }
 
     void the_empty_entry_points_are_wired() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real message boxes show every text as plain text: markup from a theme file or a web page
 // is shown as the characters it is made of, and a link in it cannot be clicked.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -23,6 +24,8 @@ struct ShownText {
     QString text;
     Qt::TextFormat format = Qt::AutoText;
     bool links_work = true;
+    // The mnemonics of the box's buttons, each once.
+    QSet<QKeySequence> answers = {};
 };
 
 // What each box shown by `show` displays, and in which format; every box is closed at once.
@@ -40,6 +43,9 @@ QList<ShownText> shown_by(const std::function<void()>& show) {
                                       : ShownText{label->text(), label->textFormat(),
                                                   label->textInteractionFlags().testFlag(
                                                       Qt::LinksAccessibleByMouse)});
+        for (const QAbstractButton* button : box->buttons()) {
+            shown.last().answers.insert(QKeySequence::mnemonic(button->text()));
+        }
         box->reject();
     });
     watch.start();
@@ -60,7 +66,7 @@ class QtMessagesTest : public QObject {
             {"ask", [&] { messages.ask(kHostile); }},
             {"ask_unsaved", [&] { messages.ask_unsaved(kHostile); }},
             {"choose",
-             [&] { messages.choose(kHostile, QStringLiteral("A"), QStringLiteral("B")); }},
+             [&] { messages.choose(kHostile, QStringLiteral("&A"), QStringLiteral("&B")); }},
         };
         for (const auto& [name, show] : boxes) {
             const QList<ShownText> shown = shown_by(show);
@@ -68,6 +74,10 @@ class QtMessagesTest : public QObject {
             QVERIFY2(shown[0].text == kHostile, name);
             QVERIFY2(shown[0].format == Qt::PlainText, name);
             QVERIFY2(!shown[0].links_work, name);
+            // Every answer of a question has a mnemonic of its own ("&Save", "&Discard").
+            QVERIFY2(name == QLatin1String("tell") || (shown[0].answers.size() >= 2 &&
+                                                       !shown[0].answers.contains(QKeySequence())),
+                     name);
         }
     }
 
