@@ -18,9 +18,10 @@ constexpr double kPatternPeriod = 8;
 constexpr int kScaleBarMargin = 6;
 
 // Where hatching starts: a point fixed on the map, so that a shifted picture and the strips
-// drawn beside it hatch as one.
-QPointF pattern_origin(const MapView& view) {
-    const QPointF fixed = view.to_pixel(QPointF(0, 0));
+// drawn beside it hatch as one. The painter takes it in device pixels, in which the patterns
+// repeat.
+QPointF pattern_origin(const MapView& view, qreal pixel_ratio) {
+    const QPointF fixed = view.to_pixel(QPointF(0, 0)) * pixel_ratio;
     return {std::fmod(fixed.x(), kPatternPeriod), std::fmod(fixed.y(), kPatternPeriod)};
 }
 
@@ -36,7 +37,7 @@ QRect scale_bar_pixels(const MapView& view) {
 void draw_part(QImage& image, const MapData& map, const MapStyles& styles, const MapView& view,
                const MapDrawOptions& options, const QRegion& part) {
     QPainter painter(&image);
-    painter.setBrushOrigin(pattern_origin(view));
+    painter.setBrushOrigin(pattern_origin(view, image.devicePixelRatio()));
     for (const QRect& r : part) {
         draw_map(painter, map, styles, view, options, QRectF(r));
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "map/shown_map_styles.h"
 
+#include "model/element_catalogue.h"
 #include "model/recolouring.h"
 #include "model/theme.h"
 #include "text/ascii_text.h"
@@ -20,6 +21,23 @@ QStringList map_presentations(const Theme& theme) {
         names.append(default_map_presentation(theme));
     }
     return names;
+}
+
+std::vector<int> map_feature_elements(const Theme& theme, const QString& presentation,
+                                      MapFeature feature) {
+    std::vector<int> found;
+    if (feature == kNoMapFeature) {
+        return found;
+    }
+    const QString wanted = ascii_upper(space_trimmed(presentation));
+    const QString field = catalogue_field_name(map_feature_name(feature));
+    for (int k = 0; k < theme.element_count(); ++k) {
+        const Element& e = theme.elements[size_t(k)];
+        if (e.field_name == field && space_trimmed_view(e.presentation) == wanted) {
+            found.push_back(k);
+        }
+    }
+    return found;
 }
 
 MapStyles shown_map_styles(const Theme& theme, MapStyles styles, const ColourOperation* proposal,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QStringList>
+#include <vector>
 
 #include "colour/colour_view.h"
 #include "map/map_styles.h"
@@ -15,6 +16,11 @@ struct Theme;
 // compares names (upper case, no spaces round), in the theme's order; GUIDANCE alone for a
 // theme without Elements.
 QStringList map_presentations(const Theme& theme);
+
+// The Elements that style `feature` in `presentation`, in the theme's order: the tiles a click
+// on the feature selects. The first is the one the map draws with.
+std::vector<int> map_feature_elements(const Theme& theme, const QString& presentation,
+                                      MapFeature feature);
 
 // The styles as the map shows them at this moment: where a recolouring is being tried out, its
 // colours instead of the theme's for the styles it changes; then every colour as the colour
