@@ -21,6 +21,8 @@
 #include "map/map_files.h"
 #include "map/map_loader.h"
 #include "map/map_picking.h"
+#include "map/map_picture.h"
+#include "map/shown_map_styles.h"
 #include "text/message_list.h"
 
 namespace {
@@ -199,6 +201,33 @@ void BM_CityThemeEditFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CityThemeEditFrame)->Arg(0)->Arg(15)->Unit(benchmark::kMillisecond);
+
+// One theme edit as the Map panel repaints it: the presentations and the styles worked out
+// again, the colours as the window's colour view shows them, the kept picture drawn whole, and
+// the legend (when shown). First argument: 0 the sample town, 1 the city; second: the zoom.
+void BM_MapPanelThemeEdit(benchmark::State& state) {
+    const MapData& map = state.range(0) == 0 ? sample_town() : city();
+    const MapView view = view_at(map, int(state.range(1)));
+    Theme theme = demo_theme();
+    MapPicture picture;
+    int edit = 0;
+    for (auto _ : state) {
+        theme.elements[1].primary_day =
+            (++edit % 2) != 0 ? QStringLiteral("FF0000") : QStringLiteral("EFEBE4");
+        benchmark::DoNotOptimize(map_presentations(theme));
+        const MapStyles styles = shown_map_styles(
+            theme, map_styles(theme, QStringLiteral("GUIDANCE"), PreviewLight::Day), nullptr, {});
+        picture.invalidate();
+        picture.update(map, styles, view, {}, 1);
+        benchmark::DoNotOptimize(map_legend(map, styles, view));
+    }
+}
+BENCHMARK(BM_MapPanelThemeEdit)
+    ->Args({0, 0})
+    ->Args({0, 16})
+    ->Args({1, 0})
+    ->Args({1, 15})
+    ->Unit(benchmark::kMillisecond);
 
 // The whole `quorvane-cli render-map` process on the sample town at 1600 x 1000.
 void BM_RenderMapProcess(benchmark::State& state) {
