@@ -204,10 +204,13 @@ BENCHMARK(BM_CityThemeEditFrame)->Arg(0)->Arg(15)->Unit(benchmark::kMillisecond)
 
 // One theme edit as the Map panel repaints it: the presentations and the styles worked out
 // again, the colours as the window's colour view shows them, the kept picture drawn whole, and
-// the legend (when shown). First argument: 0 the sample town, 1 the city; second: the zoom.
+// the legend (when shown). Arguments: 0 the sample town or 1 the city; the zoom; 1 for smooth
+// edges, 0 for the draft the panel draws first when a smooth picture is slower than a frame.
 void BM_MapPanelThemeEdit(benchmark::State& state) {
     const MapData& map = state.range(0) == 0 ? sample_town() : city();
     const MapView view = view_at(map, int(state.range(1)));
+    MapDrawOptions options;
+    options.smooth_edges = state.range(2) != 0;
     Theme theme = demo_theme();
     MapPicture picture;
     int edit = 0;
@@ -218,15 +221,13 @@ void BM_MapPanelThemeEdit(benchmark::State& state) {
         const MapStyles styles = shown_map_styles(
             theme, map_styles(theme, QStringLiteral("GUIDANCE"), PreviewLight::Day), nullptr, {});
         picture.invalidate();
-        picture.update(map, styles, view, {}, 1);
+        picture.update(map, styles, view, options, 1);
         benchmark::DoNotOptimize(map_legend(map, styles, view));
     }
 }
 BENCHMARK(BM_MapPanelThemeEdit)
-    ->Args({0, 0})
-    ->Args({0, 16})
-    ->Args({1, 0})
-    ->Args({1, 15})
+    ->ArgsProduct({{0}, {0, 16}, {1}})
+    ->ArgsProduct({{1}, {0, 15, 17}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 // The whole `quorvane-cli render-map` process on the sample town at 1600 x 1000.

@@ -2,6 +2,7 @@
 #include "ui/map_canvas.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
@@ -15,6 +16,9 @@ namespace {
 
 // How long after the last zoom step the picture gets its smooth edges back.
 constexpr int kSmoothingDelayMs = 150;
+// A smooth picture that took longer than this to draw is drawn first without smooth edges
+// when the styles change, so that an edit shows within a frame on large map data.
+constexpr qint64 kSmoothFrameBudgetMs = 12;
 // Zoom levels (each doubles the scale) per notch of the wheel, and per key press.
 constexpr double kLevelsPerNotch = 0.5;
 constexpr double kLevelsPerKey = 1;
@@ -68,6 +72,10 @@ void MapCanvas::set_map(std::shared_ptr<const MapData> map, std::optional<MapVie
 void MapCanvas::set_styles(const MapStyles& styles) {
     styles_ = styles;
     picture_.invalidate();
+    if (slow_smooth_picture_) {
+        drafting_ = true;
+        smoothing_->start();
+    }
     update();
 }
 
@@ -203,7 +211,12 @@ void MapCanvas::paintEvent(QPaintEvent* /*event*/) {
     }
     MapDrawOptions options = options_;
     options.smooth_edges = !drafting_;
-    picture_.update(*map_, styles_, view_, options, devicePixelRatioF());
+    QElapsedTimer drawing;
+    drawing.start();
+    const QRegion drawn = picture_.update(*map_, styles_, view_, options, devicePixelRatioF());
+    if (options.smooth_edges && drawn == QRegion(rect())) {
+        slow_smooth_picture_ = drawing.elapsed() > kSmoothFrameBudgetMs;
+    }
     painter.drawImage(QPoint(0, 0), picture_.image());
 }
 

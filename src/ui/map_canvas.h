@@ -19,7 +19,8 @@ class MapData;
 // Ctrl++ and Ctrl+- (or + and -) to zoom, Home to see it whole. It reports the feature under
 // the pointer, clicks and double-clicks on features. Frames are drawn on demand into a kept
 // picture, which a move shifts; while zooming they are drawn without smooth edges, and smoothed
-// a moment after the zooming stops.
+// a moment after the zooming stops, and so are new styles on map data too large to draw smoothly
+// within a frame.
 class MapCanvas : public QWidget {
     Q_OBJECT
 
@@ -90,6 +91,8 @@ class MapCanvas : public QWidget {
     // Frames without smooth edges while the zoom changes; this timer smooths the last one.
     QTimer* smoothing_ = nullptr;
     bool drafting_ = false;
+    // The last smooth picture drawn whole took longer than a frame allows.
+    bool slow_smooth_picture_ = false;
     std::optional<QPoint> pressed_at_;
     QPoint dragged_to_;
     bool dragging_ = false;
