@@ -80,7 +80,6 @@ class MapCanvas : public QWidget {
     // shortcuts while the map has the focus.
     bool handles_key(const QKeyEvent& key) const;
     void show_view(const MapView& view, bool zooming);
-    void paint_placeholder(QPainter& painter);
 
     std::shared_ptr<const MapData> map_;
     MapStyles styles_;

@@ -52,7 +52,10 @@ class ElidedLine : public QLabel {
         elide();
     }
     QSize minimumSizeHint() const override {
-        return {fontMetrics().averageCharWidth() * 4, QLabel::minimumSizeHint().height()};
+        // A line high whatever it shows, empty included: the map above never jumps.
+        const QMargins m = contentsMargins();
+        return {fontMetrics().averageCharWidth() * 4,
+                fontMetrics().height() + m.top() + m.bottom()};
     }
     QSize sizeHint() const override { return minimumSizeHint(); }
 
@@ -510,6 +513,11 @@ void MapDock::show_pointer_text(const MapPick& pick) {
 }
 
 void MapDock::show_map_name() {
+    if (canvas_->map() == nullptr) {
+        // Nothing is shown yet: the first map is still being read.
+        static_cast<ElidedLine*>(pointer_line_)->set_full_text(QString());
+        return;
+    }
     QStringList names;
     for (const QString& path : files_) {
         names.append(QFileInfo(path).fileName());
