@@ -41,11 +41,13 @@ MapChoice load_map_choice(const QString& folder) {
     choice.presentation = file.value(kPresentationKey).toString();
     choice.hide_unstyled = file.value(kHideUnstyledKey).toBool();
     choice.show_legend = file.value(kLegendKey).toBool();
-    const QPointF centre = file.value(kCentreKey).toPointF();
+    const QVariant kept_centre = file.value(kCentreKey);
+    const QPointF centre = kept_centre.toPointF();
     const double scale = file.value(kScaleKey).toDouble();
-    // A view written by hand or cut short is no view: the map is shown whole.
-    if (std::isfinite(centre.x()) && std::isfinite(centre.y()) && std::isfinite(scale) &&
-        scale > 0) {
+    // A view written by hand or cut short is no view: the map is shown whole (a missing centre
+    // would otherwise be the point 0,0, far from any data).
+    if (kept_centre.typeId() == QMetaType::QPointF && std::isfinite(centre.x()) &&
+        std::isfinite(centre.y()) && std::isfinite(scale) && scale > 0) {
         choice.centre = centre;
         choice.metres_per_pixel = scale;
     }

@@ -374,7 +374,9 @@ void MapDock::finish_loading(const MapLoadResult& result) {
     if (loading_quietly_ && canvas_->map() == nullptr) {
         const MapChoice choice = load_map_choice(window_.services().working_data_folder);
         if (choice.metres_per_pixel > 0 && choice.files == shown) {
-            view = MapView{choice.centre, choice.metres_per_pixel, canvas_->size()};
+            // Held within the zooms the map offers, whatever the file says.
+            const MapView kept{choice.centre, choice.metres_per_pixel, canvas_->size()};
+            view = kept.zoomed_to(kept.zoom_level(), QRectF(QPointF(), QSizeF(kept.size)).center());
         }
     }
     files_ = shown;
