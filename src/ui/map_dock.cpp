@@ -297,6 +297,11 @@ void MapDock::cancel_loading() {
     loader_.cancel();
     progress_row_->hide();
     window_.statusBar()->showMessage(tr("Reading the map data was cancelled"));
+    if (canvas_->map() == nullptr && !loading_files_.isEmpty()) {
+        // The first map was cancelled: the sample town, read in a moment, so the map is never
+        // empty.
+        start_loading({}, true);
+    }
 }
 
 const MapFeatureTable* MapDock::feature_table() {
