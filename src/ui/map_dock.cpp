@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/map_dock.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QBoxLayout>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "map/map_data.h"
 #include "map/map_files.h"
@@ -150,6 +152,7 @@ MapDock::MapDock(MainWindow& window) : QDockWidget(tr("Map"), &window), window_(
     progress_bar_->setRange(0, kProgressSteps);
     cancel_button_ = new QPushButton(tr("Cancel"), progress_row_);
     cancel_button_->setObjectName(QStringLiteral("map_cancel_button"));
+    cancel_button_->setAccessibleName(tr("Cancel reading the map data"));
     progress->addWidget(reading);
     progress->addWidget(progress_bar_, 1);
     progress->addWidget(cancel_button_);
@@ -209,6 +212,7 @@ void MapDock::build_toolbar() {
     presentation_box_->setAccessibleName(tr("Presentation"));
     presentation_box_->setToolTip(tr("The presentation the map shows"));
     presentation_box_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    presentation_box_->view()->setAccessibleName(tr("Presentations"));
     bar->addWidget(presentation_box_);
     connect(presentation_box_, &QComboBox::currentTextChanged, this, [this](const QString& name) {
         wanted_presentation_ = name;
@@ -220,6 +224,7 @@ void MapDock::build_toolbar() {
         a->setObjectName(QLatin1String(name));
         a->setToolTip(tip);
         bar->addAction(a);
+        bar->widgetForAction(a)->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
         canvas_->addAction(a);
         return a;
     };
@@ -248,6 +253,10 @@ void MapDock::build_toolbar() {
         refresh_legend();
     });
     canvas_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The button that offers the tools a narrow panel has no room for.
+    if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setAccessibleName(tr("More map tools"));
+    }
 }
 
 void MapDock::showEvent(QShowEvent* event) {
