@@ -73,6 +73,38 @@ TEST(MapLoading, UnreadableMapDataIsNamedWithItsReasonAndLeavesNothing) {
     }
 }
 
+TEST(MapLoading, TwoGigabyteFilesOfNothingAreRefusedAtOnce) {
+    struct Case {
+        const char* name;
+        const char* start;   // what the file holds before its 2.2 GB of zero bytes
+        const char* reason;  // the start of the reason
+    };
+    const Case cases[] = {
+        {"big.osm", "<?xml version=\"1.0\"?>\n<osm version=\"0.6\">\n",
+         "XML parsing error at line 3"},
+        {"big.gpx", "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\"><trk><trkseg>\n",
+         "XML error at line 3"},
+        {"big.osm.pbf", "", "PBF error"},
+        {"big.osm.bz2", "", "bzip2 error"},
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        // Sparse: the test needs no disk space for it.
+        const QString path = dir.filePath(QLatin1String(c.name));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.start);
+        ASSERT_TRUE(file.resize(qint64(2200) << 20)) << c.name;
+        file.close();
+        const MapLoadResult result = load_map({path}, table());
+        ASSERT_EQ(result.errors.size(), 1) << c.name;
+        EXPECT_TRUE(result.errors[0].startsWith(cannot_read_map_message(path, c.reason)))
+            << result.errors[0].toStdString();
+        EXPECT_EQ(result.map->point_count(), 0) << c.name;
+        QFile::remove(path);
+    }
+}
+
 TEST(MapLoading, AGpxWithHugePointCountsCutShortIsRefusedWithoutKeepingThem) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("huge.gpx"));
