@@ -100,14 +100,16 @@ void every_zoom(benchmark::internal::Benchmark* benchmark) {
     benchmark->Arg(0)->DenseRange(int(kMinZoom), int(kMaxZoom));
 }
 
-void draw_frames(benchmark::State& state, const MapData& map) {
+void draw_frames(benchmark::State& state, const MapData& map, bool smooth = true) {
     const MapView view = view_at(map, int(state.range(0)));
     const MapStyles styles =
         map_styles(demo_theme(), QStringLiteral("GUIDANCE"), PreviewLight::Day);
+    MapDrawOptions options;
+    options.smooth_edges = smooth;
     QImage frame(kFrame, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&frame);
-        draw_map(painter, map, styles, view);
+        draw_map(painter, map, styles, view, options);
     }
     state.counters["zoom"] = view.zoom_level();
 }
@@ -188,6 +190,12 @@ void BM_CityFrame(benchmark::State& state) {
     draw_frames(state, city());
 }
 BENCHMARK(BM_CityFrame)->Apply(every_zoom)->Unit(benchmark::kMillisecond);
+
+// The frames drawn while the user pans or zooms: edges not smoothed.
+void BM_CityDraftFrame(benchmark::State& state) {
+    draw_frames(state, city(), false);
+}
+BENCHMARK(BM_CityDraftFrame)->Apply(every_zoom)->Unit(benchmark::kMillisecond);
 
 void BM_CityPick(benchmark::State& state) {
     pick_features(state, city());
