@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The map: a frame of the sample town at several zooms, the lookup of the feature under the
+// The map: a frame of the sample town at every zoom level, the lookup of the feature under the
 // pointer, and a generated city-sized extract (1.24 million nodes, 170,000 ways, 20,000
-// multipolygons, written as .osm.pbf by libosmium's writer): its load time and peak memory and
-// a frame at every zoom level, the whole extract in view included. Frames are 1280 x 800 pixels,
-// the size of a large Map dock, drawn with the demo theme's GUIDANCE styles (features it does
-// not style are drawn hatched, the costlier look).
+// multipolygons, written as .osm.pbf by libosmium's writer): its load time and peak memory, a
+// frame at every zoom level, the whole extract in view included, and the lookup; and a GPX
+// track of ten million points. Frames are 1280 x 800 pixels, the size of a large Map dock,
+// drawn with the demo theme's GUIDANCE styles (features it does not style are drawn hatched,
+// the costlier look). Set QUORVANE_BENCH_CITY to a path to keep the city's .osm.pbf there,
+// for measuring `quorvane-cli render-map` on it.
 #include <benchmark/benchmark.h>
 
 #include <QFile>
+#include <QIODevice>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -17,6 +20,7 @@
 
 #include "format/reader.h"
 #include "generated_city.h"
+#include "map/gpx_reader.h"
 #include "map/map_drawing.h"
 #include "map/map_files.h"
 #include "map/map_loader.h"
@@ -72,7 +76,8 @@ const MapData& sample_town() {
 const QString& city_path() {
     static QTemporaryDir dir;
     static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("city.osm.pbf"));
+        const QString kept = qEnvironmentVariable("QUORVANE_BENCH_CITY");
+        const QString file = kept.isEmpty() ? dir.filePath(QStringLiteral("city.osm.pbf")) : kept;
         write_generated_city(file);
         return file;
     }();
@@ -84,12 +89,17 @@ const MapData& city() {
     return *map;
 }
 
-// The view of the whole data at zoom level 0, else the data's centre at the level given.
+// The view of the whole data for 0, else the data's centre at the zoom level given.
 MapView view_at(const MapData& map, int level) {
     const MapView whole = MapView::fitting(map.bounds(), kFrame);
     return level == 0
                ? whole
                : whole.zoomed_to(level, QPointF(kFrame.width() / 2.0, kFrame.height() / 2.0));
+}
+
+// The whole data, then every zoom level the map allows.
+void every_zoom(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Arg(0)->DenseRange(int(kMinZoom), int(kMaxZoom));
 }
 
 void draw_frames(benchmark::State& state, const MapData& map, bool smooth = true) {
@@ -109,11 +119,11 @@ void draw_frames(benchmark::State& state, const MapData& map, bool smooth = true
 void BM_SampleTownFrame(benchmark::State& state) {
     draw_frames(state, sample_town());
 }
-BENCHMARK(BM_SampleTownFrame)->Arg(0)->DenseRange(13, 19)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SampleTownFrame)->Apply(every_zoom)->Unit(benchmark::kMillisecond);
 
-// The lookup behind hover and click: the feature under each of 400 pixels spread over the frame.
-void BM_SampleTownPick(benchmark::State& state) {
-    const MapData& map = sample_town();
+// The lookup behind hover and click: the feature under each of 400 pixels spread over the
+// frame; the time is for all 400.
+void pick_features(benchmark::State& state, const MapData& map) {
     const MapView view = view_at(map, int(state.range(0)));
     const MapStyles styles =
         map_styles(demo_theme(), QStringLiteral("GUIDANCE"), PreviewLight::Day);
@@ -125,6 +135,10 @@ void BM_SampleTownPick(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * 400);
     state.counters["zoom"] = view.zoom_level();
+}
+
+void BM_SampleTownPick(benchmark::State& state) {
+    pick_features(state, sample_town());
 }
 BENCHMARK(BM_SampleTownPick)->Arg(0)->Arg(16)->Arg(18)->Unit(benchmark::kMillisecond);
 
@@ -177,13 +191,18 @@ BENCHMARK(BM_CityLoad)->Iterations(2)->Unit(benchmark::kMillisecond);
 void BM_CityFrame(benchmark::State& state) {
     draw_frames(state, city());
 }
-BENCHMARK(BM_CityFrame)->Arg(0)->DenseRange(12, 19)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CityFrame)->Apply(every_zoom)->Unit(benchmark::kMillisecond);
 
 // The frames drawn while the user pans or zooms: edges not smoothed.
 void BM_CityDraftFrame(benchmark::State& state) {
     draw_frames(state, city(), false);
 }
-BENCHMARK(BM_CityDraftFrame)->Arg(0)->DenseRange(12, 19)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CityDraftFrame)->Apply(every_zoom)->Unit(benchmark::kMillisecond);
+
+void BM_CityPick(benchmark::State& state) {
+    pick_features(state, city());
+}
+BENCHMARK(BM_CityPick)->Arg(0)->Arg(15)->Arg(18)->Unit(benchmark::kMillisecond);
 
 // One theme edit as the map sees it: the styles worked out again, then a frame.
 void BM_CityThemeEditFrame(benchmark::State& state) {
@@ -229,6 +248,61 @@ BENCHMARK(BM_MapPanelThemeEdit)
     ->ArgsProduct({{0}, {0, 16}, {1}})
     ->ArgsProduct({{1}, {0, 15, 17}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
+
+// A GPX track of `points` points, made as it is read: ten million would be a file of 400 MB.
+class GeneratedTrack : public QIODevice {
+  public:
+    explicit GeneratedTrack(qint64 points) : points_(points) {
+        pending_ = "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\"><trk><trkseg>\n";
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+
+  protected:
+    qint64 readData(char* data, qint64 size) override {
+        while (pending_.size() < size && made_ <= points_) {
+            if (made_ == points_) {
+                pending_ += "</trkseg></trk></gpx>\n";
+            } else {
+                // Up and down a hill while heading east: 1 m a point, a zigzag every 1,000.
+                const double lat = 60 + (made_ % 1000) * 1e-5;
+                const double lon = 5 + double(made_) * 2e-7;
+                pending_ += "<trkpt lat=\"" + QByteArray::number(lat, 'f', 6) + "\" lon=\"" +
+                            QByteArray::number(lon, 'f', 6) + "\"/>\n";
+            }
+            ++made_;
+        }
+        const qint64 n = std::min<qint64>(size, pending_.size());
+        std::memcpy(data, pending_.constData(), size_t(n));
+        pending_.remove(0, n);
+        return n == 0 ? -1 : n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+  private:
+    QByteArray pending_;
+    qint64 points_ = 0;
+    qint64 made_ = 0;
+};
+
+// Read, simplify and index a GPX track of ten million points, with the peak memory of the
+// process meanwhile.
+void BM_HugeGpxTrackLoad(benchmark::State& state) {
+    reset_peak_resident();
+    const double before = resident_mb("VmRSS:");
+    for (auto _ : state) {
+        GeneratedTrack track(state.range(0));
+        MapDataBuilder builder;
+        GpxReadState gpx;
+        read_gpx(track, feature_table(), builder, gpx, {});
+        const std::shared_ptr<const MapData> map = builder.finish();
+        state.counters["points"] = double(map->point_count());
+        state.counters["kept_MB"] = resident_mb("VmRSS:") - before;
+    }
+    state.counters["peak_MB"] = resident_mb("VmHWM:");
+    state.counters["added_MB"] = state.counters["peak_MB"] - before;
+}
+BENCHMARK(BM_HugeGpxTrackLoad)->Arg(10'000'000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The whole `quorvane-cli render-map` process on the sample town at 1600 x 1000.
 void BM_RenderMapProcess(benchmark::State& state) {

@@ -50,9 +50,15 @@ double twice_signed_area(std::span<const QPointF> ring) {
     return sum;
 }
 
+// Douglas-Peucker splits a line where it lies furthest from the chord; on a line made to split
+// one point at a time its work grows with the square of the points. Long lines are therefore
+// simplified in pieces of this many points, whose ends are kept: the work stays linear, and the
+// next level, which simplifies this level's result, joins most pieces again.
+constexpr size_t kSimplifiedPiecePoints = 512;
+
 // Douglas-Peucker: marks in `keep` the points of `line` to keep so that no point lies further
 // than `tolerance` from the line through the kept ones. The ends are always kept. Without
-// recursion, as a ring may have a million points.
+// recursion, as a ring may have millions of points.
 void mark_kept_points(std::span<const QPointF> line, double tolerance, std::vector<char>& keep,
                       std::vector<std::pair<size_t, size_t>>& stack) {
     keep.assign(line.size(), 0);
@@ -61,7 +67,11 @@ void mark_kept_points(std::span<const QPointF> line, double tolerance, std::vect
     }
     keep.front() = keep.back() = 1;
     stack.clear();
-    stack.emplace_back(0, line.size() - 1);
+    for (size_t first = 0; first + 1 < line.size(); first += kSimplifiedPiecePoints) {
+        const size_t last = std::min(first + kSimplifiedPiecePoints, line.size() - 1);
+        keep[last] = 1;
+        stack.emplace_back(first, last);
+    }
     const double limit = tolerance * tolerance;
     while (!stack.empty()) {
         const auto [first, last] = stack.back();
@@ -73,10 +83,19 @@ void mark_kept_points(std::span<const QPointF> line, double tolerance, std::vect
         size_t at = first;
         for (size_t k = first + 1; k < last; ++k) {
             const QPointF ap = line[k] - a;
-            // Squared distance to the segment's line, or to its first end when it has none.
-            const double cross = ab.x() * ap.y() - ab.y() * ap.x();
-            const double d =
-                length_squared > 0 ? cross * cross / length_squared : QPointF::dotProduct(ap, ap);
+            // Squared distance to the segment: a line that turns back beyond its chord's ends is
+            // as far from the chord as from those ends.
+            const double along = QPointF::dotProduct(ap, ab);
+            double d = 0;
+            if (along <= 0 || length_squared == 0) {
+                d = QPointF::dotProduct(ap, ap);
+            } else if (along >= length_squared) {
+                const QPointF bp = line[k] - line[last];
+                d = QPointF::dotProduct(bp, bp);
+            } else {
+                const double cross = ab.x() * ap.y() - ab.y() * ap.x();
+                d = cross * cross / length_squared;
+            }
             if (d > farthest) {
                 farthest = d;
                 at = k;
@@ -251,7 +270,12 @@ void MapDataBuilder::simplify_rings() {
                 closed.push_back(below.front());
                 line = closed;
             }
-            mark_kept_points(line, MapData::simplification_tolerance(level), keep, stack);
+            // Each level simplifies the one below, whose points already stray up to that level's
+            // tolerance: what is left of this level's keeps the sum within its own.
+            mark_kept_points(line,
+                             MapData::simplification_tolerance(level) -
+                                 MapData::simplification_tolerance(level - 1),
+                             keep, stack);
             if (area_ring[r]) {
                 keep.pop_back();
             }

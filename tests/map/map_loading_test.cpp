@@ -73,6 +73,38 @@ TEST(MapLoading, UnreadableMapDataIsNamedWithItsReasonAndLeavesNothing) {
     }
 }
 
+TEST(MapLoading, TwoGigabyteFilesOfNothingAreRefusedAtOnce) {
+    struct Case {
+        const char* name;
+        const char* start;   // what the file holds before its 2.2 GB of zero bytes
+        const char* reason;  // the start of the reason
+    };
+    const Case cases[] = {
+        {"big.osm", "<?xml version=\"1.0\"?>\n<osm version=\"0.6\">\n",
+         "XML parsing error at line 3"},
+        {"big.gpx", "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\"><trk><trkseg>\n",
+         "XML error at line 3"},
+        {"big.osm.pbf", "", "PBF error"},
+        {"big.osm.bz2", "", "bzip2 error"},
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        // Sparse: the test needs no disk space for it.
+        const QString path = dir.filePath(QLatin1String(c.name));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.start);
+        ASSERT_TRUE(file.resize(qint64(2200) << 20)) << c.name;
+        file.close();
+        const MapLoadResult result = load_map({path}, table());
+        ASSERT_EQ(result.errors.size(), 1) << c.name;
+        EXPECT_TRUE(result.errors[0].startsWith(cannot_read_map_message(path, c.reason)))
+            << result.errors[0].toStdString();
+        EXPECT_EQ(result.map->point_count(), 0) << c.name;
+        QFile::remove(path);
+    }
+}
+
 TEST(MapLoading, AGpxWithHugePointCountsCutShortIsRefusedWithoutKeepingThem) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("huge.gpx"));
@@ -175,11 +207,9 @@ double distance_to_line(QPointF p, std::span<const QPointF> line) {
     return nearest;
 }
 
-TEST(MapLoading, SimplifiedLinesStayWithinTheirToleranceAndKeepTheirEnds) {
-    const MapLoadResult result =
-        load_map({QStringLiteral(QUORVANE_EXAMPLES "/sample-town.osm")}, table());
-    ASSERT_TRUE(result.complete());
-    const MapData& map = *result.map;
+// Every simplified level of every line stays within its tolerance of the line as read, keeps
+// the line's ends and drops points.
+void expect_simplified_within_tolerance(const MapData& map) {
     for (int level = 1; level < MapData::kSimplifiedLevels; ++level) {
         const double tolerance = MapData::simplification_tolerance(level);
         qsizetype full = 0;
@@ -202,6 +232,25 @@ TEST(MapLoading, SimplifiedLinesStayWithinTheirToleranceAndKeepTheirEnds) {
         }
         EXPECT_LT(kept, full) << "level " << level;
     }
+}
+
+TEST(MapLoading, SimplifiedLinesStayWithinTheirToleranceAndKeepTheirEnds) {
+    const MapLoadResult result =
+        load_map({QStringLiteral(QUORVANE_EXAMPLES "/sample-town.osm")}, table());
+    ASSERT_TRUE(result.complete());
+    expect_simplified_within_tolerance(*result.map);
+
+    // A track longer than the pieces long lines are simplified in: they join into one line
+    // within the tolerance.
+    MapDataBuilder builder;
+    std::vector<QPointF> parabola;
+    for (int k = 0; k < 5000; ++k) {
+        const double x = k * 0.5;
+        parabola.emplace_back(x, x * x / 2000);
+    }
+    builder.add_line(map_feature_named(u"TRK"), parabola, {});
+    expect_simplified_within_tolerance(*builder.finish());
+
     EXPECT_EQ(MapData::level_for(0.5), 0);
     EXPECT_EQ(MapData::level_for(MapData::simplification_tolerance(2)), 2);
     EXPECT_EQ(MapData::level_for(1e9), MapData::kSimplifiedLevels - 1);
