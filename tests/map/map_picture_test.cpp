@@ -51,6 +51,10 @@ struct MoveCase {
     bool night;
 };
 
+void PrintTo(const MoveCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class MovedMapPicture : public testing::TestWithParam<MoveCase> {};
 
 TEST_P(MovedMapPicture, IsThePictureDrawnWholeAtTheNewView) {
