@@ -2,11 +2,11 @@
 // The map: a frame of the sample town at every zoom level, the lookup of the feature under the
 // pointer, and a generated city-sized extract (1.24 million nodes, 170,000 ways, 20,000
 // multipolygons, written as .osm.pbf by libosmium's writer): its load time and peak memory, a
-// frame at every zoom level, the whole extract in view included, and the lookup; and a GPX
-// track of ten million points. Frames are 1280 x 800 pixels, the size of a large Map dock,
-// drawn with the demo theme's GUIDANCE styles (features it does not style are drawn hatched,
-// the costlier look). Set QUORVANE_BENCH_CITY to a path to keep the city's .osm.pbf there,
-// for measuring `quorvane-cli render-map` on it.
+// frame at every zoom level, the whole extract in view included, the lookup, and one theme edit
+// as the Map panel repaints it; and a GPX track of ten million points. Frames are 1280 x 800
+// pixels, the size of a large Map dock, drawn with the demo theme's GUIDANCE styles (features it
+// does not style are drawn hatched, the costlier look). Set QUORVANE_BENCH_CITY to a path to keep
+// the city's .osm.pbf there, for measuring `quorvane-cli render-map` on it.
 #include <benchmark/benchmark.h>
 
 #include <QFile>
