@@ -142,7 +142,8 @@ class MapPainter {
           left_(view.to_metres(QPointF(0, 0)).x()),
           top_(view.to_metres(QPointF(0, 0)).y()),
           per_metre_(1 / view.metres_per_pixel),
-          unstyled_(unstyled_colour(styles.light)) {}
+          unstyled_(unstyled_colour(styles.light)),
+          device_pixels_(painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1) {}
 
     void draw() {
         painter_.save();
@@ -357,8 +358,8 @@ class MapPainter {
         painter_.setRenderHint(QPainter::Antialiasing, false);
         for (size_t k = 0; k < shapes.specks.size(); ++k) {
             if (!shapes.specks[k].empty()) {
-                QPen dot(style.styled() ? style.primary : unstyled_, double(k + 1), Qt::SolidLine,
-                         Qt::SquareCap);
+                QPen dot(style.styled() ? style.primary : unstyled_, double(k + 1) * device_pixels_,
+                         Qt::SolidLine, Qt::SquareCap);
                 dot.setCosmetic(true);
                 painter_.setPen(dot);
                 painter_.drawPoints(shapes.specks[k].data(), int(shapes.specks[k].size()));
@@ -400,11 +401,13 @@ class MapPainter {
     // Lines of about a pixel go to the painter's fast thin-line drawing; wider ones are
     // outlined with bevelled bends, and with round ends once they are wide enough for the
     // roundness to show: the painter takes several times longer over round ends and bends.
-    static QPen line_pen(const QColor& colour, double width) {
+    // A thin line is one pixel of the view wide: as many device pixels as the screen has per
+    // pixel, so that it looks the same on a dense screen.
+    QPen line_pen(const QColor& colour, double width) const {
         QPen pen(colour, width, Qt::SolidLine, width >= kRoundEnds ? Qt::RoundCap : Qt::SquareCap,
                  Qt::BevelJoin);
         if (width <= kThinLine) {
-            pen.setWidthF(1);
+            pen.setWidthF(device_pixels_);
             pen.setCosmetic(true);
         }
         return pen;
@@ -569,6 +572,8 @@ class MapPainter {
     const double top_;
     const double per_metre_;
     const QColor unstyled_;
+    // Device pixels per pixel of the view: 2 on a double-density screen.
+    const qreal device_pixels_;
     std::vector<quint32> found_;
     std::vector<MapData::FoundShape> found_boxes_;
     PixelShapes areas_;

@@ -96,5 +96,32 @@ TEST(MapDrawing, FarOutABuildingIsADotOfItsColourAndDraftsKeepThemeColours) {
     EXPECT_EQ(colours, expected);
 }
 
+// On a screen of two device pixels per pixel the map looks as on a plain one, only finer: thin
+// lines are a pixel wide there too, not one device pixel, so the ink grows with the area.
+TEST(MapDrawing, ThinLinesKeepTheirWidthOnADoubleDensityScreen) {
+    ensure_gui_application();
+    const std::shared_ptr<const MapData> town =
+        load(QStringLiteral(QUORVANE_EXAMPLES "/sample-town.osm"));
+    const MapStyles unstyled = map_styles(Theme(), QStringLiteral("GUIDANCE"), PreviewLight::Day);
+    const MapView view = MapView::fitting(town->bounds(), QSize(320, 200));
+    const auto inked = [&](qreal ratio) {
+        QImage image(view.size * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        {
+            QPainter painter(&image);
+            draw_map(painter, *town, unstyled, view);
+        }
+        const QRgb ground = unstyled_background(PreviewLight::Day).rgb();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                count += image.pixel(x, y) != ground ? 1 : 0;
+            }
+        }
+        return double(count);
+    };
+    EXPECT_NEAR(inked(2) / inked(1), 4.0, 0.6);
+}
+
 }  // namespace
 }  // namespace quorvane
