@@ -45,6 +45,7 @@ std::optional<QByteArray> read_input_bytes(const QString& path);
 int run_dump(const QStringList& args);
 int run_resave(const QStringList& args);
 int run_render(const QStringList& args);
+int run_render_map(const QStringList& args);
 int run_check(const QStringList& args);
 int run_diff(const QStringList& args);
 int run_build(const QStringList& args);

@@ -83,9 +83,7 @@ bool finish_png(png_structp png, png_infop info, PngOutput& out) {
 
 }  // namespace
 
-QString png_canvas_problem(const PreviewLayout& layout) {
-    const qint64 width = canvas_pixel_size(layout).width();
-    const qint64 height = canvas_pixel_height(layout);
+QString png_size_problem(qint64 width, qint64 height) {
     if (width <= 0 || height <= 0 || width > kLargestPngSide || height > kLargestPngSide) {
         return QStringLiteral(
                    "the canvas of %1 x %2 pixels does not fit in a PNG (at most %3 "
@@ -97,31 +95,29 @@ QString png_canvas_problem(const PreviewLayout& layout) {
     return {};
 }
 
-bool write_preview_png(const Theme& theme, const PreviewLayout& layout, QIODevice& device,
-                       QString* error, PreviewLight light, qint64 strip_bytes) {
+QString png_canvas_problem(const PreviewLayout& layout) {
+    return png_size_problem(canvas_pixel_size(layout).width(), canvas_pixel_height(layout));
+}
+
+bool write_png_in_strips(qint64 width, qint64 height, const PaintStrip& paint_strip,
+                         QIODevice& device, QString* error, qint64 strip_bytes) {
     const auto fail = [error](const QString& reason) {
         if (error != nullptr) {
             *error = reason;
         }
         return false;
     };
-    const QString problem = png_canvas_problem(layout);
+    const QString problem = png_size_problem(width, height);
     if (!problem.isEmpty()) {
         return fail(problem);
     }
-    const int width = canvas_pixel_size(layout).width();
-    const qint64 height = canvas_pixel_height(layout);
-    const qint64 row_bytes = qint64(width) * 4;
+    const qint64 row_bytes = width * 4;
     const int strip_height = int(std::clamp<qint64>(strip_bytes / row_bytes, 1, height));
-    QImage strip(width, strip_height, QImage::Format_RGB32);
+    QImage strip(int(width), strip_height, QImage::Format_RGB32);
     if (strip.isNull()) {
         return fail(QStringLiteral("not enough memory for one strip of the canvas"));
     }
     std::vector<png_bytep> rows(size_t(strip_height), nullptr);
-    const std::vector<PresentationBand> bands = presentation_bands(theme, layout);
-    PreviewLook look;
-    look.light = light;
-    look.bands = &bands;
 
     PngOutput out;
     out.device = &device;
@@ -133,7 +129,7 @@ bool write_preview_png(const Theme& theme, const PreviewLayout& layout, QIODevic
         const int rows_here = int(std::min<qint64>(strip_height, height - top));
         {
             QPainter painter(&strip);
-            paint_preview_strip(painter, theme, layout, top, QSize(width, rows_here), look);
+            paint_strip(painter, top, QSize(int(width), rows_here));
         }
         for (int y = 0; y < rows_here; ++y) {
             rows[size_t(y)] = strip.scanLine(y);
@@ -143,6 +139,20 @@ bool write_preview_png(const Theme& theme, const PreviewLayout& layout, QIODevic
     written = written && finish_png(png, info, out);
     png_destroy_write_struct(&png, &info);
     return written ? true : fail(out.error.isEmpty() ? QStringLiteral("out of memory") : out.error);
+}
+
+bool write_preview_png(const Theme& theme, const PreviewLayout& layout, QIODevice& device,
+                       QString* error, PreviewLight light, qint64 strip_bytes) {
+    const std::vector<PresentationBand> bands = presentation_bands(theme, layout);
+    PreviewLook look;
+    look.light = light;
+    look.bands = &bands;
+    return write_png_in_strips(
+        canvas_pixel_size(layout).width(), canvas_pixel_height(layout),
+        [&](QPainter& painter, qint64 top, QSize size) {
+            paint_preview_strip(painter, theme, layout, top, size, look);
+        },
+        device, error, strip_bytes);
 }
 
 }  // namespace quorvane
