@@ -28,8 +28,15 @@ qint64 modified_ms(const struct stat& status) {
 class RegularFile {
   public:
     explicit RegularFile(const QString& path, RegularFileRead& read) : read_(read) {
-        // Without O_NONBLOCK, opening a pipe waits for a writer.
-        fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        const QByteArray native = QFile::encodeName(path);
+        // What is plainly no regular file is not opened at all: opening a pipe, even without
+        // waiting, counts as a reader to the program writing it.
+        if (::stat(native.constData(), &status_) == 0 && !S_ISREG(status_.st_mode)) {
+            read_.failure = ReadFailure::NotRegular;
+            return;
+        }
+        // Without O_NONBLOCK, opening a pipe put there meanwhile would wait for a writer.
+        fd_ = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd_ < 0) {
             fail(errno == ENOENT ? ReadFailure::Missing : ReadFailure::Error, errno);
             return;
