@@ -33,6 +33,8 @@ constexpr double kRoundEnds = 6;
 constexpr double kHairline = 2.5;
 // The simplification a view allows, in pixels: less than this makes no visible difference.
 constexpr double kSimplification = 0.5;
+// The most points a line may leave out in one stretch when it is simplified for a frame.
+constexpr size_t kLongestStretch = 16;
 // Areas smaller than this many pixels across are not drawn.
 constexpr double kSmallestArea = 1;
 // Areas less than this many pixels across are drawn as dots.
@@ -209,10 +211,11 @@ class MapPainter {
 
     // Adds a line in pieces of a few segments: the painter outlines a long line several times
     // slower than the same line in pieces, whose ends meet where its bends were.
-    void add_line(PixelShapes& out, std::span<const QPointF> points) {
-        if (points.size() < 2) {
+    void add_line(PixelShapes& out, std::span<const QPointF> metres) {
+        if (metres.size() < 2) {
             return;
         }
+        const std::span<const QPointF> points = simplified_pixels(metres);
         auto first = quint32(out.points.size());
         const auto finish = [&] {
             const auto count = quint32(out.points.size()) - first;
@@ -223,14 +226,10 @@ class MapPainter {
             }
             first = quint32(out.points.size());
         };
-        QPointF last = pixel(points[0]);  // the last point kept
+        QPointF last = points[0];  // the last point kept
         int last_code = outcode(last, safe_);
         for (size_t k = 1; k < points.size(); ++k) {
-            const QPointF p = pixel(points[k]);
-            const QPointF d = p - last;
-            if (d.x() * d.x() + d.y() * d.y() < kNearSquared && k + 1 < points.size()) {
-                continue;
-            }
+            const QPointF p = points[k];
             const int code = outcode(p, safe_);
             if ((code & last_code) != 0) {
                 // Both ends beyond the same side: nothing of it shows.
@@ -248,6 +247,44 @@ class MapPainter {
             last_code = code;
         }
         finish();
+    }
+
+    // The line in pixels without the points that lie within the simplification's reach of the
+    // straight line between their neighbours: the stored levels are a factor of four apart, so
+    // that far out a line still holds several points a pixel that the painter would visit one
+    // by one. Each stretch left out is checked whole, so that the line kept stays within reach
+    // of every point; a stretch is at most kLongestStretch points, to bound the work.
+    std::span<const QPointF> simplified_pixels(std::span<const QPointF> metres) {
+        constexpr double reach = kSimplification * kSimplification;
+        simple_.clear();
+        simple_.push_back(pixel(metres[0]));
+        size_t anchor = 0;  // where the stretch being tried starts, in `stretch_`
+        stretch_.clear();
+        stretch_.push_back(simple_.back());
+        for (size_t k = 1; k < metres.size(); ++k) {
+            const QPointF p = pixel(metres[k]);
+            const QPointF a = stretch_[anchor];
+            const QPointF ab = p - a;
+            const double length = QPointF::dotProduct(ab, ab);
+            bool near = stretch_.size() - anchor <= kLongestStretch;
+            for (size_t m = anchor + 1; near && m < stretch_.size(); ++m) {
+                const QPointF aq = stretch_[m] - a;
+                const double t =
+                    length > 0 ? std::clamp(QPointF::dotProduct(aq, ab) / length, 0.0, 1.0) : 0;
+                const QPointF off = aq - ab * t;
+                near = QPointF::dotProduct(off, off) <= reach;
+            }
+            if (!near) {
+                // The point before this one is kept and starts the next stretch.
+                simple_.push_back(stretch_.back());
+                anchor = stretch_.size() - 1;
+            }
+            stretch_.push_back(p);
+        }
+        if (stretch_.size() > 1) {
+            simple_.push_back(stretch_.back());
+        }
+        return simple_;
     }
 
     // The feature's shapes in view as closed rings, simplified to the view's scale.
@@ -371,8 +408,23 @@ class MapPainter {
             painter_.setPen(line_pen(unstyled_, 1));
             painter_.setBrush(QBrush(unstyled_, Qt::BDiagPattern));
         }
-        // Small shapes first, without antialiasing: it makes no difference on a few pixels.
+        // Shapes a few pixels across: filled without antialiasing, which makes no difference
+        // there. Styled ones go as rows of pixels, all in one call: the painter spends many
+        // times longer setting up a polygon than filling a few pixels.
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        if (style.styled()) {
+            pixel_rows_.clear();
+            for (size_t k = 0; k < shapes.runs.size(); k += shapes.runs[k].ring_count) {
+                if (shapes.runs[k].small) {
+                    add_pixel_rows(shapes, k, pixel_rows_);
+                }
+            }
+            painter_.drawRects(pixel_rows_.data(), int(pixel_rows_.size()));
+        }
         for (const bool small : {true, false}) {
+            if (small && style.styled()) {
+                continue;
+            }
             painter_.setRenderHint(QPainter::Antialiasing, options_.smooth_edges && !small);
             for (size_t k = 0; k < shapes.runs.size(); k += shapes.runs[k].ring_count) {
                 const PixelShapes::Run& run = shapes.runs[k];
@@ -383,18 +435,77 @@ class MapPainter {
                     painter_.drawPolygon(shapes.at(run), int(run.count), Qt::WindingFill);
                     continue;
                 }
-                QPainterPath path;
-                path.setFillRule(Qt::WindingFill);
+                path_.clear();
+                path_.setFillRule(Qt::WindingFill);
                 for (size_t r = k; r < k + run.ring_count; ++r) {
                     const PixelShapes::Run& ring = shapes.runs[r];
-                    path.addPolygon(
-                        QPolygonF(QList<QPointF>(shapes.at(ring), shapes.at(ring) + ring.count)));
-                    path.closeSubpath();
+                    const QPointF* points = shapes.at(ring);
+                    path_.moveTo(points[0]);
+                    for (quint32 p = 1; p < ring.count; ++p) {
+                        path_.lineTo(points[p]);
+                    }
+                    path_.closeSubpath();
                 }
-                painter_.drawPath(path);
+                painter_.drawPath(path_);
             }
         }
         painter_.setRenderHint(QPainter::Antialiasing, options_.smooth_edges);
+    }
+
+    // Appends the pixels the area starting at run `first` covers as rows, one rectangle per
+    // stretch of a row, as the painter fills without antialiasing: a pixel is in when its
+    // centre is, by the non-zero rule. Rows that repeat the one above extend its rectangle.
+    void add_pixel_rows(const PixelShapes& shapes, size_t first, std::vector<QRect>& rows) {
+        double top = HUGE_VAL, bottom = -HUGE_VAL;
+        const size_t end = first + shapes.runs[first].ring_count;
+        for (size_t r = first; r < end; ++r) {
+            const QPointF* points = shapes.at(shapes.runs[r]);
+            for (quint32 k = 0; k < shapes.runs[r].count; ++k) {
+                top = std::min(top, points[k].y());
+                bottom = std::max(bottom, points[k].y());
+            }
+        }
+        const size_t shape_rows = rows.size();
+        for (int y = int(std::ceil(top - 0.5)); y + 0.5 < bottom; ++y) {
+            const double centre = y + 0.5;
+            crossings_.clear();
+            for (size_t r = first; r < end; ++r) {
+                const QPointF* points = shapes.at(shapes.runs[r]);
+                const quint32 count = shapes.runs[r].count;
+                for (quint32 k = 0; k < count; ++k) {
+                    const QPointF a = points[k];
+                    const QPointF b = points[k + 1 < count ? k + 1 : 0];
+                    if ((a.y() <= centre) != (b.y() <= centre)) {
+                        const double x =
+                            a.x() + (centre - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
+                        crossings_.emplace_back(x, a.y() < b.y() ? 1 : -1);
+                    }
+                }
+            }
+            std::sort(crossings_.begin(), crossings_.end());
+            int winding = 0;
+            double from = 0;
+            for (const auto& [x, turn] : crossings_) {
+                const int before = winding;
+                winding += turn;
+                if (before == 0) {
+                    from = x;
+                } else if (winding == 0) {
+                    const int left = int(std::ceil(from - 0.5));
+                    const int right = int(std::ceil(x - 0.5));  // first pixel not covered
+                    if (right <= left) {
+                        continue;
+                    }
+                    QRect* above = rows.size() > shape_rows ? &rows.back() : nullptr;
+                    if (above != nullptr && above->left() == left && above->right() == right - 1 &&
+                        above->bottom() == y - 1) {
+                        above->setBottom(y);
+                    } else {
+                        rows.emplace_back(left, y, right - left, 1);
+                    }
+                }
+            }
+        }
     }
 
     // Lines of about a pixel go to the painter's fast thin-line drawing; wider ones are
@@ -573,6 +684,11 @@ class MapPainter {
     std::vector<MapData::FoundShape> found_boxes_;
     PixelShapes areas_;
     std::vector<QLineF> segments_;
+    std::vector<QPointF> simple_;
+    QPainterPath path_;
+    std::vector<QRect> pixel_rows_;
+    std::vector<std::pair<double, int>> crossings_;
+    std::vector<QPointF> stretch_;
 };
 
 }  // namespace
