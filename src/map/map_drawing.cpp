@@ -508,9 +508,9 @@ class MapPainter {
         }
     }
 
-    // Lines of about a pixel go to the painter's fast thin-line drawing; wider ones are
-    // outlined with bevelled bends, and with round ends once they are wide enough for the
-    // roundness to show: the painter takes several times longer over round ends and bends.
+    // Lines of about a pixel go to the painter's fast thin-line drawing; wider ones are drawn
+    // with square ends, and with round ends and bevelled bends once they are wide enough for
+    // the roundness to show: the painter takes several times longer over round ends and bends.
     static QPen line_pen(const QColor& colour, double width) {
         QPen pen(colour, width, Qt::SolidLine, width >= kRoundEnds ? Qt::RoundCap : Qt::SquareCap,
                  Qt::BevelJoin);
@@ -524,8 +524,11 @@ class MapPainter {
     void stroke(const PixelShapes& shapes, const QPen& pen, bool closed) {
         painter_.setPen(pen);
         painter_.setBrush(Qt::NoBrush);
-        if (pen.isCosmetic()) {
-            // Thin lines as one list of segments: a third less work than line by line.
+        if (pen.isCosmetic() || pen.capStyle() != Qt::RoundCap) {
+            // Thin lines as one list of segments: a third less work than line by line. Lines
+            // with square ends too: the painter fills a square-ended segment directly, at half
+            // the cost of outlining a polyline and its bends, and the ends of the segments
+            // overlap where the bends were.
             segments_.clear();
             for (const PixelShapes::Run& run : shapes.runs) {
                 const QPointF* points = shapes.at(run);
