@@ -126,10 +126,36 @@ struct PixelShapes {
     const QPointF* at(const Run& run) const { return points.data() + run.first; }
 };
 
+// Where an area's edge crosses the centre line of a row of pixels, going down (+1) or up.
+struct RowCrossing {
+    int row = 0;
+    double x = 0;
+    int turn = 0;
+
+    friend bool operator<(const RowCrossing& a, const RowCrossing& b) {
+        return a.row != b.row ? a.row < b.row : a.x < b.x;
+    }
+};
+
+// What a frame works in, kept from frame to frame: allocated afresh, the larger buffers would
+// come as new pages from the system for every frame, each of them cleared first.
+struct FrameBuffers {
+    std::vector<PixelShapes> lines;  // per feature in line_draw_order()
+    PixelShapes areas;
+    std::vector<quint32> found;
+    std::vector<MapData::FoundShape> found_boxes;
+    std::vector<QLineF> segments;
+    std::vector<QPointF> simple;
+    std::vector<QPointF> stretch;
+    QPainterPath path;
+    std::vector<QRect> pixel_rows;
+    std::vector<RowCrossing> crossings;
+};
+
 class MapPainter {
   public:
     MapPainter(QPainter& painter, const MapData& map, const MapStyles& styles, const MapView& view,
-               const MapDrawOptions& options, const QRectF& pixels)
+               const MapDrawOptions& options, const QRectF& pixels, FrameBuffers& buffers)
         : painter_(painter),
           map_(map),
           styles_(styles),
@@ -144,7 +170,8 @@ class MapPainter {
           left_(view.to_metres(QPointF(0, 0)).x()),
           top_(view.to_metres(QPointF(0, 0)).y()),
           per_metre_(1 / view.metres_per_pixel),
-          unstyled_(unstyled_colour(styles.light)) {}
+          unstyled_(unstyled_colour(styles.light)),
+          buffers_(buffers) {}
 
     void draw() {
         painter_.save();
@@ -157,7 +184,8 @@ class MapPainter {
             draw_areas(f);
         }
         const std::vector<MapFeature>& order = line_draw_order();
-        std::vector<PixelShapes> lines(order.size());
+        std::vector<PixelShapes>& lines = buffers_.lines;
+        lines.resize(order.size());
         for (size_t k = 0; k < order.size(); ++k) {
             collect_lines(order[k], lines[k]);
         }
@@ -199,9 +227,10 @@ class MapPainter {
         if (!shown(styles_.of(feature))) {
             return;
         }
-        found_.clear();
-        map_.find_shapes(feature, area_, smallest_, found_);
-        for (const quint32 s : found_) {
+        buffers_.found.clear();
+        map_.find_shapes(feature, area_, smallest_, buffers_.found);
+        std::sort(buffers_.found.begin(), buffers_.found.end());
+        for (const quint32 s : buffers_.found) {
             const MapShape& shape = map_.shape(s);
             for (quint32 r = shape.first_ring; r < shape.first_ring + shape.ring_count; ++r) {
                 add_line(out, map_.ring(r, level_));
@@ -256,19 +285,19 @@ class MapPainter {
     // of every point; a stretch is at most kLongestStretch points, to bound the work.
     std::span<const QPointF> simplified_pixels(std::span<const QPointF> metres) {
         constexpr double reach = kSimplification * kSimplification;
-        simple_.clear();
-        simple_.push_back(pixel(metres[0]));
-        size_t anchor = 0;  // where the stretch being tried starts, in `stretch_`
-        stretch_.clear();
-        stretch_.push_back(simple_.back());
+        buffers_.simple.clear();
+        buffers_.simple.push_back(pixel(metres[0]));
+        size_t anchor = 0;  // where the stretch being tried starts, in `stretch`
+        buffers_.stretch.clear();
+        buffers_.stretch.push_back(buffers_.simple.back());
         for (size_t k = 1; k < metres.size(); ++k) {
             const QPointF p = pixel(metres[k]);
-            const QPointF a = stretch_[anchor];
+            const QPointF a = buffers_.stretch[anchor];
             const QPointF ab = p - a;
             const double length = QPointF::dotProduct(ab, ab);
-            bool near = stretch_.size() - anchor <= kLongestStretch;
-            for (size_t m = anchor + 1; near && m < stretch_.size(); ++m) {
-                const QPointF aq = stretch_[m] - a;
+            bool near = buffers_.stretch.size() - anchor <= kLongestStretch;
+            for (size_t m = anchor + 1; near && m < buffers_.stretch.size(); ++m) {
+                const QPointF aq = buffers_.stretch[m] - a;
                 const double t =
                     length > 0 ? std::clamp(QPointF::dotProduct(aq, ab) / length, 0.0, 1.0) : 0;
                 const QPointF off = aq - ab * t;
@@ -276,23 +305,30 @@ class MapPainter {
             }
             if (!near) {
                 // The point before this one is kept and starts the next stretch.
-                simple_.push_back(stretch_.back());
-                anchor = stretch_.size() - 1;
+                buffers_.simple.push_back(buffers_.stretch.back());
+                anchor = buffers_.stretch.size() - 1;
             }
-            stretch_.push_back(p);
+            buffers_.stretch.push_back(p);
         }
-        if (stretch_.size() > 1) {
-            simple_.push_back(stretch_.back());
+        if (buffers_.stretch.size() > 1) {
+            buffers_.simple.push_back(buffers_.stretch.back());
         }
-        return simple_;
+        return buffers_.simple;
     }
 
     // The feature's shapes in view as closed rings, simplified to the view's scale.
     void collect_areas(MapFeature feature, PixelShapes& out) {
         out.clear();
-        found_boxes_.clear();
-        map_.find_shapes(feature, area_, kSmallestArea * view_.metres_per_pixel, found_boxes_);
-        for (const MapData::FoundShape& found : found_boxes_) {
+        buffers_.found_boxes.clear();
+        map_.find_shapes(feature, area_, kSmallestArea * view_.metres_per_pixel,
+                         buffers_.found_boxes);
+        // In the order the data holds them, which reads it front to back rather than jumping
+        // about: shapes of one feature have one look, so their order makes no difference.
+        std::sort(buffers_.found_boxes.begin(), buffers_.found_boxes.end(),
+                  [](const MapData::FoundShape& a, const MapData::FoundShape& b) {
+                      return a.shape < b.shape;
+                  });
+        for (const MapData::FoundShape& found : buffers_.found_boxes) {
             const double side = std::max(found.box.width(), found.box.height()) * per_metre_;
             if (side < kSpeck) {
                 // Far out a building is a dot: drawn as one, with the other dots in a single
@@ -365,9 +401,9 @@ class MapPainter {
         if (!shown(style)) {
             return;
         }
-        collect_areas(feature, areas_);
-        if (areas_.runs.empty() &&
-            std::all_of(areas_.specks.begin(), areas_.specks.end(),
+        collect_areas(feature, buffers_.areas);
+        if (buffers_.areas.runs.empty() &&
+            std::all_of(buffers_.areas.specks.begin(), buffers_.areas.specks.end(),
                         [](const std::vector<QPointF>& dots) { return dots.empty(); })) {
             return;
         }
@@ -377,11 +413,11 @@ class MapPainter {
             if (shown(shadow) && offset > 0) {
                 painter_.save();
                 painter_.translate(offset, offset);
-                fill_areas(areas_, shadow);
+                fill_areas(buffers_.areas, shadow);
                 painter_.restore();
             }
         }
-        fill_areas(areas_, style);
+        fill_areas(buffers_.areas, style);
     }
 
     void fill_areas(const PixelShapes& shapes, const MapFeatureStyle& style) {
@@ -413,13 +449,13 @@ class MapPainter {
         // times longer setting up a polygon than filling a few pixels.
         painter_.setRenderHint(QPainter::Antialiasing, false);
         if (style.styled()) {
-            pixel_rows_.clear();
+            buffers_.pixel_rows.clear();
             for (size_t k = 0; k < shapes.runs.size(); k += shapes.runs[k].ring_count) {
                 if (shapes.runs[k].small) {
-                    add_pixel_rows(shapes, k, pixel_rows_);
+                    add_pixel_rows(shapes, k, buffers_.pixel_rows);
                 }
             }
-            painter_.drawRects(pixel_rows_.data(), int(pixel_rows_.size()));
+            painter_.drawRects(buffers_.pixel_rows.data(), int(buffers_.pixel_rows.size()));
         }
         for (const bool small : {true, false}) {
             if (small && style.styled()) {
@@ -435,18 +471,18 @@ class MapPainter {
                     painter_.drawPolygon(shapes.at(run), int(run.count), Qt::WindingFill);
                     continue;
                 }
-                path_.clear();
-                path_.setFillRule(Qt::WindingFill);
+                buffers_.path.clear();
+                buffers_.path.setFillRule(Qt::WindingFill);
                 for (size_t r = k; r < k + run.ring_count; ++r) {
                     const PixelShapes::Run& ring = shapes.runs[r];
                     const QPointF* points = shapes.at(ring);
-                    path_.moveTo(points[0]);
+                    buffers_.path.moveTo(points[0]);
                     for (quint32 p = 1; p < ring.count; ++p) {
-                        path_.lineTo(points[p]);
+                        buffers_.path.lineTo(points[p]);
                     }
-                    path_.closeSubpath();
+                    buffers_.path.closeSubpath();
                 }
-                painter_.drawPath(path_);
+                painter_.drawPath(buffers_.path);
             }
         }
         painter_.setRenderHint(QPainter::Antialiasing, options_.smooth_edges);
@@ -456,54 +492,49 @@ class MapPainter {
     // stretch of a row, as the painter fills without antialiasing: a pixel is in when its
     // centre is, by the non-zero rule. Rows that repeat the one above extend its rectangle.
     void add_pixel_rows(const PixelShapes& shapes, size_t first, std::vector<QRect>& rows) {
-        double top = HUGE_VAL, bottom = -HUGE_VAL;
-        const size_t end = first + shapes.runs[first].ring_count;
-        for (size_t r = first; r < end; ++r) {
+        // Where each edge crosses the centre line of a row, and which way it goes.
+        std::vector<RowCrossing>& crossings = buffers_.crossings;
+        crossings.clear();
+        for (size_t r = first; r < first + shapes.runs[first].ring_count; ++r) {
             const QPointF* points = shapes.at(shapes.runs[r]);
-            for (quint32 k = 0; k < shapes.runs[r].count; ++k) {
-                top = std::min(top, points[k].y());
-                bottom = std::max(bottom, points[k].y());
+            const quint32 count = shapes.runs[r].count;
+            for (quint32 k = 0; k < count; ++k) {
+                const QPointF a = points[k];
+                const QPointF b = points[k + 1 < count ? k + 1 : 0];
+                const double low = std::min(a.y(), b.y());
+                const double high = std::max(a.y(), b.y());
+                const int end = int(std::ceil(high - 0.5));
+                for (int y = int(std::ceil(low - 0.5)); y < end; ++y) {
+                    const double x = a.x() + (y + 0.5 - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
+                    crossings.push_back({y, x, a.y() < b.y() ? 1 : -1});
+                }
             }
         }
+        std::sort(crossings.begin(), crossings.end());
         const size_t shape_rows = rows.size();
-        for (int y = int(std::ceil(top - 0.5)); y + 0.5 < bottom; ++y) {
-            const double centre = y + 0.5;
-            crossings_.clear();
-            for (size_t r = first; r < end; ++r) {
-                const QPointF* points = shapes.at(shapes.runs[r]);
-                const quint32 count = shapes.runs[r].count;
-                for (quint32 k = 0; k < count; ++k) {
-                    const QPointF a = points[k];
-                    const QPointF b = points[k + 1 < count ? k + 1 : 0];
-                    if ((a.y() <= centre) != (b.y() <= centre)) {
-                        const double x =
-                            a.x() + (centre - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
-                        crossings_.emplace_back(x, a.y() < b.y() ? 1 : -1);
-                    }
-                }
+        int winding = 0;
+        double from = 0;
+        for (const RowCrossing& c : crossings) {
+            const int before = winding;
+            winding += c.turn;
+            if (before == 0) {
+                from = c.x;
+                continue;
             }
-            std::sort(crossings_.begin(), crossings_.end());
-            int winding = 0;
-            double from = 0;
-            for (const auto& [x, turn] : crossings_) {
-                const int before = winding;
-                winding += turn;
-                if (before == 0) {
-                    from = x;
-                } else if (winding == 0) {
-                    const int left = int(std::ceil(from - 0.5));
-                    const int right = int(std::ceil(x - 0.5));  // first pixel not covered
-                    if (right <= left) {
-                        continue;
-                    }
-                    QRect* above = rows.size() > shape_rows ? &rows.back() : nullptr;
-                    if (above != nullptr && above->left() == left && above->right() == right - 1 &&
-                        above->bottom() == y - 1) {
-                        above->setBottom(y);
-                    } else {
-                        rows.emplace_back(left, y, right - left, 1);
-                    }
-                }
+            if (winding != 0) {
+                continue;
+            }
+            const int left = int(std::ceil(from - 0.5));
+            const int right = int(std::ceil(c.x - 0.5));  // the first pixel not covered
+            if (right <= left) {
+                continue;
+            }
+            QRect* above = rows.size() > shape_rows ? &rows.back() : nullptr;
+            if (above != nullptr && above->left() == left && above->right() == right - 1 &&
+                above->bottom() == c.row - 1) {
+                above->setBottom(c.row);
+            } else {
+                rows.emplace_back(left, c.row, right - left, 1);
             }
         }
     }
@@ -529,17 +560,17 @@ class MapPainter {
             // with square ends too: the painter fills a square-ended segment directly, at half
             // the cost of outlining a polyline and its bends, and the ends of the segments
             // overlap where the bends were.
-            segments_.clear();
+            buffers_.segments.clear();
             for (const PixelShapes::Run& run : shapes.runs) {
                 const QPointF* points = shapes.at(run);
                 for (quint32 k = 1; k < run.count; ++k) {
-                    segments_.emplace_back(points[k - 1], points[k]);
+                    buffers_.segments.emplace_back(points[k - 1], points[k]);
                 }
                 if (closed) {
-                    segments_.emplace_back(points[run.count - 1], points[0]);
+                    buffers_.segments.emplace_back(points[run.count - 1], points[0]);
                 }
             }
-            painter_.drawLines(segments_.data(), int(segments_.size()));
+            painter_.drawLines(buffers_.segments.data(), int(buffers_.segments.size()));
             return;
         }
         for (const PixelShapes::Run& run : shapes.runs) {
@@ -683,15 +714,7 @@ class MapPainter {
     const double top_;
     const double per_metre_;
     const QColor unstyled_;
-    std::vector<quint32> found_;
-    std::vector<MapData::FoundShape> found_boxes_;
-    PixelShapes areas_;
-    std::vector<QLineF> segments_;
-    std::vector<QPointF> simple_;
-    QPainterPath path_;
-    std::vector<QRect> pixel_rows_;
-    std::vector<std::pair<double, int>> crossings_;
-    std::vector<QPointF> stretch_;
+    FrameBuffers& buffers_;
 };
 
 }  // namespace
@@ -711,7 +734,8 @@ double smallest_drawn(const MapView& view) {
 void draw_map(QPainter& painter, const MapData& map, const MapStyles& styles, const MapView& view,
               const MapDrawOptions& options, std::optional<QRectF> pixels) {
     const QRectF part = pixels.value_or(QRectF(QPointF(0, 0), QSizeF(view.size)));
-    MapPainter(painter, map, styles, view, options, part).draw();
+    thread_local FrameBuffers buffers;
+    MapPainter(painter, map, styles, view, options, part, buffers).draw();
 }
 
 }  // namespace quorvane
