@@ -52,6 +52,12 @@ int outcode(QPointF p, const QRectF& r) {
                                  : 0);
 }
 
+// std::ceil for a value well inside int's range, without a call to the maths library.
+int ceiling(double v) {
+    const int whole = int(v);
+    return whole + (double(whole) < v ? 1 : 0);
+}
+
 // Sutherland-Hodgman: the part of a ring inside `r`, for the few rings far larger than the view.
 QPolygonF clipped(const QPolygonF& ring, const QRectF& r) {
     QPolygonF out = ring;
@@ -229,7 +235,7 @@ class MapPainter {
         }
         buffers_.found.clear();
         map_.find_shapes(feature, area_, smallest_, buffers_.found);
-        std::sort(buffers_.found.begin(), buffers_.found.end());
+        std::sort(buffers_.found.begin(), buffers_.found.end());  // in the data's order
         for (const quint32 s : buffers_.found) {
             const MapShape& shape = map_.shape(s);
             for (quint32 r = shape.first_ring; r < shape.first_ring + shape.ring_count; ++r) {
@@ -322,12 +328,8 @@ class MapPainter {
         buffers_.found_boxes.clear();
         map_.find_shapes(feature, area_, kSmallestArea * view_.metres_per_pixel,
                          buffers_.found_boxes);
-        // In the order the data holds them, which reads it front to back rather than jumping
-        // about: shapes of one feature have one look, so their order makes no difference.
-        std::sort(buffers_.found_boxes.begin(), buffers_.found_boxes.end(),
-                  [](const MapData::FoundShape& a, const MapData::FoundShape& b) {
-                      return a.shape < b.shape;
-                  });
+        std::vector<quint32>& outlined = buffers_.found;
+        outlined.clear();
         for (const MapData::FoundShape& found : buffers_.found_boxes) {
             const double side = std::max(found.box.width(), found.box.height()) * per_metre_;
             if (side < kSpeck) {
@@ -335,9 +337,15 @@ class MapPainter {
                 // call, at a small part of the cost of drawing its outline.
                 out.specks[size_t(std::clamp(std::lround(side) - 1, 0L, 2L))].push_back(
                     pixel(found.box.center()));
-                continue;
+            } else {
+                outlined.push_back(found.shape);
             }
-            const MapShape& shape = map_.shape(found.shape);
+        }
+        // In the order the data holds them, which reads it front to back rather than jumping
+        // about: shapes of one feature have one look, so their order makes no difference.
+        std::sort(outlined.begin(), outlined.end());
+        for (const quint32 s : outlined) {
+            const MapShape& shape = map_.shape(s);
             const size_t start = out.runs.size();
             for (quint32 r = shape.first_ring; r < shape.first_ring + shape.ring_count; ++r) {
                 const auto first = quint32(out.points.size());
@@ -503,10 +511,15 @@ class MapPainter {
                 const QPointF b = points[k + 1 < count ? k + 1 : 0];
                 const double low = std::min(a.y(), b.y());
                 const double high = std::max(a.y(), b.y());
-                const int end = int(std::ceil(high - 0.5));
-                for (int y = int(std::ceil(low - 0.5)); y < end; ++y) {
-                    const double x = a.x() + (y + 0.5 - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
-                    crossings.push_back({y, x, a.y() < b.y() ? 1 : -1});
+                const int end = ceiling(high - 0.5);
+                int y = ceiling(low - 0.5);
+                if (y >= end) {
+                    continue;
+                }
+                const double step = (b.x() - a.x()) / (b.y() - a.y());
+                const int turn = a.y() < b.y() ? 1 : -1;
+                for (double x = a.x() + (y + 0.5 - a.y()) * step; y < end; ++y, x += step) {
+                    crossings.push_back({y, x, turn});
                 }
             }
         }
@@ -524,8 +537,8 @@ class MapPainter {
             if (winding != 0) {
                 continue;
             }
-            const int left = int(std::ceil(from - 0.5));
-            const int right = int(std::ceil(c.x - 0.5));  // the first pixel not covered
+            const int left = ceiling(from - 0.5);
+            const int right = ceiling(c.x - 0.5);  // the first pixel not covered
             if (right <= left) {
                 continue;
             }
