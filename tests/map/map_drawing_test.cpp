@@ -3,10 +3,12 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSet>
 #include <algorithm>
 #include <cstdlib>
 
+#include "map/map_data.h"
 #include "map/map_drawing.h"
 #include "map/map_files.h"
 #include "map/map_loader.h"
@@ -94,6 +96,72 @@ TEST(MapDrawing, FarOutABuildingIsADotOfItsColourAndDraftsKeepThemeColours) {
     }
     const QSet<QRgb> expected{qRgb(0xFF, 0, 0), unstyled_background(PreviewLight::Day).rgb()};
     EXPECT_EQ(colours, expected);
+}
+
+// Areas a few pixels across are filled row by row, lines simplified to the view: both must give
+// the painter's own picture of the shapes.
+const MapView kPixelView{QPointF(0, 0), 10, QSize(16, 16)};
+const MapDrawOptions kThemeOnly{.show_unstyled = false};
+
+TEST(MapDrawing, SmallAreasCoverThePixelsThePainterWouldFill) {
+    ensure_gui_application();
+    using Ring = std::vector<QPointF>;
+    const std::vector<std::pair<const char*, std::vector<Ring>>> cases = {
+        {"square", {{{4.25, 4.25}, {11.25, 4.25}, {11.25, 11.25}, {4.25, 11.25}}}},
+        {"triangle", {{{4.25, 11.75}, {8.1, 4.3}, {11.6, 11.75}}}},
+        {"L", {{{4.25, 4.25}, {7.3, 4.25}, {7.3, 8.6}, {11.7, 8.6}, {11.7, 11.4}, {4.25, 11.4}}}},
+        {"hole",
+         {{{4.2, 4.2}, {11.8, 4.2}, {11.8, 11.8}, {4.2, 11.8}},
+          {{5.7, 5.7}, {10.3, 5.7}, {10.3, 10.3}, {5.7, 10.3}}}},
+    };
+    Theme theme;
+    Element park = new_polygon(QStringLiteral("PARK"), QStringLiteral("GUIDANCE"), 0);
+    park.primary_day = QStringLiteral("FF0000");
+    theme.elements.push_back(park);
+    const MapStyles styles = map_styles(theme, QStringLiteral("GUIDANCE"), PreviewLight::Day);
+    for (const auto& [name, rings] : cases) {
+        MapDataBuilder builder;
+        builder.begin_area(map_feature_named(u"PARK"), {});
+        QPainterPath painters_own;
+        for (const Ring& ring : rings) {
+            Ring metres;
+            for (const QPointF& p : ring) {
+                metres.push_back(kPixelView.to_metres(p));
+            }
+            builder.add_ring(metres, &ring == &rings.front());
+            painters_own.addPolygon(QPolygonF(QList<QPointF>(ring.begin(), ring.end())));
+        }
+        builder.end_area();
+        QImage expected(kPixelView.size, QImage::Format_RGB32);
+        expected.fill(unstyled_background(PreviewLight::Day));
+        QPainter painter(&expected);
+        painter.fillPath(painters_own, QColor(0xFF, 0, 0));
+        painter.end();
+        EXPECT_EQ(drawn(*builder.finish(), styles, kPixelView, kThemeOnly), expected) << name;
+    }
+}
+
+TEST(MapDrawing, ALineKeepsEveryBendOfMoreThanHalfAPixel) {
+    ensure_gui_application();
+    Theme theme;
+    Element trail = new_line(QStringLiteral("ROAD_TRAIL"), QStringLiteral("GUIDANCE"), 0);
+    trail.scale = QStringLiteral(".1");
+    trail.border = QStringLiteral("0");
+    theme.elements.push_back(trail);
+    const MapStyles styles = map_styles(theme, QStringLiteral("GUIDANCE"), PreviewLight::Day);
+    // A zigzag of a thin line, its bends a pixel and a half either side of its middle.
+    std::vector<QPointF> metres;
+    std::vector<QPoint> bends;
+    for (int k = 0; k < 5; ++k) {
+        bends.emplace_back(1 + 3 * k, k % 2 == 0 ? 6 : 9);
+        metres.push_back(kPixelView.to_metres(QPointF(bends.back()) + QPointF(0.5, 0.5)));
+    }
+    MapDataBuilder builder;
+    builder.add_line(map_feature_named(u"ROAD_TRAIL"), metres, {});
+    const QImage image = drawn(*builder.finish(), styles, kPixelView, kThemeOnly);
+    for (const QPoint& bend : bends) {
+        EXPECT_NE(image.pixelColor(bend), unstyled_background(PreviewLight::Day)) << bend.x();
+    }
 }
 
 }  // namespace
