@@ -2,11 +2,11 @@
 // The map: a frame of the sample town at every zoom level, the lookup of the feature under the
 // pointer, and a generated city-sized extract (1.24 million nodes, 170,000 ways, 20,000
 // multipolygons, written as .osm.pbf by libosmium's writer): its load time and peak memory, a
-// frame at every zoom level, the whole extract in view included, and the lookup; and a GPX
-// track of ten million points. Frames are 1280 x 800 pixels, the size of a large Map dock,
-// drawn with the demo theme's GUIDANCE styles (features it does not style are drawn hatched,
-// the costlier look). Set QUORVANE_BENCH_CITY to a path to keep the city's .osm.pbf there,
-// for measuring `quorvane-cli render-map` on it.
+// frame at every zoom level, the whole extract in view included, the lookup, and one theme edit
+// as the Map panel repaints it; and a GPX track of ten million points. Frames are 1280 x 800
+// pixels, the size of a large Map dock, drawn with the demo theme's GUIDANCE styles (features it
+// does not style are drawn hatched, the costlier look). Set QUORVANE_BENCH_CITY to a path to keep
+// the city's .osm.pbf there, for measuring `quorvane-cli render-map` on it.
 #include <benchmark/benchmark.h>
 
 #include <QFile>
@@ -25,6 +25,8 @@
 #include "map/map_files.h"
 #include "map/map_loader.h"
 #include "map/map_picking.h"
+#include "map/map_picture.h"
+#include "map/shown_map_styles.h"
 #include "text/message_list.h"
 
 namespace {
@@ -218,6 +220,34 @@ void BM_CityThemeEditFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CityThemeEditFrame)->Arg(0)->Arg(15)->Unit(benchmark::kMillisecond);
+
+// One theme edit as the Map panel repaints it: the presentations and the styles worked out
+// again, the colours as the window's colour view shows them, the kept picture drawn whole, and
+// the legend (when shown). Arguments: 0 the sample town or 1 the city; the zoom; 1 for smooth
+// edges, 0 for the draft the panel draws first when a smooth picture is slower than a frame.
+void BM_MapPanelThemeEdit(benchmark::State& state) {
+    const MapData& map = state.range(0) == 0 ? sample_town() : city();
+    const MapView view = view_at(map, int(state.range(1)));
+    MapDrawOptions options;
+    options.smooth_edges = state.range(2) != 0;
+    Theme theme = demo_theme();
+    MapPicture picture;
+    int edit = 0;
+    for (auto _ : state) {
+        theme.elements[1].primary_day =
+            (++edit % 2) != 0 ? QStringLiteral("FF0000") : QStringLiteral("EFEBE4");
+        benchmark::DoNotOptimize(map_presentations(theme));
+        const MapStyles styles = shown_map_styles(
+            theme, map_styles(theme, QStringLiteral("GUIDANCE"), PreviewLight::Day), nullptr, {});
+        picture.invalidate();
+        picture.update(map, styles, view, options, 1);
+        benchmark::DoNotOptimize(map_legend(map, styles, view));
+    }
+}
+BENCHMARK(BM_MapPanelThemeEdit)
+    ->ArgsProduct({{0}, {0, 16}, {1}})
+    ->ArgsProduct({{1}, {0, 15, 17}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 // A GPX track of `points` points, made as it is read: ten million would be a file of 400 MB.
 class GeneratedTrack : public QIODevice {

@@ -177,6 +177,7 @@ class MapPainter {
           top_(view.to_metres(QPointF(0, 0)).y()),
           per_metre_(1 / view.metres_per_pixel),
           unstyled_(unstyled_colour(styles.light)),
+          device_pixels_(painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1),
           buffers_(buffers) {}
 
     void draw() {
@@ -284,13 +285,14 @@ class MapPainter {
         finish();
     }
 
-    // The line in pixels without the points that lie within the simplification's reach of the
-    // straight line between their neighbours: the stored levels are a factor of four apart, so
-    // that far out a line still holds several points a pixel that the painter would visit one
-    // by one. Each stretch left out is checked whole, so that the line kept stays within reach
-    // of every point; a stretch is at most kLongestStretch points, to bound the work.
+    // The line in pixels without the points that lie within the simplification's reach (in
+    // device pixels, so that a dense screen shows as fine a line) of the straight line between
+    // their neighbours: the stored levels are a factor of four apart, so that far out a line
+    // still holds several points a pixel that the painter would visit one by one. Each stretch
+    // left out is checked whole, so that the line kept stays within reach of every point; a
+    // stretch is at most kLongestStretch points, to bound the work.
     std::span<const QPointF> simplified_pixels(std::span<const QPointF> metres) {
-        constexpr double reach = kSimplification * kSimplification;
+        const double reach = kSimplification * kSimplification / (device_pixels_ * device_pixels_);
         buffers_.simple.clear();
         buffers_.simple.push_back(pixel(metres[0]));
         size_t anchor = 0;  // where the stretch being tried starts, in `stretch`
@@ -438,8 +440,8 @@ class MapPainter {
         painter_.setRenderHint(QPainter::Antialiasing, false);
         for (size_t k = 0; k < shapes.specks.size(); ++k) {
             if (!shapes.specks[k].empty()) {
-                QPen dot(style.styled() ? style.primary : unstyled_, double(k + 1), Qt::SolidLine,
-                         Qt::SquareCap);
+                QPen dot(style.styled() ? style.primary : unstyled_, double(k + 1) * device_pixels_,
+                         Qt::SolidLine, Qt::SquareCap);
                 dot.setCosmetic(true);
                 painter_.setPen(dot);
                 painter_.drawPoints(shapes.specks[k].data(), int(shapes.specks[k].size()));
@@ -463,7 +465,11 @@ class MapPainter {
                     add_pixel_rows(shapes, k, buffers_.pixel_rows);
                 }
             }
+            // The rows are device pixels, so that a dense screen shows the shapes as finely.
+            painter_.save();
+            painter_.scale(1 / device_pixels_, 1 / device_pixels_);
             painter_.drawRects(buffers_.pixel_rows.data(), int(buffers_.pixel_rows.size()));
+            painter_.restore();
         }
         for (const bool small : {true, false}) {
             if (small && style.styled()) {
@@ -496,8 +502,8 @@ class MapPainter {
         painter_.setRenderHint(QPainter::Antialiasing, options_.smooth_edges);
     }
 
-    // Appends the pixels the area starting at run `first` covers as rows, one rectangle per
-    // stretch of a row, as the painter fills without antialiasing: a pixel is in when its
+    // Appends the device pixels the area starting at run `first` covers as rows, one rectangle
+    // per stretch of a row, as the painter fills without antialiasing: a pixel is in when its
     // centre is, by the non-zero rule. Rows that repeat the one above extend its rectangle.
     void add_pixel_rows(const PixelShapes& shapes, size_t first, std::vector<QRect>& rows) {
         // Where each edge crosses the centre line of a row, and which way it goes.
@@ -507,8 +513,8 @@ class MapPainter {
             const QPointF* points = shapes.at(shapes.runs[r]);
             const quint32 count = shapes.runs[r].count;
             for (quint32 k = 0; k < count; ++k) {
-                const QPointF a = points[k];
-                const QPointF b = points[k + 1 < count ? k + 1 : 0];
+                const QPointF a = points[k] * device_pixels_;
+                const QPointF b = points[k + 1 < count ? k + 1 : 0] * device_pixels_;
                 const double low = std::min(a.y(), b.y());
                 const double high = std::max(a.y(), b.y());
                 const int end = ceiling(high - 0.5);
@@ -555,11 +561,13 @@ class MapPainter {
     // Lines of about a pixel go to the painter's fast thin-line drawing; wider ones are drawn
     // with square ends, and with round ends and bevelled bends once they are wide enough for
     // the roundness to show: the painter takes several times longer over round ends and bends.
-    static QPen line_pen(const QColor& colour, double width) {
+    // A thin line is one pixel of the view wide: as many device pixels as the screen has per
+    // pixel, so that it looks the same on a dense screen.
+    QPen line_pen(const QColor& colour, double width) const {
         QPen pen(colour, width, Qt::SolidLine, width >= kRoundEnds ? Qt::RoundCap : Qt::SquareCap,
                  Qt::BevelJoin);
         if (width <= kThinLine) {
-            pen.setWidthF(1);
+            pen.setWidthF(device_pixels_);
             pen.setCosmetic(true);
         }
         return pen;
@@ -727,6 +735,8 @@ class MapPainter {
     const double top_;
     const double per_metre_;
     const QColor unstyled_;
+    // Device pixels per pixel of the view: 2 on a double-density screen.
+    const qreal device_pixels_;
     FrameBuffers& buffers_;
 };
 

@@ -35,7 +35,6 @@ MapStyles map_styles(const Theme& theme, const QString& presentation, PreviewLig
     for (MapFeature f = 0; f < map_feature_count(); ++f) {
         by_field.insert(catalogue_field_name(map_feature_name(f)), f);
     }
-    const bool night = light == PreviewLight::Night;
     for (int k = 0; k < theme.element_count(); ++k) {
         const Element& e = theme.elements[size_t(k)];
         if (space_trimmed_view(e.presentation) != styles.presentation) {
@@ -45,17 +44,23 @@ MapStyles map_styles(const Theme& theme, const QString& presentation, PreviewLig
         if (found == by_field.constEnd() || styles.features[size_t(*found)].styled()) {
             continue;
         }
-        MapFeatureStyle& style = styles.features[size_t(*found)];
-        style.element = k;
-        style.drawn_as_line = !e.is_polygon();
-        style.primary = preview_colour(night ? e.primary_night : e.primary_day);
-        style.secondary = night || !e.secondary_day.isEmpty()
-                              ? preview_colour(night ? e.secondary_night : e.secondary_day)
-                              : QColor(0, 0, 0);
-        style.scale = style_units(e.scale);
-        style.border = style_units(e.border);
+        styles.features[size_t(*found)] = map_feature_style(e, k, light);
     }
     return styles;
+}
+
+MapFeatureStyle map_feature_style(const Element& e, int element, PreviewLight light) {
+    const bool night = light == PreviewLight::Night;
+    MapFeatureStyle style;
+    style.element = element;
+    style.drawn_as_line = !e.is_polygon();
+    style.primary = preview_colour(night ? e.primary_night : e.primary_day);
+    style.secondary = night || !e.secondary_day.isEmpty()
+                          ? preview_colour(night ? e.secondary_night : e.secondary_day)
+                          : QColor(0, 0, 0);
+    style.scale = style_units(e.scale);
+    style.border = style_units(e.border);
+    return style;
 }
 
 QString default_map_presentation(const Theme& theme) {

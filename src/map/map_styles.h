@@ -10,6 +10,7 @@
 
 namespace quorvane {
 
+struct Element;
 struct Theme;
 
 // How one catalogue feature is drawn in the chosen presentation and light.
@@ -35,6 +36,9 @@ struct MapStyles {
 
     const MapFeatureStyle& of(MapFeature feature) const { return features[size_t(feature)]; }
 };
+
+// How Element number `element` draws its feature.
+MapFeatureStyle map_feature_style(const Element& e, int element, PreviewLight light);
 
 // Each feature takes the first Element of `presentation` (upper case, spaces round it ignored,
 // as the reader stores names) with its field name.

@@ -98,6 +98,33 @@ TEST(MapDrawing, FarOutABuildingIsADotOfItsColourAndDraftsKeepThemeColours) {
     EXPECT_EQ(colours, expected);
 }
 
+// On a screen of two device pixels per pixel the map looks as on a plain one, only finer: thin
+// lines are a pixel wide there too, not one device pixel, so the ink grows with the area.
+TEST(MapDrawing, ThinLinesKeepTheirWidthOnADoubleDensityScreen) {
+    ensure_gui_application();
+    const std::shared_ptr<const MapData> town =
+        load(QStringLiteral(QUORVANE_EXAMPLES "/sample-town.osm"));
+    const MapStyles unstyled = map_styles(Theme(), QStringLiteral("GUIDANCE"), PreviewLight::Day);
+    const MapView view = MapView::fitting(town->bounds(), QSize(320, 200));
+    const auto inked = [&](qreal ratio) {
+        QImage image(view.size * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        {
+            QPainter painter(&image);
+            draw_map(painter, *town, unstyled, view);
+        }
+        const QRgb ground = unstyled_background(PreviewLight::Day).rgb();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                count += image.pixel(x, y) != ground ? 1 : 0;
+            }
+        }
+        return double(count);
+    };
+    EXPECT_NEAR(inked(2) / inked(1), 4.0, 0.6);
+}
+
 // Areas a few pixels across are filled row by row, lines simplified to the view: both must give
 // the painter's own picture of the shapes.
 const MapView kPixelView{QPointF(0, 0), 10, QSize(16, 16)};
@@ -107,9 +134,9 @@ TEST(MapDrawing, SmallAreasCoverThePixelsThePainterWouldFill) {
     ensure_gui_application();
     using Ring = std::vector<QPointF>;
     const std::vector<std::pair<const char*, std::vector<Ring>>> cases = {
-        {"square", {{{4.25, 4.25}, {11.25, 4.25}, {11.25, 11.25}, {4.25, 11.25}}}},
-        {"triangle", {{{4.25, 11.75}, {8.1, 4.3}, {11.6, 11.75}}}},
-        {"L", {{{4.25, 4.25}, {7.3, 4.25}, {7.3, 8.6}, {11.7, 8.6}, {11.7, 11.4}, {4.25, 11.4}}}},
+        {"square", {{{4.3, 4.3}, {11.2, 4.3}, {11.2, 11.2}, {4.3, 11.2}}}},
+        {"triangle", {{{4.3, 4.6}, {4.3, 11.6}, {11.3, 11.6}}}},
+        {"L", {{{4.3, 4.3}, {7.3, 4.3}, {7.3, 8.6}, {11.7, 8.6}, {11.7, 11.4}, {4.3, 11.4}}}},
         {"hole",
          {{{4.2, 4.2}, {11.8, 4.2}, {11.8, 11.8}, {4.2, 11.8}},
           {{5.7, 5.7}, {10.3, 5.7}, {10.3, 10.3}, {5.7, 10.3}}}},
@@ -132,12 +159,18 @@ TEST(MapDrawing, SmallAreasCoverThePixelsThePainterWouldFill) {
             painters_own.addPolygon(QPolygonF(QList<QPointF>(ring.begin(), ring.end())));
         }
         builder.end_area();
-        QImage expected(kPixelView.size, QImage::Format_RGB32);
-        expected.fill(unstyled_background(PreviewLight::Day));
-        QPainter painter(&expected);
-        painter.fillPath(painters_own, QColor(0xFF, 0, 0));
-        painter.end();
-        EXPECT_EQ(drawn(*builder.finish(), styles, kPixelView, kThemeOnly), expected) << name;
+        const std::shared_ptr<const MapData> map = builder.finish();
+        for (const qreal density : {1.0, 2.0}) {  // a plain and a double-density screen
+            QImage expected(kPixelView.size * density, QImage::Format_RGB32);
+            expected.setDevicePixelRatio(density);
+            expected.fill(unstyled_background(PreviewLight::Day));
+            QImage image = expected;
+            QPainter(&expected).fillPath(painters_own, QColor(0xFF, 0, 0));
+            QPainter painter(&image);
+            draw_map(painter, *map, styles, kPixelView, kThemeOnly);
+            painter.end();
+            EXPECT_EQ(image, expected) << name << " " << density;
+        }
     }
 }
 
