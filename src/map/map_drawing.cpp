@@ -35,6 +35,9 @@ constexpr double kHairline = 2.5;
 constexpr double kSimplification = 0.5;
 // The most points a line may leave out in one stretch when it is simplified for a frame.
 constexpr size_t kLongestStretch = 16;
+// Nor does it join points further apart than this, in pixels: the painter outlines a slanting
+// line in long pieces up to twice as slowly as in short ones.
+constexpr double kLongestJoin = 32;
 // Areas smaller than this many pixels across are not drawn.
 constexpr double kSmallestArea = 1;
 // Areas less than this many pixels across are drawn as dots.
@@ -303,7 +306,8 @@ class MapPainter {
             const QPointF a = buffers_.stretch[anchor];
             const QPointF ab = p - a;
             const double length = QPointF::dotProduct(ab, ab);
-            bool near = buffers_.stretch.size() - anchor <= kLongestStretch;
+            bool near = buffers_.stretch.size() - anchor <= kLongestStretch &&
+                        length <= kLongestJoin * kLongestJoin;
             for (size_t m = anchor + 1; near && m < buffers_.stretch.size(); ++m) {
                 const QPointF aq = buffers_.stretch[m] - a;
                 const double t =
