@@ -5,54 +5,22 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
+#include <algorithm>
 #include <cstring>
-#include <limits>
 #include <optional>
+#include <string>
 
 #include "format/metadata.h"
+#include "format/theme_lines.h"
 #include "model/presentations.h"
 #include "platform/messages.h"
 #include "platform/once_messages.h"
 #include "text/ascii_text.h"
+#include "text/latin1_string_pool.h"
 
 namespace quorvane {
 
 namespace {
-
-// Themes repeat the same few values (presentation names, scales, colours) thousands of times;
-// sharing one QString per distinct value keeps a large theme small in memory.
-class Interner {
-  public:
-    explicit Interner(qsizetype most_shared) : most_shared_(most_shared) {}
-
-    QString get(QByteArrayView bytes) {
-        if (!worth_looking_up()) {
-            return QString::fromLatin1(bytes);
-        }
-        auto it = pool_.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()));
-        if (it != pool_.constEnd()) {
-            ++hits_;
-            return it.value();
-        }
-        ++misses_;
-        QString value = QString::fromLatin1(bytes);
-        if (pool_.size() < most_shared_) {
-            pool_.insert(bytes.toByteArray(), value);
-        }
-        return value;
-    }
-
-  private:
-    // Once the pool is full, a lookup that rarely finds anything (a theme whose colours are
-    // nearly all distinct) costs more than it saves.
-    bool worth_looking_up() const { return pool_.size() < most_shared_ || hits_ * 8 >= misses_; }
-
-    qsizetype most_shared_;
-    QHash<QByteArray, QString> pool_;
-    qsizetype hits_ = 0;
-    qsizetype misses_ = 0;
-};
 
 bool is_blank(char c) {
     return c == ' ' || c == '\t';
@@ -99,7 +67,7 @@ QByteArrayView colour_value(QByteArrayView tag, QByteArrayView word) {
 // Cuts an attribute value that starts at `from`: up to the first space, with every ">" counted
 // as a space and every quote character removed. A value quoted only at its ends (the usual
 // `"1"`) is returned as a view; anything else is cut into `storage`.
-QByteArrayView attribute_view(QByteArrayView style, qsizetype from, QByteArray& storage) {
+QByteArrayView attribute_view(QByteArrayView style, qsizetype from, std::string& storage) {
     QByteArrayView rest = from < style.size() ? style.sliced(from) : QByteArrayView();
     qsizetype end = 0;
     while (end < rest.size() && rest[end] != ' ' && rest[end] != '>') {
@@ -115,30 +83,51 @@ QByteArrayView attribute_view(QByteArrayView style, qsizetype from, QByteArray& 
     if (value.indexOf('"') < 0) {
         return value;
     }
-    storage = remove_all(rest.first(end), "\"");
-    return storage;
+    storage.clear();
+    for (const char c : rest.first(end)) {
+        if (c != '"') {
+            storage.push_back(c);
+        }
+    }
+    return QByteArrayView(storage.data(), qsizetype(storage.size()));
 }
 
-QByteArray display_name(QByteArrayView style) {
-    QByteArray name = text_before_tag_end(style.sliced(find(style, "FIELD")));
+// Removes every occurrence of `what` in one left-to-right pass, as remove_all does, in place.
+void erase_all(std::string& text, QByteArrayView what) {
+    const QByteArrayView all(text.data(), qsizetype(text.size()));
+    qsizetype kept = 0;
+    qsizetype from = 0;
+    for (qsizetype at = find(all, what); at >= 0; at = find(all, what, from)) {
+        std::memmove(text.data() + kept, text.data() + from, size_t(at - from));
+        kept += at - from;
+        from = at + what.size();
+    }
+    std::memmove(text.data() + kept, text.data() + from, text.size() - size_t(from));
+    text.resize(size_t(kept + all.size() - from));
+}
+
+// The label of a FIELD tag text (from FIELD up to its ">"): without "FIELD=", the quotes, "_CLR"
+// and "MAP_", removed in that order, with "_" read as a space and cut before "SCALE=".
+QByteArrayView display_name(QByteArrayView tag, std::string& storage) {
+    storage.assign(tag.data(), size_t(tag.size()));
     for (const char* part : {"FIELD=", "\"", "_CLR", "MAP_"}) {
-        name = remove_all(name, part);
+        erase_all(storage, part);
     }
-    name.replace('_', ' ');
+    std::replace(storage.begin(), storage.end(), '_', ' ');
+    const QByteArrayView name(storage.data(), qsizetype(storage.size()));
     const qsizetype scale = find(name, "SCALE=");
-    if (scale >= 0) {
-        name.truncate(scale);
-    }
-    return name;
+    return scale >= 0 ? name.first(scale) : name;
 }
 
-// Every occurrence of `word` in `text`, in order.
-QList<qsizetype> occurrences(QByteArrayView text, QByteArrayView word) {
-    QList<qsizetype> at;
-    for (qsizetype p = find(text, word); p >= 0; p = find(text, word, p + word.size())) {
-        at.append(p);
+// A tag text without its quote characters.
+QByteArrayView without_quotes(QByteArrayView tag, std::string& storage) {
+    storage.clear();
+    for (const char c : tag) {
+        if (c != '"') {
+            storage.push_back(c);
+        }
     }
-    return at;
+    return QByteArrayView(storage.data(), qsizetype(storage.size()));
 }
 
 // style_field_name without a copy: the value as it stands in the style text.
@@ -167,19 +156,18 @@ QByteArrayView style_field_view(QByteArrayView style, Messages& messages) {
     return tag.sliced(open + 1, close - open - 1);
 }
 
-// Copies `text` with every run of spaces shortened to keep(length, byte before the run, byte
-// after it) spaces; 0 stands for the text's ends.
+// Writes `text` to `out` with every run of spaces shortened to keep(length, byte before the run,
+// byte after it) spaces, 0 standing for the text's ends, and returns the end of what it wrote.
+// `out` may be `text` itself: what is written never overtakes what is still to be read.
 template <typename Keep>
-QByteArray squeeze_space_runs(QByteArrayView text, Keep keep) {
-    QByteArray result(text.size(), Qt::Uninitialized);
-    char* out = result.data();
+char* squeeze_space_runs(QByteArrayView text, char* out, Keep keep) {
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n) {
         const char* space =
             static_cast<const char*>(std::memchr(text.data() + i, ' ', size_t(n - i)));
         const qsizetype run_start = space == nullptr ? n : space - text.data();
-        std::memcpy(out, text.data() + i, size_t(run_start - i));
+        std::memmove(out, text.data() + i, size_t(run_start - i));
         out += run_start - i;
         if (run_start == n) {
             break;
@@ -197,15 +185,65 @@ QByteArray squeeze_space_runs(QByteArrayView text, Keep keep) {
         }
         i = run_end;
     }
-    result.truncate(out - result.data());
-    return result;
+    return out;
 }
 
+// The spacing rules around "=": the six replacements in turn remove one, then two, then three
+// spaces from a run that stands before "=", and then the same from a run after "=": what is left
+// of a run depends only on its length, so one pass does it.
+qsizetype spaces_kept_around_equals(qsizetype n, char before, char after) {
+    const auto left_of = [](qsizetype run) {
+        run -= run >= 1 ? 1 : 0;
+        run -= run >= 2 ? 2 : 0;
+        run -= run >= 3 ? 3 : 0;
+        return run;
+    };
+    if (after == '=') {
+        n = left_of(n);
+    }
+    if (before == '=') {
+        n = left_of(n);
+    }
+    return n;
+}
+
+// The spacing rules inside a presentation block: two spaces become one all through, then one
+// and then two spaces after ">" go.
+qsizetype spaces_kept_in_block(qsizetype n, char before, char) {
+    n = (n + 1) / 2;
+    if (before == '>') {
+        n -= n >= 1 ? 1 : 0;
+        n -= n >= 2 ? 2 : 0;
+    }
+    return n;
+}
+
+// Counts lines forward through one text; positions must come in increasing order.
+class LineCounter {
+  public:
+    explicit LineCounter(QByteArrayView text) : text_(text) {}
+
+    int line_at(qsizetype position) {
+        line_ += int(std::count(text_.begin() + counted_, text_.begin() + position, '\n'));
+        counted_ = position;
+        return line_;
+    }
+
+  private:
+    QByteArrayView text_;
+    qsizetype counted_ = 0;
+    int line_ = 1;
+};
+
+// Reads the presentation blocks of a theme text that is upper-cased and has its spacing
+// normalised. The text stays the buffer every Element's style text is a view into.
 class ThemeParser {
   public:
-    ThemeParser(Theme& theme, Messages& messages) : theme_(theme), messages_(messages) {}
+    ThemeParser(Theme& theme, const QByteArray& text, Messages& messages, ThemeLines* lines)
+        : theme_(theme), text_(text), messages_(messages), lines_(lines), counter_(text) {}
 
-    void parse_block(const QByteArray& block) {
+    void parse_block(qsizetype offset, qsizetype size) {
+        const QByteArrayView block = QByteArrayView(text_).sliced(offset, size);
         // The presentation name is the block's first line, CR kept, with the tag noise removed. It
         // also ends at the first "<": a name never holds one, and a theme written on one line or
         // with CR-only line ends would otherwise take its whole style list as the name.
@@ -216,7 +254,7 @@ class ThemeParser {
                 name_end = at;
             }
         }
-        QByteArray name = block.left(name_end);
+        QByteArray name = block.first(name_end).toByteArray();
         for (const char* noise : {"\"", "ID=", ">"}) {
             name = remove_all(name, noise);
         }
@@ -226,103 +264,157 @@ class ThemeParser {
         }
         ++slot_;
         theme_.listed_presentations.append(untrimmed);
-        QByteArray without_breaks = name;
-        without_breaks.replace("\r", "").replace("\n", "");
-        const QString presentation = interner_.get(without_breaks);
+        presentation_ = QString::fromLatin1(remove_all(remove_all(name, "\r"), "\n"));
         codes_[0].reset();
         codes_[1].reset();
 
-        const QList<qsizetype> styles = occurrences(block, "<STYLE");
-        for (qsizetype k = 0; k < styles.size(); ++k) {
-            const qsizetype begin = styles[k] + 6;
-            const qsizetype end = k + 1 < styles.size() ? styles[k + 1] : block.size();
-            const QByteArrayView style = QByteArrayView(block).sliced(begin, end - begin);
-            if (contains(style, "FIELD")) {
-                parse_style(block, begin, style, presentation);
+        for (qsizetype at = find(block, "<STYLE"); at >= 0;) {
+            const qsizetype next = find(block, "<STYLE", at + 6);
+            const qsizetype begin = at + 6;
+            const qsizetype end = next < 0 ? block.size() : next;
+            const QByteArrayView style = block.sliced(begin, end - begin);
+            const qsizetype field = find(style, "FIELD");
+            if (field >= 0) {
+                if (lines_ != nullptr) {
+                    lines_->styles.push_back(counter_.line_at(offset + at));
+                }
+                parse_style(offset + begin, style, field);
             }
+            at = next;
         }
     }
 
     bool found_styles() const { return found_; }
 
   private:
-    void parse_style(const QByteArray& block, qsizetype offset, QByteArrayView s,
-                     const QString& presentation) {
+    void parse_style(qsizetype offset, QByteArrayView s, qsizetype field) {
         found_ = true;
-        Element e;
-        e.style_text = StyleText(block, offset, s.size());
-        e.field_name = interner_.get(style_field_view(s, messages_));
-        e.display_name = display_name_of(s);
-        e.presentation = presentation;
+        Element& e = theme_.elements.emplace_back();
+        e.style_text = StyleText(text_, offset, s.size());
+        e.field_name = strings_.make(style_field_view(s, messages_));
+        // A label comes from the FIELD tag; a FIELD without a ">" after it gives none.
+        const qsizetype field_end = s.indexOf('>', field);
+        if (field_end >= 0) {
+            e.display_name =
+                strings_.make(display_name(s.sliced(field, field_end - field), storage_));
+        }
+        e.presentation = presentation_;
 
-        QByteArray storage;
         const qsizetype scale = find(s, "SCALE=");
         if (scale >= 0) {
-            e.scale = interner_.get(attribute_view(s, scale + 7, storage));
+            e.scale = strings_.make(attribute_view(s, scale + 7, storage_));
         }
         const qsizetype border = find(s, "BORDER");
         if (border >= 0) {
-            e.border = interner_.get(attribute_view(s, border + 7, storage));
+            e.border = strings_.make(attribute_view(s, border + 7, storage_));
         }
-        e.sort_code = block_code(presentation, !e.border.isEmpty());
+        e.sort_code = block_code(!e.border.isEmpty());
 
         const qsizetype primary = find(s, "PRIMARY");
         if (primary < 0) {
             messages_.tell(QCoreApplication::translate("Reader", "A style has no PRIMARY colour"));
         } else {
-            const QByteArray tag = remove_all(text_before_tag_end(s.sliced(primary)), "\"");
-            e.primary_day = colours_.get(colour_value(tag, "DAY"));
-            e.primary_night = colours_.get(colour_value(tag, "NIGHT"));
+            read_colours(s.sliced(primary), e.primary_day, e.primary_night);
         }
         const qsizetype secondary = find(s, "SECONDARY");
         if (secondary >= 0) {
-            const QByteArray tag = remove_all(text_before_tag_end(s.sliced(secondary)), "\"");
-            e.secondary_day = colours_.get(colour_value(tag, "DAY"));
-            e.secondary_night = colours_.get(colour_value(tag, "NIGHT"));
+            read_colours(s.sliced(secondary), e.secondary_day, e.secondary_night);
         }
-        theme_.elements.push_back(std::move(e));
     }
 
-    // A display name depends only on the FIELD tag it comes from, and the same tags come back in
-    // every presentation: each is worked out once.
-    QString display_name_of(QByteArrayView style) {
-        const qsizetype field = find(style, "FIELD");
-        const qsizetype end = field < 0 ? -1 : style.indexOf('>', field);
+    // The DAY and NIGHT colours of the tag that starts the text (none when it has no ">").
+    void read_colours(QByteArrayView from_tag, QString& day, QString& night) {
+        const qsizetype end = from_tag.indexOf('>');
         if (end < 0) {
-            return interner_.get(display_name(style));
+            return;
         }
-        const QByteArrayView tag = style.sliced(field, end - field);
-        auto it = display_names_.constFind(QByteArray::fromRawData(tag.data(), tag.size()));
-        if (it != display_names_.constEnd()) {
-            return it.value();
-        }
-        const QString name = interner_.get(display_name(style));
-        display_names_.insert(tag.toByteArray(), name);
-        return name;
+        const QByteArrayView tag = without_quotes(from_tag.first(end), storage_);
+        day = strings_.make(colour_value(tag, "DAY"));
+        night = strings_.make(colour_value(tag, "NIGHT"));
     }
 
     // The sort code depends only on the block's presentation name and the kind, so it is worked
     // out once per block and kind (an unknown name is reported once either way).
-    int block_code(const QString& presentation, bool line) {
+    int block_code(bool line) {
         std::optional<int>& code = codes_[line ? 1 : 0];
         if (!code.has_value()) {
             code =
-                presentation_code(presentation, line ? QStringLiteral("1") : QString(), messages_);
+                presentation_code(presentation_, line ? QStringLiteral("1") : QString(), messages_);
         }
         return *code;
     }
 
     Theme& theme_;
+    const QByteArray& text_;
     Messages& messages_;
+    ThemeLines* lines_;
+    LineCounter counter_;
+    Latin1StringPool strings_;
+    std::string storage_;  // where a value that is not a plain slice of the text is cut
+    QString presentation_;
     std::optional<int> codes_[2];
-    QHash<QByteArray, QString> display_names_;
-    // Names, scales and borders repeat in every presentation. Colours mostly come from a small
-    // palette; a theme whose colours are nearly all distinct would only grow the pool.
-    Interner interner_{std::numeric_limits<qsizetype>::max()};
-    Interner colours_{4096};
     qsizetype slot_ = 0;
     bool found_ = false;
 };
+
+qsizetype count_of(QByteArrayView text, QByteArrayView word) {
+    qsizetype count = 0;
+    for (qsizetype p = find(text, word); p >= 0; p = find(text, word, p + word.size())) {
+        ++count;
+    }
+    return count;
+}
+
+// Reads a text whose spacing around "=" is normalised already; it may be changed in place.
+void parse_normalised_text(Theme& theme, QByteArray text, Messages& messages, ThemeLines* lines) {
+    if (text.isEmpty()) {
+        return;
+    }
+    // The metadata keeps its letter case, so it is read before the text is upper-cased.
+    read_metadata(theme.metadata, text, messages);
+    if (!contains(text, "PRESENTATION")) {
+        messages.tell(QString::fromLatin1(text));
+    }
+    if (lines != nullptr) {
+        const qsizetype metadata = find_ascii_upper(text, "METADATA");
+        if (metadata >= 0) {
+            lines->metadata = LineCounter(text).line_at(metadata);
+        }
+    }
+    char* const data = text.data();
+    ascii_upper_in_place(data, text.size());
+    // The blocks' spacing rules all at once: the blocks run from the first "<PRESENTATION" to
+    // the end, and no run of spaces crosses from one block into the next.
+    const qsizetype first = find(text, "<PRESENTATION");
+    if (first >= 0) {
+        const QByteArrayView blocks = QByteArrayView(text).sliced(first);
+        text.truncate(squeeze_space_runs(blocks, data + first, spaces_kept_in_block) - data);
+    }
+    text.squeeze();
+
+    QList<qsizetype> starts;
+    for (qsizetype p = first; p >= 0; p = find(text, "<PRESENTATION", p + 13)) {
+        starts.append(p);
+    }
+    // One slot per block; a block the reader skips leaves its slot as it was.
+    theme.project_presentations.resize(starts.size());
+    theme.elements.clear();
+    // Room for every style at once: growing the table copies every Element already read.
+    theme.elements.reserve(size_t(count_of(text, "<STYLE")));
+
+    ThemeParser parser(theme, text, messages, lines);
+    for (qsizetype k = 0; k < starts.size(); ++k) {
+        const qsizetype begin = starts[k] + 13;
+        const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : text.size();
+        if (end != begin) {
+            parser.parse_block(begin, end - begin);
+        }
+    }
+    if (!parser.found_styles()) {
+        messages.tell(QCoreApplication::translate("Reader", "No polygons or lines found"));
+        theme.elements.clear();
+    }
+}
 
 }  // namespace
 
@@ -352,69 +444,26 @@ QByteArray read_file_bytes(const QString& path, Messages& messages) {
 }
 
 QByteArray normalise_equals(QByteArrayView input) {
-    // The six replacements in turn remove one, then two, then three spaces from a run that
-    // stands before "=", and then the same from a run after "=": what is left of a run depends
-    // only on its length, so one pass does it.
-    const auto left_of = [](qsizetype n) {
-        n -= n >= 1 ? 1 : 0;
-        n -= n >= 2 ? 2 : 0;
-        n -= n >= 3 ? 3 : 0;
-        return n;
-    };
-    return squeeze_space_runs(input, [&](qsizetype n, char before, char after) {
-        if (after == '=') {
-            n = left_of(n);
-        }
-        if (before == '=') {
-            n = left_of(n);
-        }
-        return n;
-    });
+    QByteArray result(input.size(), Qt::Uninitialized);
+    result.truncate(squeeze_space_runs(input, result.data(), spaces_kept_around_equals) -
+                    result.data());
+    return result;
 }
 
 QByteArray squeeze_block_spaces(QByteArrayView block) {
-    // Two spaces become one all through, then one and then two spaces after ">" go: in one pass.
-    return squeeze_space_runs(block, [](qsizetype n, char before, char) {
-        n = (n + 1) / 2;
-        if (before == '>') {
-            n -= n >= 1 ? 1 : 0;
-            n -= n >= 2 ? 2 : 0;
-        }
-        return n;
-    });
+    QByteArray result(block.size(), Qt::Uninitialized);
+    result.truncate(squeeze_space_runs(block, result.data(), spaces_kept_in_block) - result.data());
+    return result;
 }
 
 void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
-    QByteArray text = normalise_equals(input);
-    if (text.isEmpty()) {
-        return;
-    }
-    const QByteArray upper = ascii_upper(text);
-    read_metadata(theme.metadata, text, upper, messages);
-    if (!contains(text, "PRESENTATION")) {
-        messages.tell(QString::fromLatin1(text));
-    }
-    text.clear();
-    const QList<qsizetype> starts = occurrences(upper, "<PRESENTATION");
-    // One slot per block; a block the reader skips leaves its slot as it was.
-    theme.project_presentations.resize(starts.size());
-    theme.elements.clear();
-    // Room for every style at once: growing the table copies every Element already read.
-    theme.elements.reserve(size_t(occurrences(upper, "<STYLE").size()));
+    parse_normalised_text(theme, normalise_equals(input), messages, nullptr);
+}
 
-    ThemeParser parser(theme, messages);
-    for (qsizetype k = 0; k < starts.size(); ++k) {
-        const qsizetype begin = starts[k] + 13;
-        const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : upper.size();
-        if (end == begin) {
-            continue;
-        }
-        parser.parse_block(squeeze_block_spaces(QByteArrayView(upper).sliced(begin, end - begin)));
-    }
-    if (!parser.found_styles()) {
-        messages.tell(QCoreApplication::translate("Reader", "No polygons or lines found"));
-        theme.elements.clear();
-    }
+void parse_theme_bytes(Theme& theme, QByteArray text, Messages& messages, ThemeLines* lines) {
+    char* const data = text.data();
+    text.truncate(squeeze_space_runs(text, data, spaces_kept_around_equals) - data);
+    parse_normalised_text(theme, std::move(text), messages, lines);
 }
 
 QString too_large_to_read_message(const QString& path) {
@@ -427,14 +476,18 @@ bool read_theme_file(const QString& path, Theme& theme, Messages& messages) {
         return false;
     }
     OnceMessages once(messages);
-    const QByteArray text = read_file_bytes(path, once);
-    parse_theme_text(theme, text, once);
+    parse_theme_bytes(theme, read_file_bytes(path, once), once);
     return true;
 }
 
 void read_theme_text(QByteArrayView text, Theme& theme, Messages& messages) {
     OnceMessages once(messages);
     parse_theme_text(theme, text, once);
+}
+
+void read_theme_bytes(QByteArray text, Theme& theme, Messages& messages) {
+    OnceMessages once(messages);
+    parse_theme_bytes(theme, std::move(text), once);
 }
 
 }  // namespace quorvane

@@ -10,6 +10,7 @@
 namespace quorvane {
 
 class Messages;
+struct ThemeLines;
 
 // Reads the whole file into one text (one byte per character). An empty path or a missing file
 // gives an empty text. A failed read shows the system's error description.
@@ -28,6 +29,13 @@ QByteArray squeeze_block_spaces(QByteArrayView block);
 // spacing around "=" is normalised) leaves the theme as it was.
 void parse_theme_text(Theme& theme, QByteArrayView text, Messages& messages);
 
+// parse_theme_text for a text the reader may take over: it is changed in place and becomes the
+// buffer every Element's style text shares, so a large theme is read without a copy of its text.
+// When `lines` is given, it receives where the METADATA block and each Element's STYLE tag stand,
+// as find_theme_lines finds them.
+void parse_theme_bytes(Theme& theme, QByteArray text, Messages& messages,
+                       ThemeLines* lines = nullptr);
+
 // The field name of a style text: the first quoted value after FIELD in its tag (the first
 // quoted value of the tag when it has no FIELD). Shows "Can't find type!" when there is none.
 QByteArray style_field_name(QByteArrayView style, Messages& messages);
@@ -44,5 +52,7 @@ bool read_theme_file(const QString& path, Theme& theme, Messages& messages);
 
 // parse_theme_text where every distinct message text of the read is shown once.
 void read_theme_text(QByteArrayView text, Theme& theme, Messages& messages);
+// The same for a text the reader may take over (see parse_theme_bytes).
+void read_theme_bytes(QByteArray text, Theme& theme, Messages& messages);
 
 }  // namespace quorvane

@@ -12,29 +12,42 @@
 
 namespace quorvane {
 
-QByteArray ascii_upper(QByteArrayView text) {
-    QByteArray result(text.data(), text.size());
-    char* c = result.data();
-    const qsizetype n = result.size();
-    qsizetype i = 0;
+namespace {
+
 #ifdef __SSE2__
-    // Sixteen bytes at a time: 'a'..'z' shifted to the bottom of the signed range are the bytes
-    // below -128 + 26; those lose bit 5.
+// Sixteen bytes upper-cased at a time: 'a'..'z' shifted to the bottom of the signed range are the
+// bytes below -128 + 26; those lose bit 5.
+inline __m128i upper16(__m128i bytes) {
     const __m128i shift = _mm_set1_epi8(static_cast<char>(128 - 'a'));
     const __m128i limit = _mm_set1_epi8(static_cast<char>(-128 + 26));
     const __m128i case_bit = _mm_set1_epi8(0x20);
+    const __m128i lower = _mm_cmplt_epi8(_mm_add_epi8(bytes, shift), limit);
+    return _mm_xor_si128(bytes, _mm_and_si128(lower, case_bit));
+}
+#endif
+
+inline char upper_of(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+}  // namespace
+
+void ascii_upper_in_place(char* c, qsizetype n) {
+    qsizetype i = 0;
+#ifdef __SSE2__
     for (; i + 16 <= n; i += 16) {
         __m128i* at = reinterpret_cast<__m128i*>(c + i);
-        const __m128i bytes = _mm_loadu_si128(at);
-        const __m128i lower = _mm_cmplt_epi8(_mm_add_epi8(bytes, shift), limit);
-        _mm_storeu_si128(at, _mm_xor_si128(bytes, _mm_and_si128(lower, case_bit)));
+        _mm_storeu_si128(at, upper16(_mm_loadu_si128(at)));
     }
 #endif
     for (; i < n; ++i) {
-        if (c[i] >= 'a' && c[i] <= 'z') {
-            c[i] = static_cast<char>(c[i] - 'a' + 'A');
-        }
+        c[i] = upper_of(c[i]);
     }
+}
+
+QByteArray ascii_upper(QByteArrayView text) {
+    QByteArray result(text.data(), text.size());
+    ascii_upper_in_place(result.data(), result.size());
     return result;
 }
 
@@ -88,6 +101,49 @@ class Finder {
 };
 
 }  // namespace
+
+qsizetype find_ascii_upper(QByteArrayView text, QByteArrayView needle, qsizetype from) {
+    const qsizetype n = needle.size();
+    if (n == 0 || from < 0 || text.size() - from < n) {
+        return n == 0 && from >= 0 && from <= text.size() ? from : -1;
+    }
+    const char* const data = text.data();
+    const qsizetype last_start = text.size() - n;
+    const auto matches_at = [&](qsizetype at) {
+        for (qsizetype k = 0; k < n; ++k) {
+            if (upper_of(data[at + k]) != needle[k]) {
+                return false;
+            }
+        }
+        return true;
+    };
+    qsizetype p = from;
+#ifdef __SSE2__
+    // As the plain search: candidates where the first and the last byte match, upper-cased.
+    const __m128i first = _mm_set1_epi8(needle[0]);
+    const __m128i last = _mm_set1_epi8(needle[n - 1]);
+    for (; last_start - p >= 15; p += 16) {
+        const __m128i a = upper16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + p)));
+        const __m128i b =
+            upper16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + p + n - 1)));
+        unsigned mask = unsigned(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+        while (mask != 0) {
+            const qsizetype at = p + __builtin_ctz(mask);
+            if (matches_at(at)) {
+                return at;
+            }
+            mask &= mask - 1;
+        }
+    }
+#endif
+    for (; p <= last_start; ++p) {
+        if (matches_at(p)) {
+            return p;
+        }
+    }
+    return -1;
+}
 
 qsizetype find(QByteArrayView text, QByteArrayView needle, qsizetype from) {
     if (needle.isEmpty() || from < 0 || text.size() - from < needle.size()) {

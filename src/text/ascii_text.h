@@ -23,6 +23,8 @@ inline QByteArray ascii_upper(const char* text) {
     return ascii_upper(QByteArrayView(text));
 }
 QString ascii_upper(const QString& text);
+// The same in place, for a text the caller owns.
+void ascii_upper_in_place(char* text, qsizetype size);
 
 // Whether `text` contains `upper_needle`, an ASCII-upper-cased text, with the ASCII letters of
 // `text` compared as upper case and every other character exactly. Allocates nothing.
@@ -35,6 +37,10 @@ qsizetype find(QByteArrayView text, QByteArrayView needle, qsizetype from = 0);
 inline bool contains(QByteArrayView text, QByteArrayView needle) {
     return find(text, needle) >= 0;
 }
+
+// find(ascii_upper(text), upper_needle, from) without upper-casing a copy of the text: where the
+// original letter case must be kept, a search can still match as the upper-cased text would.
+qsizetype find_ascii_upper(QByteArrayView text, QByteArrayView upper_needle, qsizetype from = 0);
 
 // One left-to-right pass replacing non-overlapping occurrences; linear in the text.
 QByteArray replace_all(QByteArrayView text, QByteArrayView before, QByteArrayView after);

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "text/latin1_string_pool.h"
+
+#include <algorithm>
+
+namespace quorvane {
+
+namespace {
+
+// Characters per shared buffer: large enough that allocations are rare, small enough that a few
+// texts kept after their theme is gone do not hold much.
+constexpr qsizetype kBufferChars = qsizetype(1) << 17;
+
+}  // namespace
+
+Latin1StringPool::~Latin1StringPool() = default;
+
+QString Latin1StringPool::make(QByteArrayView latin1) {
+    const qsizetype n = latin1.size();
+    if (n == 0) {
+        return {};
+    }
+    // A text too long for a shared buffer gets one of its own.
+    if (n + 1 > kBufferChars / 8) {
+        return QString::fromLatin1(latin1);
+    }
+    if (buffer_.d_ptr() == nullptr || used_ + n + 1 > buffer_.size) {
+        buffer_ =
+            QString::DataPointer(QTypedArrayData<char16_t>::allocate(kBufferChars), kBufferChars);
+        used_ = 0;
+    }
+    char16_t* const at = buffer_.data() + used_;
+    const auto* in = reinterpret_cast<const uchar*>(latin1.data());
+    std::copy(in, in + n, at);
+    at[n] = u'\0';
+    used_ += n + 1;
+    buffer_.d_ptr()->ref();
+    return QString(QString::DataPointer(buffer_.d_ptr(), at, n));
+}
+
+QByteArray shared_byte_slice(const QByteArray& source, qsizetype offset, qsizetype length) {
+    QByteArray whole = source;  // data_ptr() is there for changeable arrays only
+    QByteArray::DataPointer& all = whole.data_ptr();
+    if (all.d_ptr() == nullptr || length == 0) {
+        return QByteArray(source.constData() + offset, length);
+    }
+    all.d_ptr()->ref();
+    return QByteArray(QByteArray::DataPointer(all.d_ptr(), all.data() + offset, length));
+}
+
+}  // namespace quorvane
