@@ -10,6 +10,10 @@
 #include <optional>
 #include <string>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "format/metadata.h"
 #include "format/theme_lines.h"
 #include "model/presentations.h"
@@ -22,6 +26,32 @@ namespace quorvane {
 
 namespace {
 
+// The first `c` at or after `from`, or -1. The texts searched are the short ones of one style,
+// where a plain loop is quicker than a call to memchr.
+qsizetype index_of(QByteArrayView text, char c, qsizetype from = 0) {
+    const char* const end = text.data() + text.size();
+    for (const char* p = text.data() + std::min(from, text.size()); p != end; ++p) {
+        if (*p == c) {
+            return p - text.data();
+        }
+    }
+    return -1;
+}
+
+// find() for a word in the short text of one tag, where setting up a sixteen-bytes-at-a-time
+// search costs more than it saves.
+template <size_t size>
+qsizetype find_in_tag(QByteArrayView tag, const char (&word)[size], qsizetype from = 0) {
+    constexpr qsizetype length = qsizetype(size) - 1;
+    for (qsizetype p = index_of(tag, word[0], from); p >= 0 && p <= tag.size() - length;
+         p = index_of(tag, word[0], p + 1)) {
+        if (std::memcmp(tag.data() + p + 1, word + 1, size_t(length - 1)) == 0) {
+            return p;
+        }
+    }
+    return -1;
+}
+
 bool is_blank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -30,38 +60,68 @@ bool is_hex_digit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
 
-// The colour value of a DAY= or NIGHT= attribute in a tag text without quote characters: the
-// (at most six) characters after "#" up to the end of the attribute (a space or the tag's "/"),
-// or without "#" the run of hexadecimal digits at the start of the value. Any other byte, even a
-// NUL or a control character, is part of the value and is written back as it was read.
-QByteArrayView colour_value(QByteArrayView tag, QByteArrayView word) {
-    const qsizetype at = find(tag, word);
-    if (at < 0) {
+// The colour value of a DAY= or NIGHT= attribute of a tag text, read as if the tag had no quote
+// characters: the (at most six) characters after "#" up to the end of the attribute (a space or
+// the tag's "/"), or without "#" the run of hexadecimal digits at the start of the value. Any
+// other byte, even a NUL or a control character, is part of the value and is written back as it
+// was read. The quotes are stepped over rather than removed from a copy: a value that no quote
+// interrupts (nearly all) is a view of the tag; any other is cut into `storage`.
+template <size_t size>
+QByteArrayView colour_value(QByteArrayView tag, const char (&word)[size], std::string& storage) {
+    const char* const t = tag.data();
+    const qsizetype n = tag.size();
+    const auto skip_quotes = [t, n](qsizetype i) {
+        while (i < n && t[i] == '"') {
+            ++i;
+        }
+        return i;
+    };
+    // Where the word ends, when it starts at `at` (quotes inside it do not count).
+    const auto word_end = [&](qsizetype at) -> qsizetype {
+        qsizetype i = at + 1;
+        for (size_t k = 1; k + 1 < size; ++k) {
+            i = skip_quotes(i);
+            if (i == n || t[i] != word[k]) {
+                return -1;
+            }
+            ++i;
+        }
+        return i;
+    };
+    qsizetype i = -1;
+    for (qsizetype at = index_of(tag, word[0]); at >= 0 && i < 0;
+         at = index_of(tag, word[0], at + 1)) {
+        i = word_end(at);
+    }
+    if (i < 0) {
         return {};
     }
-    qsizetype i = at + word.size();
-    while (i < tag.size() && is_blank(tag[i])) {
+    while (i < n && (t[i] == '"' || is_blank(t[i]))) {
         ++i;
     }
-    if (i < tag.size() && tag[i] == '=') {
+    if (i < n && t[i] == '=') {
         ++i;
     }
-    while (i < tag.size() && is_blank(tag[i])) {
+    while (i < n && (t[i] == '"' || is_blank(t[i]))) {
         ++i;
     }
-    qsizetype begin = i;
-    qsizetype end = i;
-    if (i < tag.size() && tag[i] == '#') {
-        begin = end = i + 1;
-        while (end < tag.size() && end - begin < 6 && tag[end] != '/' && tag[end] != ' ') {
-            ++end;
-        }
-    } else {
-        while (end < tag.size() && end - begin < 6 && is_hex_digit(tag[end])) {
-            ++end;
-        }
+    const bool hash = i < n && t[i] == '#';
+    const auto in_value = [hash](char c) { return hash ? c != '/' && c != ' ' : is_hex_digit(c); };
+    const qsizetype begin = hash ? skip_quotes(i + 1) : i;
+    // The plain case: up to six bytes of the value without a quote among them.
+    qsizetype end = begin;
+    while (end < n && end - begin < 6 && t[end] != '"' && in_value(t[end])) {
+        ++end;
     }
-    return tag.sliced(begin, end - begin);
+    if (end == n || end - begin == 6 || t[end] != '"') {
+        return tag.sliced(begin, end - begin);
+    }
+    storage.assign(t + begin, size_t(end - begin));
+    for (qsizetype at = skip_quotes(end); at < n && storage.size() < 6 && in_value(t[at]);
+         at = skip_quotes(at + 1)) {
+        storage.push_back(t[at]);
+    }
+    return QByteArrayView(storage.data(), qsizetype(storage.size()));
 }
 
 // Cuts an attribute value that starts at `from`: up to the first space, with every ">" counted
@@ -80,7 +140,7 @@ QByteArrayView attribute_view(QByteArrayView style, qsizetype from, std::string&
     if (!value.isEmpty() && value.back() == '"') {
         value.chop(1);
     }
-    if (value.indexOf('"') < 0) {
+    if (index_of(value, '"') < 0) {
         return value;
     }
     storage.clear();
@@ -92,15 +152,16 @@ QByteArrayView attribute_view(QByteArrayView style, qsizetype from, std::string&
     return QByteArrayView(storage.data(), qsizetype(storage.size()));
 }
 
-// Removes every occurrence of `what` in one left-to-right pass, as remove_all does, in place.
-void erase_all(std::string& text, QByteArrayView what) {
+// Removes every occurrence of `word` in one left-to-right pass, as remove_all does, in place.
+template <size_t size>
+void erase_all(std::string& text, const char (&word)[size]) {
     const QByteArrayView all(text.data(), qsizetype(text.size()));
     qsizetype kept = 0;
     qsizetype from = 0;
-    for (qsizetype at = find(all, what); at >= 0; at = find(all, what, from)) {
+    for (qsizetype at = find_in_tag(all, word); at >= 0; at = find_in_tag(all, word, from)) {
         std::memmove(text.data() + kept, text.data() + from, size_t(at - from));
         kept += at - from;
-        from = at + what.size();
+        from = at + qsizetype(size) - 1;
     }
     std::memmove(text.data() + kept, text.data() + from, text.size() - size_t(from));
     text.resize(size_t(kept + all.size() - from));
@@ -110,82 +171,40 @@ void erase_all(std::string& text, QByteArrayView what) {
 // and "MAP_", removed in that order, with "_" read as a space and cut before "SCALE=".
 QByteArrayView display_name(QByteArrayView tag, std::string& storage) {
     storage.assign(tag.data(), size_t(tag.size()));
-    for (const char* part : {"FIELD=", "\"", "_CLR", "MAP_"}) {
-        erase_all(storage, part);
-    }
+    erase_all(storage, "FIELD=");
+    std::erase(storage, '"');
+    erase_all(storage, "_CLR");
+    erase_all(storage, "MAP_");
     std::replace(storage.begin(), storage.end(), '_', ' ');
     const QByteArrayView name(storage.data(), qsizetype(storage.size()));
-    const qsizetype scale = find(name, "SCALE=");
+    const qsizetype scale = find_in_tag(name, "SCALE=");
     return scale >= 0 ? name.first(scale) : name;
 }
 
-// A tag text without its quote characters.
-QByteArrayView without_quotes(QByteArrayView tag, std::string& storage) {
-    storage.clear();
-    for (const char c : tag) {
-        if (c != '"') {
-            storage.push_back(c);
-        }
-    }
-    return QByteArrayView(storage.data(), qsizetype(storage.size()));
-}
-
-// style_field_name without a copy: the value as it stands in the style text.
-QByteArrayView style_field_view(QByteArrayView style, Messages& messages) {
-    const qsizetype end = style.indexOf('>');
+// style_field_name without a copy: the value as it stands in the style text. `field` is where
+// the style's first FIELD stands (-1 when it has none).
+QByteArrayView style_field_view(QByteArrayView style, qsizetype field, Messages& messages) {
+    const qsizetype end = index_of(style, '>');
     if (end < 0) {
         messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
         return {};
     }
     QByteArrayView tag = style.first(end);
     // Any attribute order is accepted: the value is the one that follows FIELD.
-    const qsizetype field = find(tag, "FIELD");
-    if (field >= 0) {
+    if (field >= 0 && field < end) {
         tag = tag.sliced(field);
     }
-    const qsizetype open = tag.indexOf('"');
+    const qsizetype open = index_of(tag, '"');
     if (open < 0) {
         messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
         return {};
     }
-    const qsizetype close = tag.indexOf('"', open + 1);
+    const qsizetype close = index_of(tag, '"', open + 1);
     if (close < 0) {
         messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
         return tag.sliced(open + 1);
     }
     return tag.sliced(open + 1, close - open - 1);
-}
-
-// Writes `text` to `out` with every run of spaces shortened to keep(length, byte before the run,
-// byte after it) spaces, 0 standing for the text's ends, and returns the end of what it wrote.
-// `out` may be `text` itself: what is written never overtakes what is still to be read.
-template <typename Keep>
-char* squeeze_space_runs(QByteArrayView text, char* out, Keep keep) {
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const char* space =
-            static_cast<const char*>(std::memchr(text.data() + i, ' ', size_t(n - i)));
-        const qsizetype run_start = space == nullptr ? n : space - text.data();
-        std::memmove(out, text.data() + i, size_t(run_start - i));
-        out += run_start - i;
-        if (run_start == n) {
-            break;
-        }
-        qsizetype run_end = run_start;
-        while (run_end < n && text[run_end] == ' ') {
-            ++run_end;
-        }
-        const char before = run_start > 0 ? text[run_start - 1] : '\0';
-        const char after = run_end < n ? text[run_end] : '\0';
-        const qsizetype kept = keep(run_end - run_start, before, after);
-        if (kept > 0) {
-            std::memset(out, ' ', size_t(kept));
-            out += kept;
-        }
-        i = run_end;
-    }
-    return out;
 }
 
 // The spacing rules around "=": the six replacements in turn remove one, then two, then three
@@ -218,6 +237,105 @@ qsizetype spaces_kept_in_block(qsizetype n, char before, char) {
     return n;
 }
 
+// Writes `count` spaces; returns the end of what it wrote.
+char* put_spaces(char* out, qsizetype count) {
+    std::memset(out, ' ', size_t(count));
+    return out + count;
+}
+
+// Writes `text` to `out` with the spacing around "=" normalised; returns the end of what it wrote.
+// Only the runs of spaces next to an "=" change, so the text is copied in pieces from one "=" to
+// the next. `out` may be `text` itself: nothing is written ahead of what has been read.
+char* normalise_equals_into(QByteArrayView text, char* out) {
+    const char* const in = text.data();
+    const qsizetype n = text.size();
+    qsizetype copied = 0;
+    while (const void* found = std::memchr(in + copied, '=', size_t(n - copied))) {
+        const qsizetype equals = static_cast<const char*>(found) - in;
+        // The text up to the "=" was copied up to a byte that is not a space, so the run before
+        // the "=" starts after it.
+        qsizetype run = equals;
+        while (run > copied && in[run - 1] == ' ') {
+            --run;
+        }
+        std::memmove(out, in + copied, size_t(run - copied));
+        out += run - copied;
+        if (run < equals) {
+            out = put_spaces(
+                out, spaces_kept_around_equals(equals - run, run > 0 ? in[run - 1] : '\0', '='));
+        }
+        *out++ = '=';
+        qsizetype end = equals + 1;
+        while (end < n && in[end] == ' ') {
+            ++end;
+        }
+        if (end > equals + 1) {
+            out = put_spaces(
+                out, spaces_kept_around_equals(end - equals - 1, '=', end < n ? in[end] : '\0'));
+        }
+        copied = end;
+    }
+    std::memmove(out, in + copied, size_t(n - copied));
+    return out + (n - copied);
+}
+
+// Writes `text` to `out` with the spacing rules of the blocks applied, upper-cased when `upper`;
+// returns the end of what it wrote. A single space that does not follow ">" stays as it is, so
+// only the runs that start with a space before another one or after ">" are worked on; sixteen
+// bytes without one are copied at once. `out` may be `text` itself, as above.
+template <bool upper>
+char* squeeze_block_spaces_into(QByteArrayView text, char* out) {
+    const char* const in = text.data();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+#ifdef __SSE2__
+        if (i > 0 && n - i > 16) {
+            const auto load = [in](qsizetype at) {
+                return _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at));
+            };
+            const __m128i bytes = load(i);
+            const __m128i before = load(i - 1);
+            const __m128i space = _mm_set1_epi8(' ');
+            const __m128i starts =
+                _mm_andnot_si128(_mm_cmpeq_epi8(before, space), _mm_cmpeq_epi8(bytes, space));
+            const __m128i worked_on =
+                _mm_and_si128(starts, _mm_or_si128(_mm_cmpeq_epi8(load(i + 1), space),
+                                                   _mm_cmpeq_epi8(before, _mm_set1_epi8('>'))));
+            const unsigned mask = unsigned(_mm_movemask_epi8(worked_on));
+            if (mask == 0) {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                                 upper ? ascii_upper16(bytes) : bytes);
+                out += 16;
+                i += 16;
+                continue;
+            }
+            // Byte by byte up to the run: sixteen at once could overwrite bytes still to be read
+            // when the text is squeezed where it stands.
+            for (const qsizetype run = i + __builtin_ctz(mask); i < run; ++i) {
+                *out++ = upper ? ascii_upper_of(in[i]) : in[i];
+            }
+        } else
+#endif
+        {
+            const char c = in[i];
+            const bool run_start = c == ' ' && (i == 0 || in[i - 1] != ' ');
+            if (!run_start || !((i + 1 < n && in[i + 1] == ' ') || (i > 0 && in[i - 1] == '>'))) {
+                *out++ = upper ? ascii_upper_of(c) : c;
+                ++i;
+                continue;
+            }
+        }
+        qsizetype end = i + 1;
+        while (end < n && in[end] == ' ') {
+            ++end;
+        }
+        out = put_spaces(out, spaces_kept_in_block(end - i, i > 0 ? in[i - 1] : '\0', '\0'));
+        i = end;
+    }
+    return out;
+}
+
 // Counts lines forward through one text; positions must come in increasing order.
 class LineCounter {
   public:
@@ -234,6 +352,84 @@ class LineCounter {
     qsizetype counted_ = 0;
     int line_ = 1;
 };
+
+// Where the words a style is read by first stand in its text; -1 for a word it lacks.
+struct StyleWords {
+    qsizetype field = -1;
+    qsizetype scale = -1;  // "SCALE="
+    qsizetype border = -1;
+    qsizetype primary = -1;
+    qsizetype secondary = -1;
+};
+
+// Calls found(tag, begin, end, words) for each "<STYLE" of an upper-cased block, in order: `tag`
+// is where it stands, its style text runs from `begin` (after "<STYLE") up to the next "<STYLE"
+// or the block's end, and `words` say where in that text each word first stands. One pass finds
+// them all: "<STYLE" and every word start with one of five bytes, and only the places that hold
+// one of those, found sixteen at a time, are looked at.
+template <typename Found>
+void scan_styles(QByteArrayView block, Found found) {
+    const char* const b = block.data();
+    const qsizetype n = block.size();
+    qsizetype tag = -1;
+    StyleWords words;
+    const auto is_at = [b, n](qsizetype p, QByteArrayView word) {
+        return n - p >= word.size() && std::memcmp(b + p, word.data(), size_t(word.size())) == 0;
+    };
+    // No word holds "<", so none found in a style's range runs into the next "<STYLE".
+    const auto note = [&](qsizetype& first, qsizetype p, QByteArrayView word) {
+        if (first < 0 && is_at(p, word)) {
+            first = p - (tag + 6);
+        }
+    };
+    const auto look_at = [&](qsizetype p) {
+        const char c = b[p];
+        if (c == '<') {
+            if (is_at(p, "<STYLE")) {
+                if (tag >= 0) {
+                    found(tag, tag + 6, p, words);
+                }
+                tag = p;
+                words = {};
+            }
+        } else if (tag < 0) {
+            // Before the first style: nothing to note.
+        } else if (c == 'F') {
+            note(words.field, p, "FIELD");
+        } else if (c == 'S') {
+            note(words.scale, p, "SCALE=");
+            note(words.secondary, p, "SECONDARY");
+        } else if (c == 'B') {
+            note(words.border, p, "BORDER");
+        } else {
+            note(words.primary, p, "PRIMARY");
+        }
+    };
+    qsizetype p = 0;
+#ifdef __SSE2__
+    const __m128i firsts[] = {_mm_set1_epi8('<'), _mm_set1_epi8('F'), _mm_set1_epi8('S'),
+                              _mm_set1_epi8('B'), _mm_set1_epi8('P')};
+    for (; n - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + p));
+        __m128i hits = _mm_cmpeq_epi8(bytes, firsts[0]);
+        for (int k = 1; k < 5; ++k) {
+            hits = _mm_or_si128(hits, _mm_cmpeq_epi8(bytes, firsts[k]));
+        }
+        for (unsigned mask = unsigned(_mm_movemask_epi8(hits)); mask != 0; mask &= mask - 1) {
+            look_at(p + __builtin_ctz(mask));
+        }
+    }
+#endif
+    for (; p < n; ++p) {
+        const char c = b[p];
+        if (c == '<' || c == 'F' || c == 'S' || c == 'B' || c == 'P') {
+            look_at(p);
+        }
+    }
+    if (tag >= 0) {
+        found(tag, tag + 6, n, words);
+    }
+}
 
 // Reads the presentation blocks of a theme text that is upper-cased and has its spacing
 // normalised. The text stays the buffer every Element's style text is a view into.
@@ -268,69 +464,60 @@ class ThemeParser {
         codes_[0].reset();
         codes_[1].reset();
 
-        for (qsizetype at = find(block, "<STYLE"); at >= 0;) {
-            const qsizetype next = find(block, "<STYLE", at + 6);
-            const qsizetype begin = at + 6;
-            const qsizetype end = next < 0 ? block.size() : next;
-            const QByteArrayView style = block.sliced(begin, end - begin);
-            const qsizetype field = find(style, "FIELD");
-            if (field >= 0) {
-                if (lines_ != nullptr) {
-                    lines_->styles.push_back(counter_.line_at(offset + at));
-                }
-                parse_style(offset + begin, style, field);
-            }
-            at = next;
-        }
+        scan_styles(block,
+                    [&](qsizetype tag, qsizetype begin, qsizetype end, const StyleWords& words) {
+                        if (words.field < 0) {
+                            return;
+                        }
+                        if (lines_ != nullptr) {
+                            lines_->styles.push_back(counter_.line_at(offset + tag));
+                        }
+                        parse_style(offset + begin, block.sliced(begin, end - begin), words);
+                    });
     }
 
     bool found_styles() const { return found_; }
 
   private:
-    void parse_style(qsizetype offset, QByteArrayView s, qsizetype field) {
+    void parse_style(qsizetype offset, QByteArrayView s, const StyleWords& words) {
         found_ = true;
         Element& e = theme_.elements.emplace_back();
         e.style_text = StyleText(text_, offset, s.size());
-        e.field_name = strings_.make(style_field_view(s, messages_));
+        e.field_name = strings_.make(style_field_view(s, words.field, messages_));
         // A label comes from the FIELD tag; a FIELD without a ">" after it gives none.
-        const qsizetype field_end = s.indexOf('>', field);
+        const qsizetype field_end = index_of(s, '>', words.field);
         if (field_end >= 0) {
-            e.display_name =
-                strings_.make(display_name(s.sliced(field, field_end - field), storage_));
+            e.display_name = strings_.make(
+                display_name(s.sliced(words.field, field_end - words.field), storage_));
         }
         e.presentation = presentation_;
-
-        const qsizetype scale = find(s, "SCALE=");
-        if (scale >= 0) {
-            e.scale = strings_.make(attribute_view(s, scale + 7, storage_));
+        if (words.scale >= 0) {
+            e.scale = strings_.make(attribute_view(s, words.scale + 7, storage_));
         }
-        const qsizetype border = find(s, "BORDER");
-        if (border >= 0) {
-            e.border = strings_.make(attribute_view(s, border + 7, storage_));
+        if (words.border >= 0) {
+            e.border = strings_.make(attribute_view(s, words.border + 7, storage_));
         }
         e.sort_code = block_code(!e.border.isEmpty());
 
-        const qsizetype primary = find(s, "PRIMARY");
-        if (primary < 0) {
+        if (words.primary < 0) {
             messages_.tell(QCoreApplication::translate("Reader", "A style has no PRIMARY colour"));
         } else {
-            read_colours(s.sliced(primary), e.primary_day, e.primary_night);
+            read_colours(s.sliced(words.primary), e.primary_day, e.primary_night);
         }
-        const qsizetype secondary = find(s, "SECONDARY");
-        if (secondary >= 0) {
-            read_colours(s.sliced(secondary), e.secondary_day, e.secondary_night);
+        if (words.secondary >= 0) {
+            read_colours(s.sliced(words.secondary), e.secondary_day, e.secondary_night);
         }
     }
 
     // The DAY and NIGHT colours of the tag that starts the text (none when it has no ">").
     void read_colours(QByteArrayView from_tag, QString& day, QString& night) {
-        const qsizetype end = from_tag.indexOf('>');
+        const qsizetype end = index_of(from_tag, '>');
         if (end < 0) {
             return;
         }
-        const QByteArrayView tag = without_quotes(from_tag.first(end), storage_);
-        day = strings_.make(colour_value(tag, "DAY"));
-        night = strings_.make(colour_value(tag, "NIGHT"));
+        const QByteArrayView tag = from_tag.first(end);
+        day = strings_.make(colour_value(tag, "DAY", storage_));
+        night = strings_.make(colour_value(tag, "NIGHT", storage_));
     }
 
     // The sort code depends only on the block's presentation name and the kind, so it is worked
@@ -365,7 +552,7 @@ qsizetype count_of(QByteArrayView text, QByteArrayView word) {
     return count;
 }
 
-// Reads a text whose spacing around "=" is normalised already; it may be changed in place.
+// Reads a text whose spacing around "=" is normalised already.
 void parse_normalised_text(Theme& theme, QByteArray text, Messages& messages, ThemeLines* lines) {
     if (text.isEmpty()) {
         return;
@@ -381,19 +568,21 @@ void parse_normalised_text(Theme& theme, QByteArray text, Messages& messages, Th
             lines->metadata = LineCounter(text).line_at(metadata);
         }
     }
+    // Then the text is upper-cased where it stands, with the blocks' spacing rules applied all at
+    // once: the blocks run from the first "<PRESENTATION" to the end, and no run of spaces crosses
+    // from one block into the next. It is kept: the style texts are views into it.
+    const qsizetype first = find_ascii_upper(text, "<PRESENTATION");
+    const qsizetype head = first < 0 ? text.size() : first;
     char* const data = text.data();
-    ascii_upper_in_place(data, text.size());
-    // The blocks' spacing rules all at once: the blocks run from the first "<PRESENTATION" to
-    // the end, and no run of spaces crosses from one block into the next.
-    const qsizetype first = find(text, "<PRESENTATION");
-    if (first >= 0) {
-        const QByteArrayView blocks = QByteArrayView(text).sliced(first);
-        text.truncate(squeeze_space_runs(blocks, data + first, spaces_kept_in_block) - data);
-    }
+    ascii_upper_in_place(data, head);
+    text.truncate(squeeze_block_spaces_into<true>(QByteArrayView(data + head, text.size() - head),
+                                                  data + head) -
+                  data);
     text.squeeze();
 
     QList<qsizetype> starts;
-    for (qsizetype p = first; p >= 0; p = find(text, "<PRESENTATION", p + 13)) {
+    for (qsizetype p = find(text, "<PRESENTATION"); p >= 0;
+         p = find(text, "<PRESENTATION", p + 13)) {
         starts.append(p);
     }
     // One slot per block; a block the reader skips leaves its slot as it was.
@@ -424,7 +613,7 @@ QByteArray text_before_tag_end(QByteArrayView text) {
 }
 
 QByteArray style_field_name(QByteArrayView style, Messages& messages) {
-    return style_field_view(style, messages).toByteArray();
+    return style_field_view(style, find(style, "FIELD"), messages).toByteArray();
 }
 
 QByteArray read_file_bytes(const QString& path, Messages& messages) {
@@ -445,14 +634,15 @@ QByteArray read_file_bytes(const QString& path, Messages& messages) {
 
 QByteArray normalise_equals(QByteArrayView input) {
     QByteArray result(input.size(), Qt::Uninitialized);
-    result.truncate(squeeze_space_runs(input, result.data(), spaces_kept_around_equals) -
-                    result.data());
+    char* const data = result.data();
+    result.truncate(normalise_equals_into(input, data) - data);
     return result;
 }
 
 QByteArray squeeze_block_spaces(QByteArrayView block) {
     QByteArray result(block.size(), Qt::Uninitialized);
-    result.truncate(squeeze_space_runs(block, result.data(), spaces_kept_in_block) - result.data());
+    char* const data = result.data();
+    result.truncate(squeeze_block_spaces_into<false>(block, data) - data);
     return result;
 }
 
@@ -462,7 +652,7 @@ void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
 
 void parse_theme_bytes(Theme& theme, QByteArray text, Messages& messages, ThemeLines* lines) {
     char* const data = text.data();
-    text.truncate(squeeze_space_runs(text, data, spaces_kept_around_equals) - data);
+    text.truncate(normalise_equals_into(QByteArrayView(data, text.size()), data) - data);
     parse_normalised_text(theme, std::move(text), messages, lines);
 }
 

@@ -6,42 +6,18 @@
 #include <cmath>
 #include <cstring>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace quorvane {
-
-namespace {
-
-#ifdef __SSE2__
-// Sixteen bytes upper-cased at a time: 'a'..'z' shifted to the bottom of the signed range are the
-// bytes below -128 + 26; those lose bit 5.
-inline __m128i upper16(__m128i bytes) {
-    const __m128i shift = _mm_set1_epi8(static_cast<char>(128 - 'a'));
-    const __m128i limit = _mm_set1_epi8(static_cast<char>(-128 + 26));
-    const __m128i case_bit = _mm_set1_epi8(0x20);
-    const __m128i lower = _mm_cmplt_epi8(_mm_add_epi8(bytes, shift), limit);
-    return _mm_xor_si128(bytes, _mm_and_si128(lower, case_bit));
-}
-#endif
-
-inline char upper_of(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-}  // namespace
 
 void ascii_upper_in_place(char* c, qsizetype n) {
     qsizetype i = 0;
 #ifdef __SSE2__
     for (; i + 16 <= n; i += 16) {
         __m128i* at = reinterpret_cast<__m128i*>(c + i);
-        _mm_storeu_si128(at, upper16(_mm_loadu_si128(at)));
+        _mm_storeu_si128(at, ascii_upper16(_mm_loadu_si128(at)));
     }
 #endif
     for (; i < n; ++i) {
-        c[i] = upper_of(c[i]);
+        c[i] = ascii_upper_of(c[i]);
     }
 }
 
@@ -111,7 +87,7 @@ qsizetype find_ascii_upper(QByteArrayView text, QByteArrayView needle, qsizetype
     const qsizetype last_start = text.size() - n;
     const auto matches_at = [&](qsizetype at) {
         for (qsizetype k = 0; k < n; ++k) {
-            if (upper_of(data[at + k]) != needle[k]) {
+            if (ascii_upper_of(data[at + k]) != needle[k]) {
                 return false;
             }
         }
@@ -123,9 +99,10 @@ qsizetype find_ascii_upper(QByteArrayView text, QByteArrayView needle, qsizetype
     const __m128i first = _mm_set1_epi8(needle[0]);
     const __m128i last = _mm_set1_epi8(needle[n - 1]);
     for (; last_start - p >= 15; p += 16) {
-        const __m128i a = upper16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + p)));
+        const __m128i a =
+            ascii_upper16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + p)));
         const __m128i b =
-            upper16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + p + n - 1)));
+            ascii_upper16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + p + n - 1)));
         unsigned mask = unsigned(
             _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
         while (mask != 0) {

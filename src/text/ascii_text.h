@@ -6,10 +6,31 @@
 #include <QString>
 #include <optional>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace quorvane {
 
 // Text helpers. Theme files are ISO-8859-1, one byte per character, and all matching is done on
 // upper-cased text with plain substring searches.
+
+// Upper-cases an ASCII letter; every other byte stays as it is.
+inline char ascii_upper_of(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+#ifdef __SSE2__
+// Sixteen bytes upper-cased at once: 'a'..'z' shifted to the bottom of the signed range are the
+// bytes below -128 + 26; those lose bit 5.
+inline __m128i ascii_upper16(__m128i bytes) {
+    const __m128i shift = _mm_set1_epi8(static_cast<char>(128 - 'a'));
+    const __m128i limit = _mm_set1_epi8(static_cast<char>(-128 + 26));
+    const __m128i case_bit = _mm_set1_epi8(0x20);
+    const __m128i lower = _mm_cmplt_epi8(_mm_add_epi8(bytes, shift), limit);
+    return _mm_xor_si128(bytes, _mm_and_si128(lower, case_bit));
+}
+#endif
 
 // The line end of every file the program writes.
 inline const QString kCrLf = QStringLiteral("\r\n");

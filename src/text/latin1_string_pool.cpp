@@ -13,7 +13,17 @@ constexpr qsizetype kBufferChars = qsizetype(1) << 17;
 
 }  // namespace
 
-Latin1StringPool::~Latin1StringPool() = default;
+Latin1StringPool::~Latin1StringPool() {
+    give_back_references();
+}
+
+void Latin1StringPool::give_back_references() {
+    // The buffer's own reference is still held, so this never frees it.
+    if (spare_references_ > 0) {
+        buffer_.d_ptr()->ref_.fetchAndSubRelaxed(spare_references_);
+        spare_references_ = 0;
+    }
+}
 
 QString Latin1StringPool::make(QByteArrayView latin1) {
     const qsizetype n = latin1.size();
@@ -25,6 +35,7 @@ QString Latin1StringPool::make(QByteArrayView latin1) {
         return QString::fromLatin1(latin1);
     }
     if (buffer_.d_ptr() == nullptr || used_ + n + 1 > buffer_.size) {
+        give_back_references();
         buffer_ =
             QString::DataPointer(QTypedArrayData<char16_t>::allocate(kBufferChars), kBufferChars);
         used_ = 0;
@@ -34,7 +45,13 @@ QString Latin1StringPool::make(QByteArrayView latin1) {
     std::copy(in, in + n, at);
     at[n] = u'\0';
     used_ += n + 1;
-    buffer_.d_ptr()->ref();
+    // References are taken a thousand at a time: one atomic operation per text would cost more
+    // than the copy.
+    if (spare_references_ == 0) {
+        spare_references_ = 1024;
+        buffer_.d_ptr()->ref_.fetchAndAddRelaxed(spare_references_);
+    }
+    --spare_references_;
     return QString(QString::DataPointer(buffer_.d_ptr(), at, n));
 }
 

@@ -26,8 +26,11 @@ class Latin1StringPool {
     QString make(QByteArrayView latin1);
 
   private:
+    void give_back_references();
+
     QString::DataPointer buffer_;  // the buffer new texts go to; holds one reference
     qsizetype used_ = 0;
+    int spare_references_ = 0;  // taken on the buffer for texts still to be made
 };
 
 // A QByteArray that shares `source`'s buffer for the `length` bytes from `offset` on, for keeping
