@@ -69,7 +69,7 @@ int run_check(const QStringList& args) {
     bool unreadable = false;
     QJsonArray all;
     for (const QString& path : paths) {
-        const std::optional<QByteArray> bytes = read_input_bytes(path);
+        std::optional<QByteArray> bytes = read_input_bytes(path);
         if (!bytes) {
             write_cli_error(QStringLiteral("cannot read ") + path);
             unreadable = true;
@@ -79,8 +79,8 @@ int run_check(const QStringList& args) {
         StderrMessages messages(false);
         OnceMessages once(messages);
         Theme theme;
-        parse_theme_text(theme, *bytes, once);
-        const ThemeLines lines = find_theme_lines(*bytes);
+        ThemeLines lines;
+        parse_theme_bytes(theme, std::move(*bytes), once, &lines);
         for (const Finding& f : check_theme(theme)) {
             ++counts[int(f.severity())];
             const int line = line_of(f, lines);

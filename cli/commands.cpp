@@ -21,8 +21,8 @@ namespace quorvane {
 namespace {
 
 // Writes bytes to standard output; false (after saying why) when they do not all get there.
-bool write_standard_output(const QByteArray& bytes) {
-    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
+bool write_standard_output(QByteArrayView bytes) {
+    if (std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
         std::fflush(stdout) != 0) {
         write_cli_error(QStringLiteral("cannot write to standard output: ") +
                         QString::fromLocal8Bit(std::strerror(errno)));
@@ -38,7 +38,7 @@ bool read_named_input(const QString& path, Theme& theme, StderrMessages& message
             write_cli_error(QStringLiteral("cannot read standard input: ") + in.errorString());
             return false;
         }
-        read_theme_text(in.readAll(), theme, messages);
+        read_theme_bytes(in.readAll(), theme, messages);
         return true;
     }
     const QFileInfo info(path);
@@ -117,9 +117,10 @@ int run_resave(const QStringList& args) {
         if (meta.isEmpty()) {
             return kRefused;
         }
-        QByteArray bytes = theme_text(theme, meta, messages);
-        bytes.append("\r\n");
-        return write_standard_output(bytes) ? kSuccess : kRefused;
+        const bool written = write_theme_text(theme, meta, messages, [](QByteArrayView piece) {
+            return write_standard_output(piece);
+        });
+        return written ? kSuccess : kRefused;
     }
     NoBusyCursor busy;
     // The editor always saves to a full path; a relative OUT is taken from the working folder.
