@@ -5,7 +5,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <charconv>
 #include <cstdio>
+#include <string>
 
 #include "commands.h"
 #include "format/reader.h"
@@ -38,6 +40,56 @@ std::optional<QByteArray> read_input_bytes(const QString& path) {
     return bytes;
 }
 
+// The findings as "file:line: severity: message [code]" lines, gathered and written to standard
+// output in large pieces: a large theme has tens of thousands of them.
+class FindingLines {
+  public:
+    FindingLines() { bytes_.reserve(kPiece + 4096); }
+    ~FindingLines() { flush(); }
+
+    void add(const QByteArray& file_name, int line, const Finding& f) {
+        char number[16];
+        append(file_name);
+        append(":");
+        append(QByteArrayView(number, std::to_chars(number, number + sizeof number, line).ptr));
+        append(": ");
+        append_utf8(severity_name(f.severity()));
+        append(": ");
+        append_utf8(f.message());
+        append(" [");
+        append_utf8(f.code());
+        append("]\n");
+        if (bytes_.size() >= size_t(kPiece)) {
+            flush();
+        }
+    }
+    void flush() {
+        std::fwrite(bytes_.data(), 1, bytes_.size(), stdout);
+        bytes_.clear();
+    }
+
+  private:
+    static constexpr qsizetype kPiece = qsizetype(1) << 20;
+
+    void append(QByteArrayView bytes) { bytes_.append(bytes.data(), size_t(bytes.size())); }
+    void append_utf8(QStringView text) {
+        // Most texts are ASCII, copied as they are; only the others need converting.
+        const size_t at = bytes_.size();
+        bytes_.resize(at + size_t(text.size()));
+        char* out = bytes_.data() + at;
+        for (const QChar c : text) {
+            if (c.unicode() >= 0x80) {
+                bytes_.resize(at);
+                append(text.toUtf8());
+                return;
+            }
+            *out++ = char(c.unicode());
+        }
+    }
+
+    std::string bytes_;
+};
+
 QJsonValue text_or_null(const QString& text) {
     return text.isEmpty() ? QJsonValue() : QJsonValue(text);
 }
@@ -67,6 +119,8 @@ int run_check(const QStringList& args) {
 
     int counts[3] = {};
     bool unreadable = false;
+    FindingLines output;
+    const FindingWording wording;
     QJsonArray all;
     for (const QString& path : paths) {
         std::optional<QByteArray> bytes = read_input_bytes(path);
@@ -75,6 +129,7 @@ int run_check(const QStringList& args) {
             unreadable = true;
             continue;
         }
+        const QByteArray file_name = path.toUtf8();
         // Read as the editor's Open reads; what it would show in a box goes to stderr.
         StderrMessages messages(false);
         OnceMessages once(messages);
@@ -96,12 +151,11 @@ int run_check(const QStringList& args) {
                     {QStringLiteral("presentation"), text_or_null(f.presentation)},
                 });
             } else {
-                std::printf("%s:%d: %s: %s [%s]\n", path.toUtf8().constData(), line,
-                            severity_name(f.severity()).toUtf8().constData(),
-                            f.message().toUtf8().constData(), f.code().toUtf8().constData());
+                output.add(file_name, line, f);
             }
         }
     }
+    output.flush();
     if (json) {
         const QByteArray text = QJsonDocument(all).toJson();
         std::fwrite(text.constData(), 1, size_t(text.size()), stdout);

@@ -4,9 +4,9 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
-#include <QtAlgorithms>
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -173,6 +173,16 @@ int edit_distance_within(QStringView a, QStringView b, int limit) {
     return std::min(row[size_t(n)], limit + 1);
 }
 
+// The set bits of a number, counted in a few steps: without a population-count instruction in
+// the baseline instruction set, qPopulationCount calls a library routine, and a theme of unknown
+// names asks this hundreds of times per style.
+int bit_count(quint64 bits) {
+    bits -= (bits >> 1) & 0x5555555555555555ULL;
+    bits = (bits & 0x3333333333333333ULL) + ((bits >> 2) & 0x3333333333333333ULL);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return int((bits * 0x0101010101010101ULL) >> 56);
+}
+
 struct CatalogueName {
     QString feature;
     quint64 bits;
@@ -193,8 +203,10 @@ QString nearest_catalogue_field(QStringView feature) {
     const QString* nearest = nullptr;
     int best = kMostSlips + 1;
     for (const CatalogueName& name : catalogue) {
-        if (qPopulationCount(bits & ~name.bits) > kMostSlips ||
-            qPopulationCount(name.bits & ~bits) > kMostSlips) {
+        // A length or a set of characters that differs too much rules a name out at once.
+        if (std::abs(feature.size() - name.feature.size()) > kMostSlips ||
+            bit_count(bits & ~name.bits) > kMostSlips ||
+            bit_count(name.bits & ~bits) > kMostSlips) {
             continue;
         }
         const int distance = edit_distance_within(feature, name.feature, best - 1);
@@ -463,6 +475,47 @@ class ThemeChecker {
     QStringList feature_order_;
 };
 
+// The message texts translated while a FindingWording lives in this thread, each looked up once.
+thread_local std::vector<std::pair<const char*, QString>>* wording = nullptr;
+
+// A message text of this file, translated.
+QString words(const char* source) {
+    if (wording == nullptr) {
+        return QCoreApplication::translate("ThemeCheck", source);
+    }
+    for (const auto& [key, text] : *wording) {
+        if (key == source) {
+            return text;
+        }
+    }
+    wording->emplace_back(source, QCoreApplication::translate("ThemeCheck", source));
+    return wording->back().second;
+}
+
+// What QString::arg(a, b, ...) gives for a text whose placeholders are %1 to %9: each replaced
+// by its argument, in one pass, without the general parser's cost.
+QString filled_in(const QString& text, std::initializer_list<QStringView> args) {
+    qsizetype length = text.size();
+    for (const QStringView arg : args) {
+        length += arg.size();
+    }
+    QString result;
+    result.reserve(length);
+    qsizetype copied = 0;
+    for (qsizetype at = text.indexOf(QLatin1Char('%')); at >= 0 && at + 1 < text.size();
+         at = text.indexOf(QLatin1Char('%'), at + 1)) {
+        const int n = text[at + 1].digitValue();
+        if (n >= 1 && n <= int(args.size())) {
+            result += QStringView(text).sliced(copied, at - copied);
+            result += args.begin()[n - 1];
+            copied = at + 2;
+            ++at;
+        }
+    }
+    result += QStringView(text).sliced(copied);
+    return result;
+}
+
 QString field_words(StyleField field) {
     switch (field) {
         case StyleField::PrimaryDay:
@@ -485,27 +538,33 @@ QString field_words(StyleField field) {
 
 // "by day (1.21:1)"; rounded down, so that a ratio just below the limit never reads 1.50.
 QString contrast_words(const QString& when, float ratio) {
-    return QStringLiteral("%1 (%2:1)")
-        .arg(when)
-        .arg(std::floor(double(ratio) * 100) / 100, 0, 'f', 2);
+    // Written as QString::arg(double, 0, 'f', 2) writes it, without its cost.
+    char digits[32];
+    const char* const end =
+        std::to_chars(digits, digits + sizeof digits, std::floor(double(ratio) * 100) / 100,
+                      std::chars_format::fixed, 2)
+            .ptr;
+    return when + QStringLiteral(" (") + QLatin1String(digits, end) + QStringLiteral(":1)");
 }
 
 QString low_contrast_message(const Finding& f) {
-    QStringList when;
+    QString when;
     if (f.day_contrast > 0) {
-        when.append(
-            contrast_words(QCoreApplication::translate("ThemeCheck", "by day"), f.day_contrast));
+        when = contrast_words(words(QT_TRANSLATE_NOOP("ThemeCheck", "by day")), f.day_contrast);
     }
     if (f.night_contrast > 0) {
-        when.append(contrast_words(QCoreApplication::translate("ThemeCheck", "by night"),
-                                   f.night_contrast));
+        if (!when.isEmpty()) {
+            when += words(QT_TRANSLATE_NOOP("ThemeCheck", " and "));
+        }
+        when +=
+            contrast_words(words(QT_TRANSLATE_NOOP("ThemeCheck", "by night")), f.night_contrast);
     }
-    return QCoreApplication::translate(
-               "ThemeCheck",
-               "Core and border are hard to tell apart %1, below 1.5:1, so the line is "
-               "hard to see on the device. Make the border lighter or darker in the "
-               "style editor.")
-        .arg(when.join(QCoreApplication::translate("ThemeCheck", " and ")));
+    return filled_in(words(QT_TRANSLATE_NOOP(
+                         "ThemeCheck",
+                         "Core and border are hard to tell apart %1, below 1.5:1, so the line is "
+                         "hard to see on the device. Make the border lighter or darker in the "
+                         "style editor.")),
+                     {when});
 }
 
 QString unknown_feature_message(const Finding& f) {
@@ -517,12 +576,12 @@ QString unknown_feature_message(const Finding& f) {
     const QString guess =
         nearest.isEmpty()
             ? QString()
-            : QCoreApplication::translate("ThemeCheck", " (did you mean %1?)").arg(nearest);
-    return QCoreApplication::translate(
-               "ThemeCheck",
-               "%1 is not a feature of the catalogue%2, so the device ignores this "
-               "style. Add the feature you meant with \"+\".")
-        .arg(f.field_name, guess);
+            : filled_in(words(QT_TRANSLATE_NOOP("ThemeCheck", " (did you mean %1?)")), {nearest});
+    return filled_in(words(QT_TRANSLATE_NOOP(
+                         "ThemeCheck",
+                         "%1 is not a feature of the catalogue%2, so the device ignores this "
+                         "style. Add the feature you meant with \"+\".")),
+                     {f.field_name, guess});
 }
 
 QString empty_day_colour_message(const Finding& f) {
@@ -584,6 +643,14 @@ QString findings_count_text(int errors, int warnings, int hints) {
         hints == 1 ? QCoreApplication::translate("ThemeCheck", "1 hint")
                    : QCoreApplication::translate("ThemeCheck", "%1 hints").arg(hints)};
     return counts[0] + QStringLiteral(", ") + counts[1] + QStringLiteral(", ") + counts[2];
+}
+
+FindingWording::FindingWording() : outer_(wording) {
+    wording = &texts_;
+}
+
+FindingWording::~FindingWording() {
+    wording = outer_;
 }
 
 std::vector<Finding> check_theme(const Theme& theme) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 #include <vector>
 
 #include "model/theme.h"
@@ -73,6 +74,20 @@ struct Finding {
     // What will happen and how to put it right, in plain words.
     QString message() const;
     friend bool operator==(const Finding&, const Finding&) = default;
+};
+
+// While one lives, Finding::message() in this thread translates each of its texts once rather than
+// for every message: for wording tens of thousands of findings at once (the command-line check).
+class FindingWording {
+  public:
+    FindingWording();
+    ~FindingWording();
+    FindingWording(const FindingWording&) = delete;
+    FindingWording& operator=(const FindingWording&) = delete;
+
+  private:
+    std::vector<std::pair<const char*, QString>> texts_;
+    std::vector<std::pair<const char*, QString>>* outer_;
 };
 
 // "2 errors, 1 warning, 0 hints".

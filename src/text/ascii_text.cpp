@@ -78,6 +78,30 @@ class Finder {
 
 }  // namespace
 
+qsizetype count_of(QByteArrayView text, char c) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    qsizetype count = 0;
+#ifdef __SSE2__
+    const __m128i wanted = _mm_set1_epi8(c);
+    while (end - p >= 16) {
+        // Each match subtracts -1 from its byte's tally; 255 rounds at most before the tallies
+        // are added up.
+        __m128i tally = _mm_setzero_si128();
+        for (int round = 0; round < 255 && end - p >= 16; ++round, p += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            tally = _mm_sub_epi8(tally, _mm_cmpeq_epi8(bytes, wanted));
+        }
+        const __m128i sums = _mm_sad_epu8(tally, _mm_setzero_si128());
+        count += _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8));
+    }
+#endif
+    for (; p != end; ++p) {
+        count += *p == c ? 1 : 0;
+    }
+    return count;
+}
+
 qsizetype find_ascii_upper(QByteArrayView text, QByteArrayView needle, qsizetype from) {
     const qsizetype n = needle.size();
     if (n == 0 || from < 0 || text.size() - from < n) {

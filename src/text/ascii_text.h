@@ -59,6 +59,9 @@ inline bool contains(QByteArrayView text, QByteArrayView needle) {
     return find(text, needle) >= 0;
 }
 
+// How often `c` occurs in `text` (sixteen bytes at a time).
+qsizetype count_of(QByteArrayView text, char c);
+
 // find(ascii_upper(text), upper_needle, from) without upper-casing a copy of the text: where the
 // original letter case must be kept, a search can still match as the upper-cased text would.
 qsizetype find_ascii_upper(QByteArrayView text, QByteArrayView upper_needle, qsizetype from = 0);
