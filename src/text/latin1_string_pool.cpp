@@ -2,6 +2,7 @@
 #include "text/latin1_string_pool.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace quorvane {
 
@@ -10,6 +11,9 @@ namespace {
 // Characters per shared buffer: large enough that allocations are rare, small enough that a few
 // texts kept after their theme is gone do not hold much.
 constexpr qsizetype kBufferChars = qsizetype(1) << 17;
+
+// Places in the table of recent short texts (a power of two).
+constexpr size_t kRecentTexts = 4096;
 
 }  // namespace
 
@@ -30,6 +34,24 @@ QString Latin1StringPool::make(QByteArrayView latin1) {
     if (n == 0) {
         return {};
     }
+    if (n > 7) {
+        return make_new(latin1);
+    }
+    quint64 bytes = quint64(n) << 56;
+    std::memcpy(&bytes, latin1.data(), size_t(n));
+    if (recent_.empty()) {
+        recent_.resize(kRecentTexts);
+    }
+    Recent& slot = recent_[size_t(((bytes * 0x9E3779B97F4A7C15ULL) >> 52) & (kRecentTexts - 1))];
+    if (slot.bytes != bytes || slot.text.isNull()) {
+        slot.bytes = bytes;
+        slot.text = make_new(latin1);
+    }
+    return slot.text;
+}
+
+QString Latin1StringPool::make_new(QByteArrayView latin1) {
+    const qsizetype n = latin1.size();
     // A text too long for a shared buffer gets one of its own.
     if (n + 1 > kBufferChars / 8) {
         return QString::fromLatin1(latin1);

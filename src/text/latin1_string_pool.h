@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <vector>
 
 namespace quorvane {
 
@@ -15,6 +16,9 @@ namespace quorvane {
 // QString's are. A QString copies itself before its first change while the buffer is shared, so
 // such a text behaves like any other, with two differences: isSharedWith() is true for any two
 // texts of one buffer, and one text kept alive keeps its whole buffer (256 KB) alive.
+//
+// Texts of up to seven bytes (colours, scales, borders) repeat all through a theme: one made
+// recently is handed out again rather than copied, found by its bytes in a small table.
 class Latin1StringPool {
   public:
     Latin1StringPool() = default;
@@ -26,11 +30,18 @@ class Latin1StringPool {
     QString make(QByteArrayView latin1);
 
   private:
+    struct Recent {
+        quint64 bytes = 0;  // the text's bytes, its length in the top byte
+        QString text;
+    };
+
+    QString make_new(QByteArrayView latin1);
     void give_back_references();
 
     QString::DataPointer buffer_;  // the buffer new texts go to; holds one reference
     qsizetype used_ = 0;
     int spare_references_ = 0;  // taken on the buffer for texts still to be made
+    std::vector<Recent> recent_;
 };
 
 // A QByteArray that shares `source`'s buffer for the `length` bytes from `offset` on, for keeping
