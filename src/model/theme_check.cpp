@@ -253,10 +253,28 @@ FeatureKind feature_kind(const QString& field_name) {
 
 // What the checker learns about one feature name, once per name however often it is styled.
 struct FeatureFacts {
+    const QString* field_name = nullptr;  // as the first Element that styles it has it
     FeatureKind kind = FeatureKind::Unknown;
-    // Which presentations (by number) style it so far, and how many.
-    std::vector<bool> styled_in;
+    // Which presentations (by number) style it so far, and how many. The first 64 are bits: a
+    // theme of a million features keeps no list for each.
+    quint64 first_styled_in = 0;
+    std::vector<bool> more_styled_in;
     int presentations = 0;
+
+    bool styled_in(int p) const {
+        return p < 64 ? (first_styled_in >> p & 1) != 0
+                      : size_t(p - 64) < more_styled_in.size() && more_styled_in[size_t(p - 64)];
+    }
+    void mark_styled_in(int p) {
+        if (p < 64) {
+            first_styled_in |= quint64(1) << p;
+            return;
+        }
+        if (more_styled_in.size() <= size_t(p - 64)) {
+            more_styled_in.resize(size_t(p - 63));
+        }
+        more_styled_in[size_t(p - 64)] = true;
+    }
 };
 
 // One presentation as the checker walks it.
@@ -264,6 +282,12 @@ struct PresentationWalk {
     QString name;
     int first_element = 0;
 };
+
+// Whether two texts are the same, looking first whether they are the same characters in memory:
+// the Elements of a presentation share its name.
+bool same_text(const QString& a, const QString& b) {
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
 
 struct ColourSlot {
     QString Element::*text;
@@ -283,15 +307,31 @@ class ThemeChecker {
     explicit ThemeChecker(const Theme& theme) : theme_(theme) {}
 
     std::vector<Finding> run() {
-        findings_.reserve(theme_.elements.size());
+        // Room enough for nearly every theme at once (a large theme of unknown features has
+        // about 1.4 findings per Element); pages never written cost nothing.
+        findings_.reserve(theme_.elements.size() * 2 + 16);
+        size_t slot_count = 16;
+        while (slot_count < theme_.elements.size() * 2) {
+            slot_count *= 2;
+        }
+        feature_slots_.assign(slot_count, FeatureSlot{});
+        // The feature names' hashes first, so that the slot of a name a few Elements ahead can
+        // be fetched into the cache while this one is checked.
+        hashes_.reserve(theme_.elements.size());
+        for (const Element& e : theme_.elements) {
+            hashes_.push_back(qHash(QStringView(e.field_name)));
+        }
         check_metadata();
         const QString* raw_presentation = nullptr;
         for (int k = 0; k < theme_.element_count(); ++k) {
             const Element& e = theme_.elements[size_t(k)];
+            if (size_t(k) + kLookAhead < hashes_.size()) {
+                __builtin_prefetch(
+                    &feature_slots_[hashes_[size_t(k) + kLookAhead] & (feature_slots_.size() - 1)]);
+            }
             // The Elements of one presentation stand together: its name is looked up only when
             // it changes.
-            if (raw_presentation == nullptr || (!e.presentation.isSharedWith(*raw_presentation) &&
-                                                e.presentation != *raw_presentation)) {
+            if (raw_presentation == nullptr || !same_text(e.presentation, *raw_presentation)) {
                 raw_presentation = &e.presentation;
                 enter_presentation(k, e.presentation);
             }
@@ -357,17 +397,28 @@ class ThemeChecker {
         }
     }
 
-    FeatureFacts& facts_of(const QString& field_name) {
-        auto it = features_.find(field_name);
-        if (it == features_.end()) {
-            feature_order_.append(field_name);
-            it = features_.insert(field_name, {feature_kind(field_name), {}, 0});
+    // Found in a table of open addressing made for the theme's size: a theme of a million
+    // feature names would otherwise spend its check growing a hash and missing the cache.
+    FeatureFacts& facts_of(const QString& field_name, size_t hash) {
+        const size_t mask = feature_slots_.size() - 1;
+        for (size_t at = hash & mask;; at = (at + 1) & mask) {
+            FeatureSlot& slot = feature_slots_[at];
+            if (slot.feature < 0) {
+                slot = {hash, int(features_.size())};
+                FeatureFacts& facts = features_.emplace_back();
+                facts.field_name = &field_name;
+                facts.kind = feature_kind(field_name);
+                return facts;
+            }
+            FeatureFacts& facts = features_[size_t(slot.feature)];
+            if (slot.hash == hash && *facts.field_name == field_name) {
+                return facts;
+            }
         }
-        return it.value();
     }
 
     void check_element(int k, const Element& e) {
-        FeatureFacts& facts = facts_of(e.field_name);
+        FeatureFacts& facts = facts_of(e.field_name, hashes_[size_t(k)]);
         if (facts.kind == FeatureKind::Unknown) {
             add_for(k, e, Check::UnknownFeature);
         } else if (facts.kind == FeatureKind::Polygon && !e.is_polygon()) {
@@ -375,11 +426,8 @@ class ThemeChecker {
         } else if (facts.kind == FeatureKind::Line && e.is_polygon()) {
             add_for(k, e, Check::LineWithoutBorder);
         }
-        if (facts.styled_in.size() <= size_t(current_)) {
-            facts.styled_in.resize(presentations_.size());
-        }
-        if (!facts.styled_in[size_t(current_)]) {
-            facts.styled_in[size_t(current_)] = true;
+        if (!facts.styled_in(current_)) {
+            facts.mark_styled_in(current_);
             ++facts.presentations;
         } else {
             add_for(k, e, Check::DuplicateFeature);
@@ -449,18 +497,17 @@ class ThemeChecker {
         if (count < 2) {
             return;
         }
-        for (const QString& field_name : feature_order_) {
-            const FeatureFacts& facts = features_.find(field_name).value();
-            if (field_name.isEmpty() || facts.presentations != count - 1) {
+        for (const FeatureFacts& facts : features_) {
+            if (facts.field_name->isEmpty() || facts.presentations != count - 1) {
                 continue;
             }
             for (int p = 0; p < count; ++p) {
-                if (size_t(p) < facts.styled_in.size() && facts.styled_in[size_t(p)]) {
+                if (facts.styled_in(p)) {
                     continue;
                 }
                 Finding& f =
                     add(Check::MissingFeature, -1, presentations_[size_t(p)].first_element);
-                f.field_name = field_name;
+                f.field_name = *facts.field_name;
                 f.presentation = presentations_[size_t(p)].name;
             }
         }
@@ -471,8 +518,15 @@ class ThemeChecker {
     std::vector<PresentationWalk> presentations_;
     QHash<QString, int> presentation_index_;
     int current_ = 0;
-    QHash<QString, FeatureFacts> features_;
-    QStringList feature_order_;
+    struct FeatureSlot {
+        size_t hash = 0;
+        int feature = -1;  // in features_; -1 for a free slot
+    };
+    static constexpr size_t kLookAhead = 8;
+    std::vector<size_t> hashes_;              // of each Element's feature name
+    std::vector<FeatureSlot> feature_slots_;  // at least twice as many as there are Elements
+    // Each feature name's facts, in the order the names first come.
+    std::vector<FeatureFacts> features_;
 };
 
 // The message texts translated while a FindingWording lives in this thread, each looked up once.
