@@ -86,9 +86,10 @@ QByteArray big_theme_text(int styles) {
     QByteArray text;
     text.reserve(qsizetype(styles) * 175 + 1024);
     text += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<GARMIN_MAP_THEME>\r\n";
-    text += "<METADATA>\r\n<TITLE>Test theme</TITLE>\r\n<DESCRIPTION>A generated theme"
-            "</DESCRIPTION>\r\n<LOCALELIST>\r\n<locale>Global</locale>\r\n</LOCALELIST>\r\n"
-            "<Version><Major>1</Major><Minor>20</Minor></Version>\r\n</METADATA>\r\n";
+    text +=
+        "<METADATA>\r\n<TITLE>Test theme</TITLE>\r\n<DESCRIPTION>A generated theme"
+        "</DESCRIPTION>\r\n<LOCALELIST>\r\n<locale>Global</locale>\r\n</LOCALELIST>\r\n"
+        "<Version><Major>1</Major><Minor>20</Minor></Version>\r\n</METADATA>\r\n";
     const int per = (styles + 5) / 6;
     int made = 0;
     for (const char* name :

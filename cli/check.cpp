@@ -72,20 +72,7 @@ class FindingLines {
     static constexpr qsizetype kPiece = qsizetype(1) << 20;
 
     void append(QByteArrayView bytes) { bytes_.append(bytes.data(), size_t(bytes.size())); }
-    void append_utf8(QStringView text) {
-        // Most texts are ASCII, copied as they are; only the others need converting.
-        const size_t at = bytes_.size();
-        bytes_.resize(at + size_t(text.size()));
-        char* out = bytes_.data() + at;
-        for (const QChar c : text) {
-            if (c.unicode() >= 0x80) {
-                bytes_.resize(at);
-                append(text.toUtf8());
-                return;
-            }
-            *out++ = char(c.unicode());
-        }
-    }
+    void append_utf8(QStringView text) { append(text.toUtf8()); }
 
     std::string bytes_;
 };

@@ -190,22 +190,36 @@ struct CatalogueName {
 
 // The catalogue's field name closest to a misspelt one, or nothing when none is close.
 QString nearest_catalogue_field(QStringView feature) {
-    static const std::vector<CatalogueName> catalogue = [] {
+    // For each length, the catalogue's names within kMostSlips of it, in catalogue order; the
+    // last list, for every longer length, is empty.
+    static const std::vector<std::vector<CatalogueName>> by_length = [] {
         std::vector<CatalogueName> names;
         for (const QStringList* list : {&polygon_catalogue(), &line_catalogue()}) {
             for (const QString& name : *list) {
                 names.push_back({name, character_bits(name)});
             }
         }
-        return names;
+        qsizetype longest = 0;
+        for (const CatalogueName& name : names) {
+            longest = std::max(longest, name.feature.size());
+        }
+        std::vector<std::vector<CatalogueName>> lists(size_t(longest + kMostSlips + 2));
+        for (size_t length = 0; length + 1 < lists.size(); ++length) {
+            for (const CatalogueName& name : names) {
+                if (std::abs(qsizetype(length) - name.feature.size()) <= kMostSlips) {
+                    lists[length].push_back(name);
+                }
+            }
+        }
+        return lists;
     }();
     const quint64 bits = character_bits(feature);
     const QString* nearest = nullptr;
     int best = kMostSlips + 1;
-    for (const CatalogueName& name : catalogue) {
-        // A length or a set of characters that differs too much rules a name out at once.
-        if (std::abs(feature.size() - name.feature.size()) > kMostSlips ||
-            bit_count(bits & ~name.bits) > kMostSlips ||
+    for (const CatalogueName& name :
+         by_length[std::min(size_t(feature.size()), by_length.size() - 1)]) {
+        // A set of characters that differs too much rules a name out at once.
+        if (bit_count(bits & ~name.bits) > kMostSlips ||
             bit_count(name.bits & ~bits) > kMostSlips) {
             continue;
         }
@@ -553,20 +567,22 @@ QString filled_in(const QString& text, std::initializer_list<QStringView> args) 
     for (const QStringView arg : args) {
         length += arg.size();
     }
-    QString result;
-    result.reserve(length);
+    QString result(length, Qt::Uninitialized);
+    QChar* out = result.data();
+    const QStringView all(text);
     qsizetype copied = 0;
-    for (qsizetype at = text.indexOf(QLatin1Char('%')); at >= 0 && at + 1 < text.size();
-         at = text.indexOf(QLatin1Char('%'), at + 1)) {
-        const int n = text[at + 1].digitValue();
+    for (qsizetype at = all.indexOf(u'%'); at >= 0 && at + 1 < all.size();
+         at = all.indexOf(u'%', at + 1)) {
+        const int n = all[at + 1].digitValue();
         if (n >= 1 && n <= int(args.size())) {
-            result += QStringView(text).sliced(copied, at - copied);
-            result += args.begin()[n - 1];
+            out = std::copy(all.begin() + copied, all.begin() + at, out);
+            out = std::copy(args.begin()[n - 1].begin(), args.begin()[n - 1].end(), out);
             copied = at + 2;
             ++at;
         }
     }
-    result += QStringView(text).sliced(copied);
+    out = std::copy(all.begin() + copied, all.end(), out);
+    result.truncate(out - result.constData());
     return result;
 }
 
@@ -592,13 +608,20 @@ QString field_words(StyleField field) {
 
 // "by day (1.21:1)"; rounded down, so that a ratio just below the limit never reads 1.50.
 QString contrast_words(const QString& when, float ratio) {
-    // Written as QString::arg(double, 0, 'f', 2) writes it, without its cost.
+    // Written as QString::arg(double, 0, 'f', 2) writes the rounded-down ratio, without its cost.
+    const auto hundredths = static_cast<long long>(std::floor(double(ratio) * 100));
     char digits[32];
-    const char* const end =
-        std::to_chars(digits, digits + sizeof digits, std::floor(double(ratio) * 100) / 100,
-                      std::chars_format::fixed, 2)
-            .ptr;
-    return when + QStringLiteral(" (") + QLatin1String(digits, end) + QStringLiteral(":1)");
+    char* end = std::to_chars(digits, digits + sizeof digits, hundredths / 100).ptr;
+    *end++ = '.';
+    *end++ = char('0' + hundredths % 100 / 10);
+    *end++ = char('0' + hundredths % 10);
+    QString words;
+    words.reserve(when.size() + (end - digits) + 5);
+    words += when;
+    words += QLatin1String(" (");
+    words += QLatin1String(digits, end);
+    words += QLatin1String(":1)");
+    return words;
 }
 
 QString low_contrast_message(const Finding& f) {
