@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(quorvane::kVersionText);
     QApplication::setWindowIcon(quorvane::application_icon());
     // Lets the desktop match the window to the installed menu entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
 
     quorvane::ThemeDocument document;
     quorvane::QtMessages messages;

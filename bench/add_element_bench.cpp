@@ -3,7 +3,7 @@
 
 #include "model/element_additions.h"
 #include "model/presentation_changes.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -46,7 +46,7 @@ void BM_AddElementOutOfRankOrder(benchmark::State& state) {
 
 void BM_AddPresentation(benchmark::State& state) {
     const Theme original = generated(int(state.range(0)), false);
-    ScriptedMessages messages;
+    MessageList messages;
     for (auto _ : state) {
         state.PauseTiming();
         Theme theme = original;

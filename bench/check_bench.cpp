@@ -8,7 +8,7 @@
 #include "generated_theme.h"
 #include "model/theme_check.h"
 #include "model/theme_document.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 #include "ui/problems_panel.h"
 
 namespace {
@@ -38,13 +38,13 @@ void BM_ProblemsPanelAfterStyleChange(benchmark::State& state) {
     panel.resize(900, 240);
     panel.show();
     QApplication::processEvents();
-    ScriptedMessages messages;
+    MessageList messages;
     const ElementStyle before = ElementStyle::of(document.theme().elements[0]);
     ElementStyle after = before;
     after.colours.primary_day = QStringLiteral("zz0000");
     int k = 0;
     for (auto _ : state) {
-        document.apply_style(0, k++ % 2 == 0 ? after : before, false, messages);
+        messages.add(document.apply_style(0, k++ % 2 == 0 ? after : before, false));
         panel.refresh_now();
         panel.list()->viewport()->repaint();
     }

@@ -16,8 +16,6 @@
 #include "format/writer.h"
 #include "generated_theme.h"
 #include "model/theme_check.h"
-#include "platform/busy_cursor.h"
-#include "support/scripted_messages.h"
 
 namespace quorvane {
 namespace {
@@ -47,7 +45,7 @@ const BigThemeFile& big_theme_file(int styles) {
 
 void BM_ReadBigTheme(benchmark::State& state) {
     const BigThemeFile& file = big_theme_file(int(state.range(0)));
-    ScriptedMessages messages(true);
+    MessageList messages;
     for (auto _ : state) {
         Theme theme;
         read_theme_file(file.path(), theme, messages);
@@ -59,13 +57,12 @@ BENCHMARK(BM_ReadBigTheme)->Arg(30000)->Arg(300000)->Unit(benchmark::kMillisecon
 
 void BM_WriteBigTheme(benchmark::State& state) {
     const BigThemeFile& file = big_theme_file(int(state.range(0)));
-    ScriptedMessages messages(true);
+    MessageList messages;
     Theme theme;
     read_theme_file(file.path(), theme, messages);
-    NoBusyCursor busy;
     const QString out = file.output("written.kmtf");
     for (auto _ : state) {
-        save_theme_file(theme, out, messages, busy, false);
+        save_theme_file(theme, out, messages, ExistingFile::Replaced);
     }
     state.SetBytesProcessed(state.iterations() * file.size());
 }
@@ -74,7 +71,7 @@ BENCHMARK(BM_WriteBigTheme)->Arg(30000)->Arg(300000)->Unit(benchmark::kMilliseco
 // Every Element is a finding, and their messages are worded, as quorvane-cli check does.
 void BM_CheckBigTheme(benchmark::State& state) {
     const BigThemeFile& file = big_theme_file(int(state.range(0)));
-    ScriptedMessages messages(true);
+    MessageList messages;
     Theme theme;
     read_theme_file(file.path(), theme, messages);
     size_t findings = 0;

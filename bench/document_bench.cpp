@@ -9,7 +9,7 @@
 #include "generated_theme.h"
 #include "model/theme_document.h"
 #include "settings/recovery_copies.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -25,9 +25,9 @@ ElementStyle recoloured(const Element& e, int n) {
 void BM_UndoRedoStyleChange(benchmark::State& state) {
     ThemeDocument document;
     document.replace(generated_theme(kStyles), kUntitledFileName, false);
-    ScriptedMessages messages;
-    document.apply_style(kStyles / 2, recoloured(document.theme().elements[kStyles / 2], 1), false,
-                         messages);
+    MessageList messages;
+    messages.add(document.apply_style(
+        kStyles / 2, recoloured(document.theme().elements[kStyles / 2], 1), false));
     for (auto _ : state) {
         document.history().undo();
         document.history().redo();
@@ -40,8 +40,8 @@ void BM_UndoRedoAddPresentation(benchmark::State& state) {
     Theme theme = generated_theme(kStyles);
     theme.elements.erase(theme.elements.begin() + kStyles / 2, theme.elements.end());
     document.replace(theme, kUntitledFileName, false);
-    ScriptedMessages messages;
-    document.add_presentations({QStringLiteral("PEDESTRIAN")}, messages);
+    MessageList messages;
+    messages.add(document.add_presentations({QStringLiteral("PEDESTRIAN")}));
     for (auto _ : state) {
         document.history().undo();
         document.history().redo();
@@ -54,12 +54,12 @@ void BM_HistoryOfHundredStyleChanges(benchmark::State& state) {
     for (auto _ : state) {
         ThemeDocument document;
         document.replace(generated_theme(kStyles), kUntitledFileName, false);
-        ScriptedMessages messages;
+        MessageList messages;
         const size_t before = mallinfo2().uordblks;
         for (int n = 0; n < 100; ++n) {
             const int k = (n * 293) % kStyles;
-            document.apply_style(k, recoloured(document.theme().elements[size_t(k)], n), false,
-                                 messages);
+            messages.add(document.apply_style(
+                k, recoloured(document.theme().elements[size_t(k)], n), false));
         }
         state.counters["history_bytes"] = double(mallinfo2().uordblks - before);
     }

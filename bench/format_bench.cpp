@@ -10,8 +10,7 @@
 #include "format/reader.h"
 #include "format/writer.h"
 #include "generated_theme.h"
-#include "platform/busy_cursor.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -26,7 +25,7 @@ void BM_ReadThemeFile(benchmark::State& state) {
         file.open(QIODevice::WriteOnly);
         file.write(text);
     }
-    ScriptedMessages messages(true);
+    MessageList messages;
     for (auto _ : state) {
         Theme theme;
         read_theme_file(path, theme, messages);
@@ -43,7 +42,7 @@ void BM_ReadThemeFile(benchmark::State& state) {
 void BM_ThemeMemory(benchmark::State& state) {
     const int styles = static_cast<int>(state.range(0));
     const QByteArray text = generated_theme_text(styles);
-    ScriptedMessages messages(true);
+    MessageList messages;
     double beyond_file = 0;
     for (auto _ : state) {
         const size_t before = mallinfo2().uordblks;
@@ -59,7 +58,7 @@ void BM_ThemeMemory(benchmark::State& state) {
 void BM_ParseText(benchmark::State& state) {
     const int styles = static_cast<int>(state.range(0));
     const QByteArray text = generated_theme_text(styles);
-    ScriptedMessages messages(true);
+    MessageList messages;
     for (auto _ : state) {
         Theme theme;
         parse_theme_text(theme, text, messages);
@@ -74,11 +73,10 @@ void BM_BuildAndWrite(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("theme.kmtf"));
     Theme theme = generated_theme(styles);
-    ScriptedMessages messages(true);
-    NoBusyCursor busy;
+    MessageList messages;
     qint64 bytes = 0;
     for (auto _ : state) {
-        save_theme_file(theme, path, messages, busy);
+        save_theme_file(theme, path, messages, ExistingFile::Replaced);
         bytes = QFile(path).size();
     }
     state.SetItemsProcessed(state.iterations() * styles);

@@ -6,7 +6,7 @@
 
 #include "format/writer.h"
 #include "model/presentations.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 
@@ -47,7 +47,7 @@ Theme generated_theme(int styles) {
 
 QByteArray generated_theme_text(int styles) {
     Theme theme = generated_theme(styles);
-    ScriptedMessages messages(true);
+    MessageList messages;
     return theme_text(theme,
                       QStringLiteral("<METADATA>\r\n<TITLE>GENERATED</TITLE>\r\n</METADATA>"),
                       messages) +

@@ -23,7 +23,7 @@
 #include "generated_theme.h"
 #include "preview/preview_painter.h"
 #include "preview/preview_png.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ QByteArray cr_only_one_block(int styles) {
     for (Element& e : theme.elements) {
         e.presentation = QStringLiteral("GUIDANCE");
     }
-    ScriptedMessages messages;
+    MessageList messages;
     QByteArray text = theme_text(
         theme, QStringLiteral("<METADATA>\r\n<TITLE>CR ONLY</TITLE>\r\n</METADATA>"), messages);
     text.replace("\r\n", "\r");
@@ -66,12 +66,12 @@ QByteArray cr_only_one_block(int styles) {
 }
 
 void read_lay_out_and_dump(const QByteArray& text) {
-    ScriptedMessages messages;
+    MessageList messages;
     Theme theme;
     parse_theme_text(theme, text, messages);
     const PreviewLayout layout = lay_out_preview(theme, PreviewFrame{});
     const QByteArray json =
-        QJsonDocument(theme_json(theme, QStringLiteral("cr.kmtf"), messages.told)).toJson();
+        QJsonDocument(theme_json(theme, QStringLiteral("cr.kmtf"), messages.texts())).toJson();
     benchmark::DoNotOptimize(layout);
     benchmark::DoNotOptimize(json);
 }
@@ -100,7 +100,7 @@ void render_to_png(const Theme& theme, const QString& path) {
 }
 
 Theme read_generated_theme(int styles) {
-    ScriptedMessages messages;
+    MessageList messages;
     Theme theme;
     parse_theme_text(theme, generated_theme_text(styles), messages);
     return theme;

@@ -16,7 +16,7 @@
 #include "preview/pane_geometry.h"
 #include "preview/preview_painter.h"
 #include "preview/tile_selection.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace {
 
@@ -102,7 +102,7 @@ long heap_bytes() {
 // and painting the first viewport.
 void BM_OpenAndShow(benchmark::State& state) {
     Theme generated = preview_theme(int(state.range(0)));
-    ScriptedMessages messages;
+    MessageList messages;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.kmtf"));
     write_theme_bytes(path,

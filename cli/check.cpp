@@ -13,7 +13,6 @@
 #include "format/reader.h"
 #include "format/theme_lines.h"
 #include "model/theme_check.h"
-#include "platform/once_messages.h"
 #include "stderr_messages.h"
 
 namespace quorvane {
@@ -118,11 +117,18 @@ int run_check(const QStringList& args) {
         }
         const QByteArray file_name = path.toUtf8();
         // Read as the editor's Open reads; what it would show in a box goes to stderr.
-        StderrMessages messages(false);
-        OnceMessages once(messages);
+        MessageList messages;
         Theme theme;
         ThemeLines lines;
-        parse_theme_bytes(theme, std::move(*bytes), once, &lines);
+        const bool theme_read =
+            read_theme_bytes(std::move(*bytes), input_name(path), theme, messages, &lines);
+        // What was found in the files before stands before this file's messages.
+        output.flush();
+        write_stderr_lines(messages);
+        if (!theme_read) {
+            unreadable = true;
+            continue;
+        }
         for (const Finding& f : check_theme(theme)) {
             ++counts[int(f.severity())];
             const int line = line_of(f, lines);

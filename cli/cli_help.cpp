@@ -34,6 +34,29 @@ const CommandHelp kCommands[] = {
      "      Checks each theme and prints one line per problem, FILE:LINE: severity: message\n"
      "      [code], then a summary; --json prints the problems as a JSON array instead. Exit\n"
      "      status 1 when a theme has errors (with --strict, warnings too).\n"},
+    {"diff",
+     "  quorvane-cli diff A B [--json] [--color=auto|always|never]\n"
+     "      Compares two themes by meaning: metadata, presentations added or removed, and for\n"
+     "      each presentation the styles added (+), removed (-) or changed (~, old -> new);\n"
+     "      colours compare as values. --json prints one JSON object. Exit status 0 same,\n"
+     "      1 different, 2 trouble. --git takes the seven arguments git gives a\n"
+     "      diff.kmtf.command and exits 0 for a difference.\n"},
+    {"build",
+     "  quorvane-cli build IN.json OUT.kmtf [--force]\n"
+     "      Makes a theme from JSON in the shape dump prints (file and messages are ignored,\n"
+     "      a missing key takes the editor's default) and writes it as resave does. A value\n"
+     "      the file cannot hold is named with its place, FILE:LINE:COLUMN: PATH: message,\n"
+     "      and nothing is written.\n"},
+    {"edit",
+     "  quorvane-cli edit THEME... [--where CONDITION]... --set CHANGE...\n"
+     "                   (-o OUT [--force] | --in-place | --dry-run [--json] [--color=WHEN])\n"
+     "      Changes every style that meets all conditions: feature=GLOB (field or catalogue\n"
+     "      name), presentation=GLOB, kind=line|polygon, colour=#RRGGBB (in any slot).\n"
+     "      A CHANGE is scale=N, border=N, primary.day=#RRGGBB, primary.night=,\n"
+     "      secondary.day=, secondary.night= or colour:#OLD=#NEW (wherever OLD is used).\n"
+     "      Prints what changed; --dry-run prints the diff instead and writes nothing;\n"
+     "      --in-place saves each THEME as the editor's Save does. A value the file cannot\n"
+     "      hold is refused, and then no THEME is written.\n"},
     {"help",
      "  quorvane-cli help [COMMAND]\n"
      "      Shows this help, or one command's part of it.\n"},
@@ -55,7 +78,7 @@ QString cli_help() {
         "A FILE or IN given as - is read from standard input; an OUT given as - is written to\n"
         "standard output.\n"
         "Messages the editor would show in a box go to stderr, one per line, in order.\n"
-        "Exit status: 0 success, 1 refused, 2 usage error or unreadable input.\n");
+        "Exit status: 0 success, 1 refused, 2 usage error, unreadable input or not a theme.\n");
     return text;
 }
 

@@ -8,19 +8,16 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "format/metadata.h"
 #include "format/reader.h"
 #include "format/theme_json.h"
 #include "format/writer.h"
-#include "platform/busy_cursor.h"
 #include "stderr_messages.h"
 
 namespace quorvane {
 
-namespace {
-
-// Writes bytes to standard output; false (after saying why) when they do not all get there.
 bool write_standard_output(QByteArrayView bytes) {
     if (std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
         std::fflush(stdout) != 0) {
@@ -31,15 +28,16 @@ bool write_standard_output(QByteArrayView bytes) {
     return true;
 }
 
-bool read_named_input(const QString& path, Theme& theme, StderrMessages& messages) {
+namespace {
+
+bool read_named_input(const QString& path, Theme& theme, MessageList& messages) {
     if (path == kStandardStream) {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly)) {
             write_cli_error(QStringLiteral("cannot read standard input: ") + in.errorString());
             return false;
         }
-        read_theme_bytes(in.readAll(), theme, messages);
-        return true;
+        return read_theme_bytes(in.readAll(), input_name(path), theme, messages);
     }
     const QFileInfo info(path);
     QFile file(path);
@@ -61,13 +59,25 @@ bool read_named_input(const QString& path, Theme& theme, StderrMessages& message
 
 }  // namespace
 
-bool read_input(const QString& path, Theme& theme, StderrMessages& messages) {
+QString input_name(const QString& path) {
+    return path == kStandardStream ? QStringLiteral("standard input") : path;
+}
+
+bool read_input_keeping_messages(const QString& path, Theme& theme, MessageList& said) {
     try {
-        return read_named_input(path, theme, messages);
+        return read_named_input(path, theme, said);
     } catch (const std::bad_alloc&) {
         write_cli_error(too_large_to_read_message(path));
         return false;
     }
+}
+
+bool read_input(const QString& path, Theme& theme, MessageList& messages) {
+    MessageList said;
+    const bool read = read_input_keeping_messages(path, theme, said);
+    write_stderr_lines(said);
+    messages.add(said);
+    return read;
 }
 
 int run_dump(const QStringList& args) {
@@ -76,13 +86,13 @@ int run_dump(const QStringList& args) {
         return kUsageOrInput;
     }
     Theme theme;
-    StderrMessages messages(false);
+    MessageList messages;
     if (!read_input(args[0], theme, messages)) {
         return kUsageOrInput;
     }
     try {
         bool written = true;
-        write_theme_json(theme, args[0], messages.told, [&written](const QByteArray& piece) {
+        write_theme_json(theme, args[0], messages.texts(), [&written](const QByteArray& piece) {
             written = written && write_standard_output(piece);
         });
         return written ? kSuccess : kRefused;
@@ -103,29 +113,48 @@ int run_resave(const QStringList& args) {
         return kUsageOrInput;
     }
     Theme theme;
-    StderrMessages messages(force);
-    if (!read_input(paths[0], theme, messages)) {
+    MessageList read_messages;
+    if (!read_input(paths[0], theme, read_messages)) {
         return kUsageOrInput;
     }
+    return write_output(theme, paths[1], force);
+}
+
+int write_output(const Theme& theme, const QString& path, bool replace_existing) {
     // The Save command refuses an empty theme before it asks for a file name.
     if (theme.elements.empty()) {
-        messages.tell(QStringLiteral("No data to save"));
+        write_stderr_line(QStringLiteral("No data to save"));
         return kRefused;
     }
-    if (paths[1] == kStandardStream) {
+    MessageList messages;
+    if (path == kStandardStream) {
         const QString meta = metadata_block(theme.metadata, messages);
         if (meta.isEmpty()) {
+            write_stderr_lines(messages);
             return kRefused;
         }
-        const bool written = write_theme_text(theme, meta, messages, [](QByteArrayView piece) {
+        // The text goes out in pieces as it is made; what the editor would say about it, first.
+        bool said = false;
+        const bool written = write_theme_text(theme, meta, messages, [&](QByteArrayView piece) {
+            if (!std::exchange(said, true)) {
+                write_stderr_lines(messages);
+            }
             return write_standard_output(piece);
         });
         return written ? kSuccess : kRefused;
     }
-    NoBusyCursor busy;
     // The editor always saves to a full path; a relative OUT is taken from the working folder.
-    const QString out = QFileInfo(paths[1]).absoluteFilePath();
-    const SaveOutcome outcome = save_theme_file(theme, out, messages, busy);
+    const QString out = QFileInfo(path).absoluteFilePath();
+    SaveOutcome outcome = save_theme_file(theme, out, messages, ExistingFile::Kept);
+    if (outcome == SaveOutcome::FileExists) {
+        // The editor would ask; --force is the answer.
+        write_stderr_line(overwrite_question() +
+                          (replace_existing ? QStringLiteral(" Yes") : QStringLiteral(" No")));
+        if (replace_existing) {
+            outcome = save_theme_file(theme, out, messages, ExistingFile::Replaced);
+        }
+    }
+    write_stderr_lines(messages);
     return outcome == SaveOutcome::Written ? kSuccess : kRefused;
 }
 

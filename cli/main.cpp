@@ -92,6 +92,15 @@ int main(int argc, char* argv[]) {
     if (command == QStringLiteral("check")) {
         return quorvane::run_check(args);
     }
+    if (command == QStringLiteral("diff")) {
+        return quorvane::run_diff(args);
+    }
+    if (command == QStringLiteral("build")) {
+        return quorvane::run_build(args);
+    }
+    if (command == QStringLiteral("edit")) {
+        return quorvane::run_edit(args);
+    }
     quorvane::write_cli_error(QStringLiteral("unknown command ") + command +
                               QStringLiteral(" (see --help)"));
     return quorvane::kUsageOrInput;

@@ -64,7 +64,7 @@ int run_render(const QStringList& args) {
         return kUsageOrInput;
     }
     Theme theme;
-    StderrMessages messages(false);
+    MessageList messages;
     if (!read_input(paths[0], theme, messages)) {
         return kUsageOrInput;
     }

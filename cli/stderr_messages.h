@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "platform/messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 
@@ -20,25 +20,11 @@ inline void write_cli_error(const QString& text) {
     write_stderr_line(QStringLiteral("quorvane-cli: ") + text);
 }
 
-// Messages of the command-line tool: each goes to stderr on a line of its own and is kept in
-// order; questions get a fixed answer.
-class StderrMessages : public Messages {
-  public:
-    explicit StderrMessages(bool answer) : answer_(answer) {}
-
-    void tell(const QString& text) override {
-        told.append(text);
+// What the editor would show in message boxes: each text on a line of its own, in order.
+inline void write_stderr_lines(const MessageList& messages) {
+    for (const QString& text : messages.texts()) {
         write_stderr_line(text);
     }
-    bool ask(const QString& question) override {
-        write_stderr_line(question + (answer_ ? QStringLiteral(" Yes") : QStringLiteral(" No")));
-        return answer_;
-    }
-
-    QStringList told;
-
-  private:
-    bool answer_;
-};
+}
 
 }  // namespace quorvane

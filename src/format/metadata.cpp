@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 
 #include "model/version_parts.h"
-#include "platform/messages.h"
 #include "text/ascii_text.h"
 
 namespace quorvane {
@@ -43,16 +42,16 @@ QByteArray text_between_first_two(QByteArrayView text, QByteArrayView name) {
     return ascii_upper(cased_value(text, ascii_upper(name)));
 }
 
-void read_metadata(Metadata& metadata, QByteArrayView text, Messages& messages) {
+void read_metadata(Metadata& metadata, QByteArrayView text, MessageList& messages) {
     const qsizetype start = find_ascii_upper(text, "METADATA");
     if (start < 0) {
-        messages.tell(QCoreApplication::translate("Metadata", "Oops no meta"));
+        messages.add(QCoreApplication::translate("Metadata", "Oops no meta"));
         return;
     }
     // The values are searched from METADATA to the end of the whole text, not only in the block.
     const QByteArrayView m = text.sliced(start);
     if (find_ascii_upper(m, "/METADATA") < 0) {
-        messages.tell(QCoreApplication::translate("Metadata", "Oops no meta"));
+        messages.add(QCoreApplication::translate("Metadata", "Oops no meta"));
         return;
     }
     metadata.title = QString::fromLatin1(cased_value(m, "TITLE"));
@@ -69,15 +68,15 @@ void read_metadata(Metadata& metadata, QByteArrayView text, Messages& messages) 
 }
 
 void read_metadata(Metadata& metadata, QByteArrayView text, QByteArrayView upper,
-                   Messages& messages) {
+                   MessageList& messages) {
     // The search no longer needs the upper-cased text; kept for the callers that have one.
     (void)upper;
     read_metadata(metadata, text, messages);
 }
 
-QString metadata_block(const Metadata& metadata, Messages& messages) {
+QString metadata_block(const Metadata& metadata, MessageList& messages) {
     if (metadata.title.isEmpty()) {
-        messages.tell(QCoreApplication::translate("Metadata", "Needs a Title"));
+        messages.add(QCoreApplication::translate("Metadata", "Needs a Title"));
         return {};
     }
     return metadata_block_text(metadata);

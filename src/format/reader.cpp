@@ -17,8 +17,6 @@
 #include "format/metadata.h"
 #include "format/theme_lines.h"
 #include "model/presentations.h"
-#include "platform/messages.h"
-#include "platform/once_messages.h"
 #include "text/ascii_text.h"
 #include "text/latin1_string_pool.h"
 
@@ -225,10 +223,10 @@ QByteArrayView display_name(QByteArrayView tag, std::string& storage) {
 
 // style_field_name without a copy: the value as it stands in the style text. `field` is where
 // the style's first FIELD stands (-1 when it has none).
-QByteArrayView style_field_view(QByteArrayView style, qsizetype field, Messages& messages) {
+QByteArrayView style_field_view(QByteArrayView style, qsizetype field, MessageList& messages) {
     const qsizetype end = index_of(style, '>');
     if (end < 0) {
-        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
+        messages.add(QCoreApplication::translate("Reader", "Can't find type!"));
         return {};
     }
     QByteArrayView tag = style.first(end);
@@ -238,12 +236,12 @@ QByteArrayView style_field_view(QByteArrayView style, qsizetype field, Messages&
     }
     const qsizetype open = index_of(tag, '"');
     if (open < 0) {
-        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
+        messages.add(QCoreApplication::translate("Reader", "Can't find type!"));
         return {};
     }
     const qsizetype close = index_of(tag, '"', open + 1);
     if (close < 0) {
-        messages.tell(QCoreApplication::translate("Reader", "Can't find type!"));
+        messages.add(QCoreApplication::translate("Reader", "Can't find type!"));
         return tag.sliced(open + 1);
     }
     return tag.sliced(open + 1, close - open - 1);
@@ -477,7 +475,7 @@ void scan_styles(QByteArrayView block, Found found) {
 // normalised. The text stays the buffer every Element's style text is a view into.
 class ThemeParser {
   public:
-    ThemeParser(Theme& theme, const QByteArray& text, Messages& messages, ThemeLines* lines)
+    ThemeParser(Theme& theme, const QByteArray& text, MessageList& messages, ThemeLines* lines)
         : theme_(theme), text_(text), messages_(messages), lines_(lines), counter_(text) {}
 
     void parse_block(qsizetype offset, qsizetype size) {
@@ -542,7 +540,7 @@ class ThemeParser {
         e.sort_code = block_code(!e.border.isEmpty());
 
         if (words.primary < 0) {
-            messages_.tell(QCoreApplication::translate("Reader", "A style has no PRIMARY colour"));
+            messages_.add(QCoreApplication::translate("Reader", "A style has no PRIMARY colour"));
         } else {
             read_colours(s.sliced(words.primary), e.primary_day, e.primary_night);
         }
@@ -591,7 +589,7 @@ class ThemeParser {
 
     Theme& theme_;
     const QByteArray& text_;
-    Messages& messages_;
+    MessageList& messages_;
     ThemeLines* lines_;
     LineCounter counter_;
     Latin1StringPool strings_;
@@ -611,14 +609,15 @@ qsizetype occurrences_of(QByteArrayView text, QByteArrayView word) {
 }
 
 // Reads a text whose spacing around "=" is normalised already.
-void parse_normalised_text(Theme& theme, QByteArray text, Messages& messages, ThemeLines* lines) {
+void parse_normalised_text(Theme& theme, QByteArray text, MessageList& messages,
+                           ThemeLines* lines) {
     if (text.isEmpty()) {
         return;
     }
     // The metadata keeps its letter case, so it is read before the text is upper-cased.
     read_metadata(theme.metadata, text, messages);
     if (!contains(text, "PRESENTATION")) {
-        messages.tell(QString::fromLatin1(text));
+        messages.add(QString::fromLatin1(text));
     }
     if (lines != nullptr) {
         const qsizetype metadata = find_ascii_upper(text, "METADATA");
@@ -658,7 +657,7 @@ void parse_normalised_text(Theme& theme, QByteArray text, Messages& messages, Th
         }
     }
     if (!parser.found_styles()) {
-        messages.tell(QCoreApplication::translate("Reader", "No polygons or lines found"));
+        messages.add(QCoreApplication::translate("Reader", "No polygons or lines found"));
         theme.elements.clear();
     }
 }
@@ -670,22 +669,22 @@ QByteArray text_before_tag_end(QByteArrayView text) {
     return end < 0 ? QByteArray() : text.first(end).toByteArray();
 }
 
-QByteArray style_field_name(QByteArrayView style, Messages& messages) {
+QByteArray style_field_name(QByteArrayView style, MessageList& messages) {
     return style_field_view(style, find(style, "FIELD"), messages).toByteArray();
 }
 
-QByteArray read_file_bytes(const QString& path, Messages& messages) {
+QByteArray read_file_bytes(const QString& path, MessageList& messages) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         return {};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        messages.tell(file.errorString());
+        messages.add(file.errorString());
         return {};
     }
     QByteArray text = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        messages.tell(file.errorString());
+        messages.add(file.errorString());
     }
     return text;
 }
@@ -704,11 +703,11 @@ QByteArray squeeze_block_spaces(QByteArrayView block) {
     return result;
 }
 
-void parse_theme_text(Theme& theme, QByteArrayView input, Messages& messages) {
+void parse_theme_text(Theme& theme, QByteArrayView input, MessageList& messages) {
     parse_normalised_text(theme, normalise_equals(input), messages, nullptr);
 }
 
-void parse_theme_bytes(Theme& theme, QByteArray text, Messages& messages, ThemeLines* lines) {
+void parse_theme_bytes(Theme& theme, QByteArray text, MessageList& messages, ThemeLines* lines) {
     char* const data = text.data();
     text.truncate(normalise_equals_into(QByteArrayView(data, text.size()), data) - data);
     parse_normalised_text(theme, std::move(text), messages, lines);
@@ -719,23 +718,42 @@ QString too_large_to_read_message(const QString& path) {
         .arg(QDir::toNativeSeparators(path));
 }
 
-bool read_theme_file(const QString& path, Theme& theme, Messages& messages) {
+bool looks_like_theme(QByteArrayView text) {
+    return contains_ascii_upper(text, "METADATA") || contains_ascii_upper(text, "PRESENTATION") ||
+           contains_ascii_upper(text, "STYLE");
+}
+
+QString not_a_theme_message(const QString& name) {
+    return QCoreApplication::translate("Reader", "%1 is not a map theme")
+        .arg(QDir::toNativeSeparators(name));
+}
+
+bool read_theme_file(const QString& path, Theme& theme, MessageList& messages) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         return false;
     }
-    OnceMessages once(messages);
-    parse_theme_bytes(theme, read_file_bytes(path, once), once);
+    MessageList once(MessageList::Repeats::Dropped);
+    const bool read = read_theme_bytes(read_file_bytes(path, once), path, theme, once);
+    messages.add(once);
+    return read;
+}
+
+bool read_theme_text(QByteArrayView text, const QString& name, Theme& theme,
+                     MessageList& messages) {
+    return read_theme_bytes(text.toByteArray(), name, theme, messages);
+}
+
+bool read_theme_bytes(QByteArray text, const QString& name, Theme& theme, MessageList& messages,
+                      ThemeLines* lines) {
+    // Anything else would be shown whole as a message, then read as an empty theme.
+    if (!text.isEmpty() && !looks_like_theme(text)) {
+        messages.add(not_a_theme_message(name));
+        return false;
+    }
+    MessageList once(MessageList::Repeats::Dropped);
+    parse_theme_bytes(theme, std::move(text), once, lines);
+    messages.add(once);
     return true;
-}
-
-void read_theme_text(QByteArrayView text, Theme& theme, Messages& messages) {
-    OnceMessages once(messages);
-    parse_theme_text(theme, text, once);
-}
-
-void read_theme_bytes(QByteArray text, Theme& theme, Messages& messages) {
-    OnceMessages once(messages);
-    parse_theme_bytes(theme, std::move(text), once);
 }
 
 }  // namespace quorvane

@@ -13,9 +13,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/busy_cursor.h"
-#include "platform/messages.h"
-
 namespace quorvane {
 
 QString replacement_problem(const QString& path) {
@@ -136,15 +133,13 @@ QString write_failure_text(const QString& path, const QString& reason) {
     return text;
 }
 
-bool write_text_file(const QString& path, const QString& text, Messages& messages,
-                     BusyCursor& busy) {
+bool write_text_file(const QString& path, const QString& text, MessageList& messages) {
     if (path.isEmpty()) {
         return false;
     }
     QString error;
     if (!replace_file_atomically(path, (text + QStringLiteral("\r\n")).toUtf8(), &error)) {
-        messages.tell(write_failure_text(path, error));
-        busy.busy_off();
+        messages.add(write_failure_text(path, error));
         return false;
     }
     return true;

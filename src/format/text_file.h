@@ -7,10 +7,9 @@
 
 class QSaveFile;
 
-namespace quorvane {
+#include "text/message_list.h"
 
-class Messages;
-class BusyCursor;
+namespace quorvane {
 
 // Why the file at `path` may not be replaced: "<path> is not a regular file" when it exists (after
 // links) as a folder, device, pipe or socket; an empty text otherwise.
@@ -57,10 +56,9 @@ bool write_permission_denied(const QString& path);
 QString write_failure_text(const QString& path, const QString& reason);
 
 // Writes `text` followed by CR LF, encoded as UTF-8 so that any path survives, as the whole content
-// of the file at `path`. An empty path writes nothing. A failure shows write_failure_text and ends
-// the busy cursor; the old file stays intact. Returns whether the file was written.
-bool write_text_file(const QString& path, const QString& text, Messages& messages,
-                     BusyCursor& busy);
+// of the file at `path`. An empty path writes nothing. A failure reports write_failure_text; the
+// old file stays intact. Returns whether the file was written.
+bool write_text_file(const QString& path, const QString& text, MessageList& messages);
 
 // The whole content of a text file (UTF-8, or ISO-8859-1 when it is not valid UTF-8), or an empty
 // text when the path is empty, names no existing file or cannot be read.

@@ -9,9 +9,6 @@
 
 #include "format/metadata.h"
 #include "format/text_file.h"
-#include "platform/busy_cursor.h"
-#include "platform/messages.h"
-#include "platform/once_messages.h"
 #include "text/ascii_text.h"
 
 namespace quorvane {
@@ -170,11 +167,11 @@ bool write_file_text(const Theme& theme, const QString& meta,
 }
 
 // Control characters other than CR and LF in a border show "Error with Border Height" (once).
-void tell_border_errors(const Theme& theme, Messages& messages) {
+void report_border_errors(const Theme& theme, MessageList& messages) {
     for (const Element& e : theme.elements) {
         for (const QChar c : e.border) {
             if (c.unicode() < 32 && c != QLatin1Char('\r') && c != QLatin1Char('\n')) {
-                messages.tell(QCoreApplication::translate("Writer", "Error with Border Height"));
+                messages.add(QCoreApplication::translate("Writer", "Error with Border Height"));
                 return;
             }
         }
@@ -183,15 +180,15 @@ void tell_border_errors(const Theme& theme, Messages& messages) {
 
 // What write_theme_bytes says after a write: the failure, and a path that is not absolute or has
 // no file.
-void tell_write_outcome(const QString& path, bool written, const QString& error,
-                        Messages& messages) {
+void report_write_outcome(const QString& path, bool written, const QString& error,
+                          MessageList& messages) {
     if (!written) {
-        messages.tell(write_failure_text(path, error));
+        messages.add(write_failure_text(path, error));
     }
     const QFileInfo info(path);
     if (!info.isAbsolute() || !info.exists()) {
-        messages.tell(QCoreApplication::translate("Writer", "Invalid file:") +
-                      QDir::toNativeSeparators(path));
+        messages.add(QCoreApplication::translate("Writer", "Invalid file:") +
+                     QDir::toNativeSeparators(path));
     }
 }
 
@@ -201,64 +198,56 @@ QString file_head() {
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<GARMIN_MAP_THEME>\r\n");
 }
 
-QByteArray theme_text(const Theme& theme, const QString& meta, Messages& messages) {
-    OnceMessages once(messages);
-    tell_border_errors(theme, once);
+QByteArray theme_text(const Theme& theme, const QString& meta, MessageList& messages) {
+    report_border_errors(theme, messages);
     QByteArray text;
     text.reserve(qsizetype(theme.elements.size()) * 200 + meta.size() + 200);
     build_theme_text(theme, meta, text, nullptr);
     return text;
 }
 
-bool write_theme_text(const Theme& theme, const QString& meta, Messages& messages,
+bool write_theme_text(const Theme& theme, const QString& meta, MessageList& messages,
                       const std::function<bool(QByteArrayView)>& write) {
-    OnceMessages once(messages);
-    tell_border_errors(theme, once);
+    report_border_errors(theme, messages);
     return write_file_text(theme, meta, write);
 }
 
-SaveOutcome save_theme_file(const Theme& theme, const QString& path, Messages& messages,
-                            BusyCursor& busy, bool ask_before_overwriting) {
+SaveOutcome save_theme_file(const Theme& theme, const QString& path, MessageList& messages,
+                            ExistingFile existing) {
     const QString meta = metadata_block(theme.metadata, messages);
     if (meta.isEmpty()) {
         return SaveOutcome::NoTitle;
     }
-    if (ask_before_overwriting && QFileInfo::exists(path)) {
-        if (!messages.ask(QCoreApplication::translate("Writer", "Overwrite existing file?"))) {
-            return SaveOutcome::Declined;
-        }
+    if (existing == ExistingFile::Kept && QFileInfo::exists(path)) {
+        return SaveOutcome::FileExists;
     }
-    // The old file stays in place until the new text is complete.
-    busy.busy_on();
-    {
-        OnceMessages once(messages);
-        tell_border_errors(theme, once);
-    }
+    // The old file stays in place until the new text is complete; the text goes to it in pieces.
+    report_border_errors(theme, messages);
     AtomicFileWriter file(path);
     const bool written =
         file.open() &&
         write_file_text(theme, meta, [&file](QByteArrayView piece) { return file.write(piece); }) &&
         file.commit();
-    tell_write_outcome(path, written, file.error(), messages);
-    busy.busy_off();
+    report_write_outcome(path, written, file.error(), messages);
     return written ? SaveOutcome::Written : SaveOutcome::Failed;
 }
 
-bool write_theme_bytes(const QString& path, QByteArray text, Messages& messages) {
+QString overwrite_question() {
+    return QCoreApplication::translate("Writer", "Overwrite existing file?");
+}
+
+bool write_theme_bytes(const QString& path, QByteArray text, MessageList& messages) {
     QString error;
     text.append("\r\n");
     const bool written = replace_file_atomically(path, text, &error);
-    tell_write_outcome(path, written, error, messages);
+    report_write_outcome(path, written, error, messages);
     return written;
 }
 
 QByteArray recovery_bytes(const Theme& theme) {
     // Border errors are for Save to report; the copy keeps whatever the theme holds.
-    class Silent : public Messages {
-        void tell(const QString&) override {}
-        bool ask(const QString&) override { return false; }
-    } silent;
-    QByteArray bytes = theme_text(theme, metadata_block_text(theme.metadata), silent);
+    MessageList unreported;
+    QByteArray bytes = theme_text(theme, metadata_block_text(theme.metadata), unreported);
     bytes.append("\r\n");
     return bytes;
 }

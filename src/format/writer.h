@@ -7,45 +7,50 @@
 #include <functional>
 
 #include "model/theme.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 
-class Messages;
-class BusyCursor;
-
 enum class SaveOutcome {
-    Written,   // the file holds the theme
-    NoTitle,   // "Needs a Title": nothing written
-    Declined,  // the answer to "Overwrite existing file?" was No
-    Failed,    // the write failed: the old file is intact
+    Written,     // the file holds the theme
+    NoTitle,     // "Needs a Title": nothing written
+    FileExists,  // a file is there and was to be kept: nothing written
+    Failed,      // the write failed: the old file is intact
 };
+
+// What save_theme_file does when a file is at the path already.
+enum class ExistingFile { Kept, Replaced };
 
 // The XML declaration and the root start tag, each followed by CR LF.
 QString file_head();
 
 // The whole file text save_theme_file writes, as ISO-8859-1 bytes, without the final CR LF that
 // write_theme_bytes adds. CR and LF in a border text are left out of the file, and other control
-// characters in a border show "Error with Border Height".
-QByteArray theme_text(const Theme& theme, const QString& meta, Messages& messages);
+// characters in a border report "Error with Border Height" (once).
+QByteArray theme_text(const Theme& theme, const QString& meta, MessageList& messages);
 
 // The same text followed by CR LF (what save_theme_file writes), handed to `write` in pieces of
 // about a megabyte as it is made, so that a large theme's text never stands whole in memory.
 // Stops when `write` returns false, and returns whether every piece was written.
-bool write_theme_text(const Theme& theme, const QString& meta, Messages& messages,
+bool write_theme_text(const Theme& theme, const QString& meta, MessageList& messages,
                       const std::function<bool(QByteArrayView)>& write);
 
-// Writes the theme to `path` in the theme file format. When `ask_before_overwriting`, asks
-// "Overwrite existing file?" when a file is there already.
-SaveOutcome save_theme_file(const Theme& theme, const QString& path, Messages& messages,
-                            BusyCursor& busy, bool ask_before_overwriting = true);
+// Writes the theme to `path` in the theme file format. A theme without a title is refused first;
+// then a file already at `path` is replaced or, with ExistingFile::Kept, left alone (the caller
+// asks "Overwrite existing file?" and calls again).
+SaveOutcome save_theme_file(const Theme& theme, const QString& path, MessageList& messages,
+                            ExistingFile existing);
+
+// The question to ask before replacing a file with a theme.
+QString overwrite_question();
 
 // The bytes Save would write, also for a theme without a title: the recovery copy.
 QByteArray recovery_bytes(const Theme& theme);
 
 // Writes `text` followed by CR LF as the whole content of the file at `path`, atomically.
-// Returns whether the file was written. Shows "Error saving <path>: <reason>" (see
+// Returns whether the file was written. Reports "Error saving <path>: <reason>" (see
 // write_failure_text) on failure, and "Invalid file:" + path when the path is not absolute or no
 // file is there after.
-bool write_theme_bytes(const QString& path, QByteArray text, Messages& messages);
+bool write_theme_bytes(const QString& path, QByteArray text, MessageList& messages);
 
 }  // namespace quorvane

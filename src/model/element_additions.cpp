@@ -75,11 +75,13 @@ void sort_elements(std::vector<Element>& elements, std::vector<int>* origin) {
     }
 }
 
-int add_picked_elements(Theme& theme, const ElementPick& pick, std::vector<int>* origin) {
+namespace {
+
+// Appends one Element per picked name (empty names skipped), unsorted.
+void append_picked_elements(Theme& theme, const ElementPick& pick) {
     if (pick.presentation.isEmpty()) {
-        return 0;
+        return;
     }
-    const int before = theme.element_count();
     for (const QString& name : pick.polygons) {
         if (!name.isEmpty()) {
             theme.elements.push_back(new_polygon(name, pick.presentation, pick.rank));
@@ -89,6 +91,20 @@ int add_picked_elements(Theme& theme, const ElementPick& pick, std::vector<int>*
         if (!name.isEmpty()) {
             theme.elements.push_back(new_line(name, pick.presentation, pick.rank));
         }
+    }
+}
+
+}  // namespace
+
+int add_picked_elements(Theme& theme, const ElementPick& pick, std::vector<int>* origin) {
+    return add_picked_elements(theme, std::vector<ElementPick>{pick}, origin);
+}
+
+int add_picked_elements(Theme& theme, const std::vector<ElementPick>& picks,
+                        std::vector<int>* origin) {
+    const int before = theme.element_count();
+    for (const ElementPick& pick : picks) {
+        append_picked_elements(theme, pick);
     }
     const int added = theme.element_count() - before;
     if (added > 0) {

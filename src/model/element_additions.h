@@ -37,6 +37,9 @@ void sort_elements(std::vector<Element>& elements, std::vector<int>* origin = nu
 // and re-sorts the whole table. Returns how many were added; adds nothing when the pick is
 // empty. `origin` as for sort_elements, with -1 for the added Elements.
 int add_picked_elements(Theme& theme, const ElementPick& pick, std::vector<int>* origin = nullptr);
+// The same for picks into several presentations at once, with one sorting at the end.
+int add_picked_elements(Theme& theme, const std::vector<ElementPick>& picks,
+                        std::vector<int>* origin = nullptr);
 
 // Whether the presentation of `rank` already holds the catalogue feature `name`.
 bool has_element(const Theme& theme, const QString& name, int rank);

@@ -9,7 +9,7 @@
 
 namespace quorvane {
 
-void add_presentations(Theme& theme, const QStringList& adding, Messages& messages) {
+void add_presentations(Theme& theme, const QStringList& adding, MessageList& messages) {
     theme.project_presentations = presentations_in_table(theme.elements);
     const size_t existing = theme.elements.size();
     theme.elements.reserve(existing * size_t(adding.size() + 1));

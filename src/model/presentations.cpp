@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/presentations.h"
 
-#include "platform/messages.h"
-
 namespace quorvane {
 
 const QStringList& presentation_names() {
@@ -27,11 +25,11 @@ std::optional<int> presentation_rank(const QString& presentation) {
     return rank;
 }
 
-int presentation_code(const QString& presentation, const QString& border, Messages& messages) {
+int presentation_code(const QString& presentation, const QString& border, MessageList& messages) {
     const int kind = border.isEmpty() ? 0 : 1;
     const std::optional<int> rank = presentation_rank(presentation);
     if (!rank) {
-        messages.tell(presentation);
+        messages.add(presentation);
     }
     return rank.value_or(0) * 10 + kind;
 }

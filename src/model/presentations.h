@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <optional>
 
-namespace quorvane {
+#include "text/message_list.h"
 
-class Messages;
+namespace quorvane {
 
 // The six presentations of the theme format, by rank 0 to 5.
 const QStringList& presentation_names();
@@ -18,8 +18,8 @@ std::optional<int> presentation_rank(const QString& presentation);
 
 // The sort code of an Element: rank of the presentation named in `presentation` times ten, plus
 // one when `border` is not empty (a line). A name that holds none of the six presentation words
-// is shown as a message and ranks 0.
-int presentation_code(const QString& presentation, const QString& border, Messages& messages);
+// is reported in `messages` and ranks 0.
+int presentation_code(const QString& presentation, const QString& border, MessageList& messages);
 
 // The tens part of a sort code: the presentation's rank.
 inline int rank_of(int sort_code) {

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "model/theme.h"
-#include "platform/messages.h"
 
 namespace quorvane {
 
@@ -35,7 +34,7 @@ void reverse_colours(StyleColours& colours, bool night) {
     std::swap(colours.primary(night), colours.secondary(night));
 }
 
-int copy_style_to_all_presentations(Theme& theme, int current, Messages& messages) {
+int copy_style_to_all_presentations(Theme& theme, int current, MessageList& messages) {
     if (current < 0 || current >= theme.element_count()) {
         return 0;
     }
@@ -53,9 +52,9 @@ int copy_style_to_all_presentations(Theme& theme, int current, Messages& message
     return n;
 }
 
-void tell_applied_to_others(int others, Messages& messages) {
+void tell_applied_to_others(int others, MessageList& messages) {
     if (others >= 1) {
-        messages.tell(
+        messages.add(
             QCoreApplication::translate("StyleColours", "Applied to %1 additional elements")
                 .arg(others));
     }

@@ -4,11 +4,11 @@
 #include <QString>
 
 #include "model/element.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 
 struct Theme;
-class Messages;
 
 // The four colour texts of one style, as the style editor works on them.
 struct StyleColours {
@@ -41,11 +41,11 @@ struct ElementStyle {
 void reverse_colours(StyleColours& colours, bool night);
 
 // Copies the scale, border and four colours of Element `current` to every other Element with
-// exactly the same field name, whatever its presentation, and tells "Applied to " n
+// exactly the same field name, whatever its presentation, and reports "Applied to " n
 // " additional elements" when there was at least one. Returns n.
-int copy_style_to_all_presentations(Theme& theme, int current, Messages& messages);
+int copy_style_to_all_presentations(Theme& theme, int current, MessageList& messages);
 
-// Tells "Applied to " n " additional elements" when n is at least one.
-void tell_applied_to_others(int others, Messages& messages);
+// Reports "Applied to " n " additional elements" when n is at least one.
+void tell_applied_to_others(int others, MessageList& messages);
 
 }  // namespace quorvane

@@ -10,7 +10,9 @@
 #include <cmath>
 #include <optional>
 
+#include "colour/cielab.h"
 #include "colour/colour_values.h"
+#include "colour/colour_vision.h"
 #include "model/element_catalogue.h"
 #include "model/presentations.h"
 #include "model/version_parts.h"
@@ -46,6 +48,7 @@ constexpr std::array kChecks{
     CheckInfo{Check::BadVersion, Severity::Warning, "bad-version"},
     CheckInfo{Check::LowContrast, Severity::Hint, "low-contrast"},
     CheckInfo{Check::MissingFeature, Severity::Hint, "missing-feature"},
+    CheckInfo{Check::LookAlikeLines, Severity::Hint, "look-alike-lines"},
 };
 
 // The table is indexed by Check.
@@ -100,24 +103,6 @@ QString how_bad_colour_draws(const QString& text) {
     }
     return QCoreApplication::translate("ThemeCheck", "so it is read as %1")
         .arg(colour_text(*number));
-}
-
-double relative_luminance(int colour) {
-    // Each channel linearised once: the table holds all 256 values.
-    static const std::array<double, 256> linear = [] {
-        std::array<double, 256> table{};
-        for (int c = 0; c < 256; ++c) {
-            const double v = c / 255.0;
-            table[size_t(c)] = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        }
-        return table;
-    }();
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    split_channels(colour, red, green, blue);
-    return 0.2126 * linear[size_t(red)] + 0.7152 * linear[size_t(green)] +
-           0.0722 * linear[size_t(blue)];
 }
 
 // "WATER" for "MAP_WATER_CLR"; the whole name when it lacks the MAP_ and _CLR around it.
@@ -355,9 +340,18 @@ class ThemeChecker {
         // of their presentation, after that Element's own findings.
         const auto missing = qsizetype(findings_.size());
         check_missing_features();
-        std::inplace_merge(
-            findings_.begin(), findings_.begin() + missing, findings_.end(),
-            [](const Finding& a, const Finding& b) { return a.shown_at < b.shown_at; });
+        const auto by_tile = [](const Finding& a, const Finding& b) {
+            return a.shown_at < b.shown_at;
+        };
+        // Found feature by feature: in tile order first, as merging needs.
+        std::stable_sort(findings_.begin() + missing, findings_.end(), by_tile);
+        std::inplace_merge(findings_.begin(), findings_.begin() + missing, findings_.end(),
+                           by_tile);
+        // Lines that look alike join the first of the two, after its other findings.
+        const auto alike = qsizetype(findings_.size());
+        check_look_alike_lines();
+        std::stable_sort(findings_.begin() + alike, findings_.end(), by_tile);
+        std::inplace_merge(findings_.begin(), findings_.begin() + alike, findings_.end(), by_tile);
         return std::move(findings_);
     }
 
@@ -443,6 +437,9 @@ class ThemeChecker {
         if (!facts.styled_in(current_)) {
             facts.mark_styled_in(current_);
             ++facts.presentations;
+            if (facts.kind == FeatureKind::Line && !e.is_polygon()) {
+                remember_line(k, e);
+            }
         } else {
             add_for(k, e, Check::DuplicateFeature);
         }
@@ -527,8 +524,90 @@ class ThemeChecker {
         }
     }
 
+    // A line feature's core as people with each colour vision see it, by day and by night.
+    struct LineLook {
+        int element = 0;
+        QString field_name;
+        std::array<std::optional<Lab>, 2 * (kColourDeficiencies.size() + 1)> seen;
+
+        const std::optional<Lab>& as_seen(int night, size_t vision) const {
+            return seen[size_t(night) * (kColourDeficiencies.size() + 1) + vision];
+        }
+    };
+
+    void remember_line(int k, const Element& e) {
+        if (lines_.size() < presentations_.size()) {
+            lines_.resize(presentations_.size());
+        }
+        LineLook look;
+        look.element = k;
+        look.field_name = e.field_name;
+        for (const int night : {0, 1}) {
+            const std::optional<int> core =
+                six_digit_colour(night != 0 ? e.primary_night : e.primary_day);
+            if (!core) {
+                continue;
+            }
+            const size_t first = size_t(night) * (kColourDeficiencies.size() + 1);
+            look.seen[first] = lab_of(*core);
+            for (size_t v = 0; v < kColourDeficiencies.size(); ++v) {
+                look.seen[first + v + 1] = lab_of(simulated_colour(*core, kColourDeficiencies[v]));
+            }
+        }
+        lines_[size_t(current_)].push_back(std::move(look));
+    }
+
+    // Two line features of one presentation whose cores most people tell apart and people with
+    // a dichromacy do not.
+    void check_look_alike_lines() {
+        for (size_t p = 0; p < lines_.size(); ++p) {
+            const std::vector<LineLook>& lines = lines_[p];
+            for (size_t i = 0; i < lines.size(); ++i) {
+                for (size_t j = i + 1; j < lines.size(); ++j) {
+                    for (const int night : {0, 1}) {
+                        compare_lines(lines[i], lines[j], night, presentations_[p].name);
+                    }
+                }
+            }
+        }
+    }
+
+    void compare_lines(const LineLook& a, const LineLook& b, int night,
+                       const QString& presentation) {
+        const std::optional<Lab>& a_normal = a.as_seen(night, 0);
+        const std::optional<Lab>& b_normal = b.as_seen(night, 0);
+        if (!a_normal || !b_normal) {
+            return;
+        }
+        const double normal = delta_e(*a_normal, *b_normal);
+        if (normal < kLookAlikeDifference) {
+            return;
+        }
+        int visions = 0;
+        double least = normal;
+        for (size_t v = 0; v < kColourDeficiencies.size(); ++v) {
+            const double seen = delta_e(*a.as_seen(night, v + 1), *b.as_seen(night, v + 1));
+            if (seen < kLookAlikeDifference) {
+                visions |= 1 << int(kColourDeficiencies[v]);
+                least = std::min(least, seen);
+            }
+        }
+        if (visions == 0) {
+            return;
+        }
+        Finding& f = add(Check::LookAlikeLines, a.element, a.element);
+        f.field_name = a.field_name;
+        f.presentation = presentation;
+        f.value = b.field_name;
+        f.field = night != 0 ? StyleField::PrimaryNight : StyleField::PrimaryDay;
+        f.colour_visions = visions;
+        f.alike_difference = float(least);
+        f.normal_difference = float(normal);
+    }
+
     const Theme& theme_;
     std::vector<Finding> findings_;
+    std::vector<std::vector<LineLook>> lines_;  // per presentation
     std::vector<PresentationWalk> presentations_;
     QHash<QString, int> presentation_index_;
     int current_ = 0;
@@ -642,6 +721,34 @@ QString low_contrast_message(const Finding& f) {
                          "hard to see on the device. Make the border lighter or darker in the "
                          "style editor.")),
                      {when});
+}
+
+QString look_alike_lines_message(const Finding& f) {
+    QStringList who;
+    const std::pair<ColourVision, const char*> names[] = {
+        {ColourVision::Protanopia, QT_TRANSLATE_NOOP("ThemeCheck", "protanopia")},
+        {ColourVision::Deuteranopia, QT_TRANSLATE_NOOP("ThemeCheck", "deuteranopia")},
+        {ColourVision::Tritanopia, QT_TRANSLATE_NOOP("ThemeCheck", "tritanopia")},
+    };
+    for (const auto& [vision, name] : names) {
+        if (f.colour_visions & (1 << int(vision))) {
+            who.append(QCoreApplication::translate("ThemeCheck", name));
+        }
+    }
+    return QCoreApplication::translate(
+               "ThemeCheck",
+               "%1 and %2 look alike %3 to people with %4 (colour difference %5, %6 for "
+               "everyone else), so they can hardly tell the two lines apart. Make one of them "
+               "lighter or darker: a difference in lightness shows to everyone. View > Simulate "
+               "shows the theme as they see it.")
+        .arg(f.field_name, f.value,
+             f.field == StyleField::PrimaryNight
+                 ? QCoreApplication::translate("ThemeCheck", "by night")
+                 : QCoreApplication::translate("ThemeCheck", "by day"),
+             who.join(QCoreApplication::translate("ThemeCheck", " or ")))
+        // Rounded down, so that a difference just below the limit never reads as the limit.
+        .arg(std::floor(double(f.alike_difference) * 10) / 10, 0, 'f', 1)
+        .arg(std::floor(double(f.normal_difference) * 10) / 10, 0, 'f', 1);
 }
 
 QString unknown_feature_message(const Finding& f) {
@@ -806,6 +913,8 @@ QString Finding::message() const {
         }
         case Check::LowContrast:
             return low_contrast_message(*this);
+        case Check::LookAlikeLines:
+            return look_alike_lines_message(*this);
         case Check::MissingFeature:
             return QCoreApplication::translate(
                        "ThemeCheck",
@@ -817,9 +926,7 @@ QString Finding::message() const {
 }
 
 double contrast_ratio(int colour_a, int colour_b) {
-    const double a = relative_luminance(colour_a);
-    const double b = relative_luminance(colour_b);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    return contrast_between(colour_a, colour_b);
 }
 
 }  // namespace quorvane

@@ -29,6 +29,7 @@ enum class Check {
     BadVersion,
     LowContrast,
     MissingFeature,
+    LookAlikeLines,
 };
 
 // Every Check, in the order above.
@@ -68,6 +69,13 @@ struct Finding {
     // For low contrast: the ratios of core and border by day and by night, 0 where it is enough.
     float day_contrast = 0;
     float night_contrast = 0;
+    // For lines that look alike to some colour visions: the other feature's field name is the
+    // value, the field says by day or by night (PRIMARY day or night colour), one bit per
+    // ColourVision that confuses them, and their colour differences as those people and as
+    // everyone else sees them.
+    int colour_visions = 0;
+    float alike_difference = 0;
+    float normal_difference = 0;
 
     Severity severity() const { return severity_of(check); }
     QString code() const { return code_of(check); }
@@ -100,5 +108,10 @@ std::vector<Finding> check_theme(const Theme& theme);
 // Contrast of two colour numbers as the web accessibility guidelines define it, from 1 (the same
 // luminance) to 21 (black on white).
 double contrast_ratio(int colour_a, int colour_b);
+
+// Below this colour difference (CIE76) two line cores are hard to tell apart on the device's
+// small screen; lines whose cores differ by at least this much for most people, and by less for
+// people with a dichromacy, are a hint.
+inline constexpr double kLookAlikeDifference = 8.0;
 
 }  // namespace quorvane

@@ -2,10 +2,11 @@
 #include "model/theme_document.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "model/element_edits.h"
 #include "model/element_identity.h"
-#include "platform/messages.h"
+#include "model/recolour_edit.h"
 
 namespace quorvane {
 
@@ -63,31 +64,36 @@ void ThemeDocument::identify_elements() {
     give_identities(theme_.elements, next_identity_);
 }
 
-void ThemeDocument::perform(std::unique_ptr<ThemeEdit> edit, Messages* messages) {
-    raised_.clear();
+MessageList ThemeDocument::perform(std::unique_ptr<ThemeEdit> edit) {
+    raised_ = MessageList();
     // Pushing applies the edit; a merged step is gone afterwards.
     history_.push(new EditStep(*this, std::move(edit)));
-    if (messages != nullptr) {
-        for (const QString& text : std::exchange(raised_, {})) {
-            messages->tell(text);
-        }
-    }
+    return std::exchange(raised_, MessageList());
 }
 
 int ThemeDocument::add_elements(const ElementPick& pick) {
-    if (pick.empty()) {
-        return 0;
-    }
-    const int before = theme_.element_count();
-    perform(std::make_unique<AddElementsEdit>(pick));
-    return theme_.element_count() - before;
+    return int(add_elements(std::vector<ElementPick>{pick}).size());
 }
 
-void ThemeDocument::add_presentations(const QStringList& names, Messages& messages) {
-    if (names.isEmpty()) {
-        return;
+std::vector<int> ThemeDocument::add_elements(const std::vector<ElementPick>& picks) {
+    std::vector<ElementPick> wanted;
+    std::copy_if(picks.begin(), picks.end(), std::back_inserter(wanted),
+                 [](const ElementPick& pick) { return !pick.empty(); });
+    if (wanted.empty()) {
+        return {};
     }
-    perform(std::make_unique<AddPresentationsEdit>(names), &messages);
+    auto edit = std::make_unique<AddElementsEdit>(std::move(wanted));
+    const AddElementsEdit& applied = *edit;
+    perform(std::move(edit));
+    // Adding never merges with the step before, so the edit lives on in the history.
+    return applied.added();
+}
+
+MessageList ThemeDocument::add_presentations(const QStringList& names) {
+    if (names.isEmpty()) {
+        return {};
+    }
+    return perform(std::make_unique<AddPresentationsEdit>(names));
 }
 
 void ThemeDocument::remove_presentations(const QStringList& names) {
@@ -97,10 +103,10 @@ void ThemeDocument::remove_presentations(const QStringList& names) {
     perform(std::make_unique<RemovePresentationsEdit>(names));
 }
 
-void ThemeDocument::apply_style(int index, const ElementStyle& style, bool to_all_presentations,
-                                Messages& messages) {
+MessageList ThemeDocument::apply_style(int index, const ElementStyle& style,
+                                       bool to_all_presentations) {
     if (index < 0 || index >= theme_.element_count()) {
-        return;
+        return {};
     }
     const Element& element = theme_.elements[size_t(index)];
     bool changes = ElementStyle::of(element) != style;
@@ -116,19 +122,20 @@ void ThemeDocument::apply_style(int index, const ElementStyle& style, bool to_al
     }
     if (!changes) {
         // Nothing to record, but the user still learns how many share the feature.
+        MessageList messages;
         if (to_all_presentations) {
             tell_applied_to_others(others, messages);
         }
-        return;
+        return messages;
     }
-    perform(std::make_unique<ApplyStyleEdit>(index, style, to_all_presentations), &messages);
+    return perform(std::make_unique<ApplyStyleEdit>(index, style, to_all_presentations));
 }
 
-void ThemeDocument::copy_style_to_all_presentations(int index, Messages& messages) {
+MessageList ThemeDocument::copy_style_to_all_presentations(int index) {
     if (index < 0 || index >= theme_.element_count()) {
-        return;
+        return {};
     }
-    apply_style(index, ElementStyle::of(theme_.elements[size_t(index)]), true, messages);
+    return apply_style(index, ElementStyle::of(theme_.elements[size_t(index)]), true);
 }
 
 void ThemeDocument::set_metadata(MetadataField field, const QString& text) {
@@ -171,6 +178,14 @@ PasteCounts ThemeDocument::paste_style(std::vector<int> numbers, const CopiedSty
         perform(std::make_unique<PasteStyleEdit>(std::move(changing), copied));
     }
     return counts;
+}
+
+int ThemeDocument::recolour(Recolouring recolouring) {
+    const int count = recolouring.count();
+    if (count > 0) {
+        perform(std::make_unique<RecolourEdit>(std::move(recolouring)));
+    }
+    return count;
 }
 
 void ThemeDocument::replace(Theme theme, const QString& file_name, bool from_file, bool modified) {

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "model/copied_style.h"
+#include "model/recolouring.h"
 #include "model/theme.h"
 #include "model/theme_edits.h"
+#include "text/message_list.h"
 
 namespace quorvane {
-
-class Messages;
 
 inline const QString kUntitledFileName = QStringLiteral("untitled.kmtf");
 
@@ -35,7 +35,8 @@ struct PasteCounts {
 
 // The open theme and everything about it that is not its content: the file it belongs to and
 // whether it has unsaved changes. It is the only way the theme changes: every edit is one named
-// step of its undo history, and every change is announced by `changed`.
+// step of its undo history, and every change is announced by `changed`. What an edit has to say
+// to the user comes back from it as a MessageList for the caller to show.
 class ThemeDocument : public QObject {
     Q_OBJECT
 
@@ -54,14 +55,16 @@ class ThemeDocument : public QObject {
     // The edits. Each makes one step of the history and marks the document modified.
     // Returns how many Elements were added (nothing for an empty pick).
     int add_elements(const ElementPick& pick);
-    void add_presentations(const QStringList& names, Messages& messages);
+    // Picks into several presentations as one step; returns the numbers of the added Elements.
+    std::vector<int> add_elements(const std::vector<ElementPick>& picks);
+    [[nodiscard]] MessageList add_presentations(const QStringList& names);
     void remove_presentations(const QStringList& names);
     // Sets the style of Element `index` and, when asked, copies it to the same feature in every
     // other presentation. Nothing happens when nothing would change.
-    void apply_style(int index, const ElementStyle& style, bool to_all_presentations,
-                     Messages& messages);
+    [[nodiscard]] MessageList apply_style(int index, const ElementStyle& style,
+                                          bool to_all_presentations);
     // Copies Element `index`'s style to the same feature in every other presentation.
-    void copy_style_to_all_presentations(int index, Messages& messages);
+    [[nodiscard]] MessageList copy_style_to_all_presentations(int index);
     void set_metadata(MetadataField field, const QString& text);
     // Deletes the Elements with these numbers (in any order; repeats count once, numbers out of
     // range not at all). Returns how many went.
@@ -69,6 +72,9 @@ class ThemeDocument : public QObject {
     // Pastes a copied style onto the Elements with these numbers that are of its kind; the step
     // holds only the Elements whose style changes, and there is none when nothing would.
     PasteCounts paste_style(std::vector<int> numbers, const CopiedStyle& copied);
+    // Gives the recoloured styles their new colours as one step named after the operation;
+    // nothing happens when no style changes. Returns how many styles changed.
+    int recolour(Recolouring recolouring);
     // The next metadata edit starts a new step even in the same box (the user left the box).
     void end_typing() { ++typing_visit_; }
 
@@ -84,7 +90,8 @@ class ThemeDocument : public QObject {
 
   private:
     friend class EditStep;
-    void perform(std::unique_ptr<ThemeEdit> edit, Messages* messages = nullptr);
+    // Applies the edit as a new step; returns what it raised for the user.
+    MessageList perform(std::unique_ptr<ThemeEdit> edit);
     void announce(const ThemeEdit& edit);
     // Every Element gets an identity of its own, so a view can follow it through the steps.
     void identify_elements();
@@ -98,7 +105,7 @@ class ThemeDocument : public QObject {
     int typing_visit_ = 0;
     quint64 next_identity_ = 1;
     // What the edit just applied raised for the user.
-    QStringList raised_;
+    MessageList raised_;
     QUndoStack history_;
 };
 

@@ -6,27 +6,14 @@
 #include "model/element_edits.h"
 #include "model/presentation_changes.h"
 #include "model/presentation_list.h"
-#include "platform/messages.h"
 
 namespace quorvane {
 
-namespace {
-
-// Keeps what the edit raised for the document to show.
-class CollectedMessages : public Messages {
-  public:
-    explicit CollectedMessages(QStringList& into) : into_(into) {}
-    void tell(const QString& text) override { into_.append(text); }
-    bool ask(const QString&) override { return false; }
-
-  private:
-    QStringList& into_;
-};
-
-}  // namespace
-
 QString AddElementsEdit::name() const {
-    const qsizetype n = pick_.polygons.size() + pick_.lines.size();
+    qsizetype n = 0;
+    for (const ElementPick& pick : picks_) {
+        n += pick.polygons.size() + pick.lines.size();
+    }
     return n == 1 ? QCoreApplication::translate("ThemeEdits", "Add 1 Element")
                   : QCoreApplication::translate("ThemeEdits", "Add %1 Elements").arg(n);
 }
@@ -34,7 +21,7 @@ QString AddElementsEdit::name() const {
 void AddElementsEdit::apply(Theme& theme) {
     tables_before_.keep(theme);
     origin_.clear();
-    add_picked_elements(theme, pick_, &origin_);
+    add_picked_elements(theme, picks_, &origin_);
     relist_presentations(theme);
 }
 
@@ -52,6 +39,16 @@ void AddElementsEdit::revert(Theme& theme) {
     tables_before_.put_back(theme);
 }
 
+std::vector<int> AddElementsEdit::added() const {
+    std::vector<int> numbers;
+    for (size_t i = 0; i < origin_.size(); ++i) {
+        if (origin_[i] < 0) {
+            numbers.push_back(int(i));
+        }
+    }
+    return numbers;
+}
+
 QString AddPresentationsEdit::name() const {
     // The names are the format's own and stay as they are.
     const QString names = names_.join(QStringLiteral(", "));
@@ -63,9 +60,8 @@ QString AddPresentationsEdit::name() const {
 void AddPresentationsEdit::apply(Theme& theme) {
     count_before_ = theme.elements.size();
     tables_before_.keep(theme);
-    messages_.clear();
-    CollectedMessages messages(messages_);
-    add_presentations(theme, names_, messages);
+    messages_ = MessageList();
+    add_presentations(theme, names_, messages_);
     relist_presentations(theme);
 }
 
@@ -120,9 +116,8 @@ void ApplyStyleEdit::apply(Theme& theme) {
                 before_.emplace_back(j, ElementStyle::of(theme.elements[size_t(j)]));
             }
         }
-        messages_.clear();
-        CollectedMessages messages(messages_);
-        copy_style_to_all_presentations(theme, index_, messages);
+        messages_ = MessageList();
+        copy_style_to_all_presentations(theme, index_, messages_);
     }
 }
 

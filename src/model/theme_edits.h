@@ -10,6 +10,7 @@
 #include "model/element_additions.h"
 #include "model/style_colours.h"
 #include "model/theme.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 
@@ -34,10 +35,10 @@ class ThemeEdit {
         return false;
     }
 
-    const QStringList& messages() const { return messages_; }
+    const MessageList& messages() const { return messages_; }
 
   protected:
-    QStringList messages_;
+    MessageList messages_;
 };
 
 // The two presentation tables a change of the presentations rewrites, kept for its undo.
@@ -55,16 +56,18 @@ struct KeptPresentationTables {
     }
 };
 
-// Adds the picked catalogue names to one presentation and relists the presentations.
+// Adds the picked catalogue names to their presentations and relists the presentations.
 class AddElementsEdit : public ThemeEdit {
   public:
-    explicit AddElementsEdit(ElementPick pick) : pick_(std::move(pick)) {}
+    explicit AddElementsEdit(std::vector<ElementPick> picks) : picks_(std::move(picks)) {}
     QString name() const override;
     void apply(Theme& theme) override;
     void revert(Theme& theme) override;
+    // Where the Elements the last apply added stand now.
+    std::vector<int> added() const;
 
   private:
-    ElementPick pick_;
+    std::vector<ElementPick> picks_;
     std::vector<int> origin_;
     KeptPresentationTables tables_before_;
 };

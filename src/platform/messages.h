@@ -3,18 +3,26 @@
 
 #include <QString>
 
+#include "text/message_list.h"
+
 namespace quorvane {
 
 // The answers to the question about unsaved changes.
 enum class UnsavedAnswer { Save, Discard, Cancel };
 
-// Everything the program tells or asks the user goes through this interface, so the core never
-// shows a window itself and tests or the command-line tool can script the answers.
+// Everything the program tells or asks the user goes through this interface, so that tests can
+// script the answers. The core never uses it: it hands its messages back as a MessageList.
 class Messages {
   public:
     virtual ~Messages() = default;
     // A message box with an OK button.
     virtual void tell(const QString& text) = 0;
+    // One box per text of what the core reported, in order.
+    void tell_each(const MessageList& messages) {
+        for (const QString& text : messages.texts()) {
+            tell(text);
+        }
+    }
     // A question with Yes and No buttons; true means Yes.
     virtual bool ask(const QString& question) = 0;
     // "Save changes to ...?" with Save, Discard and Cancel; Escape is Cancel.

@@ -62,6 +62,18 @@ void fit_to_window(PaneGeometry& pane, ScrollBarState& scroll, int client_width,
     pane.scroll_bar.setHeight(pane.viewport.height());
 }
 
+void fit_to_area(PaneGeometry& pane, ScrollBarState& scroll, int area_width, int area_height) {
+    // The window whose resize arithmetic puts the viewport's right edge `area_width` right of its
+    // left edge, and its bottom `area_height` below the window's top.
+    constexpr int kWindowRightMargin = 330;
+    constexpr int kWindowBottomMargin = 1170;
+    const int left = pane.viewport.left();
+    fit_to_window(pane, scroll, area_width + left + kWindowRightMargin - kFrameAllowanceWidth,
+                  area_height + kWindowBottomMargin - kFrameAllowanceHeight);
+    pane.viewport.moveLeft(0);
+    pane.scroll_bar.moveLeft(pane.scroll_bar.left() - left);
+}
+
 int scroll_offset(int viewport_height, int canvas_height, int value, int maximum) {
     if (maximum == 0) {
         return 0;

@@ -50,6 +50,13 @@ struct PaneGeometry {
 // is skipped and leaves the old value. The caller then re-lays out the tiles.
 void fit_to_window(PaneGeometry& pane, ScrollBarState& scroll, int client_width, int client_height);
 
+// Fits the preview to an area of its own, `area_width` x `area_height` twips (the main window's
+// central widget): the viewport spans the area from its left edge to its right and reaches its
+// bottom, kViewport.top() below its top, with the scroll bar on the viewport's right edge. The
+// sizes follow fit_to_window's arithmetic, for the window the viewport once shared with the
+// controls, so a viewport as wide as before shows the tiles exactly as before.
+void fit_to_area(PaneGeometry& pane, ScrollBarState& scroll, int area_width, int area_height);
+
 // How far the canvas moves up for a scroll value: the whole canvas stays reachable even when the
 // maximum is not canvas height - viewport height; 0 when the maximum is 0.
 int scroll_offset(int viewport_height, int canvas_height, int value, int maximum);

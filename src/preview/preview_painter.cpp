@@ -62,19 +62,28 @@ QRect frame_pixels(const PreviewLayout& layout, int k, const PaintOrigin& origin
                          layout.tiles.label_height + layout.tiles.tile_height + 40);
 }
 
-void paint_tile(QPainter& painter, const Element& e, const PreviewLayout& layout, int k,
-                const PaintOrigin& origin, PreviewLight light) {
+void paint_tile(QPainter& painter, const Element& e, int element, const PreviewLayout& layout,
+                int k, const PaintOrigin& origin, const PreviewLook& look) {
     const QRect tile = tile_pixels(layout, k, origin);
-    painter.fillRect(tile, light == PreviewLight::Night ? kNightTileColour : kTileColour);
+    painter.fillRect(tile, look.light == PreviewLight::Night ? kNightTileColour : kTileColour);
+    const Element* shown = &e;
+    Element proposed;
+    if (look.proposal != nullptr) {
+        if (const std::optional<StyleColours> colours = look.proposal->recoloured(element)) {
+            proposed = e;
+            colours->write_to(proposed);
+            shown = &proposed;
+        }
+    }
     // Drawing coordinates start at the tile's top-left pixel, so every tile looks the same
     // wherever it lies; nothing spills out of the tile.
-    const TileDrawing drawing = tile_drawing(e, layout.sample_offset, light);
+    const TileDrawing drawing = tile_drawing(*shown, layout.sample_offset, look.light);
     for (int f = 0; f < drawing.count; ++f) {
         const TileFill& fill = drawing.fills[size_t(f)];
         const QRect band =
             to_pixels(fill.rect.normalized()).translated(tile.topLeft()).intersected(tile);
         if (!band.isEmpty()) {
-            painter.fillRect(band, fill.colour);
+            painter.fillRect(band, viewed_colour(fill.colour, look.colours));
         }
     }
 }
@@ -182,7 +191,7 @@ void paint_area(QPainter& painter, const Theme& theme, const PreviewLayout& layo
                 break;
             }
             const Element& e = theme.elements[size_t(element)];
-            paint_tile(painter, e, layout, k, origin, look.light);
+            paint_tile(painter, e, element, layout, k, origin, look);
             paint_label(painter, e, layout, k, origin);
             if (look.matching != nullptr && size_t(element) < look.matching->size() &&
                 !(*look.matching)[size_t(element)]) {

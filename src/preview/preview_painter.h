@@ -7,7 +7,9 @@
 
 #include <vector>
 
+#include "colour/colour_view.h"
 #include "geometry/twips.h"
+#include "model/recolouring.h"
 #include "model/theme.h"
 #include "preview/presentation_names.h"
 #include "preview/preview_layout.h"
@@ -40,6 +42,12 @@ struct PreviewLook {
     // in sight while its rows are: `shown_top` is the topmost canvas row in view, in twips.
     const std::vector<PresentationBand>* bands = nullptr;
     int shown_top = 0;
+    // When set, the tiles show the colours this operation would give their styles: the live
+    // preview of a recolouring that is not applied yet.
+    const ColourOperation* proposal = nullptr;
+    // How the theme's colours are shown: as the device quantises them, as a colour vision sees
+    // them.
+    ColourView colours;
 };
 
 // Which Elements' tiles wear the magenta selection frame, and which one the dotted frame that

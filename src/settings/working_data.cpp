@@ -9,7 +9,6 @@
 #include <system_error>
 
 #include "format/text_file.h"
-#include "platform/messages.h"
 #include "text/ascii_text.h"
 
 namespace quorvane {
@@ -33,21 +32,20 @@ QString working_data_path(const QString& folder) {
     return folder + QStringLiteral("/theme_edit.dat");
 }
 
-void save_working_data(const QString& folder, const RecentFiles& recent, Messages& messages,
-                       BusyCursor& busy) {
+void save_working_data(const QString& folder, const RecentFiles& recent, MessageList& messages) {
     // The system's reason when the folder cannot be made comes from the call that failed.
     std::error_code failure;
     std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), failure);
     if (failure && !QFileInfo(folder).isDir()) {
-        messages.tell(write_failure_text(working_data_path(folder),
-                                         QString::fromLocal8Bit(failure.message())));
+        messages.add(write_failure_text(working_data_path(folder),
+                                        QString::fromLocal8Bit(failure.message())));
         return;
     }
     QString text = kSeparator + kCrLf;
     for (const QString& caption : recent) {
         text += caption + kCrLf;
     }
-    write_text_file(working_data_path(folder), text, messages, busy);
+    write_text_file(working_data_path(folder), text, messages);
 }
 
 void load_working_data(const QString& folder, RecentFiles& recent) {

@@ -4,10 +4,9 @@
 #include <QString>
 #include <array>
 
-namespace quorvane {
+#include "text/message_list.h"
 
-class Messages;
-class BusyCursor;
+namespace quorvane {
 
 // How many recent files the File menu offers.
 inline constexpr int kRecentFileCount = 6;
@@ -26,9 +25,9 @@ QString working_data_folder();
 // The working-data file in a system folder.
 QString working_data_path(const QString& folder);
 
-// Writes the recent-file captions to the working-data file in `folder`, replacing it.
-void save_working_data(const QString& folder, const RecentFiles& recent, Messages& messages,
-                       BusyCursor& busy);
+// Writes the recent-file captions to the working-data file in `folder`, replacing it; reports
+// why when it cannot.
+void save_working_data(const QString& folder, const RecentFiles& recent, MessageList& messages);
 
 // Sets the captions from the working-data file in `folder`; entries the file does not hold keep
 // their captions, and a missing file changes nothing.

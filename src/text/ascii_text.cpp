@@ -240,20 +240,26 @@ char16_t ascii_upper_of(char16_t c) {
     return c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c;
 }
 
-}  // namespace
+char16_t code_of(QChar c) {
+    return c.unicode();
+}
+char16_t code_of(char c) {
+    return char16_t(uchar(c));
+}
 
-bool contains_ascii_upper(QStringView text, QStringView upper_needle) {
+template <typename View>
+bool contains_folded(View text, View upper_needle) {
     const qsizetype n = upper_needle.size();
     if (n == 0) {
         return true;
     }
-    const char16_t first = upper_needle[0].unicode();
+    const char16_t first = code_of(upper_needle[0]);
     for (qsizetype at = 0; at + n <= text.size(); ++at) {
-        if (ascii_upper_of(text[at].unicode()) != first) {
+        if (ascii_upper_of(code_of(text[at])) != first) {
             continue;
         }
         qsizetype k = 1;
-        while (k < n && ascii_upper_of(text[at + k].unicode()) == upper_needle[k].unicode()) {
+        while (k < n && ascii_upper_of(code_of(text[at + k])) == code_of(upper_needle[k])) {
             ++k;
         }
         if (k == n) {
@@ -261,6 +267,16 @@ bool contains_ascii_upper(QStringView text, QStringView upper_needle) {
         }
     }
     return false;
+}
+
+}  // namespace
+
+bool contains_ascii_upper(QStringView text, QStringView upper_needle) {
+    return contains_folded(text, upper_needle);
+}
+
+bool contains_ascii_upper(QByteArrayView text, QByteArrayView upper_needle) {
+    return contains_folded(text, upper_needle);
 }
 
 }  // namespace quorvane

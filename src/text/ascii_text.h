@@ -50,6 +50,8 @@ void ascii_upper_in_place(char* text, qsizetype size);
 // Whether `text` contains `upper_needle`, an ASCII-upper-cased text, with the ASCII letters of
 // `text` compared as upper case and every other character exactly. Allocates nothing.
 bool contains_ascii_upper(QStringView text, QStringView upper_needle);
+// The same for a byte text, without upper-casing a copy of it.
+bool contains_ascii_upper(QByteArrayView text, QByteArrayView upper_needle);
 
 // The position of the first occurrence of `needle` at or after `from`, or -1. Much faster than a
 // general search for the short needles of the theme format.

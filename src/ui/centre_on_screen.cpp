@@ -13,6 +13,10 @@ void centre_on_screen(QWidget& form) {
     if (screen == nullptr) {
         return;
     }
+    // A window laid out but not given a size yet opens at the size its layout asks for.
+    if (!form.testAttribute(Qt::WA_Resized)) {
+        form.adjustSize();
+    }
     const QRect area = screen->geometry();
     const QSize size = form.frameGeometry().size();
     form.move(area.left() + (area.width() - size.width()) / 2,

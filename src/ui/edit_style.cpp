@@ -2,6 +2,7 @@
 #include "ui/edit_style.h"
 
 #include "model/theme_document.h"
+#include "platform/messages.h"
 #include "style_editor/theme_colours.h"
 #include "ui/centre_on_screen.h"
 #include "ui/style_editor.h"
@@ -19,8 +20,8 @@ bool edit_style(QWidget* parent, ThemeDocument& document, int index, Messages& m
     if (editor.exec() != QDialog::Accepted) {
         return false;
     }
-    document.apply_style(index, editor.edited_style(), editor.apply_to_all_presentations(),
-                         messages);
+    messages.tell_each(
+        document.apply_style(index, editor.edited_style(), editor.apply_to_all_presentations()));
     return true;
 }
 

@@ -1,28 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/element_picker.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "model/element_catalogue.h"
 #include "model/presentations.h"
 #include "model/theme_document.h"
 #include "platform/messages.h"
-#include "text/ascii_text.h"
 #include "ui/centre_on_screen.h"
 #include "ui/dialog_icon.h"
-#include "ui/widget_placement.h"
 
 namespace quorvane {
 
 namespace {
 
-QLabel* centred_label(QWidget* parent, const QString& text, const char* object_name) {
+// Each item shows a feature as people spell it ("MISC WATER AREA") and keeps its catalogue name.
+constexpr int kCatalogueNameRole = Qt::UserRole;
+
+QLabel* caption(QWidget* parent, const QString& text, const char* object_name, QWidget* names) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(object_name));
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    label->setBuddy(names);
     return label;
 }
 
@@ -32,9 +39,40 @@ QListWidget* catalogue_list(QWidget* parent, const QStringList& names, const cha
     list->setObjectName(QLatin1String(object_name));
     list->setAccessibleName(spoken_name);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setSortingEnabled(true);
-    list->addItems(names);
+    // In the order of the names shown, fixed once: the items change their looks later.
+    QStringList sorted = names;
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+        return element_display_name(a) < element_display_name(b);
+    });
+    for (const QString& name : sorted) {
+        auto* item = new QListWidgetItem(element_display_name(name), list);
+        item->setData(kCatalogueNameRole, name);
+    }
+    // Never so narrow that a name is cut.
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->verticalScrollBar()->sizeHint().width() + 4);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
+}
+
+QCheckBox* select_all_box(QWidget* parent, const char* object_name, const QString& spoken_name) {
+    auto* box = new QCheckBox(ElementPicker::tr("Select All"), parent);
+    box->setObjectName(QLatin1String(object_name));
+    box->setAccessibleName(spoken_name);
+    return box;
+}
+
+// The selected catalogue names of a list, top to bottom, leaving out those `present` holds.
+QStringList picked_names(const QListWidget& list, const QSet<QString>& present) {
+    QStringList names;
+    for (int row = 0; row < list.count(); ++row) {
+        const QListWidgetItem* item = list.item(row);
+        const QString name = item->data(kCatalogueNameRole).toString();
+        if (item->isSelected() && !present.contains(catalogue_field_name(name))) {
+            names.append(name);
+        }
+    }
+    return names;
 }
 
 }  // namespace
@@ -43,17 +81,24 @@ ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* pa
     : QDialog(parent), theme_(theme), messages_(messages) {
     setObjectName(QStringLiteral("element_picker"));
     setWindowTitle(tr("Add Elements"));
-    fix_client_area_twips(*this, 8328, 8688);
     take_main_window_icon(*this, parent);
+    for (const Element& e : theme_.elements) {
+        const int rank = rank_of(e.sort_code);
+        if (rank >= 0 && rank < int(present_.size())) {
+            present_[size_t(rank)].insert(e.field_name);
+        }
+    }
 
-    place_twips(*centred_label(this, tr("PRESENTATIONS"), "presentations_caption"), 1140, 204, 2268,
-                216);
     presentations_ = new QListWidget(this);
     presentations_->setObjectName(QStringLiteral("presentation_list"));
     presentations_->setAccessibleName(tr("Presentations"));
-    presentations_->setSelectionMode(QAbstractItemView::SingleSelection);
+    presentations_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     presentations_->addItems(presentation_names());
-    place_twips(*presentations_, 252, 480, 3948, 1584);
+    // Just large enough for its six names.
+    presentations_->setFixedSize(
+        presentations_->sizeHintForColumn(0) + 2 * presentations_->frameWidth() + 8,
+        presentations_->sizeHintForRow(0) * presentations_->count() +
+            2 * presentations_->frameWidth());
 
     instructions_ =
         new QLabel(tr(" 1) Click on a Presentation\n\n2) Select polygon(s) or line(s)\n\n"
@@ -61,119 +106,165 @@ ElementPicker::ElementPicker(const Theme& theme, Messages& messages, QWidget* pa
                    this);
     instructions_->setObjectName(QStringLiteral("instructions"));
     instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Small print, as the instructions always were; a line too long for the width wraps, and the
-    // label reaches down to the POLYGONS caption so that no line is cut off.
     QFont small = instructions_->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     instructions_->setFont(small);
     instructions_->setWordWrap(true);
-    place_twips(*instructions_, 480, 2400, 3456, 1236);
 
-    place_twips(*centred_label(this, tr("POLYGONS"), "polygons_caption"), 1128, 3660, 2268, 216);
+    filter_ = new QLineEdit(this);
+    filter_->setObjectName(QStringLiteral("filter_box"));
+    filter_->setAccessibleName(tr("Filter the features"));
+    filter_->setPlaceholderText(tr("Part of a name"));
+    filter_->setClearButtonEnabled(true);
+
     polygons_ = catalogue_list(this, polygon_catalogue(), "polygon_list", tr("Polygons"));
-    place_twips(*polygons_, 420, 3936, 3612, 3312);
-
-    place_twips(*centred_label(this, tr("LINES"), "lines_caption"), 5148, 204, 2268, 216);
     lines_ = catalogue_list(this, line_catalogue(), "line_list", tr("Lines"));
-    place_twips(*lines_, 4452, 480, 3612, 6768);
-
-    select_all_polygons_ = new QCheckBox(tr("Select All"), this);
-    select_all_polygons_->setObjectName(QStringLiteral("select_all_polygons"));
-    select_all_polygons_->setAccessibleName(tr("Select all polygons"));
-    place_twips(*select_all_polygons_, 1308, 7380, 1836, 240);
-    select_all_lines_ = new QCheckBox(tr("Select All"), this);
-    select_all_lines_->setObjectName(QStringLiteral("select_all_lines"));
-    select_all_lines_->setAccessibleName(tr("Select all lines"));
-    place_twips(*select_all_lines_, 5568, 7380, 1836, 240);
+    select_all_polygons_ = select_all_box(this, "select_all_polygons", tr("Select all polygons"));
+    select_all_lines_ = select_all_box(this, "select_all_lines", tr("Select all lines"));
 
     // Enter adds (on the focused Cancel button it cancels); Escape cancels.
-    add_ = new QPushButton(tr("&Add"), this);
+    auto* buttons = new QDialogButtonBox(this);
+    add_ = buttons->addButton(tr("&Add"), QDialogButtonBox::AcceptRole);
     add_->setObjectName(QStringLiteral("add_button"));
     add_->setAccessibleName(tr("Add"));
     add_->setDefault(true);
-    place_twips(*add_, 5292, 7944, 1320, 540);
-    cancel_ = new QPushButton(tr("Cancel"), this);
+    cancel_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel_->setObjectName(QStringLiteral("cancel_button"));
     cancel_->setAccessibleName(tr("Cancel"));
-    place_twips(*cancel_, 6792, 7932, 1320, 540);
 
-    // A box acts on its list only when the user clicks it: ticked selects every item,
-    // cleared unselects them all.
-    connect(select_all_polygons_, &QCheckBox::clicked, this, [this](bool ticked) {
-        if (ticked) {
-            polygons_->selectAll();
-        } else {
-            polygons_->clearSelection();
-        }
-    });
-    connect(select_all_lines_, &QCheckBox::clicked, this, [this](bool ticked) {
-        if (ticked) {
-            lines_->selectAll();
-        } else {
-            lines_->clearSelection();
-        }
-    });
+    auto* left = new QVBoxLayout;
+    left->addWidget(caption(this, tr("&PRESENTATIONS"), "presentations_caption", presentations_));
+    left->addWidget(presentations_);
+    left->addSpacing(12);
+    left->addWidget(instructions_);
+    left->addStretch(1);
+    auto* filter_row = new QHBoxLayout;
+    auto* filter_caption = new QLabel(tr("&Filter:"), this);
+    filter_caption->setBuddy(filter_);
+    filter_row->addWidget(filter_caption);
+    filter_row->addWidget(filter_);
+    auto* lists = new QGridLayout;
+    lists->addWidget(caption(this, tr("P&OLYGONS"), "polygons_caption", polygons_), 0, 0);
+    lists->addWidget(caption(this, tr("&LINES"), "lines_caption", lines_), 0, 1);
+    lists->addWidget(polygons_, 1, 0);
+    lists->addWidget(lines_, 1, 1);
+    lists->addWidget(select_all_polygons_, 2, 0, Qt::AlignHCenter);
+    lists->addWidget(select_all_lines_, 2, 1, Qt::AlignHCenter);
+    lists->setRowStretch(1, 1);
+    auto* right = new QVBoxLayout;
+    right->addLayout(filter_row);
+    right->addLayout(lists, 1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addSpacing(12);
+    columns->addLayout(right, 1);
+    auto* rows = new QVBoxLayout(this);
+    rows->addLayout(columns, 1);
+    rows->addWidget(buttons);
+    // About as tall as it always was: a long list of lines.
+    resize(minimumSizeHint().expandedTo(QSize(0, fontMetrics().lineSpacing() * 36)));
+
+    // A box acts on its list only when the user clicks it: ticked selects every item shown that
+    // can be picked, cleared unselects them all.
+    for (auto [box, list] :
+         {std::pair{select_all_polygons_, polygons_}, std::pair{select_all_lines_, lines_}}) {
+        connect(box, &QCheckBox::clicked, this, [list](bool ticked) {
+            for (int row = 0; row < list->count(); ++row) {
+                QListWidgetItem* item = list->item(row);
+                const bool pickable = !item->isHidden() && item->flags() & Qt::ItemIsEnabled;
+                item->setSelected(ticked && pickable);
+            }
+        });
+    }
+    connect(presentations_, &QListWidget::itemSelectionChanged, this,
+            &ElementPicker::mark_present_features);
+    connect(filter_, &QLineEdit::textChanged, this, &ElementPicker::filter_features);
     connect(add_, &QPushButton::clicked, this, &ElementPicker::add_clicked);
     connect(cancel_, &QPushButton::clicked, this, &ElementPicker::reject);
+    mark_present_features();
 }
 
 void ElementPicker::reject() {
-    picked_ = ElementPick();
+    picked_.clear();
     QDialog::reject();
 }
 
-QStringList ElementPicker::new_names(const QListWidget& list, int rank,
-                                     QStringList& duplicates) const {
-    QStringList fresh;
-    for (int row = 0; row < list.count(); ++row) {
-        const QListWidgetItem* item = list.item(row);
-        if (!item->isSelected()) {
-            continue;
+std::vector<int> ElementPicker::chosen_ranks() const {
+    std::vector<int> ranks;
+    for (int row = 0; row < presentations_->count(); ++row) {
+        if (presentations_->item(row)->isSelected()) {
+            ranks.push_back(row);
         }
-        (has_element(theme_, item->text(), rank) ? duplicates : fresh).append(item->text());
     }
-    return fresh;
+    return ranks;
+}
+
+void ElementPicker::mark_present_features() {
+    const std::vector<int> ranks = chosen_ranks();
+    for (QListWidget* list : {polygons_, lines_}) {
+        for (int row = 0; row < list->count(); ++row) {
+            QListWidgetItem* item = list->item(row);
+            const QString field = catalogue_field_name(item->data(kCatalogueNameRole).toString());
+            QStringList holders;
+            for (int rank : ranks) {
+                if (present_[size_t(rank)].contains(field)) {
+                    holders.append(presentation_names()[rank]);
+                }
+            }
+            const bool everywhere = !ranks.empty() && holders.size() == qsizetype(ranks.size());
+            if (everywhere) {
+                item->setSelected(false);
+            }
+            item->setFlags(everywhere ? item->flags() & ~Qt::ItemIsEnabled
+                                      : item->flags() | Qt::ItemIsEnabled);
+            item->setToolTip(
+                holders.isEmpty() ? field : tr("%1\nAlready in %2").arg(field, holders.join(", ")));
+        }
+    }
+}
+
+void ElementPicker::filter_features(const QString& text) {
+    const QString wanted = text.trimmed();
+    for (QListWidget* list : {polygons_, lines_}) {
+        for (int row = 0; row < list->count(); ++row) {
+            QListWidgetItem* item = list->item(row);
+            const QString name = item->data(kCatalogueNameRole).toString();
+            item->setHidden(!item->text().contains(wanted, Qt::CaseInsensitive) &&
+                            !name.contains(wanted, Qt::CaseInsensitive));
+        }
+    }
 }
 
 void ElementPicker::add_clicked() {
-    picked_ = ElementPick();
-    const QList<QListWidgetItem*> chosen = presentations_->selectedItems();
-    if (chosen.isEmpty()) {
+    picked_.clear();
+    const std::vector<int> ranks = chosen_ranks();
+    if (ranks.empty()) {
         messages_.tell(tr("Please select a Presentation"));
         return;
     }
-    const int rank = presentations_->row(chosen.first());
-    const QString presentation = chosen.first()->text();
-
-    QStringList duplicates;
-    ElementPick pick;
-    pick.rank = rank;
-    pick.presentation = presentation;
-    pick.polygons = new_names(*polygons_, rank, duplicates);
-    pick.lines = new_names(*lines_, rank, duplicates);
-    const bool nothing_new = pick.polygons.isEmpty() && pick.lines.isEmpty();
-
-    if (!duplicates.isEmpty()) {
-        // The names one per line, each ended by a line break.
-        messages_.tell(tr("%1 already has ").arg(presentation) + kCrLf + kCrLf +
-                       duplicates.join(kCrLf) + kCrLf);
-        if (nothing_new) {
-            return;
+    std::vector<ElementPick> picks;
+    for (int rank : ranks) {
+        ElementPick pick{rank, presentation_names()[rank], picked_names(*polygons_, present_[rank]),
+                         picked_names(*lines_, present_[rank])};
+        if (!pick.empty()) {
+            picks.push_back(std::move(pick));
         }
-    } else if (nothing_new) {
+    }
+    if (picks.empty()) {
         messages_.tell(tr("Please select a line or polygon."));
         return;
     }
-    picked_ = pick;
+    picked_ = std::move(picks);
     accept();
 }
 
-void run_add_elements(QWidget* parent, ThemeDocument& document, Messages& messages) {
+std::vector<int> run_add_elements(QWidget* parent, ThemeDocument& document, Messages& messages) {
     ElementPicker picker(document.theme(), messages, parent);
     centre_on_screen(picker);
-    if (picker.exec() == QDialog::Accepted) {
-        document.add_elements(picker.picked());
+    if (picker.exec() != QDialog::Accepted) {
+        return {};
     }
+    return document.add_elements(picker.picked());
 }
 
 }  // namespace quorvane

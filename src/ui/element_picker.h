@@ -2,12 +2,16 @@
 #pragma once
 
 #include <QDialog>
+#include <QSet>
+#include <array>
+#include <vector>
 
 #include "model/element_additions.h"
 #include "model/theme.h"
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 
@@ -16,21 +20,24 @@ namespace quorvane {
 class Messages;
 class ThemeDocument;
 
-// "Add Elements": the user picks one presentation and any number of catalogue polygons and
-// lines. Add drops the names the presentation already holds (and says so) and hands the rest
-// over; Cancel hands over nothing. The picker never changes the theme.
+// "Add Elements": the user picks presentations and any number of catalogue polygons and lines,
+// narrowed by a filter. A feature every chosen presentation already has is greyed out, with a
+// tool tip saying so; Add hands over, for each chosen presentation, the picked features it lacks.
+// Cancel hands over nothing. The picker never changes the theme.
 class ElementPicker : public QDialog {
     Q_OBJECT
 
   public:
     ElementPicker(const Theme& theme, Messages& messages, QWidget* parent = nullptr);
 
-    // What the last Add picked; empty after Cancel or a refusal.
-    const ElementPick& picked() const { return picked_; }
+    // What the last Add picked, one pick per presentation that gains something; empty after
+    // Cancel or a refusal.
+    const std::vector<ElementPick>& picked() const { return picked_; }
 
     QListWidget* presentation_list() const { return presentations_; }
     QListWidget* polygon_list() const { return polygons_; }
     QListWidget* line_list() const { return lines_; }
+    QLineEdit* filter_box() const { return filter_; }
     QCheckBox* select_all_polygons() const { return select_all_polygons_; }
     QCheckBox* select_all_lines() const { return select_all_lines_; }
     QPushButton* add_button() const { return add_; }
@@ -42,17 +49,23 @@ class ElementPicker : public QDialog {
 
   private:
     void add_clicked();
-    // The selected names of a list, top to bottom; those the target presentation already has
-    // go to `duplicates`.
-    QStringList new_names(const QListWidget& list, int rank, QStringList& duplicates) const;
+    // Greys out the features every chosen presentation has, and says who has them.
+    void mark_present_features();
+    // Shows only the features whose name holds the filter's text.
+    void filter_features(const QString& text);
+    // The ranks of the chosen presentations, top to bottom.
+    std::vector<int> chosen_ranks() const;
 
     const Theme& theme_;
     Messages& messages_;
-    ElementPick picked_;
+    std::vector<ElementPick> picked_;
+    // The field names each presentation (by rank) holds.
+    std::array<QSet<QString>, 6> present_;
 
     QListWidget* presentations_ = nullptr;
     QListWidget* polygons_ = nullptr;
     QListWidget* lines_ = nullptr;
+    QLineEdit* filter_ = nullptr;
     QCheckBox* select_all_polygons_ = nullptr;
     QCheckBox* select_all_lines_ = nullptr;
     QPushButton* add_ = nullptr;
@@ -61,7 +74,7 @@ class ElementPicker : public QDialog {
 };
 
 // The "+" button: shows the picker centred on the screen, then hands what was picked to the
-// document.
-void run_add_elements(QWidget* parent, ThemeDocument& document, Messages& messages);
+// document as one step. Returns the numbers of the Elements added.
+std::vector<int> run_add_elements(QWidget* parent, ThemeDocument& document, Messages& messages);
 
 }  // namespace quorvane

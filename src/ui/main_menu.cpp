@@ -45,10 +45,6 @@ MainMenu build_main_menu(QMenuBar& bar) {
     m.save_as_action = item(*m.file_menu, "save_as_action", MainMenu::tr("Save &As\u2026"),
                             QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m.file_menu->addSeparator();
-    m.print_action =
-        item(*m.file_menu, "print_action", MainMenu::tr("&Print\u2026"), QKeySequence::Print);
-    m.print_action->setEnabled(false);
-    m.file_menu->addSeparator();
     m.exit_action = item(*m.file_menu, "exit_action", MainMenu::tr("E&xit"), QKeySequence::Quit,
                          QKeySequence(Qt::CTRL | Qt::Key_Q));
     m.file_menu->addSeparator();
@@ -90,15 +86,8 @@ MainMenu build_main_menu(QMenuBar& bar) {
     m.actual_size_action = item(*m.view_menu, "actual_size_action", MainMenu::tr("&Actual Size"));
     m.actual_size_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     m.view_menu->addSeparator();
-    m.problems_action = item(*m.view_menu, "problems_action", MainMenu::tr("&Problems"));
-    m.problems_action->setCheckable(true);
-
-    // Kept visible though it offers nothing yet: users know the menu bar this way.
-    m.preference_menu = menu(bar, "preference_menu", MainMenu::tr("&Preference"));
-    m.settings_action =
-        item(*m.preference_menu, "settings_action", MainMenu::tr("&Settings\u2026"));
-    m.preference_menu->setEnabled(false);
-    m.preference_menu->menuAction()->setEnabled(false);
+    m.panels_menu = m.view_menu->addMenu(MainMenu::tr("&Panels"));
+    m.panels_menu->setObjectName(QStringLiteral("panels_menu"));
 
     m.help_menu = menu(bar, "help_menu", MainMenu::tr("&Help"));
     m.manual_action =

@@ -13,9 +13,8 @@ class QMenuBar;
 
 namespace quorvane {
 
-// The main window's menu bar: File (with the recent files at its end), Edit, View, Preference
-// (shown but disabled) and Help. Every menu and item has a mnemonic; items that open a dialog
-// end with "…".
+// The main window's menu bar: File (with the recent files at its end), Edit, View and Help. Every
+// menu and item has a mnemonic; items that open a dialog end with "…".
 struct MainMenu {
     Q_DECLARE_TR_FUNCTIONS(MainMenu)
 
@@ -25,7 +24,6 @@ struct MainMenu {
     QAction* open_action = nullptr;
     QAction* save_action = nullptr;
     QAction* save_as_action = nullptr;
-    QAction* print_action = nullptr;  // disabled: there is nothing to print yet
     QAction* exit_action = nullptr;
     std::array<QAction*, kRecentFileCount> recent_file_actions{};
 
@@ -44,10 +42,8 @@ struct MainMenu {
     QAction* zoom_in_action = nullptr;
     QAction* zoom_out_action = nullptr;
     QAction* actual_size_action = nullptr;
-    QAction* problems_action = nullptr;  // checked while the Problems panel shows
-
-    QMenu* preference_menu = nullptr;
-    QAction* settings_action = nullptr;
+    // One checkable item per panel of the window, which puts it there (see MainWindow::add_panel).
+    QMenu* panels_menu = nullptr;
 
     QMenu* help_menu = nullptr;
     QAction* manual_action = nullptr;
@@ -55,8 +51,8 @@ struct MainMenu {
     QAction* about_action = nullptr;
 };
 
-// Builds the menus with their captions, separators, shortcuts and disabled items; the recent
-// files start empty and hidden.
+// Builds the menus with their captions, separators and shortcuts; the recent files start empty
+// and hidden, and the Panels menu empty.
 MainMenu build_main_menu(QMenuBar& bar);
 
 // Shows recent file k (from 0) as "&1 path" ("&" in the path is no mnemonic there) and keeps

@@ -3,9 +3,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -13,27 +15,71 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QUndoStack>
 
 #include "geometry/twips.h"
 #include "model/version.h"
 #include "platform/messages.h"
+#include "settings/window_arrangement.h"
 #include "settings/working_data.h"
 #include "ui/alt_letter_filter.h"
-#include "ui/file_change_watcher.h"
-#include "ui/main_window_layout.h"
+#include "ui/main_window_controls.h"
 #include "ui/presentation_manager.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
 #include "ui/problems_panel.h"
-#include "ui/recovery_keeper.h"
+#include "ui/recolour_commands.h"
 
 namespace quorvane {
 
 namespace {
+
+// The preview's least size: a few columns of tiles and a few rows.
+constexpr QSize kLeastPreviewSize(300, 200);
+// The first window: the preview as wide, and the window as tall, as they were before the panels
+// came, so the tiles wrap as they always did; smaller where the screen is.
+constexpr int kFirstPreviewWidth = 825;
+constexpr int kFirstWindowHeight = 731;
+// What the desktop adds around a window: its title bar and borders (known only once shown).
+constexpr QSize kFrameAllowance(8, 38);
+// The version of the panels' arrangement this window saves; another one is not restored.
+constexpr int kArrangementVersion = 1;
+
+// A column of controls that scrolls up and down when it is taller than its place, and is never
+// narrower than its controls, scroll bar included.
+class ColumnScroller : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+
+    QSize minimumSizeHint() const override {
+        return QSize(column_width(widget()->minimumSizeHint()),
+                     QScrollArea::minimumSizeHint().height());
+    }
+    QSize sizeHint() const override {
+        const QSize wanted = widget()->sizeHint();
+        return QSize(column_width(wanted), wanted.height() + 2 * frameWidth());
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The column's controls settle their sizes late (fonts, styles): the panel follows.
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+            updateGeometry();
+        }
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+  private:
+    int column_width(QSize column) const {
+        return column.width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    }
+};
 
 // The description box shows LF line ends; the theme keeps CR LF.
 QString description_for_box(const QString& text) {
@@ -83,29 +129,33 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     menu_.edit_menu->insertAction(first_edit_item, redo_action_);
     menu_.edit_menu->insertSeparator(first_edit_item);
 
-    client_ = new QWidget(this);
-    // The window's layout keeps the client area, and with it every control, at least this big.
-    client_->setMinimumSize(
-        to_pixels(QRect(QPoint(0, 0), main_window_layout::kLeastClientArea)).size());
-    setCentralWidget(client_);
-    controls_ = build_main_window_controls(*client_);
-    pane_ = new PreviewPane(document_.theme(), client_);
-    client_->installEventFilter(this);
+    // The preview fills the middle; the panels share the space around it.
+    preview_area_ = new QWidget(this);
+    preview_area_->setObjectName(QStringLiteral("preview_area"));
+    // Room for a few columns of tiles and a few rows however small the window gets.
+    preview_area_->setMinimumSize(kLeastPreviewSize);
+    setCentralWidget(preview_area_);
+    pane_ = new PreviewPane(document_.theme(), preview_area_);
+    preview_area_->installEventFilter(this);
+    setStatusBar(new QStatusBar(this));
+    setDockOptions(AnimatedDocks | AllowNestedDocks | AllowTabbedDocks);
+    // The panels at the sides reach from the menu bar to the status bar; those at the bottom
+    // share the preview's width only.
+    setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
+    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
+    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
+    set_up_theme_panel();
     controls_.search_box->installEventFilter(this);
 
-    recovery_ = new RecoveryKeeper(document_, services_.working_data_folder, this);
-    watcher_ = new FileChangeWatcher(this);
+    files_ = new ThemeFiles(document_, services_.messages, services_.busy, services_.file_dialogs,
+                            services_.working_data_folder, this);
 
     command_line_file_ = command_line_file;
     RecentFiles restored = recent_.captions();
     load_working_data(services_.working_data_folder, restored);
     recent_.restore(restored);
     refresh_recent_menu();
-    const QSize client_size = to_pixels(main_window_layout::kClientArea).size();
-    resize(client_size.width(), client_size.height() + menuBar()->sizeHint().height());
-    if (const QScreen* s = screen()) {
-        move(x(), s->geometry().top() + (s->geometry().height() - height()) / 2);
-    }
     update_caption();
     refresh_metadata_boxes();
     refresh_presentation_list();
@@ -114,16 +164,20 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     connect_tile_commands();
     connect_metadata_boxes();
     set_up_problems_panel();
+    recolour_ = new RecolourCommands(*this);
+    // Every panel stands now: the window takes its first size, then the user's arrangement.
+    fit_first_size();
+    restore_arrangement();
     start_update_check();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::connect_commands() {
-    connect(menu_.new_action, &QAction::triggered, this, &MainWindow::new_command);
-    connect(menu_.open_action, &QAction::triggered, this, &MainWindow::open_command);
-    connect(menu_.save_action, &QAction::triggered, this, &MainWindow::save);
-    connect(menu_.save_as_action, &QAction::triggered, this, &MainWindow::save_as);
+    connect(menu_.new_action, &QAction::triggered, files_, &ThemeFiles::new_theme);
+    connect(menu_.open_action, &QAction::triggered, files_, &ThemeFiles::open_chosen_file);
+    connect(menu_.save_action, &QAction::triggered, files_, &ThemeFiles::save);
+    connect(menu_.save_as_action, &QAction::triggered, files_, &ThemeFiles::save_as);
     connect(menu_.about_action, &QAction::triggered, this, &MainWindow::show_about);
     connect(menu_.exit_action, &QAction::triggered, this, &MainWindow::close);
     for (int k = 0; k < kRecentFileCount; ++k) {
@@ -149,8 +203,12 @@ void MainWindow::connect_commands() {
     connect(&document_, &ThemeDocument::changed, this, &MainWindow::follow_document);
     connect(&document_, &ThemeDocument::modified_changed, this,
             [this](bool modified) { setWindowModified(modified); });
-    connect(watcher_, &FileChangeWatcher::changed_elsewhere, this,
-            &MainWindow::file_changed_on_disk);
+    connect(files_, &ThemeFiles::file_used, this, [this](const QString& path) {
+        remember_recent_file(path);
+        update_caption();
+    });
+    connect(files_, &ThemeFiles::remark, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
 }
 
 void MainWindow::connect_metadata_boxes() {
@@ -175,15 +233,51 @@ void MainWindow::connect_metadata_boxes() {
             }));
 }
 
-// The Problems panel docks below the window's client area; it starts hidden and shows itself
-// when an opened theme has errors. View > Problems shows and hides it.
+void MainWindow::add_panel(QDockWidget* panel, Qt::DockWidgetArea area, const QString& caption) {
+    Q_ASSERT(!panel->objectName().isEmpty());
+    panel->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                       QDockWidget::DockWidgetFloatable);
+    addDockWidget(area, panel);
+    // The panel's own toggle action carries its changing title; the menu keeps a fixed caption
+    // with a mnemonic.
+    QAction* shown = menu_.panels_menu->addAction(caption);
+    shown->setObjectName(panel->objectName() + QStringLiteral("_action"));
+    shown->setCheckable(true);
+    shown->setChecked(!panel->isHidden());
+    connect(shown, &QAction::toggled, panel, [panel](bool show) {
+        panel->setVisible(show);
+        if (show) {
+            panel->raise();  // in front of the panels tabbed with it
+        }
+    });
+    connect(panel->toggleViewAction(), &QAction::toggled, shown, &QAction::setChecked);
+    panel_actions_.insert(panel, shown);
+}
+
+// The theme's controls, in a column that scrolls when the window is too short for it.
+void MainWindow::set_up_theme_panel() {
+    theme_panel_ = new QDockWidget(tr("Theme"), this);
+    theme_panel_->setObjectName(QStringLiteral("theme_panel"));
+    auto* scroller = new ColumnScroller(theme_panel_);
+    scroller->setObjectName(QStringLiteral("theme_scroller"));
+    scroller->setAccessibleName(tr("Theme"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* column = new QWidget(scroller);
+    column->setObjectName(QStringLiteral("theme_column"));
+    controls_ = build_main_window_controls(*column);
+    scroller->setWidget(column);
+    theme_panel_->setWidget(scroller);
+    add_panel(theme_panel_, Qt::LeftDockWidgetArea, tr("&Theme"));
+}
+
+// The Problems panel docks below the preview; it starts hidden and shows itself when an opened
+// theme has errors.
 void MainWindow::set_up_problems_panel() {
     problems_ = new ProblemsPanel(document_, this);
-    addDockWidget(Qt::BottomDockWidgetArea, problems_);
     problems_->hide();
-    connect(menu_.problems_action, &QAction::toggled, problems_, &QWidget::setVisible);
-    connect(problems_->toggleViewAction(), &QAction::toggled, menu_.problems_action,
-            &QAction::setChecked);
+    add_panel(problems_, Qt::BottomDockWidgetArea, tr("&Problems"));
     connect(problems_, &ProblemsPanel::element_chosen, this, [this](int element) {
         pane_->select_tile(element);
         pane_->scroll_to_tile(element);
@@ -193,6 +287,39 @@ void MainWindow::set_up_problems_panel() {
         pane_->scroll_to_tile(element);
         open_style_editor(element);
     });
+}
+
+void MainWindow::fit_first_size() {
+    // The column's sizes with the texts it shows now: a window not shown yet keeps the sizes
+    // its layouts measured first.
+    for (QLayout* rows : theme_panel_->findChildren<QLayout*>()) {
+        rows->invalidate();
+    }
+    theme_panel_->widget()->updateGeometry();
+    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    QSize size(theme_panel_->sizeHint().width() + separator + kFirstPreviewWidth,
+               kFirstWindowHeight);
+    const QScreen* shown_on = screen();
+    if (shown_on == nullptr) {
+        resize(size);
+        return;
+    }
+    const QRect room = shown_on->availableGeometry();
+    size = size.boundedTo(room.size() - kFrameAllowance);
+    resize(size);
+    const QSize framed = size + kFrameAllowance;
+    move(room.left() + (room.width() - framed.width()) / 2,
+         room.top() + (room.height() - framed.height()) / 2);
+}
+
+void MainWindow::restore_arrangement() {
+    const WindowArrangement kept = load_window_arrangement(services_.working_data_folder);
+    if (!kept.geometry.isEmpty()) {
+        restoreGeometry(kept.geometry);
+    }
+    if (!kept.panels.isEmpty()) {
+        restoreState(kept.panels, kArrangementVersion);
+    }
 }
 
 void MainWindow::follow_document(DocumentChange change) {
@@ -246,16 +373,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    save_working_data(services_.working_data_folder, recent_.captions(), services_.messages,
-                      services_.busy);
-    recovery_->forget();
+    save_recent_files();
+    save_window_arrangement(services_.working_data_folder,
+                            WindowArrangement{saveGeometry(), saveState(kArrangementVersion)});
+    files_->recovery().forget();
     event->accept();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == client_ && event->type() == QEvent::Resize) {
-        place_main_window_controls(controls_, pixels_to_twips(client_->height()));
-        pane_->fit_to_window(pixels_to_twips(client_->width()), pixels_to_twips(client_->height()));
+    if (watched == preview_area_ && event->type() == QEvent::Resize) {
+        pane_->fit_to_area(pixels_to_twips(preview_area_->width()),
+                           pixels_to_twips(preview_area_->height()));
     } else if (watched == controls_.search_box && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -268,6 +396,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         // Any other key starts the search over.
         search_.reset();
+    } else if (watched == controls_.description_box && event->type() == QEvent::KeyPress) {
+        // Tab leaves the box; Ctrl+Tab types the tab a description may hold.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier) {
+            controls_.description_box->insertPlainText(QStringLiteral("\t"));
+            return true;
+        }
     } else if (event->type() == QEvent::FocusOut && watched->property("metadata_field").isValid()) {
         document_.end_typing();
     }
@@ -285,6 +420,19 @@ void MainWindow::update_caption() {
 void MainWindow::remember_recent_file(const QString& path) {
     recent_.remember(path);
     refresh_recent_menu();
+    save_recent_files();
+}
+
+void MainWindow::forget_recent_file(int k) {
+    recent_.forget(k);
+    refresh_recent_menu();
+    save_recent_files();
+}
+
+void MainWindow::save_recent_files() {
+    MessageList messages;
+    save_working_data(services_.working_data_folder, recent_.captions(), messages);
+    services_.messages.tell_each(messages);
 }
 
 void MainWindow::refresh_recent_menu() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <optional>
 
@@ -8,24 +9,25 @@
 #include "model/element_filter.h"
 #include "model/element_search.h"
 #include "model/theme_document.h"
+#include "session/theme_files.h"
 #include "settings/recent_files.h"
 #include "ui/main_menu.h"
 #include "ui/main_window_controls.h"
 #include "ui/tile_menu.h"
 
 class QAction;
+class QDockWidget;
 
 namespace quorvane {
 
 enum class PresentationManagerMode;
 class BusyCursor;
 class ColourPicker;
-class FileChangeWatcher;
 class FileDialogs;
 class Messages;
 class PreviewPane;
 class ProblemsPanel;
-class RecoveryKeeper;
+class RecolourCommands;
 class TileSelection;
 class UrlOpener;
 class WebRequest;
@@ -41,11 +43,9 @@ struct MainWindowServices {
     QString working_data_folder;
 };
 
-// How a theme came to be opened; each way differs a little.
-enum class OpenSource { Menu, RecentFile, CommandLine, Drop, Reload };
-
-// The main window: the controls on the left, the preview on the right, the menu bar, and the
-// document commands. It shows the one open theme and changes it only through the document.
+// The main window: the preview in the middle, the panels around it (the theme's controls on the
+// left, its problems below), the menu bar, and the document commands. It shows the one open
+// theme and changes it only through the document; its file commands are the ThemeFiles'.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -58,18 +58,12 @@ class MainWindow : public QMainWindow {
     // Shows or hides the "UPDATE AVAILABLE" notice.
     void set_update_available(bool available);
 
-    // Opens a theme file in place of the current one, after settling unsaved changes. A file
-    // that cannot be read changes nothing. Returns whether the theme was replaced.
-    bool open_theme(const QString& path, OpenSource source);
-    // Asks what to do with unsaved changes before they would be lost; true when the caller may
-    // go on (saved, discarded, or nothing to lose).
-    bool settle_unsaved_changes();
-    // File > Save: to the current file, or through Save As for an untitled theme.
-    bool save();
-    // File > Save As: asks for a name. True when the file was written.
-    bool save_as();
-    // Offers the recovery copies that editors which ended without saving left behind.
-    void offer_recovery();
+    // The file commands, as ThemeFiles has them.
+    bool open_theme(const QString& path, OpenSource source) { return files_->open(path, source); }
+    bool settle_unsaved_changes() { return files_->settle_unsaved_changes(); }
+    bool save() { return files_->save(); }
+    bool save_as() { return files_->save_as(); }
+    void offer_recovery() { files_->offer_recovery(); }
 
     // Entry points of the features with their own dialogs.
     void add_elements();                                    // the "+" button
@@ -101,8 +95,18 @@ class MainWindow : public QMainWindow {
     QAction* redo_action() const { return redo_action_; }
     const MainWindowControls& controls() const { return controls_; }
     PreviewPane& preview() { return *pane_; }
-    RecoveryKeeper& recovery() { return *recovery_; }
+    ThemeFiles& files() { return *files_; }
+    RecoveryKeeper& recovery() { return files_->recovery(); }
     ProblemsPanel& problems() { return *problems_; }
+    RecolourCommands& recolour_commands() { return *recolour_; }
+    QDockWidget& theme_panel() { return *theme_panel_; }
+    // The View > Panels item that shows and hides a panel.
+    QAction* panel_action(const QDockWidget& panel) const { return panel_actions_.value(&panel); }
+
+    // Puts a panel on the window: docked in `area`, listed in View > Panels under `caption`, and
+    // part of the arrangement the window keeps between runs (it is known there by its object
+    // name, which it must have).
+    void add_panel(QDockWidget* panel, Qt::DockWidgetArea area, const QString& caption);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -114,7 +118,11 @@ class MainWindow : public QMainWindow {
     void connect_commands();
     void connect_view_commands();
     void connect_metadata_boxes();
+    void set_up_theme_panel();
     void set_up_problems_panel();
+    // The first size: the preview as wide as it always was, the whole window on the screen.
+    void fit_first_size();
+    void restore_arrangement();
     void follow_document(DocumentChange change);
     void connect_tile_commands();
     // Enables the commands on tiles that can apply now.
@@ -123,8 +131,6 @@ class MainWindow : public QMainWindow {
     void read_clipboard();
     void show_tile_menu(QPoint global_position);
 
-    void new_command();
-    void open_command();
     void recent_file_command(int k);
     void open_dropped_file(const QString& path);
     void search_command();
@@ -133,13 +139,12 @@ class MainWindow : public QMainWindow {
     void show_match_count();
     void show_zoom(int percent);
     void edit_menu_command(PresentationManagerMode mode);
-    bool write_to(const QString& path, bool ask_before_overwriting);
-    // Reads a theme file into the document once unsaved changes are settled.
-    bool read_into_document(const QString& path, OpenSource source);
-    void file_changed_on_disk();
 
     void update_caption();
+    // The recent files go to the working data at once, so another editor started next sees them.
     void remember_recent_file(const QString& path);
+    void forget_recent_file(int k);
+    void save_recent_files();
     void refresh_recent_menu();
     void refresh_metadata_boxes();
     void refresh_presentation_list();
@@ -159,10 +164,12 @@ class MainWindow : public QMainWindow {
     std::optional<CopiedStyle> clipboard_style_;
     MainWindowControls controls_;
     PreviewPane* pane_ = nullptr;
-    QWidget* client_ = nullptr;
-    RecoveryKeeper* recovery_ = nullptr;
-    FileChangeWatcher* watcher_ = nullptr;
+    QWidget* preview_area_ = nullptr;
+    QDockWidget* theme_panel_ = nullptr;
+    QHash<const QDockWidget*, QAction*> panel_actions_;
+    ThemeFiles* files_ = nullptr;
     ProblemsPanel* problems_ = nullptr;
+    RecolourCommands* recolour_ = nullptr;
 };
 
 }  // namespace quorvane

@@ -15,7 +15,7 @@ class QWidget;
 
 namespace quorvane {
 
-// The controls left of the preview: the "+" button, the presentation list, the four metadata
+// The controls of the "Theme" panel: the "+" button, the presentation list, the four metadata
 // boxes, the search box with its match count, the update notice, and the view's Day/Night and
 // zoom buttons.
 struct MainWindowControls {
@@ -43,12 +43,10 @@ struct MainWindowControls {
     QToolButton* zoom_in_button = nullptr;
 };
 
-// Creates the controls on the window's client area with their captions, in the desktop's
-// fonts and colours, and places them for the design height.
-MainWindowControls build_main_window_controls(QWidget& client);
-
-// Places the controls for a client area `client_height` twips high (see column_place).
-void place_main_window_controls(const MainWindowControls& controls, int client_height);
+// Creates the controls on `column` with their captions, in the desktop's fonts and colours, and
+// lays them out top to bottom. The presentation list and the description box take what height
+// the column has to spare.
+MainWindowControls build_main_window_controls(QWidget& column);
 
 // Gives the "+" button the desktop's selection colours; again whenever the palette changes.
 void emphasise_add_button(const MainWindowControls& controls);

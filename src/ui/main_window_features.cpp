@@ -1,18 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's entry points for the features that bring their own dialogs.
+#include <QCoreApplication>
+#include <QDir>
+
+#include "platform/messages.h"
 #include "platform/url_opener.h"
+#include "platform/web_addresses.h"
 #include "ui/about_box.h"
 #include "ui/edit_style.h"
 #include "ui/element_picker.h"
 #include "ui/main_window.h"
 #include "ui/presentation_manager.h"
+#include "ui/preview_pane.h"
 #include "ui/update_dialog.h"
 #include "update/latest_version.h"
 
 namespace quorvane {
 
+namespace {
+
+// Where the README goes when the program is installed, beside its other documents.
+QString installed_readme_path() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/doc/quorvane/README.md"));
+}
+
+}  // namespace
+
 void MainWindow::add_elements() {
-    run_add_elements(this, document_, services_.messages);
+    const std::vector<int> added = run_add_elements(this, document_, services_.messages);
+    if (!added.empty()) {
+        // What was added is what the user works on next.
+        pane_->select_tiles(added);
+        pane_->scroll_to_tile(added.front());
+    }
 }
 
 void MainWindow::edit_presentations(PresentationManagerMode mode) {
@@ -36,6 +57,13 @@ void MainWindow::show_about() {
 }
 
 void MainWindow::open_manual() {
+    if (home_page_address().isEmpty()) {
+        services_.messages.tell(
+            tr("This Quorvane was built without the address of its manual. The README at %1 "
+               "describes what it does.")
+                .arg(installed_readme_path()));
+        return;
+    }
     open_home_page(services_.urls);
 }
 

@@ -8,6 +8,7 @@
 #include <QStatusBar>
 
 #include "model/copied_style.h"
+#include "platform/messages.h"
 #include "preview/tile_commands.h"
 #include "ui/main_window.h"
 #include "ui/preview_pane.h"
@@ -97,7 +98,7 @@ void MainWindow::paste_style() {
 }
 
 void MainWindow::apply_style_to_all_presentations() {
-    document_.copy_style_to_all_presentations(selection().current(), services_.messages);
+    services_.messages.tell_each(document_.copy_style_to_all_presentations(selection().current()));
 }
 
 }  // namespace quorvane

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/presentation_manager.h"
 
+#include <QBoxLayout>
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStackedLayout>
 
 #include "model/presentation_list.h"
 #include "model/presentations.h"
@@ -13,11 +16,13 @@
 #include "text/ascii_text.h"
 #include "ui/centre_on_screen.h"
 #include "ui/dialog_icon.h"
-#include "ui/widget_placement.h"
 
 namespace quorvane {
 
 namespace {
+
+// Each item keeps its place in the list it started in, so that a name taken back returns to it.
+constexpr int kPlaceRole = Qt::UserRole;
 
 QListWidget* presentation_list_box(QWidget* parent, const char* object_name,
                                    const QString& spoken_name) {
@@ -25,29 +30,39 @@ QListWidget* presentation_list_box(QWidget* parent, const char* object_name,
     list->setObjectName(QLatin1String(object_name));
     list->setAccessibleName(spoken_name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Room for the six presentations without scrolling.
+    list->setMinimumHeight(list->fontMetrics().lineSpacing() * 7 + 2 * list->frameWidth());
     return list;
 }
 
-QPushButton* button(QWidget* parent, const QString& caption, const char* object_name,
-                    const QString& spoken_name) {
+// A button that moves a name between two lists. It never becomes the default button, so Enter
+// applies the dialog rather than moving the next name.
+QPushButton* move_button(QWidget* parent, const QString& caption, const char* object_name,
+                         const QString& spoken_name) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(object_name));
     b->setAccessibleName(spoken_name);
+    b->setAutoDefault(false);
     return b;
 }
 
-QLabel* label(QWidget* parent, const QString& caption, Qt::Alignment alignment) {
-    auto* l = new QLabel(caption, parent);
-    l->setAlignment(alignment | Qt::AlignTop);
-    return l;
+// A list with its caption above it; the caption's mnemonic goes to the list.
+QVBoxLayout* captioned(QWidget* parent, const QString& caption, QListWidget* list) {
+    auto* label = new QLabel(caption, parent);
+    label->setBuddy(list);
+    auto* column = new QVBoxLayout;
+    column->addWidget(label);
+    column->addWidget(list, 1);
+    return column;
 }
 
-QFrame* frame(QWidget* parent, const char* object_name) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(QLatin1String(object_name));
-    f->setFrameShape(QFrame::StyledPanel);
-    place_twips(*f, 108, 84, 9576, 6636);
-    return f;
+QVBoxLayout* button_column(QPushButton* first, QPushButton* second) {
+    auto* column = new QVBoxLayout;
+    column->addStretch(1);
+    column->addWidget(first);
+    column->addWidget(second);
+    column->addStretch(1);
+    return column;
 }
 
 QListWidgetItem* selected_item(const QListWidget& list) {
@@ -63,58 +78,114 @@ QStringList texts_of(const QListWidget& list) {
     return texts;
 }
 
+// Where an item goes in the list `to`: back to its first place, or after the names chosen before.
+enum class Order { FirstPlaces, AsChosen };
+
+// Moves an item from one list to the other and makes it current there.
+void move_item(QListWidgetItem* item, QListWidget& from, QListWidget& to, Order order) {
+    from.takeItem(from.row(item));
+    int row = to.count();
+    if (order == Order::FirstPlaces) {
+        row = 0;
+        while (row < to.count() &&
+               to.item(row)->data(kPlaceRole).toInt() < item->data(kPlaceRole).toInt()) {
+            ++row;
+        }
+    }
+    to.insertItem(row, item);
+    from.clearSelection();
+    to.setCurrentItem(item);
+}
+
 }  // namespace
 
 PresentationManager::PresentationManager(const Theme& theme, Messages& messages,
                                          PresentationManagerMode mode, QWidget* parent)
-    : QDialog(parent), theme_(theme), messages_(messages), mode_(mode) {
+    : QDialog(parent), messages_(messages), mode_(mode) {
     setObjectName(QStringLiteral("presentation_manager"));
     // A window title shows "&" as it is.
     setWindowTitle(tr("Add & Remove Presentations"));
-    fix_client_area_twips(*this, 9792, 7548);
     take_main_window_icon(*this, parent);
 
-    add_frame_ = frame(this, "add_frame");
-    // Captions tall enough for accented capitals.
-    place_twips(*label(add_frame_, tr("YOUR PROJECT"), Qt::AlignLeft), 4044, 168, 1344, 300);
-    project_ = presentation_list_box(add_frame_, "project_list", tr("Your project"));
-    place_twips(*project_, 3324, 468, 2784, 2808);
-    place_twips(*label(add_frame_, tr("AVAILABLE"), Qt::AlignHCenter), 960, 3132, 1344, 300);
-    available_ = presentation_list_box(add_frame_, "available_list", tr("Available"));
-    available_->addItems(presentation_names());
-    place_twips(*available_, 336, 3492, 2784, 2808);
-    add_ = button(add_frame_, tr("--> &ADD"), "add_button", tr("Add presentation"));
-    place_twips(*add_, 3360, 4656, 1236, 300);
-    unadd_ = button(add_frame_, tr("<-- &REMOVE"), "unadd_button", tr("Take back from adding"));
-    place_twips(*unadd_, 4812, 4656, 1380, 300);
-    place_twips(*label(add_frame_, tr("ADDING"), Qt::AlignHCenter), 7044, 3132, 1344, 300);
-    adding_ = presentation_list_box(add_frame_, "adding_list", tr("Adding"));
-    place_twips(*adding_, 6360, 3492, 2784, 2808);
+    // The theme's presentations as the main window lists them, rebuilt from the sort codes.
+    QStringList in_theme;
+    std::vector<bool> has_rank(size_t(presentation_names().size()), false);
+    for (const QString& name : presentations_in_table(theme.elements)) {
+        in_theme.append(space_trimmed(name));
+        if (const std::optional<int> rank = presentation_rank(name)) {
+            has_rank[size_t(*rank)] = true;
+        }
+    }
 
-    remove_frame_ = frame(this, "remove_frame");
-    remove_ = button(remove_frame_, tr("<-- &REMOVE"), "remove_button", tr("Remove presentation"));
-    place_twips(*remove_, 3108, 3792, 1440, 408);
+    add_frame_ = new QFrame(this);
+    add_frame_->setObjectName(QStringLiteral("add_frame"));
+    project_ = presentation_list_box(add_frame_, "project_list", tr("Your project"));
+    project_->addItems(in_theme);
+    // Only to look at: the names it shows cannot be added again.
+    project_->setSelectionMode(QAbstractItemView::NoSelection);
+    project_->setFocusPolicy(Qt::NoFocus);
+    available_ = presentation_list_box(add_frame_, "available_list", tr("Available"));
+    for (int rank = 0; rank < int(has_rank.size()); ++rank) {
+        if (!has_rank[size_t(rank)]) {
+            auto* item = new QListWidgetItem(presentation_names()[rank], available_);
+            item->setData(kPlaceRole, rank);
+        }
+    }
+    adding_ = presentation_list_box(add_frame_, "adding_list", tr("Adding"));
+    add_ = move_button(add_frame_, tr("--> &ADD"), "add_button", tr("Add presentation"));
+    unadd_ =
+        move_button(add_frame_, tr("<-- &REMOVE"), "unadd_button", tr("Take back from adding"));
+    auto* add_lists = new QHBoxLayout;
+    add_lists->addLayout(captioned(add_frame_, tr("A&VAILABLE"), available_), 1);
+    add_lists->addLayout(button_column(add_, unadd_));
+    add_lists->addLayout(captioned(add_frame_, tr("A&DDING"), adding_), 1);
+    auto* add_rows = new QVBoxLayout(add_frame_);
+    add_rows->addLayout(captioned(add_frame_, tr("YOUR PROJECT"), project_));
+    add_rows->addLayout(add_lists, 1);
+
+    remove_frame_ = new QFrame(this);
+    remove_frame_->setObjectName(QStringLiteral("remove_frame"));
+    removing_list_ = presentation_list_box(remove_frame_, "removing_list", tr("Removing"));
     kept_ = presentation_list_box(remove_frame_, "kept_list", tr("Presentations kept"));
-    place_twips(*kept_, 5292, 2772, 2784, 2808);
+    for (int place = 0; place < in_theme.size(); ++place) {
+        auto* item = new QListWidgetItem(in_theme[place], kept_);
+        item->setData(kPlaceRole, place);
+    }
+    remove_ =
+        move_button(remove_frame_, tr("<-- &REMOVE"), "remove_button", tr("Remove presentation"));
+    keep_ = move_button(remove_frame_, tr("&KEEP -->"), "keep_button", tr("Keep presentation"));
+    auto* remove_lists = new QHBoxLayout(remove_frame_);
+    remove_lists->addLayout(captioned(remove_frame_, tr("REMOVIN&G"), removing_list_), 1);
+    remove_lists->addLayout(button_column(remove_, keep_));
+    remove_lists->addLayout(captioned(remove_frame_, tr("PRESENTA&TIONS KEPT"), kept_), 1);
+
+    for (QFrame* frame : {add_frame_, remove_frame_}) {
+        frame->setFrameShape(QFrame::StyledPanel);
+    }
+    // The two frames take turns in one place.
+    auto* frames = new QStackedLayout;
+    frames->addWidget(add_frame_);
+    frames->addWidget(remove_frame_);
+    frames->setCurrentWidget(mode_ == PresentationManagerMode::Add ? add_frame_ : remove_frame_);
 
     // Enter applies, Escape cancels.
-    apply_ = button(this, tr("A&pply"), "apply_button", tr("Apply"));
+    auto* buttons = new QDialogButtonBox(this);
+    apply_ = buttons->addButton(tr("A&pply"), QDialogButtonBox::AcceptRole);
+    apply_->setObjectName(QStringLiteral("apply_button"));
+    apply_->setAccessibleName(tr("Apply"));
     apply_->setDefault(true);
-    place_twips(*apply_, 6552, 6960, 1392, 468);
-    cancel_ = button(this, tr("Cancel"), "cancel_button", tr("Cancel"));
-    place_twips(*cancel_, 8100, 6960, 1392, 468);
+    cancel_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    cancel_->setObjectName(QStringLiteral("cancel_button"));
+    cancel_->setAccessibleName(tr("Cancel"));
 
-    // The theme's presentations as the main window lists them, rebuilt from the sort codes.
-    QListWidget* theme_list = mode_ == PresentationManagerMode::Add ? project_ : kept_;
-    for (const QString& name : presentations_in_table(theme_.elements)) {
-        theme_list->addItem(space_trimmed(name));
-    }
-    add_frame_->setVisible(mode_ == PresentationManagerMode::Add);
-    remove_frame_->setVisible(mode_ != PresentationManagerMode::Add);
+    auto* rows = new QVBoxLayout(this);
+    rows->addLayout(frames, 1);
+    rows->addWidget(buttons);
 
     connect(add_, &QPushButton::clicked, this, &PresentationManager::add_clicked);
     connect(unadd_, &QPushButton::clicked, this, &PresentationManager::unadd_clicked);
     connect(remove_, &QPushButton::clicked, this, &PresentationManager::remove_clicked);
+    connect(keep_, &QPushButton::clicked, this, &PresentationManager::keep_clicked);
     connect(apply_, &QPushButton::clicked, this, &PresentationManager::apply_clicked);
     connect(cancel_, &QPushButton::clicked, this, &PresentationManager::reject);
 }
@@ -123,28 +194,17 @@ QStringList PresentationManager::adding() const {
     return texts_of(*adding_);
 }
 
+QStringList PresentationManager::removing() const {
+    return texts_of(*removing_list_);
+}
+
 void PresentationManager::add_clicked() {
-    const QListWidgetItem* chosen = selected_item(*available_);
+    QListWidgetItem* chosen = selected_item(*available_);
     if (chosen == nullptr) {
         messages_.tell(tr("Please select a PRESENTATION"));
         return;
     }
-    const QString name = chosen->text();
-    for (const QString& existing : texts_of(*project_)) {
-        if (existing.contains(name)) {
-            messages_.tell(tr("Already exists"));
-            return;
-        }
-    }
-    for (const QString& added : texts_of(*adding_)) {
-        if (space_trimmed(added) == name) {
-            messages_.tell(tr("Already added"));
-            return;
-        }
-    }
-    available_->clearSelection();
-    adding_->addItem(name);
-    adding_->setCurrentRow(adding_->count() - 1);
+    move_item(chosen, *available_, *adding_, Order::AsChosen);
 }
 
 void PresentationManager::unadd_clicked() {
@@ -153,7 +213,7 @@ void PresentationManager::unadd_clicked() {
         messages_.tell(tr("Please select"));
         return;
     }
-    delete chosen;
+    move_item(chosen, *adding_, *available_, Order::FirstPlaces);
 }
 
 void PresentationManager::remove_clicked() {
@@ -167,8 +227,16 @@ void PresentationManager::remove_clicked() {
         messages_.tell(tr("Can not remove project.\r\n\r\nUse 'New' to start new project."));
         return;
     }
-    removing_.append(chosen->text());
-    delete chosen;
+    move_item(chosen, *kept_, *removing_list_, Order::AsChosen);
+}
+
+void PresentationManager::keep_clicked() {
+    QListWidgetItem* chosen = selected_item(*removing_list_);
+    if (chosen == nullptr) {
+        messages_.tell(tr("Please select"));
+        return;
+    }
+    move_item(chosen, *removing_list_, *kept_, Order::FirstPlaces);
 }
 
 void PresentationManager::apply_clicked() {
@@ -189,7 +257,7 @@ bool run_presentation_manager(QWidget* parent, ThemeDocument& document, Messages
     centre_on_screen(manager);
     if (manager.exec() == QDialog::Accepted) {
         if (mode == PresentationManagerMode::Add) {
-            document.add_presentations(manager.adding(), messages);
+            messages.tell_each(document.add_presentations(manager.adding()));
         } else {
             document.remove_presentations(manager.removing());
         }

@@ -68,9 +68,11 @@ PreviewCanvas::PreviewCanvas(const Theme& theme, const PreviewLayout& layout, QW
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Tab and a click give it the keyboard.
     setFocusPolicy(Qt::StrongFocus);
+    // Before the name: naming a widget makes the accessibility layer build and keep the
+    // interface it has for it then, and only the installed one shows the tiles.
+    install_preview_accessibility();
     setAccessibleName(tr("Preview"));
     setAccessibleDescription(tr("The theme's styles, one tile each"));
-    install_preview_accessibility();
 }
 
 void PreviewCanvas::place(QPoint origin, QSize size) {
@@ -95,6 +97,12 @@ void PreviewCanvas::set_look(PreviewLight light, const std::vector<bool>* matchi
     look_.light = light;
     look_.matching = matching;
     look_.bands = bands;
+    update();
+}
+
+void PreviewCanvas::set_colours(const ColourOperation* proposal, const ColourView& view) {
+    look_.proposal = proposal;
+    look_.colours = view;
     update();
 }
 

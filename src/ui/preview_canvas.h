@@ -39,6 +39,9 @@ class PreviewCanvas : public QWidget {
     void set_look(PreviewLight light, const std::vector<bool>* matching,
                   const std::vector<PresentationBand>* bands);
     void set_zoom(int percent);
+    // The colours the tiles show: a recolouring's live preview (none when null) and the view of
+    // the theme's colours (device palette, colour vision).
+    void set_colours(const ColourOperation* proposal, const ColourView& view);
     const PreviewLook& look() const { return look_; }
     int zoom() const { return zoom_; }
 

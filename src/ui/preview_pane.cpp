@@ -35,15 +35,14 @@ void set_background(QWidget& widget, const QColor& colour) {
 
 }  // namespace
 
-PreviewPane::PreviewPane(const Theme& theme, QWidget* window_client)
-    : QObject(window_client), theme_(theme) {
-    viewport_ = new QWidget(window_client);
+PreviewPane::PreviewPane(const Theme& theme, QWidget* area) : QObject(area), theme_(theme) {
+    viewport_ = new QWidget(area);
     viewport_->setObjectName(QStringLiteral("preview_viewport"));
     set_background(*viewport_, kDayViewportColour);
     viewport_->setAutoFillBackground(true);
 
     canvas_ = new PreviewCanvas(theme_, layout_, viewport_);
-    scroll_bar_ = new QScrollBar(Qt::Vertical, window_client);
+    scroll_bar_ = new QScrollBar(Qt::Vertical, area);
     scroll_bar_->setObjectName(QStringLiteral("preview_scroll_bar"));
     scroll_bar_->setAccessibleName(tr("Scroll the preview"));
     scroll_bar_->setRange(0, 32767);
@@ -105,9 +104,9 @@ void PreviewPane::relayout(RelayoutReason reason) {
     place_widgets();
 }
 
-void PreviewPane::fit_to_window(int client_width, int client_height) {
+void PreviewPane::fit_to_area(int area_width, int area_height) {
     ScrollBarState state = scroll_state();
-    quorvane::fit_to_window(geometry_, state, client_width, client_height);
+    quorvane::fit_to_area(geometry_, state, area_width, area_height);
     layout_.canvas_width = geometry_.canvas.width();
     set_scroll_state(state);
     relayout(RelayoutReason::WindowResized);
@@ -148,6 +147,16 @@ void PreviewPane::set_light(PreviewLight light) {
     update_look();
 }
 
+void PreviewPane::show_proposal(const ColourOperation* proposal) {
+    proposal_ = proposal;
+    canvas_->set_colours(proposal_, colour_view_);
+}
+
+void PreviewPane::set_colour_view(const ColourView& view) {
+    colour_view_ = view;
+    canvas_->set_colours(proposal_, colour_view_);
+}
+
 void PreviewPane::set_zoom(int percent) {
     percent = std::clamp(percent, kZoomLevels.front(), kZoomLevels.back());
     // The current tile stays where it is when it shows; else the row at the viewport's top.
@@ -179,10 +188,15 @@ void PreviewPane::zoom_keeping(int percent, const ZoomAnchor& anchor, int viewpo
     }
     zoom_ = percent;
     canvas_->set_zoom(zoom_);
+    // A canvas that was never scrolled stands a little below the viewport's top; a zoom that
+    // keeps the view at the top leaves it there, so zooming back shows the first picture again.
+    const bool never_scrolled = geometry_.canvas.top() > 0;
     relayout(RelayoutReason::WindowResized);
     if (const std::optional<int> value =
             scroll_value_keeping(layout_, anchor, zoom_, viewport_y, scroll_bar_->maximum())) {
-        scroll_to_value(*value);
+        if (*value != 0 || !never_scrolled) {
+            scroll_to_value(*value);
+        }
     }
     emit zoom_changed(zoom_);
 }

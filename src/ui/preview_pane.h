@@ -4,6 +4,8 @@
 #include <QObject>
 #include <vector>
 
+#include "colour/colour_view.h"
+#include "model/recolouring.h"
 #include "model/theme.h"
 #include "preview/pane_geometry.h"
 #include "preview/presentation_names.h"
@@ -22,14 +24,14 @@ class ElementFilter;
 class PreviewCanvas;
 struct ZoomAnchor;
 
-// The preview part of the main window: the grey viewport, the canvas inside it and the scroll bar
-// beside it. It lays the theme's tiles out, fits everything to the window's size, zooms and
-// scrolls the canvas. Tiles are named by their Elements' numbers.
+// The preview in the main window's central area: the grey viewport, the canvas inside it and the
+// scroll bar beside it. It lays the theme's tiles out, fits everything to the area's size, zooms
+// and scrolls the canvas. Tiles are named by their Elements' numbers.
 class PreviewPane : public QObject {
     Q_OBJECT
 
   public:
-    PreviewPane(const Theme& theme, QWidget* window_client);
+    PreviewPane(const Theme& theme, QWidget* area);
 
     // Why the tiles are laid out again: after a resize the mouse has not left the tile it hovers,
     // after any change of the theme every tile shows its first tool tip again.
@@ -37,9 +39,9 @@ class PreviewPane : public QObject {
 
     // Lays the theme's tiles out again as the theme is now.
     void relayout(RelayoutReason reason);
-    // Fits viewport, canvas and scroll bar to a client area of this size in twips, then lays the
-    // tiles out again.
-    void fit_to_window(int client_width, int client_height);
+    // Fits viewport, canvas and scroll bar to an area of this size in twips, then lays the tiles
+    // out again.
+    void fit_to_area(int area_width, int area_height);
     // Draws the tiles again after a change of styles only: the layout stays.
     void repaint_tiles();
     // Removes every tile and clears the canvas's picture; its size and the scroll bar stay.
@@ -51,6 +53,13 @@ class PreviewPane : public QObject {
     // Day or Night view; drawing only, the layout stays.
     void set_light(PreviewLight light);
     PreviewLight light() const { return light_; }
+    // Shows what a recolouring would do on the tiles without applying it; null shows the
+    // theme's own colours again. The operation must live while it is shown.
+    void show_proposal(const ColourOperation* proposal);
+    const ColourOperation* proposal() const { return proposal_; }
+    // Shows the theme's colours as the device's palette or a colour vision would.
+    void set_colour_view(const ColourView& view);
+    const ColourView& colour_view() const { return colour_view_; }
 
     // The zoom in percent. set_zoom keeps the current tile where it is in the viewport when it is
     // in view, else the row at the viewport's top; zoom_at keeps the tile under a point of the
@@ -67,6 +76,8 @@ class PreviewPane : public QObject {
     // Tile k alone is selected and current (a click, a search hit).
     void select_tile(int k);
     void select_all();
+    // These tiles alone are selected, the first of them current.
+    void select_tiles(const std::vector<int>& tiles);
     void clear_selection();
     // What the mouse and the keys do to the selection (the canvas reports them).
     void press_tile(int k, Qt::KeyboardModifiers modifiers);
@@ -117,6 +128,8 @@ class PreviewPane : public QObject {
     PreviewCanvas* canvas_;
     QScrollBar* scroll_bar_;
     PreviewLight light_ = PreviewLight::Day;
+    const ColourOperation* proposal_ = nullptr;
+    ColourView colour_view_;
     int zoom_ = 100;
     int wheel_zoom_delta_ = 0;
     const ElementFilter* filter_ = nullptr;

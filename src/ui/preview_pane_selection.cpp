@@ -25,6 +25,19 @@ void PreviewPane::select_tile(int k) {
     selection_moved();
 }
 
+void PreviewPane::select_tiles(const std::vector<int>& tiles) {
+    if (tiles.empty()) {
+        clear_selection();
+        return;
+    }
+    selection_.select_only(tiles.front());
+    for (size_t i = 1; i < tiles.size(); ++i) {
+        selection_.toggle(tiles[i]);
+    }
+    selection_.set_current(tiles.front());
+    selection_moved();
+}
+
 void PreviewPane::select_all() {
     selection_.select_all();
     selection_moved();

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QHeaderView>
-#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeView>
@@ -179,8 +178,12 @@ QVariant ProblemsModel::data(const QModelIndex& index, int role) const {
                 default:
                     return f.message();
             }
-        case Qt::ToolTipRole:
-            return f.message() + QStringLiteral(" [") + f.code() + QStringLiteral("]");
+        case Qt::ToolTipRole: {
+            // The field's name as the file spells it, beside the name the tiles show.
+            const QString about =
+                f.field_name.isEmpty() ? QString() : f.field_name + QStringLiteral(": ");
+            return about + f.message() + QStringLiteral(" [") + f.code() + QStringLiteral("]");
+        }
         case Qt::DecorationRole:
             return index.column() == ElementColumn ? icons_[size_t(f.severity())] : QVariant();
         default:
@@ -216,9 +219,10 @@ ProblemsPanel::ProblemsPanel(ThemeDocument& document, QWidget* parent)
     list_->setAllColumnsShowFocus(true);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->header()->setStretchLastSection(true);
-    list_->header()->resizeSection(ProblemsModel::ElementColumn, 170);
-    list_->header()->resizeSection(ProblemsModel::PresentationColumn, 110);
+    // No name and no message is cut: each column is as wide as its longest text, and the list
+    // scrolls sideways.
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setWidget(list_);
 
     pause_ = new QTimer(this);
@@ -252,36 +256,7 @@ ProblemsPanel::ProblemsPanel(ThemeDocument& document, QWidget* parent)
             emit element_opened(f->shown_at);
         }
     });
-    connect(this, &QDockWidget::visibilityChanged, this,
-            [this](bool visible) { make_room(visible && !isFloating()); });
-    connect(this, &QDockWidget::topLevelChanged, this,
-            [this](bool floating) { make_room(!floating && isVisible()); });
     refresh_now();
-}
-
-// The window's controls stand at fixed places, so the window grows by the panel's height while
-// the panel is docked and shrinks back when it goes.
-void ProblemsPanel::make_room(bool docked_and_shown) {
-    QWidget* window = parentWidget();
-    if (window == nullptr || window->isMaximized() || window->isFullScreen() ||
-        window->isMinimized()) {
-        return;
-    }
-    if (docked_and_shown && added_height_ == 0) {
-        added_height_ = sizeHint().height();
-        window->resize(window->width(), window->height() + added_height_);
-        // Moved up as far as needed to keep the panel on the screen.
-        if (const QScreen* screen = window->screen()) {
-            const QRect room = screen->availableGeometry();
-            const int overhang = window->frameGeometry().bottom() - room.bottom();
-            if (overhang > 0) {
-                window->move(window->x(), std::max(room.top(), window->y() - overhang));
-            }
-        }
-    } else if (!docked_and_shown && added_height_ > 0) {
-        window->resize(window->width(), window->height() - added_height_);
-        added_height_ = 0;
-    }
 }
 
 void ProblemsPanel::follow_document(DocumentChange change) {

@@ -76,7 +76,6 @@ class ProblemsPanel : public QDockWidget {
   private:
     void follow_document(DocumentChange change);
     void update_title();
-    void make_room(bool docked_and_shown);
 
     ThemeDocument& document_;
     ProblemsModel* model_;
@@ -85,8 +84,6 @@ class ProblemsPanel : public QDockWidget {
     QTimer* pause_;
     // Headings the user folded stay folded when the list is refreshed.
     std::array<bool, 3> folded_{};
-    // How much taller the window was made to hold the panel.
-    int added_height_ = 0;
 };
 
 }  // namespace quorvane

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/update_dialog.h"
 
+#include <QBoxLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
 #include "model/version.h"
 #include "ui/application_icon.h"
 #include "ui/link_label.h"
-#include "ui/widget_placement.h"
 #include "update/latest_version.h"
 #include "update/update_page.h"
 
@@ -23,25 +24,25 @@ UpdateDialog::UpdateDialog(QWidget* parent, WebRequest& web, UrlOpener& opener, 
     setObjectName(QStringLiteral("update_dialog"));
     setWindowTitle(tr("Updates"));
     setWindowIcon(application_icon());
-    setFixedSize(twips_rect(0, 0, 5244, 3264).size());
 
-    auto* panel = place_named(new QFrame(this), "result_panel", twips_rect(75, 450, 5025, 2085));
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("result_panel"));
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    auto* version = place_named(new QLabel(tr("Current Version: %1").arg(kVersionText), this),
-                                "version_label", twips_rect(708, 684, 3648, 300));
-    version->setWordWrap(true);
+    auto* version = new QLabel(tr("Current Version: %1").arg(kVersionText), panel);
+    version->setObjectName(QStringLiteral("version_label"));
 
     // The result takes the link's place once the link has been used.
-    result_ = place_named(new QLabel(QStringLiteral(" "), this), "result_label",
-                          twips_rect(165, 1425, 4680, 750));
+    result_ = new QLabel(QStringLiteral(" "), panel);
+    result_->setObjectName(QStringLiteral("result_label"));
     result_->setTextFormat(Qt::PlainText);  // it quotes the update page
     result_->setAlignment(Qt::AlignCenter);
     result_->setWordWrap(true);
     result_->setForegroundRole(QPalette::Link);
+    result_->hide();
 
-    link_ = place_named(new LinkLabel(tr("Click here to check for update"), this), "check_link",
-                        twips_rect(168, 1416, 4680, 756));
+    link_ = new LinkLabel(tr("Click here to check for update"), panel);
+    link_->setObjectName(QStringLiteral("check_link"));
     link_->setAlignment(Qt::AlignCenter);
     link_->setWordWrap(true);
     link_->setAccessibleName(tr("Check for update"));
@@ -50,15 +51,33 @@ UpdateDialog::UpdateDialog(QWidget* parent, WebRequest& web, UrlOpener& opener, 
     link_->setFont(larger);
     connect(link_, &LinkLabel::activated, this, &UpdateDialog::check);
 
-    auto* download = place_named(new QPushButton(tr("&Download Page"), this), "download_button",
-                                 twips_rect(2115, 2715, 1695, 465));
+    auto* download = new QPushButton(tr("&Download Page"), this);
+    download->setObjectName(QStringLiteral("download_button"));
     download->setAccessibleName(tr("Download Page"));
     connect(download, &QPushButton::clicked, this, &UpdateDialog::download_page);
-    auto* close = place_named(new QPushButton(tr("&Close"), this), "close_button",
-                              twips_rect(4050, 2685, 975, 465));
+    auto* close = new QPushButton(tr("&Close"), this);
+    close->setObjectName(QStringLiteral("close_button"));
     close->setAccessibleName(tr("Close"));
     close->setDefault(true);  // Enter closes rather than starting a browser
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    // The link and, after it, the result share one place: two lines of the link's size, as wide
+    // as a sentence of the result.
+    auto* inside = new QGridLayout(panel);
+    inside->addWidget(version, 0, 0, Qt::AlignHCenter);
+    inside->addWidget(result_, 1, 0);
+    inside->addWidget(link_, 1, 0);
+    inside->setRowMinimumHeight(1, QFontMetrics(larger).lineSpacing() * 2 + 12);
+    inside->setColumnMinimumWidth(0, fontMetrics().averageCharWidth() * 48);
+    inside->setRowStretch(1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(download);
+    buttons->addWidget(close);
+    auto* rows = new QVBoxLayout(this);
+    rows->setSizeConstraint(QLayout::SetFixedSize);
+    rows->addWidget(panel);
+    rows->addLayout(buttons);
 }
 
 UpdateDialog::~UpdateDialog() {
@@ -77,6 +96,7 @@ void UpdateDialog::check() {
     busy_.busy_on();
     waiting_ = true;
     link_->hide();
+    result_->show();
     fetch_latest_version(web_, this, [this](const UpdateCheck& found) { show_result(found); });
 }
 

@@ -82,23 +82,54 @@ TEST(CliMemory, InputTooLargeForMemoryIsReportedNotAborted) {
 }
 
 TEST(CliMessages, KeepEveryByteOfTheFileText) {
-    // Without PRESENTATION the whole text is shown, NUL and all.
+    // Without PRESENTATION the whole text of a theme is shown, NUL and all.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("nul.kmtf"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(
-        QByteArray("before\0after\x01"
+        QByteArray("STYLE before\0after\x01"
                    "end",
-                   16));
+                   22));
     file.close();
     const CliRun run = cli({QStringLiteral("dump"), path});
     EXPECT_EQ(run.exit_code, 0);
     EXPECT_TRUE(
-        run.err.contains(QByteArray("before\0after\x01"
+        run.err.contains(QByteArray("STYLE before\0after\x01"
                                     "end\n",
-                                    17)))
+                                    23)))
         << run.err.size();
+}
+
+// A file with no METADATA, PRESENTATION or STYLE is no theme: every command says so once and
+// exits 2, from a file or from standard input.
+TEST(CliMessages, AFileThatIsNoThemeIsRefused) {
+    QTemporaryDir dir;
+    const QString letter = dir.filePath(QStringLiteral("letter.kmtf"));
+    QFile file(letter);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Dear reader,\nthis is a letter.\n");
+    file.close();
+    const QByteArray said = letter.toUtf8() + " is not a map theme\n";
+    const struct {
+        QStringList args;
+        QByteArray input;
+        QByteArray err;
+    } cases[] = {
+        {{"dump", letter}, {}, said},
+        {{"check", letter}, {}, said},
+        {{"resave", letter, dir.filePath("out.kmtf")}, {}, said},
+        {{"render", letter, dir.filePath("out.png")}, {}, said},
+        {{"dump", "-"}, "Dear reader", "standard input is not a map theme\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const CliRun run = cli(c.args, c.input);
+        EXPECT_EQ(run.exit_code, 2);
+        EXPECT_EQ(run.err, c.err);
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("out.kmtf")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("out.png")));
 }
 
 TEST(CliUsage, HelpAndErrors) {

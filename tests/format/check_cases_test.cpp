@@ -10,7 +10,7 @@
 #include "format/reader.h"
 #include "format/theme_lines.h"
 #include "model/theme_check.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -39,7 +39,7 @@ std::string case_name(const testing::TestParamInfo<std::string>& info) {
 // "LINE SEVERITY CODE" per finding, in the checker's order.
 QStringList findings_text(const QByteArray& bytes) {
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     parse_theme_text(theme, bytes, messages);
     const ThemeLines lines = find_theme_lines(bytes);
     QStringList text;
@@ -103,7 +103,7 @@ TEST_P(StyleLinesOfReadCase, OneStyleTagPerElement) {
         file_bytes(data_dir("read") + QLatin1Char('/') + QString::fromStdString(GetParam()) +
                    QStringLiteral(".kmtf"));
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     parse_theme_text(theme, bytes, messages);
     const ThemeLines lines = find_theme_lines(bytes);
     ASSERT_EQ(lines.styles.size(), theme.elements.size());

@@ -9,8 +9,8 @@
 #include "format/metadata.h"
 #include "format/reader.h"
 #include "format/writer.h"
-#include "support/scripted_messages.h"
 #include "text/ascii_text.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -83,7 +83,7 @@ TEST(EveryByte, InsideEachKindOfValueIsReadAndWrittenBack) {
             const QByteArray value = QByteArray("A") + byte + "B";
             const QString expected =
                 QString::fromLatin1(kind.upper_cased ? ascii_upper(value) : value);
-            ScriptedMessages messages;
+            MessageList messages;
             Theme first;
             parse_theme_text(first, theme_with(kind.placeholder, value), messages);
             ASSERT_EQ(first.element_count(), 1);

@@ -3,7 +3,7 @@
 
 #include "format/metadata.h"
 #include "support/printers.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -21,16 +21,16 @@ TEST(GetMeta, WithoutTheBlockShowsOopsAndKeepsTheFields) {
         Metadata metadata{QStringLiteral("t"), QStringLiteral("d"), QStringLiteral("l"),
                           QStringLiteral("v")};
         const Metadata before = metadata;
-        ScriptedMessages messages;
+        MessageList messages;
         read_metadata(metadata, text, messages);
         EXPECT_EQ(metadata, before);
-        EXPECT_EQ(messages.told, QStringList{"Oops no meta"});
+        EXPECT_EQ(messages.texts(), QStringList{"Oops no meta"});
     }
 }
 
 TEST(GetMeta, ReadsTheFourValues) {
     Metadata metadata;
-    ScriptedMessages messages;
+    MessageList messages;
     read_metadata(
         metadata,
         "<METADATA>\r\n<TITLE>Alps</TITLE>\r\n<DESCRIPTION>Hiking</DESCRIPTION>\r\n"
@@ -39,22 +39,22 @@ TEST(GetMeta, ReadsTheFourValues) {
         messages);
     // Found on the upper-cased text, taken with the letter case they have in the file.
     EXPECT_EQ(metadata, (Metadata{"Alps", "Hiking", "Europe", "2.05"}));
-    EXPECT_TRUE(messages.told.isEmpty());
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST(MakeMeta, NeedsATitle) {
     Metadata metadata;
     metadata.description = QStringLiteral("kept");
-    ScriptedMessages messages;
+    MessageList messages;
     EXPECT_EQ(metadata_block(metadata, messages), "");
-    EXPECT_EQ(messages.told, QStringList{"Needs a Title"});
+    EXPECT_EQ(messages.texts(), QStringList{"Needs a Title"});
     EXPECT_EQ(metadata.description, "kept");
 }
 
 TEST(MakeMeta, FillsDefaultsAndWritesTheBlock) {
     Metadata metadata;
     metadata.title = QStringLiteral("Alps");
-    ScriptedMessages messages;
+    MessageList messages;
     EXPECT_EQ(metadata_block(metadata, messages),
               "<METADATA>\r\n<TITLE>Alps</TITLE>\r\n<DESCRIPTION>map theme</DESCRIPTION>\r\n"
               "<LOCALELIST>\r\n<locale>Global</locale>\r\n</LOCALELIST>\r\n"
@@ -74,7 +74,7 @@ TEST(MakeMeta, SplitsTheVersion) {
     for (auto [version, expected] : versions) {
         Metadata metadata{QStringLiteral("T"), QStringLiteral("D"), QStringLiteral("L"),
                           QString::fromLatin1(version)};
-        ScriptedMessages messages;
+        MessageList messages;
         EXPECT_TRUE(metadata_block(metadata, messages).contains(QLatin1String(expected)))
             << version;
     }
@@ -83,12 +83,12 @@ TEST(MakeMeta, SplitsTheVersion) {
 TEST(Metadata, WrittenBlockReadsBackAsWritten) {
     Metadata written{QStringLiteral("My theme"), QStringLiteral("Roads"), QStringLiteral("Global"),
                      QStringLiteral("2.05")};
-    ScriptedMessages messages;
+    MessageList messages;
     const QString block = metadata_block(written, messages);
     Metadata read;
     read_metadata(read, block.toLatin1(), messages);
     EXPECT_EQ(read, written);
-    EXPECT_TRUE(messages.told.isEmpty());
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 #include "format/reader.h"
 #include "format/writer.h"
 #include "support/printers.h"
-#include "support/scripted_messages.h"
 #include "support/written_element.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -106,7 +106,7 @@ TEST(Mutations, ReadWriteReadKeepsTheElements) {
                                      : mutated(themes[qsizetype(random() % themes.size())], random);
         SCOPED_TRACE(testing::Message() << "mutation " << n << ": "
                                         << input.left(300).toPercentEncoding().toStdString());
-        ScriptedMessages messages;
+        MessageList messages;
         Theme first;
         parse_theme_text(first, input, messages);
         const QByteArray written = theme_text(first, metadata_block_text(first.metadata), messages);

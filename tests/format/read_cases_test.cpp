@@ -9,7 +9,7 @@
 
 #include "format/reader.h"
 #include "format/theme_json.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -31,14 +31,14 @@ class ReadCase : public testing::TestWithParam<std::string> {};
 TEST_P(ReadCase, MatchesExpectedDump) {
     const QString base = read_dir() + QLatin1Char('/') + QString::fromStdString(GetParam());
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     ASSERT_TRUE(read_theme_file(base + QStringLiteral(".kmtf"), theme, messages));
-    QJsonObject actual = theme_json(theme, QString(), messages.told);
+    QJsonObject actual = theme_json(theme, QString(), messages.texts());
     // The dump is written piece by piece; it must be what the JSON document prints.
     QByteArray streamed;
-    write_theme_json(theme, base, messages.told,
+    write_theme_json(theme, base, messages.texts(),
                      [&](const QByteArray& piece) { streamed += piece; });
-    EXPECT_EQ(streamed, QJsonDocument(theme_json(theme, base, messages.told)).toJson());
+    EXPECT_EQ(streamed, QJsonDocument(theme_json(theme, base, messages.texts())).toJson());
     actual.remove(QStringLiteral("file"));
 
     QFile expected_file(base + QStringLiteral(".json"));

@@ -7,8 +7,8 @@
 
 #include "format/reader.h"
 #include "support/printers.h"
-#include "support/scripted_messages.h"
 #include "text/ascii_text.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -54,19 +54,19 @@ TEST(NormaliseEquals, OnePassEqualsTheReplacementsInTurn) {
 }
 
 TEST(GetType, FindsTheFieldValueInAnyTag) {
-    ScriptedMessages messages;
+    MessageList messages;
     EXPECT_EQ(style_field_name(" FIELD=\"A\">", messages), "A");
     EXPECT_EQ(style_field_name(" SCALE=\"2\" FIELD=\"MAP_X_CLR\">", messages), "MAP_X_CLR");
     EXPECT_EQ(style_field_name(" NAME=\"B\" OTHER=\"C\">", messages), "B");
-    EXPECT_TRUE(messages.told.isEmpty());
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST(GetType, ReportsMissingValues) {
-    ScriptedMessages messages;
+    MessageList messages;
     EXPECT_EQ(style_field_name(" FIELD=A>", messages), "");
     EXPECT_EQ(style_field_name(" FIELD=\"AB>", messages), "AB");
     EXPECT_EQ(style_field_name(" FIELD=\"A\"", messages), "");
-    EXPECT_EQ(messages.told, QStringList(3, QStringLiteral("Can't find type!")));
+    EXPECT_EQ(messages.texts(), QStringList(3, QStringLiteral("Can't find type!")));
 }
 
 TEST(GetBlock, CutsBeforeTheFirstBracket) {
@@ -78,22 +78,22 @@ TEST(Parse, EmptyTextLeavesTheThemeAsItWas) {
     Theme theme;
     theme.elements.resize(1);
     theme.metadata.title = QStringLiteral("kept");
-    ScriptedMessages messages;
+    MessageList messages;
     parse_theme_text(theme, "", messages);
     EXPECT_EQ(theme.element_count(), 1);
     EXPECT_EQ(theme.metadata.title, "kept");
-    EXPECT_TRUE(messages.told.isEmpty());
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST(Parse, FileWithoutStylesEmptiesTheTheme) {
     Theme theme;
     theme.elements.resize(3);
-    ScriptedMessages messages;
+    MessageList messages;
     parse_theme_text(theme, "<METADATA></METADATA><PRESENTATION ID=\"BROWSE\">\r\n</PRESENTATION>",
                      messages);
     EXPECT_EQ(theme.element_count(), 0);
     EXPECT_EQ(theme.project_presentations, QStringList{"BROWSE\r"});
-    EXPECT_EQ(messages.told, QStringList{"No polygons or lines found"});
+    EXPECT_EQ(messages.texts(), QStringList{"No polygons or lines found"});
 }
 
 TEST(Parse, ReadsEveryStyleAndPresentationWithoutCapacityLimits) {
@@ -107,7 +107,7 @@ TEST(Parse, ReadsEveryStyleAndPresentationWithoutCapacityLimits) {
         text += "</STYLELIST>\r\n</PRESENTATION>\r\n";
     }
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     parse_theme_text(theme, text, messages);
     EXPECT_EQ(theme.element_count(), 1400);
     EXPECT_EQ(theme.presentation_count(), 14);
@@ -119,7 +119,7 @@ TEST(Parse, UnreadPresentationSlotsKeepTheirNames) {
     // An empty block counts as a presentation but fills no slot.
     Theme theme;
     theme.project_presentations = {QStringLiteral("OLD0"), QStringLiteral("OLD1")};
-    ScriptedMessages messages;
+    MessageList messages;
     parse_theme_text(theme, "<METADATA></METADATA><PRESENTATION ID=\"BROWSE\"><PRESENTATION",
                      messages);
     EXPECT_EQ(theme.project_presentations, (QStringList{"BROWSE", "OLD1"}));
@@ -135,18 +135,47 @@ TEST(ReadThemeFile, ShowsARepeatedMessageOnce) {
         "<STYLE field=\"MAP_A_CLR\"></STYLE><STYLE field=\"MAP_B_CLR\"></STYLE>");
     file.close();
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     ASSERT_TRUE(read_theme_file(path, theme, messages));
     EXPECT_EQ(theme.element_count(), 2);
-    EXPECT_EQ(messages.told, (QStringList{" MINE", "A style has no PRIMARY colour"}));
+    EXPECT_EQ(messages.texts(), (QStringList{" MINE", "A style has no PRIMARY colour"}));
 }
 
 TEST(ReadThemeFile, MissingFileChangesNothing) {
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     EXPECT_FALSE(read_theme_file(QStringLiteral("/nonexistent/x.kmtf"), theme, messages));
     EXPECT_EQ(theme, Theme{});
-    EXPECT_TRUE(messages.told.isEmpty());
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+// Any one of the three words makes a theme, with whatever problems it has; without them the
+// text is refused with one message and the theme stays as it was.
+TEST(ReadThemeText, ATextWithoutMetadataPresentationOrStyleIsNoTheme) {
+    const struct {
+        QByteArray text;
+        bool theme;
+    } cases[] = {
+        {"", true},  // an empty file is an empty theme
+        {"<metadata><title>T</title></metadata>", true},
+        {"<Presentation ID=\"BROWSE\">", true},
+        {"<style field=\"MAP_A_CLR\">", true},
+        {"Dear reader,\r\nthis is a letter.", false},
+        {QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), false},
+        {"<html><body>METADAT PRESENTATIO STYL</body></html>", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        Theme theme;
+        theme.metadata.title = QStringLiteral("kept");
+        MessageList messages;
+        EXPECT_EQ(looks_like_theme(c.text), c.theme && !c.text.isEmpty());
+        EXPECT_EQ(read_theme_text(c.text, QStringLiteral("/t/x.kmtf"), theme, messages), c.theme);
+        if (!c.theme) {
+            EXPECT_EQ(theme.metadata.title, "kept");
+            EXPECT_EQ(messages.texts(), QStringList{"/t/x.kmtf is not a map theme"});
+        }
+    }
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "format/reader.h"
 #include "format/writer.h"
 #include "support/printers.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -58,18 +58,17 @@ class ResaveCase : public testing::TestWithParam<std::string> {};
 TEST_P(ResaveCase, WritesExpectedBytesAndReadsBack) {
     const QString base = resave_dir() + QLatin1Char('/') + QString::fromStdString(GetParam());
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     ASSERT_TRUE(read_theme_file(base + QStringLiteral(".kmtf"), theme, messages));
     const Theme read = theme;
 
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("out.kmtf"));
-    CountingBusyCursor busy;
-    EXPECT_EQ(save_theme_file(theme, out, messages, busy), SaveOutcome::Written);
-    EXPECT_TRUE(messages.told.isEmpty()) << messages.told.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(messages.asked.isEmpty());
+    // A new file needs no question.
+    EXPECT_EQ(save_theme_file(theme, out, messages, ExistingFile::Kept), SaveOutcome::Written);
+    EXPECT_TRUE(messages.texts().isEmpty())
+        << messages.texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(theme, read);  // writing leaves the theme as it was
-    EXPECT_FALSE(busy.busy);
     EXPECT_EQ(file_bytes(out), file_bytes(base + QStringLiteral(".expected.kmtf")));
 
     Theme again;
@@ -100,8 +99,7 @@ TEST_P(ResaveCase, WritesExpectedBytesAndReadsBack) {
 TEST_P(ResaveCase, ThreeSavesKeepElementsAndBytes) {
     const QString base = resave_dir() + QLatin1Char('/') + QString::fromStdString(GetParam());
     QTemporaryDir dir;
-    ScriptedMessages messages;
-    CountingBusyCursor busy;
+    MessageList messages;
     QString in = base + QStringLiteral(".kmtf");
     int first_count = -1;
     QByteArray first_bytes;
@@ -109,7 +107,8 @@ TEST_P(ResaveCase, ThreeSavesKeepElementsAndBytes) {
         Theme theme;
         ASSERT_TRUE(read_theme_file(in, theme, messages));
         const QString out = dir.filePath(QStringLiteral("save%1.kmtf").arg(save));
-        ASSERT_EQ(save_theme_file(theme, out, messages, busy), SaveOutcome::Written);
+        ASSERT_EQ(save_theme_file(theme, out, messages, ExistingFile::Replaced),
+                  SaveOutcome::Written);
         if (save == 1) {
             first_count = theme.element_count();
             first_bytes = file_bytes(out);

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "format/reader.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -29,10 +29,10 @@ const QByteArray kExample =
 
 TEST(WorkedExample, ReadsBackAsDescribed) {
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     parse_theme_text(theme, kExample, messages);
 
-    EXPECT_EQ(messages.told, QStringList{"Oops no meta"});
+    EXPECT_EQ(messages.texts(), QStringList{"Oops no meta"});
     EXPECT_EQ(theme.listed_presentations, QStringList{" GUIDANCE \r"});
     EXPECT_EQ(theme.project_presentations, QStringList{"GUIDANCE \r"});
     ASSERT_EQ(theme.element_count(), 2);

@@ -9,7 +9,7 @@
 #include "format/writer.h"
 #include "support/printers.h"
 #include "support/read_only_folder.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -49,14 +49,14 @@ void write_file(const QString& path, const QByteArray& bytes) {
 class WriterTest : public testing::Test {
   protected:
     QTemporaryDir dir;
-    ScriptedMessages messages;
-    CountingBusyCursor busy;
+    MessageList messages;
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 };
 
 TEST_F(WriterTest, WritesCrLfLinesAndLeavesTheThemeAsItWas) {
     const Theme theme = titled_theme();
-    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, busy), SaveOutcome::Written);
+    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, ExistingFile::Replaced),
+              SaveOutcome::Written);
     const QByteArray bytes = file_bytes(path("a.kmtf"));
     EXPECT_TRUE(
         bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<GARMIN_MAP_THEME>\r\n"));
@@ -67,34 +67,37 @@ TEST_F(WriterTest, WritesCrLfLinesAndLeavesTheThemeAsItWas) {
         bytes.contains("<STYLE field = \"MAP_ROAD_DIM_CLR\" scale=\"1\"  border=\".6\" >\r\n"));
     EXPECT_TRUE(bytes.contains("<PRIMARY      day = \"#CECECE\" night=\"#aaFF00\"/>\r\n"));
     EXPECT_EQ(theme, titled_theme());
-    EXPECT_EQ(busy.on_calls, 1);
-    EXPECT_FALSE(busy.busy);
-    EXPECT_TRUE(messages.told.isEmpty());
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST_F(WriterTest, WithoutTitleWritesNothing) {
     Theme theme = titled_theme();
     theme.metadata.title.clear();
-    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, busy), SaveOutcome::NoTitle);
+    // The title comes first: no question about a file that would not be written.
+    write_file(path("b.kmtf"), "old");
+    EXPECT_EQ(save_theme_file(theme, path("b.kmtf"), messages, ExistingFile::Kept),
+              SaveOutcome::NoTitle);
+    messages = MessageList();
+    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, ExistingFile::Replaced),
+              SaveOutcome::NoTitle);
     EXPECT_FALSE(QFile::exists(path("a.kmtf")));
-    EXPECT_EQ(messages.told, QStringList{"Needs a Title"});
+    EXPECT_EQ(messages.texts(), QStringList{"Needs a Title"});
 }
 
-TEST_F(WriterTest, AnswerNoKeepsTheFile) {
+TEST_F(WriterTest, AKeptFileIsLeftAsItWas) {
     write_file(path("a.kmtf"), "old");
     Theme theme = titled_theme();
-    messages.answers = {false};
-    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, busy), SaveOutcome::Declined);
-    EXPECT_EQ(messages.asked, QStringList{"Overwrite existing file?"});
+    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, ExistingFile::Kept),
+              SaveOutcome::FileExists);
     EXPECT_EQ(file_bytes(path("a.kmtf")), "old");
-    EXPECT_EQ(busy.on_calls, 0);
+    EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(WriterTest, AnswerYesReplacesTheFile) {
+TEST_F(WriterTest, AReplacedFileGetsTheWholeTheme) {
     write_file(path("a.kmtf"), QByteArray(100000, 'x'));
     Theme theme = titled_theme();
-    messages.answers = {true};
-    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, busy), SaveOutcome::Written);
+    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, ExistingFile::Replaced),
+              SaveOutcome::Written);
     EXPECT_TRUE(file_bytes(path("a.kmtf")).startsWith("<?xml"));
     EXPECT_LT(file_bytes(path("a.kmtf")).size(), 2000);
 }
@@ -103,15 +106,14 @@ TEST_F(WriterTest, FailedWriteKeepsTheOldContent) {
     // A folder stands where the file should go: the swap cannot happen.
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("taken.kmtf/inside")));
     Theme theme = titled_theme();
-    messages.answers = {true};
-    EXPECT_EQ(save_theme_file(theme, path("taken.kmtf"), messages, busy), SaveOutcome::Failed);
+    EXPECT_EQ(save_theme_file(theme, path("taken.kmtf"), messages, ExistingFile::Replaced),
+              SaveOutcome::Failed);
     EXPECT_TRUE(QDir(path("taken.kmtf/inside")).exists());
-    EXPECT_FALSE(busy.busy);
     // The system's reason, and no advice about permissions: they are not the trouble here.
-    ASSERT_EQ(messages.told.size(), 1);
-    EXPECT_TRUE(messages.told[0].startsWith("Error saving " + path("taken.kmtf") + ": "));
-    EXPECT_GT(messages.told[0].size(), ("Error saving " + path("taken.kmtf") + ": ").size());
-    EXPECT_FALSE(messages.told[0].contains("\n"));
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].startsWith("Error saving " + path("taken.kmtf") + ": "));
+    EXPECT_GT(messages.texts()[0].size(), ("Error saving " + path("taken.kmtf") + ": ").size());
+    EXPECT_FALSE(messages.texts()[0].contains("\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
 }
 
@@ -120,10 +122,11 @@ TEST_F(WriterTest, PermissionProblemsAreNamedWithTheirAdvice) {
     const QString target = path("locked/a.kmtf");
     {
         ReadOnlyFolder locked(dir.path(), QStringLiteral("locked"));
-        EXPECT_EQ(save_theme_file(theme, target, messages, busy), SaveOutcome::Failed);
+        EXPECT_EQ(save_theme_file(theme, target, messages, ExistingFile::Replaced),
+                  SaveOutcome::Failed);
     }
-    ASSERT_FALSE(messages.told.isEmpty());
-    EXPECT_EQ(messages.told[0],
+    ASSERT_FALSE(messages.texts().isEmpty());
+    EXPECT_EQ(messages.texts()[0],
               "Error saving " + target +
                   ": Permission denied\n\nCheck that you may write to that folder.");
 }
@@ -131,9 +134,10 @@ TEST_F(WriterTest, PermissionProblemsAreNamedWithTheirAdvice) {
 TEST_F(WriterTest, MissingFolderFailsWithInvalidFile) {
     Theme theme = titled_theme();
     const QString target = path("missing/a.kmtf");
-    EXPECT_EQ(save_theme_file(theme, target, messages, busy), SaveOutcome::Failed);
-    ASSERT_EQ(messages.told.size(), 2);
-    EXPECT_EQ(messages.told[1], QStringLiteral("Invalid file:") + target);
+    EXPECT_EQ(save_theme_file(theme, target, messages, ExistingFile::Replaced),
+              SaveOutcome::Failed);
+    ASSERT_EQ(messages.texts().size(), 2);
+    EXPECT_EQ(messages.texts()[1], QStringLiteral("Invalid file:") + target);
 }
 
 TEST_F(WriterTest, RelativePathIsReportedInvalid) {
@@ -142,7 +146,7 @@ TEST_F(WriterTest, RelativePathIsReportedInvalid) {
     QDir::setCurrent(dir.path());
     EXPECT_TRUE(write_theme_bytes(QStringLiteral("rel.kmtf"), text, messages));
     QDir::setCurrent(cwd);
-    EXPECT_EQ(messages.told, QStringList{"Invalid file:rel.kmtf"});
+    EXPECT_EQ(messages.texts(), QStringList{"Invalid file:rel.kmtf"});
     EXPECT_EQ(file_bytes(path("rel.kmtf")), "x\r\n");
 }
 
@@ -157,7 +161,7 @@ TEST(ThemeText, BorderConditions) {
         line(QStringLiteral("MAP_C_CLR"), QStringLiteral("BROWSE"), QStringLiteral("1\r\n\t2"));
     theme.elements = {zero, no_day, broken};
     const Theme before = theme;
-    ScriptedMessages messages;
+    MessageList messages;
     const QByteArray text = theme_text(theme, QString(), messages);
 
     EXPECT_TRUE(
@@ -169,7 +173,7 @@ TEST(ThemeText, BorderConditions) {
     // CR and LF stay out of the file; another control character is written after a message.
     EXPECT_EQ(theme, before);
     EXPECT_TRUE(text.contains("border=\"1\t2\" >"));
-    EXPECT_EQ(messages.told, QStringList{"Error with Border Height"});
+    EXPECT_EQ(messages.texts(), QStringList{"Error with Border Height"});
 }
 
 TEST(ThemeText, OpensABlockPerRunOfPresentationNames) {
@@ -178,7 +182,7 @@ TEST(ThemeText, OpensABlockPerRunOfPresentationNames) {
         theme.elements.push_back(
             line(QStringLiteral("MAP_X_CLR"), QString::fromLatin1(p), QStringLiteral(".6")));
     }
-    ScriptedMessages messages;
+    MessageList messages;
     const QByteArray text = theme_text(theme, QString(), messages);
     // Names are compared without the spaces around them: " GUIDANCE " and "GUIDANCE" are one
     // presentation and so one block.
@@ -194,7 +198,8 @@ TEST_F(WriterTest, GuidanceBrowseGuidanceRoundTripsAsThreeBlocks) {
         line(QStringLiteral("MAP_B_CLR"), QStringLiteral("BROWSE"), QStringLiteral(".6")));
     theme.elements.push_back(
         line(QStringLiteral("MAP_C_CLR"), QStringLiteral("GUIDANCE"), QStringLiteral("")));
-    ASSERT_EQ(save_theme_file(theme, path("r.kmtf"), messages, busy), SaveOutcome::Written);
+    ASSERT_EQ(save_theme_file(theme, path("r.kmtf"), messages, ExistingFile::Replaced),
+              SaveOutcome::Written);
     Theme read;
     ASSERT_TRUE(read_theme_file(path("r.kmtf"), read, messages));
     EXPECT_EQ(read.presentation_count(), 3);

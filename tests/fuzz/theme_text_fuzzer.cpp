@@ -9,17 +9,11 @@
 #include "format/metadata.h"
 #include "format/reader.h"
 #include "format/writer.h"
-#include "platform/messages.h"
 #include "preview/preview_layout.h"
 #include "support/written_element.h"
+#include "text/message_list.h"
 
 namespace {
-
-class SilentMessages : public quorvane::Messages {
-  public:
-    void tell(const QString&) override {}
-    bool ask(const QString&) override { return false; }
-};
 
 void lay_out_at_widths(const quorvane::Theme& theme) {
     for (const int width : {11712, 900}) {
@@ -40,7 +34,8 @@ void lay_out_at_widths(const quorvane::Theme& theme) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    SilentMessages messages;
+    // What the reader says is of no interest here; each text is kept once.
+    quorvane::MessageList messages(quorvane::MessageList::Repeats::Dropped);
     quorvane::Theme first;
     quorvane::parse_theme_text(
         first, QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)), messages);

@@ -8,7 +8,7 @@
 #include "format/writer.h"
 #include "model/element_additions.h"
 #include "model/presentation_list.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -129,7 +129,7 @@ TEST(AddElement, LowerRankMovesInFront) {
 
 TEST(AddElement, ReordersAWholeFileListedOutOfRankOrder) {
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     parse_theme_text(theme,
                      "<METADATA><TITLE>T</TITLE></METADATA>"
                      "<PRESENTATION ID=\"TRAFFIC\"><STYLELIST>"
@@ -196,13 +196,12 @@ TEST(AddElement, SavedThemeReadsBackWithTheSameElements) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("added.kmtf");
-    ScriptedMessages messages;
-    CountingBusyCursor busy;
-    ASSERT_EQ(save_theme_file(theme, path, messages, busy), SaveOutcome::Written);
+    MessageList messages;
+    ASSERT_EQ(save_theme_file(theme, path, messages, ExistingFile::Replaced), SaveOutcome::Written);
 
     Theme read;
     ASSERT_TRUE(read_theme_file(path, read, messages));
-    EXPECT_TRUE(messages.told.isEmpty()) << messages.told.join("|").toStdString();
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join("|").toStdString();
     ASSERT_EQ(read.element_count(), theme.element_count());
     for (int k = 0; k < theme.element_count(); ++k) {
         const Element& a = theme.elements[k];

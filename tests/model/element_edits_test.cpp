@@ -7,7 +7,7 @@
 #include "model/presentation_list.h"
 #include "model/theme_document.h"
 #include "support/printers.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -133,14 +133,14 @@ QList<quint64> identities(const Theme& theme) {
 
 TEST(ElementIdentity, EveryElementHasItsOwnAndKeepsItThroughTheSteps) {
     ThemeDocument document;
-    ScriptedMessages messages;
+    MessageList messages;
     document.replace(sample_theme(), QStringLiteral("a.kmtf"), true);
     const QList<quint64> opened = identities(document.theme());
     EXPECT_FALSE(opened.contains(0));
     EXPECT_EQ(QSet<quint64>(opened.begin(), opened.end()).size(), opened.size());
 
     // Copies get identities of their own; the originals keep theirs.
-    document.add_presentations({QStringLiteral("TRAFFIC")}, messages);
+    messages.add(document.add_presentations({QStringLiteral("TRAFFIC")}));
     const QList<quint64> added = identities(document.theme());
     EXPECT_EQ(added.mid(0, 6), opened);
     EXPECT_EQ(QSet<quint64>(added.begin(), added.end()).size(), 12);

@@ -4,14 +4,14 @@
 #include "model/element_additions.h"
 #include "model/presentation_changes.h"
 #include "model/presentations.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
 
 Element element(const QString& presentation, const QString& field, const QString& border,
                 const QString& night) {
-    ScriptedMessages quiet;
+    MessageList quiet;
     Element e;
     e.presentation = presentation;
     e.sort_code = presentation_code(presentation, border, quiet);
@@ -41,7 +41,7 @@ Theme guidance_and_browse() {
 TEST(AddPresentations, CopiesEveryElementIntoTheNewPresentation) {
     Theme theme = guidance_and_browse();
     const Theme before = theme;
-    ScriptedMessages messages;
+    MessageList messages;
     add_presentations(theme, {"TRAFFIC"}, messages);
 
     ASSERT_EQ(theme.element_count(), 10);
@@ -55,14 +55,14 @@ TEST(AddPresentations, CopiesEveryElementIntoTheNewPresentation) {
         EXPECT_EQ(copy, before.elements[i]);  // every other field, style text included
     }
     EXPECT_EQ(theme.project_presentations, (QStringList{"GUIDANCE", "BROWSE", "TRAFFIC"}));
-    EXPECT_TRUE(messages.told.isEmpty());
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST(AddPresentations, TwoAtOnceFollowInTheOrderChosen) {
     Theme theme;
     theme.elements = {element("GUIDANCE", "MAP_A_CLR", "", "111111"),
                       element("GUIDANCE", "MAP_B_CLR", "1", "222222")};
-    ScriptedMessages messages;
+    MessageList messages;
     add_presentations(theme, {"PEDESTRIAN", "BROWSE"}, messages);
     ASSERT_EQ(theme.element_count(), 6);
     QStringList owners;

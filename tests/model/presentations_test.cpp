@@ -3,13 +3,13 @@
 
 #include "model/presentations.h"
 #include "support/printers.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
 
 TEST(PresentationCode, RanksAndKinds) {
-    ScriptedMessages messages;
+    MessageList messages;
     EXPECT_EQ(presentation_code(QStringLiteral("ROUTE PREVIEW"), QStringLiteral(".6"), messages),
               41);
     EXPECT_EQ(presentation_code(QStringLiteral("BROWSE"), QString(), messages), 10);
@@ -17,13 +17,13 @@ TEST(PresentationCode, RanksAndKinds) {
     // "UIDANCE" decides at once; otherwise the last matching word wins.
     EXPECT_EQ(presentation_code(QStringLiteral("GUIDANCE BROWSE"), QString(), messages), 0);
     EXPECT_EQ(presentation_code(QStringLiteral("BROWSE TRAFFIC"), QString(), messages), 20);
-    EXPECT_TRUE(messages.told.isEmpty());
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST(PresentationCode, UnknownNameIsShownAndRanksZero) {
-    ScriptedMessages messages;
+    MessageList messages;
     EXPECT_EQ(presentation_code(QStringLiteral("browse"), QStringLiteral("1"), messages), 1);
-    EXPECT_EQ(messages.told, QStringList{"browse"});
+    EXPECT_EQ(messages.texts(), QStringList{"browse"});
 }
 
 TEST(PresentationNames, SixByRank) {

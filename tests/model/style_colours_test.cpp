@@ -3,7 +3,7 @@
 
 #include "model/style_colours.h"
 #include "model/theme.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -41,9 +41,9 @@ TEST(ApplyToAll, CopiesToTheSameFieldInEveryPresentation) {
                       element("MAP_WATER_CLR", "PEDESTRIAN", "000000")};
     theme.elements[0].scale = "2";
     theme.elements[0].border = "";
-    ScriptedMessages messages;
+    MessageList messages;
     EXPECT_EQ(copy_style_to_all_presentations(theme, 0, messages), 3);
-    EXPECT_EQ(messages.told, QStringList{"Applied to 3 additional elements"});
+    EXPECT_EQ(messages.texts(), QStringList{"Applied to 3 additional elements"});
     for (int j : {1, 4, 5}) {
         const Element& e = theme.elements[j];
         EXPECT_EQ(e.scale, "2") << j;
@@ -60,9 +60,9 @@ TEST(ApplyToAll, NoOtherElementNoMessage) {
     Theme theme;
     theme.elements = {element("MAP_WATER_CLR", "GUIDANCE", "0000FF"),
                       element("MAP_ROAD_CLR", "GUIDANCE", "000000")};
-    ScriptedMessages messages;
+    MessageList messages;
     EXPECT_EQ(copy_style_to_all_presentations(theme, 0, messages), 0);
-    EXPECT_TRUE(messages.told.isEmpty());
+    EXPECT_TRUE(messages.texts().isEmpty());
     EXPECT_EQ(theme.elements[1].primary_day, "000000");
 }
 

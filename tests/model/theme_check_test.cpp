@@ -101,6 +101,21 @@ TEST(CheckTheme, MessagesSayWhatHappens) {
     }
 }
 
+TEST(CheckTheme, LookAlikeLinesNameBothFeaturesAndWhoCannotTellThemApart) {
+    Element major = line(QStringLiteral("GUIDANCE"), QStringLiteral("ROAD_HWY_MJR"));
+    Element minor = line(QStringLiteral("GUIDANCE"), QStringLiteral("ROAD_HWY_MNR"));
+    major.primary_night = QStringLiteral("FFC8C8");
+    minor.primary_night = QStringLiteral("FFD2A0");
+    minor.primary_day = QStringLiteral("FFFFFF");
+    const Finding f = only_finding(titled({major, minor}));
+    EXPECT_EQ(f.check, Check::LookAlikeLines);
+    EXPECT_EQ(f.element, 0);
+    EXPECT_TRUE(f.message().startsWith(
+        "MAP_ROAD_HWY_MJR_CLR and MAP_ROAD_HWY_MNR_CLR look alike by night to people with "
+        "tritanopia (colour difference 3.8, 25.4 for everyone else)"))
+        << f.message().toStdString();
+}
+
 TEST(CheckTheme, FindingsPointAtElementsAndPresentations) {
     Element twice = line(QStringLiteral(" BROWSE "), QStringLiteral("ROAD_HWY_MJR"));
     twice.primary_day = QStringLiteral("zz0000");
@@ -191,6 +206,21 @@ TEST(CheckTheme, MetadataFindingsComeFirst) {
     EXPECT_EQ(findings[0].severity(), Severity::Error);
     EXPECT_EQ(findings[1].check, Check::UnknownFeature);
     EXPECT_EQ(findings[1].severity(), Severity::Warning);
+}
+
+// Missing features are found feature by feature; they still stand in tile order: WATER, first
+// seen in GUIDANCE, is missing from TRAFFIC, and WOODS from GUIDANCE.
+TEST(CheckTheme, MissingFeaturesStandInTileOrder) {
+    const Theme theme =
+        titled({polygon("GUIDANCE", "WATER"), polygon("GUIDANCE", "PARK"),
+                polygon("BROWSE", "WATER"), polygon("BROWSE", "WOODS"), polygon("BROWSE", "PARK"),
+                polygon("TRAFFIC", "WOODS"), polygon("TRAFFIC", "PARK")});
+    const std::vector<Finding> findings = check_theme(theme);
+    ASSERT_EQ(findings.size(), 2u);
+    EXPECT_EQ(findings[0].field_name, "MAP_WOODS_CLR");
+    EXPECT_EQ(findings[0].shown_at, 0);
+    EXPECT_EQ(findings[1].field_name, "MAP_WATER_CLR");
+    EXPECT_EQ(findings[1].shown_at, 5);
 }
 
 TEST(CheckNames, CodesAreDistinctAndSeveritiesNamed) {

@@ -10,7 +10,7 @@
 #include "model/presentation_list.h"
 #include "model/theme_document.h"
 #include "support/printers.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -21,7 +21,7 @@ const QString kSample = QStringLiteral(QUORVANE_TEST_DATA "/preview/two_presenta
 // ROAD HWY MJR in BROWSE too.
 Theme read_sample() {
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     read_theme_file(kSample, theme, messages);
     Element road = theme.elements[1];
     road.presentation = theme.elements[2].presentation;
@@ -32,7 +32,7 @@ Theme read_sample() {
 }
 
 QByteArray saved_bytes(const Theme& theme) {
-    ScriptedMessages messages;
+    MessageList messages;
     return theme_text(theme, metadata_block_text(theme.metadata), messages);
 }
 
@@ -45,7 +45,7 @@ ElementStyle blue_style(const Element& e) {
 struct EditCase {
     const char* name;
     const char* step_name;
-    std::function<void(ThemeDocument&, Messages&)> edit;
+    std::function<void(ThemeDocument&, MessageList&)> edit;
 };
 
 // Every kind of edit: one named step; undo gives back exactly the theme and the bytes a save
@@ -53,29 +53,34 @@ struct EditCase {
 TEST(ThemeDocument, EveryEditIsOneNamedStepThatUndoesAndRedoesExactly) {
     const EditCase cases[] = {
         {"add elements", "Add 2 Elements",
-         [](ThemeDocument& d, Messages&) {
+         [](ThemeDocument& d, MessageList&) {
              d.add_elements(ElementPick{2, "TRAFFIC", {"WOODS"}, {"TRK"}});
          }},
+        {"add to two presentations", "Add 3 Elements",
+         [](ThemeDocument& d, MessageList&) {
+             d.add_elements(std::vector<ElementPick>{{2, "TRAFFIC", {"WOODS"}, {}},
+                                                     {0, "GUIDANCE", {"BEACH"}, {"TRK"}}});
+         }},
         {"add presentation", "Add Presentation TRAFFIC",
-         [](ThemeDocument& d, Messages& m) { d.add_presentations({"TRAFFIC"}, m); }},
+         [](ThemeDocument& d, MessageList& m) { m.add(d.add_presentations({"TRAFFIC"})); }},
         {"remove presentation", "Remove Presentation BROWSE",
-         [](ThemeDocument& d, Messages&) { d.remove_presentations({"BROWSE"}); }},
+         [](ThemeDocument& d, MessageList&) { d.remove_presentations({"BROWSE"}); }},
         {"colour", "Colour of WATER",
-         [](ThemeDocument& d, Messages& m) {
-             d.apply_style(0, blue_style(d.theme().elements[0]), false, m);
+         [](ThemeDocument& d, MessageList& m) {
+             m.add(d.apply_style(0, blue_style(d.theme().elements[0]), false));
          }},
         {"scale", "Style of ROAD HWY MJR",
-         [](ThemeDocument& d, Messages& m) {
+         [](ThemeDocument& d, MessageList& m) {
              ElementStyle style = ElementStyle::of(d.theme().elements[1]);
              style.scale = QStringLiteral("2.5");
-             d.apply_style(1, style, false, m);
+             m.add(d.apply_style(1, style, false));
          }},
         {"apply to all", "Apply to All Presentations (1 element)",
-         [](ThemeDocument& d, Messages& m) {
-             d.apply_style(1, blue_style(d.theme().elements[1]), true, m);
+         [](ThemeDocument& d, MessageList& m) {
+             m.add(d.apply_style(1, blue_style(d.theme().elements[1]), true));
          }},
         {"title", "Title",
-         [](ThemeDocument& d, Messages&) { d.set_metadata(MetadataField::Title, "Alps"); }},
+         [](ThemeDocument& d, MessageList&) { d.set_metadata(MetadataField::Title, "Alps"); }},
     };
     for (const EditCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -83,7 +88,7 @@ TEST(ThemeDocument, EveryEditIsOneNamedStepThatUndoesAndRedoesExactly) {
         const Theme original = read_sample();
         document.replace(original, kSample, true);
         QSignalSpy changes(&document, &ThemeDocument::changed);
-        ScriptedMessages messages;
+        MessageList messages;
         c.edit(document, messages);
         const Theme edited = document.theme();
         ASSERT_NE(edited, original);
@@ -105,29 +110,29 @@ TEST(ThemeDocument, EveryEditIsOneNamedStepThatUndoesAndRedoesExactly) {
 TEST(ThemeDocument, EditsThatChangeNothingMakeNoStep) {
     ThemeDocument document;
     document.replace(read_sample(), kSample, true);
-    ScriptedMessages messages;
+    MessageList messages;
     document.add_elements(ElementPick{});
     document.add_elements(ElementPick{0, "GUIDANCE", {}, {}});
-    document.add_presentations({}, messages);
+    messages.add(document.add_presentations({}));
     document.remove_presentations({});
-    document.apply_style(0, ElementStyle::of(document.theme().elements[0]), false, messages);
-    document.apply_style(99, ElementStyle{}, false, messages);
+    messages.add(document.apply_style(0, ElementStyle::of(document.theme().elements[0]), false));
+    messages.add(document.apply_style(99, ElementStyle{}, false));
     document.set_metadata(MetadataField::Title, document.theme().metadata.title);
     EXPECT_EQ(document.history().count(), 0);
     EXPECT_FALSE(document.is_modified());
-    EXPECT_TRUE(messages.told.isEmpty());
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST(ThemeDocument, ApplyToAllTellsHowManyOthersItReached) {
     ThemeDocument document;
     document.replace(read_sample(), kSample, true);
-    ScriptedMessages messages;
-    document.copy_style_to_all_presentations(1, messages);
-    EXPECT_EQ(messages.told, QStringList{"Applied to 1 additional elements"});
+    MessageList messages;
+    messages.add(document.copy_style_to_all_presentations(1));
+    EXPECT_EQ(messages.texts(), QStringList{"Applied to 1 additional elements"});
     EXPECT_EQ(document.history().count(), 1);
     EXPECT_EQ(document.theme().elements[3].primary_day, QStringLiteral("CECECE"));
-    document.copy_style_to_all_presentations(1, messages);  // now nothing changes
-    EXPECT_EQ(messages.told.size(), 2);
+    messages.add(document.copy_style_to_all_presentations(1));  // now nothing changes
+    EXPECT_EQ(messages.texts().size(), 2);
     EXPECT_EQ(document.history().count(), 1);
 }
 
@@ -176,6 +181,18 @@ TEST(ThemeDocument, TheUnsavedMarkFollowsUndoAcrossASave) {
     EXPECT_FALSE(document.history().canUndo());
 }
 
+// Picks into several presentations say where the new Elements stand once sorted.
+TEST(ThemeDocument, AddingToSeveralPresentationsSaysWhereTheNewElementsStand) {
+    ThemeDocument document;
+    document.replace(read_sample(), kSample, true);
+    QStringList where;
+    for (int k : document.add_elements(std::vector<ElementPick>{{2, "TRAFFIC", {"WOODS"}, {"TRK"}},
+                                                                {0, "GUIDANCE", {"BEACH"}, {}}})) {
+        where << QString::number(k) + " " + document.theme().elements[size_t(k)].field_name;
+    }
+    EXPECT_EQ(where, (QStringList{"1 MAP_BEACH_CLR", "5 MAP_WOODS_CLR", "6 MAP_TRK_CLR"}));
+}
+
 // Names read from a file carry spaces (" GUIDANCE "); names added here do not. Saved and read
 // again, each presentation is listed once.
 TEST(ThemeDocument, AThemeReadExtendedAndSavedKeepsOneBlockPerPresentation) {
@@ -185,7 +202,7 @@ TEST(ThemeDocument, AThemeReadExtendedAndSavedKeepsOneBlockPerPresentation) {
     document.add_elements(ElementPick{0, "GUIDANCE", {"WOODS", "BEACH"}, {"TRK"}});
     document.add_elements(ElementPick{1, "BROWSE", {"PARK"}, {}});
     Theme reread;
-    ScriptedMessages messages;
+    MessageList messages;
     parse_theme_text(reread, saved_bytes(document.theme()), messages);
     EXPECT_EQ(reread.listed_presentations.size(), 2);
     EXPECT_EQ(reread.element_count(), document.theme().element_count());

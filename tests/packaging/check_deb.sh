@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from the build tree, then checks what it holds, what it declares
 # and that the programs run from an unpacked copy.
-# Usage: check_deb.sh CPACK BUILD_DIR SCRATCH_FOLDER VERSION WITH_GUI
+# Usage: check_deb.sh CPACK BUILD_DIR SCRATCH_FOLDER VERSION WITH_GUI APP_ID
 set -eu
-cpack=$1 build=$2 scratch=$3 version=$4 with_gui=$5
+cpack=$1 build=$2 scratch=$3 version=$4 with_gui=$5 app_id=$6
 
 fail() {
     echo "FAIL: $*" >&2
@@ -21,9 +21,9 @@ deb=$scratch/out/quorvane_$version-1_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $(basename "$deb") in: $(ls "$scratch/out")"
 
 dpkg-deb -c "$deb" | awk '{ print $6 }' >"$scratch/contents"
-expected="usr/bin/quorvane-cli usr/share/applications/quorvane.desktop
-usr/share/mime/packages/quorvane.xml usr/share/icons/hicolor/scalable/apps/quorvane.svg
-usr/share/metainfo/quorvane.metainfo.xml
+expected="usr/bin/quorvane-cli usr/share/applications/$app_id.desktop
+usr/share/mime/packages/quorvane.xml usr/share/icons/hicolor/scalable/apps/$app_id.svg
+usr/share/metainfo/$app_id.metainfo.xml usr/share/doc/quorvane/README.md
 usr/share/man/man1/quorvane.1.gz usr/share/man/man1/quorvane-cli.1.gz
 usr/share/bash-completion/completions/quorvane usr/share/bash-completion/completions/quorvane-cli
 usr/share/doc/quorvane/copyright"
@@ -31,7 +31,7 @@ if [ "$with_gui" = 1 ]; then
     expected="$expected usr/bin/quorvane"
 fi
 for side in 16 22 24 32 48 64 128 256; do
-    expected="$expected usr/share/icons/hicolor/${side}x${side}/apps/quorvane.png"
+    expected="$expected usr/share/icons/hicolor/${side}x${side}/apps/$app_id.png"
 done
 for path in $expected; do
     grep -qx "\./$path" "$scratch/contents" || fail "the package lacks $path"
@@ -49,6 +49,11 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = graphics ] || fail "Section: $(field Section)"
 [ "$(field Homepage)" = https://quorvane.example/ ] || fail "Homepage: $(field Homepage)"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
+# The standard dialogs in the user's language come with Qt's own translations.
+case ", $(field Recommends)," in
+*", qt6-translations-l10n,"*) ;;
+*) fail "Recommends lacks qt6-translations-l10n: $(field Recommends)" ;;
+esac
 # The dependencies come from the libraries the programs link, not from a list kept by hand.
 depends=$(field Depends)
 libraries="libc6 libqt6core6 libqt6gui6"
@@ -69,9 +74,8 @@ dpkg -x "$deb" "$root"
 gzip -t "$root"/usr/share/man/man1/*.gz || fail "a manual page is not valid gzip"
 grep -q "GNU GENERAL PUBLIC LICENSE" "$root/usr/share/doc/quorvane/copyright" ||
     fail "the copyright file lacks the license"
-# The software-centre entry together with the menu entry and icons it refers to. Its id is the
-# menu entry's name, not a reverse domain name, which the validator only advises against.
-appstreamcli validate-tree --no-net --override=cid-desktopapp-is-not-rdns=info "$root" ||
+# The software-centre entry together with the menu entry and icons it refers to.
+appstreamcli validate-tree --no-net "$root" ||
     fail "appstreamcli validate-tree"
 rm -rf "$scratch"
 echo "$(basename "$deb"): all checks passed"

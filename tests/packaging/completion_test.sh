@@ -5,7 +5,7 @@
 set -u
 source "$1"
 rm -rf "$2" && mkdir -p "$2/sub" && cd "$2" || exit 2
-touch a.kmtf B.KMTF "my theme.kmtf" c.png notes.txt
+touch a.kmtf B.KMTF "my theme.kmtf" c.png notes.txt d.json
 
 # Prints the offers for the words, the last one being completed, sorted and each followed by ",".
 offers() {
@@ -27,10 +27,10 @@ while IFS='|' read -r expected line; do
         failed=1
     fi
 done <<'CASES'
-check,dump,help,render,resave,|quorvane-cli ''
+build,check,diff,dump,edit,help,render,resave,|quorvane-cli ''
 render,resave,|quorvane-cli re
 --help,--version,|quorvane-cli --
-check,dump,help,render,resave,|quorvane-cli help ''
+build,check,diff,dump,edit,help,render,resave,|quorvane-cli help ''
 --canvas-width,--help,--night,--presentation,|quorvane-cli render x.kmtf --
 --force,--help,|quorvane-cli resave a.kmtf --
 --help,--json,--strict,|quorvane-cli check a.kmtf --
@@ -43,6 +43,13 @@ c.png,sub,|quorvane-cli render --night --canvas-width 9000 - ''
 |quorvane-cli render a.kmtf --canvas-width ''
 TRAFFIC,TURN\ PREVIEW,|quorvane-cli render a.kmtf --presentation T
 a.kmtf,|quorvane-cli check B.KMTF a
+d.json,sub,|quorvane-cli build ''
+B.KMTF,a.kmtf,my theme.kmtf,sub,|quorvane-cli build d.json ''
+|quorvane-cli diff a.kmtf B.KMTF ''
+kind=line,kind=polygon,|quorvane-cli edit a.kmtf --where kind
+primary.day=,primary.night=,|quorvane-cli edit a.kmtf --set pri
+B.KMTF,a.kmtf,my theme.kmtf,sub,|quorvane-cli edit a.kmtf --set scale=2 -o ''
+--dry-run,|quorvane-cli edit a.kmtf --d
 B.KMTF,a.kmtf,my theme.kmtf,sub,|quorvane ''
 --help,--version,|quorvane --
 CASES

@@ -44,6 +44,22 @@ TEST(FormResize, SkipsNegativeHeightsAndInvalidScrollSettings) {
     EXPECT_EQ(pane.canvas.height(), 10116);
 }
 
+// The preview in an area of its own: the viewport fills it below a 60-twip gap, the scroll bar
+// on its right edge, and the canvas is as in the window whose viewport was as wide.
+TEST(FitToArea, FillsTheAreaAsTheWindowOfTheSameViewportWidthDid) {
+    PaneGeometry pane;
+    PaneGeometry old;
+    ScrollBarState scroll;
+    ScrollBarState old_scroll;
+    for (int fits = 0; fits < 2; ++fits) {
+        fit_to_area(pane, scroll, 4725, 3000);
+    }
+    fit_to_window(old, old_scroll, 4725 + 2772, 3000 + 384);
+    EXPECT_EQ(pane.viewport, QRect(0, 60, 4725, 2940));
+    EXPECT_EQ(pane.scroll_bar, QRect(4725 - 228, 0, 228, 2940));
+    EXPECT_EQ(pane.canvas, old.canvas);
+}
+
 TEST(ScrollOffset, ScalesTheValueToTheWholeCanvas) {
     EXPECT_EQ(scroll_offset(10236, 20236, 5000, 10000), 5000);
     // A maximum that does not match the heights still reaches the canvas's bottom.

@@ -10,7 +10,7 @@
 #include "format/reader.h"
 #include "preview/preview_painter.h"
 #include "preview/preview_png.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -41,7 +41,7 @@ TEST(PreviewPng, StripsEqualTheCanvasPaintedInOnePiece) {
          {QStringLiteral(QUORVANE_TEST_DATA "/preview/two_presentations.kmtf"),
           QStringLiteral(QUORVANE_EXAMPLES "/demo.kmtf")}) {
         Theme theme;
-        ScriptedMessages messages;
+        MessageList messages;
         ASSERT_TRUE(read_theme_file(path, theme, messages));
         for (const int width : {11712, 2000}) {
             PreviewFrame frame;
@@ -68,7 +68,7 @@ TEST(PreviewPng, StripsEqualTheCanvasPaintedInOnePiece) {
 TEST(PreviewPng, PaintsTilesFarDownATallCanvas) {
     ensure_gui_application();
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     ASSERT_TRUE(read_theme_file(
         QStringLiteral(QUORVANE_TEST_DATA "/preview/two_presentations.kmtf"), theme, messages));
     const PreviewLayout near = lay_out_preview(theme, PreviewFrame{});

@@ -8,7 +8,7 @@
 #include "settings/working_data.h"
 #include "support/printers.h"
 #include "support/read_only_folder.h"
-#include "support/scripted_messages.h"
+#include "text/message_list.h"
 
 namespace quorvane {
 namespace {
@@ -16,8 +16,7 @@ namespace {
 class WorkingDataTest : public testing::Test {
   protected:
     QTemporaryDir dir;
-    ScriptedMessages messages;
-    CountingBusyCursor busy;
+    MessageList messages;
 
     QByteArray saved_bytes() {
         QFile file(working_data_path(dir.path()));
@@ -32,18 +31,18 @@ class WorkingDataTest : public testing::Test {
 
 TEST_F(WorkingDataTest, SavesSeparatorCaptionsAndEmptyLines) {
     const RecentFiles recent{"/t/A.kmtf", "/t/B.kmtf", "/t/C.kmtf", "", "", ""};
-    save_working_data(dir.path(), recent, messages, busy);
+    save_working_data(dir.path(), recent, messages);
     EXPECT_EQ(saved_bytes(),
               "\xc2\xa3)*(\r\n/t/A.kmtf\r\n/t/B.kmtf\r\n/t/C.kmtf\r\n\r\n\r\n\r\n\r\n");
     RecentFiles restored;
     load_working_data(dir.path(), restored);
     EXPECT_EQ(restored, recent);
-    EXPECT_TRUE(messages.told.isEmpty());
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST_F(WorkingDataTest, SixFilesSurviveARestartInOrder) {
     const RecentFiles recent{"/a", "/b", "/c", "/d", "/e", QString::fromLatin1("/caf\xe9")};
-    save_working_data(dir.path(), recent, messages, busy);
+    save_working_data(dir.path(), recent, messages);
     RecentFiles restored;
     load_working_data(dir.path(), restored);
     EXPECT_EQ(restored, recent);
@@ -56,7 +55,7 @@ TEST_F(WorkingDataTest, AnyPathSurvivesARestart) {
                              "",
                              "",
                              ""};
-    save_working_data(dir.path(), recent, messages, busy);
+    save_working_data(dir.path(), recent, messages);
     EXPECT_TRUE(saved_bytes().contains("/t/\xe5\x9c\xb0\xe5\x9b\xb3.kmtf\r\n"));  // UTF-8
     RecentFiles restored;
     load_working_data(dir.path(), restored);
@@ -88,8 +87,8 @@ TEST_F(WorkingDataTest, UnwritableFolderReportsErrorSaving) {
     // The folder's name is taken by a file, so nothing can be written below it.
     const QString blocked = dir.filePath(QStringLiteral("blocked"));
     QFile(blocked).open(QIODevice::WriteOnly);
-    save_working_data(blocked, RecentFiles{"/a"}, messages, busy);
-    EXPECT_EQ(messages.told,
+    save_working_data(blocked, RecentFiles{"/a"}, messages);
+    EXPECT_EQ(messages.texts(),
               QStringList{"Error saving " + working_data_path(blocked) + ": Not a directory"});
 }
 
@@ -98,9 +97,9 @@ TEST_F(WorkingDataTest, ReadOnlyFolderIsNamedWithTheAdvice) {
     {
         ReadOnlyFolder locked(dir.path(), QStringLiteral("locked"));
         target = working_data_path(locked.path);
-        save_working_data(locked.path, RecentFiles{"/a"}, messages, busy);
+        save_working_data(locked.path, RecentFiles{"/a"}, messages);
     }
-    EXPECT_EQ(messages.told,
+    EXPECT_EQ(messages.texts(),
               QStringList{"Error saving " + target +
                           ": Permission denied\n\nCheck that you may write to that folder."});
 }
@@ -117,30 +116,26 @@ TEST(SystemFolder, EnvironmentOverridesAndFolderIsCreated) {
 TEST(WriteTextFile, ReplacesTheWholeFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("f.txt"));
-    ScriptedMessages messages;
-    CountingBusyCursor busy;
-    EXPECT_TRUE(write_text_file(path, QStringLiteral("a long first text"), messages, busy));
-    EXPECT_TRUE(write_text_file(path, QString::fromLatin1("\xe9"), messages, busy));
+    MessageList messages;
+    EXPECT_TRUE(write_text_file(path, QStringLiteral("a long first text"), messages));
+    EXPECT_TRUE(write_text_file(path, QString::fromLatin1("\xe9"), messages));
     EXPECT_EQ(read_text_file(path), QString::fromLatin1("\xe9\r\n"));
-    EXPECT_TRUE(messages.told.isEmpty());
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST(WriteTextFile, EmptyPathWritesAndShowsNothing) {
-    ScriptedMessages messages;
-    CountingBusyCursor busy;
-    EXPECT_FALSE(write_text_file(QString(), QStringLiteral("x"), messages, busy));
-    EXPECT_TRUE(messages.told.isEmpty());
+    MessageList messages;
+    EXPECT_FALSE(write_text_file(QString(), QStringLiteral("x"), messages));
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
-TEST(WriteTextFile, FailureShowsErrorSavingAndEndsTheBusyCursor) {
+TEST(WriteTextFile, FailureReportsErrorSaving) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("missing/f.txt"));
-    ScriptedMessages messages;
-    CountingBusyCursor busy;
-    busy.busy_on();
-    EXPECT_FALSE(write_text_file(path, QStringLiteral("x"), messages, busy));
-    EXPECT_EQ(messages.told, QStringList{"Error saving " + path + ": No such file or directory"});
-    EXPECT_FALSE(busy.busy);
+    MessageList messages;
+    EXPECT_FALSE(write_text_file(path, QStringLiteral("x"), messages));
+    EXPECT_EQ(messages.texts(),
+              QStringList{"Error saving " + path + ": No such file or directory"});
     EXPECT_FALSE(QFile::exists(path));
 }
 

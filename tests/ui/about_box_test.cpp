@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "geometry/twips.h"
 #include "support/scripted_web.h"
 #include "ui/about_box.h"
 #include "ui/application_icon.h"
@@ -16,11 +15,6 @@ using namespace quorvane;
 namespace {
 
 const QByteArray kHome = "http://127.0.0.1:9/manual";
-
-QRect in_pixels(int left, int top, int width, int height) {
-    return QRect(twips_to_pixels(left), twips_to_pixels(top), twips_to_pixels(width),
-                 twips_to_pixels(height));
-}
 
 QString text_of(const QWidget& box, const char* name) {
     const auto* label = box.findChild<QLabel*>(QLatin1String(name));
@@ -50,32 +44,33 @@ class AboutBoxTest : public QObject {
     void layout() {
         RecordingUrlOpener opener;
         AboutBox box(nullptr, opener);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
         QCOMPARE(box.objectName(), QStringLiteral("about_box"));
         QCOMPARE(box.windowTitle(), QStringLiteral("Information"));
         QVERIFY(!box.windowIcon().isNull());
-        QCOMPARE(box.size(), QSize(twips_to_pixels(4548), twips_to_pixels(3612)));
         QCOMPARE(box.minimumSize(), box.maximumSize());
         QVERIFY(!(box.windowFlags() & Qt::WindowMinMaxButtonsHint));
 
-        const struct {
-            const char* name;
-            QRect place;
-        } controls[] = {
-            {"program_name", in_pixels(12, 72, 4392, 384)},
-            {"version_label", in_pixels(72, 564, 4428, 300)},
-            {"home_link", in_pixels(744, 900, 3048, 252)},
-            {"beta_frame", in_pixels(810, 1170, 3495, 1095)},
-            {"beta_label", in_pixels(900, 1590, 3255, 255)},
-            {"icon_picture", in_pixels(180, 1428, 384, 384)},
-            {"band", in_pixels(-168, 2508, 4788, 348)},
-            {"beta_mark", in_pixels(270, 2955, 2835, 435)},
-            {"ok_button", in_pixels(3495, 3075, 840, 405)},
+        // Top to bottom: name, version, address, the framed icon, the band, the beta mark with
+        // OK beside it; the band reaches from edge to edge.
+        const auto place = [&box](const char* name) {
+            auto* widget = box.findChild<QWidget*>(QLatin1String(name));
+            return widget != nullptr ? widget->geometry() : QRect();
         };
-        for (const auto& control : controls) {
-            auto* widget = box.findChild<QWidget*>(QLatin1String(control.name));
-            QVERIFY2(widget != nullptr, control.name);
-            QCOMPARE(widget->geometry(), control.place);
+        const char* const downwards[] = {"program_name", "version_label", "home_link",
+                                         "beta_frame",   "band",          "beta_mark"};
+        for (size_t k = 1; k < std::size(downwards); ++k) {
+            QVERIFY2(place(downwards[k - 1]).bottom() < place(downwards[k]).top(), downwards[k]);
         }
+        QCOMPARE(place("band").left(), 0);
+        QCOMPARE(place("band").width(), box.width());
+        QVERIFY(place("ok_button").left() > place("beta_mark").right());
+        QVERIFY(place("band").bottom() < place("ok_button").top());
+        const QWidget* frame = box.findChild<QWidget*>(QStringLiteral("beta_frame"));
+        QVERIFY(frame->isAncestorOf(box.findChild<QWidget*>(QStringLiteral("icon_picture"))));
+        QVERIFY(frame->isAncestorOf(box.findChild<QWidget*>(QStringLiteral("beta_label"))));
+
         QVERIFY(box.findChild<QLabel*>(QStringLiteral("program_name"))->font().bold());
         QVERIFY(box.findChild<QLabel*>(QStringLiteral("version_label"))->font().bold());
         QVERIFY(box.findChild<QLabel*>(QStringLiteral("beta_mark"))->font().bold());
@@ -118,7 +113,7 @@ class AboutBoxTest : public QObject {
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         const QImage picture = box.grab().toImage();
-        const QRect band = in_pixels(-168, 2508, 4788, 348);
+        const QRect band = box.findChild<QWidget*>(QStringLiteral("band"))->geometry();
         const QColor alternate = box.palette().color(QPalette::AlternateBase);
         QCOMPARE(picture.pixelColor(box.width() - 5, band.center().y()), alternate);
         QCOMPARE(picture.pixelColor(2, band.center().y()), alternate);
@@ -151,6 +146,8 @@ class AboutBoxTest : public QObject {
         qputenv("QUORVANE_HOME_URL", "http://127.0.0.1:9/" + QByteArray(200, 'a'));
         RecordingUrlOpener opener;
         AboutBox box(nullptr, opener);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
         auto* link = box.findChild<QLabel*>(QStringLiteral("home_link"));
         QVERIFY(link->fontMetrics().horizontalAdvance(link->text()) <= link->width());
         QTest::mouseClick(link, Qt::LeftButton);

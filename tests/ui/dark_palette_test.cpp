@@ -176,7 +176,8 @@ class DarkPaletteTest : public QObject {
 
     Theme demo() {
         Theme theme;
-        read_theme_file(kDemo, theme, messages_);
+        MessageList messages;
+        read_theme_file(kDemo, theme, messages);
         return theme;
     }
 

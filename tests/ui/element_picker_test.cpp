@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -61,28 +62,32 @@ class ElementPickerTest : public QObject {
 
         QCOMPARE(picker.windowTitle(), QString("Add Elements"));
         QCOMPARE(picker.objectName(), QString("element_picker"));
-        QCOMPARE(picker.size(), QSize(555, 579));
         QVERIFY(!picker.windowIcon().isNull());
         QCOMPARE(picker.windowIcon().cacheKey(), main_window.windowIcon().cacheKey());
 
         QCOMPARE(texts(*picker.presentation_list()),
                  (QStringList{"GUIDANCE", "BROWSE", "TRAFFIC", "TURN PREVIEW", "ROUTE PREVIEW",
                               "PEDESTRIAN"}));
+        // The features as the tiles name them, the field name in the tool tip.
         QStringList polygons = polygon_catalogue();
         QStringList lines = line_catalogue();
+        polygons.replaceInStrings("_", " ");
+        lines.replaceInStrings("_", " ");
         std::sort(polygons.begin(), polygons.end());
         std::sort(lines.begin(), lines.end());
         QCOMPARE(texts(*picker.polygon_list()), polygons);
         QCOMPARE(texts(*picker.line_list()), lines);
-        QCOMPARE(texts(*picker.line_list()).first(), QString("CNTR_INT"));
+        QCOMPARE(texts(*picker.line_list()).first(), QString("CNTR INT"));
+        QCOMPARE(picker.polygon_list()->item(9)->toolTip(), QString("MAP_MISC_WATER_AREA_CLR"));
         QCOMPARE(picker.polygon_list()->selectionMode(), QAbstractItemView::ExtendedSelection);
         QCOMPARE(picker.line_list()->selectionMode(), QAbstractItemView::ExtendedSelection);
-        QCOMPARE(picker.presentation_list()->selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(picker.presentation_list()->selectionMode(), QAbstractItemView::ExtendedSelection);
         QVERIFY(picker.presentation_list()->selectedItems().isEmpty());
         QVERIFY(picker.polygon_list()->selectedItems().isEmpty());
         QVERIFY(picker.line_list()->selectedItems().isEmpty());
         QVERIFY(!picker.select_all_polygons()->isChecked());
         QVERIFY(!picker.select_all_lines()->isChecked());
+        QVERIFY(picker.filter_box()->text().isEmpty());
 
         QCOMPARE(picker.instructions()->text().split('\n'),
                  (QStringList{" 1) Click on a Presentation", "", "2) Select polygon(s) or line(s)",
@@ -90,7 +95,6 @@ class ElementPickerTest : public QObject {
         QCOMPARE(picker.add_button()->text(), QString("&Add"));
         QVERIFY(picker.add_button()->isDefault());
         QCOMPARE(picker.cancel_button()->text(), QString("Cancel"));
-        QCOMPARE(picker.line_list()->geometry(), QRect(297, 32, 241, 451));
     }
 
     void add_without_presentation_is_refused() {
@@ -121,36 +125,32 @@ class ElementPickerTest : public QObject {
         QVERIFY(picker.picked().empty());
     }
 
-    void reports_duplicates_and_hands_over_the_rest() {
+    // What every chosen presentation has is greyed out, with a tool tip saying where it is; a
+    // feature some of them have goes to the others.
+    void features_already_present_are_greyed_and_left_out() {
         Theme theme = sample_theme();
         ScriptedMessages messages;
         ElementPicker picker(theme, messages);
         picker.show();
-        select(*picker.presentation_list(), {"BROWSE"});
         select(*picker.polygon_list(), {"WATER", "BEACH"});
-        select(*picker.line_list(), {"ROAD_DIM", "TRK_SAVED", "TRK"});
-        QTest::mouseClick(picker.add_button(), Qt::LeftButton);
-
-        QCOMPARE(messages.told, QStringList{"BROWSE already has \r\n\r\nWATER\r\nTRK_SAVED\r\n"});
-        QVERIFY(!picker.isVisible());
-        QCOMPARE(picker.result(), int(QDialog::Accepted));
-        QCOMPARE(picker.picked(), (ElementPick{1, "BROWSE", {"BEACH"}, {"ROAD_DIM", "TRK"}}));
-    }
-
-    void only_duplicates_keeps_the_dialog_open_with_nothing_handed_over() {
-        Theme theme = sample_theme();
-        ScriptedMessages messages;
-        ElementPicker picker(theme, messages);
-        picker.show();
         select(*picker.presentation_list(), {"BROWSE"});
-        select(*picker.polygon_list(), {"WATER", "MISC_WATER_AREA"});
-        QTest::mouseClick(picker.add_button(), Qt::LeftButton);
+        const QListWidgetItem* water = picker.polygon_list()->findItems("WATER", {}).first();
+        const QListWidgetItem* woods = picker.polygon_list()->findItems("WOODS", {}).first();
+        QVERIFY(!water->flags().testFlag(Qt::ItemIsEnabled));
+        QVERIFY(woods->flags().testFlag(Qt::ItemIsEnabled));
+        QCOMPARE(water->toolTip(), QString("MAP_WATER_CLR\nAlready in BROWSE"));
+        QCOMPARE(selected_texts(*picker.polygon_list()), QStringList{"BEACH"});
 
-        QCOMPARE(messages.told,
-                 QStringList{"BROWSE already has \r\n\r\nMISC_WATER_AREA\r\nWATER\r\n"});
-        QVERIFY(picker.isVisible());
-        QCOMPARE(selected_texts(*picker.polygon_list()), (QStringList{"MISC_WATER_AREA", "WATER"}));
-        QVERIFY(picker.picked().empty());
+        select(*picker.presentation_list(), {"GUIDANCE"});
+        QVERIFY(water->flags().testFlag(Qt::ItemIsEnabled));
+        select(*picker.polygon_list(), {"WATER", "WOODS"});
+        select(*picker.line_list(), {"TRK SAVED"});
+        QTest::mouseClick(picker.add_button(), Qt::LeftButton);
+        QVERIFY(messages.told.isEmpty());
+        QCOMPARE(picker.result(), int(QDialog::Accepted));
+        QCOMPARE(picker.picked(),
+                 (std::vector<ElementPick>{{0, "GUIDANCE", {"BEACH", "WATER"}, {"TRK_SAVED"}},
+                                           {1, "BROWSE", {"BEACH", "WOODS"}, {}}}));
     }
 
     void other_presentations_never_count_as_present() {
@@ -163,7 +163,8 @@ class ElementPickerTest : public QObject {
         QTest::mouseClick(picker.add_button(), Qt::LeftButton);
 
         QVERIFY(messages.told.isEmpty());
-        QCOMPARE(picker.picked(), (ElementPick{4, "ROUTE PREVIEW", {"WATER", "WOODS"}, {}}));
+        QCOMPARE(picker.picked(),
+                 (std::vector<ElementPick>{{4, "ROUTE PREVIEW", {"WATER", "WOODS"}, {}}}));
     }
 
     void lists_select_with_click_shift_and_ctrl() {
@@ -176,10 +177,10 @@ class ElementPickerTest : public QObject {
         click_row(polygons, 1);
         click_row(polygons, 3, Qt::ShiftModifier);
         QCOMPARE(selected_texts(polygons),
-                 (QStringList{"BUILDING", "BUILDING_SHADOW", "EXTRD_AREA"}));
+                 (QStringList{"BUILDING", "BUILDING SHADOW", "EXTRD AREA"}));
         click_row(polygons, 2, Qt::ControlModifier);
         click_row(polygons, 0, Qt::ControlModifier);
-        QCOMPARE(selected_texts(polygons), (QStringList{"BEACH", "BUILDING", "EXTRD_AREA"}));
+        QCOMPARE(selected_texts(polygons), (QStringList{"BEACH", "BUILDING", "EXTRD AREA"}));
         click_row(polygons, 4);
         QCOMPARE(selected_texts(polygons), QStringList{"GLACIER"});
     }
@@ -203,6 +204,32 @@ class ElementPickerTest : public QObject {
         QTest::mouseClick(picker.select_all_polygons(), Qt::LeftButton);
         QCOMPARE(picker.polygon_list()->selectedItems().size(), 16);
         QVERIFY(picker.line_list()->selectedItems().isEmpty());
+    }
+
+    // The filter narrows both lists to the names that hold its text, as shown or as fields;
+    // Select All then takes what shows.
+    void the_filter_narrows_the_lists() {
+        Theme theme;
+        ScriptedMessages messages;
+        ElementPicker picker(theme, messages);
+        const auto shown = [](const QListWidget& list) {
+            QStringList names;
+            for (int row = 0; row < list.count(); ++row) {
+                names << (list.item(row)->isHidden() ? QString() : list.item(row)->text());
+            }
+            return names.join(' ').simplified();
+        };
+        const std::pair<const char*, const char*> cases[] = {{"water", "MISC WATER AREA WATER"},
+                                                             {"MISC_w", "MISC WATER AREA"}};
+        for (const auto& [filter, polygons] : cases) {
+            picker.filter_box()->setText(filter);
+            QCOMPARE(shown(*picker.polygon_list()), QString(polygons));
+            QCOMPARE(shown(*picker.line_list()), QString("MISC WATER LINE"));
+        }
+        picker.filter_box()->setText("water");
+        QTest::mouseClick(picker.select_all_polygons(), Qt::LeftButton);
+        picker.filter_box()->clear();
+        QCOMPARE(selected_texts(*picker.polygon_list()), (QStringList{"MISC WATER AREA", "WATER"}));
     }
 
     void cancel_hands_over_nothing() {
@@ -232,7 +259,7 @@ class ElementPickerTest : public QObject {
             picker.polygon_list()->setFocus();
             QTest::keyClick(picker.polygon_list(), key);
             QVERIFY(!picker.isVisible());
-            QCOMPARE(picker.picked().polygons,
+            QCOMPARE(picker.picked().empty() ? QStringList() : picker.picked().front().polygons,
                      key == Qt::Key_Return ? QStringList{"WATER"} : QStringList());
         }
         QVERIFY(messages.told.isEmpty());
@@ -250,10 +277,10 @@ class ElementPickerTest : public QObject {
             QVERIFY(qAbs(picker.geometry().center().y() - screen.center().y()) <= 3);
             select(*picker.presentation_list(), {"GUIDANCE"});
             select(*picker.polygon_list(), {"WATER"});
-            select(*picker.line_list(), {"CNTR_MJR"});
+            select(*picker.line_list(), {"CNTR MJR"});
             QTest::mouseClick(picker.add_button(), Qt::LeftButton);
         });
-        run_add_elements(nullptr, document, messages);
+        QCOMPARE(run_add_elements(nullptr, document, messages), (std::vector<int>{1, 2}));
 
         QVERIFY(messages.told.isEmpty());
         QCOMPARE(theme.element_count(), 6);

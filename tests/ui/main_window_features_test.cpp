@@ -3,6 +3,7 @@
 // from "+", the presentation manager from the Edit menu, the update notice, About and Manual.
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -170,6 +171,8 @@ class MainWindowFeaturesTest : public QObject {
         }
     }
 
+    // "+" adds to two presentations at once, as one step, and the new tiles are selected and in
+    // view.
     void plus_adds_picked_elements_to_the_preview_and_the_list() {
         Session s(system_);
         QVERIFY(s.show());
@@ -177,24 +180,35 @@ class MainWindowFeaturesTest : public QObject {
         const int before = s.theme().element_count();
 
         auto pick = when_modal<ElementPicker>([](ElementPicker& picker) {
-            picker.presentation_list()->setCurrentRow(5);  // PEDESTRIAN
+            picker.presentation_list()->item(2)->setSelected(true);  // TRAFFIC
+            picker.presentation_list()->item(5)->setSelected(true);  // PEDESTRIAN
             const auto beach =
                 picker.polygon_list()->findItems(QStringLiteral("BEACH"), Qt::MatchExactly);
             beach.first()->setSelected(true);
             picker.add_button()->click();
         });
         QTest::mouseClick(s.window->controls().add_button, Qt::LeftButton);
-        QCOMPARE(s.theme().element_count(), before + 1);
+        QCOMPARE(s.theme().element_count(), before + 2);
         QVERIFY(s.document.is_modified());
-        QCOMPARE(s.window->preview().layout().tile_count(), before + 1);
-        // Polygons stand before lines within PEDESTRIAN, after its existing polygons.
-        const auto added = std::find_if(
-            s.theme().elements.begin(), s.theme().elements.end(), [](const Element& e) {
-                return e.field_name == QStringLiteral("MAP_BEACH_CLR") && e.sort_code == 50;
-            });
-        QVERIFY(added != s.theme().elements.end());
-        QVERIFY(std::next(added)->sort_code == 51);
+        QCOMPARE(s.document.history().count(), 1);
+        QCOMPARE(s.window->preview().layout().tile_count(), before + 2);
+        // Polygons stand before lines within each presentation, after its existing polygons.
+        std::vector<int> added;
+        for (int k = 0; k < s.theme().element_count(); ++k) {
+            const Element& e = s.theme().elements[size_t(k)];
+            if (e.field_name == QStringLiteral("MAP_BEACH_CLR") &&
+                (e.sort_code == 20 || e.sort_code == 50)) {
+                added.push_back(k);
+                QCOMPARE(s.theme().elements[size_t(k) + 1].sort_code, e.sort_code + 1);
+            }
+        }
+        QCOMPARE(added.size(), size_t(2));
         QCOMPARE(s.window->controls().presentation_list->count(), 6);
+        // What was added is selected, the first current and in view.
+        QCOMPARE(s.window->selection().selected(), added);
+        QCOMPARE(s.window->selection().current(), added.front());
+        const QRect tile = s.canvas()->tile_rect(added.front()).translated(s.canvas()->pos());
+        QVERIFY(s.window->preview().viewport()->rect().contains(tile));
     }
 
     void edit_menu_removes_a_presentation() {
@@ -256,6 +270,13 @@ class MainWindowFeaturesTest : public QObject {
         qunsetenv("QUORVANE_HOME_URL");
         QCOMPARE(s.urls.opened,
                  QList<QUrl>{QUrl(QStringLiteral("https://quorvane.example/manual"))});
+        // Built without a manual's address: F1 says where the README is.
+        qputenv("QUORVANE_HOME_URL", "");
+        s.window->menu().manual_action->trigger();
+        QCOMPARE(s.urls.opened.size(), 1);
+        QCOMPARE(s.messages.told.size(), 1);
+        QVERIFY(s.messages.told[0].contains(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                            "/../share/doc/quorvane/README.md")));
         QVERIFY(!s.document.is_modified());
     }
 };

@@ -3,6 +3,7 @@
 // filter and scrolling.
 #include <QAction>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -89,19 +90,20 @@ class MainWindowViewTest : public QObject {
         const MainMenu& m = s->window->menu();
         QCOMPARE(menu_captions(m.view_menu),
                  (QStringList{"&Night View", "-", "Zoom &In", "Zoom &Out", "&Actual Size", "-",
-                              "&Problems"}));
+                              "&Panels", "-", "&Device Colours", "&Simulate"}));
+        QCOMPARE(menu_captions(m.panels_menu),
+                 (QStringList{"&Theme", "&Problems", "Theme &Colours"}));
         const MainWindowControls& c = s->window->controls();
         QCOMPARE(c.night_button->defaultAction(), m.night_view_action);
         QCOMPARE(c.night_button->text(), QStringLiteral("Night"));
         QCOMPARE(c.zoom_caption->text(), QStringLiteral("100%"));
         QVERIFY(!m.actual_size_action->isEnabled());
-        // Everything new stands inside the left column, clear of the preview.
+        // Everything new stands in the Theme panel, clear of the preview.
         for (QWidget* w :
              std::initializer_list<QWidget*>{c.match_count, c.hide_others_check, c.night_button,
                                              c.zoom_out_button, c.zoom_caption, c.zoom_in_button}) {
             QVERIFY(w->isVisible());
-            QVERIFY(w->geometry().right() < pane(*s).viewport()->geometry().left());
-            QVERIFY(w->geometry().bottom() < s->window->centralWidget()->height());
+            QVERIFY(s->window->theme_panel().isAncestorOf(w));
         }
     }
 
@@ -205,6 +207,12 @@ class MainWindowViewTest : public QObject {
     void zoom_rewraps_the_rows_and_the_keys_step_through_the_levels() {
         auto s = session(theme_of(100));
         const MainMenu& m = s->window->menu();
+        // Zoom in and back to Actual Size: the first picture, to the pixel.
+        const QImage first = pane(*s).viewport()->grab().toImage();
+        m.zoom_in_action->trigger();
+        m.actual_size_action->trigger();
+        QCOMPARE(pane(*s).viewport()->grab().toImage(), first);
+
         const int width = pane(*s).geometry().canvas.width();
         const auto columns = [&] { return pane(*s).layout().rows[0].count; };
         const auto expected_columns = [&](int percent) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QFrame>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -70,7 +71,7 @@ class PresentationManagerTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void add_mode_opens_with_the_project_and_the_six_presentations() {
+    void add_mode_offers_the_presentations_the_theme_lacks() {
         Theme theme = theme_with({{"1BROWSE", {"WATER"}}, {"4ROUTE PREVIEW", {"PARK"}}});
         ScriptedMessages messages;
         QWidget main_window;
@@ -81,15 +82,13 @@ class PresentationManagerTest : public QObject {
 
         QCOMPARE(manager.windowTitle(), QString("Add & Remove Presentations"));
         QCOMPARE(manager.objectName(), QString("presentation_manager"));
-        QCOMPARE(manager.size(), QSize(653, 503));
         QCOMPARE(manager.windowIcon().cacheKey(), main_window.windowIcon().cacheKey());
         QVERIFY(!manager.add_frame()->isHidden());
         QVERIFY(manager.remove_frame()->isHidden());
-        QCOMPARE(manager.add_frame()->geometry(), manager.remove_frame()->geometry());
-        QCOMPARE(texts(*manager.available_list()), presentation_names());
+        QCOMPARE(texts(*manager.available_list()),
+                 (QStringList{"GUIDANCE", "TRAFFIC", "TURN PREVIEW", "PEDESTRIAN"}));
         QCOMPARE(texts(*manager.project_list()), (QStringList{"BROWSE", "ROUTE PREVIEW"}));
         QCOMPARE(manager.adding_list()->count(), 0);
-        QCOMPARE(manager.kept_list()->count(), 0);
         QCOMPARE(manager.add_button()->text(), QString("--> &ADD"));
         QCOMPARE(manager.unadd_button()->text(), QString("<-- &REMOVE"));
         QCOMPARE(manager.apply_button()->text(), QString("A&pply"));
@@ -97,15 +96,21 @@ class PresentationManagerTest : public QObject {
         QCOMPARE(manager.available_list()->selectionMode(), QAbstractItemView::SingleSelection);
     }
 
-    void remove_mode_opens_with_the_project_in_its_own_frame() {
+    // Remove mode offers the theme's presentations, each list under a caption that names it.
+    void remove_mode_offers_the_presentations_the_theme_has() {
         Theme theme = theme_with({{"1BROWSE", {"WATER"}}, {"0GUIDANCE", {"PARK"}}});
         ScriptedMessages messages;
         PresentationManager manager(theme, messages, PresentationManagerMode::Remove);
         QVERIFY(manager.add_frame()->isHidden());
         QVERIFY(!manager.remove_frame()->isHidden());
         QCOMPARE(texts(*manager.kept_list()), (QStringList{"GUIDANCE", "BROWSE"}));
-        QCOMPARE(manager.project_list()->count(), 0);
+        QCOMPARE(manager.removing_list()->count(), 0);
         QCOMPARE(manager.remove_button()->text(), QString("<-- &REMOVE"));
+        QCOMPARE(manager.keep_button()->text(), QString("&KEEP -->"));
+        for (const QLabel* label : manager.findChildren<QLabel*>()) {
+            QVERIFY(label->buddy() != manager.kept_list() ||
+                    label->text() == "PRESENTA&TIONS KEPT");
+        }
     }
 
     void adding_one_presentation_doubles_the_elements() {
@@ -168,22 +173,21 @@ class PresentationManagerTest : public QObject {
         manager.show();
 
         click(manager.add_button());
-        choose(*manager.available_list(), "GUIDANCE");
-        click(manager.add_button());
         choose(*manager.available_list(), "BROWSE");
         click(manager.add_button());
-        choose(*manager.available_list(), "BROWSE");
-        click(manager.add_button());
+        // Added once, it is offered no more.
+        QVERIFY(manager.available_list()->findItems("BROWSE", Qt::MatchExactly).isEmpty());
         manager.adding_list()->clearSelection();
         click(manager.unadd_button());
-        QCOMPARE(messages.told, (QStringList{"Please select a PRESENTATION", "Already exists",
-                                             "Already added", "Please select"}));
+        QCOMPARE(messages.told, (QStringList{"Please select a PRESENTATION", "Please select"}));
         QCOMPARE(texts(*manager.adding_list()), QStringList{"BROWSE"});
         QVERIFY(manager.isVisible());
 
+        // Taken back, it returns to its place.
         choose(*manager.adding_list(), "BROWSE");
         click(manager.unadd_button());
         QCOMPARE(manager.adding_list()->count(), 0);
+        QCOMPARE(texts(*manager.available_list()).first(), QString("BROWSE"));
         click(manager.apply_button());
         QCOMPARE(messages.told.last(), QString("Please click ADD"));
         QVERIFY(manager.isVisible());
@@ -206,6 +210,29 @@ class PresentationManagerTest : public QObject {
         QCOMPARE(texts(*manager.kept_list()), QStringList{"BROWSE"});
         QCOMPARE(manager.removing(), QStringList{"GUIDANCE"});
         QVERIFY(manager.isVisible());
+        // Kept after all: back in its place.
+        choose(*manager.removing_list(), "GUIDANCE");
+        click(manager.keep_button());
+        QCOMPARE(texts(*manager.kept_list()), (QStringList{"GUIDANCE", "BROWSE"}));
+        QVERIFY(manager.removing().isEmpty());
+    }
+
+    // Enter after a removal applies the dialog, whichever button has the focus: it never
+    // removes the next presentation.
+    void enter_never_repeats_a_removal() {
+        Opened opened(
+            theme_with({{"0GUIDANCE", {"WATER"}}, {"1BROWSE", {"PARK"}}, {"2TRAFFIC", {"WOODS"}}}));
+        ScriptedMessages messages;
+        run(opened.document, messages, PresentationManagerMode::Remove, [](PresentationManager& m) {
+            choose(*m.kept_list(), "BROWSE");
+            m.remove_button()->setFocus();
+            QTest::keyClick(m.remove_button(), Qt::Key_Space);
+            choose(*m.kept_list(), "TRAFFIC");
+            QTest::keyClick(m.remove_button(), Qt::Key_Return);
+            QVERIFY(!m.isVisible());
+        });
+        QCOMPARE(opened.theme().project_presentations, (QStringList{"GUIDANCE", "TRAFFIC"}));
+        QVERIFY(messages.told.isEmpty());
     }
 
     void removing_keeps_the_others_in_order_with_every_field() {

@@ -83,7 +83,7 @@ class ProblemsPanelTest : public QObject {
         QVERIFY(s.show());
         ProblemsPanel& panel = s.window->problems();
         QTRY_VERIFY(panel.isVisible());
-        QVERIFY(s.window->menu().problems_action->isChecked());
+        QVERIFY(s.window->panel_action(panel)->isChecked());
         QCOMPARE(panel.windowTitle(), QStringLiteral("Problems (2 errors, 0 warnings, 0 hints)"));
         // One heading with its two findings, each showing element, presentation and message.
         const ProblemsModel& model = panel.model();
@@ -98,7 +98,17 @@ class ProblemsPanelTest : public QObject {
                     .toString()
                     .contains(QLatin1String("\"ZZ0000\"")));
         QVERIFY(!first.data(Qt::DecorationRole).value<QIcon>().isNull());
+        QVERIFY(first.data(Qt::ToolTipRole).toString().startsWith("MAP_WATER_CLR: "));
         QVERIFY(panel.list()->isExpanded(model.heading_of(Severity::Error)));
+        // The messages show whole in a narrow panel: the list scrolls sideways instead.
+        panel.setFloating(true);
+        panel.resize(420, 200);
+        const QString message =
+            first.siblingAtColumn(ProblemsModel::MessageColumn).data().toString();
+        QTRY_VERIFY(panel.list()->columnWidth(ProblemsModel::MessageColumn) >
+                    panel.list()->fontMetrics().horizontalAdvance(message));
+        QVERIFY(panel.list()->columnWidth(ProblemsModel::PresentationColumn) >
+                panel.list()->fontMetrics().horizontalAdvance("GUIDANCE"));
         // Looking changes nothing.
         QVERIFY(!s.document.is_modified());
     }
@@ -110,14 +120,18 @@ class ProblemsPanelTest : public QObject {
         ProblemsPanel& panel = s.window->problems();
         QVERIFY(!panel.isVisible());
         QCOMPARE(panel.windowTitle(), QStringLiteral("Problems (0 errors, 1 warning, 0 hints)"));
-        // The window grows to hold the panel, so the controls keep their places, and shrinks back.
-        const int height = s.window->height();
-        s.window->menu().problems_action->trigger();
+        // The panel shares the window with the preview, below it, and gives the room back.
+        const QSize size = s.window->size();
+        const int preview_height = s.window->centralWidget()->height();
+        s.window->panel_action(panel)->trigger();
         QVERIFY(panel.isVisible());
-        QCOMPARE(s.window->height(), height + panel.sizeHint().height());
-        s.window->menu().problems_action->trigger();
+        QCOMPARE(s.window->size(), size);
+        QTRY_VERIFY(s.window->centralWidget()->height() < preview_height);
+        QVERIFY(panel.geometry().top() >= s.window->centralWidget()->geometry().bottom());
+        QCOMPARE(panel.width(), s.window->centralWidget()->width());
+        s.window->panel_action(panel)->trigger();
         QVERIFY(!panel.isVisible());
-        QCOMPARE(s.window->height(), height);
+        QTRY_COMPARE(s.window->centralWidget()->height(), preview_height);
         // New starts a theme without styles: nothing was opened, so nothing pops up.
         s.window->menu().new_action->trigger();
         QCOMPARE(panel.findings().size(), size_t(1));
@@ -133,7 +147,7 @@ class ProblemsPanelTest : public QObject {
 
         ElementStyle fixed = ElementStyle::of(s.theme().elements[0]);
         fixed.colours.primary_day = QStringLiteral("9CC9F0");
-        s.document.apply_style(0, fixed, false, s.messages);
+        s.messages.tell_each(s.document.apply_style(0, fixed, false));
         // The edit returns at once; the list catches up after the pause.
         QCOMPARE(panel.findings().size(), size_t(2));
         QTRY_COMPARE(panel.findings().size(), size_t(1));

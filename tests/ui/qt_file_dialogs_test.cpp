@@ -30,7 +30,7 @@ class QtFileDialogsTest : public QObject {
             }
         });
         poll.start();
-        QtFileDialogs dialogs;
+        QtFileDialogs dialogs(nullptr, FileDialogKind::Toolkit);
         return dialogs.file_dialog(mode, mode == FileDialogMode::Save ? kSaveFilter : kOpenFilter,
                                    initial);
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real message boxes show every text as plain text: markup from a theme file or a web page
 // is shown as the characters it is made of, and a link in it cannot be clicked.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -23,6 +24,8 @@ struct ShownText {
     QString text;
     Qt::TextFormat format = Qt::AutoText;
     bool links_work = true;
+    // The mnemonics of the box's buttons, each once.
+    QSet<QKeySequence> answers = {};
 };
 
 // What each box shown by `show` displays, and in which format; every box is closed at once.
@@ -40,6 +43,9 @@ QList<ShownText> shown_by(const std::function<void()>& show) {
                                       : ShownText{label->text(), label->textFormat(),
                                                   label->textInteractionFlags().testFlag(
                                                       Qt::LinksAccessibleByMouse)});
+        for (const QAbstractButton* button : box->buttons()) {
+            shown.last().answers.insert(QKeySequence::mnemonic(button->text()));
+        }
         box->reject();
     });
     watch.start();
@@ -60,7 +66,7 @@ class QtMessagesTest : public QObject {
             {"ask", [&] { messages.ask(kHostile); }},
             {"ask_unsaved", [&] { messages.ask_unsaved(kHostile); }},
             {"choose",
-             [&] { messages.choose(kHostile, QStringLiteral("A"), QStringLiteral("B")); }},
+             [&] { messages.choose(kHostile, QStringLiteral("&A"), QStringLiteral("&B")); }},
         };
         for (const auto& [name, show] : boxes) {
             const QList<ShownText> shown = shown_by(show);
@@ -68,23 +74,32 @@ class QtMessagesTest : public QObject {
             QVERIFY2(shown[0].text == kHostile, name);
             QVERIFY2(shown[0].format == Qt::PlainText, name);
             QVERIFY2(!shown[0].links_work, name);
+            // Every answer of a question has a mnemonic of its own ("&Save", "&Discard").
+            QVERIFY2(name == QLatin1String("tell") || (shown[0].answers.size() >= 2 &&
+                                                       !shown[0].answers.contains(QKeySequence())),
+                     name);
         }
     }
 
     void a_theme_text_reaches_the_box_as_it_is() {
-        // A file without PRESENTATION is shown whole by the read.
+        // A theme without PRESENTATION is shown whole by the read.
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("evil.kmtf"));
+        const QString text = QStringLiteral("<METADATA>") + kHostile;
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(kHostile.toLatin1());
+        file.write(text.toLatin1());
         file.close();
 
         QtMessages messages;
         Theme theme;
-        const QList<ShownText> shown = shown_by([&] { read_theme_file(path, theme, messages); });
+        const QList<ShownText> shown = shown_by([&] {
+            MessageList said;
+            read_theme_file(path, theme, said);
+            messages.tell_each(said);
+        });
         const auto whole_text = std::find_if(shown.begin(), shown.end(),
-                                             [](const ShownText& s) { return s.text == kHostile; });
+                                             [&](const ShownText& s) { return s.text == text; });
         QVERIFY(whole_text != shown.end());
         for (const ShownText& box : shown) {
             QCOMPARE(box.format, Qt::PlainText);

@@ -45,7 +45,7 @@ constexpr int kWaterPedestrian = 6;
 
 Theme test_theme() {
     Theme theme;
-    ScriptedMessages messages;
+    MessageList messages;
     const bool read =
         read_theme_file(QStringLiteral(QUORVANE_TEST_DATA "/editor/theme.kmtf"), theme, messages);
     if (!read || theme.element_count() != 7) {

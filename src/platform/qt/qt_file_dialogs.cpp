@@ -8,7 +8,7 @@ namespace quorvane {
 QString QtFileDialogs::file_dialog(FileDialogMode mode, const QString& filter,
                                    const QString& initial) {
     QFileDialog dialog(parent_, file_dialog_title(mode), initial);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, kind_ == FileDialogKind::Toolkit);
     // The caller asks before replacing a file and adds the extension itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setOption(QFileDialog::HideNameFilterDetails);

@@ -8,10 +8,15 @@
 
 namespace quorvane {
 
-// The toolkit's own file dialog, modal on a parent window.
+// Whose file dialog opens: the desktop's (through its portal where there is one), or the
+// toolkit's own, whose controls a test can reach.
+enum class FileDialogKind { Desktop, Toolkit };
+
+// A file dialog, modal on a parent window.
 class QtFileDialogs : public FileDialogs {
   public:
-    explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtFileDialogs(QWidget* parent = nullptr, FileDialogKind kind = FileDialogKind::Desktop)
+        : parent_(parent), kind_(kind) {}
     void set_parent(QWidget* parent) { parent_ = parent; }
 
     QString file_dialog(FileDialogMode mode, const QString& filter,
@@ -19,6 +24,7 @@ class QtFileDialogs : public FileDialogs {
 
   private:
     QPointer<QWidget> parent_;
+    FileDialogKind kind_;
 };
 
 }  // namespace quorvane

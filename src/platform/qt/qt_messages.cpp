@@ -2,6 +2,7 @@
 #include "platform/qt/qt_messages.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -16,6 +17,14 @@ constexpr qsizetype kLongestShownText = 2000;
 void show_as_plain_text(QMessageBox& box) {
     box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+// Every answer of a question has a mnemonic, whatever the desktop's own captions are.
+void name_answers(QMessageBox& box, std::initializer_list<std::pair<int, const char*>> answers) {
+    for (const auto& [button, caption] : answers) {
+        box.button(QMessageBox::StandardButton(button))
+            ->setText(QCoreApplication::translate("QtMessages", caption));
+    }
 }
 
 }  // namespace
@@ -34,6 +43,8 @@ bool QtMessages::ask(const QString& question) {
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), question,
                     QMessageBox::Yes | QMessageBox::No, parent_);
     show_as_plain_text(box);
+    name_answers(box, {{QMessageBox::Yes, QT_TRANSLATE_NOOP("QtMessages", "&Yes")},
+                       {QMessageBox::No, QT_TRANSLATE_NOOP("QtMessages", "&No")}});
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -42,6 +53,9 @@ UnsavedAnswer QtMessages::ask_unsaved(const QString& question) {
     QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), question,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
     show_as_plain_text(box);
+    name_answers(box, {{QMessageBox::Save, QT_TRANSLATE_NOOP("QtMessages", "&Save")},
+                       {QMessageBox::Discard, QT_TRANSLATE_NOOP("QtMessages", "&Discard")},
+                       {QMessageBox::Cancel, QT_TRANSLATE_NOOP("QtMessages", "&Cancel")}});
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

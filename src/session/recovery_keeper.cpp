@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/recovery_keeper.h"
+#include "session/recovery_keeper.h"
 
 #include "format/writer.h"
 #include "model/theme_document.h"

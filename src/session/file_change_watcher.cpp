@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/file_change_watcher.h"
+#include "session/file_change_watcher.h"
 
 #include <QFile>
 #include <QFileInfo>
