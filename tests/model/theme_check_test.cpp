@@ -237,3 +237,55 @@ TEST(CheckNames, CodesAreDistinctAndSeveritiesNamed) {
 
 }  // namespace
 }  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+// Which presentations style a feature is kept in bits for the first 64 and in a list beyond:
+// a missing or doubled feature is found on either side of that line.
+TEST(CheckTheme, MissingAndDoubledFeaturesBeyondSixtyFourPresentations) {
+    std::vector<Element> elements;
+    for (int p = 0; p < 70; ++p) {
+        const QString name = QStringLiteral("BROWSE %1").arg(p);
+        if (p != 66) {
+            elements.push_back(polygon(name, QStringLiteral("WATER")));
+        }
+        elements.push_back(polygon(name, QStringLiteral("PARK")));
+        if (p == 3 || p == 65) {
+            elements.push_back(polygon(name, QStringLiteral("PARK")));
+        }
+    }
+    QStringList found;
+    for (const Finding& f : check_theme(titled(elements))) {
+        if (f.check != Check::UnknownPresentation) {
+            found.append(f.code() + QLatin1Char(' ') + f.presentation);
+        }
+    }
+    EXPECT_EQ(found, (QStringList{"duplicate-feature BROWSE 3", "duplicate-feature BROWSE 65",
+                                  "missing-feature BROWSE 66"}));
+}
+
+// Worded while a FindingWording lives, every message reads as it reads alone.
+TEST(CheckTheme, MessagesReadTheSameWordedTogether) {
+    Element dark = line("GUIDANCE", "ROAD_DIM");
+    dark.secondary_day = dark.primary_day;
+    dark.secondary_night = dark.primary_night;
+    Element misspelt = polygon("GUIDANCE", "WATR");
+    misspelt.primary_night = QStringLiteral("12345");
+    const Theme theme = titled({dark, misspelt, polygon("BROWSE", "WATER_X_Y"),
+                                polygon("BROWSE", "PARK"), line("MINE", "PARK")});
+    const std::vector<Finding> findings = check_theme(theme);
+    ASSERT_GE(findings.size(), 6u);
+    QStringList alone;
+    for (const Finding& f : findings) {
+        alone.append(f.message());
+    }
+    const FindingWording wording;
+    for (size_t k = 0; k < findings.size(); ++k) {
+        EXPECT_EQ(findings[k].message(), alone[qsizetype(k)]);
+        EXPECT_EQ(findings[k].message(), alone[qsizetype(k)]) << "worded a second time";
+    }
+}
+
+}  // namespace
+}  // namespace quorvane
