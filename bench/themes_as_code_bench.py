@@ -64,6 +64,10 @@ def main():
                                         "colour:#%s=#123456" % old_colour, "-o", out, "--force"],
         "edit --set primary.night (every style)": [cli, "edit", theme, "--set",
                                                    "primary.night=#123456", "-o", out, "--force"],
+        "edit --set night-from-day (every style)": [cli, "edit", theme, "--set", "night-from-day",
+                                                    "-o", out, "--force"],
+        "edit --set snap-to-palette (every style)": [cli, "edit", theme, "--set", "snap-to-palette",
+                                                     "-o", out, "--force"],
     }
     times = {name: [] for name in commands}
     for _ in range(runs):

@@ -3,9 +3,14 @@
 
 #include <QStringList>
 
+#include "colour/night_colours.h"
+
 namespace quorvane {
 
 namespace {
+
+// The help names the darkness edit's night-from-day takes when none is given.
+static_assert(kDefaultDarkness == 70);
 
 struct CommandHelp {
     const char* name;
@@ -53,7 +58,9 @@ const CommandHelp kCommands[] = {
      "      Changes every style that meets all conditions: feature=GLOB (field or catalogue\n"
      "      name), presentation=GLOB, kind=line|polygon, colour=#RRGGBB (in any slot).\n"
      "      A CHANGE is scale=N, border=N, primary.day=#RRGGBB, primary.night=,\n"
-     "      secondary.day=, secondary.night= or colour:#OLD=#NEW (wherever OLD is used).\n"
+     "      secondary.day=, secondary.night=, colour:#OLD=#NEW (wherever OLD is used),\n"
+     "      night-from-day[=DARKNESS] (Make Night Colours, DARKNESS 0 to 100, 70 unless\n"
+     "      given) or snap-to-palette (Snap to Device Palette), each as the editor does it.\n"
      "      Prints what changed; --dry-run prints the diff instead and writes nothing;\n"
      "      --in-place saves each THEME as the editor's Save does. A value the file cannot\n"
      "      hold is refused, and then no THEME is written.\n"},

@@ -3,12 +3,40 @@
 
 namespace quorvane {
 
-QString pad_and_swap_red_blue(QString& text) {
-    if (text.size() < 6) {
-        text = QString(6 - text.size(), QLatin1Char('0')) + text;
+namespace {
+
+// The value of one hexadecimal digit, or -1. Only ASCII digits count: full-width ones look alike
+// but are none.
+int hex_digit(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9') {
+        return u - u'0';
     }
-    return text.right(2) + text.mid(2, 2) + text.left(2);
+    if (u >= u'a' && u <= u'f') {
+        return u - u'a' + 10;
+    }
+    if (u >= u'A' && u <= u'F') {
+        return u - u'A' + 10;
+    }
+    return -1;
 }
+
+// Reads six digits RRGGBB, digit k taken from the text at digit_at(k) (-1: a padding zero).
+template <typename DigitAt>
+std::optional<int> read_six_digits(QStringView text, DigitAt digit_at) {
+    int channels[3] = {0, 0, 0};
+    for (int k = 0; k < 6; ++k) {
+        const qsizetype at = digit_at(k);
+        const int digit = at < 0 ? 0 : hex_digit(text[at]);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        channels[k / 2] = channels[k / 2] * 16 + digit;
+    }
+    return rgb(channels[0], channels[1], channels[2]);
+}
+
+}  // namespace
 
 void split_channels(qint64 colour_number, int& red, int& green, int& blue) {
     red = static_cast<int>(colour_number & 0xFF);
@@ -16,36 +44,14 @@ void split_channels(qint64 colour_number, int& red, int& green, int& blue) {
     blue = static_cast<int>((colour_number & 0xFF0000) / 65536);
 }
 
-std::optional<int> read_hex_literal(const QString& text) {
-    if (text.size() < 3 || text[0] != QLatin1Char('&') ||
-        (text[1] != QLatin1Char('h') && text[1] != QLatin1Char('H'))) {
-        return std::nullopt;
-    }
-    const QString digits = text.mid(2);
-    if (digits.size() > 8) {
-        return std::nullopt;
-    }
-    bool ok = false;
-    const uint value = digits.toUInt(&ok, 16);
-    // toUInt also accepts a sign or "0x"; only plain digits read here.
-    for (QChar c : digits) {
-        if (!isxdigit(c.toLatin1()) || c.unicode() > 127) {
-            return std::nullopt;
-        }
-    }
-    if (!ok) {
-        return std::nullopt;
-    }
-    return static_cast<int>(value);
-}
-
-QString hex_digits(qint64 number) {
-    return QString::number(number, 16).toUpper();
-}
-
 std::optional<int> colour_number(const QString& colour_text) {
-    QString copy = colour_text;
-    return read_hex_literal(QStringLiteral("&h") + pad_and_swap_red_blue(copy));
+    const qsizetype n = colour_text.size();
+    return read_six_digits(colour_text, [n](int k) -> qsizetype {
+        if (n < 6) {
+            return k - (6 - n);
+        }
+        return k < 4 ? k : n - 6 + k;
+    });
 }
 
 std::optional<int> typed_colour(const QString& text) {
@@ -56,29 +62,19 @@ std::optional<int> typed_colour(const QString& text) {
     if (digits.size() != 6) {
         return std::nullopt;
     }
-    int value = 0;
-    for (const QChar c : digits) {
-        const char16_t u = c.unicode();
-        int digit = -1;
-        if (u >= u'0' && u <= u'9') {
-            digit = u - u'0';
-        } else if (u >= u'a' && u <= u'f') {
-            digit = u - u'a' + 10;
-        } else if (u >= u'A' && u <= u'F') {
-            digit = u - u'A' + 10;
-        }
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        value = value * 16 + digit;
-    }
-    // RRGGBB as typed; the colour number keeps red in its lowest byte.
-    return rgb(value >> 16, (value >> 8) & 0xFF, value & 0xFF);
+    return read_six_digits(digits, [](int k) { return qsizetype(k); });
 }
 
 QString colour_text(int colour_number) {
-    QString text = hex_digits(colour_number);
-    return pad_and_swap_red_blue(text);
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    int channels[3] = {0, 0, 0};
+    split_channels(colour_number, channels[0], channels[1], channels[2]);
+    QString text(6, Qt::Uninitialized);
+    for (int c = 0; c < 3; ++c) {
+        text[2 * c] = QLatin1Char(kDigits[channels[c] >> 4]);
+        text[2 * c + 1] = QLatin1Char(kDigits[channels[c] & 0xF]);
+    }
+    return text;
 }
 
 QColor to_qcolor(int colour_number) {

@@ -8,11 +8,8 @@
 namespace quorvane {
 
 // A colour text is six hexadecimal digits RRGGBB without "#"; a colour number is 0x00BBGGRR,
-// red in the lowest byte, as the drawing code and all colour arithmetic use it.
-
-// Pads `text` in place to six characters with leading zeros, then returns it with its first and
-// last two characters swapped (RRGGBB <-> BBGGRR). Longer texts are neither cut nor checked.
-QString pad_and_swap_red_blue(QString& text);
+// red in the lowest byte, as the drawing code and all colour arithmetic use it. Colours are
+// numbers everywhere but in the file and on the screen.
 
 // Splits a colour number into its channels.
 void split_channels(qint64 colour_number, int& red, int& green, int& blue);
@@ -22,13 +19,9 @@ constexpr int rgb(int red, int green, int blue) {
     return red + green * 256 + blue * 65536;
 }
 
-// Reads "&h" or "&H" followed by hexadecimal digits; nothing when the text does not read.
-std::optional<int> read_hex_literal(const QString& text);
-
-// Upper-case hexadecimal form without leading zeros.
-QString hex_digits(qint64 number);
-
-// Colour text to colour number, working on a copy so the caller's text is never padded.
+// A colour text as read from a theme: a shorter text stands for one with leading zeros (so
+// "FF" is blue); of a longer one the first four and the last two digits count. Nothing when
+// one of those is no hexadecimal digit.
 std::optional<int> colour_number(const QString& colour_text);
 
 // A colour the user typed: six hexadecimal digits RRGGBB in either case, with or without a "#"

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 
 namespace quorvane {
 
@@ -11,7 +12,11 @@ namespace quorvane {
 inline constexpr int kSpectrumWidth = 234;
 inline constexpr int kSpectrumHeight = 237;
 
-QImage spectrum_image();
+// The colour number at pixel `pixel` of a spectrum `size` pixels large, clamped onto it.
+int spectrum_colour(QSize size, QPoint pixel);
+
+// The spectrum drawn at a size: each pixel is spectrum_colour there.
+QImage spectrum_image(QSize size = QSize(kSpectrumWidth, kSpectrumHeight));
 
 // The colour number of the image's pixel at `pixel`, clamped onto the image.
 int spectrum_colour_at(const QImage& image, QPoint pixel);

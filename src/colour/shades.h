@@ -15,15 +15,17 @@ inline constexpr int kShadeGrey = 220;  // each channel of the grey-out colour
 struct ShadeCells {
     std::array<int, kShadeCellCount> colours{};
     std::array<QString, kShadeCellCount> tool_tips;
-    // True when a channel of the colour is on no level: all cells are grey and the palette's
-    // selection marker is hidden.
+    // True when a channel of the colour is on no device level: it has no neighbouring level to
+    // step to, so all cells are grey and the palette's selection marker is hidden.
     bool greyed_out = false;
+
+    friend bool operator==(const ShadeCells&, const ShadeCells&) = default;
 };
 
-// Computes the six cells around a colour number. A channel is looked up as a plain substring of
-// its level string, so two digits that straddle two levels match too, and their neighbours are
-// then read from that position as they stand; a neighbour that would lie before the start of the
-// string, or past its end, cannot be read and its cell keeps its colour from `previous`.
-ShadeCells shade_cells(int colour, const std::array<int, kShadeCellCount>& previous = {});
+// Computes the six cells around a colour number. A channel in the middle of its levels steps one
+// level up (top row) and one down (bottom row); at the lowest level red and blue show two levels
+// up over one level up, green one level up over two; at the highest level the top row holds one
+// level down and the bottom row two.
+ShadeCells shade_cells(int colour);
 
 }  // namespace quorvane

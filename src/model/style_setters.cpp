@@ -3,8 +3,11 @@
 
 #include <QCoreApplication>
 #include <QSet>
+#include <algorithm>
+#include <memory>
 
 #include "colour/colour_values.h"
+#include "model/recolouring.h"
 #include "text/ascii_text.h"
 
 namespace quorvane {
@@ -115,7 +118,84 @@ std::optional<StyleSetter> colour_replacement(StyleField, const QString& value, 
                        false};
 }
 
-// The changes --set knows, by name. The value is the text after the first "=" or ":".
+// Gives `e` the four colours; returns the fields whose text changed.
+StyleFieldSet give_colours(Element& e, const StyleColours& colours) {
+    StyleFieldSet changed = 0;
+    const auto give = [&e, &changed](StyleField field, const QString& text) {
+        QString& current = style_field_text(e, field);
+        if (current != text) {
+            current = text;
+            changed |= field_bit(field);
+        }
+    };
+    give(StyleField::PrimaryDay, colours.primary_day);
+    give(StyleField::PrimaryNight, colours.primary_night);
+    give(StyleField::SecondaryDay, colours.secondary_day);
+    give(StyleField::SecondaryNight, colours.secondary_night);
+    return changed;
+}
+
+using RecolourChosen = std::function<Recolouring(const Theme& theme, const std::vector<int>&)>;
+
+// A change that recolours the chosen styles as the editor's recolouring dialog does: worked out
+// once from the whole theme and the chosen Elements together, as the dialog works it out.
+StyleSetter recolouring_setter(RecolourChosen recolour) {
+    StyleSetter setter;
+    setter.prepare = [recolour = std::move(recolour)](const Theme& theme,
+                                                      const std::vector<int>& chosen) {
+        // Shared: a Change is copied, and the styles can be many.
+        const auto styles =
+            std::make_shared<const std::vector<RecolouredStyle>>(recolour(theme, chosen).styles);
+        return StyleSetter::Change([styles](Element& e, int number) -> StyleFieldSet {
+            const auto found = std::lower_bound(
+                styles->begin(), styles->end(), number,
+                [](const RecolouredStyle& style, int element) { return style.element < element; });
+            return found != styles->end() && found->element == number
+                       ? give_colours(e, found->colours)
+                       : 0;
+        });
+    };
+    return setter;
+}
+
+// "night-from-day" or "night-from-day=DARKNESS": Make Night Colours, at the dialog's first
+// darkness when none is given. `value` is null when the change has no "=".
+std::optional<StyleSetter> night_colours_setter(StyleField, const QString& value, QString& error) {
+    int darkness = kDefaultDarkness;
+    if (!value.isNull()) {
+        const bool digits =
+            !value.isEmpty() && std::all_of(value.begin(), value.end(), [](QChar c) {
+                return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+            });
+        bool number = false;
+        darkness = digits ? value.toInt(&number) : 0;
+        if (!number || darkness < kLeastDarkness || darkness > kMostDarkness) {
+            error = QCoreApplication::translate(
+                        "StyleSetters", "\"%1\" is not a darkness, a whole number from %2 to %3")
+                        .arg(value)
+                        .arg(kLeastDarkness)
+                        .arg(kMostDarkness);
+            return std::nullopt;
+        }
+    }
+    return recolouring_setter([darkness](const Theme& theme, const std::vector<int>& chosen) {
+        return make_night_colours(theme, chosen, darkness);
+    });
+}
+
+// "snap-to-palette": Snap to Device Palette on day and night colours, as the dialog starts.
+std::optional<StyleSetter> palette_setter(StyleField, const QString& value, QString& error) {
+    if (!value.isNull()) {
+        error = QCoreApplication::translate("StyleSetters", "snap-to-palette takes no value");
+        return std::nullopt;
+    }
+    return recolouring_setter([](const Theme& theme, const std::vector<int>& chosen) {
+        return snap_to_device_palette(theme, chosen);
+    });
+}
+
+// The changes --set knows, by name. The value is the text after the first "=" or ":", null
+// without either.
 struct SetterSyntax {
     const char* name;
     StyleField field;  // the field a plain setter sets
@@ -131,6 +211,8 @@ const SetterSyntax kSetterSyntax[] = {
     {"secondary.night", StyleField::SecondaryNight, colour_setter},
     {"colour", StyleField::None, colour_replacement},
     {"color", StyleField::None, colour_replacement},
+    {"night-from-day", StyleField::None, night_colours_setter},
+    {"snap-to-palette", StyleField::None, palette_setter},
 };
 
 }  // namespace
@@ -142,6 +224,8 @@ std::optional<StyleSetter> parse_style_setter(const QString& text, QString& erro
         separator = colon;
     }
     const QString name = separator < 0 ? text : text.left(separator);
+    // Empty but not null after a "=" with nothing behind it: "night-from-day=" is not
+    // "night-from-day".
     const QString value = separator < 0 ? QString() : text.mid(separator + 1);
     for (const SetterSyntax& syntax : kSetterSyntax) {
         if (name == QLatin1String(syntax.name)) {
@@ -155,7 +239,8 @@ std::optional<StyleSetter> parse_style_setter(const QString& text, QString& erro
     error = QCoreApplication::translate(
                 "StyleSetters",
                 "%1: a change is scale=, border=, primary.day=, primary.night=, secondary.day=, "
-                "secondary.night= or colour:#OLD=#NEW")
+                "secondary.night=, colour:#OLD=#NEW, night-from-day[=DARKNESS] or "
+                "snap-to-palette")
                 .arg(text);
     return std::nullopt;
 }

@@ -30,6 +30,8 @@ struct StyleSetter {
 //   primary.day, primary.night,
 //   secondary.day, secondary.night       a colour #RRGGBB (the secondary ones on lines only)
 //   colour                               colour:#OLD=#NEW, every colour of value OLD becomes NEW
+//   night-from-day[=DARKNESS]            Make Night Colours on the chosen styles (0..100)
+//   snap-to-palette                      Snap to Device Palette on the chosen styles
 // A new change is one more row in the table of names in the source. Nothing, with the reason in
 // `error`, when the text is not such a change.
 std::optional<StyleSetter> parse_style_setter(const QString& text, QString& error);

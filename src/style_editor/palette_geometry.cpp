@@ -1,34 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "style_editor/palette_geometry.h"
 
+#include <algorithm>
+
 #include "colour/device_palette.h"
 #include "colour/shades.h"
-#include "style_editor/style_editor_layout.h"
 
 namespace quorvane {
 
-using namespace style_editor_layout;
+namespace {
 
-QRect palette_cell_rect(int index) {
-    return QRect(kPaletteLeft + (index % kPaletteColumns) * kPaletteCellSize,
-                 kPaletteTop + (index / kPaletteColumns) * kPaletteCellSize, kPaletteCellSize,
-                 kPaletteCellSize);
+constexpr int kPaletteRows = (kPaletteCellCount + kPaletteColumns - 1) / kPaletteColumns;
+
+}  // namespace
+
+QRect palette_cell_rect(int index, int cell_size) {
+    return QRect((index % kPaletteColumns) * cell_size, (index / kPaletteColumns) * cell_size,
+                 cell_size, cell_size);
 }
 
-QRect palette_grid_rect() {
-    const int rows = (kPaletteCellCount + kPaletteColumns - 1) / kPaletteColumns;
-    return QRect(kPaletteLeft, kPaletteTop, kPaletteColumns * kPaletteCellSize,
-                 rows * kPaletteCellSize);
+QSize palette_grid_size(int cell_size) {
+    return QSize(kPaletteColumns * cell_size, kPaletteRows * cell_size);
 }
 
-int palette_cell_at(QPoint twips) {
-    const int x = twips.x() - kPaletteLeft;
-    const int y = twips.y() - kPaletteTop;
-    if (x < 0 || y < 0) {
+int palette_cell_size_for(QSize area) {
+    return std::max(1, std::min(area.width() / kPaletteColumns, area.height() / kPaletteRows));
+}
+
+int palette_cell_at(QPoint point, int cell_size) {
+    if (point.x() < 0 || point.y() < 0 || cell_size <= 0) {
         return -1;
     }
-    const int column = x / kPaletteCellSize;
-    const int row = y / kPaletteCellSize;
+    const int column = point.x() / cell_size;
+    const int row = point.y() / cell_size;
     if (column >= kPaletteColumns) {
         return -1;
     }
@@ -36,26 +40,12 @@ int palette_cell_at(QPoint twips) {
     return index < kPaletteCellCount ? index : -1;
 }
 
-int shade_column_left(ShadeChannel channel) {
-    switch (channel) {
-        case ShadeChannel::Red:
-            return kRedShadeColumn;
-        case ShadeChannel::Green:
-            return kGreenShadeColumn;
-        case ShadeChannel::Blue:
-            return kBlueShadeColumn;
-    }
-    return 0;
-}
-
-QRect shade_cell_rect(int k) {
-    // Column and row of each cell number.
+ShadeCellPlace shade_cell_place(int k) {
     static constexpr ShadeChannel kColumn[kShadeCellCount] = {
         ShadeChannel::Blue, ShadeChannel::Red,   ShadeChannel::Blue,
         ShadeChannel::Red,  ShadeChannel::Green, ShadeChannel::Green};
-    static constexpr bool kTop[kShadeCellCount] = {true, true, false, false, true, false};
-    return QRect(shade_column_left(kColumn[k]), kTop[k] ? kShadeTopRow : kShadeBottomRow,
-                 kShadeCellSize, kShadeCellSize);
+    static constexpr int kRow[kShadeCellCount] = {0, 0, 1, 1, 0, 1};
+    return {kColumn[k], kRow[k]};
 }
 
 }  // namespace quorvane

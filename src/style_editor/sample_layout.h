@@ -5,15 +5,14 @@
 #include <QSizeF>
 #include <QString>
 
-#include "style_editor/style_editor_layout.h"
-
 namespace quorvane {
 
 // The style editor's sample, in twips inside the sample picture: a line body with a border strip
-// above and below, or a filled rectangle for a polygon.
-using style_editor_layout::kSampleMargin;
-using style_editor_layout::kStripOverlap;
-using style_editor_layout::kTwipsPerSizeUnit;
+// above and below, or a filled rectangle for a polygon. Its margin, how far each border strip
+// reaches into the line body, and the height of one unit of scale or border:
+inline constexpr int kSampleMargin = 200;
+inline constexpr int kStripOverlap = 60;
+inline constexpr int kTwipsPerSizeUnit = 800;
 
 // A scale or border text as a drawing height: the number times 800, to whole twips; 0 when the
 // text is empty or not a number.

@@ -8,19 +8,27 @@
 
 namespace quorvane {
 
-SpectrumPicture::SpectrumPicture(QWidget* parent)
-    : QWidget(parent), image_(spectrum_image()), shown_(image_) {
+SpectrumPicture::SpectrumPicture(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("spectrum"));
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 int SpectrumPicture::colour_at(QPoint pixel) const {
-    return spectrum_colour_at(shown_, pixel);
+    return spectrum_colour(size(), pixel);
+}
+
+QSize SpectrumPicture::sizeHint() const {
+    return QSize(kSpectrumWidth, kSpectrumHeight * 3 / 4);
+}
+
+QSize SpectrumPicture::minimumSizeHint() const {
+    return QSize(120, 80);
 }
 
 void SpectrumPicture::resizeEvent(QResizeEvent*) {
-    shown_ = image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    shown_ = spectrum_image(size());
 }
 
 void SpectrumPicture::paintEvent(QPaintEvent*) {

@@ -6,8 +6,8 @@
 
 namespace quorvane {
 
-// The spectrum image for free colour picking, scaled to fit its box. Reports the colour of the
-// pixel under the pointer, as shown, on a left press and on every move.
+// The spectrum for free colour picking, drawn at its own size. Reports the colour at the point
+// under the pointer on a left press and on every move.
 class SpectrumPicture : public QWidget {
     Q_OBJECT
   public:
@@ -15,8 +15,11 @@ class SpectrumPicture : public QWidget {
 
     // The picture as shown.
     const QImage& shown() const { return shown_; }
-    // The colour number of the pixel shown at a point of this widget.
+    // The colour number at a point of this widget.
     int colour_at(QPoint pixel) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
   signals:
     void picked(int colour);
@@ -29,7 +32,6 @@ class SpectrumPicture : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    QImage image_;
     QImage shown_;
 };
 

@@ -41,7 +41,8 @@ void MainWindow::edit_presentations(PresentationManagerMode mode) {
 }
 
 void MainWindow::open_style_editor(int index) {
-    edit_style(this, document_, index, services_.messages, services_.busy, services_.colour_picker);
+    edit_style(this, document_, index, menu_.night_view_action->isChecked(), services_.messages,
+               services_.busy, services_.colour_picker);
 }
 
 void MainWindow::check_for_updates() {

@@ -1,42 +1,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/palette_grid.h"
-#include "colour/colour_values.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
-#include "ui/widget_placement.h"
+#include "colour/colour_values.h"
+#include "style_editor/palette_geometry.h"
 
 namespace quorvane {
 
+namespace {
+
+// A cell as large as a line of text reads well; never below what a pointer can hit.
+constexpr double kCellsPerLine = 0.9;
+constexpr int kSmallestCell = 10;
+
+}  // namespace
+
 PaletteGrid::PaletteGrid(QWidget* parent) : QWidget(parent), cells_(device_palette()) {
     setObjectName(QStringLiteral("palette_grid"));
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+}
+
+int PaletteGrid::cell_size() const {
+    return palette_cell_size_for(size());
+}
+
+QPoint PaletteGrid::grid_origin() const {
+    return QPoint((width() - palette_grid_size(cell_size()).width()) / 2, 0);
 }
 
 QRect PaletteGrid::cell_pixels(int index) const {
-    // Cell places are in twips inside the frame; the grid itself stands at the frame's pixels.
-    const QPoint origin = to_pixels(palette_grid_rect()).topLeft();
-    return to_pixels(palette_cell_rect(index)).translated(-origin);
+    return palette_cell_rect(index, cell_size()).translated(grid_origin());
 }
 
 int PaletteGrid::cell_at(QPoint pixel) const {
-    // Hit-test against the painted rectangles, so a click always takes the colour it is on.
-    for (int index = 0; index < kPaletteCellCount; ++index) {
-        if (cell_pixels(index).contains(pixel)) {
-            return index;
-        }
+    return palette_cell_at(pixel - grid_origin(), cell_size());
+}
+
+void PaletteGrid::set_marked_cell(int index) {
+    if (index != marked_) {
+        marked_ = index;
+        update();
     }
-    return -1;
+}
+
+QSize PaletteGrid::sizeHint() const {
+    return palette_grid_size(std::max(kSmallestCell, int(fontMetrics().height() * kCellsPerLine)));
+}
+
+QSize PaletteGrid::minimumSizeHint() const {
+    return palette_grid_size(kSmallestCell);
 }
 
 bool PaletteGrid::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int index = cell_at(help->pos());
-        if (index >= 0 && !cells_[index].tool_tip.isEmpty()) {
-            QToolTip::showText(help->globalPos(), cells_[index].tool_tip, this, cell_pixels(index));
+        if (index >= 0 && !cells_[size_t(index)].tool_tip.isEmpty()) {
+            QToolTip::showText(help->globalPos(), cells_[size_t(index)].tool_tip, this,
+                               cell_pixels(index));
         } else {
             QToolTip::hideText();
             event->ignore();
@@ -49,7 +74,11 @@ bool PaletteGrid::event(QEvent* event) {
 void PaletteGrid::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     for (int index = 0; index < kPaletteCellCount; ++index) {
-        painter.fillRect(cell_pixels(index), to_qcolor(cells_[index].colour));
+        painter.fillRect(cell_pixels(index), to_qcolor(cells_[size_t(index)].colour));
+    }
+    if (marked_ >= 0) {
+        painter.setPen(QPen(Qt::white, 2));
+        painter.drawRect(QRectF(cell_pixels(marked_)).adjusted(1, 1, -1, -1));
     }
 }
 

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/style_editor.h"
 
-#include <utility>
-
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,81 +16,90 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <cmath>
 #include <numbers>
-#include <optional>
 
 #include "colour/adjustments.h"
 #include "colour/colour_values.h"
-#include "colour/device_palette.h"
 #include "colour/shades.h"
-#include "model/theme.h"
 #include "platform/busy_cursor.h"
 #include "platform/colour_picker.h"
-#include "platform/messages.h"
 #include "style_editor/palette_geometry.h"
-#include "style_editor/sample_layout.h"
 #include "style_editor/sliders.h"
-#include "style_editor/style_editor_layout.h"
 #include "ui/colour_cell.h"
 #include "ui/hue_chart_picture.h"
-#include "ui/outline_shape.h"
 #include "ui/palette_grid.h"
 #include "ui/sample_picture.h"
-#include "ui/slider_track.h"
-#include "ui/widget_placement.h"
 
 namespace quorvane {
 
-namespace layout = style_editor_layout;
-
 namespace {
 
-// A colour text as a colour number. Like every display of a working text, this pads the text
-// itself to six digits; nothing when it does not read as hexadecimal.
-std::optional<int> number_of_working_text(QString& text) {
-    return read_hex_literal(QStringLiteral("&h") + pad_and_swap_red_blue(text));
-}
-
-// Creates a control of the window, named after its role, at its place given in twips.
 template <typename Widget, typename... Args>
-Widget* make_control(const QRect& twips, QWidget* parent, const QString& name, Args&&... args) {
-    auto* widget = new Widget(std::forward<Args>(args)..., parent);
-    widget->setObjectName(name);
-    place(*widget, twips);
+Widget* make_named(const char* name, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(QLatin1String(name));
     return widget;
 }
 
 // Some labels show names read from the theme file: never as markup.
-QLabel* make_label(const QString& text, const QRect& twips, QWidget* parent, const QString& name) {
-    QLabel* label = make_control<QLabel>(twips, parent, name, text);
+QLabel* make_label(const QString& text, const char* name) {
+    QLabel* label = make_named<QLabel>(name, text);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-QLineEdit* make_box(const QRect& twips, QWidget* parent, const QString& name) {
-    return make_control<QLineEdit>(twips, parent, name);
-}
-
-ColourCell* make_cell(const QRect& twips, QWidget* parent, const QString& name) {
-    return make_control<ColourCell>(twips, parent, name);
-}
-
-SliderTrack* make_track(const QRect& twips, QWidget* parent, const QString& name) {
-    return make_control<SliderTrack>(twips, parent, name);
-}
-
-QPushButton* make_button(const QString& text, const QRect& twips, QWidget* parent,
-                         const QString& name) {
-    auto* button = make_control<QPushButton>(twips, parent, name, text);
+QPushButton* make_button(const QString& text, const char* name) {
+    auto* button = make_named<QPushButton>(name, text);
     // Enter in a text box belongs to the box, never to a button.
     button->setAutoDefault(false);
-    button->setDefault(false);
     return button;
 }
 
+QLineEdit* make_colour_box(const char* name) {
+    QLineEdit* box = make_named<QLineEdit>(name);
+    // Room for "#RRGGBB" and a little more, whatever the font.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD")) + 12);
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return box;
+}
+
+QSlider* make_slider(const char* name, int minimum, int maximum, int page_step) {
+    QSlider* slider = make_named<QSlider>(name, Qt::Horizontal);
+    slider->setRange(minimum, maximum);
+    slider->setSingleStep(1);
+    slider->setPageStep(page_step);
+    slider->setMinimumWidth(100);
+    return slider;
+}
+
+QDoubleSpinBox* make_size_box(const char* name, double minimum) {
+    QDoubleSpinBox* box = make_named<QDoubleSpinBox>(name);
+    box->setDecimals(2);
+    box->setRange(minimum, kSizeBoxMaximum);
+    box->setSingleStep(0.05);
+    // A value is taken once typed out (Enter or leaving the box), not at every digit.
+    box->setKeyboardTracking(false);
+    return box;
+}
+
+QSpinBox* make_adjustment_box(const char* name) {
+    QSpinBox* box = make_named<QSpinBox>(name);
+    box->setRange(-kAdjustmentLimit, kAdjustmentLimit);
+    box->setKeyboardTracking(false);
+    return box;
+}
+
 // The slider heads: a sun for brightness, a half-filled disc for contrast.
-QPixmap slider_icon(bool brightness, QSize size) {
+QPixmap slider_icon(bool brightness, int extent) {
+    const QSize size(extent, extent);
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -120,10 +132,6 @@ QPixmap slider_icon(bool brightness, QSize size) {
     return pixmap;
 }
 
-QRect grown(const QRect& twips, int margin) {
-    return twips.adjusted(-margin, -margin, margin, margin);
-}
-
 QString colour_box_tool_tip(bool invalid) {
     return invalid ? StyleEditor::tr(
                          "Not a colour: type six hexadecimal digits RRGGBB, such as "
@@ -141,6 +149,39 @@ QColor invalid_box_colour(const QColor& base) {
                             float(base.greenF() * (1 - kRed)), float(base.blueF() * (1 - kRed)));
 }
 
+void show_colour_box(QLineEdit& box, const SlotColourView& colour) {
+    if (box.text() != colour.text) {
+        box.setText(colour.text);
+    }
+    if (box.property("invalid").toBool() == colour.invalid) {
+        return;
+    }
+    box.setProperty("invalid", colour.invalid);
+    QPalette palette = box.palette();
+    const QColor base = box.parentWidget()->palette().color(QPalette::Base);
+    palette.setColor(QPalette::Base, colour.invalid ? invalid_box_colour(base) : base);
+    box.setPalette(palette);
+    box.setToolTip(colour_box_tool_tip(colour.invalid));
+}
+
+void show_size(QSlider& slider, QDoubleSpinBox& box, const SizeView& size) {
+    const QSignalBlocker block_slider(slider);
+    const QSignalBlocker block_box(box);
+    const double value = size.value.value_or(0);
+    slider.setValue(int(std::lround(value * 100)));
+    // A box being typed in keeps its text while the value is the same.
+    if (std::abs(box.value() - value) >= 0.005) {
+        box.setValue(value);
+    }
+}
+
+void show_adjustment(QSlider& slider, QSpinBox& box, int value) {
+    const QSignalBlocker block_slider(slider);
+    const QSignalBlocker block_box(box);
+    slider.setValue(value);
+    box.setValue(value);
+}
+
 QString theme_colour_tool_tip(const ThemeColour& used) {
     return used.styles == 1 ? StyleEditor::tr("#%1, used by 1 style").arg(colour_text(used.colour))
                             : StyleEditor::tr("#%1, used by %2 styles")
@@ -148,299 +189,189 @@ QString theme_colour_tool_tip(const ThemeColour& used) {
                                   .arg(used.styles);
 }
 
+// A frame that groups controls, as the desktop draws one.
+QFrame* make_panel(const char* name) {
+    QFrame* panel = make_named<QFrame>(name);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    return panel;
+}
+
 }  // namespace
 
 StyleEditor::StyleEditor(const Element& element, const std::vector<ThemeColour>& theme_colours,
-                         BusyCursor& busy, ColourPicker& colour_picker, QWidget* parent)
-    : QDialog(parent), busy_(busy), colour_picker_(colour_picker), opened_element_(element) {
+                         SampleGrounds grounds, bool night, BusyCursor& busy,
+                         ColourPicker& colour_picker, QWidget* parent)
+    : QDialog(parent),
+      busy_(busy),
+      colour_picker_(colour_picker),
+      session_(element, grounds, night) {
     setObjectName(QStringLiteral("style_editor"));
     setWindowTitle(QStringLiteral("Quorvane "));
     setModal(true);
-    // The window's fixed places were drawn for text a little smaller than a desktop's usual.
-    QFont dialog_font = font();
-    dialog_font.setPointSizeF(dialog_font.pointSizeF() * 0.9);
-    setFont(dialog_font);
-    setFixedSize(twips_to_pixels(layout::kClientWidth), twips_to_pixels(layout::kClientHeight));
+    setSizeGripEnabled(true);
+    if (parent != nullptr) {
+        setWindowIcon(parent->windowIcon());
+    }
 
-    build_palette_frame();
-    build_line_panel();
-    build_polygon_panel();
-    build_sample();
-    build_adjustments();
-    build_buttons();
-    build_theme_colours(theme_colours);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(build_colour_pickers());
+    auto* right = new QVBoxLayout;
+    right->addWidget(build_samples(), 1);
+    right->addWidget(build_theme_colours(theme_colours));
+    right->addWidget(build_colour_panels());
+    right->addWidget(build_adjustments());
+    columns->addLayout(right, 1);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(columns, 1);
+    whole->addWidget(build_buttons());
+
     name_controls();
-    load();
-}
-
-StyleEditor::~StyleEditor() = default;
-
-bool StyleEditor::night() const {
-    return night_option_->isChecked();
-}
-
-ColourCell* StyleEditor::swatch(ColourSlot slot) const {
-    switch (slot) {
-        case ColourSlot::Secondary:
-            return secondary_swatch_;
-        case ColourSlot::Primary:
-            return primary_swatch_;
-        case ColourSlot::Polygon:
-            break;
+    // Tab goes through each row of controls in turn, as the window shows them.
+    QWidget* const tab_order[] = {
+        day_option_,        night_option_,   scale_slider_,    scale_box_,    primary_box_,
+        border_slider_,     border_box_,     secondary_box_,   polygon_box_,  colour_dialog_button_,
+        brightness_slider_, brightness_box_, contrast_slider_, contrast_box_, reverse_button_,
+        apply_all_check_,   button_box_};
+    for (size_t k = 1; k < std::size(tab_order); ++k) {
+        setTabOrder(tab_order[k - 1], tab_order[k]);
     }
-    return polygon_swatch_;
+    show_view();
+    fit_to_screen();
 }
 
-QLineEdit* StyleEditor::colour_box(ColourSlot slot) const {
-    switch (slot) {
-        case ColourSlot::Secondary:
-            return secondary_box_;
-        case ColourSlot::Primary:
-            return primary_box_;
-        case ColourSlot::Polygon:
-            break;
+StyleEditor::~StyleEditor() {
+    // Destroying the children makes a focused box lose its focus, and its editingFinished would
+    // then reach a half-destroyed editor: nothing a child says is heard from here on.
+    for (QObject* child : findChildren<QObject*>()) {
+        QObject::disconnect(child, nullptr, this, nullptr);
     }
-    return polygon_box_;
-}
-
-bool StyleEditor::colour_box_invalid(ColourSlot slot) const {
-    return colour_box(slot)->property("invalid").toBool();
-}
-
-ElementStyle StyleEditor::edited_style() const {
-    return ElementStyle{scale_box_->text(), border_box_->text(), working_};
 }
 
 bool StyleEditor::apply_to_all_presentations() const {
     return apply_all_check_->isChecked();
 }
 
+ColourCell* StyleEditor::swatch(ColourSlot slot) const {
+    return slot == ColourSlot::Primary ? primary_swatch_ : secondary_swatch_;
+}
+
+QLineEdit* StyleEditor::colour_box(ColourSlot slot) const {
+    return slot == ColourSlot::Primary ? primary_box_ : secondary_box_;
+}
+
 // ---- building the window -------------------------------------------------------------------
 
-void StyleEditor::build_palette_frame() {
-    colour_frame_ = new QFrame(this);
-    colour_frame_->setObjectName(QStringLiteral("palette_frame"));
-    colour_frame_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    place(*colour_frame_, layout::kColourFrame);
+QWidget* StyleEditor::build_colour_pickers() {
+    QFrame* frame = make_panel("palette_frame");
+    auto* column = new QVBoxLayout(frame);
 
-    auto* outline = new OutlineShape(QColor(128, 128, 128), 1, colour_frame_);
-    outline->setObjectName(QStringLiteral("palette_outline"));
-    place(*outline, layout::kPaletteOutline);
+    palette_ = new PaletteGrid;
+    column->addWidget(palette_);
+    connect(palette_, &PaletteGrid::cell_pressed, this,
+            [this](int index) { run([this, index] { session_.pick_palette_cell(index); }); });
 
-    palette_ = new PaletteGrid(colour_frame_);
-    place(*palette_, palette_grid_rect());
-    connect(palette_, &PaletteGrid::cell_pressed, this, &StyleEditor::pick_palette_cell);
-
+    // The shade cells in a column per channel, under a "*" in the channel's colour, and the
+    // colour under the pointer on the spectrum beside them.
+    auto* shades = new QGridLayout;
     const QColor head_colours[] = {Qt::red, QColor(0, 160, 0), Qt::blue};
-    const ShadeChannel channels[] = {ShadeChannel::Red, ShadeChannel::Green, ShadeChannel::Blue};
-    for (int i = 0; i < 3; ++i) {
-        const QRect head(shade_column_left(channels[i]), layout::kShadeHeadTop,
-                         layout::kShadeCellSize, layout::kChannelHeadHeight);
-        QLabel* label = make_label(QStringLiteral("*"), head, colour_frame_,
-                                   QStringLiteral("channel_head_%1").arg(i));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        QFont bold = label->font();
+    for (int channel = 0; channel < 3; ++channel) {
+        QLabel* head = make_label(QStringLiteral("*"),
+                                  qPrintable(QStringLiteral("channel_head_%1").arg(channel)));
+        head->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        QFont bold = head->font();
         bold.setBold(true);
-        bold.setPointSizeF(bold.pointSizeF() * 1.35);
-        label->setFont(bold);
-        QPalette text = label->palette();
-        text.setColor(QPalette::WindowText, head_colours[i]);
-        label->setPalette(text);
+        head->setFont(bold);
+        QPalette text = head->palette();
+        text.setColor(QPalette::WindowText, head_colours[channel]);
+        head->setPalette(text);
+        shades->addWidget(head, 0, channel);
     }
     for (int k = 0; k < kShadeCellCount; ++k) {
-        shades_cells_[k] =
-            make_cell(shade_cell_rect(k), colour_frame_, QStringLiteral("shade_cell_%1").arg(k));
-        connect(shades_cells_[k], &ColourCell::pressed, this, [this, k] { pick_shade_cell(k); });
+        ColourCell* cell = make_named<ColourCell>(
+            qPrintable(QStringLiteral("shade_cell_%1").arg(k)), nullptr, QSizeF(1.5, 1.5));
+        const ShadeCellPlace place = shade_cell_place(k);
+        shades->addWidget(cell, place.row + 1, int(place.channel));
+        shade_cells_[size_t(k)] = cell;
+        connect(cell, &ColourCell::pressed, this,
+                [this, k] { run([this, k] { session_.pick_shade_cell(k); }); });
     }
+    shades->setColumnMinimumWidth(3, 12);
+    hover_swatch_ = make_named<ColourCell>("hover_swatch", nullptr, QSizeF(2.2, 2.2));
+    shades->addWidget(hover_swatch_, 1, 4, 2, 1, Qt::AlignCenter);
+    shades->setColumnStretch(5, 1);
+    column->addLayout(shades);
 
-    selection_marker_ = new OutlineShape(Qt::white, 2, colour_frame_);
-    selection_marker_->setObjectName(QStringLiteral("palette_marker"));
-    selection_marker_->hide();
-
-    hover_swatch_ = make_cell(layout::kHoverSwatch, colour_frame_, QStringLiteral("hover_swatch"));
-
-    // The spectrum stands on the window, over the palette frame.
-    spectrum_ = new SpectrumPicture(this);
-    place(*spectrum_, layout::kSpectrum);
-    connect(spectrum_, &SpectrumPicture::picked, this, &StyleEditor::pick_spectrum);
-    connect(spectrum_, &SpectrumPicture::hovered, hover_swatch_, &ColourCell::set_colour);
+    spectrum_ = new SpectrumPicture;
+    spectrum_->setToolTip(tr(" Click to select color "));
+    column->addWidget(spectrum_, 1);
+    connect(spectrum_, &SpectrumPicture::picked, this,
+            [this](int colour) { run([this, colour] { session_.pick_spectrum(colour); }); });
+    connect(spectrum_, &SpectrumPicture::hovered, this, [this](int colour) {
+        session_.hover(colour);
+        hover_swatch_->set_colour(colour);
+    });
+    return frame;
 }
 
-void StyleEditor::build_line_panel() {
-    line_panel_ = new QFrame(this);
-    line_panel_->setObjectName(QStringLiteral("line_panel"));
-    line_panel_->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    place(*line_panel_, layout::kLinePanel);
-
-    make_label(tr("Line"), layout::kLineCaption, line_panel_, QStringLiteral("line_caption"));
-    make_label(tr("Border"), layout::kBorderCaption, line_panel_, QStringLiteral("border_caption"));
-    scale_slider_ = make_track(layout::kScaleTrack, line_panel_, QStringLiteral("scale_slider"));
-    border_slider_ = make_track(layout::kBorderTrack, line_panel_, QStringLiteral("border_slider"));
-    scale_box_ = make_box(layout::kScaleBox, line_panel_, QStringLiteral("scale_box"));
-    border_box_ = make_box(layout::kBorderBox, line_panel_, QStringLiteral("border_box"));
-
-    slot_outline_ = new OutlineShape(Qt::red, 2, line_panel_);
-    slot_outline_->setObjectName(QStringLiteral("slot_outline"));
-    slot_outline_->hide();
-    primary_swatch_ =
-        make_cell(layout::kPrimarySwatch, line_panel_, QStringLiteral("primary_swatch"));
-    secondary_swatch_ =
-        make_cell(layout::kSecondarySwatch, line_panel_, QStringLiteral("secondary_swatch"));
-    primary_box_ = make_box(layout::kPrimaryBox, line_panel_, QStringLiteral("primary_box"));
-    secondary_box_ = make_box(layout::kSecondaryBox, line_panel_, QStringLiteral("secondary_box"));
-
-    for (SliderTrack* track : {scale_slider_, border_slider_}) {
-        connect(track, &SliderTrack::knob_dragged, this,
-                [this, track](double x) { drag_size_knob(track, x); });
-    }
-    for (QLineEdit* box : {scale_box_, border_box_}) {
-        connect(box, &QLineEdit::returnPressed, this, [this] {
-            draw_sample();
-            centre_slider_knobs();
+QWidget* StyleEditor::build_samples() {
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    day_option_ = make_named<QRadioButton>("day_option", tr("&Day"));
+    night_option_ = make_named<QRadioButton>("night_option", tr("&Night"));
+    for (const bool night : {false, true}) {
+        QRadioButton* option = night ? night_option_ : day_option_;
+        SamplePicture* sample = make_named<SamplePicture>(night ? "night_sample" : "day_sample");
+        samples_[night ? 1 : 0] = sample;
+        // As wide as its text: a click beside it is no click on it.
+        grid->addWidget(option, 0, night ? 1 : 0, Qt::AlignLeft);
+        grid->addWidget(sample, 1, night ? 1 : 0);
+        // Toggled, not clicked: the arrow keys move between the two options too.
+        connect(option, &QRadioButton::toggled, this, [this, night](bool checked) {
+            if (checked) {
+                run([this, night] { session_.select_time(night); });
+            }
+        });
+        connect(sample, &SamplePicture::part_pressed, this, [this, night](SamplePart part) {
+            run([this, night, part] { session_.click_sample(night, part); });
         });
     }
-    connect(primary_swatch_, &ColourCell::pressed, this,
-            [this] { select_slot(ColourSlot::Primary); });
-    connect(secondary_swatch_, &ColourCell::pressed, this,
-            [this] { select_slot(ColourSlot::Secondary); });
-    connect(primary_box_, &QLineEdit::editingFinished, this,
-            [this] { take_typed_colour(ColourSlot::Primary); });
-    connect(secondary_box_, &QLineEdit::editingFinished, this,
-            [this] { take_typed_colour(ColourSlot::Secondary); });
+    grid->setRowStretch(1, 1);
 
-    colour_dialog_button_ = make_button(tr("&More\u2026"), layout::kColourDialogButton, line_panel_,
-                                        QStringLiteral("colour_dialog_button"));
-    colour_dialog_button_->setToolTip(tr("Choose the colour in the colour dialog"));
-    connect(colour_dialog_button_, &QPushButton::clicked, this, &StyleEditor::open_colour_dialog);
-}
-
-void StyleEditor::build_polygon_panel() {
-    polygon_panel_ = new QFrame(this);
-    polygon_panel_->setObjectName(QStringLiteral("polygon_panel"));
-    polygon_panel_->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    polygon_panel_->setAutoFillBackground(true);
-    place(*polygon_panel_, layout::kPolygonPanel);
-    polygon_panel_->hide();
-
-    make_label(tr("Polygon"), layout::kPolygonCaption, polygon_panel_,
-               QStringLiteral("polygon_caption"));
-    polygon_swatch_ =
-        make_cell(layout::kPolygonSwatch, polygon_panel_, QStringLiteral("polygon_swatch"));
-    polygon_box_ = make_box(layout::kPolygonBox, polygon_panel_, QStringLiteral("polygon_box"));
-    connect(polygon_box_, &QLineEdit::editingFinished, this,
-            [this] { take_typed_colour(ColourSlot::Polygon); });
-    // A polygon has one colour: its swatch keeps the primary slot.
-    connect(polygon_swatch_, &ColourCell::pressed, this, [this] {
-        colour_slot_ = ColourSlot::Primary;
-        centre_slider_knobs();
-        place_sample_markers();
-    });
-}
-
-void StyleEditor::build_sample() {
-    sample_ = new SamplePicture(this);
-    place(*sample_, layout::kSample);
-    connect(sample_, &SamplePicture::part_pressed, this, [this](SamplePart part) {
-        select_slot(part == SamplePart::Strip ? ColourSlot::Secondary : ColourSlot::Primary);
-    });
-    for (int i = 0; i < 2; ++i) {
-        sample_markers_[i] = make_label(QStringLiteral(">"), QRect(), sample_,
-                                        QStringLiteral("sample_marker_%1").arg(i));
-        QFont bold = sample_markers_[i]->font();
-        bold.setBold(true);
-        sample_markers_[i]->setFont(bold);
-        sample_markers_[i]->setAlignment(Qt::AlignCenter);
-        // Part of the sample, whose ground keeps its own light colour on every desktop.
-        QPalette dark_mark = sample_markers_[i]->palette();
-        dark_mark.setColor(QPalette::WindowText, Qt::black);
-        sample_markers_[i]->setPalette(dark_mark);
-        sample_markers_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        sample_markers_[i]->hide();
-    }
-
-    field_label_ = make_label(QString(), layout::kFieldLabel, this, QStringLiteral("field_label"));
-    presentation_label_ = make_label(QString(), layout::kPresentationLabel, this,
-                                     QStringLiteral("presentation_label"));
+    presentation_label_ = make_label(QString(), "presentation_label");
+    field_label_ = make_label(QString(), "field_label");
     // Boxes that show text: the desktop's colours for text fields.
-    for (QLabel* label : {field_label_, presentation_label_}) {
+    for (QLabel* label : {presentation_label_, field_label_}) {
         label->setAutoFillBackground(true);
         label->setBackgroundRole(QPalette::Base);
         label->setForegroundRole(QPalette::Text);
         label->setIndent(4);
+        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     }
+    const StyleEditView view = session_.view();
+    presentation_label_->setText(view.presentation);
+    field_label_->setText(view.field_name);
+    grid->addWidget(presentation_label_, 2, 0);
+    grid->addWidget(field_label_, 2, 1);
+    return box;
 }
 
-void StyleEditor::build_adjustments() {
-    day_option_ = new QRadioButton(tr("&Day"), this);
-    day_option_->setObjectName(QStringLiteral("day_option"));
-    place(*day_option_, layout::kDayOption);
-    day_option_->setChecked(true);
-    night_option_ = new QRadioButton(tr("&Night"), this);
-    night_option_->setObjectName(QStringLiteral("night_option"));
-    place(*night_option_, layout::kNightOption);
-    for (QRadioButton* option : {day_option_, night_option_}) {
-        connect(option, &QRadioButton::clicked, this, &StyleEditor::draw_sample);
-    }
-
-    const struct {
-        bool brightness;
-        QRect place;
-        QString tip;
-        const char* name;
-    } icons[] = {{true, layout::kBrightnessIcon, tr(" Brighten Image"), "brightness_icon"},
-                 {false, layout::kContrastIcon, tr("Contrast"), "contrast_icon"}};
-    for (const auto& icon : icons) {
-        QLabel* label = make_label(QString(), icon.place, this, QString::fromLatin1(icon.name));
-        label->setPixmap(slider_icon(icon.brightness, label->size()));
-        label->setToolTip(icon.tip);
-    }
-
-    brightness_slider_ =
-        make_track(layout::kBrightnessTrack, this, QStringLiteral("brightness_slider"));
-    contrast_slider_ = make_track(layout::kContrastTrack, this, QStringLiteral("contrast_slider"));
-    brightness_box_ = make_box(layout::kBrightnessBox, this, QStringLiteral("brightness_box"));
-    contrast_box_ = make_box(layout::kContrastBox, this, QStringLiteral("contrast_box"));
-    for (QLineEdit* box : {brightness_box_, contrast_box_}) {
-        box->setText(QStringLiteral("0"));
-        box->setReadOnly(true);
-        box->setAlignment(Qt::AlignRight);
-    }
-    for (SliderTrack* track : {brightness_slider_, contrast_slider_}) {
-        connect(track, &SliderTrack::knob_pressed, this, &StyleEditor::capture_base_colours);
-        connect(track, &SliderTrack::knob_dragged, this,
-                [this, track](double x) { drag_adjustment_knob(track, x); });
-        connect(track, &SliderTrack::knob_released, this, &StyleEditor::commit_adjustment);
-    }
-}
-
-void StyleEditor::build_buttons() {
-    reverse_button_ = make_button(tr("&Reverse Colours"), layout::kReverseButton, this,
-                                  QStringLiteral("reverse_button"));
-    connect(reverse_button_, &QPushButton::clicked, this, &StyleEditor::reverse_colours_clicked);
-    apply_all_check_ = new QCheckBox(tr("Apply to All &Presentations"), this);
-    apply_all_check_->setObjectName(QStringLiteral("apply_all_check"));
-    place(*apply_all_check_, layout::kApplyAllCheck);
-    apply_button_ =
-        make_button(tr("&Apply"), layout::kApplyButton, this, QStringLiteral("apply_button"));
-    // Enter applies, except in a box: there it takes the box's value (see keyPressEvent).
-    apply_button_->setDefault(true);
-    cancel_button_ =
-        make_button(tr("Cancel"), layout::kCancelButton, this, QStringLiteral("cancel_button"));
-    connect(apply_button_, &QPushButton::clicked, this, &StyleEditor::apply_clicked);
-    connect(cancel_button_, &QPushButton::clicked, this, &StyleEditor::reject);
-}
-
-void StyleEditor::build_theme_colours(const std::vector<ThemeColour>& colours) {
-    QLabel* caption = make_label(tr("Theme colours"), layout::kThemeColoursCaption, this,
-                                 QStringLiteral("theme_colours_caption"));
+QWidget* StyleEditor::build_theme_colours(const std::vector<ThemeColour>& colours) {
+    auto* box = new QWidget;
+    box->setObjectName(QStringLiteral("theme_colours"));
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(3);
+    QLabel* caption = make_label(tr("Theme colours"), "theme_colours_caption");
     caption->setToolTip(tr("The colours this theme uses, most used first"));
+    row->addWidget(caption);
+    row->addSpacing(6);
     for (int k = 0; k < kThemeColourCount; ++k) {
-        const QRect place(layout::kThemeColourLeft + k * layout::kThemeColourStep,
-                          layout::kThemeColourTop, layout::kThemeColourSize,
-                          layout::kThemeColourSize);
-        ColourCell* cell = make_cell(place, this, QStringLiteral("theme_colour_%1").arg(k));
+        ColourCell* cell = make_named<ColourCell>(
+            qPrintable(QStringLiteral("theme_colour_%1").arg(k)), nullptr, QSizeF(1.1, 1.1));
         cell->setAccessibleName(tr("Theme colour %1").arg(k + 1));
         theme_colour_cells_[size_t(k)] = cell;
+        row->addWidget(cell);
         if (size_t(k) >= colours.size()) {
             cell->hide();
             continue;
@@ -449,9 +380,179 @@ void StyleEditor::build_theme_colours(const std::vector<ThemeColour>& colours) {
         cell->set_colour(used.colour);
         cell->setToolTip(theme_colour_tool_tip(used));
         cell->setAccessibleDescription(theme_colour_tool_tip(used));
-        connect(cell, &ColourCell::pressed, this, [this, used] { pick_colour(used.colour); });
+        connect(cell, &ColourCell::pressed, this,
+                [this, used] { run([this, used] { session_.pick_colour(used.colour); }); });
     }
-    caption->setVisible(!colours.empty());
+    row->addStretch(1);
+    box->setVisible(!colours.empty());
+    return box;
+}
+
+QWidget* StyleEditor::build_colour_panels() {
+    auto* box = new QWidget;
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    // A line: scale and border, each a slider and a box, beside the two colour swatches.
+    line_panel_ = make_panel("line_panel");
+    auto* line = new QGridLayout(line_panel_);
+    scale_caption_ = make_label(tr("&Line"), "line_caption");
+    border_caption_ = make_label(tr("&Border"), "border_caption");
+    scale_slider_ = make_slider("scale_slider", 1, kSizeSliderMaximum, 10);
+    border_slider_ = make_slider("border_slider", 0, kSizeSliderMaximum, 10);
+    scale_box_ = make_size_box("scale_box", 0.01);
+    border_box_ = make_size_box("border_box", 0);
+    scale_caption_->setBuddy(scale_box_);
+    border_caption_->setBuddy(border_box_);
+    primary_swatch_ = make_named<ColourCell>("primary_swatch", nullptr, QSizeF(2.6, 1.6));
+    secondary_swatch_ = make_named<ColourCell>("secondary_swatch", nullptr, QSizeF(2.6, 1.6));
+    primary_box_ = make_colour_box("primary_box");
+    secondary_box_ = make_colour_box("secondary_box");
+    const struct {
+        QLabel* caption;
+        QSlider* slider;
+        QDoubleSpinBox* box;
+        ColourCell* swatch;
+        QLineEdit* colour;
+        SizeKind size;
+        ColourSlot slot;
+    } rows[] = {
+        {scale_caption_, scale_slider_, scale_box_, primary_swatch_, primary_box_, SizeKind::Scale,
+         ColourSlot::Primary},
+        {border_caption_, border_slider_, border_box_, secondary_swatch_, secondary_box_,
+         SizeKind::Border, ColourSlot::Secondary},
+    };
+    for (int r = 0; r < 2; ++r) {
+        const auto& c = rows[r];
+        line->addWidget(c.caption, r, 0);
+        line->addWidget(c.slider, r, 1);
+        line->addWidget(c.box, r, 2);
+        line->addWidget(c.swatch, r, 3);
+        line->addWidget(c.colour, r, 4);
+        const SizeKind size = c.size;
+        const ColourSlot slot = c.slot;
+        QLineEdit* colour = c.colour;
+        connect(c.slider, &QSlider::valueChanged, this, [this, size](int hundredths) {
+            run([this, size, hundredths] { session_.drag_size(size, hundredths); });
+        });
+        connect(c.box, &QDoubleSpinBox::valueChanged, this, [this, size](double value) {
+            const int hundredths = int(std::lround(value * 100));
+            run([this, size, hundredths] { session_.drag_size(size, hundredths); });
+        });
+        connect(c.swatch, &ColourCell::pressed, this,
+                [this, slot] { run([this, slot] { session_.select_slot(slot); }); });
+        connect(colour, &QLineEdit::editingFinished, this,
+                [this, slot, colour] { take_typed_colour(slot, colour); });
+    }
+    line->setColumnStretch(1, 1);
+
+    // A polygon: its one colour.
+    polygon_panel_ = make_panel("polygon_panel");
+    auto* polygon = new QHBoxLayout(polygon_panel_);
+    polygon->addWidget(make_label(tr("Polygon"), "polygon_caption"));
+    polygon->addStretch(1);
+    polygon_swatch_ = make_named<ColourCell>("polygon_swatch", nullptr, QSizeF(2.6, 1.6));
+    polygon_box_ = make_colour_box("polygon_box");
+    polygon->addWidget(polygon_swatch_);
+    polygon->addWidget(polygon_box_);
+    connect(polygon_swatch_, &ColourCell::pressed, this,
+            [this] { run([this] { session_.select_slot(ColourSlot::Primary); }); });
+    connect(polygon_box_, &QLineEdit::editingFinished, this,
+            [this] { take_typed_colour(ColourSlot::Primary, polygon_box_); });
+
+    colour_panels_ = make_named<QStackedWidget>("colour_panels");
+    colour_panels_->addWidget(line_panel_);
+    colour_panels_->addWidget(polygon_panel_);
+    colour_panels_->setCurrentWidget(session_.view().polygon ? polygon_panel_ : line_panel_);
+    // Only the panel shown asks for room.
+    colour_panels_->currentWidget()->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    row->addWidget(colour_panels_, 1);
+
+    colour_dialog_button_ = make_button(tr("&More\u2026"), "colour_dialog_button");
+    colour_dialog_button_->setToolTip(tr("Choose the colour in the colour dialog"));
+    connect(colour_dialog_button_, &QPushButton::clicked, this, &StyleEditor::open_colour_dialog);
+    row->addWidget(colour_dialog_button_, 0, Qt::AlignBottom);
+    return box;
+}
+
+QWidget* StyleEditor::build_adjustments() {
+    auto* box = new QWidget;
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    brightness_slider_ = make_slider("brightness_slider", -kAdjustmentLimit, kAdjustmentLimit, 16);
+    contrast_slider_ = make_slider("contrast_slider", -kAdjustmentLimit, kAdjustmentLimit, 16);
+    brightness_box_ = make_adjustment_box("brightness_box");
+    contrast_box_ = make_adjustment_box("contrast_box");
+    const struct {
+        bool brightness;
+        const char* icon_name;
+        QString tip;
+        QString caption;
+        const char* caption_name;
+        QSlider* slider;
+        QSpinBox* box;
+    } adjustments[] = {
+        {true, "brightness_icon", tr(" Brighten Image"), tr("Brigh&tness"), "brightness_caption",
+         brightness_slider_, brightness_box_},
+        {false, "contrast_icon", tr("Contrast"), tr("C&ontrast"), "contrast_caption",
+         contrast_slider_, contrast_box_},
+    };
+    for (const auto& a : adjustments) {
+        QLabel* icon = make_label(QString(), a.icon_name);
+        const int extent = icon->fontMetrics().height();
+        icon->setPixmap(slider_icon(a.brightness, extent));
+        icon->setToolTip(a.tip);
+        QLabel* caption = make_label(a.caption, a.caption_name);
+        caption->setBuddy(a.slider);
+        row->addWidget(icon);
+        row->addWidget(caption);
+        row->addWidget(a.slider, 1);
+        row->addWidget(a.box);
+        row->addSpacing(8);
+        QSlider* slider = a.slider;
+        QSpinBox* spin = a.box;
+        connect(slider, &QSlider::valueChanged, this, [this, spin](int value) {
+            const QSignalBlocker block(spin);
+            spin->setValue(value);
+            adjustment_moved();
+        });
+        connect(slider, &QSlider::sliderReleased, this,
+                [this] { run([this] { session_.commit_adjustment(); }); });
+        connect(spin, &QSpinBox::valueChanged, this, [this, slider](int value) {
+            const QSignalBlocker block(slider);
+            slider->setValue(value);
+            adjustment_moved();
+        });
+    }
+    return box;
+}
+
+QWidget* StyleEditor::build_buttons() {
+    auto* box = new QWidget;
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    reverse_button_ = make_button(tr("&Reverse Colours"), "reverse_button");
+    connect(reverse_button_, &QPushButton::clicked, this,
+            [this] { run([this] { session_.reverse(); }); });
+    apply_all_check_ = make_named<QCheckBox>("apply_all_check", tr("Apply to All &Presentations"));
+    button_box_ = make_named<QDialogButtonBox>("buttons");
+    // Apply closes the editor as OK does, so it stands where the desktop puts OK.
+    apply_button_ = button_box_->addButton(tr("&Apply"), QDialogButtonBox::AcceptRole);
+    apply_button_->setObjectName(QStringLiteral("apply_button"));
+    if (style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons)) {
+        apply_button_->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    }
+    cancel_button_ = button_box_->addButton(QDialogButtonBox::Cancel);
+    cancel_button_->setObjectName(QStringLiteral("cancel_button"));
+    // Enter applies, except in a box: there it takes the box's value (see keyPressEvent).
+    apply_button_->setDefault(true);
+    connect(button_box_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(button_box_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    row->addWidget(reverse_button_);
+    row->addWidget(apply_all_check_);
+    row->addStretch(1);
+    row->addWidget(button_box_);
+    return box;
 }
 
 void StyleEditor::name_controls() {
@@ -469,7 +570,8 @@ void StyleEditor::name_controls() {
         {secondary_box_, tr("Secondary colour value")},
         {polygon_swatch_, tr("Polygon colour")},
         {polygon_box_, tr("Polygon colour value")},
-        {sample_, tr("Sample")},
+        {samples_[0], tr("Day sample")},
+        {samples_[1], tr("Night sample")},
         {day_option_, tr("Day")},
         {night_option_, tr("Night")},
         {brightness_slider_, tr("Brightness")},
@@ -490,350 +592,120 @@ void StyleEditor::name_controls() {
         tr("Blue shade, upper"), tr("Red shade, upper"),   tr("Blue shade, lower"),
         tr("Red shade, lower"),  tr("Green shade, upper"), tr("Green shade, lower")};
     for (int k = 0; k < kShadeCellCount; ++k) {
-        shades_cells_[size_t(k)]->setAccessibleName(shade_names[k]);
-    }
-}
-
-// ---- opening -------------------------------------------------------------------------------
-
-void StyleEditor::load() {
-    if (parentWidget() != nullptr) {
-        setWindowIcon(parentWidget()->windowIcon());
-    }
-    const Element& element = opened_element_;
-    scale_box_->setText(element.scale);
-    border_box_->setText(element.border);
-    working_ = StyleColours::of(element);
-    field_label_->setText(element.field_name);
-    presentation_label_->setText(element.presentation);
-    spectrum_->setToolTip(tr(" Click to select color "));
-
-    scale_slider_->setVisible(!element.scale.isEmpty());
-    border_slider_->setVisible(!element.border.isEmpty());
-
-    polygon_mode_ = false;
-    draw_sample();
-    colour_box(polygon_mode_ ? ColourSlot::Polygon : ColourSlot::Primary)
-        ->setText(colour_text(sample_->body_colour()));
-    if (polygon_mode_) {
-        polygon_panel_->move(line_panel_->pos());
-        line_panel_->hide();
-        polygon_panel_->show();
-        polygon_panel_->raise();
-        colour_dialog_button_->setParent(polygon_panel_);
-        place(*colour_dialog_button_, layout::kPolygonColourDialogButton);
-        colour_dialog_button_->show();
+        shade_cells_[size_t(k)]->setAccessibleName(shade_names[k]);
     }
     for (QLineEdit* box : {primary_box_, secondary_box_, polygon_box_}) {
         box->setToolTip(colour_box_tool_tip(false));
     }
-    base_[1] = sample_->body_colour();
-    base_[0] = sample_->strip_colour();
-    select_slot(ColourSlot::Primary);
-    if (!polygon_mode_) {
-        sample_->setToolTip(tr("Click Line or Border "));
-    }
-    reverse_button_->setEnabled(!polygon_mode_);
 }
 
-// ---- drawing the sample --------------------------------------------------------------------
+void StyleEditor::fit_to_screen() {
+    // As large as the controls like, within the screen (a frame's worth of room left).
+    QSize size = sizeHint();
+    if (const QScreen* screen = this->screen()) {
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+    }
+    resize(size.expandedTo(minimumSizeHint()));
+}
 
-void StyleEditor::draw_sample() {
-    const SampleLayout sample_layout =
-        lay_out_sample(scale_box_->text(), border_box_->text(),
-                       QSizeF(layout::kSample.width(), layout::kSample.height()), polygon_mode_);
-    polygon_mode_ = sample_layout.polygon;
-    const bool at_night = night();
-    if (!polygon_mode_) {
-        if (const auto colour = number_of_working_text(working_.secondary(at_night))) {
-            sample_->set_strip_colour(*colour);
-        }
-        if (const auto colour = number_of_working_text(working_.primary(at_night))) {
-            sample_->set_body_colour(*colour);
-        }
-        secondary_box_->setText(working_.secondary(at_night));
-        primary_box_->setText(working_.primary(at_night));
+// ---- showing the session -------------------------------------------------------------------
+
+void StyleEditor::show_view() {
+    const StyleEditView view = session_.view();
+    colour_panels_->setCurrentWidget(view.polygon ? polygon_panel_ : line_panel_);
+    if (view.polygon) {
+        show_colour_box(*polygon_box_, view.primary);
+        polygon_swatch_->set_colour(view.primary.colour);
+        polygon_swatch_->set_outline(ColourCell::Outline::Chosen);
     } else {
-        if (const auto colour = number_of_working_text(working_.primary(at_night))) {
-            sample_->set_body_colour(*colour);
+        show_colour_box(*primary_box_, view.primary);
+        show_colour_box(*secondary_box_, view.secondary);
+        for (const ColourSlot slot : {ColourSlot::Primary, ColourSlot::Secondary}) {
+            swatch(slot)->set_colour(slot == ColourSlot::Primary ? view.primary.colour
+                                                                 : view.secondary.colour);
+            swatch(slot)->set_outline(slot == view.slot ? ColourCell::Outline::Chosen
+                                                        : ColourCell::Outline::None);
         }
-        polygon_box_->setText(working_.primary(at_night));
+        // A size the style does not have cannot be dragged.
+        scale_slider_->setVisible(!view.scale.text.isEmpty());
+        border_slider_->setVisible(!view.border.text.isEmpty());
+        show_size(*scale_slider_, *scale_box_, view.scale);
+        show_size(*border_slider_, *border_box_, view.border);
     }
-    // The boxes show the working texts again: nothing typed is left to mark.
-    for (QLineEdit* box : {primary_box_, secondary_box_, polygon_box_}) {
-        mark_colour_box(box, false);
+    for (const bool night : {false, true}) {
+        samples_[night ? 1 : 0]->show_sample(night ? view.night_sample : view.day_sample,
+                                             view.scale.text, view.border.text, view.polygon,
+                                             view.slot);
     }
-    sample_->set_sample_layout(sample_layout);
-    place_sample_markers();
-    secondary_swatch_->set_colour(sample_->strip_colour());
-    (polygon_mode_ ? polygon_swatch_ : primary_swatch_)->set_colour(sample_->body_colour());
-}
+    samples_[0]->setToolTip(view.polygon ? QString() : tr("Click Line or Border "));
+    samples_[1]->setToolTip(samples_[0]->toolTip());
+    {
+        const QSignalBlocker block_day(day_option_);
+        const QSignalBlocker block_night(night_option_);
+        (view.night ? night_option_ : day_option_)->setChecked(true);
+    }
+    show_adjustment(*brightness_slider_, *brightness_box_, view.brightness);
+    show_adjustment(*contrast_slider_, *contrast_box_, view.contrast);
+    reverse_button_->setEnabled(view.reverse_enabled);
 
-void StyleEditor::place_sample_markers() {
-    const MarkerPlaces places =
-        sample_marker_places(sample_->sample_layout(), colour_slot_ == ColourSlot::Primary);
-    const bool shown[] = {places.first_shown, places.second_shown};
-    const double centres[] = {places.first_centre, places.second_centre};
-    for (int i = 0; i < 2; ++i) {
-        sample_markers_[i]->setVisible(shown[i]);
-        if (shown[i]) {
-            place(*sample_markers_[i],
-                  QRectF(layout::kSampleMarkerLeft, centres[i] - layout::kSampleMarkerHeight / 2.0,
-                         layout::kSampleMarkerWidth, layout::kSampleMarkerHeight));
+    palette_->set_marked_cell(view.marked_palette_cell);
+    for (int k = 0; k < kShadeCellCount; ++k) {
+        ColourCell* cell = shade_cells_[size_t(k)];
+        if (view.shades) {
+            cell->set_colour(view.shades->colours[size_t(k)]);
+            cell->setToolTip(view.shades->tool_tips[size_t(k)]);
         }
+        cell->set_outline(k == view.marked_shade_cell ? ColourCell::Outline::Marker
+                                                      : ColourCell::Outline::None);
+    }
+    if (view.hover_colour) {
+        hover_swatch_->set_colour(*view.hover_colour);
     }
 }
 
-void StyleEditor::centre_slider_knobs() {
-    for (SliderTrack* track :
-         {brightness_slider_, contrast_slider_, scale_slider_, border_slider_}) {
-        track->set_knob_left(middle_knob_left());
-    }
-    brightness_box_->setText(QStringLiteral("0"));
-    contrast_box_->setText(QStringLiteral("0"));
+template <typename Step>
+void StyleEditor::run(Step step) {
+    busy_.busy_on();
+    step();
+    busy_.busy_off();
+    show_view();
 }
 
-void StyleEditor::select_slot(ColourSlot slot) {
-    const QRect chosen =
-        slot == ColourSlot::Secondary ? layout::kSecondarySwatch : layout::kPrimarySwatch;
-    place(*slot_outline_, grown(chosen, layout::kSlotOutlineMargin));
-    slot_outline_->show();
-    slot_outline_->raise();
-    colour_slot_ = slot;
-    centre_slider_knobs();
-    place_sample_markers();
+void StyleEditor::take_typed_colour(ColourSlot slot, QLineEdit* box) {
+    const QString text = box->text();
+    run([this, slot, text] { session_.type_colour(slot, text); });
 }
 
-// ---- picking colours -----------------------------------------------------------------------
-
-void StyleEditor::take_over(int colour, bool set_base) {
-    centre_slider_knobs();
-    const QString text = colour_text(colour);
-    const bool primary = colour_slot_ == ColourSlot::Primary || polygon_mode_;
-    const bool at_night = night();
-    (primary ? working_.primary(at_night) : working_.secondary(at_night)) = text;
-    colour_box(primary ? (polygon_mode_ ? ColourSlot::Polygon : ColourSlot::Primary)
-                       : ColourSlot::Secondary)
-        ->setText(text);
-    if (set_base) {
-        base_[primary ? 1 : 0] = colour;
-    }
-}
-
-void StyleEditor::pick_palette_cell(int index) {
-    const int colour = palette_->cell(index).colour;
-    take_over(colour, true);
-    show_marker_at(palette_cell_rect(index));
-    show_shades(colour);
-    draw_sample();
-    changed_ = true;
-}
-
-void StyleEditor::pick_shade_cell(int k) {
-    const int colour = shades_cells_[k]->colour();
-    take_over(colour, false);
-    show_marker_at(shade_cell_rect(k));
-    show_shades(colour);
-    draw_sample();
-    changed_ = true;
-}
-
-void StyleEditor::pick_spectrum(int colour) {
-    take_over(colour, true);
-    selection_marker_->hide();
-    draw_sample();
-    changed_ = true;
-}
-
-void StyleEditor::pick_colour(int colour) {
-    take_over(colour, true);
-    selection_marker_->hide();
-    show_shades(colour);
-    draw_sample();
-    changed_ = true;
-}
-
-void StyleEditor::take_typed_colour(ColourSlot slot) {
-    QLineEdit* box = colour_box(slot);
-    const bool at_night = night();
-    const QString& working =
-        slot == ColourSlot::Secondary ? working_.secondary(at_night) : working_.primary(at_night);
-    const std::optional<int> colour = typed_colour(box->text());
-    // Leaving a box that shows the colour it had changes nothing, not even its text's letters.
-    if (box->text() == working ||
-        (colour && !working.isEmpty() && colour == colour_number(working))) {
-        mark_colour_box(box, false);
-        return;
-    }
-    if (!colour) {
-        mark_colour_box(box, true);
-        return;
-    }
-    if (slot == ColourSlot::Polygon) {
-        colour_slot_ = ColourSlot::Primary;
-    } else if (slot != colour_slot_) {
-        select_slot(slot);
-    }
-    pick_colour(*colour);
-}
-
-void StyleEditor::mark_colour_box(QLineEdit* box, bool invalid) {
-    if (box->property("invalid").toBool() == invalid) {
-        return;
-    }
-    box->setProperty("invalid", invalid);
-    QPalette palette = box->palette();
-    const QColor base = box->parentWidget()->palette().color(QPalette::Base);
-    palette.setColor(QPalette::Base, invalid ? invalid_box_colour(base) : base);
-    box->setPalette(palette);
-    box->setToolTip(colour_box_tool_tip(invalid));
+void StyleEditor::adjustment_moved() {
+    const int brightness = brightness_slider_->value();
+    const int contrast = contrast_slider_->value();
+    // A drag shows each step and is taken when the knob is let go; a key, a click on the track
+    // or a typed value is taken at once.
+    const bool dragging = brightness_slider_->isSliderDown() || contrast_slider_->isSliderDown();
+    run([this, brightness, contrast, dragging] {
+        session_.adjust(brightness, contrast);
+        if (!dragging) {
+            session_.commit_adjustment();
+        }
+    });
 }
 
 void StyleEditor::open_colour_dialog() {
-    const bool primary = colour_slot_ == ColourSlot::Primary || polygon_mode_;
-    const int current = primary ? sample_->body_colour() : sample_->strip_colour();
+    const StyleEditView view = session_.view();
+    const int current =
+        view.slot == ColourSlot::Primary ? view.primary.colour : view.secondary.colour;
     if (const std::optional<QColor> chosen = colour_picker_.pick_colour(to_qcolor(current))) {
-        pick_colour(colour_number_of(*chosen));
+        run([this, colour = colour_number_of(*chosen)] { session_.pick_colour(colour); });
     }
-}
-
-void StyleEditor::show_marker_at(const QRect& cell_twips) {
-    place(*selection_marker_,
-          QRect(cell_twips.left() - layout::kMarkerOffset, cell_twips.top() - layout::kMarkerOffset,
-                layout::kMarkerSize, layout::kMarkerSize));
-    selection_marker_->show();
-    selection_marker_->raise();
-}
-
-void StyleEditor::show_shades(int colour) {
-    busy_.busy_on();
-    std::array<int, kShadeCellCount> previous{};
-    for (int k = 0; k < kShadeCellCount; ++k) {
-        previous[k] = shades_cells_[k]->colour();
-    }
-    const ShadeCells cells = shade_cells(colour, previous);
-    for (int k = 0; k < kShadeCellCount; ++k) {
-        shades_cells_[k]->set_colour(cells.colours[k]);
-        shades_cells_[k]->setToolTip(cells.tool_tips[k]);
-    }
-    if (cells.greyed_out) {
-        selection_marker_->hide();
-    }
-    busy_.busy_off();
-}
-
-// ---- sliders -------------------------------------------------------------------------------
-
-void StyleEditor::drag_size_knob(SliderTrack* knob, double pointer_x) {
-    knob->set_knob_left(dragged_knob_left(knob->knob_left(), pointer_x));
-    // A hidden slider has no value to give: its box keeps its text.
-    if (!border_slider_->isHidden()) {
-        border_box_->setText(hundredths_text(border_value(border_slider_->knob_left())));
-    }
-    if (!scale_slider_->isHidden()) {
-        scale_box_->setText(hundredths_text(scale_value(scale_slider_->knob_left())));
-    }
-    draw_sample();
-}
-
-void StyleEditor::capture_base_colours() {
-    base_[1] = sample_->body_colour();
-    base_[0] = sample_->strip_colour();
-}
-
-void StyleEditor::drag_adjustment_knob(SliderTrack* knob, double pointer_x) {
-    knob->set_knob_left(dragged_knob_left(knob->knob_left(), pointer_x));
-    const int offset = adjustment_value(brightness_slider_->knob_left());
-    const int amount = adjustment_value(contrast_slider_->knob_left());
-    brightness_box_->setText(QString::number(offset));
-    contrast_box_->setText(QString::number(amount));
-    change_brightness(offset, amount);
-}
-
-void StyleEditor::change_brightness(int offset, int amount) {
-    if (adjusting_) {
-        return;
-    }
-    adjusting_ = true;
-    brightness_ = offset;
-    busy_.busy_on();
-    const ColourSlot slot = colour_slot_;
-    const int colour = change_brightness_colour(base_of(slot), offset);
-    if (polygon_mode_) {
-        polygon_swatch_->set_colour(colour);
-        sample_->set_body_colour(colour);
-    } else {
-        swatch(slot)->set_colour(colour);
-        if (slot == ColourSlot::Primary) {
-            sample_->set_body_colour(primary_swatch_->colour());
-        } else {
-            sample_->set_strip_colour(colour);
-        }
-    }
-    if (amount != 0) {
-        change_contrast(amount);
-    }
-    busy_.busy_off();
-    adjusting_ = false;
-}
-
-void StyleEditor::change_contrast(int amount) {
-    const ColourSlot slot = colour_slot_;
-    // The pivot comes from the swatch that shows the brightness result.
-    const ColourCell* shown = polygon_mode_ ? polygon_swatch_ : swatch(slot);
-    const int colour = change_contrast_colour(base_of(slot), shown->colour(), brightness_, amount);
-    // The line panel's swatch and the sample take the result; a polygon's own swatch keeps the
-    // brightness result until the sample is next drawn.
-    swatch(slot)->set_colour(colour);
-    if (slot == ColourSlot::Primary) {
-        sample_->set_body_colour(primary_swatch_->colour());
-    } else {
-        sample_->set_strip_colour(colour);
-    }
-}
-
-void StyleEditor::commit_adjustment() {
-    const StyleColours before = working_;
-    const bool at_night = night();
-    const QString primary = colour_text(sample_->body_colour());
-    if (polygon_mode_) {
-        // A polygon has no secondary colour; the hidden strips must not give it one.
-        polygon_box_->setText(primary);
-    } else {
-        const QString secondary = colour_text(sample_->strip_colour());
-        secondary_box_->setText(secondary);
-        primary_box_->setText(primary);
-        working_.secondary(at_night) = secondary;
-    }
-    working_.primary(at_night) = primary;
-    if (working_ != before) {
-        changed_ = true;
-    }
-}
-
-// ---- buttons -------------------------------------------------------------------------------
-
-void StyleEditor::reverse_colours_clicked() {
-    centre_slider_knobs();
-    const int secondary = secondary_swatch_->colour();
-    secondary_swatch_->set_colour(primary_swatch_->colour());
-    primary_swatch_->set_colour(secondary);
-    const bool at_night = night();
-    reverse_colours(working_, at_night);
-    secondary_box_->setText(working_.secondary(at_night));
-    primary_box_->setText(working_.primary(at_night));
-    changed_ = true;
-    draw_sample();
-}
-
-void StyleEditor::apply_clicked() {
-    accept();
 }
 
 void StyleEditor::keyPressEvent(QKeyEvent* event) {
     // Enter in a box has taken the box's value already; it must not apply the whole style too.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && qobject_cast<QLineEdit*>(focusWidget()) != nullptr) {
+    QWidget* focus = focusWidget();
+    const bool in_box = qobject_cast<QLineEdit*>(focus) != nullptr ||
+                        qobject_cast<QAbstractSpinBox*>(focus) != nullptr;
+    if (enter && in_box) {
         event->accept();
         return;
     }

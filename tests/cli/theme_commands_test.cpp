@@ -8,6 +8,9 @@
 //   unchanged: files the run must leave as they were
 //   absent: files the run must not make
 //   --- stdout / --- stderr: the whole output (none when the section is missing)
+// An edit case that recolours also names the editor's recolouring commands that do the same,
+// "editor: make-night-colours 40; snap-to-palette" (the dialog's darkness when none is given),
+// on the Elements of "selection: 2 3": its -o out.kmtf is what Save writes after them.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -16,6 +19,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include "format/reader.h"
+#include "format/writer.h"
+#include "model/theme_document.h"
 
 namespace {
 
@@ -105,6 +112,44 @@ TEST(ThemeCommandCases, EachCaseGivesItsOutputAndFiles) {
         for (const QString& file : c.headers["absent"].split(' ', Qt::SkipEmptyParts)) {
             EXPECT_FALSE(QFile::exists(dir.filePath(file))) << file.toStdString();
         }
+    }
+}
+
+TEST(ThemeCommandCases, RecolouringWritesWhatTheEditorsCommandsMake) {
+    using namespace quorvane;
+    for (const CommandCase& c : all_cases()) {
+        if (!c.headers.contains(QStringLiteral("editor"))) {
+            continue;
+        }
+        SCOPED_TRACE(c.name.toStdString());
+        QStringList args = QProcess::splitCommand(c.headers["args"]);
+        args[1] = c.folder + QLatin1Char('/') + args[1];
+        QTemporaryDir dir;
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(QStringLiteral(QUORVANE_CLI), args);
+        ASSERT_TRUE(process.waitForFinished(60000) && process.exitCode() == 0);
+
+        Theme theme;
+        MessageList messages;
+        ASSERT_TRUE(read_theme_file(args[1], theme, messages));
+        ThemeDocument document;
+        document.replace(std::move(theme), args[1], true, false);
+        std::vector<int> selection;
+        for (const QString& number : c.headers["selection"].split(' ')) {
+            selection.push_back(number.toInt());
+        }
+        for (const QString& step : c.headers["editor"].split(QLatin1Char(';'))) {
+            const QStringList words = step.split(' ', Qt::SkipEmptyParts);
+            const int darkness = words.size() > 1 ? words[1].toInt() : kDefaultDarkness;
+            document.recolour(words[0] == QLatin1String("snap-to-palette")
+                                  ? snap_to_device_palette(document.theme(), selection)
+                                  : make_night_colours(document.theme(), selection, darkness));
+        }
+        const QString saved = dir.filePath(QStringLiteral("saved_by_the_editor.kmtf"));
+        ASSERT_EQ(save_theme_file(document.theme(), saved, messages, ExistingFile::Kept),
+                  SaveOutcome::Written);
+        EXPECT_EQ(file_bytes(dir.filePath(QStringLiteral("out.kmtf"))), file_bytes(saved));
     }
 }
 

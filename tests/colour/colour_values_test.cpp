@@ -7,44 +7,38 @@
 namespace quorvane {
 namespace {
 
-TEST(FlipColour, PadsTheCallersTextAndSwaps) {
-    QString empty;
-    EXPECT_EQ(pad_and_swap_red_blue(empty), "000000");
-    EXPECT_EQ(empty, "000000");
-
-    QString ff = QStringLiteral("FF");
-    EXPECT_EQ(pad_and_swap_red_blue(ff), "FF0000");
-    EXPECT_EQ(ff, "0000FF");
-
-    QString text = QStringLiteral("A1B2C3");
-    EXPECT_EQ(pad_and_swap_red_blue(text), "C3B2A1");
-    QString back = pad_and_swap_red_blue(text);
-    EXPECT_EQ(pad_and_swap_red_blue(back), "A1B2C3");
-
-    QString longer = QStringLiteral("1234567");
-    EXPECT_EQ(pad_and_swap_red_blue(longer), "673412");
-    EXPECT_EQ(longer, "1234567");
+TEST(ColourNumber, ReadsThemeTextsPaddedOrCut) {
+    const struct {
+        const char* text;
+        std::optional<int> colour;
+    } cases[] = {
+        {"aaFF00", 0x00FFAA},
+        {"A1B2C3", rgb(0xA1, 0xB2, 0xC3)},
+        {"FF", 0xFF0000},  // short texts are padded with leading zeros: blue
+        {"", 0},
+        {"12345", rgb(0x01, 0x23, 0x45)},
+        {"1234567", rgb(0x12, 0x34, 0x67)},  // of longer texts the first four and last two
+        {"1234zz78", rgb(0x12, 0x34, 0x78)},
+        {"12zz5678", std::nullopt},
+        {"zz0000", std::nullopt},
+        {"+1", std::nullopt},
+        {"-FFFFF", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(colour_number(QString::fromLatin1(c.text)), c.colour) << c.text;
+    }
+    EXPECT_EQ(colour_number(QString::fromUtf8("\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11")),
+              std::nullopt);
 }
 
-TEST(ReadHex, ReadsEitherPrefixAndCase) {
-    EXPECT_EQ(read_hex_literal(QStringLiteral("&h00FFaa")), 0x00FFAA);
-    EXPECT_EQ(read_hex_literal(QStringLiteral("&HFF0000")), 0xFF0000);
-    EXPECT_EQ(read_hex_literal(QStringLiteral("&hzz0000")), std::nullopt);
-    EXPECT_EQ(read_hex_literal(QStringLiteral("&h")), std::nullopt);
-    EXPECT_EQ(read_hex_literal(QStringLiteral("FF")), std::nullopt);
-    EXPECT_EQ(read_hex_literal(QStringLiteral("&h+1")), std::nullopt);
-}
-
-TEST(ColourNumber, ConvertsBothWaysWithoutTouchingTheText) {
-    const QString aa = QStringLiteral("aaFF00");
-    EXPECT_EQ(colour_number(aa), 0x00FFAA);
-    EXPECT_EQ(colour_number(QStringLiteral("FF")), 0xFF0000);  // short texts are blue
-    EXPECT_EQ(colour_number(QStringLiteral("zz0000")), std::nullopt);
+TEST(ColourNumber, WritesSixUpperCaseDigits) {
     EXPECT_EQ(rgb(255, 224, 192), 0x00C0E0FF);
     EXPECT_EQ(colour_text(rgb(255, 224, 192)), "FFE0C0");
     EXPECT_EQ(colour_text(255), "FF0000");
     EXPECT_EQ(colour_text(0), "000000");
-    EXPECT_EQ(hex_digits(0xC0E0FF), "C0E0FF");
+    for (const int colour : {0, 1, 0xABCDEF, 0xFFFFFF, rgb(7, 8, 9)}) {
+        EXPECT_EQ(colour_number(colour_text(colour)), colour) << colour;
+    }
 }
 
 TEST(TypedColour, TakesSixHexDigitsWithOrWithoutAHashInEitherCase) {

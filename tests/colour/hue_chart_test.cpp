@@ -34,5 +34,16 @@ TEST(Spectrum, PointsOffTheImageAreClamped) {
               spectrum_colour_at(image, QPoint(233, 236)));
 }
 
+TEST(Spectrum, AnyPointsColourIsTheImagesPixelAtThatSize) {
+    for (const QSize size : {QSize(234, 237), QSize(180, 150), QSize(400, 320)}) {
+        const QImage image = spectrum_image(size);
+        ASSERT_EQ(image.size(), size);
+        for (const QPoint at : {QPoint(0, 0), QPoint(size.width() / 3, size.height() / 2),
+                                QPoint(size.width() - 1, size.height() - 1), QPoint(-3, 900)}) {
+            EXPECT_EQ(spectrum_colour(size, at), spectrum_colour_at(image, at));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quorvane

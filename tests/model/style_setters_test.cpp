@@ -101,6 +101,10 @@ TEST(StyleSetters, ValuesTheFileCannotHoldAreRefused) {
         {"colour:#FF0000", "colour:#FF0000: a colour replacement is colour:#OLD=#NEW"},
         {"colour:#FF0000=red", "colour:#FF0000=red: \"red\" is not a colour such as #FF8000"},
         {"tertiary.day=#FF0000", "tertiary.day=#FF0000: a change is scale=, border="},
+        {"night-from-day=-1", "night-from-day=-1: \"-1\" is not a darkness"},
+        {"night-from-day=", "night-from-day=: \"\" is not a darkness"},
+        {"night-from-day=50.5", "night-from-day=50.5: \"50.5\" is not a darkness"},
+        {"snap-to-palette=day", "snap-to-palette=day: snap-to-palette takes no value"},
     };
     for (const auto& c : cases) {
         QString error;

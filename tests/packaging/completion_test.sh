@@ -48,6 +48,7 @@ B.KMTF,a.kmtf,my theme.kmtf,sub,|quorvane-cli build d.json ''
 |quorvane-cli diff a.kmtf B.KMTF ''
 kind=line,kind=polygon,|quorvane-cli edit a.kmtf --where kind
 primary.day=,primary.night=,|quorvane-cli edit a.kmtf --set pri
+night-from-day,|quorvane-cli edit a.kmtf --set n
 B.KMTF,a.kmtf,my theme.kmtf,sub,|quorvane-cli edit a.kmtf --set scale=2 -o ''
 --dry-run,|quorvane-cli edit a.kmtf --d
 B.KMTF,a.kmtf,my theme.kmtf,sub,|quorvane ''

@@ -32,7 +32,6 @@
 #include "ui/presentation_manager.h"
 #include "ui/problems_panel.h"
 #include "ui/sample_picture.h"
-#include "ui/slider_track.h"
 #include "ui/style_editor.h"
 #include "ui/update_dialog.h"
 
@@ -95,7 +94,7 @@ bool shows_theme_colours(const QWidget* w) {
     for (; w != nullptr; w = w->parentWidget()) {
         if (qobject_cast<const PreviewCanvas*>(w) || qobject_cast<const ColourCell*>(w) ||
             qobject_cast<const PaletteGrid*>(w) || qobject_cast<const SamplePicture*>(w) ||
-            qobject_cast<const SliderTrack*>(w) || qobject_cast<const SpectrumPicture*>(w) ||
+            qobject_cast<const SpectrumPicture*>(w) ||
             w->objectName() == QLatin1String("preview_viewport") ||
             w->objectName().startsWith(QLatin1String("channel_head_"))) {
             return true;
@@ -221,7 +220,8 @@ class DarkPaletteTest : public QObject {
         const Theme theme = demo();
         ScriptedColourPicker picker;
         for (const Element& element : {theme.elements.back(), theme.elements.front()}) {
-            StyleEditor editor(element, theme_colours(theme), busy_, picker);
+            StyleEditor editor(element, theme_colours(theme), SampleGrounds{}, false, busy_,
+                               picker);
             measure(editor, 12);
         }
     }

@@ -3,6 +3,7 @@
 // deleting, copying and pasting styles, the tiles' menu, and what assistive technology sees.
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -116,11 +117,11 @@ QStringList menu_captions(const QMenu* menu) {
 // menu bar's extension button) are named by the control that holds them.
 bool is_control(const QWidget* w) {
     static const char* const kOwnControls[] = {
-        "quorvane::ColourCell",      "quorvane::SliderTrack",   "quorvane::PaletteGrid",
-        "quorvane::SpectrumPicture", "quorvane::SamplePicture", "quorvane::LinkLabel",
-        "quorvane::PreviewCanvas"};
+        "quorvane::ColourCell",    "quorvane::PaletteGrid", "quorvane::SpectrumPicture",
+        "quorvane::SamplePicture", "quorvane::LinkLabel",   "quorvane::PreviewCanvas"};
     if (qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
-        qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QAbstractSlider*>(w)) {
+        qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QAbstractSlider*>(w) ||
+        qobject_cast<const QAbstractSpinBox*>(w)) {
         return true;
     }
     return std::any_of(std::begin(kOwnControls), std::end(kOwnControls),

@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The style editor's stories, one test each; what the editor works out is tested against its
+// session (tests/style_editor).
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolTip>
 #include <QtTest>
@@ -12,21 +19,18 @@
 
 #include "colour/adjustments.h"
 #include "colour/colour_values.h"
-#include "colour/device_palette.h"
-#include "colour/shades.h"
 #include "format/reader.h"
+#include "main_window_session.h"
 #include "model/theme_document.h"
-#include "style_editor/palette_geometry.h"
+#include "preview/preview_painter.h"
 #include "style_editor/theme_colours.h"
 #include "support/scripted_colour_picker.h"
 #include "support/scripted_messages.h"
 #include "ui/colour_cell.h"
 #include "ui/edit_style.h"
 #include "ui/hue_chart_picture.h"
-#include "ui/outline_shape.h"
 #include "ui/palette_grid.h"
 #include "ui/sample_picture.h"
-#include "ui/slider_track.h"
 #include "ui/style_editor.h"
 #include "when_modal.h"
 
@@ -42,6 +46,8 @@ constexpr int kWaterBrowse = 3;
 constexpr int kRoadBrowse = 4;
 constexpr int kWaterTraffic = 5;
 constexpr int kWaterPedestrian = 6;
+
+const SampleGrounds kCanvas{colour_number_of(kCanvasColour), colour_number_of(kNightCanvasColour)};
 
 Theme test_theme() {
     Theme theme;
@@ -66,14 +72,6 @@ void click_palette_cell(StyleEditor& editor, int index) {
     click(grid, grid->cell_pixels(index).center());
 }
 
-// Holds the knob where it is grabbed and moves the pointer to `to_x`, then lets go.
-void drag_knob(SliderTrack* track, int to_x) {
-    const QPoint grab = track->knob_pixels().center();
-    QTest::mousePress(track, Qt::LeftButton, {}, grab);
-    QTest::mouseMove(track, QPoint(to_x, grab.y()));
-    QTest::mouseRelease(track, Qt::LeftButton, {}, QPoint(to_x, grab.y()));
-}
-
 QColor pixel(QWidget* widget, QPoint at) {
     return widget->grab().toImage().pixelColor(at);
 }
@@ -91,31 +89,14 @@ void type_colour(QLineEdit* box, const QString& text, bool with_enter) {
     }
 }
 
-// Everything a pick shows, to compare two ways of picking.
-struct PickedState {
-    StyleColours working;
-    int body = 0;
-    int strip = 0;
-    int base_primary = 0;
-    int base_secondary = 0;
-    std::array<int, 6> shades{};
-    QStringList shade_tips;
-    bool changed = false;
-
-    explicit PickedState(const StyleEditor& editor)
-        : working(editor.working_colours()),
-          body(editor.sample()->body_colour()),
-          strip(editor.sample()->strip_colour()),
-          base_primary(editor.base_colour(ColourSlot::Primary)),
-          base_secondary(editor.base_colour(ColourSlot::Secondary)),
-          changed(editor.has_changes()) {
-        for (int k = 0; k < 6; ++k) {
-            shades[size_t(k)] = editor.shade_cell(k)->colour();
-            shade_tips << editor.shade_cell(k)->toolTip();
-        }
-    }
-    bool operator==(const PickedState&) const = default;
-};
+// Holds a slider's knob from the middle of the track (where the knob of a 0 stands), moves the
+// pointer to `to_x` and lets go.
+void drag_from_the_middle(QSlider* slider, int to_x) {
+    const QPoint grab = slider->rect().center();
+    QTest::mousePress(slider, Qt::LeftButton, {}, grab);
+    QTest::mouseMove(slider, QPoint(to_x, grab.y()));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(to_x, grab.y()));
+}
 
 }  // namespace
 
@@ -132,14 +113,15 @@ class StyleEditorTest : public QObject {
 
     // Opens the editor on Element `index` as a double-click does, lets `act` work it, and
     // returns once it closed.
-    void edit(int index, std::function<void(StyleEditor&)> act) {
+    void edit(int index, std::function<void(StyleEditor&)> act, bool night = false) {
         const auto answer = when_modal<StyleEditor>(std::move(act));
-        edit_style(nullptr, *document_, index, messages_, busy_, picker_);
+        edit_style(nullptr, *document_, index, night, messages_, busy_, picker_);
     }
 
-    std::unique_ptr<StyleEditor> open(int index) {
-        auto editor = std::make_unique<StyleEditor>(theme().elements[index], theme_colours(theme()),
-                                                    busy_, picker_);
+    std::unique_ptr<StyleEditor> open(int index, bool night = false) {
+        auto editor =
+            std::make_unique<StyleEditor>(theme().elements[size_t(index)], theme_colours(theme()),
+                                          kCanvas, night, busy_, picker_);
         editor->show();
         if (!QTest::qWaitForWindowExposed(editor.get())) {
             qFatal("the editor was not shown");
@@ -156,10 +138,9 @@ class StyleEditorTest : public QObject {
         picker_ = ScriptedColourPicker();
     }
 
-    void window_caption_size_and_palette() {
+    void opening_a_line_shows_it_day_and_night_side_by_side() {
         auto editor = open(kRoadGuidance);
         QCOMPARE(editor->windowTitle(), QStringLiteral("Quorvane "));
-        QCOMPARE(editor->size(), QSize(901, 687));
         PaletteGrid* grid = editor->palette_grid();
         QCOMPARE(grid->cell(63).tool_tip, QStringLiteral("#7B30FF"));
         // Cells are painted in their colours.
@@ -178,44 +159,40 @@ class StyleEditorTest : public QObject {
         QCOMPARE(tip_at(8), QStringLiteral("#390000"));
         QCOMPARE(editor->spectrum()->toolTip(), QStringLiteral(" Click to select color "));
         QCOMPARE(editor->spectrum()->shown().size(), editor->spectrum()->size());
-    }
 
-    void opens_a_line_with_body_strips_and_the_primary_slot() {
-        auto editor = open(kRoadGuidance);
-        QVERIFY(!editor->polygon_mode());
         QVERIFY(editor->line_panel()->isVisible());
         QVERIFY(!editor->polygon_panel()->isVisible());
         QVERIFY(editor->reverse_button()->isEnabled());
-        QCOMPARE(editor->colour_slot(), ColourSlot::Primary);
-        QCOMPARE(editor->scale_box()->text(), QStringLiteral("1"));
-        QCOMPARE(editor->border_box()->text(), QStringLiteral(".6"));
-        // Line body 800 twips high, strips 480 + 60 and 480.
-        const SampleLayout& layout = editor->sample()->sample_layout();
-        QCOMPARE(layout.body.height(), 800.0);
-        QCOMPARE(layout.upper_strip.height(), 540.0);
-        QCOMPARE(layout.lower_strip.height(), 480.0);
-        QCOMPARE(editor->sample()->body_colour(), rgb(0xFF, 0x80, 0x00));
-        QCOMPARE(editor->sample()->strip_colour(), rgb(0x20, 0x20, 0x20));
+        QVERIFY(editor->day_option()->isChecked());
+        QCOMPARE(editor->scale_box()->value(), 1.0);
+        QCOMPARE(editor->border_box()->value(), 0.6);
         QCOMPARE(editor->colour_box(ColourSlot::Primary)->text(), QStringLiteral("FF8000"));
         QCOMPARE(editor->colour_box(ColourSlot::Secondary)->text(), QStringLiteral("202020"));
         QCOMPARE(editor->swatch(ColourSlot::Primary)->colour(), rgb(0xFF, 0x80, 0x00));
-        QCOMPARE(editor->swatch(ColourSlot::Secondary)->colour(), rgb(0x20, 0x20, 0x20));
-        QCOMPARE(editor->base_colour(ColourSlot::Primary), rgb(0xFF, 0x80, 0x00));
-        QCOMPARE(editor->base_colour(ColourSlot::Secondary), rgb(0x20, 0x20, 0x20));
-        QCOMPARE(editor->sample()->toolTip(), QStringLiteral("Click Line or Border "));
-        // One marker beside the body; the slot's outline around the primary swatch.
-        QVERIFY(editor->sample_marker(0)->isVisible());
-        QVERIFY(!editor->sample_marker(1)->isVisible());
-        const QRect body = editor->sample()->body_pixels();
-        QVERIFY(qAbs(editor->sample_marker(0)->geometry().center().y() - body.center().y()) <= 1);
-        QVERIFY(editor->slot_outline()->isVisible());
-        QVERIFY(editor->slot_outline()->geometry().contains(
-            editor->swatch(ColourSlot::Primary)->geometry()));
-        // The sample shows it: body colour in the middle, strip colour above.
-        QCOMPARE(pixel(editor->sample(), body.center()), QColor(0xFF, 0x80, 0x00));
-        QCOMPARE(pixel(editor->sample(),
-                       editor->sample()->upper_strip_pixels().topLeft() + QPoint(20, 2)),
-                 QColor(0x20, 0x20, 0x20));
+        QCOMPARE(editor->swatch(ColourSlot::Primary)->outline(), ColourCell::Outline::Chosen);
+        QCOMPARE(editor->swatch(ColourSlot::Secondary)->outline(), ColourCell::Outline::None);
+        // Both samples, each on the ground of its time: the canvas's where the theme has no LAND.
+        const struct {
+            bool night;
+            QColor body, strip, ground;
+        } samples[] = {
+            {false, QColor(0xFF, 0x80, 0x00), QColor(0x20, 0x20, 0x20), kCanvasColour},
+            {true, QColor(0x80, 0x40, 0x00), QColor(0xE0, 0xE0, 0xE0), kNightCanvasColour}};
+        for (const auto& s : samples) {
+            SamplePicture* sample = editor->sample(s.night);
+            QCOMPARE(pixel(sample, sample->body_pixels().center()), s.body);
+            QCOMPARE(pixel(sample, sample->upper_strip_pixels().topLeft() + QPoint(20, 2)),
+                     s.strip);
+            QCOMPARE(pixel(sample, QPoint(sample->width() / 2, 6)), s.ground);
+            QCOMPARE(sample->toolTip(), QStringLiteral("Click Line or Border "));
+            // One marker beside the body of the chosen (day) sample only.
+            QCOMPARE(sample->marker_pixels(0).isEmpty(), s.night);
+            QVERIFY(sample->marker_pixels(1).isEmpty());
+        }
+        const QRect marker = editor->sample(false)->marker_pixels(0);
+        QVERIFY(qAbs(marker.center().y() - editor->sample(false)->body_pixels().center().y()) <= 1);
+        QVERIFY(editor->sample(false)->geometry().right() <
+                editor->sample(true)->geometry().left());
         QCOMPARE(editor->field_label()->text(), QStringLiteral("MAP_ROAD_HWY_MJR_CLR"));
         QCOMPARE(editor->presentation_label()->text(), QStringLiteral(" GUIDANCE "));
         // Names from the file are never markup.
@@ -223,58 +200,53 @@ class StyleEditorTest : public QObject {
         QCOMPARE(editor->presentation_label()->textFormat(), Qt::PlainText);
     }
 
-    void opens_a_polygon_with_the_polygon_panel_only() {
+    void opening_a_polygon_shows_its_one_colour() {
         auto editor = open(kWaterGuidance);
-        QVERIFY(editor->polygon_mode());
         QVERIFY(editor->polygon_panel()->isVisible());
         QVERIFY(!editor->line_panel()->isVisible());
-        QCOMPARE(editor->polygon_panel()->pos(), editor->line_panel()->pos());
         QVERIFY(!editor->reverse_button()->isEnabled());
-        QVERIFY(!editor->sample_marker(0)->isVisible());
-        QVERIFY(!editor->sample_marker(1)->isVisible());
-        QCOMPARE(editor->colour_box(ColourSlot::Polygon)->text(), QStringLiteral("99B3CC"));
-        QCOMPARE(editor->swatch(ColourSlot::Polygon)->colour(), rgb(0x99, 0xB3, 0xCC));
-        // The fill covers the sample but its margin.
-        const QRect body = editor->sample()->body_pixels();
-        QCOMPARE(pixel(editor->sample(), body.topLeft() + QPoint(1, 1)), QColor(0x99, 0xB3, 0xCC));
-        QCOMPARE(pixel(editor->sample(), QPoint(3, 3)), QColor(240, 240, 240));
+        QCOMPARE(editor->polygon_box()->text(), QStringLiteral("99B3CC"));
+        QCOMPARE(editor->polygon_swatch()->colour(), rgb(0x99, 0xB3, 0xCC));
+        SamplePicture* sample = editor->sample(false);
+        QVERIFY(sample->marker_pixels(0).isEmpty());
+        // The fill covers the sample but its margin, where the ground shows.
+        const QRect body = sample->body_pixels();
+        QCOMPARE(pixel(sample, body.topLeft() + QPoint(1, 1)), QColor(0x99, 0xB3, 0xCC));
+        QCOMPARE(pixel(sample, QPoint(6, 6)), kCanvasColour);
+        QCOMPARE(pixel(editor->sample(true), body.center()), QColor(0x10, 0x20, 0x40));
 
-        // A pick changes the primary text; the polygon's swatch keeps the primary slot.
-        click(editor->swatch(ColourSlot::Polygon));
-        QCOMPARE(editor->colour_slot(), ColourSlot::Primary);
+        // A pick changes the primary colour; the polygon's swatch keeps the primary slot.
+        click(editor->polygon_swatch());
         click_palette_cell(*editor, 7);
         QCOMPARE(editor->working_colours().primary_day, QStringLiteral("0000FF"));
-        QCOMPARE(editor->working_colours().secondary_day, QString());
-        QCOMPARE(editor->colour_box(ColourSlot::Polygon)->text(), QStringLiteral("0000FF"));
-        QCOMPARE(editor->swatch(ColourSlot::Polygon)->colour(), rgb(0, 0, 255));
-        QVERIFY(editor->has_changes());
+        QCOMPARE(editor->polygon_swatch()->colour(), rgb(0, 0, 255));
     }
 
-    void palette_pick_with_the_secondary_slot_at_night_changes_only_the_secondary_night_text() {
+    void a_click_on_a_sample_chooses_its_time_and_part_for_the_next_pick() {
         const Element opened = theme().elements[kRoadGuidance];
         auto editor = open(kRoadGuidance);
-        // A click on the upper border strip selects the secondary slot.
-        click(editor->sample(), editor->sample()->upper_strip_pixels().topLeft() + QPoint(30, 2));
+        // A click on the upper border strip of the night sample: night, secondary slot.
+        SamplePicture* night = editor->sample(true);
+        click(night, night->upper_strip_pixels().topLeft() + QPoint(30, 2));
+        QVERIFY(editor->night_option()->isChecked());
         QCOMPARE(editor->colour_slot(), ColourSlot::Secondary);
-        QVERIFY(editor->sample_marker(0)->isVisible());
-        QVERIFY(editor->sample_marker(1)->isVisible());
-        click(editor->night_option());
-        QVERIFY(editor->night());
+        QVERIFY(!night->marker_pixels(0).isEmpty());
+        QVERIFY(!night->marker_pixels(1).isEmpty());
         QCOMPARE(editor->colour_box(ColourSlot::Secondary)->text(), QStringLiteral("E0E0E0"));
         QCOMPARE(editor->colour_box(ColourSlot::Primary)->text(), QStringLiteral("804000"));
 
         click_palette_cell(*editor, 8);
-        const StyleColours& working = editor->working_colours();
-        QCOMPARE(working.secondary_night, QStringLiteral("390000"));
-        QCOMPARE(working.primary_night, opened.primary_night);
-        QCOMPARE(working.secondary_day, opened.secondary_day);
-        QCOMPARE(working.primary_day, opened.primary_day);
+        QCOMPARE(editor->working_colours().secondary_night, QStringLiteral("390000"));
         QCOMPARE(editor->colour_box(ColourSlot::Secondary)->text(), QStringLiteral("390000"));
-        QCOMPARE(editor->colour_box(ColourSlot::Primary)->text(), QStringLiteral("804000"));
-        QCOMPARE(editor->sample()->strip_colour(), rgb(57, 0, 0));
-        QCOMPARE(editor->base_colour(ColourSlot::Secondary), rgb(57, 0, 0));
-        QVERIFY(editor->has_changes());
-        // Nothing reaches the theme before Apply; Cancel puts the flag back.
+        QCOMPARE(pixel(night, night->lower_strip_pixels().center()), QColor(0x39, 0, 0));
+        // The Day option, then a click on the day sample's body.
+        click(editor->day_option());
+        QCOMPARE(editor->colour_box(ColourSlot::Secondary)->text(), QStringLiteral("202020"));
+        SamplePicture* day = editor->sample(false);
+        click(day, day->body_pixels().center());
+        QCOMPARE(editor->colour_slot(), ColourSlot::Primary);
+        QVERIFY(night->marker_pixels(0).isEmpty());
+        // Nothing reaches the theme before Apply.
         QCOMPARE(theme().elements[kRoadGuidance], opened);
         click(editor->cancel_button());
         QCOMPARE(editor->result(), int(QDialog::Rejected));
@@ -282,51 +254,62 @@ class StyleEditorTest : public QObject {
         QVERIFY(!document_->is_modified());
     }
 
-    void shade_cells_follow_palette_and_shade_picks() {
+    void opened_from_the_night_view_on_a_theme_with_land() {
+        Theme with_land = theme();
+        Element land = with_land.elements[kWoodsGuidance];
+        land.field_name = QStringLiteral("MAP_LAND_CLR");
+        land.primary_day = QStringLiteral("F0E8D0");
+        land.primary_night = QStringLiteral("303840");
+        with_land.elements.push_back(land);
+        document_->replace(std::move(with_land), kUntitledFileName, false);
+        edit(
+            kRoadGuidance,
+            [](StyleEditor& editor) {
+                QVERIFY(editor.night_option()->isChecked());
+                QCOMPARE(editor.colour_box(ColourSlot::Primary)->text(), QStringLiteral("804000"));
+                QVERIFY(editor.sample(false)->marker_pixels(0).isEmpty());
+                QVERIFY(!editor.sample(true)->marker_pixels(0).isEmpty());
+                for (const bool night : {false, true}) {
+                    SamplePicture* sample = editor.sample(night);
+                    QCOMPARE(pixel(sample, QPoint(sample->width() / 2, 6)),
+                             night ? QColor(0x30, 0x38, 0x40) : QColor(0xF0, 0xE8, 0xD0));
+                }
+                click_palette_cell(editor, 7);
+                click(editor.apply_button());
+            },
+            true);
+        QCOMPARE(theme().elements[kRoadGuidance].primary_night, QStringLiteral("0000FF"));
+        QCOMPARE(theme().elements[kRoadGuidance].primary_day, QStringLiteral("FF8000"));
+    }
+
+    void shade_cells_and_the_spectrum_follow_picks() {
         auto editor = open(kRoadGuidance);
-        // Cell 99 is rgb(7b, 65, 6a).
-        QCOMPARE(editor->palette_grid()->cell(99).colour, rgb(0x7b, 0x65, 0x6a));
         QVERIFY(editor->shade_cell(4)->toolTip().isEmpty());
-        click_palette_cell(*editor, 99);
+        click_palette_cell(*editor, 99);  // 7B656A
         QCOMPARE(editor->shade_cell(4)->colour(), rgb(0x7b, 0x95, 0x6a));
         QCOMPARE(editor->shade_cell(4)->toolTip(), QStringLiteral("#7B956A"));
         QCOMPARE(editor->shade_cell(3)->colour(), rgb(0x39, 0x65, 0x6a));
-        QVERIFY(editor->selection_marker()->isVisible());
+        QCOMPARE(editor->palette_grid()->marked_cell(), 99);
         QVERIFY(busy_.on_calls >= 1);
         QVERIFY(!busy_.busy);
 
         click(editor->shade_cell(4));
         QCOMPARE(editor->working_colours().primary_day, QStringLiteral("7B956A"));
         QCOMPARE(editor->shade_cell(5)->colour(), rgb(0x7b, 0x65, 0x6a));
-        // A shade pick leaves the base colour alone.
-        QCOMPARE(editor->base_colour(ColourSlot::Primary), rgb(0x7b, 0x65, 0x6a));
-        QVERIFY(editor->selection_marker()->isVisible());
+        QCOMPARE(editor->shade_cell(4)->outline(), ColourCell::Outline::Marker);
+        QCOMPARE(editor->palette_grid()->marked_cell(), -1);
 
-        // A palette grey greys the cells out and hides the marker.
-        click_palette_cell(*editor, 240);
-        for (int k = 0; k < 6; ++k) {
-            QCOMPARE(editor->shade_cell(k)->colour(), rgb(220, 220, 220));
-            QCOMPARE(editor->shade_cell(k)->toolTip(), QStringLiteral("#DCDCDC"));
-        }
-        QVERIFY(!editor->selection_marker()->isVisible());
-        QCOMPARE(editor->working_colours().primary_day, QStringLiteral("101010"));
-    }
-
-    void spectrum_pick_and_hover() {
-        auto editor = open(kRoadGuidance);
-        click_palette_cell(*editor, 99);
+        // The spectrum: the swatch beside the shades follows the pointer; a click picks.
         SpectrumPicture* spectrum = editor->spectrum();
-        const QPoint at(40, 90);
+        const int shade_before = editor->shade_cell(4)->colour();
+        const QPoint at(40, 50);
         const int colour = spectrum->colour_at(at);
         QTest::mouseMove(spectrum, at);
         QCOMPARE(editor->hover_swatch()->colour(), colour);
-        const int shade_before = editor->shade_cell(4)->colour();
         click(spectrum, at);
         QCOMPARE(editor->working_colours().primary_day, colour_text(colour));
-        QCOMPARE(editor->sample()->body_colour(), colour);
-        QCOMPARE(editor->base_colour(ColourSlot::Primary), colour);
-        QVERIFY(!editor->selection_marker()->isVisible());
         QCOMPARE(editor->shade_cell(4)->colour(), shade_before);
+        QCOMPARE(editor->shade_cell(4)->outline(), ColourCell::Outline::None);
     }
 
     void reverse_twice_restores_both_colours() {
@@ -337,176 +320,73 @@ class StyleEditorTest : public QObject {
         QCOMPARE(editor->working_colours().primary_night, QStringLiteral("804000"));
         QCOMPARE(editor->swatch(ColourSlot::Primary)->colour(), rgb(0x20, 0x20, 0x20));
         QCOMPARE(editor->swatch(ColourSlot::Secondary)->colour(), rgb(0xFF, 0x80, 0x00));
-        QCOMPARE(editor->sample()->body_colour(), rgb(0x20, 0x20, 0x20));
+        QCOMPARE(pixel(editor->sample(false), editor->sample(false)->body_pixels().center()),
+                 QColor(0x20, 0x20, 0x20));
         QCOMPARE(editor->colour_box(ColourSlot::Primary)->text(), QStringLiteral("202020"));
-        QVERIFY(editor->has_changes());
         click(editor->reverse_button());
         QCOMPARE(editor->working_colours(), StyleColours::of(theme().elements[kRoadGuidance]));
         QCOMPARE(editor->swatch(ColourSlot::Primary)->colour(), rgb(0xFF, 0x80, 0x00));
-        QCOMPARE(editor->swatch(ColourSlot::Secondary)->colour(), rgb(0x20, 0x20, 0x20));
         QCOMPARE(editor->colour_box(ColourSlot::Secondary)->text(), QStringLiteral("202020"));
     }
 
-    void scale_and_border_knobs() {
+    void sizes_by_slider_keys_and_typed_values() {
         auto editor = open(kRoadGuidance);
-        QCOMPARE(editor->scale_slider()->knob_left(), 756);
-        drag_knob(editor->scale_slider(), -40);
-        QCOMPARE(editor->scale_slider()->knob_left(), 0);
-        QCOMPARE(editor->scale_box()->text(), QStringLiteral("0.01"));
-        // Both boxes follow both knobs; the border knob is still in the middle.
-        QCOMPARE(editor->border_box()->text(), QStringLiteral("1.25"));
-        QCOMPARE(editor->sample()->sample_layout().body.height(), 8.0);
+        QSlider* scale = editor->scale_slider();
+        scale->setFocus();
+        QTest::keyClick(scale, Qt::Key_Right);  // fine steps of a hundredth
+        QCOMPARE(editor->scale_box()->value(), 1.01);
+        QTest::keyClick(scale, Qt::Key_PageDown);
+        QCOMPARE(editor->scale_box()->value(), 0.91);
+        QCOMPARE(editor->sample(true)->sample_layout().body.height(), 728.0);
+        QCOMPARE(QAccessible::queryAccessibleInterface(scale)->valueInterface()->currentValue(),
+                 QVariant(91));
 
-        drag_knob(editor->border_slider(), -40);
-        QCOMPARE(editor->border_box()->text(), QStringLiteral("0"));
-        QCOMPARE(editor->scale_box()->text(), QStringLiteral("0.01"));
-        drag_knob(editor->border_slider(), 500);
-        QCOMPARE(editor->border_slider()->knob_left(), 1512);
-        QCOMPARE(editor->border_box()->text(), QStringLiteral("2.5"));
-        QVERIFY(!editor->has_changes());
+        // A typed border, with Enter: taken, and not Apply. Brightness goes back to 0.
+        QTest::keyClick(editor->brightness_slider(), Qt::Key_PageUp);
+        QCOMPARE(editor->brightness_box()->value(), 16);
+        QDoubleSpinBox* border = editor->border_box();
+        border->setFocus();
+        border->selectAll();
+        QTest::keyClicks(border, QStringLiteral("2.5"));
+        QTest::keyClick(border, Qt::Key_Return);
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->border_slider()->value(), 250);
+        QCOMPARE(editor->brightness_box()->value(), 0);
+        QCOMPARE(editor->brightness_slider()->value(), 0);
 
-        // A pick puts the knobs back to the middle; the boxes keep their texts.
+        // A pick leaves the sizes as they are; Apply hands them over with the colours.
         click_palette_cell(*editor, 7);
-        QCOMPARE(editor->border_slider()->knob_left(), 756);
-        QCOMPARE(editor->border_box()->text(), QStringLiteral("2.5"));
-
-        // Apply hands them over with the colours.
+        QCOMPARE(editor->border_slider()->value(), 250);
         click(editor->apply_button());
         QCOMPARE(editor->result(), int(QDialog::Accepted));
-        QCOMPARE(editor->edited_style().scale, QStringLiteral("0.01"));
+        QCOMPARE(editor->edited_style().scale, QStringLiteral("0.91"));
         QCOMPARE(editor->edited_style().border, QStringLiteral("2.5"));
     }
 
-    void size_boxes_take_enter() {
-        auto editor = open(kRoadGuidance);
-        drag_knob(editor->brightness_slider(), 200);
-        QVERIFY(editor->brightness_slider()->knob_left() != 756);
-        editor->scale_box()->setFocus();
-        editor->scale_box()->setText(QStringLiteral("2"));
-        QTest::keyClick(editor->scale_box(), Qt::Key_Return);
-        QVERIFY(editor->isVisible());  // Enter is not Apply
-        QCOMPARE(editor->sample()->sample_layout().body.height(), 1600.0);
-        QCOMPARE(editor->brightness_slider()->knob_left(), 756);
-        QCOMPARE(editor->brightness_box()->text(), QStringLiteral("0"));
-
-        // An empty scale turns the window into polygon mode for good.
-        editor->scale_box()->setText(QString());
-        QTest::keyClick(editor->scale_box(), Qt::Key_Return);
-        QVERIFY(editor->polygon_mode());
-        editor->scale_box()->setText(QStringLiteral("1"));
-        QTest::keyClick(editor->scale_box(), Qt::Key_Return);
-        QVERIFY(editor->polygon_mode());
-        QVERIFY(!editor->sample_marker(0)->isVisible());
-    }
-
-    void typed_colours_go_to_the_boxs_slot_by_day_and_night() {
-        const struct {
-            int element;
-            ColourSlot slot;
-            bool night;
-            const char* typed;
-            bool with_enter;
-            QString StyleColours::*changed;
-            const char* expected;
-        } cases[] = {
-            {kRoadGuidance, ColourSlot::Primary, false, "00ff80", true, &StyleColours::primary_day,
-             "00FF80"},
-            {kRoadGuidance, ColourSlot::Primary, true, "#00FF80", false,
-             &StyleColours::primary_night, "00FF80"},
-            {kRoadGuidance, ColourSlot::Secondary, false, "#abcdef", false,
-             &StyleColours::secondary_day, "ABCDEF"},
-            {kRoadGuidance, ColourSlot::Secondary, true, "123456", true,
-             &StyleColours::secondary_night, "123456"},
-            {kWaterGuidance, ColourSlot::Polygon, false, "#C0FFEE", true,
-             &StyleColours::primary_day, "C0FFEE"},
-            {kWaterGuidance, ColourSlot::Polygon, true, " c0ffee ", false,
-             &StyleColours::primary_night, "C0FFEE"},
-        };
-        for (const auto& c : cases) {
-            const QString name = QStringLiteral("%1 %2").arg(c.typed).arg(c.night);
-            auto editor = open(c.element);
-            if (c.night) {
-                click(editor->night_option());
-            }
-            StyleColours expected = editor->working_colours();
-            expected.*c.changed = QString::fromLatin1(c.expected);
-            type_colour(editor->colour_box(c.slot), QString::fromLatin1(c.typed), c.with_enter);
-            QVERIFY2(editor->working_colours() == expected, qPrintable(name));
-            QCOMPARE(editor->colour_box(c.slot)->text(), QString::fromLatin1(c.expected));
-            QVERIFY(!editor->colour_box_invalid(c.slot));
-            const int colour = *colour_number(QString::fromLatin1(c.expected));
-            QCOMPARE(editor->swatch(c.slot)->colour(), colour);
-            QCOMPARE(c.slot == ColourSlot::Secondary ? editor->sample()->strip_colour()
-                                                     : editor->sample()->body_colour(),
-                     colour);
-            QCOMPARE(editor->colour_slot(),
-                     c.slot == ColourSlot::Secondary ? ColourSlot::Secondary : ColourSlot::Primary);
-            QVERIFY(editor->has_changes());
-            QVERIFY(editor->isVisible());  // Enter is not Apply
-        }
-    }
-
-    void a_typed_colour_is_taken_as_a_palette_pick_of_that_colour() {
-        auto picked = open(kRoadGuidance);
-        drag_knob(picked->contrast_slider(), 10);
-        click_palette_cell(*picked, 99);  // 7B656A
-        auto typed = open(kRoadGuidance);
-        drag_knob(typed->contrast_slider(), 10);
-        type_colour(typed->colour_box(ColourSlot::Primary), QStringLiteral("#7b656a"), true);
-        QVERIFY(PickedState(*typed) == PickedState(*picked));
-        QCOMPARE(typed->colour_box(ColourSlot::Primary)->text(), QStringLiteral("7B656A"));
-        QCOMPARE(typed->contrast_slider()->knob_left(), 756);
-        QCOMPARE(typed->contrast_box()->text(), QStringLiteral("0"));
-        QCOMPARE(pixel(typed->sample(), typed->sample()->body_pixels().center()),
-                 QColor(0x7B, 0x65, 0x6A));
-    }
-
-    void anything_else_typed_is_marked_and_changes_nothing() {
-        const char* const typed[] = {"FF00", "#GG0000", "red", "FF0000FF", "#"};
-        for (const ColourSlot slot :
-             {ColourSlot::Primary, ColourSlot::Secondary, ColourSlot::Polygon}) {
-            for (const char* text : typed) {
-                auto editor = open(slot == ColourSlot::Polygon ? kWaterGuidance : kRoadGuidance);
-                const PickedState before(*editor);
-                const QColor base = editor->colour_box(slot)->palette().color(QPalette::Base);
-                type_colour(editor->colour_box(slot), QString::fromLatin1(text), true);
-                QVERIFY2(PickedState(*editor) == before, text);
-                QVERIFY(editor->colour_box_invalid(slot));
-                QCOMPARE(editor->colour_box(slot)->text(), QString::fromLatin1(text));
-                QVERIFY(editor->colour_box(slot)->toolTip().contains("six hexadecimal digits"));
-                QVERIFY(editor->colour_box(slot)->palette().color(QPalette::Base) != base);
-                QCOMPARE(editor->colour_slot(), ColourSlot::Primary);
-                // Redrawing the sample (here: Night) shows the working text again, unmarked.
-                click(editor->night_option());
-                QVERIFY(!editor->colour_box_invalid(slot));
-                QCOMPARE(editor->colour_box(slot)->palette().color(QPalette::Base), base);
-                QCOMPARE(editor->colour_box(slot)->text(),
-                         slot == ColourSlot::Secondary ? editor->working_colours().secondary_night
-                                                       : editor->working_colours().primary_night);
-            }
-        }
-    }
-
-    void leaving_a_box_unchanged_keeps_its_text_as_it_was() {
-        Theme lower_case = theme();
-        lower_case.elements[kRoadGuidance].primary_day = QStringLiteral("ff8000");
-        document_->replace(std::move(lower_case), kUntitledFileName, false);
-        auto editor = open(kRoadGuidance);
-        QLineEdit* box = editor->colour_box(ColourSlot::Primary);
-        // The box shows the colour in capitals, the working text keeps its letters.
-        QCOMPARE(box->text(), QStringLiteral("FF8000"));
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Return);
-        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(box, &leave);
-        QCOMPARE(editor->working_colours().primary_day, QStringLiteral("ff8000"));
-        QVERIFY(!editor->has_changes());
-        QVERIFY(!editor->colour_box_invalid(ColourSlot::Primary));
+    void typed_colours_are_taken_with_enter_or_on_leaving_and_anything_else_is_marked() {
+        auto editor = open(kRoadGuidance, true);
+        type_colour(editor->colour_box(ColourSlot::Primary), QStringLiteral("#00ff80"), false);
+        QCOMPARE(editor->working_colours().primary_night, QStringLiteral("00FF80"));
+        QCOMPARE(editor->colour_box(ColourSlot::Primary)->text(), QStringLiteral("00FF80"));
+        auto polygon = open(kWaterGuidance);
+        type_colour(polygon->polygon_box(), QStringLiteral("c0ffee"), true);
+        QCOMPARE(polygon->working_colours().primary_day, QStringLiteral("C0FFEE"));
+        QVERIFY(polygon->isVisible());  // Enter is not Apply
+        // Anything else: the box keeps it, turns red and says why, until the next step.
+        QLineEdit* box = editor->colour_box(ColourSlot::Secondary);
+        const QColor base = box->palette().color(QPalette::Base);
+        type_colour(box, QStringLiteral("#GG0000"), true);
+        QCOMPARE(box->text(), QStringLiteral("#GG0000"));
+        QVERIFY(box->toolTip().contains("six hexadecimal digits"));
+        QVERIFY(box->palette().color(QPalette::Base) != base);
+        QCOMPARE(editor->working_colours().secondary_night, QStringLiteral("E0E0E0"));
+        click(editor->day_option());
+        QCOMPARE(box->palette().color(QPalette::Base), base);
+        QCOMPARE(box->text(), QStringLiteral("202020"));
     }
 
     void more_opens_the_colour_dialog_on_the_slots_colour() {
         auto editor = open(kRoadGuidance);
-        QVERIFY(editor->colour_dialog_button()->isVisible());
         QCOMPARE(editor->colour_dialog_button()->text(), QStringLiteral("&More\u2026"));
         // Cancelled: nothing changes.
         click(editor->colour_dialog_button());
@@ -522,19 +402,15 @@ class StyleEditorTest : public QObject {
         QCOMPARE(editor->working_colours().secondary_night, QStringLiteral("123456"));
         QCOMPARE(editor->working_colours().secondary_day, QStringLiteral("202020"));
         QCOMPARE(editor->colour_box(ColourSlot::Secondary)->text(), QStringLiteral("123456"));
-        QCOMPARE(editor->sample()->strip_colour(), rgb(0x12, 0x34, 0x56));
-        QCOMPARE(editor->base_colour(ColourSlot::Secondary), rgb(0x12, 0x34, 0x56));
         QVERIFY(editor->has_changes());
 
-        // A polygon's button stands on its own panel.
+        // A polygon's colour the same way.
         auto polygon = open(kWaterGuidance);
-        QVERIFY(polygon->colour_dialog_button()->isVisible());
-        QCOMPARE(polygon->colour_dialog_button()->parentWidget(), polygon->polygon_panel());
         picker_.answers = {QColor(1, 2, 3)};
         click(polygon->colour_dialog_button());
         QCOMPARE(picker_.asked.last(), QColor(0x99, 0xB3, 0xCC));
         QCOMPARE(polygon->working_colours().primary_day, QStringLiteral("010203"));
-        QCOMPARE(polygon->swatch(ColourSlot::Polygon)->colour(), rgb(1, 2, 3));
+        QCOMPARE(polygon->polygon_swatch()->colour(), rgb(1, 2, 3));
     }
 
     void the_themes_colours_are_swatches_most_used_first() {
@@ -558,45 +434,48 @@ class StyleEditorTest : public QObject {
         click(editor->night_option());
         click(editor->theme_colour_cell(0));
         QCOMPARE(editor->working_colours().secondary_night, QStringLiteral("102040"));
-        QCOMPARE(editor->sample()->strip_colour(), rgb(0x10, 0x20, 0x40));
+        QCOMPARE(editor->swatch(ColourSlot::Secondary)->colour(), rgb(0x10, 0x20, 0x40));
         QVERIFY(editor->has_changes());
         // Apply hands it over like any pick.
         click(editor->apply_button());
         QCOMPARE(editor->edited_style().colours.secondary_night, QStringLiteral("102040"));
     }
 
-    void brightness_and_contrast_drags_show_and_commit() {
+    void brightness_and_contrast_by_drag_keys_and_typed_values() {
         const Element opened = theme().elements[kRoadGuidance];
         auto editor = open(kRoadGuidance);
-        SliderTrack* brightness = editor->brightness_slider();
-        // Past the right end: +255 turns the body white.
-        drag_knob(brightness, 400);
-        QCOMPARE(brightness->knob_left(), 1512);
-        QCOMPARE(editor->brightness_box()->text(), QStringLiteral("255"));
-        QCOMPARE(editor->contrast_box()->text(), QStringLiteral("0"));
-        QCOMPARE(editor->sample()->body_colour(), rgb(255, 255, 255));
+        QSlider* brightness = editor->brightness_slider();
+        // A drag past the right end: +255 turns the body white, taken when let go.
+        drag_from_the_middle(brightness, brightness->width() + 40);
+        QCOMPARE(brightness->value(), 255);
+        QCOMPARE(editor->brightness_box()->value(), 255);
+        QCOMPARE(editor->contrast_box()->value(), 0);
         QCOMPARE(editor->swatch(ColourSlot::Primary)->colour(), rgb(255, 255, 255));
-        // Released: the four texts are the working colours at once.
         QCOMPARE(editor->working_colours().primary_day, QStringLiteral("FFFFFF"));
         QCOMPARE(editor->colour_box(ColourSlot::Primary)->text(), QStringLiteral("FFFFFF"));
-        QCOMPARE(editor->edited_style().colours.secondary_day, QStringLiteral("202020"));
-        QVERIFY(editor->has_changes());
+        QCOMPARE(editor->working_colours().secondary_day, QStringLiteral("202020"));
         QVERIFY(!busy_.busy);
+        // Keys work from the colour before the adjustment: Home is -255, black.
+        brightness->setFocus();
+        QTest::keyClick(brightness, Qt::Key_Home);
+        QCOMPARE(editor->brightness_box()->value(), -255);
+        QCOMPARE(editor->working_colours().primary_day, QStringLiteral("000000"));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(brightness)->valueInterface()->currentValue(),
+            QVariant(-255));
 
-        // Left of the track: -255 on the new base turns it black.
-        drag_knob(brightness, -400);
-        QCOMPARE(brightness->knob_left(), 0);
-        QCOMPARE(editor->brightness_box()->text(), QStringLiteral("-255"));
-        QCOMPARE(editor->sample()->body_colour(), rgb(0, 0, 0));
-
-        // Contrast on the secondary slot works on the strips.
+        // Contrast typed on the secondary slot works on the strips.
         click(editor->swatch(ColourSlot::Secondary));
-        QCOMPARE(editor->colour_slot(), ColourSlot::Secondary);
-        QCOMPARE(brightness->knob_left(), 756);
-        drag_knob(editor->contrast_slider(), 400);
-        QCOMPARE(editor->contrast_box()->text(), QStringLiteral("255"));
+        QCOMPARE(brightness->value(), 0);
+        QSpinBox* contrast = editor->contrast_box();
+        contrast->setFocus();
+        contrast->selectAll();
+        QTest::keyClicks(contrast, QStringLiteral("255"));
+        QTest::keyClick(contrast, Qt::Key_Return);
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->contrast_slider()->value(), 255);
         const int expected = adjust_colour(rgb(0x20, 0x20, 0x20), 0, 255).adjusted;
-        QCOMPARE(editor->sample()->strip_colour(), expected);
+        QCOMPARE(editor->swatch(ColourSlot::Secondary)->colour(), expected);
         QCOMPARE(editor->working_colours().secondary_day, colour_text(expected));
 
         // Cancel: nothing reached the theme.
@@ -605,21 +484,16 @@ class StyleEditorTest : public QObject {
         QVERIFY(!document_->is_modified());
     }
 
-    void brightness_commit_gives_a_polygon_no_secondary_colour() {
-        auto editor = open(kWaterGuidance);
-        drag_knob(editor->brightness_slider(), 80);
-        const int offset = editor->brightness_box()->text().toInt();
-        QVERIFY(offset > 0);
-        const int expected = change_brightness_colour(rgb(0x99, 0xB3, 0xCC), offset);
-        QCOMPARE(editor->swatch(ColourSlot::Polygon)->colour(), expected);
-        QCOMPARE(editor->sample()->body_colour(), expected);
-        QCOMPARE(editor->working_colours().primary_day, colour_text(expected));
-        QCOMPARE(editor->working_colours().secondary_day, QString());
-        QCOMPARE(editor->working_colours().secondary_night, QString());
-        QCOMPARE(editor->colour_box(ColourSlot::Polygon)->text(), colour_text(expected));
-    }
+    void apply_writes_back_to_one_or_all_presentations() {
+        edit(kRoadGuidance, [](StyleEditor& editor) {
+            click_palette_cell(editor, 7);
+            click(editor.apply_button());
+        });
+        QVERIFY(messages_.told.isEmpty());
+        QCOMPARE(theme().elements[kRoadGuidance].primary_day, QStringLiteral("0000FF"));
+        QCOMPARE(theme().elements[kRoadBrowse].primary_day, QStringLiteral("111111"));
+        document_->history().undo();
 
-    void apply_writes_back_and_applies_to_all() {
         const Theme before = theme();
         edit(kWaterGuidance, [](StyleEditor& editor) {
             click_palette_cell(editor, 40);  // rgb(0, 48, 0)
@@ -632,44 +506,31 @@ class StyleEditorTest : public QObject {
             QCOMPARE(theme().elements[j].primary_night, QStringLiteral("102040"));
         }
         QCOMPARE(theme().elements[kWoodsGuidance].primary_day, QStringLiteral("A0C080"));
-        QCOMPARE(theme().elements[kRoadBrowse].primary_day, QStringLiteral("111111"));
         QVERIFY(document_->is_modified());
         // One step, undone as a whole.
-        QCOMPARE(document_->history().count(), 1);
         QCOMPARE(document_->history().undoText(),
                  QStringLiteral("Apply to All Presentations (3 elements)"));
         document_->history().undo();
         QVERIFY(theme() == before);
-        QVERIFY(!document_->is_modified());
     }
 
     // Enter applies the style, but not in a box: there it only takes the box's value.
     void enter_applies_except_in_a_box() {
         edit(kRoadGuidance, [](StyleEditor& editor) {
-            type_colour(editor.colour_box(ColourSlot::Primary), QStringLiteral("FF8000"), true);
+            type_colour(editor.colour_box(ColourSlot::Primary), QStringLiteral("00FF80"), true);
             QVERIFY(editor.isVisible());
             editor.day_option()->setFocus();
             QTest::keyClick(editor.day_option(), Qt::Key_Return);
             QVERIFY(!editor.isVisible());
         });
-        QCOMPARE(theme().elements[kRoadGuidance].primary_day, QStringLiteral("FF8000"));
-    }
-
-    void apply_without_apply_to_all_touches_one_element() {
-        edit(kRoadGuidance, [](StyleEditor& editor) {
-            click_palette_cell(editor, 7);
-            click(editor.apply_button());
-        });
-        QVERIFY(messages_.told.isEmpty());
-        QCOMPARE(theme().elements[kRoadGuidance].primary_day, QStringLiteral("0000FF"));
-        QCOMPARE(theme().elements[kRoadBrowse].primary_day, QStringLiteral("111111"));
+        QCOMPARE(theme().elements[kRoadGuidance].primary_day, QStringLiteral("00FF80"));
     }
 
     void close_box_and_escape_behave_as_cancel() {
         const Theme before = theme();
         for (const bool escape : {false, true}) {
             edit(kRoadGuidance, [escape](StyleEditor& editor) {
-                drag_knob(editor.brightness_slider(), 300);
+                QTest::keyClick(editor.brightness_slider(), Qt::Key_PageUp);
                 click_palette_cell(editor, 7);
                 QVERIFY(editor.has_changes());
                 if (escape) {
@@ -692,6 +553,7 @@ class StyleEditorTest : public QObject {
         parent.setWindowIcon(QIcon(icon_pixmap));
         bool icon_taken = false;
         bool centred = false;
+        bool fits = false;
         auto answer = [&](bool apply) {
             QTimer::singleShot(10, [&, apply] {
                 auto* editor = qobject_cast<StyleEditor*>(QApplication::activeModalWidget());
@@ -703,17 +565,48 @@ class StyleEditorTest : public QObject {
                 // Centred before it was shown, so the frame's few pixels may shift it.
                 const QPoint off = editor->frameGeometry().center() - screen.center();
                 centred = qAbs(off.x()) <= 4 && qAbs(off.y()) <= 4;
+                fits = editor->screen()->availableGeometry().contains(editor->frameGeometry());
                 click(apply ? editor->apply_button() : editor->cancel_button());
             });
         };
         answer(true);
-        QVERIFY(edit_style(&parent, *document_, kRoadGuidance, messages_, busy_, picker_));
+        QVERIFY(edit_style(&parent, *document_, kRoadGuidance, false, messages_, busy_, picker_));
         QVERIFY(icon_taken);
         QVERIFY(centred);
+        QVERIFY(fits);
         answer(false);
-        QVERIFY(!edit_style(&parent, *document_, kRoadGuidance, messages_, busy_, picker_));
-        QVERIFY(!edit_style(&parent, *document_, 7, messages_, busy_, picker_));
-        QVERIFY(!edit_style(&parent, *document_, -1, messages_, busy_, picker_));
+        QVERIFY(!edit_style(&parent, *document_, kRoadGuidance, false, messages_, busy_, picker_));
+        QVERIFY(!edit_style(&parent, *document_, 7, false, messages_, busy_, picker_));
+        QVERIFY(!edit_style(&parent, *document_, -1, false, messages_, busy_, picker_));
+    }
+
+    // Destroying the editor while a box has the focus makes the box lose it: what it says then
+    // must reach nothing (the sanitizer build catches a destroyed editor being used).
+    void closing_with_a_colour_being_typed_leaves_nothing_behind() {
+        auto editor = open(kRoadGuidance);
+        QLineEdit* box = editor->colour_box(ColourSlot::Primary);
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("12"));
+        QVERIFY(box->hasFocus());
+        editor.reset();
+
+        // The main window closed with the editor open: the editor goes as Cancel does.
+        QTemporaryDir folder;
+        MainWindowSession s(folder.path(), QStringLiteral(QUORVANE_TEST_DATA "/editor/theme.kmtf"));
+        QVERIFY(s.show());
+        QTRY_COMPARE(s.theme().element_count(), 7);
+        const Element before = s.theme().elements[kRoadGuidance];
+        bool editor_left_open = true;
+        auto watch = when_modal<StyleEditor>([&](StyleEditor& open_editor) {
+            click_palette_cell(open_editor, 7);
+            open_editor.colour_box(ColourSlot::Primary)->setFocus();
+            QVERIFY(s.window->close());
+            editor_left_open = open_editor.isVisible();
+        });
+        s.window->open_style_editor(kRoadGuidance);
+        QVERIFY(!editor_left_open);
+        QCOMPARE(s.theme().elements[kRoadGuidance], before);
+        QVERIFY(!s.document.is_modified());
     }
 
     void screenshot() {
@@ -724,7 +617,7 @@ class StyleEditorTest : public QObject {
         auto line = open(kRoadGuidance);
         click_palette_cell(*line, 99);
         QVERIFY(line->grab().save(folder + QStringLiteral("/style-editor-line.png")));
-        auto polygon = open(kWaterGuidance);
+        auto polygon = open(kWaterGuidance, true);
         QVERIFY(polygon->grab().save(folder + QStringLiteral("/style-editor-polygon.png")));
     }
 };

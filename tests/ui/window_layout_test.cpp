@@ -28,9 +28,11 @@ constexpr int kTitleBarHeight = 32;
 // How the user opens a window from the main window; opening nothing shows the main window.
 using Opening = std::pair<const char*, std::function<void(MainWindow&)>>;
 
-// Every window and dialog but the style editor (which checks its own layout).
+// Every window and dialog.
 const Opening kOpenings[] = {
     {"main window", [](MainWindow&) {}},
+    {"style editor on a polygon", [](MainWindow& w) { w.open_style_editor(0); }},
+    {"style editor on a line", [](MainWindow& w) { w.open_style_editor(11); }},
     {"with Problems", [](MainWindow& w) { w.panel_action(w.problems())->trigger(); }},
     {"with Theme Colours",
      [](MainWindow& w) { w.panel_action(w.recolour_commands().colours_panel())->trigger(); }},
