@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/latin1_string_pool.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 
@@ -8,9 +9,13 @@ namespace quorvane {
 
 namespace {
 
-// Characters per shared buffer: large enough that allocations are rare, small enough that a few
-// texts kept after their theme is gone do not hold much.
-constexpr qsizetype kBufferChars = qsizetype(1) << 17;
+// Characters per shared buffer. A copy of a text that grows (appended to, as in "name: ") is given
+// room for everything before the text in its buffer as well, so a buffer holds only a few dozen
+// texts: that waste stays below a kilobyte, and allocations still come one per dozens of texts.
+constexpr qsizetype kBufferChars = 256;
+
+// Longer texts get a buffer of their own: the space left at the end of a shared one stays small.
+constexpr qsizetype kLongestSharedText = kBufferChars / 4;
 
 // Places in the table of recent short texts (a power of two).
 constexpr size_t kRecentTexts = 4096;
@@ -37,8 +42,11 @@ QString Latin1StringPool::make(QByteArrayView latin1) {
     if (n > 7) {
         return make_new(latin1);
     }
-    quint64 bytes = quint64(n) << 56;
+    // The key is the bytes in order from the lowest, whatever the machine's byte order, so the
+    // length in the top byte is never overwritten.
+    quint64 bytes = 0;
     std::memcpy(&bytes, latin1.data(), size_t(n));
+    bytes = qFromLittleEndian(bytes) | quint64(n) << 56;
     if (recent_.empty()) {
         recent_.resize(kRecentTexts);
     }
@@ -52,8 +60,7 @@ QString Latin1StringPool::make(QByteArrayView latin1) {
 
 QString Latin1StringPool::make_new(QByteArrayView latin1) {
     const qsizetype n = latin1.size();
-    // A text too long for a shared buffer gets one of its own.
-    if (n + 1 > kBufferChars / 8) {
+    if (n > kLongestSharedText) {
         return QString::fromLatin1(latin1);
     }
     if (buffer_.d_ptr() == nullptr || used_ + n + 1 > buffer_.size) {

@@ -15,7 +15,7 @@ namespace quorvane {
 // Each text is a QString whose characters lie in a shared buffer, followed by a NUL as every
 // QString's are. A QString copies itself before its first change while the buffer is shared, so
 // such a text behaves like any other, with two differences: isSharedWith() is true for any two
-// texts of one buffer, and one text kept alive keeps its whole buffer (256 KB) alive.
+// texts of one buffer, and one text kept alive keeps its whole buffer (half a kilobyte) alive.
 //
 // Texts of up to seven bytes (colours, scales, borders) repeat all through a theme: one made
 // recently is handed out again rather than copied, found by its bytes in a small table.

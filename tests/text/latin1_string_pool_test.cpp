@@ -41,6 +41,9 @@ TEST(Latin1StringPool, TextsBehaveAsTextsOfTheirOwn) {
     for (size_t k = 0; k < made.size(); ++k) {
         ASSERT_EQ(made[k], QString::fromLatin1(sources[k])) << k;
         ASSERT_EQ(made[k].utf16()[made[k].size()], u'\0') << k;
+        // A copy that grows gets room near its own size, not for the texts before it.
+        const QString grown = made[k] + u'!';
+        ASSERT_LT(grown.data_ptr().constAllocatedCapacity(), 2 * grown.size() + 1100) << k;
     }
     // Changing a text copies it first; the texts beside it in the buffer stay as they were.
     QString changed = made[3];
