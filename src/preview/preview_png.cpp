@@ -12,6 +12,8 @@
 #include <deque>
 #include <future>
 #include <limits>
+#include <new>
+#include <system_error>
 
 #include "preview/preview_painter.h"
 
@@ -86,7 +88,7 @@ struct CompressedStrip {
     bool ok = true;
 };
 
-CompressedStrip compress_strip(QByteArray rows, bool last) {
+CompressedStrip compress_strip(const QByteArray& rows, bool last) {
     CompressedStrip strip;
     strip.length = rows.size();
     strip.adler = adler32_z(adler32_z(0, nullptr, 0),
@@ -99,14 +101,29 @@ CompressedStrip compress_strip(QByteArray rows, bool last) {
         return strip;
     }
     strip.deflated.resize(qsizetype(deflateBound(&z, uLong(rows.size()))) + 16);
-    z.next_in = reinterpret_cast<Bytef*>(rows.data());
+    // zlib only reads its input; constData() leaves the rows shared with the thread that made them.
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(rows.constData()));
     z.avail_in = uInt(rows.size());
     z.next_out = reinterpret_cast<Bytef*>(strip.deflated.data());
     z.avail_out = uInt(strip.deflated.size());
-    strip.ok = deflate(&z, last ? Z_FINISH : Z_SYNC_FLUSH) == (last ? Z_STREAM_END : Z_OK);
+    // The room is deflate's bound and more, so one call takes every row; a call that left any
+    // behind, or filled the room (a flush may then be unfinished), failed.
+    const int status = deflate(&z, last ? Z_FINISH : Z_SYNC_FLUSH);
+    strip.ok = status == (last ? Z_STREAM_END : Z_OK) && z.avail_in == 0 && z.avail_out > 0;
     strip.deflated.truncate(qsizetype(z.total_out));
     deflateEnd(&z);
     return strip;
+}
+
+// Compresses the rows on a thread of its own, or on this one when no thread can be started.
+std::future<CompressedStrip> start_compressing(const QByteArray& rows, bool last) {
+    try {
+        return std::async(std::launch::async, compress_strip, rows, last);
+    } catch (const std::system_error&) {
+        std::promise<CompressedStrip> done;
+        done.set_value(compress_strip(rows, last));
+        return done.get_future();
+    }
 }
 
 // The rows of a painted strip (0xffRRGGBB words) as the PNG holds them.
@@ -179,7 +196,9 @@ bool write_preview_png(const Theme& theme, const PreviewLayout& layout, QIODevic
     // The strips are painted here one after another and compressed on other threads meanwhile,
     // a few at a time; each is written once it and those before it are done. The image data is
     // one zlib stream: its header, the strips' deflate streams, and the checksum of all rows.
-    const size_t at_once = size_t(std::max(2, QThread::idealThreadCount()));
+    // At most four strips are in hand at once, whatever the number of cores: each holds its rows
+    // and room for their compressed bytes.
+    const size_t at_once = size_t(std::clamp(QThread::idealThreadCount(), 2, 4));
     std::deque<std::future<CompressedStrip>> compressing;
     uLong adler = adler32_z(0, nullptr, 0);
     QByteArray data = QByteArrayLiteral("\x78\x01");  // deflate, 32 KB window, fastest level
@@ -201,20 +220,26 @@ bool write_preview_png(const Theme& theme, const PreviewLayout& layout, QIODevic
         data.clear();
         return chunk_written;
     };
-    for (qint64 top = 0; written && top < height; top += strip_height) {
-        const int rows_here = int(std::min<qint64>(strip_height, height - top));
-        {
-            QPainter painter(&strip);
-            paint_preview_strip(painter, theme, layout, top, QSize(width, rows_here), look);
+    try {
+        for (qint64 top = 0; written && top < height; top += strip_height) {
+            const int rows_here = int(std::min<qint64>(strip_height, height - top));
+            {
+                QPainter painter(&strip);
+                paint_preview_strip(painter, theme, layout, top, QSize(width, rows_here), look);
+            }
+            compressing.push_back(
+                start_compressing(png_rows(strip, rows_here), top + rows_here == height));
+            if (compressing.size() >= at_once) {
+                written = write_oldest();
+            }
         }
-        compressing.push_back(std::async(std::launch::async, compress_strip,
-                                         png_rows(strip, rows_here), top + rows_here == height));
-        if (compressing.size() >= at_once) {
+        while (written && !compressing.empty()) {
             written = write_oldest();
         }
-    }
-    while (written && !compressing.empty()) {
-        written = write_oldest();
+    } catch (const std::bad_alloc&) {
+        // The strips' rows and compressed bytes are the large allocations here.
+        written = false;
+        out.error = QStringLiteral("out of memory");
     }
     written = written && write_chunk(png, out, "IEND", QByteArray());
     png_destroy_write_struct(&png, &info);
