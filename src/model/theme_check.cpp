@@ -639,29 +639,38 @@ QString words(const char* source) {
     return wording->back().second;
 }
 
-// What QString::arg(a, b, ...) gives for a text whose placeholders are %1 to %9: each replaced
-// by its argument, in one pass, without the general parser's cost.
-QString filled_in(const QString& text, std::initializer_list<QStringView> args) {
-    qsizetype length = text.size();
-    for (const QStringView arg : args) {
-        length += arg.size();
-    }
-    QString result(length, Qt::Uninitialized);
-    QChar* out = result.data();
-    const QStringView all(text);
-    qsizetype copied = 0;
-    for (qsizetype at = all.indexOf(u'%'); at >= 0 && at + 1 < all.size();
-         at = all.indexOf(u'%', at + 1)) {
-        const int n = all[at + 1].digitValue();
-        if (n >= 1 && n <= int(args.size())) {
-            out = std::copy(all.begin() + copied, all.begin() + at, out);
-            out = std::copy(args.begin()[n - 1].begin(), args.begin()[n - 1].end(), out);
-            copied = at + 2;
+// Calls `found(at, n)` for each placeholder %1 to %9 of `text` that has an argument among
+// `count`, in order.
+template <typename Found>
+void for_each_placeholder(QStringView text, qsizetype count, Found found) {
+    for (qsizetype at = text.indexOf(u'%'); at >= 0 && at + 1 < text.size();
+         at = text.indexOf(u'%', at + 1)) {
+        const int n = text[at + 1].digitValue();
+        if (n >= 1 && n <= count) {
+            found(at, n);
             ++at;
         }
     }
-    out = std::copy(all.begin() + copied, all.end(), out);
-    result.truncate(out - result.constData());
+}
+
+// What QString::arg(a, b, ...) gives for a text whose placeholders are %1 to %9: each replaced
+// by its argument, without the general parser's cost. A translation may name a placeholder
+// more than once, so the room is counted placeholder by placeholder.
+QString filled_in(const QString& text, std::initializer_list<QStringView> args) {
+    const QStringView all(text);
+    const qsizetype count = qsizetype(args.size());
+    qsizetype length = all.size();
+    for_each_placeholder(all, count,
+                         [&](qsizetype, int n) { length += args.begin()[n - 1].size() - 2; });
+    QString result(length, Qt::Uninitialized);
+    QChar* out = result.data();
+    qsizetype copied = 0;
+    for_each_placeholder(all, count, [&](qsizetype at, int n) {
+        out = std::copy(all.begin() + copied, all.begin() + at, out);
+        out = std::copy(args.begin()[n - 1].begin(), args.begin()[n - 1].end(), out);
+        copied = at + 2;
+    });
+    std::copy(all.begin() + copied, all.end(), out);
     return result;
 }
 

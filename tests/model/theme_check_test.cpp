@@ -3,6 +3,9 @@
 // meant, and where each finding points.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 #include "model/theme_check.h"
 #include "support/printers.h"
 
@@ -285,6 +288,37 @@ TEST(CheckTheme, MessagesReadTheSameWordedTogether) {
         EXPECT_EQ(findings[k].message(), alone[qsizetype(k)]);
         EXPECT_EQ(findings[k].message(), alone[qsizetype(k)]) << "worded a second time";
     }
+}
+
+// A translation that names its placeholders more than once, as a translator may.
+class RepeatingTranslator : public QTranslator {
+  public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return QByteArrayView(context) == "ThemeCheck" &&
+                       QByteArrayView(source).startsWith("%1 is not a feature")
+                   ? QStringLiteral("%1, %1, %1 (%2%2)")
+                   : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(CheckTheme, TranslationsMayRepeatAPlaceholder) {
+    static int argc = 1;
+    static char name[] = "theme_check_test";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication* app =
+        QCoreApplication::instance() == nullptr ? new QCoreApplication(argc, argv) : nullptr;
+    (void)app;
+    RepeatingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const std::vector<Finding> found =
+        check_theme(titled({polygon("GUIDANCE", QString(300, QLatin1Char('Q')))}));
+    ASSERT_EQ(found.size(), 1u);
+    const QString expected = QStringLiteral("%1, %1, %1 (%2%2)").arg(found[0].field_name, "");
+    EXPECT_EQ(found[0].message(), expected);
+    const FindingWording wording;
+    EXPECT_EQ(found[0].message(), expected);
+    QCoreApplication::removeTranslator(&translator);
 }
 
 }  // namespace
