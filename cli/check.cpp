@@ -5,9 +5,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringEncoder>
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <string>
+#include <deque>
+#include <vector>
 
 #include "commands.h"
 #include "format/reader.h"
@@ -40,10 +43,11 @@ std::optional<QByteArray> read_input_bytes(const QString& path) {
 }
 
 // The findings as "file:line: severity: message [code]" lines, gathered and written to standard
-// output in large pieces: a large theme has tens of thousands of them.
+// output in large pieces: a large theme has tens of thousands of them. The texts are encoded
+// straight into the gathered bytes, and each check's severity and code only once.
 class FindingLines {
   public:
-    FindingLines() { bytes_.reserve(kPiece + 4096); }
+    FindingLines() : bytes_(size_t(kPiece)) {}
     ~FindingLines() { flush(); }
 
     void add(const QByteArray& file_name, int line, const Finding& f) {
@@ -52,28 +56,57 @@ class FindingLines {
         append(":");
         append(QByteArrayView(number, std::to_chars(number, number + sizeof number, line).ptr));
         append(": ");
-        append_utf8(severity_name(f.severity()));
+        append(tail_of(f.check).severity);
         append(": ");
         append_utf8(f.message());
-        append(" [");
-        append_utf8(f.code());
-        append("]\n");
-        if (bytes_.size() >= size_t(kPiece)) {
-            flush();
-        }
+        append(tail_of(f.check).code);
     }
     void flush() {
-        std::fwrite(bytes_.data(), 1, bytes_.size(), stdout);
-        bytes_.clear();
+        std::fwrite(bytes_.data(), 1, used_, stdout);
+        used_ = 0;
     }
 
   private:
     static constexpr qsizetype kPiece = qsizetype(1) << 20;
 
-    void append(QByteArrayView bytes) { bytes_.append(bytes.data(), size_t(bytes.size())); }
-    void append_utf8(QStringView text) { append(text.toUtf8()); }
+    struct CheckWords {
+        QByteArray severity;  // "warning"
+        QByteArray code;      // " [unknown-feature]\n"
+    };
 
-    std::string bytes_;
+    const CheckWords& tail_of(Check check) {
+        const auto known = std::find_if(tails_.begin(), tails_.end(),
+                                        [check](const auto& tail) { return tail.first == check; });
+        if (known != tails_.end()) {
+            return known->second;
+        }
+        tails_.emplace_back(check, CheckWords{severity_name(severity_of(check)).toUtf8(),
+                                              " [" + code_of(check).toUtf8() + "]\n"});
+        return tails_.back().second;
+    }
+    // Room for `n` more bytes, written out first when the gathered bytes leave too little.
+    char* room_for(qsizetype n) {
+        if (used_ + size_t(n) > bytes_.size()) {
+            flush();
+            if (size_t(n) > bytes_.size()) {
+                bytes_.resize(size_t(n));
+            }
+        }
+        return bytes_.data() + used_;
+    }
+    void append(QByteArrayView bytes) {
+        std::copy(bytes.begin(), bytes.end(), room_for(bytes.size()));
+        used_ += size_t(bytes.size());
+    }
+    void append_utf8(QStringView text) {
+        char* const at = room_for(encoder_.requiredSpace(text.size()));
+        used_ += size_t(encoder_.appendToBuffer(at, text) - at);
+    }
+
+    std::vector<char> bytes_;
+    size_t used_ = 0;
+    QStringEncoder encoder_{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};  // as toUtf8()
+    std::deque<std::pair<Check, CheckWords>> tails_;  // a deque keeps references to them valid
 };
 
 QJsonValue text_or_null(const QString& text) {

@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Times quorvane-cli dump, resave and check beside xmllint --noout on the same generated themes,
-# in one run, and prints each command's time, its ratio to xmllint's and its peak memory.
+# in one run, and prints each command's elapsed and CPU time (user + system), their ratios to
+# xmllint's and its peak memory. On a shared machine the CPU times are the steadier figures.
 # The themes: make-big-theme.py's 30,000 and 300,000 styles (every style its own feature name)
 # and the benchmarks' 30,000 styles with each feature name in every presentation.
 # Usage: scripts/bench-commands.sh [BUILD_DIR]   (needs hyperfine, xmllint, python3, GNU time)
@@ -43,14 +44,17 @@ done
 python3 - "$work" <<'PYTHON'
 import json, os, sys
 work = sys.argv[1]
-print(f"{'theme':<14} {'MB':>6}  {'command':<8} {'mean ms':>9} {'± ms':>7} {'xmllint ms':>10} {'ratio':>6} {'peak MB':>8}")
+print(f"{'theme':<14} {'MB':>6}  {'command':<8} {'mean ms':>9} {'± ms':>7} {'xmllint ms':>10} {'ratio':>6}"
+      f" {'CPU ms':>8} {'xmllint CPU':>11} {'ratio':>6} {'peak MB':>8}")
 for theme in ("big-30k", "big-300k", "repeated-30k"):
     size = os.path.getsize(os.path.join(work, theme + ".kmtf")) / 1e6
     results = {r["command"]: r for r in json.load(open(os.path.join(work, theme + ".json")))["results"]}
     xmllint = results["xmllint"]["mean"]
+    cpu = {c: r["user"] + r["system"] for c, r in results.items()}
     for command in ("dump", "resave", "check", "xmllint"):
         r = results[command]
         rss = open(os.path.join(work, f"{theme}.{command}.rss")).read().split()[-1]
         print(f"{theme:<14} {size:6.1f}  {command:<8} {r['mean'] * 1000:9.1f} {r['stddev'] * 1000:7.1f} "
-              f"{xmllint * 1000:10.1f} {r['mean'] / xmllint:6.2f} {int(rss) / 1024:8.1f}")
+              f"{xmllint * 1000:10.1f} {r['mean'] / xmllint:6.2f} {cpu[command] * 1000:8.1f}"
+              f" {cpu['xmllint'] * 1000:11.1f} {cpu[command] / cpu['xmllint']:6.2f} {int(rss) / 1024:8.1f}")
 PYTHON

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -622,55 +623,76 @@ class ThemeChecker {
     std::vector<FeatureFacts> features_;
 };
 
+}  // namespace
+
+struct FindingWording::Text {
+    const char* source = nullptr;
+    QString words;
+    struct Placeholder {
+        qsizetype at;  // of its "%"
+        int n;         // 1 to 9
+    };
+    QVarLengthArray<Placeholder, 4> placeholders;
+};
+
+namespace {
+
 // The message texts translated while a FindingWording lives in this thread, each looked up once.
-thread_local std::vector<std::pair<const char*, QString>>* wording = nullptr;
+thread_local std::vector<FindingWording::Text>* wording = nullptr;
 
-// A message text of this file, translated.
-QString words(const char* source) {
-    if (wording == nullptr) {
-        return QCoreApplication::translate("ThemeCheck", source);
-    }
-    for (const auto& [key, text] : *wording) {
-        if (key == source) {
-            return text;
-        }
-    }
-    wording->emplace_back(source, QCoreApplication::translate("ThemeCheck", source));
-    return wording->back().second;
-}
-
-// Calls `found(at, n)` for each placeholder %1 to %9 of `text` that has an argument among
-// `count`, in order.
-template <typename Found>
-void for_each_placeholder(QStringView text, qsizetype count, Found found) {
-    for (qsizetype at = text.indexOf(u'%'); at >= 0 && at + 1 < text.size();
-         at = text.indexOf(u'%', at + 1)) {
-        const int n = text[at + 1].digitValue();
-        if (n >= 1 && n <= count) {
-            found(at, n);
+// `source` translated, with the placeholders %1 to %9 found as QString::arg finds them.
+FindingWording::Text translated(const char* source) {
+    FindingWording::Text text{source, QCoreApplication::translate("ThemeCheck", source), {}};
+    const QStringView all(text.words);
+    for (qsizetype at = all.indexOf(u'%'); at >= 0 && at + 1 < all.size();
+         at = all.indexOf(u'%', at + 1)) {
+        const int n = all[at + 1].digitValue();
+        if (n >= 1 && n <= 9) {
+            text.placeholders.append({at, n});
             ++at;
         }
     }
+    return text;
+}
+
+// A message text of this file, translated.
+FindingWording::Text words(const char* source) {
+    if (wording == nullptr) {
+        return translated(source);
+    }
+    for (const FindingWording::Text& text : *wording) {
+        if (text.source == source) {
+            return text;
+        }
+    }
+    wording->push_back(translated(source));
+    return wording->back();
 }
 
 // What QString::arg(a, b, ...) gives for a text whose placeholders are %1 to %9: each replaced
 // by its argument, without the general parser's cost. A translation may name a placeholder
 // more than once, so the room is counted placeholder by placeholder.
-QString filled_in(const QString& text, std::initializer_list<QStringView> args) {
-    const QStringView all(text);
+QString filled_in(const FindingWording::Text& text, std::initializer_list<QStringView> args) {
     const qsizetype count = qsizetype(args.size());
-    qsizetype length = all.size();
-    for_each_placeholder(all, count,
-                         [&](qsizetype, int n) { length += args.begin()[n - 1].size() - 2; });
+    qsizetype length = text.words.size();
+    for (const auto& p : text.placeholders) {
+        if (p.n <= count) {
+            length += args.begin()[p.n - 1].size() - 2;
+        }
+    }
     QString result(length, Qt::Uninitialized);
     QChar* out = result.data();
+    const QChar* const chars = text.words.constData();
     qsizetype copied = 0;
-    for_each_placeholder(all, count, [&](qsizetype at, int n) {
-        out = std::copy(all.begin() + copied, all.begin() + at, out);
-        out = std::copy(args.begin()[n - 1].begin(), args.begin()[n - 1].end(), out);
-        copied = at + 2;
-    });
-    std::copy(all.begin() + copied, all.end(), out);
+    for (const auto& p : text.placeholders) {
+        if (p.n <= count) {
+            const QStringView arg = args.begin()[p.n - 1];
+            out = std::copy(chars + copied, chars + p.at, out);
+            out = std::copy(arg.begin(), arg.end(), out);
+            copied = p.at + 2;
+        }
+    }
+    std::copy(chars + copied, chars + text.words.size(), out);
     return result;
 }
 
@@ -715,14 +737,15 @@ QString contrast_words(const QString& when, float ratio) {
 QString low_contrast_message(const Finding& f) {
     QString when;
     if (f.day_contrast > 0) {
-        when = contrast_words(words(QT_TRANSLATE_NOOP("ThemeCheck", "by day")), f.day_contrast);
+        when =
+            contrast_words(words(QT_TRANSLATE_NOOP("ThemeCheck", "by day")).words, f.day_contrast);
     }
     if (f.night_contrast > 0) {
         if (!when.isEmpty()) {
-            when += words(QT_TRANSLATE_NOOP("ThemeCheck", " and "));
+            when += words(QT_TRANSLATE_NOOP("ThemeCheck", " and ")).words;
         }
-        when +=
-            contrast_words(words(QT_TRANSLATE_NOOP("ThemeCheck", "by night")), f.night_contrast);
+        when += contrast_words(words(QT_TRANSLATE_NOOP("ThemeCheck", "by night")).words,
+                               f.night_contrast);
     }
     return filled_in(words(QT_TRANSLATE_NOOP(
                          "ThemeCheck",

@@ -93,9 +93,11 @@ class FindingWording {
     FindingWording(const FindingWording&) = delete;
     FindingWording& operator=(const FindingWording&) = delete;
 
+    struct Text;  // a message text translated, and where its placeholders stand
+
   private:
-    std::vector<std::pair<const char*, QString>> texts_;
-    std::vector<std::pair<const char*, QString>>* outer_;
+    std::vector<Text> texts_;
+    std::vector<Text>* outer_;
 };
 
 // "2 errors, 1 warning, 0 hints".
