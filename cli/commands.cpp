@@ -19,7 +19,9 @@
 namespace quorvane {
 
 bool write_standard_output(QByteArrayView bytes) {
-    if (std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
+    // An empty view may have no data at all, which fwrite must not be given.
+    if ((!bytes.isEmpty() &&
+         std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) ||
         std::fflush(stdout) != 0) {
         write_cli_error(QStringLiteral("cannot write to standard output: ") +
                         QString::fromLocal8Bit(std::strerror(errno)));

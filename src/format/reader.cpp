@@ -289,6 +289,9 @@ char* put_spaces(char* out, qsizetype count) {
 char* normalise_equals_into(QByteArrayView text, char* out) {
     const char* const in = text.data();
     const qsizetype n = text.size();
+    if (n == 0) {
+        return out;  // an empty view may have no data at all, which memchr must not be given
+    }
     qsizetype copied = 0;
     while (const void* found = std::memchr(in + copied, '=', size_t(n - copied))) {
         const qsizetype equals = static_cast<const char*>(found) - in;
