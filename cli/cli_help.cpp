@@ -34,6 +34,19 @@ const CommandHelp kCommands[] = {
      "      TWIPS wide (default 11712); a short canvas is stretched to the viewport's height\n"
      "      (10236 twips). --night paints the Night view; --presentation paints one\n"
      "      presentation's rows only.\n"},
+    {"render-map",
+     "  quorvane-cli render-map THEME [MAP...] OUT.png [--presentation NAME] [--night]\n"
+     "                          [--size WxH] [--bbox MINLON,MINLAT,MAXLON,MAXLAT]\n"
+     "                          [--hide-unstyled]\n"
+     "      Draws THEME on map data as the device would and writes the picture as a PNG\n"
+     "      (default 1600x1000 pixels). MAP files are OpenStreetMap data (.osm, .osm.bz2,\n"
+     "      .osm.gz, .osm.pbf) or GPX routes and tracks (.gpx); several combine, and without\n"
+     "      one the sample town is drawn. The area is all the data, or the --bbox given,\n"
+     "      centred and scaled to fit whole. --presentation picks the presentation (default\n"
+     "      GUIDANCE, else the theme's first), --night the night colours. Features the\n"
+     "      theme does not style are drawn thin grey and hatched, or left out with\n"
+     "      --hide-unstyled. A line on stderr tells how many ways and areas were incomplete\n"
+     "      at the edges of the data; a map file that cannot be read whole is an error.\n"},
     {"check",
      "  quorvane-cli check FILE... [--json] [--strict]\n"
      "      Checks each theme and prints one line per problem, FILE:LINE: severity: message\n"

@@ -38,6 +38,7 @@ bool write_standard_output(QByteArrayView bytes);
 int run_dump(const QStringList& args);
 int run_resave(const QStringList& args);
 int run_render(const QStringList& args);
+int run_render_map(const QStringList& args);
 int run_check(const QStringList& args);
 int run_diff(const QStringList& args);
 int run_build(const QStringList& args);

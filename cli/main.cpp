@@ -21,9 +21,11 @@ void print(std::FILE* stream, const QString& text) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Painting the preview needs fonts, so render runs a GUI application without a screen.
+    // Painting the preview or the map needs fonts, so render and render-map run a GUI
+    // application without a screen.
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && std::strcmp(argv[1], "render") == 0) {
+    if (argc > 1 &&
+        (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "render-map") == 0)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // Stderr carries the editor's messages only, not the toolkit's notes about the session.
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
@@ -88,6 +90,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == QStringLiteral("render")) {
         return quorvane::run_render(args);
+    }
+    if (command == QStringLiteral("render-map")) {
+        return quorvane::run_render_map(args);
     }
     if (command == QStringLiteral("check")) {
         return quorvane::run_check(args);

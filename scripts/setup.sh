@@ -4,7 +4,8 @@
 set -eu
 packages="cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-base-dev-tools libgl-dev
 fontconfig fonts-dejavu-core xvfb xauth xdotool x11-apps imagemagick libxml2-utils clang-format
-appstream dpkg-dev groff-base libpng-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
+appstream dpkg-dev groff-base libpng-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+libosmium2-dev libprotozero-dev libboost-dev zlib1g-dev libbz2-dev libexpat1-dev liblz4-dev"
 missing=""
 for p in $packages; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -147,9 +147,7 @@ QByteArray png_rows(const QImage& strip, int rows) {
 
 }  // namespace
 
-QString png_canvas_problem(const PreviewLayout& layout) {
-    const qint64 width = canvas_pixel_size(layout).width();
-    const qint64 height = canvas_pixel_height(layout);
+QString png_size_problem(qint64 width, qint64 height) {
     if (width <= 0 || height <= 0 || width > kLargestPngSide || height > kLargestPngSide) {
         return QStringLiteral(
                    "the canvas of %1 x %2 pixels does not fit in a PNG (at most %3 "
@@ -161,30 +159,28 @@ QString png_canvas_problem(const PreviewLayout& layout) {
     return {};
 }
 
-bool write_preview_png(const Theme& theme, const PreviewLayout& layout, QIODevice& device,
-                       QString* error, PreviewLight light, qint64 strip_bytes) {
+QString png_canvas_problem(const PreviewLayout& layout) {
+    return png_size_problem(canvas_pixel_size(layout).width(), canvas_pixel_height(layout));
+}
+
+bool write_png_in_strips(qint64 width, qint64 height, const PaintStrip& paint_strip,
+                         QIODevice& device, QString* error, qint64 strip_bytes) {
     const auto fail = [error](const QString& reason) {
         if (error != nullptr) {
             *error = reason;
         }
         return false;
     };
-    const QString problem = png_canvas_problem(layout);
+    const QString problem = png_size_problem(width, height);
     if (!problem.isEmpty()) {
         return fail(problem);
     }
-    const int width = canvas_pixel_size(layout).width();
-    const qint64 height = canvas_pixel_height(layout);
-    const qint64 row_bytes = qint64(width) * 4;
+    const qint64 row_bytes = width * 4;
     const int strip_height = int(std::clamp<qint64>(strip_bytes / row_bytes, 1, height));
-    QImage strip(width, strip_height, QImage::Format_RGB32);
+    QImage strip(int(width), strip_height, QImage::Format_RGB32);
     if (strip.isNull()) {
         return fail(QStringLiteral("not enough memory for one strip of the canvas"));
     }
-    const std::vector<PresentationBand> bands = presentation_bands(theme, layout);
-    PreviewLook look;
-    look.light = light;
-    look.bands = &bands;
 
     PngOutput out;
     out.device = &device;
@@ -225,7 +221,7 @@ bool write_preview_png(const Theme& theme, const PreviewLayout& layout, QIODevic
             const int rows_here = int(std::min<qint64>(strip_height, height - top));
             {
                 QPainter painter(&strip);
-                paint_preview_strip(painter, theme, layout, top, QSize(width, rows_here), look);
+                paint_strip(painter, top, QSize(int(width), rows_here));
             }
             compressing.push_back(
                 start_compressing(png_rows(strip, rows_here), top + rows_here == height));
@@ -244,6 +240,20 @@ bool write_preview_png(const Theme& theme, const PreviewLayout& layout, QIODevic
     written = written && write_chunk(png, out, "IEND", QByteArray());
     png_destroy_write_struct(&png, &info);
     return written ? true : fail(out.error.isEmpty() ? QStringLiteral("out of memory") : out.error);
+}
+
+bool write_preview_png(const Theme& theme, const PreviewLayout& layout, QIODevice& device,
+                       QString* error, PreviewLight light, qint64 strip_bytes) {
+    const std::vector<PresentationBand> bands = presentation_bands(theme, layout);
+    PreviewLook look;
+    look.light = light;
+    look.bands = &bands;
+    return write_png_in_strips(
+        canvas_pixel_size(layout).width(), canvas_pixel_height(layout),
+        [&](QPainter& painter, qint64 top, QSize size) {
+            paint_preview_strip(painter, theme, layout, top, size, look);
+        },
+        device, error, strip_bytes);
 }
 
 }  // namespace quorvane

@@ -40,6 +40,8 @@ MainMenu build_main_menu(QMenuBar& bar) {
     m.file_menu->addSeparator();
     m.open_action =
         item(*m.file_menu, "open_action", MainMenu::tr("&Open\u2026"), QKeySequence::Open);
+    m.open_map_data_action =
+        item(*m.file_menu, "open_map_data_action", MainMenu::tr("Open &Map Data\u2026"));
     m.file_menu->addSeparator();
     m.save_action = item(*m.file_menu, "save_action", MainMenu::tr("&Save"), QKeySequence::Save);
     m.save_as_action = item(*m.file_menu, "save_as_action", MainMenu::tr("Save &As\u2026"),

@@ -22,6 +22,7 @@ struct MainMenu {
     QMenu* file_menu = nullptr;
     QAction* new_action = nullptr;
     QAction* open_action = nullptr;
+    QAction* open_map_data_action = nullptr;  // map data for the Map panel
     QAction* save_action = nullptr;
     QAction* save_as_action = nullptr;
     QAction* exit_action = nullptr;

@@ -30,6 +30,8 @@
 #include "settings/working_data.h"
 #include "ui/alt_letter_filter.h"
 #include "ui/main_window_controls.h"
+#include "ui/map_canvas.h"
+#include "ui/map_dock.h"
 #include "ui/presentation_manager.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
@@ -165,6 +167,7 @@ MainWindow::MainWindow(ThemeDocument& document, const MainWindowServices& servic
     connect_metadata_boxes();
     set_up_problems_panel();
     recolour_ = new RecolourCommands(*this);
+    set_up_map_panel();
     // Every panel stands now: the window takes its first size, then the user's arrangement.
     fit_first_size();
     restore_arrangement();
@@ -289,6 +292,21 @@ void MainWindow::set_up_problems_panel() {
     });
 }
 
+// The Map panel starts hidden at the right; View > Map (Ctrl+M) shows it and gives it the keys.
+void MainWindow::set_up_map_panel() {
+    map_ = new MapDock(*this);
+    map_->hide();
+    add_panel(map_, Qt::RightDockWidgetArea, tr("&Map"));
+    QAction* shown = panel_action(*map_);
+    shown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    menu_.view_menu->insertAction(menu_.panels_menu->menuAction(), shown);
+    connect(shown, &QAction::triggered, this, [this](bool show) {
+        if (show) {
+            map_->canvas().setFocus(Qt::ShortcutFocusReason);
+        }
+    });
+}
+
 void MainWindow::fit_first_size() {
     // The column's sizes with the texts it shows now: a window not shown yet keeps the sizes
     // its layouts measured first.
@@ -374,6 +392,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     save_recent_files();
+    map_->remember_choice();
     save_window_arrangement(services_.working_data_folder,
                             WindowArrangement{saveGeometry(), saveState(kArrangementVersion)});
     files_->recovery().forget();

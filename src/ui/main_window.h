@@ -24,6 +24,7 @@ enum class PresentationManagerMode;
 class BusyCursor;
 class ColourPicker;
 class FileDialogs;
+class MapDock;
 class Messages;
 class PreviewPane;
 class ProblemsPanel;
@@ -99,6 +100,7 @@ class MainWindow : public QMainWindow {
     RecoveryKeeper& recovery() { return files_->recovery(); }
     ProblemsPanel& problems() { return *problems_; }
     RecolourCommands& recolour_commands() { return *recolour_; }
+    MapDock& map_dock() { return *map_; }
     QDockWidget& theme_panel() { return *theme_panel_; }
     // The View > Panels item that shows and hides a panel.
     QAction* panel_action(const QDockWidget& panel) const { return panel_actions_.value(&panel); }
@@ -120,6 +122,7 @@ class MainWindow : public QMainWindow {
     void connect_metadata_boxes();
     void set_up_theme_panel();
     void set_up_problems_panel();
+    void set_up_map_panel();
     // The first size: the preview as wide as it always was, the whole window on the screen.
     void fit_first_size();
     void restore_arrangement();
@@ -170,6 +173,7 @@ class MainWindow : public QMainWindow {
     ThemeFiles* files_ = nullptr;
     ProblemsPanel* problems_ = nullptr;
     RecolourCommands* recolour_ = nullptr;
+    MapDock* map_ = nullptr;
 };
 
 }  // namespace quorvane

@@ -150,11 +150,13 @@ void PreviewPane::set_light(PreviewLight light) {
 void PreviewPane::show_proposal(const ColourOperation* proposal) {
     proposal_ = proposal;
     canvas_->set_colours(proposal_, colour_view_);
+    emit colours_shown();
 }
 
 void PreviewPane::set_colour_view(const ColourView& view) {
     colour_view_ = view;
     canvas_->set_colours(proposal_, colour_view_);
+    emit colours_shown();
 }
 
 void PreviewPane::set_zoom(int percent) {

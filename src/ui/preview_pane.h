@@ -104,6 +104,8 @@ class PreviewPane : public QObject {
     void context_menu_requested(int element, QPoint global_position);
     void file_dropped(const QString& path);
     void zoom_changed(int percent);
+    // The tiles show other colours than before: a recolouring tried out, or another colour view.
+    void colours_shown();
 
   private:
     // The selection changed: repaint, tell assistive technology and the window.

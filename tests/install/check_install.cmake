@@ -15,7 +15,10 @@ set(expected
   share/applications/${APP_ID}.desktop
   share/mime/packages/quorvane.xml
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
-  share/doc/quorvane/README.md)
+  share/doc/quorvane/README.md
+  share/quorvane/map-features.txt
+  share/quorvane/sample-town.osm
+  share/quorvane/sample-town.gpx)
 if(WITH_GUI)
   list(APPEND expected bin/quorvane)
 endif()

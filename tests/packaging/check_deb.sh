@@ -26,7 +26,9 @@ usr/share/mime/packages/quorvane.xml usr/share/icons/hicolor/scalable/apps/$app_
 usr/share/metainfo/$app_id.metainfo.xml usr/share/doc/quorvane/README.md
 usr/share/man/man1/quorvane.1.gz usr/share/man/man1/quorvane-cli.1.gz
 usr/share/bash-completion/completions/quorvane usr/share/bash-completion/completions/quorvane-cli
-usr/share/doc/quorvane/copyright"
+usr/share/doc/quorvane/copyright
+usr/share/quorvane/map-features.txt usr/share/quorvane/sample-town.osm
+usr/share/quorvane/sample-town.gpx"
 if [ "$with_gui" = 1 ]; then
     expected="$expected usr/bin/quorvane"
 fi
@@ -72,6 +74,11 @@ dpkg -x "$deb" "$root"
 [ -x "$root/usr/bin/quorvane-cli" ] || fail "usr/bin/quorvane-cli is not executable"
 "$root/usr/bin/quorvane-cli" --help >/dev/null || fail "quorvane-cli --help exited $?"
 gzip -t "$root"/usr/share/man/man1/*.gz || fail "a manual page is not valid gzip"
+# The unpacked program finds its map files beside it: the sample town draws.
+printf '<GARMIN_MAP_THEME><PRESENTATION ID="GUIDANCE"><STYLELIST>\r\n</STYLELIST></PRESENTATION></GARMIN_MAP_THEME>\r\n' \
+    >"$scratch/empty.kmtf"
+"$root/usr/bin/quorvane-cli" render-map "$scratch/empty.kmtf" "$scratch/town.png" --size 64x40 ||
+    fail "quorvane-cli render-map of the sample town exited $?"
 grep -q "GNU GENERAL PUBLIC LICENSE" "$root/usr/share/doc/quorvane/copyright" ||
     fail "the copyright file lacks the license"
 # The software-centre entry together with the menu entry and icons it refers to.

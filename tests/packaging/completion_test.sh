@@ -5,7 +5,8 @@
 set -u
 source "$1"
 rm -rf "$2" && mkdir -p "$2/sub" && cd "$2" || exit 2
-touch a.kmtf B.KMTF "my theme.kmtf" c.png notes.txt d.json
+touch a.kmtf B.KMTF "my theme.kmtf" c.png notes.txt d.json town.osm city.osm.pbf roads.OSM.BZ2 \
+    trip.gpx
 
 # Prints the offers for the words, the last one being completed, sorted and each followed by ",".
 offers() {
@@ -27,10 +28,10 @@ while IFS='|' read -r expected line; do
         failed=1
     fi
 done <<'CASES'
-build,check,diff,dump,edit,help,render,resave,|quorvane-cli ''
-render,resave,|quorvane-cli re
+build,check,diff,dump,edit,help,render,render-map,resave,|quorvane-cli ''
+render,render-map,resave,|quorvane-cli re
 --help,--version,|quorvane-cli --
-build,check,diff,dump,edit,help,render,resave,|quorvane-cli help ''
+build,check,diff,dump,edit,help,render,render-map,resave,|quorvane-cli help ''
 --canvas-width,--help,--night,--presentation,|quorvane-cli render x.kmtf --
 --force,--help,|quorvane-cli resave a.kmtf --
 --help,--json,--strict,|quorvane-cli check a.kmtf --
@@ -43,6 +44,11 @@ c.png,sub,|quorvane-cli render --night --canvas-width 9000 - ''
 |quorvane-cli render a.kmtf --canvas-width ''
 TRAFFIC,TURN\ PREVIEW,|quorvane-cli render a.kmtf --presentation T
 a.kmtf,|quorvane-cli check B.KMTF a
+--bbox,--help,--hide-unstyled,--night,--presentation,--size,|quorvane-cli render-map a.kmtf --
+B.KMTF,a.kmtf,my theme.kmtf,sub,|quorvane-cli render-map ''
+c.png,city.osm.pbf,roads.OSM.BZ2,sub,town.osm,trip.gpx,|quorvane-cli render-map a.kmtf ''
+c.png,city.osm.pbf,roads.OSM.BZ2,sub,town.osm,trip.gpx,|quorvane-cli render-map --size 800x600 a.kmtf town.osm ''
+|quorvane-cli render-map a.kmtf --bbox ''
 d.json,sub,|quorvane-cli build ''
 B.KMTF,a.kmtf,my theme.kmtf,sub,|quorvane-cli build d.json ''
 |quorvane-cli diff a.kmtf B.KMTF ''

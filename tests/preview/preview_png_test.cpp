@@ -10,20 +10,11 @@
 #include "format/reader.h"
 #include "preview/preview_painter.h"
 #include "preview/preview_png.h"
+#include "support/gui_application.h"
 #include "text/message_list.h"
 
 namespace quorvane {
 namespace {
-
-// Labels need fonts, and fonts a GUI application (headless under the tests' platform).
-void ensure_gui_application() {
-    static int argc = 1;
-    static char name[] = "preview_png_test";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app =
-        QGuiApplication::instance() == nullptr ? new QGuiApplication(argc, argv) : nullptr;
-    (void)app;
-}
 
 QByteArray png_of(const Theme& theme, const PreviewLayout& layout, qint64 strip_bytes,
                   PreviewLight light = PreviewLight::Day) {

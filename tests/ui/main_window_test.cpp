@@ -34,6 +34,7 @@
 #include "support/scripted_web.h"
 #include "ui/editor_command_line.h"
 #include "ui/main_window.h"
+#include "ui/map_dock.h"
 #include "ui/preview_canvas.h"
 #include "ui/preview_pane.h"
 #include "ui/problems_panel.h"
@@ -161,6 +162,7 @@ class MainWindowTest : public QObject {
             {m.file_menu->menuAction(), "&File", {}},
             {m.new_action, "&New", keys(K::New)},
             {m.open_action, "&Open\u2026", keys(K::Open)},
+            {m.open_map_data_action, "Open &Map Data\u2026", {}},
             {m.save_action, "&Save", keys(K::Save)},
             {m.save_as_action, "Save &As\u2026",
              keys(K::SaveAs, K(Qt::CTRL | Qt::SHIFT | Qt::Key_S))},
@@ -188,6 +190,7 @@ class MainWindowTest : public QObject {
             {w.panel_action(w.theme_panel()), "&Theme", {}},
             {w.panel_action(w.problems()), "&Problems", {}},
             {w.panel_action(r.colours_panel()), "Theme &Colours", {}},
+            {w.panel_action(w.map_dock()), "&Map", {K(Qt::CTRL | Qt::Key_M)}},
             {r.device_colours_action(), "&Device Colours", {}},
             {r.simulate_menu()->menuAction(), "&Simulate", {}},
             {m.help_menu->menuAction(), "&Help", {}},

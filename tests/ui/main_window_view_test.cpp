@@ -90,9 +90,9 @@ class MainWindowViewTest : public QObject {
         const MainMenu& m = s->window->menu();
         QCOMPARE(menu_captions(m.view_menu),
                  (QStringList{"&Night View", "-", "Zoom &In", "Zoom &Out", "&Actual Size", "-",
-                              "&Panels", "-", "&Device Colours", "&Simulate"}));
+                              "&Map", "&Panels", "-", "&Device Colours", "&Simulate"}));
         QCOMPARE(menu_captions(m.panels_menu),
-                 (QStringList{"&Theme", "&Problems", "Theme &Colours"}));
+                 (QStringList{"&Theme", "&Problems", "Theme &Colours", "&Map"}));
         const MainWindowControls& c = s->window->controls();
         QCOMPARE(c.night_button->defaultAction(), m.night_view_action);
         QCOMPARE(c.night_button->text(), QStringLiteral("Night"));

@@ -13,6 +13,7 @@
 
 #include "main_window_session.h"
 #include "platform/qt/qt_messages.h"
+#include "ui/map_dock.h"
 #include "ui/problems_panel.h"
 #include "ui/recolour_commands.h"
 #include "ui/theme_colours_panel.h"
@@ -36,6 +37,11 @@ const Opening kOpenings[] = {
     {"with Problems", [](MainWindow& w) { w.panel_action(w.problems())->trigger(); }},
     {"with Theme Colours",
      [](MainWindow& w) { w.panel_action(w.recolour_commands().colours_panel())->trigger(); }},
+    {"with Map and its legend",
+     [](MainWindow& w) {
+         w.panel_action(w.map_dock())->trigger();
+         w.map_dock().legend_action()->setChecked(true);
+     }},
     {"element picker", [](MainWindow& w) { w.add_elements(); }},
     {"adding presentations", [](MainWindow& w) { w.menu().add_presentations_action->trigger(); }},
     {"removing presentations",

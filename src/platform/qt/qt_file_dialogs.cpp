@@ -5,6 +5,26 @@
 
 namespace quorvane {
 
+QStringList QtFileDialogs::open_files_dialog(const QString& filter, const QString& initial) {
+    QFileDialog dialog(parent_, file_dialog_title(FileDialogMode::Open), initial);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, kind_ == FileDialogKind::Toolkit);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    const QStringList filters = name_filters(filter);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty()) {
+        dialog.selectNameFilter(filters.first());
+    }
+    QStringList chosen;
+    if (dialog.exec() == QDialog::Accepted) {
+        for (const QString& path : dialog.selectedFiles()) {
+            chosen.append(cleaned_answer(path));
+        }
+    }
+    return chosen;
+}
+
 QString QtFileDialogs::file_dialog(FileDialogMode mode, const QString& filter,
                                    const QString& initial) {
     QFileDialog dialog(parent_, file_dialog_title(mode), initial);

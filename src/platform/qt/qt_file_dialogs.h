@@ -21,6 +21,7 @@ class QtFileDialogs : public FileDialogs {
 
     QString file_dialog(FileDialogMode mode, const QString& filter,
                         const QString& initial) override;
+    QStringList open_files_dialog(const QString& filter, const QString& initial) override;
 
   private:
     QPointer<QWidget> parent_;
