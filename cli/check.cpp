@@ -67,7 +67,7 @@ class FindingLines {
     }
 
   private:
-    static constexpr qsizetype kPiece = qsizetype(1) << 20;
+    static constexpr qsizetype kPiece = qsizetype(1) << 16;
 
     struct CheckWords {
         QByteArray severity;  // "warning"

@@ -318,6 +318,7 @@ class ThemeChecker {
         // The feature names' hashes first, so that the slot of a name a few Elements ahead can
         // be fetched into the cache while this one is checked.
         hashes_.reserve(theme_.elements.size());
+        features_.reserve(theme_.elements.size());
         for (const Element& e : theme_.elements) {
             hashes_.push_back(qHash(QStringView(e.field_name)));
         }
