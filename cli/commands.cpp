@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "format/metadata.h"
 #include "format/reader.h"
@@ -17,8 +18,10 @@
 
 namespace quorvane {
 
-bool write_standard_output(const QByteArray& bytes) {
-    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
+bool write_standard_output(QByteArrayView bytes) {
+    // An empty view may have no data at all, which fwrite must not be given.
+    if ((!bytes.isEmpty() &&
+         std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) ||
         std::fflush(stdout) != 0) {
         write_cli_error(QStringLiteral("cannot write to standard output: ") +
                         QString::fromLocal8Bit(std::strerror(errno)));
@@ -36,7 +39,7 @@ bool read_named_input(const QString& path, Theme& theme, MessageList& messages) 
             write_cli_error(QStringLiteral("cannot read standard input: ") + in.errorString());
             return false;
         }
-        return read_theme_text(in.readAll(), input_name(path), theme, messages);
+        return read_theme_bytes(in.readAll(), input_name(path), theme, messages);
     }
     const QFileInfo info(path);
     QFile file(path);
@@ -132,10 +135,15 @@ int write_output(const Theme& theme, const QString& path, bool replace_existing)
             write_stderr_lines(messages);
             return kRefused;
         }
-        QByteArray bytes = theme_text(theme, meta, messages);
-        write_stderr_lines(messages);
-        bytes.append("\r\n");
-        return write_standard_output(bytes) ? kSuccess : kRefused;
+        // The text goes out in pieces as it is made; what the editor would say about it, first.
+        bool said = false;
+        const bool written = write_theme_text(theme, meta, messages, [&](QByteArrayView piece) {
+            if (!std::exchange(said, true)) {
+                write_stderr_lines(messages);
+            }
+            return write_standard_output(piece);
+        });
+        return written ? kSuccess : kRefused;
     }
     // The editor always saves to a full path; a relative OUT is taken from the working folder.
     const QString out = QFileInfo(path).absoluteFilePath();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArrayView>
 #include <QStringList>
 
 #include "model/theme.h"
@@ -32,7 +33,7 @@ bool read_input_keeping_messages(const QString& path, Theme& theme, MessageList&
 int write_output(const Theme& theme, const QString& path, bool replace_existing);
 
 // Writes bytes to standard output; false (after saying why) when they do not all get there.
-bool write_standard_output(const QByteArray& bytes);
+bool write_standard_output(QByteArrayView bytes);
 
 int run_dump(const QStringList& args);
 int run_resave(const QStringList& args);

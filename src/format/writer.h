@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <functional>
 
 #include "model/theme.h"
 #include "text/message_list.h"
@@ -26,6 +28,12 @@ QString file_head();
 // write_theme_bytes adds. CR and LF in a border text are left out of the file, and other control
 // characters in a border report "Error with Border Height" (once).
 QByteArray theme_text(const Theme& theme, const QString& meta, MessageList& messages);
+
+// The same text followed by CR LF (what save_theme_file writes), handed to `write` in pieces of
+// about a megabyte as it is made, so that a large theme's text never stands whole in memory.
+// Stops when `write` returns false, and returns whether every piece was written.
+bool write_theme_text(const Theme& theme, const QString& meta, MessageList& messages,
+                      const std::function<bool(QByteArrayView)>& write);
 
 // Writes the theme to `path` in the theme file format. A theme without a title is refused first;
 // then a file already at `path` is replaced or, with ExistingFile::Kept, left alone (the caller
