@@ -125,15 +125,12 @@ TEST(MapDrawing, ThinLinesKeepTheirWidthOnADoubleDensityScreen) {
     EXPECT_NEAR(inked(2) / inked(1), 4.0, 0.6);
 }
 
-// Areas a few pixels across are filled row by row, lines simplified to the view: both must give
-// the painter's own picture of the shapes.
 const MapView kPixelView{QPointF(0, 0), 10, QSize(16, 16)};
 const MapDrawOptions kThemeOnly{.show_unstyled = false};
 
 TEST(MapDrawing, SmallAreasCoverThePixelsThePainterWouldFill) {
     ensure_gui_application();
-    using Ring = std::vector<QPointF>;
-    const std::vector<std::pair<const char*, std::vector<Ring>>> cases = {
+    const std::vector<std::pair<const char*, std::vector<std::vector<QPointF>>>> cases = {
         {"square", {{{4.3, 4.3}, {11.2, 4.3}, {11.2, 11.2}, {4.3, 11.2}}}},
         {"triangle", {{{4.3, 4.6}, {4.3, 11.6}, {11.3, 11.6}}}},
         {"L", {{{4.3, 4.3}, {7.3, 4.3}, {7.3, 8.6}, {11.7, 8.6}, {11.7, 11.4}, {4.3, 11.4}}}},
@@ -150,8 +147,8 @@ TEST(MapDrawing, SmallAreasCoverThePixelsThePainterWouldFill) {
         MapDataBuilder builder;
         builder.begin_area(map_feature_named(u"PARK"), {});
         QPainterPath painters_own;
-        for (const Ring& ring : rings) {
-            Ring metres;
+        for (const auto& ring : rings) {
+            std::vector<QPointF> metres;
             for (const QPointF& p : ring) {
                 metres.push_back(kPixelView.to_metres(p));
             }
@@ -183,11 +180,10 @@ TEST(MapDrawing, ALineKeepsEveryBendOfMoreThanHalfAPixel) {
     theme.elements.push_back(trail);
     const MapStyles styles = map_styles(theme, QStringLiteral("GUIDANCE"), PreviewLight::Day);
     // A zigzag of a thin line, its bends a pixel and a half either side of its middle.
+    const std::vector<QPoint> bends{{1, 6}, {4, 9}, {7, 6}, {10, 9}, {13, 6}};
     std::vector<QPointF> metres;
-    std::vector<QPoint> bends;
-    for (int k = 0; k < 5; ++k) {
-        bends.emplace_back(1 + 3 * k, k % 2 == 0 ? 6 : 9);
-        metres.push_back(kPixelView.to_metres(QPointF(bends.back()) + QPointF(0.5, 0.5)));
+    for (const QPoint& bend : bends) {
+        metres.push_back(kPixelView.to_metres(QPointF(bend) + QPointF(0.5, 0.5)));
     }
     MapDataBuilder builder;
     builder.add_line(map_feature_named(u"ROAD_TRAIL"), metres, {});
