@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "format/file_identity.h"
 #include "format/metadata.h"
@@ -24,11 +25,13 @@ bool output_failed = false;
 
 }  // namespace
 
-bool write_standard_output(const QByteArray& bytes) {
+bool write_standard_output(QByteArrayView bytes) {
     if (output_failed) {
         return false;
     }
-    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
+    // An empty view may have no data at all, which fwrite must not be given.
+    if ((!bytes.isEmpty() &&
+         std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) ||
         std::fflush(stdout) != 0) {
         output_failed = true;
         write_cli_error(QStringLiteral("cannot write to standard output: ") +
@@ -36,10 +39,6 @@ bool write_standard_output(const QByteArray& bytes) {
         return false;
     }
     return true;
-}
-
-bool standard_output_failed() {
-    return output_failed;
 }
 
 std::optional<QByteArray> read_input_bytes(const QString& path) {
@@ -56,7 +55,7 @@ std::optional<QByteArray> read_input_bytes(const QString& path) {
         }
         return bytes;
     }
-    RegularFileRead read = read_regular_file(path);
+    RegularFileRead read = read_regular_file(path, IdentityHash::Skipped);
     switch (read.failure) {
         case ReadFailure::None:
             return std::move(read.bytes);
@@ -79,8 +78,8 @@ std::optional<QByteArray> read_input_bytes(const QString& path) {
 namespace {
 
 bool read_named_input(const QString& path, Theme& theme, MessageList& messages) {
-    const std::optional<QByteArray> bytes = read_input_bytes(path);
-    return bytes && read_theme_text(*bytes, input_name(path), theme, messages);
+    std::optional<QByteArray> bytes = read_input_bytes(path);
+    return bytes && read_theme_bytes(std::move(*bytes), input_name(path), theme, messages);
 }
 
 }  // namespace
@@ -164,10 +163,15 @@ int write_output(const Theme& theme, const QString& path, bool replace_existing)
             write_stderr_line(unwritable);
             return kRefused;
         }
-        QByteArray bytes = theme_text(theme, meta, messages);
-        write_stderr_lines(messages);
-        bytes.append("\r\n");
-        return write_standard_output(bytes) ? kSuccess : kRefused;
+        // The text goes out in pieces as it is made; what the editor would say about it, first.
+        bool said = false;
+        const bool written = write_theme_text(theme, meta, messages, [&](QByteArrayView piece) {
+            if (!std::exchange(said, true)) {
+                write_stderr_lines(messages);
+            }
+            return write_standard_output(piece);
+        });
+        return written ? kSuccess : kRefused;
     }
     // The editor always saves to a full path; a relative OUT is taken from the working folder.
     const QString out = QFileInfo(path).absoluteFilePath();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArrayView>
 #include <QStringList>
 #include <optional>
 
@@ -33,9 +34,7 @@ bool read_input_keeping_messages(const QString& path, Theme& theme, MessageList&
 int write_output(const Theme& theme, const QString& path, bool replace_existing);
 
 // Writes bytes to standard output; false (after saying why) when they do not all get there.
-bool write_standard_output(const QByteArray& bytes);
-// Whether something written to standard output did not get there, and was said so.
-bool standard_output_failed();
+bool write_standard_output(QByteArrayView bytes);
 
 // The whole input, from a regular file or, for "-", from standard input; nothing, after saying
 // why, when it cannot be read. A pipe or device named as a file is refused without waiting on

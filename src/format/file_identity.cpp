@@ -127,6 +127,17 @@ FileIdentity FileIdentity::of_bytes(QByteArrayView bytes, qint64 modified_ms) {
                         QCryptographicHash::hash(bytes, kHashAlgorithm).toHex()};
 }
 
+ContentIdentityBuilder::ContentIdentityBuilder() : hash_(kHashAlgorithm) {}
+
+void ContentIdentityBuilder::add(QByteArrayView piece) {
+    hash_.addData(piece);
+    size_ += piece.size();
+}
+
+FileIdentity ContentIdentityBuilder::identity(qint64 modified_ms) const {
+    return FileIdentity{true, size_, modified_ms, hash_.result().toHex()};
+}
+
 bool FileIdentity::same_content(const FileIdentity& other) const {
     if (exists != other.exists) {
         return false;
@@ -162,7 +173,7 @@ std::optional<FileIdentity> FileIdentity::from_json(const QJsonObject& object) {
                         hash.toLatin1()};
 }
 
-RegularFileRead read_regular_file(const QString& path) {
+RegularFileRead read_regular_file(const QString& path, IdentityHash hash) {
     RegularFileRead read;
     RegularFile file(path, read);
     if (!file.ok()) {
@@ -171,12 +182,12 @@ RegularFileRead read_regular_file(const QString& path) {
     // Room for the whole file and one byte, to find its end without growing; a file too large
     // for memory throws std::bad_alloc here.
     read.bytes.resize(qsizetype(file.size()) + 1);
-    if (file.read_into(read.bytes)) {
+    if (!file.read_into(read.bytes)) {
+        read.bytes.clear();
+    } else if (hash == IdentityHash::Made) {
         file.finish_identity(read.identity);
         read.identity.size = read.bytes.size();
         read.identity.hash = QCryptographicHash::hash(read.bytes, kHashAlgorithm).toHex();
-    } else {
-        read.bytes.clear();
     }
     return read;
 }

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCryptographicHash>
 #include <QJsonObject>
 #include <QString>
 #include <optional>
@@ -30,6 +31,19 @@ struct FileIdentity {
     friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
 };
 
+// The identity of bytes handed over in pieces: what FileIdentity::of_bytes gives for all of
+// them at once, without their standing whole in memory.
+class ContentIdentityBuilder {
+  public:
+    ContentIdentityBuilder();
+    void add(QByteArrayView piece);
+    FileIdentity identity(qint64 modified_ms) const;
+
+  private:
+    QCryptographicHash hash_;
+    qint64 size_ = 0;
+};
+
 // Why a file could not be read.
 enum class ReadFailure { None, Missing, NotRegular, Error };
 
@@ -44,7 +58,9 @@ struct RegularFileRead {
 // Reads the whole file at `path` when it is a regular file (after links). It is opened without
 // waiting and its type checked on the open file: a pipe or a device put in the theme's place
 // would otherwise hold the program up until some other program writes to it.
-RegularFileRead read_regular_file(const QString& path);
+// Without the hash, only the bytes are wanted: `identity` is left empty.
+enum class IdentityHash { Made, Skipped };
+RegularFileRead read_regular_file(const QString& path, IdentityHash hash = IdentityHash::Made);
 
 // The identity of what is at `path` now: an absent one when nothing is there, and nothing when
 // something other than a regular file is there or it cannot be read. Reads the file through

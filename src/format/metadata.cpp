@@ -10,15 +10,15 @@ namespace quorvane {
 
 namespace {
 
-// The range between the first two occurrences of `name` in `upper` (both upper case), or an empty
-// range at 0 when the name does not occur twice.
-std::pair<qsizetype, qsizetype> range_between_first_two(QByteArrayView upper, QByteArrayView name) {
-    const qsizetype p = find(upper, name);
+// The range between the first two occurrences of `name` (upper case) in `text` read upper-cased,
+// or an empty range at 0 when the name does not occur twice.
+std::pair<qsizetype, qsizetype> range_between_first_two(QByteArrayView text, QByteArrayView name) {
+    const qsizetype p = find_ascii_upper(text, name);
     if (p < 0) {
         return {0, 0};
     }
     const qsizetype begin = p + name.size();
-    const qsizetype q = find(upper, name, begin);
+    const qsizetype q = find_ascii_upper(text, name, begin);
     if (q < 0) {
         return {0, 0};
     }
@@ -29,58 +29,49 @@ QByteArray without_tag_characters(QByteArrayView text) {
     return remove_all(remove_all(remove_all(text, ">"), "<"), "/");
 }
 
-// A text searched in its upper-case form and cut from the original at the same places, so that
-// values keep their letter case.
-struct CasedText {
-    QByteArrayView upper;
-    QByteArrayView original;
-
-    // The value between the first two occurrences of `name`, without "<", ">" and "/", as it
-    // stands in the upper-case text and in the original.
-    std::pair<QByteArray, QByteArray> value(QByteArrayView name) const {
-        const auto [begin, end] = range_between_first_two(upper, name);
-        return {without_tag_characters(upper.sliced(begin, end - begin)),
-                without_tag_characters(original.sliced(begin, end - begin))};
-    }
-};
+// The value between the first two occurrences of `name`, without "<", ">" and "/", in the
+// letter case of the text: the search matches as on the upper-cased text.
+QByteArray cased_value(QByteArrayView text, QByteArrayView name) {
+    const auto [begin, end] = range_between_first_two(text, name);
+    return without_tag_characters(text.sliced(begin, end - begin));
+}
 
 }  // namespace
 
 QByteArray text_between_first_two(QByteArrayView text, QByteArrayView name) {
-    const QByteArray upper = ascii_upper(text);
-    const auto [begin, end] = range_between_first_two(upper, ascii_upper(name));
-    return without_tag_characters(QByteArrayView(upper).sliced(begin, end - begin));
+    return ascii_upper(cased_value(text, ascii_upper(name)));
 }
 
 void read_metadata(Metadata& metadata, QByteArrayView text, MessageList& messages) {
-    read_metadata(metadata, text, ascii_upper(text), messages);
-}
-
-void read_metadata(Metadata& metadata, QByteArrayView text, QByteArrayView upper,
-                   MessageList& messages) {
-    const qsizetype start = find(upper, "METADATA");
+    const qsizetype start = find_ascii_upper(text, "METADATA");
     if (start < 0) {
         messages.add(QCoreApplication::translate("Metadata", "Oops no meta"));
         return;
     }
     // The values are searched from METADATA to the end of the whole text, not only in the block.
-    const CasedText m{upper.sliced(start), text.sliced(start)};
-    if (find(m.upper, "/METADATA") < 0) {
+    const QByteArrayView m = text.sliced(start);
+    if (find_ascii_upper(m, "/METADATA") < 0) {
         messages.add(QCoreApplication::translate("Metadata", "Oops no meta"));
         return;
     }
-    metadata.title = QString::fromLatin1(m.value("TITLE").second);
-    metadata.description = QString::fromLatin1(m.value("DESCRIPTION").second);
+    metadata.title = QString::fromLatin1(cased_value(m, "TITLE"));
+    metadata.description = QString::fromLatin1(cased_value(m, "DESCRIPTION"));
     // The locale list without its tag characters; only its first locale is kept.
-    const auto [upper_locales, locales] = m.value("LOCALELIST");
-    metadata.locale = QString::fromLatin1(CasedText{upper_locales, locales}.value("LOCALE").second);
+    metadata.locale = QString::fromLatin1(cased_value(cased_value(m, "LOCALELIST"), "LOCALE"));
 
-    QByteArray version = m.value("VERSION").first;
+    QByteArray version = ascii_upper(cased_value(m, "VERSION"));
     version = replace_all(version, "MAJORMINOR", ".");
     for (const char* noise : {"MAJOR", "MINOR", "\n", "\r", " "}) {
         version = remove_all(version, noise);
     }
     metadata.version = QString::fromLatin1(trim_spaces(version));
+}
+
+void read_metadata(Metadata& metadata, QByteArrayView text, QByteArrayView upper,
+                   MessageList& messages) {
+    // The search no longer needs the upper-cased text; kept for the callers that have one.
+    (void)upper;
+    read_metadata(metadata, text, messages);
 }
 
 QString metadata_block(const Metadata& metadata, MessageList& messages) {

@@ -19,7 +19,8 @@ QByteArray text_between_first_two(QByteArrayView text, QByteArrayView name);
 // locale keep the letter case they have in the file.
 void read_metadata(Metadata& metadata, QByteArrayView text, MessageList& messages);
 
-// The same for a text whose upper-case form is at hand (the reader has one).
+// The same; the upper-cased text is not needed any more, since the searches match the letters of
+// `text` as upper case.
 void read_metadata(Metadata& metadata, QByteArrayView text, QByteArrayView upper,
                    MessageList& messages);
 

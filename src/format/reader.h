@@ -10,6 +10,8 @@
 
 namespace quorvane {
 
+struct ThemeLines;
+
 // Reads the whole file into one text (one byte per character). An empty path or a missing file
 // gives an empty text. A failed read reports the system's error description.
 QByteArray read_file_bytes(const QString& path, MessageList& messages);
@@ -26,6 +28,13 @@ QByteArray squeeze_block_spaces(QByteArrayView block);
 // appends each presentation's name to the theme's listed presentations. An empty text (after the
 // spacing around "=" is normalised) leaves the theme as it was.
 void parse_theme_text(Theme& theme, QByteArrayView text, MessageList& messages);
+
+// parse_theme_text for a text the reader may take over: it is changed in place and becomes the
+// buffer every Element's style text shares, so a large theme is read without a copy of its text.
+// When `lines` is given, it receives where the METADATA block and each Element's STYLE tag stand,
+// as find_theme_lines finds them.
+void parse_theme_bytes(Theme& theme, QByteArray text, MessageList& messages,
+                       ThemeLines* lines = nullptr);
 
 // The field name of a style text: the first quoted value after FIELD in its tag (the first
 // quoted value of the tag when it has no FIELD). Reports "Can't find type!" when there is none.
@@ -53,5 +62,9 @@ bool read_theme_file(const QString& path, Theme& theme, MessageList& messages);
 // that looks like a theme. Any other text (an empty one aside: it is an empty theme) leaves the
 // theme as it was, reports not_a_theme_message(name) alone and returns false.
 bool read_theme_text(QByteArrayView text, const QString& name, Theme& theme, MessageList& messages);
+// The same for a text the reader may take over (see parse_theme_bytes), with the lines of its
+// parts when `lines` is given.
+bool read_theme_bytes(QByteArray text, const QString& name, Theme& theme, MessageList& messages,
+                      ThemeLines* lines = nullptr);
 
 }  // namespace quorvane

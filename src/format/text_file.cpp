@@ -26,36 +26,55 @@ QString replacement_problem(const QString& path) {
     return {};
 }
 
-bool replace_file_atomically(const QString& path, const QByteArray& bytes, QString* error) {
-    const auto fail = [error](const QString& reason) {
-        if (error != nullptr) {
-            *error = reason;
-        }
-        return false;
-    };
-    const QString problem = replacement_problem(path);
+AtomicFileWriter::AtomicFileWriter(const QString& path) : path_(path) {}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (file_ != nullptr) {
+        file_->cancelWriting();
+    }
+}
+
+bool AtomicFileWriter::fail(const QString& reason) {
+    error_ = reason;
+    if (file_ != nullptr) {
+        file_->cancelWriting();
+        file_.reset();
+    }
+    return false;
+}
+
+bool AtomicFileWriter::open() {
+    const QString problem = replacement_problem(path_);
     if (!problem.isEmpty()) {
         return fail(problem);
     }
     struct stat target {};
-    const bool exists = ::stat(QFile::encodeName(path).constData(), &target) == 0;
+    const bool exists = ::stat(QFile::encodeName(path_).constData(), &target) == 0;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return fail(file.errorString());
+    file_ = std::make_unique<QSaveFile>(path_);
+    if (!file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return fail(file_->errorString());
     }
-    const int fd = file.handle();
     if (exists) {
         // The new file takes the old one's place: it keeps its mode, and its owner and group
         // where this process may set them.
+        const int fd = file_->handle();
         if (::fchown(fd, target.st_uid, target.st_gid) != 0) {
             (void)::fchown(fd, uid_t(-1), target.st_gid);
         }
         (void)::fchmod(fd, target.st_mode & 07777);
     }
+    return true;
+}
+
+bool AtomicFileWriter::write(QByteArrayView bytes) {
+    if (file_ == nullptr) {
+        return false;
+    }
     // Written here rather than through QFileDevice, which reports a write that stops part-way
     // (a full disk) without its reason.
-    const char* data = bytes.constData();
+    const int fd = file_->handle();
+    const char* data = bytes.data();
     qsizetype left = bytes.size();
     while (left > 0) {
         const ssize_t written = ::write(fd, data, size_t(left));
@@ -63,17 +82,33 @@ bool replace_file_atomically(const QString& path, const QByteArray& bytes, QStri
             continue;
         }
         if (written <= 0) {
-            const QString reason = qt_error_string(written < 0 ? errno : ENOSPC);
-            file.cancelWriting();
-            return fail(reason);
+            return fail(qt_error_string(written < 0 ? errno : ENOSPC));
         }
         data += written;
         left -= written;
     }
-    if (!file.commit()) {
-        return fail(file.errorString());
-    }
     return true;
+}
+
+bool AtomicFileWriter::commit() {
+    if (file_ == nullptr) {
+        return false;
+    }
+    const bool committed = file_->commit();
+    const QString reason = file_->errorString();
+    file_.reset();
+    return committed || fail(reason);
+}
+
+bool replace_file_atomically(const QString& path, const QByteArray& bytes, QString* error) {
+    AtomicFileWriter file(path);
+    if (file.open() && file.write(bytes) && file.commit()) {
+        return true;
+    }
+    if (error != nullptr) {
+        *error = file.error();
+    }
+    return false;
 }
 
 bool write_permission_denied(const QString& path) {

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
+#include <memory>
+
+class QSaveFile;
 
 #include "text/message_list.h"
 
@@ -17,6 +21,30 @@ QString replacement_problem(const QString& path);
 // them; a target that exists but is not a regular file (after links) is refused. On failure
 // returns false and sets `error` to the reason (the system's description of the failing step).
 bool replace_file_atomically(const QString& path, const QByteArray& bytes, QString* error);
+
+// replace_file_atomically for a content written in pieces, so that a large file never stands
+// whole in memory: open(), then write() each piece in order, then commit(). Until commit() the
+// old file stays as it was; a writer dropped before that leaves it so.
+class AtomicFileWriter {
+  public:
+    explicit AtomicFileWriter(const QString& path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    bool open();
+    bool write(QByteArrayView bytes);
+    bool commit();
+    // Why the last step failed (the system's description of it).
+    const QString& error() const { return error_; }
+
+  private:
+    bool fail(const QString& reason);
+
+    QString path_;
+    std::unique_ptr<QSaveFile> file_;
+    QString error_;
+};
 
 // Whether writing at `path` failed for want of permission (EACCES, EPERM or EROFS): the file
 // itself, or the folder a new file (or the temporary one) goes to, may not be written by this

@@ -2,7 +2,9 @@
 #include "format/theme_json.h"
 
 #include <QJsonArray>
+#include <charconv>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace quorvane {
@@ -39,6 +41,81 @@ QJsonObject theme_json(const Theme& theme, const QString& file_name, const QStri
 
 namespace {
 
+char* utf8(char* out, char32_t code) {
+    if (code < 0x800) {
+        *out++ = char(0xC0 | (code >> 6));
+    } else {
+        if (code < 0x10000) {
+            *out++ = char(0xE0 | (code >> 12));
+        } else {
+            *out++ = char(0xF0 | (code >> 18));
+            *out++ = char(0x80 | ((code >> 12) & 0x3F));
+        }
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+    }
+    *out++ = char(0x80 | (code & 0x3F));
+    return out;
+}
+
+// The most bytes put_json_string writes for a text.
+size_t most_json_string_bytes(const QString& text) {
+    return size_t(text.size()) * 6 + 2;
+}
+
+// Writes a JSON string as QJsonDocument writes it (UTF-8, control characters escaped) and
+// returns its end.
+char* put_json_string(char* out, const QString& text) {
+    static const char kHex[] = "0123456789abcdef";
+    const qsizetype n = text.size();
+    *out++ = '"';
+    const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = in[i];
+        if (c >= 0x20 && c < 0x80 && c != '"' && c != '\\') {
+            *out++ = char(c);
+        } else if (c >= 0x80) {
+            char32_t code = c;
+            if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(in[i + 1])) {
+                code = QChar::surrogateToUcs4(c, in[++i]);
+            } else if (QChar::isSurrogate(c)) {
+                code = 0xFFFD;  // what a lone surrogate becomes in UTF-8
+            }
+            out = utf8(out, code);
+        } else {
+            *out++ = '\\';
+            switch (c) {
+                case '"':
+                case '\\':
+                    *out++ = char(c);
+                    break;
+                case '\b':
+                    *out++ = 'b';
+                    break;
+                case '\f':
+                    *out++ = 'f';
+                    break;
+                case '\n':
+                    *out++ = 'n';
+                    break;
+                case '\r':
+                    *out++ = 'r';
+                    break;
+                case '\t':
+                    *out++ = 't';
+                    break;
+                default:
+                    *out++ = 'u';
+                    *out++ = '0';
+                    *out++ = '0';
+                    *out++ = kHex[c >> 4];
+                    *out++ = kHex[c & 15];
+            }
+        }
+    }
+    *out++ = '"';
+    return out;
+}
+
 // Collects the text in a buffer of its own and hands it on in large pieces; every piece is
 // copied straight into place, since a dump spends its time here.
 class JsonOut {
@@ -54,59 +131,10 @@ class JsonOut {
         used_ += size_t(level) * 4;
         return *this;
     }
-    // A JSON string as QJsonDocument writes it: UTF-8, control characters escaped.
+    // A JSON string as QJsonDocument writes it.
     JsonOut& string(const QString& text) {
-        static const char kHex[] = "0123456789abcdef";
-        const qsizetype n = text.size();
-        char* const start = room(size_t(n) * 6 + 2);
-        char* out = start;
-        *out++ = '"';
-        const char16_t* in = reinterpret_cast<const char16_t*>(text.utf16());
-        for (qsizetype i = 0; i < n; ++i) {
-            const char16_t c = in[i];
-            if (c >= 0x20 && c < 0x80 && c != '"' && c != '\\') {
-                *out++ = char(c);
-            } else if (c >= 0x80) {
-                char32_t code = c;
-                if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(in[i + 1])) {
-                    code = QChar::surrogateToUcs4(c, in[++i]);
-                } else if (QChar::isSurrogate(c)) {
-                    code = 0xFFFD;  // what a lone surrogate becomes in UTF-8
-                }
-                out = utf8(out, code);
-            } else {
-                *out++ = '\\';
-                switch (c) {
-                    case '"':
-                    case '\\':
-                        *out++ = char(c);
-                        break;
-                    case '\b':
-                        *out++ = 'b';
-                        break;
-                    case '\f':
-                        *out++ = 'f';
-                        break;
-                    case '\n':
-                        *out++ = 'n';
-                        break;
-                    case '\r':
-                        *out++ = 'r';
-                        break;
-                    case '\t':
-                        *out++ = 't';
-                        break;
-                    default:
-                        *out++ = 'u';
-                        *out++ = '0';
-                        *out++ = '0';
-                        *out++ = kHex[c >> 4];
-                        *out++ = kHex[c & 15];
-                }
-            }
-        }
-        *out++ = '"';
-        used_ += size_t(out - start);
+        char* const start = room(most_json_string_bytes(text));
+        used_ += size_t(put_json_string(start, text) - start);
         return *this;
     }
     JsonOut& key(int level, const char* name) {
@@ -114,10 +142,6 @@ class JsonOut {
         put("\"", 1);
         raw(name);
         return put("\": ", 3);
-    }
-    JsonOut& number(int value) {
-        const QByteArray digits = QByteArray::number(value);
-        return put(digits.constData(), size_t(digits.size()));
     }
     // An array of strings at `level` (the level of its key).
     JsonOut& strings(int level, const QStringList& texts) {
@@ -128,26 +152,8 @@ class JsonOut {
         return indent(level).raw("]");
     }
 
-  private:
-    static constexpr size_t kChunk = size_t(1) << 16;
-
-    static char* utf8(char* out, char32_t code) {
-        if (code < 0x800) {
-            *out++ = char(0xC0 | (code >> 6));
-        } else {
-            if (code < 0x10000) {
-                *out++ = char(0xE0 | (code >> 12));
-            } else {
-                *out++ = char(0xF0 | (code >> 18));
-                *out++ = char(0x80 | ((code >> 12) & 0x3F));
-            }
-            *out++ = char(0x80 | ((code >> 6) & 0x3F));
-        }
-        *out++ = char(0x80 | (code & 0x3F));
-        return out;
-    }
-
-    // Where the next `size` bytes go; a full buffer is handed on first.
+    // Where the next `size` bytes go; a full buffer is handed on first. Say with written() where
+    // the bytes put there end.
     char* room(size_t size) {
         if (used_ + size > buffer_.size()) {
             flush();
@@ -157,6 +163,11 @@ class JsonOut {
         }
         return buffer_.data() + used_;
     }
+    void written(const char* end) { used_ = size_t(end - buffer_.data()); }
+
+  private:
+    static constexpr size_t kChunk = size_t(1) << 16;
+
     JsonOut& put(const char* bytes, size_t size) {
         std::memcpy(room(size), bytes, size);
         used_ += size;
@@ -174,24 +185,38 @@ class JsonOut {
     size_t used_ = 0;
 };
 
+template <size_t size>
+char* put_literal(char* out, const char (&text)[size]) {
+    std::memcpy(out, text, size - 1);
+    return out + size - 1;
+}
+
+// One Element as QJsonDocument indents it at the second level, keys in sorted order, written in
+// one piece: an Element's room is worked out once rather than before every part.
 void write_element(JsonOut& out, const Element& e) {
-    const std::pair<const char*, const QString*> texts[] = {
-        {"border", &e.border},
-        {"display_name", &e.display_name},
-        {"field_name", &e.field_name},
-        {"presentation", &e.presentation},
-        {"primary_day", &e.primary_day},
-        {"primary_night", &e.primary_night},
-        {"scale", &e.scale},
-        {"secondary_day", &e.secondary_day},
-        {"secondary_night", &e.secondary_night},
-    };
-    out.indent(2).raw("{\n");
-    for (const auto& [name, text] : texts) {
-        out.key(3, name).string(*text).raw(",\n");
+    const QString* const texts[] = {&e.border,       &e.display_name,  &e.field_name,
+                                    &e.presentation, &e.primary_day,   &e.primary_night,
+                                    &e.scale,        &e.secondary_day, &e.secondary_night};
+    static constexpr std::string_view kKeys[] = {
+        "            \"border\": ",         "            \"display_name\": ",
+        "            \"field_name\": ",     "            \"presentation\": ",
+        "            \"primary_day\": ",    "            \"primary_night\": ",
+        "            \"scale\": ",          "            \"secondary_day\": ",
+        "            \"secondary_night\": "};
+    size_t most = 256;
+    for (const QString* text : texts) {
+        most += most_json_string_bytes(*text);
     }
-    out.key(3, "sort_code").number(e.sort_code).raw("\n");
-    out.indent(2).raw("}");
+    char* const start = out.room(most);
+    char* p = put_literal(start, "        {\n");
+    for (size_t k = 0; k < std::size(texts); ++k) {
+        std::memcpy(p, kKeys[k].data(), kKeys[k].size());
+        p = put_json_string(p + kKeys[k].size(), *texts[k]);
+        p = put_literal(p, ",\n");
+    }
+    p = put_literal(p, "            \"sort_code\": ");
+    p = std::to_chars(p, p + 16, e.sort_code).ptr;
+    out.written(put_literal(p, "\n        }"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstring>
 
 #include "format/metadata.h"
 #include "format/text_file.h"
@@ -16,63 +17,180 @@ namespace quorvane {
 
 namespace {
 
-// The file text as ISO-8859-1 bytes, built piece by piece: a large theme becomes one buffer
-// without temporaries. A character outside ISO-8859-1 (typed in a metadata field) becomes "?".
-class Latin1Text {
-  public:
-    explicit Latin1Text(qsizetype expected) { bytes.reserve(expected); }
+// Hands a large file text on in pieces of about this size, so that it never stands whole in
+// memory.
+constexpr qsizetype kPieceSize = qsizetype(1) << 20;
 
-    Latin1Text& operator<<(const char* literal) {
-        bytes.append(literal);
-        return *this;
+// Writes a text as ISO-8859-1 and returns its end. A character outside ISO-8859-1 (typed in a
+// metadata field) becomes "?".
+char* put_latin1(char* out, QStringView text) {
+    for (const QChar c : text) {
+        *out++ = c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?';
     }
-    Latin1Text& operator<<(const QString& text) {
-        const qsizetype at = bytes.size();
-        bytes.resize(at + text.size());
-        char* out = bytes.data() + at;
-        for (QChar c : text) {
-            *out++ = c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?';
-        }
-        return *this;
-    }
-
-    QByteArray bytes;
-};
-
-void append_colour_line(Latin1Text& text, const char* tag, const QString& day,
-                        const QString& night) {
-    text << "<" << tag << "      day = \"#" << day << "\"";
-    if (!night.isEmpty()) {
-        text << " night=\"#" << night << "\"";
-    }
-    text << "/>\r\n";
+    return out;
 }
 
-void append_style(Latin1Text& text, const Element& e) {
-    text << "\r\n<STYLE field = \"" << e.field_name << "\"";
+template <size_t size>
+char* put_literal(char* out, const char (&text)[size]) {
+    std::memcpy(out, text, size - 1);
+    return out + size - 1;
+}
+
+char* put_colour_line(char* out, const char* tag, const QString& day, const QString& night) {
+    out = put_literal(out, "<");
+    out = std::copy(tag, tag + std::strlen(tag), out);
+    out = put_latin1(put_literal(out, "      day = \"#"), day);
+    out = put_literal(out, "\"");
+    if (!night.isEmpty()) {
+        out = put_latin1(put_literal(out, " night=\"#"), night);
+        out = put_literal(out, "\"");
+    }
+    return put_literal(out, "/>\r\n");
+}
+
+// The text of one STYLE. `border` is the Element's border without CR and LF.
+char* put_style(char* out, const Element& e, QStringView border) {
+    out = put_latin1(put_literal(out, "\r\n<STYLE field = \""), e.field_name);
+    out = put_literal(out, "\"");
     if (!e.scale.isEmpty()) {
-        text << " scale=\"" << e.scale << "\" ";
+        out = put_latin1(put_literal(out, " scale=\""), e.scale);
+        out = put_literal(out, "\" ");
     }
-    const bool zero_border = e.border == QLatin1String("0");
-    if (!e.border.isEmpty() && !zero_border) {
-        text << " border=\"" << e.border << "\" ";
+    const bool zero_border = border == QLatin1String("0");
+    if (!border.isEmpty() && !zero_border) {
+        out = put_latin1(put_literal(out, " border=\""), border);
+        out = put_literal(out, "\" ");
     }
-    text << ">\r\n <COLOR >\r\n";
+    out = put_literal(out, ">\r\n <COLOR >\r\n");
     // No colour is written without its day colour.
     if (!e.primary_day.isEmpty()) {
-        append_colour_line(text, "PRIMARY", e.primary_day, e.primary_night);
+        out = put_colour_line(out, "PRIMARY", e.primary_day, e.primary_night);
     }
     if (!e.secondary_day.isEmpty() && !zero_border) {
-        append_colour_line(text, "SECONDARY", e.secondary_day, e.secondary_night);
+        out = put_colour_line(out, "SECONDARY", e.secondary_day, e.secondary_night);
     }
-    text << " </COLOR >\r\n</STYLE>\r\n";
+    return put_literal(out, " </COLOR >\r\n</STYLE>\r\n");
 }
 
-void report_border_errors(const Element& e, MessageList& messages) {
-    for (QChar c : e.border) {
-        if (c.unicode() < 32) {
-            messages.add(QCoreApplication::translate("Writer", "Error with Border Height"));
+// Builds the file text at the end of `text`, Element by Element, each written in one piece into
+// room made for it; pieces of kPieceSize or more are handed to `pass_on` as they fill up, when
+// there is one.
+class ThemeTextWriter {
+  public:
+    ThemeTextWriter(QByteArray& text, const std::function<bool(QByteArrayView)>* pass_on)
+        : text_(text), pass_on_(pass_on) {}
+
+    bool append(QStringView latin1) {
+        put_latin1(room(latin1.size()), latin1);
+        return handed_on();
+    }
+
+    bool append(const Element& e) {
+        // CR and LF in a border are left out of the file.
+        QString cleaned;
+        QStringView border = e.border;
+        if (border.contains(QLatin1Char('\r')) || border.contains(QLatin1Char('\n'))) {
+            cleaned = e.border;
+            cleaned.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+            border = cleaned;
         }
+        // A new PRESENTATION block whenever the presentation changes; names read from a file
+        // carry the spaces around them, names given here do not.
+        const QStringView name = space_trimmed_view(e.presentation);
+        const bool new_block = !in_block_ || name != current_;
+        // The markup of a STYLE with every attribute and both colours, after the markup that
+        // ends one block and starts the next, takes 222 bytes.
+        const qsizetype most = 256 + (new_block ? name.size() : 0) + e.field_name.size() +
+                               e.scale.size() + border.size() + e.primary_day.size() +
+                               e.primary_night.size() + e.secondary_day.size() +
+                               e.secondary_night.size();
+        char* out = room(most);
+        if (new_block) {
+            if (in_block_) {
+                out = put_literal(out, "</STYLELIST>\r\n</PRESENTATION>\r\n");
+            }
+            in_block_ = true;
+            current_ = name;
+            out = put_latin1(put_literal(out, "<PRESENTATION ID=\""), name);
+            out = put_literal(out, "\" > \r\n<STYLELIST>\r\n");
+        }
+        text_.truncate(put_style(out, e, border) - text_.constData());
+        return handed_on();
+    }
+
+    bool finish() {
+        char* out = room(64);
+        out = put_literal(out, "</STYLELIST>\r\n</PRESENTATION>\r\n</GARMIN_MAP_THEME>");
+        text_.truncate(out - text_.constData());
+        return pass_on_ == nullptr || text_.isEmpty() || pass_all_on();
+    }
+
+  private:
+    // Room for `size` more bytes at the end of the text; truncate() to where they end.
+    char* room(qsizetype size) {
+        const qsizetype at = text_.size();
+        text_.resize(at + size);
+        return text_.data() + at;
+    }
+    bool handed_on() { return pass_on_ == nullptr || text_.size() < kPieceSize || pass_all_on(); }
+    bool pass_all_on() {
+        const bool passed = (*pass_on_)(text_);
+        text_.resize(0);
+        return passed;
+    }
+
+    QByteArray& text_;
+    const std::function<bool(QByteArrayView)>* pass_on_;
+    bool in_block_ = false;
+    QStringView current_;
+};
+
+// The file text of theme_text, built at the end of `text`, or in pieces when `pass_on` is given.
+bool build_theme_text(const Theme& theme, const QString& meta, QByteArray& text,
+                      const std::function<bool(QByteArrayView)>* pass_on) {
+    ThemeTextWriter writer(text, pass_on);
+    if (!writer.append(file_head()) || !writer.append(meta) || !writer.append(u"\r\n")) {
+        return false;
+    }
+    for (const Element& e : theme.elements) {
+        if (!writer.append(e)) {
+            return false;
+        }
+    }
+    return writer.finish();
+}
+
+// write_theme_text without its messages.
+bool write_file_text(const Theme& theme, const QString& meta,
+                     const std::function<bool(QByteArrayView)>& write) {
+    QByteArray piece;
+    piece.reserve(kPieceSize + 4096);
+    return build_theme_text(theme, meta, piece, &write) && write("\r\n");
+}
+
+// Control characters other than CR and LF in a border show "Error with Border Height" (once).
+void report_border_errors(const Theme& theme, MessageList& messages) {
+    for (const Element& e : theme.elements) {
+        for (const QChar c : e.border) {
+            if (c.unicode() < 32 && c != QLatin1Char('\r') && c != QLatin1Char('\n')) {
+                messages.add(QCoreApplication::translate("Writer", "Error with Border Height"));
+                return;
+            }
+        }
+    }
+}
+
+// What write_theme_bytes says after a write: the failure, and a path that is not absolute or has
+// no file.
+void report_write_outcome(const QString& path, bool written, const QString& error,
+                          MessageList& messages) {
+    if (!written) {
+        messages.add(write_failure_text(path, error));
+    }
+    const QFileInfo info(path);
+    if (!info.isAbsolute() || !info.exists()) {
+        messages.add(QCoreApplication::translate("Writer", "Invalid file:") +
+                     QDir::toNativeSeparators(path));
     }
 }
 
@@ -124,38 +242,17 @@ QString file_head() {
 }
 
 QByteArray theme_text(const Theme& theme, const QString& meta, MessageList& messages) {
-    MessageList once(MessageList::Repeats::Dropped);
-    Latin1Text text(qsizetype(theme.elements.size()) * 200 + meta.size() + 200);
-    text << file_head() << meta << "\r\n";
-    const char* const block_end = "</STYLELIST>\r\n</PRESENTATION>\r\n";
-    bool in_block = false;
-    QStringView current;
-    for (const Element& e : theme.elements) {
-        // A new PRESENTATION block whenever the presentation changes; names read from a file
-        // carry the spaces around them, names given here do not.
-        const QStringView name = space_trimmed_view(e.presentation);
-        if (!in_block || name != current) {
-            if (in_block) {
-                text << block_end;
-            }
-            in_block = true;
-            current = name;
-            text << "<PRESENTATION ID=\"" << space_trimmed(e.presentation)
-                 << "\" > \r\n<STYLELIST>\r\n";
-        }
-        if (e.border.contains(QLatin1Char('\r')) || e.border.contains(QLatin1Char('\n'))) {
-            Element cleaned = e;
-            cleaned.border.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
-            report_border_errors(cleaned, once);
-            append_style(text, cleaned);
-        } else {
-            report_border_errors(e, once);
-            append_style(text, e);
-        }
-    }
-    text << block_end << "</GARMIN_MAP_THEME>";
-    messages.add(once);
-    return std::move(text.bytes);
+    report_border_errors(theme, messages);
+    QByteArray text;
+    text.reserve(qsizetype(theme.elements.size()) * 200 + meta.size() + 200);
+    build_theme_text(theme, meta, text, nullptr);
+    return text;
+}
+
+bool write_theme_text(const Theme& theme, const QString& meta, MessageList& messages,
+                      const std::function<bool(QByteArrayView)>& write) {
+    report_border_errors(theme, messages);
+    return write_file_text(theme, meta, write);
 }
 
 SaveOutcome save_theme_file(const Theme& theme, const QString& path, MessageList& messages,
@@ -175,8 +272,24 @@ SaveOutcome save_theme_file(const Theme& theme, const QString& path, MessageList
     if (existing == ExistingFile::Kept && (in_the_way.exists() || in_the_way.isSymLink())) {
         return SaveOutcome::FileExists;
     }
-    // The old file stays in place until the new text is complete.
-    const bool done = write_theme_bytes(path, theme_text(theme, meta, messages), messages, written);
+    // The old file stays in place until the new text is complete; the text goes to it in pieces,
+    // hashed on the way when what the file holds is asked for.
+    report_border_errors(theme, messages);
+    AtomicFileWriter file(path);
+    ContentIdentityBuilder identity;
+    const bool done = file.open() &&
+                      write_file_text(theme, meta,
+                                      [&](QByteArrayView piece) {
+                                          if (written != nullptr) {
+                                              identity.add(piece);
+                                          }
+                                          return file.write(piece);
+                                      }) &&
+                      file.commit();
+    report_write_outcome(path, done, file.error(), messages);
+    if (done && written != nullptr) {
+        *written = identity.identity(modification_ms(path));
+    }
     return done ? SaveOutcome::Written : SaveOutcome::Failed;
 }
 
@@ -189,21 +302,11 @@ QString overwrite_question() {
     return QCoreApplication::translate("Writer", "Overwrite existing file?");
 }
 
-bool write_theme_bytes(const QString& path, QByteArray text, MessageList& messages,
-                       FileIdentity* identity) {
+bool write_theme_bytes(const QString& path, QByteArray text, MessageList& messages) {
     QString error;
     text.append("\r\n");
     const bool written = replace_file_atomically(path, text, &error);
-    if (!written) {
-        messages.add(write_failure_text(path, error));
-    } else if (identity != nullptr) {
-        *identity = FileIdentity::of_bytes(text, modification_ms(path));
-    }
-    const QFileInfo info(path);
-    if (!info.isAbsolute() || !info.exists()) {
-        messages.add(QCoreApplication::translate("Writer", "Invalid file:") +
-                     QDir::toNativeSeparators(path));
-    }
+    report_write_outcome(path, written, error, messages);
     return written;
 }
 

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <functional>
 
 #include "format/file_identity.h"
 #include "model/theme.h"
@@ -28,6 +30,12 @@ QString file_head();
 // write_theme_bytes adds. CR and LF in a border text are left out of the file, and other control
 // characters in a border report "Error with Border Height" (once).
 QByteArray theme_text(const Theme& theme, const QString& meta, MessageList& messages);
+
+// The same text followed by CR LF (what save_theme_file writes), handed to `write` in pieces of
+// about a megabyte as it is made, so that a large theme's text never stands whole in memory.
+// Stops when `write` returns false, and returns whether every piece was written.
+bool write_theme_text(const Theme& theme, const QString& meta, MessageList& messages,
+                      const std::function<bool(QByteArrayView)>& write);
 
 // The style values a file cannot hold as they are: a quote, "<", ">" or a line end would end the
 // value early, and the rest would read back as other attributes or styles. One sentence each,
@@ -58,7 +66,6 @@ QByteArray recovery_bytes(const Theme& theme);
 // Returns whether the file was written. Reports "Error saving <path>: <reason>" (see
 // write_failure_text) on failure, and "Invalid file:" + path when the path is not absolute or no
 // file is there after.
-bool write_theme_bytes(const QString& path, QByteArray text, MessageList& messages,
-                       FileIdentity* written = nullptr);
+bool write_theme_bytes(const QString& path, QByteArray text, MessageList& messages);
 
 }  // namespace quorvane

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+
+#include "text/latin1_string_pool.h"
 
 namespace quorvane {
 
@@ -12,20 +15,18 @@ class StyleText {
   public:
     StyleText() = default;
     StyleText(const QByteArray& source, qsizetype offset, qsizetype length)
-        : source_(source), offset_(offset), length_(length) {}
+        : view_(shared_byte_slice(source, offset, length)) {}
 
-    QByteArray text() const { return source_.mid(offset_, length_); }
-    bool isEmpty() const { return length_ == 0; }
+    QByteArray text() const { return QByteArray(view_.constData(), view_.size()); }
+    bool isEmpty() const { return view_.isEmpty(); }
 
     friend bool operator==(const StyleText& a, const StyleText& b) {
-        return QByteArrayView(a.source_).sliced(a.offset_, a.length_) ==
-               QByteArrayView(b.source_).sliced(b.offset_, b.length_);
+        return QByteArrayView(a.view_) == QByteArrayView(b.view_);
     }
 
   private:
-    QByteArray source_;
-    qsizetype offset_ = 0;
-    qsizetype length_ = 0;
+    // Shares the read text's buffer; no NUL follows it, so it never leaves this class.
+    QByteArray view_;
 };
 
 }  // namespace quorvane

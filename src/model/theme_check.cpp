@@ -4,9 +4,10 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
-#include <QtAlgorithms>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -158,6 +159,16 @@ int edit_distance_within(QStringView a, QStringView b, int limit) {
     return std::min(row[size_t(n)], limit + 1);
 }
 
+// The set bits of a number, counted in a few steps: without a population-count instruction in
+// the baseline instruction set, qPopulationCount calls a library routine, and a theme of unknown
+// names asks this hundreds of times per style.
+int bit_count(quint64 bits) {
+    bits -= (bits >> 1) & 0x5555555555555555ULL;
+    bits = (bits & 0x3333333333333333ULL) + ((bits >> 2) & 0x3333333333333333ULL);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return int((bits * 0x0101010101010101ULL) >> 56);
+}
+
 struct CatalogueName {
     QString feature;
     quint64 bits;
@@ -165,21 +176,37 @@ struct CatalogueName {
 
 // The catalogue's field name closest to a misspelt one, or nothing when none is close.
 QString nearest_catalogue_field(QStringView feature) {
-    static const std::vector<CatalogueName> catalogue = [] {
+    // For each length, the catalogue's names within kMostSlips of it, in catalogue order; the
+    // last list, for every longer length, is empty.
+    static const std::vector<std::vector<CatalogueName>> by_length = [] {
         std::vector<CatalogueName> names;
         for (const QStringList* list : {&polygon_catalogue(), &line_catalogue()}) {
             for (const QString& name : *list) {
                 names.push_back({name, character_bits(name)});
             }
         }
-        return names;
+        qsizetype longest = 0;
+        for (const CatalogueName& name : names) {
+            longest = std::max(longest, name.feature.size());
+        }
+        std::vector<std::vector<CatalogueName>> lists(size_t(longest + kMostSlips + 2));
+        for (size_t length = 0; length + 1 < lists.size(); ++length) {
+            for (const CatalogueName& name : names) {
+                if (std::abs(qsizetype(length) - name.feature.size()) <= kMostSlips) {
+                    lists[length].push_back(name);
+                }
+            }
+        }
+        return lists;
     }();
     const quint64 bits = character_bits(feature);
     const QString* nearest = nullptr;
     int best = kMostSlips + 1;
-    for (const CatalogueName& name : catalogue) {
-        if (qPopulationCount(bits & ~name.bits) > kMostSlips ||
-            qPopulationCount(name.bits & ~bits) > kMostSlips) {
+    for (const CatalogueName& name :
+         by_length[std::min(size_t(feature.size()), by_length.size() - 1)]) {
+        // A set of characters that differs too much rules a name out at once.
+        if (bit_count(bits & ~name.bits) > kMostSlips ||
+            bit_count(name.bits & ~bits) > kMostSlips) {
             continue;
         }
         const int distance = edit_distance_within(feature, name.feature, best - 1);
@@ -226,10 +253,28 @@ FeatureKind feature_kind(const QString& field_name) {
 
 // What the checker learns about one feature name, once per name however often it is styled.
 struct FeatureFacts {
+    const QString* field_name = nullptr;  // as the first Element that styles it has it
     FeatureKind kind = FeatureKind::Unknown;
-    // Which presentations (by number) style it so far, and how many.
-    std::vector<bool> styled_in;
+    // Which presentations (by number) style it so far, and how many. The first 64 are bits: a
+    // theme of a million features keeps no list for each.
+    quint64 first_styled_in = 0;
+    std::vector<bool> more_styled_in;
     int presentations = 0;
+
+    bool styled_in(int p) const {
+        return p < 64 ? (first_styled_in >> p & 1) != 0
+                      : size_t(p - 64) < more_styled_in.size() && more_styled_in[size_t(p - 64)];
+    }
+    void mark_styled_in(int p) {
+        if (p < 64) {
+            first_styled_in |= quint64(1) << p;
+            return;
+        }
+        if (more_styled_in.size() <= size_t(p - 64)) {
+            more_styled_in.resize(size_t(p - 63));
+        }
+        more_styled_in[size_t(p - 64)] = true;
+    }
 };
 
 // One presentation as the checker walks it.
@@ -237,6 +282,12 @@ struct PresentationWalk {
     QString name;
     int first_element = 0;
 };
+
+// Whether two texts are the same, looking first whether they are the same characters in memory:
+// the Elements of a presentation share its name.
+bool same_text(const QString& a, const QString& b) {
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
 
 struct ColourSlot {
     QString Element::*text;
@@ -256,15 +307,32 @@ class ThemeChecker {
     explicit ThemeChecker(const Theme& theme) : theme_(theme) {}
 
     std::vector<Finding> run() {
-        findings_.reserve(theme_.elements.size());
+        // Room enough for nearly every theme at once (a large theme of unknown features has
+        // about 1.4 findings per Element); pages never written cost nothing.
+        findings_.reserve(theme_.elements.size() * 2 + 16);
+        size_t slot_count = 16;
+        while (slot_count < theme_.elements.size() * 2) {
+            slot_count *= 2;
+        }
+        feature_slots_.assign(slot_count, FeatureSlot{});
+        // The feature names' hashes first, so that the slot of a name a few Elements ahead can
+        // be fetched into the cache while this one is checked.
+        hashes_.reserve(theme_.elements.size());
+        features_.reserve(theme_.elements.size());
+        for (const Element& e : theme_.elements) {
+            hashes_.push_back(qHash(QStringView(e.field_name)));
+        }
         check_metadata();
         const QString* raw_presentation = nullptr;
         for (int k = 0; k < theme_.element_count(); ++k) {
             const Element& e = theme_.elements[size_t(k)];
+            if (size_t(k) + kLookAhead < hashes_.size()) {
+                __builtin_prefetch(
+                    &feature_slots_[hashes_[size_t(k) + kLookAhead] & (feature_slots_.size() - 1)]);
+            }
             // The Elements of one presentation stand together: its name is looked up only when
             // it changes.
-            if (raw_presentation == nullptr || (!e.presentation.isSharedWith(*raw_presentation) &&
-                                                e.presentation != *raw_presentation)) {
+            if (raw_presentation == nullptr || !same_text(e.presentation, *raw_presentation)) {
                 raw_presentation = &e.presentation;
                 enter_presentation(k, e.presentation);
             }
@@ -339,17 +407,28 @@ class ThemeChecker {
         }
     }
 
-    FeatureFacts& facts_of(const QString& field_name) {
-        auto it = features_.find(field_name);
-        if (it == features_.end()) {
-            feature_order_.append(field_name);
-            it = features_.insert(field_name, {feature_kind(field_name), {}, 0});
+    // Found in a table of open addressing made for the theme's size: a theme of a million
+    // feature names would otherwise spend its check growing a hash and missing the cache.
+    FeatureFacts& facts_of(const QString& field_name, size_t hash) {
+        const size_t mask = feature_slots_.size() - 1;
+        for (size_t at = hash & mask;; at = (at + 1) & mask) {
+            FeatureSlot& slot = feature_slots_[at];
+            if (slot.feature < 0) {
+                slot = {hash, int(features_.size())};
+                FeatureFacts& facts = features_.emplace_back();
+                facts.field_name = &field_name;
+                facts.kind = feature_kind(field_name);
+                return facts;
+            }
+            FeatureFacts& facts = features_[size_t(slot.feature)];
+            if (slot.hash == hash && *facts.field_name == field_name) {
+                return facts;
+            }
         }
-        return it.value();
     }
 
     void check_element(int k, const Element& e) {
-        FeatureFacts& facts = facts_of(e.field_name);
+        FeatureFacts& facts = facts_of(e.field_name, hashes_[size_t(k)]);
         if (facts.kind == FeatureKind::Unknown) {
             add_for(k, e, Check::UnknownFeature);
         } else if (facts.kind == FeatureKind::Polygon && !e.is_polygon()) {
@@ -357,11 +436,8 @@ class ThemeChecker {
         } else if (facts.kind == FeatureKind::Line && e.is_polygon()) {
             add_for(k, e, Check::LineWithoutBorder);
         }
-        if (facts.styled_in.size() <= size_t(current_)) {
-            facts.styled_in.resize(presentations_.size());
-        }
-        if (!facts.styled_in[size_t(current_)]) {
-            facts.styled_in[size_t(current_)] = true;
+        if (!facts.styled_in(current_)) {
+            facts.mark_styled_in(current_);
             ++facts.presentations;
             if (facts.kind == FeatureKind::Line && !e.is_polygon()) {
                 remember_line(k, e);
@@ -434,18 +510,17 @@ class ThemeChecker {
         if (count < 2) {
             return;
         }
-        for (const QString& field_name : feature_order_) {
-            const FeatureFacts& facts = features_.find(field_name).value();
-            if (field_name.isEmpty() || facts.presentations != count - 1) {
+        for (const FeatureFacts& facts : features_) {
+            if (facts.field_name->isEmpty() || facts.presentations != count - 1) {
                 continue;
             }
             for (int p = 0; p < count; ++p) {
-                if (size_t(p) < facts.styled_in.size() && facts.styled_in[size_t(p)]) {
+                if (facts.styled_in(p)) {
                     continue;
                 }
                 Finding& f =
                     add(Check::MissingFeature, -1, presentations_[size_t(p)].first_element);
-                f.field_name = field_name;
+                f.field_name = *facts.field_name;
                 f.presentation = presentations_[size_t(p)].name;
             }
         }
@@ -538,9 +613,89 @@ class ThemeChecker {
     std::vector<PresentationWalk> presentations_;
     QHash<QString, int> presentation_index_;
     int current_ = 0;
-    QHash<QString, FeatureFacts> features_;
-    QStringList feature_order_;
+    struct FeatureSlot {
+        size_t hash = 0;
+        int feature = -1;  // in features_; -1 for a free slot
+    };
+    static constexpr size_t kLookAhead = 8;
+    std::vector<size_t> hashes_;              // of each Element's feature name
+    std::vector<FeatureSlot> feature_slots_;  // at least twice as many as there are Elements
+    // Each feature name's facts, in the order the names first come.
+    std::vector<FeatureFacts> features_;
 };
+
+}  // namespace
+
+struct FindingWording::Text {
+    const char* source = nullptr;
+    QString words;
+    struct Placeholder {
+        qsizetype at;  // of its "%"
+        int n;         // 1 to 9
+    };
+    QVarLengthArray<Placeholder, 4> placeholders;
+};
+
+namespace {
+
+// The message texts translated while a FindingWording lives in this thread, each looked up once.
+thread_local std::vector<FindingWording::Text>* wording = nullptr;
+
+// `source` translated, with the placeholders %1 to %9 found as QString::arg finds them.
+FindingWording::Text translated(const char* source) {
+    FindingWording::Text text{source, QCoreApplication::translate("ThemeCheck", source), {}};
+    const QStringView all(text.words);
+    for (qsizetype at = all.indexOf(u'%'); at >= 0 && at + 1 < all.size();
+         at = all.indexOf(u'%', at + 1)) {
+        const int n = all[at + 1].digitValue();
+        if (n >= 1 && n <= 9) {
+            text.placeholders.append({at, n});
+            ++at;
+        }
+    }
+    return text;
+}
+
+// A message text of this file, translated.
+FindingWording::Text words(const char* source) {
+    if (wording == nullptr) {
+        return translated(source);
+    }
+    for (const FindingWording::Text& text : *wording) {
+        if (text.source == source) {
+            return text;
+        }
+    }
+    wording->push_back(translated(source));
+    return wording->back();
+}
+
+// What QString::arg(a, b, ...) gives for a text whose placeholders are %1 to %9: each replaced
+// by its argument, without the general parser's cost. A translation may name a placeholder
+// more than once, so the room is counted placeholder by placeholder.
+QString filled_in(const FindingWording::Text& text, std::initializer_list<QStringView> args) {
+    const qsizetype count = qsizetype(args.size());
+    qsizetype length = text.words.size();
+    for (const auto& p : text.placeholders) {
+        if (p.n <= count) {
+            length += args.begin()[p.n - 1].size() - 2;
+        }
+    }
+    QString result(length, Qt::Uninitialized);
+    QChar* out = result.data();
+    const QChar* const chars = text.words.constData();
+    qsizetype copied = 0;
+    for (const auto& p : text.placeholders) {
+        if (p.n <= count) {
+            const QStringView arg = args.begin()[p.n - 1];
+            out = std::copy(chars + copied, chars + p.at, out);
+            out = std::copy(arg.begin(), arg.end(), out);
+            copied = p.at + 2;
+        }
+    }
+    std::copy(chars + copied, chars + text.words.size(), out);
+    return result;
+}
 
 QString field_words(StyleField field) {
     switch (field) {
@@ -564,27 +719,41 @@ QString field_words(StyleField field) {
 
 // "by day (1.21:1)"; rounded down, so that a ratio just below the limit never reads 1.50.
 QString contrast_words(const QString& when, float ratio) {
-    return QStringLiteral("%1 (%2:1)")
-        .arg(when)
-        .arg(std::floor(double(ratio) * 100) / 100, 0, 'f', 2);
+    // Written as QString::arg(double, 0, 'f', 2) writes the rounded-down ratio, without its cost.
+    const auto hundredths = static_cast<long long>(std::floor(double(ratio) * 100));
+    char digits[32];
+    char* end = std::to_chars(digits, digits + sizeof digits, hundredths / 100).ptr;
+    *end++ = '.';
+    *end++ = char('0' + hundredths % 100 / 10);
+    *end++ = char('0' + hundredths % 10);
+    QString words;
+    words.reserve(when.size() + (end - digits) + 5);
+    words += when;
+    words += QLatin1String(" (");
+    words += QLatin1String(digits, end);
+    words += QLatin1String(":1)");
+    return words;
 }
 
 QString low_contrast_message(const Finding& f) {
-    QStringList when;
+    QString when;
     if (f.day_contrast > 0) {
-        when.append(
-            contrast_words(QCoreApplication::translate("ThemeCheck", "by day"), f.day_contrast));
+        when =
+            contrast_words(words(QT_TRANSLATE_NOOP("ThemeCheck", "by day")).words, f.day_contrast);
     }
     if (f.night_contrast > 0) {
-        when.append(contrast_words(QCoreApplication::translate("ThemeCheck", "by night"),
-                                   f.night_contrast));
+        if (!when.isEmpty()) {
+            when += words(QT_TRANSLATE_NOOP("ThemeCheck", " and ")).words;
+        }
+        when += contrast_words(words(QT_TRANSLATE_NOOP("ThemeCheck", "by night")).words,
+                               f.night_contrast);
     }
-    return QCoreApplication::translate(
-               "ThemeCheck",
-               "Core and border are hard to tell apart %1, below 1.5:1, so the line is "
-               "hard to see on the device. Make the border lighter or darker in the "
-               "style editor.")
-        .arg(when.join(QCoreApplication::translate("ThemeCheck", " and ")));
+    return filled_in(words(QT_TRANSLATE_NOOP(
+                         "ThemeCheck",
+                         "Core and border are hard to tell apart %1, below 1.5:1, so the line is "
+                         "hard to see on the device. Make the border lighter or darker in the "
+                         "style editor.")),
+                     {when});
 }
 
 QString look_alike_lines_message(const Finding& f) {
@@ -624,12 +793,12 @@ QString unknown_feature_message(const Finding& f) {
     const QString guess =
         nearest.isEmpty()
             ? QString()
-            : QCoreApplication::translate("ThemeCheck", " (did you mean %1?)").arg(nearest);
-    return QCoreApplication::translate(
-               "ThemeCheck",
-               "%1 is not a feature of the catalogue%2, so the device ignores this "
-               "style. Add the feature you meant with \"+\".")
-        .arg(f.field_name, guess);
+            : filled_in(words(QT_TRANSLATE_NOOP("ThemeCheck", " (did you mean %1?)")), {nearest});
+    return filled_in(words(QT_TRANSLATE_NOOP(
+                         "ThemeCheck",
+                         "%1 is not a feature of the catalogue%2, so the device ignores this "
+                         "style. Add the feature you meant with \"+\".")),
+                     {f.field_name, guess});
 }
 
 QString empty_day_colour_message(const Finding& f) {
@@ -691,6 +860,14 @@ QString findings_count_text(int errors, int warnings, int hints) {
         hints == 1 ? QCoreApplication::translate("ThemeCheck", "1 hint")
                    : QCoreApplication::translate("ThemeCheck", "%1 hints").arg(hints)};
     return counts[0] + QStringLiteral(", ") + counts[1] + QStringLiteral(", ") + counts[2];
+}
+
+FindingWording::FindingWording() : outer_(wording) {
+    wording = &texts_;
+}
+
+FindingWording::~FindingWording() {
+    wording = outer_;
 }
 
 std::vector<Finding> check_theme(const Theme& theme) {

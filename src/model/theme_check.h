@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 #include <vector>
 
 #include "model/theme.h"
@@ -81,6 +82,22 @@ struct Finding {
     // What will happen and how to put it right, in plain words.
     QString message() const;
     friend bool operator==(const Finding&, const Finding&) = default;
+};
+
+// While one lives, Finding::message() in this thread translates each of its texts once rather than
+// for every message: for wording tens of thousands of findings at once (the command-line check).
+class FindingWording {
+  public:
+    FindingWording();
+    ~FindingWording();
+    FindingWording(const FindingWording&) = delete;
+    FindingWording& operator=(const FindingWording&) = delete;
+
+    struct Text;  // a message text translated, and where its placeholders stand
+
+  private:
+    std::vector<Text> texts_;
+    std::vector<Text>* outer_;
 };
 
 // "2 errors, 1 warning, 0 hints".

@@ -110,15 +110,15 @@ bool ThemeFiles::read_into_document(const QString& path, OpenSource source) {
     bool read = false;
     try {
         file = read_regular_file(path);
-        read =
-            file.failure == ReadFailure::None && read_theme_text(file.bytes, path, theme, messages);
+        // The reader takes the bytes over: a large theme is not copied.
+        read = file.failure == ReadFailure::None &&
+               read_theme_bytes(std::move(file.bytes), path, theme, messages);
     } catch (const std::bad_alloc&) {
         // Whatever the read had built is gone; the open theme stays as it was.
         busy_.busy_off();
         messages_.tell(too_large_to_read_message(path));
         return false;
     }
-    file.bytes = QByteArray();
     const QString reason = unreadable_reason(file);
     if (!reason.isEmpty()) {
         busy_.busy_off();
@@ -328,9 +328,9 @@ void ThemeFiles::offer_recovery() {
 void ThemeFiles::restore(const RecoveryCopies::LeftBehind& copy) {
     Theme theme;
     MessageList messages;
-    const RegularFileRead file = read_regular_file(copy.copy_path);
+    RegularFileRead file = read_regular_file(copy.copy_path);
     if (file.failure != ReadFailure::None ||
-        !read_theme_text(file.bytes, copy.copy_path, theme, messages)) {
+        !read_theme_bytes(std::move(file.bytes), copy.copy_path, theme, messages)) {
         messages_.tell(tr("Cannot open %1: %2")
                            .arg(copy.copy_path, file.failure != ReadFailure::None
                                                     ? unreadable_reason(file)

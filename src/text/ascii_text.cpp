@@ -6,35 +6,24 @@
 #include <cmath>
 #include <cstring>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace quorvane {
 
-QByteArray ascii_upper(QByteArrayView text) {
-    QByteArray result(text.data(), text.size());
-    char* c = result.data();
-    const qsizetype n = result.size();
+void ascii_upper_in_place(char* c, qsizetype n) {
     qsizetype i = 0;
 #ifdef __SSE2__
-    // Sixteen bytes at a time: 'a'..'z' shifted to the bottom of the signed range are the bytes
-    // below -128 + 26; those lose bit 5.
-    const __m128i shift = _mm_set1_epi8(static_cast<char>(128 - 'a'));
-    const __m128i limit = _mm_set1_epi8(static_cast<char>(-128 + 26));
-    const __m128i case_bit = _mm_set1_epi8(0x20);
     for (; i + 16 <= n; i += 16) {
         __m128i* at = reinterpret_cast<__m128i*>(c + i);
-        const __m128i bytes = _mm_loadu_si128(at);
-        const __m128i lower = _mm_cmplt_epi8(_mm_add_epi8(bytes, shift), limit);
-        _mm_storeu_si128(at, _mm_xor_si128(bytes, _mm_and_si128(lower, case_bit)));
+        _mm_storeu_si128(at, ascii_upper16(_mm_loadu_si128(at)));
     }
 #endif
     for (; i < n; ++i) {
-        if (c[i] >= 'a' && c[i] <= 'z') {
-            c[i] = static_cast<char>(c[i] - 'a' + 'A');
-        }
+        c[i] = ascii_upper_of(c[i]);
     }
+}
+
+QByteArray ascii_upper(QByteArrayView text) {
+    QByteArray result(text.data(), text.size());
+    ascii_upper_in_place(result.data(), result.size());
     return result;
 }
 
@@ -88,6 +77,74 @@ class Finder {
 };
 
 }  // namespace
+
+qsizetype count_of(QByteArrayView text, char c) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    qsizetype count = 0;
+#ifdef __SSE2__
+    const __m128i wanted = _mm_set1_epi8(c);
+    while (end - p >= 16) {
+        // Each match subtracts -1 from its byte's tally; 255 rounds at most before the tallies
+        // are added up.
+        __m128i tally = _mm_setzero_si128();
+        for (int round = 0; round < 255 && end - p >= 16; ++round, p += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            tally = _mm_sub_epi8(tally, _mm_cmpeq_epi8(bytes, wanted));
+        }
+        const __m128i sums = _mm_sad_epu8(tally, _mm_setzero_si128());
+        count += _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8));
+    }
+#endif
+    for (; p != end; ++p) {
+        count += *p == c ? 1 : 0;
+    }
+    return count;
+}
+
+qsizetype find_ascii_upper(QByteArrayView text, QByteArrayView needle, qsizetype from) {
+    const qsizetype n = needle.size();
+    if (n == 0 || from < 0 || text.size() - from < n) {
+        return n == 0 && from >= 0 && from <= text.size() ? from : -1;
+    }
+    const char* const data = text.data();
+    const qsizetype last_start = text.size() - n;
+    const auto matches_at = [&](qsizetype at) {
+        for (qsizetype k = 0; k < n; ++k) {
+            if (ascii_upper_of(data[at + k]) != needle[k]) {
+                return false;
+            }
+        }
+        return true;
+    };
+    qsizetype p = from;
+#ifdef __SSE2__
+    // As the plain search: candidates where the first and the last byte match, upper-cased.
+    const __m128i first = _mm_set1_epi8(needle[0]);
+    const __m128i last = _mm_set1_epi8(needle[n - 1]);
+    for (; last_start - p >= 15; p += 16) {
+        const __m128i a =
+            ascii_upper16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + p)));
+        const __m128i b =
+            ascii_upper16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + p + n - 1)));
+        unsigned mask = unsigned(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+        while (mask != 0) {
+            const qsizetype at = p + __builtin_ctz(mask);
+            if (matches_at(at)) {
+                return at;
+            }
+            mask &= mask - 1;
+        }
+    }
+#endif
+    for (; p <= last_start; ++p) {
+        if (matches_at(p)) {
+            return p;
+        }
+    }
+    return -1;
+}
 
 qsizetype find(QByteArrayView text, QByteArrayView needle, qsizetype from) {
     if (needle.isEmpty() || from < 0 || text.size() - from < needle.size()) {

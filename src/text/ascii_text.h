@@ -6,10 +6,31 @@
 #include <QString>
 #include <optional>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace quorvane {
 
 // Text helpers. Theme files are ISO-8859-1, one byte per character, and all matching is done on
 // upper-cased text with plain substring searches.
+
+// Upper-cases an ASCII letter; every other byte stays as it is.
+inline char ascii_upper_of(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+#ifdef __SSE2__
+// Sixteen bytes upper-cased at once: 'a'..'z' shifted to the bottom of the signed range are the
+// bytes below -128 + 26; those lose bit 5.
+inline __m128i ascii_upper16(__m128i bytes) {
+    const __m128i shift = _mm_set1_epi8(static_cast<char>(128 - 'a'));
+    const __m128i limit = _mm_set1_epi8(static_cast<char>(-128 + 26));
+    const __m128i case_bit = _mm_set1_epi8(0x20);
+    const __m128i lower = _mm_cmplt_epi8(_mm_add_epi8(bytes, shift), limit);
+    return _mm_xor_si128(bytes, _mm_and_si128(lower, case_bit));
+}
+#endif
 
 // The line end of every file the program writes.
 inline const QString kCrLf = QStringLiteral("\r\n");
@@ -23,6 +44,8 @@ inline QByteArray ascii_upper(const char* text) {
     return ascii_upper(QByteArrayView(text));
 }
 QString ascii_upper(const QString& text);
+// The same in place, for a text the caller owns.
+void ascii_upper_in_place(char* text, qsizetype size);
 
 // Whether `text` contains `upper_needle`, an ASCII-upper-cased text, with the ASCII letters of
 // `text` compared as upper case and every other character exactly. Allocates nothing.
@@ -37,6 +60,13 @@ qsizetype find(QByteArrayView text, QByteArrayView needle, qsizetype from = 0);
 inline bool contains(QByteArrayView text, QByteArrayView needle) {
     return find(text, needle) >= 0;
 }
+
+// How often `c` occurs in `text` (sixteen bytes at a time).
+qsizetype count_of(QByteArrayView text, char c);
+
+// find(ascii_upper(text), upper_needle, from) without upper-casing a copy of the text: where the
+// original letter case must be kept, a search can still match as the upper-cased text would.
+qsizetype find_ascii_upper(QByteArrayView text, QByteArrayView upper_needle, qsizetype from = 0);
 
 // One left-to-right pass replacing non-overlapping occurrences; linear in the text.
 QByteArray replace_all(QByteArrayView text, QByteArrayView before, QByteArrayView after);

@@ -3,9 +3,11 @@
 
 #include <random>
 
+#include <QDirIterator>
 #include <QTemporaryDir>
 
 #include "format/reader.h"
+#include "format/theme_lines.h"
 #include "support/printers.h"
 #include "text/ascii_text.h"
 #include "text/message_list.h"
@@ -175,6 +177,127 @@ TEST(ReadThemeText, ATextWithoutMetadataPresentationOrStyleIsNoTheme) {
             EXPECT_EQ(theme.metadata.title, "kept");
             EXPECT_EQ(messages.texts(), QStringList{"/t/x.kmtf is not a map theme"});
         }
+    }
+}
+
+}  // namespace
+}  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+// The same rules on longer texts, where runs of spaces and tags fall across the sixteen-byte
+// steps the block spacing is worked out in, and long stretches have no run to work on.
+TEST(NormaliseEquals, LongTextsAsTheReplacementsInTurn) {
+    const auto in_turn = [](QByteArray text,
+                            std::initializer_list<std::pair<const char*, const char*>> steps) {
+        for (const auto& [before, after] : steps) {
+            text = replace_all(text, before, after);
+        }
+        return text;
+    };
+    std::mt19937 random(17);
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray text;
+        const int length = int(random() % 300);
+        while (text.size() < length) {
+            const auto piece = random() % 8;
+            text += piece < 3   ? QByteArray(int(random() % 7), ' ')
+                    : piece < 6 ? QByteArray("ab>cd=ef<g\r\nhijklmnopq").left(int(random() % 20))
+                                : QByteArray(piece == 6 ? "=" : ">");
+        }
+        SCOPED_TRACE(text.toStdString());
+        ASSERT_EQ(normalise_equals(text), in_turn(text, {{" =", "="},
+                                                         {"  =", "="},
+                                                         {"   =", "="},
+                                                         {"= ", "="},
+                                                         {"=  ", "="},
+                                                         {"=   ", "="}}));
+        ASSERT_EQ(squeeze_block_spaces(text),
+                  in_turn(text, {{"  ", " "}, {"> ", ">"}, {">  ", ">"}}));
+    }
+}
+
+// Reading a text the reader takes over gives what reading a view of it gives, with the lines
+// find_theme_lines finds: every test theme, also with its spacing and letter case changed.
+TEST(ParseThemeBytes, ReadsAsTheViewIsReadAndFindsTheLines) {
+    QStringList files;
+    for (const char* folder : {QUORVANE_TEST_DATA, QUORVANE_EXAMPLES}) {
+        QDirIterator it(QLatin1String(folder), {QStringLiteral("*.kmtf")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            files.append(it.next());
+        }
+    }
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& path : files) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        for (const QByteArray& variant :
+             {text, QByteArray(text).replace(" ", "   "), QByteArray(text).replace("=", " = "),
+              QByteArray(text).toLower()}) {
+            SCOPED_TRACE(path.toStdString());
+            Theme from_view;
+            MessageList said_for_view;
+            parse_theme_text(from_view, variant, said_for_view);
+            Theme taken_over;
+            MessageList said;
+            ThemeLines lines;
+            parse_theme_bytes(taken_over, variant, said, &lines);
+            EXPECT_EQ(taken_over, from_view);
+            EXPECT_EQ(said.texts(), said_for_view.texts());
+            const ThemeLines found = find_theme_lines(variant);
+            EXPECT_EQ(lines.metadata, found.metadata);
+            EXPECT_EQ(lines.styles, found.styles);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+// Where the reader finds a style's words and colours, in the odd places the tolerant rules allow:
+// quotes inside a word or a value, words in any order or inside other values, values cut at six
+// characters, at "/" or at a space, colours without "#". Each row: a style of a BROWSE block, and
+// field name | label | scale | border | primary day | night | secondary day | night.
+TEST(ParseStyle, FindsWordsAndColoursWhereverTheRulesAllow) {
+    const std::pair<const char*, const char*> cases[] = {
+        {R"(<STYLE field="A" scale="2" border="1"><PRIMARY day="#1"2"3456" night="#AB"CDEF/>)",
+         "A|A |2|1|123456|ABCDEF||"},
+        {R"(<STYLE field="A"><PRIMARY D"AY="#123456" N"IGHT = "#654321"/>)",
+         "A|A|||123456|654321||"},
+        {R"(<STYLE field="A"><PRIMARY NIGHT="#111111" DAY="#222222"/>)", "A|A|||222222|111111||"},
+        {R"(<STYLE field="A"><PRIMARY DAY=12g456 NIGHT="12 34"/>)", "A|A|||12|12||"},
+        {"<STYLE field=\"A\" border=\"1\"><PRIMARY DAY=\"#1234567\" NIGHT=\"#12/3\"/>"
+         "<SECONDARY DAY=\t\"#a b\" NIGHT=\"\"/>",
+         "A|A BORDER=1||1|123456|12|A|"},
+        {R"(<STYLE field="A"><PRIMARY DAY DAY="#1"/><PRIMARY DAY="#2"/>)", "A|A|||DA|||"},
+        {R"(<STYLE field="A"><PRIMARY DAY="#"""1""2"/>)", "A|A|||12|||"},
+        {R"(<STYLE field="MAP_B_BORDER_CLR" scale="3"><SECONDARY DAY="#1"/><PRIMARY DAY="#2"/>)",
+         "MAP_B_BORDER_CLR|B BORDER |3|CLR|2||1|"},
+        {R"(<STYLE scale="1" field="MAP_C_CLR" border="2" field="X"><PRIMARY DAY="#3"/>)",
+         "MAP_C_CLR|C BORDER=2 X|1|2|3|||"},
+        {R"(<STYLE field="A"><PRIMARY DAY="#4"/> SCALE="9" BORDER="8"</STYLE>)",
+         "A|A|9|8</STYLE|4|||"},
+    };
+    for (const auto& [style, expected] : cases) {
+        Theme theme;
+        MessageList messages;
+        parse_theme_text(theme,
+                         QByteArray("<METADATA></METADATA><PRESENTATION ID=\"BROWSE\">\r\n") +
+                             style + "</STYLE>",
+                         messages);
+        ASSERT_EQ(theme.element_count(), 1) << style;
+        const Element& e = theme.elements[0];
+        EXPECT_EQ(QStringList({e.field_name, e.display_name, e.scale, e.border, e.primary_day,
+                               e.primary_night, e.secondary_day, e.secondary_night})
+                      .join(QLatin1Char('|')),
+                  QLatin1String(expected))
+            << style;
     }
 }
 

@@ -149,3 +149,31 @@ TEST_F(ReplaceFileTest, MissingFolderSaysWhy) {
 
 }  // namespace
 }  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+// A file written in pieces replaces the old one only when committed: a writer given up on part
+// way (a save that failed while the text was being made) leaves the old file and no other.
+TEST_F(ReplaceFileTest, PiecesReplaceTheFileOnlyWhenCommitted) {
+    const QString target = path("theme.kmtf");
+    write_bytes(target, "old");
+    {
+        AtomicFileWriter file(target);
+        ASSERT_TRUE(file.open());
+        EXPECT_TRUE(file.write("new "));
+    }
+    EXPECT_EQ(file_bytes(target), "old");
+    EXPECT_EQ(names(), QStringList{"theme.kmtf"});
+
+    AtomicFileWriter file(target);
+    ASSERT_TRUE(file.open());
+    EXPECT_TRUE(file.write("new ") && file.write("text"));
+    EXPECT_TRUE(file.commit());
+    EXPECT_EQ(file_bytes(target), "new text");
+    EXPECT_FALSE(file.write("after"));
+    EXPECT_EQ(names(), QStringList{"theme.kmtf"});
+}
+
+}  // namespace
+}  // namespace quorvane

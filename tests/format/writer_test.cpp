@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "format/metadata.h"
 #include "format/reader.h"
 #include "format/writer.h"
 #include "model/style_fields.h"
@@ -241,6 +242,55 @@ TEST_F(WriterTest, GuidanceBrowseGuidanceRoundTripsAsThreeBlocks) {
     EXPECT_EQ(read.elements[2].sort_code, 0);
     EXPECT_EQ(read.elements[0].primary_night, "AAFF00");
     EXPECT_EQ(read.elements[2].secondary_day, "0A0A0A");
+}
+
+}  // namespace
+}  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+// The text is made Element by Element in room worked out for each and handed on in pieces of
+// about a megabyte: a large theme, whose blocks each begin with an Element that has every part
+// and the longest texts, must come out whole and the same whichever way it is written.
+TEST_F(WriterTest, PiecesMakeTheWholeTextWhateverTheElements) {
+    Theme theme = titled_theme();
+    theme.elements.clear();
+    for (int k = 0; k < 12000; ++k) {
+        const QString presentation = QStringLiteral("PRESENTATION NAME %1 ").arg(k / 499);
+        Element e = line(QStringLiteral("MAP_%1_CLR").arg(QString(k % 7 * 40, QLatin1Char('N'))),
+                         presentation, QString(k % 5 * 30, QLatin1Char('9')));
+        e.scale = QString(k % 3 * 50, QLatin1Char('1'));
+        e.primary_night = QStringLiteral("\u00e9\u20ac");  // beyond Latin-1: written as "?"
+        theme.elements.push_back(e);
+    }
+    const QString meta = metadata_block_text(theme.metadata);
+    QByteArray pieces;
+    int count = 0;
+    ASSERT_TRUE(write_theme_text(theme, meta, messages, [&](QByteArrayView piece) {
+        pieces += piece;
+        ++count;
+        return true;
+    }));
+    EXPECT_GT(count, 2);
+    EXPECT_EQ(pieces, theme_text(theme, meta, messages) + "\r\n");
+    // Every STYLE and block is whole, the first of a block too.
+    EXPECT_EQ(pieces.count(" </COLOR >\r\n</STYLE>\r\n"), theme.element_count());
+    EXPECT_EQ(pieces.count("</STYLELIST>\r\n</PRESENTATION>\r\n"), 25);
+    ASSERT_EQ(save_theme_file(theme, path("big.kmtf"), messages, ExistingFile::Replaced),
+              SaveOutcome::Written);
+    EXPECT_EQ(file_bytes(path("big.kmtf")), pieces);
+    Theme read;
+    ASSERT_TRUE(read_theme_file(path("big.kmtf"), read, messages));
+    ASSERT_EQ(read.element_count(), theme.element_count());
+    EXPECT_EQ(read.elements.back().scale, theme.elements.back().scale);
+    EXPECT_EQ(read.elements.back().primary_night, QString::fromLatin1("\xe9?"));
+
+    // A piece that cannot be written stops the text there.
+    count = 0;
+    EXPECT_FALSE(
+        write_theme_text(theme, meta, messages, [&](QByteArrayView) { return ++count < 2; }));
+    EXPECT_EQ(count, 2);
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 // meant, and where each finding points.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 #include "model/theme_check.h"
 #include "support/printers.h"
 
@@ -233,6 +236,89 @@ TEST(CheckNames, CodesAreDistinctAndSeveritiesNamed) {
     EXPECT_EQ(code_of(Check::EmptyDayColour), "empty-day-colour");
     EXPECT_EQ(severity_name(Severity::Warning), "warning");
     EXPECT_EQ(findings_count_text(1, 0, 2), "1 error, 0 warnings, 2 hints");
+}
+
+}  // namespace
+}  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+// Which presentations style a feature is kept in bits for the first 64 and in a list beyond:
+// a missing or doubled feature is found on either side of that line.
+TEST(CheckTheme, MissingAndDoubledFeaturesBeyondSixtyFourPresentations) {
+    std::vector<Element> elements;
+    for (int p = 0; p < 70; ++p) {
+        const QString name = QStringLiteral("BROWSE %1").arg(p);
+        if (p != 66) {
+            elements.push_back(polygon(name, QStringLiteral("WATER")));
+        }
+        elements.push_back(polygon(name, QStringLiteral("PARK")));
+        if (p == 3 || p == 65) {
+            elements.push_back(polygon(name, QStringLiteral("PARK")));
+        }
+    }
+    QStringList found;
+    for (const Finding& f : check_theme(titled(elements))) {
+        if (f.check != Check::UnknownPresentation) {
+            found.append(f.code() + QLatin1Char(' ') + f.presentation);
+        }
+    }
+    EXPECT_EQ(found, (QStringList{"duplicate-feature BROWSE 3", "duplicate-feature BROWSE 65",
+                                  "missing-feature BROWSE 66"}));
+}
+
+// Worded while a FindingWording lives, every message reads as it reads alone.
+TEST(CheckTheme, MessagesReadTheSameWordedTogether) {
+    Element dark = line("GUIDANCE", "ROAD_DIM");
+    dark.secondary_day = dark.primary_day;
+    dark.secondary_night = dark.primary_night;
+    Element misspelt = polygon("GUIDANCE", "WATR");
+    misspelt.primary_night = QStringLiteral("12345");
+    const Theme theme = titled({dark, misspelt, polygon("BROWSE", "WATER_X_Y"),
+                                polygon("BROWSE", "PARK"), line("MINE", "PARK")});
+    const std::vector<Finding> findings = check_theme(theme);
+    ASSERT_GE(findings.size(), 6u);
+    QStringList alone;
+    for (const Finding& f : findings) {
+        alone.append(f.message());
+    }
+    const FindingWording wording;
+    for (size_t k = 0; k < findings.size(); ++k) {
+        EXPECT_EQ(findings[k].message(), alone[qsizetype(k)]);
+        EXPECT_EQ(findings[k].message(), alone[qsizetype(k)]) << "worded a second time";
+    }
+}
+
+// A translation that names its placeholders more than once, as a translator may.
+class RepeatingTranslator : public QTranslator {
+  public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return QByteArrayView(context) == "ThemeCheck" &&
+                       QByteArrayView(source).startsWith("%1 is not a feature")
+                   ? QStringLiteral("%1, %1, %1 (%2%2)")
+                   : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(CheckTheme, TranslationsMayRepeatAPlaceholder) {
+    static int argc = 1;
+    static char name[] = "theme_check_test";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication* app =
+        QCoreApplication::instance() == nullptr ? new QCoreApplication(argc, argv) : nullptr;
+    (void)app;
+    RepeatingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const std::vector<Finding> found =
+        check_theme(titled({polygon("GUIDANCE", QString(300, QLatin1Char('Q')))}));
+    ASSERT_EQ(found.size(), 1u);
+    const QString expected = QStringLiteral("%1, %1, %1 (%2%2)").arg(found[0].field_name, "");
+    EXPECT_EQ(found[0].message(), expected);
+    const FindingWording wording;
+    EXPECT_EQ(found[0].message(), expected);
+    QCoreApplication::removeTranslator(&translator);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "text/ascii_text.h"
 
 namespace quorvane {
@@ -79,6 +82,37 @@ TEST(AsciiUpper, EveryByteValueAtEveryPlace) {
         const char c = all[i];
         EXPECT_EQ(upper[i], c >= 'a' && c <= 'z' ? char(c - 32) : c) << i;
     }
+}
+
+}  // namespace
+}  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+// The searches that spare a copy must find what the plain ones find on the copy, at every offset
+// against the sixteen-byte steps, with letters of both cases and bytes beside the letters that
+// upper-casing must not touch (Latin-1 letters, "@" and "`" next to "A" and "a").
+TEST(FindAsciiUpper, AgreesWithASearchOfTheUpperCasedText) {
+    const char alphabet[] = "aAsStTyYlLeE<@`\xe9\xc9 \n";
+    const QByteArray needles[] = {"<STYLE", "STYLE", "E", "@A", "\xc9"};
+    std::mt19937 random(11);
+    for (int round = 0; round < 4000; ++round) {
+        QByteArray text;
+        const int length = int(random() % 80);
+        for (int k = 0; k < length; ++k) {
+            text += alphabet[random() % (sizeof alphabet - 1)];
+        }
+        const QByteArray upper = ascii_upper(text);
+        for (const QByteArray& needle : needles) {
+            const qsizetype from = length == 0 ? 0 : qsizetype(random() % quint32(length));
+            ASSERT_EQ(find_ascii_upper(text, needle, from), find(upper, needle, from))
+                << text.toStdString() << " / " << needle.toStdString() << " from " << from;
+        }
+        ASSERT_EQ(count_of(text, '\n'), std::count(text.begin(), text.end(), '\n'));
+    }
+    // More than 255 steps of sixteen bytes, where the count's tallies are added up.
+    EXPECT_EQ(count_of(QByteArray(10000, '\n') + "x\n", '\n'), 10001);
 }
 
 }  // namespace
