@@ -24,8 +24,9 @@ class RecoveryKeeper : public QObject {
     // How long after the last change the copy is written.
     static constexpr int kDelayMs = 2000;
 
-    // Writes the copy now when the document has unsaved changes (the delay's end).
-    void write_now();
+    // Writes the copy now when the document has unsaved changes (the delay's end). Returns
+    // whether this editor's copy holds them: false when it could not be written (a full disk).
+    bool write_now();
     // Removes this editor's copy.
     void forget();
     bool has_copy() const { return copies_.exists(); }

@@ -358,10 +358,13 @@ void ThemeFiles::restore(const RecoveryCopies::LeftBehind& copy) {
     } else {
         recovery_.set_file_identity(std::nullopt);
     }
-    // The restored changes are this editor's to keep safe now; the old copy goes once this
-    // editor's own is written.
-    recovery_.write_now();
-    recovery_.copies().discard(copy);
+    // The restored changes are this editor's to keep safe now; the old copy goes only once this
+    // editor's own is written, and is otherwise kept for the next start.
+    if (recovery_.write_now()) {
+        recovery_.copies().discard(copy);
+    } else {
+        recovery_.copies().let_go(copy);
+    }
 }
 
 }  // namespace quorvane

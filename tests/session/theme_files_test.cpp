@@ -8,6 +8,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <csignal>
 
 #include "format/reader.h"
 #include "format/writer.h"
@@ -262,11 +263,18 @@ TEST_F(ThemeFilesTest, AFileChangedElsewhereIsReloadedOrAskedAbout) {
     EXPECT_FALSE(pipe_watch.reader_seen());
 }
 
-// A copy another editor left behind is offered; either answer removes it.
+// A copy another editor left behind is offered; either answer removes it, but a restored copy
+// only once this editor's own copy is written (files that may hold 16 bytes only: a full disk).
 TEST_F(ThemeFilesTest, ACopyLeftBehindIsRestoredOrDiscarded) {
     const QString a = path("a.kmtf");
     QFile::copy(kSample, a);
-    for (const bool restore : {false, true}) {
+    const struct {
+        bool restore;
+        bool disk_full;
+        bool copy_kept;
+    } cases[] = {{false, false, false}, {true, true, true}, {true, false, false}};
+    ::signal(SIGXFSZ, SIG_IGN);
+    for (const auto& c : cases) {
         Theme lost;
         MessageList quiet;
         read_theme_file(kSample, lost, quiet);
@@ -275,16 +283,22 @@ TEST_F(ThemeFilesTest, ACopyLeftBehindIsRestoredOrDiscarded) {
         write_file(copy, recovery_bytes(lost));
         write_file(copy + ".path", a.toUtf8());
         messages.asked.clear();
-        messages.choices = {restore};
+        messages.choices = {c.restore};
+        rlimit unlimited{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        const rlimit limited{c.disk_full ? 16 : unlimited.rlim_cur, unlimited.rlim_max};
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
         files.offer_recovery();
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &unlimited), 0);
         EXPECT_EQ(messages.asked,
                   QStringList{"Restore unsaved changes to " + a + "? [&Restore/&Discard]"});
-        EXPECT_FALSE(QFile::exists(copy));
-        EXPECT_EQ(document.theme().metadata.title, restore ? "Lost in a crash" : "");
-        EXPECT_EQ(document.file_name(), restore ? a : kUntitledFileName);
-        EXPECT_EQ(document.is_modified(), restore);
+        EXPECT_EQ(QFile::exists(copy), c.copy_kept);
+        EXPECT_EQ(document.theme().metadata.title, c.restore ? "Lost in a crash" : "");
+        EXPECT_EQ(document.file_name(), c.restore ? a : kUntitledFileName);
+        EXPECT_EQ(document.is_modified(), c.restore);
         // The restored changes are this editor's to keep now.
-        EXPECT_EQ(files.recovery().has_copy(), restore);
+        EXPECT_EQ(files.recovery().has_copy(), c.restore && !c.disk_full);
+        QFile::remove(copy);
     }
 }
 
