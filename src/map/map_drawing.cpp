@@ -33,6 +33,11 @@ constexpr double kRoundEnds = 6;
 constexpr double kHairline = 2.5;
 // The simplification a view allows, in pixels: less than this makes no visible difference.
 constexpr double kSimplification = 0.5;
+// The most points a line may leave out in one stretch when it is simplified for a frame.
+constexpr size_t kLongestStretch = 16;
+// Nor does it join points further apart than this, in pixels: the painter outlines a slanting
+// line in long pieces up to twice as slowly as in short ones.
+constexpr double kLongestJoin = 32;
 // Areas smaller than this many pixels across are not drawn.
 constexpr double kSmallestArea = 1;
 // Areas less than this many pixels across are drawn as dots.
@@ -48,6 +53,12 @@ int outcode(QPointF p, const QRectF& r) {
            (p.y() < r.top()      ? 4
             : p.y() > r.bottom() ? 8
                                  : 0);
+}
+
+// std::ceil for a value well inside int's range, without a call to the maths library.
+int ceiling(double v) {
+    const int whole = int(v);
+    return whole + (double(whole) < v ? 1 : 0);
 }
 
 // Sutherland-Hodgman: the part of a ring inside `r`, for the few rings far larger than the view.
@@ -124,10 +135,36 @@ struct PixelShapes {
     const QPointF* at(const Run& run) const { return points.data() + run.first; }
 };
 
+// Where an area's edge crosses the centre line of a row of pixels, going down (+1) or up.
+struct RowCrossing {
+    int row = 0;
+    double x = 0;
+    int turn = 0;
+
+    friend bool operator<(const RowCrossing& a, const RowCrossing& b) {
+        return a.row != b.row ? a.row < b.row : a.x < b.x;
+    }
+};
+
+// What a frame works in, kept from frame to frame: allocated afresh, the larger buffers would
+// come as new pages from the system for every frame, each of them cleared first.
+struct FrameBuffers {
+    std::vector<PixelShapes> lines;  // per feature in line_draw_order()
+    PixelShapes areas;
+    std::vector<quint32> found;
+    std::vector<MapData::FoundShape> found_boxes;
+    std::vector<QLineF> segments;
+    std::vector<QPointF> simple;
+    std::vector<QPointF> stretch;
+    QPainterPath path;
+    std::vector<QRect> pixel_rows;
+    std::vector<RowCrossing> crossings;
+};
+
 class MapPainter {
   public:
     MapPainter(QPainter& painter, const MapData& map, const MapStyles& styles, const MapView& view,
-               const MapDrawOptions& options, const QRectF& pixels)
+               const MapDrawOptions& options, const QRectF& pixels, FrameBuffers& buffers)
         : painter_(painter),
           map_(map),
           styles_(styles),
@@ -143,7 +180,8 @@ class MapPainter {
           top_(view.to_metres(QPointF(0, 0)).y()),
           per_metre_(1 / view.metres_per_pixel),
           unstyled_(unstyled_colour(styles.light)),
-          device_pixels_(painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1) {}
+          device_pixels_(painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1),
+          buffers_(buffers) {}
 
     void draw() {
         painter_.save();
@@ -156,7 +194,8 @@ class MapPainter {
             draw_areas(f);
         }
         const std::vector<MapFeature>& order = line_draw_order();
-        std::vector<PixelShapes> lines(order.size());
+        std::vector<PixelShapes>& lines = buffers_.lines;
+        lines.resize(order.size());
         for (size_t k = 0; k < order.size(); ++k) {
             collect_lines(order[k], lines[k]);
         }
@@ -198,9 +237,10 @@ class MapPainter {
         if (!shown(styles_.of(feature))) {
             return;
         }
-        found_.clear();
-        map_.find_shapes(feature, area_, smallest_, found_);
-        for (const quint32 s : found_) {
+        buffers_.found.clear();
+        map_.find_shapes(feature, area_, smallest_, buffers_.found);
+        std::sort(buffers_.found.begin(), buffers_.found.end());  // in the data's order
+        for (const quint32 s : buffers_.found) {
             const MapShape& shape = map_.shape(s);
             for (quint32 r = shape.first_ring; r < shape.first_ring + shape.ring_count; ++r) {
                 add_line(out, map_.ring(r, level_));
@@ -210,10 +250,11 @@ class MapPainter {
 
     // Adds a line in pieces of a few segments: the painter outlines a long line several times
     // slower than the same line in pieces, whose ends meet where its bends were.
-    void add_line(PixelShapes& out, std::span<const QPointF> points) {
-        if (points.size() < 2) {
+    void add_line(PixelShapes& out, std::span<const QPointF> metres) {
+        if (metres.size() < 2) {
             return;
         }
+        const std::span<const QPointF> points = simplified_pixels(metres);
         auto first = quint32(out.points.size());
         const auto finish = [&] {
             const auto count = quint32(out.points.size()) - first;
@@ -224,14 +265,10 @@ class MapPainter {
             }
             first = quint32(out.points.size());
         };
-        QPointF last = pixel(points[0]);  // the last point kept
+        QPointF last = points[0];  // the last point kept
         int last_code = outcode(last, safe_);
         for (size_t k = 1; k < points.size(); ++k) {
-            const QPointF p = pixel(points[k]);
-            const QPointF d = p - last;
-            if (d.x() * d.x() + d.y() * d.y() < kNearSquared && k + 1 < points.size()) {
-                continue;
-            }
+            const QPointF p = points[k];
             const int code = outcode(p, safe_);
             if ((code & last_code) != 0) {
                 // Both ends beyond the same side: nothing of it shows.
@@ -251,21 +288,70 @@ class MapPainter {
         finish();
     }
 
+    // The line in pixels without the points that lie within the simplification's reach (in
+    // device pixels, so that a dense screen shows as fine a line) of the straight line between
+    // their neighbours: the stored levels are a factor of four apart, so that far out a line
+    // still holds several points a pixel that the painter would visit one by one. Each stretch
+    // left out is checked whole, so that the line kept stays within reach of every point; a
+    // stretch is at most kLongestStretch points, to bound the work.
+    std::span<const QPointF> simplified_pixels(std::span<const QPointF> metres) {
+        const double reach = kSimplification * kSimplification / (device_pixels_ * device_pixels_);
+        buffers_.simple.clear();
+        buffers_.simple.push_back(pixel(metres[0]));
+        size_t anchor = 0;  // where the stretch being tried starts, in `stretch`
+        buffers_.stretch.clear();
+        buffers_.stretch.push_back(buffers_.simple.back());
+        for (size_t k = 1; k < metres.size(); ++k) {
+            const QPointF p = pixel(metres[k]);
+            const QPointF a = buffers_.stretch[anchor];
+            const QPointF ab = p - a;
+            const double length = QPointF::dotProduct(ab, ab);
+            bool near = buffers_.stretch.size() - anchor <= kLongestStretch &&
+                        length <= kLongestJoin * kLongestJoin;
+            for (size_t m = anchor + 1; near && m < buffers_.stretch.size(); ++m) {
+                const QPointF aq = buffers_.stretch[m] - a;
+                const double t =
+                    length > 0 ? std::clamp(QPointF::dotProduct(aq, ab) / length, 0.0, 1.0) : 0;
+                const QPointF off = aq - ab * t;
+                near = QPointF::dotProduct(off, off) <= reach;
+            }
+            if (!near) {
+                // The point before this one is kept and starts the next stretch.
+                buffers_.simple.push_back(buffers_.stretch.back());
+                anchor = buffers_.stretch.size() - 1;
+            }
+            buffers_.stretch.push_back(p);
+        }
+        if (buffers_.stretch.size() > 1) {
+            buffers_.simple.push_back(buffers_.stretch.back());
+        }
+        return buffers_.simple;
+    }
+
     // The feature's shapes in view as closed rings, simplified to the view's scale.
     void collect_areas(MapFeature feature, PixelShapes& out) {
         out.clear();
-        found_boxes_.clear();
-        map_.find_shapes(feature, area_, kSmallestArea * view_.metres_per_pixel, found_boxes_);
-        for (const MapData::FoundShape& found : found_boxes_) {
+        buffers_.found_boxes.clear();
+        map_.find_shapes(feature, area_, kSmallestArea * view_.metres_per_pixel,
+                         buffers_.found_boxes);
+        std::vector<quint32>& outlined = buffers_.found;
+        outlined.clear();
+        for (const MapData::FoundShape& found : buffers_.found_boxes) {
             const double side = std::max(found.box.width(), found.box.height()) * per_metre_;
             if (side < kSpeck) {
                 // Far out a building is a dot: drawn as one, with the other dots in a single
                 // call, at a small part of the cost of drawing its outline.
                 out.specks[size_t(std::clamp(std::lround(side) - 1, 0L, 2L))].push_back(
                     pixel(found.box.center()));
-                continue;
+            } else {
+                outlined.push_back(found.shape);
             }
-            const MapShape& shape = map_.shape(found.shape);
+        }
+        // In the order the data holds them, which reads it front to back rather than jumping
+        // about: shapes of one feature have one look, so their order makes no difference.
+        std::sort(outlined.begin(), outlined.end());
+        for (const quint32 s : outlined) {
+            const MapShape& shape = map_.shape(s);
             const size_t start = out.runs.size();
             for (quint32 r = shape.first_ring; r < shape.first_ring + shape.ring_count; ++r) {
                 const auto first = quint32(out.points.size());
@@ -329,9 +415,9 @@ class MapPainter {
         if (!shown(style)) {
             return;
         }
-        collect_areas(feature, areas_);
-        if (areas_.runs.empty() &&
-            std::all_of(areas_.specks.begin(), areas_.specks.end(),
+        collect_areas(feature, buffers_.areas);
+        if (buffers_.areas.runs.empty() &&
+            std::all_of(buffers_.areas.specks.begin(), buffers_.areas.specks.end(),
                         [](const std::vector<QPointF>& dots) { return dots.empty(); })) {
             return;
         }
@@ -341,11 +427,11 @@ class MapPainter {
             if (shown(shadow) && offset > 0) {
                 painter_.save();
                 painter_.translate(offset, offset);
-                fill_areas(areas_, shadow);
+                fill_areas(buffers_.areas, shadow);
                 painter_.restore();
             }
         }
-        fill_areas(areas_, style);
+        fill_areas(buffers_.areas, style);
     }
 
     void fill_areas(const PixelShapes& shapes, const MapFeatureStyle& style) {
@@ -372,8 +458,27 @@ class MapPainter {
             painter_.setPen(line_pen(unstyled_, 1));
             painter_.setBrush(QBrush(unstyled_, Qt::BDiagPattern));
         }
-        // Small shapes first, without antialiasing: it makes no difference on a few pixels.
+        // Shapes a few pixels across: filled without antialiasing, which makes no difference
+        // there. Styled ones go as rows of pixels, all in one call: the painter spends many
+        // times longer setting up a polygon than filling a few pixels.
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        if (style.styled()) {
+            buffers_.pixel_rows.clear();
+            for (size_t k = 0; k < shapes.runs.size(); k += shapes.runs[k].ring_count) {
+                if (shapes.runs[k].small) {
+                    add_pixel_rows(shapes, k, buffers_.pixel_rows);
+                }
+            }
+            // The rows are device pixels, so that a dense screen shows the shapes as finely.
+            painter_.save();
+            painter_.scale(1 / device_pixels_, 1 / device_pixels_);
+            painter_.drawRects(buffers_.pixel_rows.data(), int(buffers_.pixel_rows.size()));
+            painter_.restore();
+        }
         for (const bool small : {true, false}) {
+            if (small && style.styled()) {
+                continue;
+            }
             painter_.setRenderHint(QPainter::Antialiasing, options_.smooth_edges && !small);
             for (size_t k = 0; k < shapes.runs.size(); k += shapes.runs[k].ring_count) {
                 const PixelShapes::Run& run = shapes.runs[k];
@@ -384,23 +489,82 @@ class MapPainter {
                     painter_.drawPolygon(shapes.at(run), int(run.count), Qt::WindingFill);
                     continue;
                 }
-                QPainterPath path;
-                path.setFillRule(Qt::WindingFill);
+                buffers_.path.clear();
+                buffers_.path.setFillRule(Qt::WindingFill);
                 for (size_t r = k; r < k + run.ring_count; ++r) {
                     const PixelShapes::Run& ring = shapes.runs[r];
-                    path.addPolygon(
-                        QPolygonF(QList<QPointF>(shapes.at(ring), shapes.at(ring) + ring.count)));
-                    path.closeSubpath();
+                    const QPointF* points = shapes.at(ring);
+                    buffers_.path.moveTo(points[0]);
+                    for (quint32 p = 1; p < ring.count; ++p) {
+                        buffers_.path.lineTo(points[p]);
+                    }
+                    buffers_.path.closeSubpath();
                 }
-                painter_.drawPath(path);
+                painter_.drawPath(buffers_.path);
             }
         }
         painter_.setRenderHint(QPainter::Antialiasing, options_.smooth_edges);
     }
 
-    // Lines of about a pixel go to the painter's fast thin-line drawing; wider ones are
-    // outlined with bevelled bends, and with round ends once they are wide enough for the
-    // roundness to show: the painter takes several times longer over round ends and bends.
+    // Appends the device pixels the area starting at run `first` covers as rows, one rectangle
+    // per stretch of a row, as the painter fills without antialiasing: a pixel is in when its
+    // centre is, by the non-zero rule. Rows that repeat the one above extend its rectangle.
+    void add_pixel_rows(const PixelShapes& shapes, size_t first, std::vector<QRect>& rows) {
+        // Where each edge crosses the centre line of a row, and which way it goes.
+        std::vector<RowCrossing>& crossings = buffers_.crossings;
+        crossings.clear();
+        for (size_t r = first; r < first + shapes.runs[first].ring_count; ++r) {
+            const QPointF* points = shapes.at(shapes.runs[r]);
+            const quint32 count = shapes.runs[r].count;
+            for (quint32 k = 0; k < count; ++k) {
+                const QPointF a = points[k] * device_pixels_;
+                const QPointF b = points[k + 1 < count ? k + 1 : 0] * device_pixels_;
+                const double low = std::min(a.y(), b.y());
+                const double high = std::max(a.y(), b.y());
+                const int end = ceiling(high - 0.5);
+                int y = ceiling(low - 0.5);
+                if (y >= end) {
+                    continue;
+                }
+                const double step = (b.x() - a.x()) / (b.y() - a.y());
+                const int turn = a.y() < b.y() ? 1 : -1;
+                for (double x = a.x() + (y + 0.5 - a.y()) * step; y < end; ++y, x += step) {
+                    crossings.push_back({y, x, turn});
+                }
+            }
+        }
+        std::sort(crossings.begin(), crossings.end());
+        const size_t shape_rows = rows.size();
+        int winding = 0;
+        double from = 0;
+        for (const RowCrossing& c : crossings) {
+            const int before = winding;
+            winding += c.turn;
+            if (before == 0) {
+                from = c.x;
+                continue;
+            }
+            if (winding != 0) {
+                continue;
+            }
+            const int left = ceiling(from - 0.5);
+            const int right = ceiling(c.x - 0.5);  // the first pixel not covered
+            if (right <= left) {
+                continue;
+            }
+            QRect* above = rows.size() > shape_rows ? &rows.back() : nullptr;
+            if (above != nullptr && above->left() == left && above->right() == right - 1 &&
+                above->bottom() == c.row - 1) {
+                above->setBottom(c.row);
+            } else {
+                rows.emplace_back(left, c.row, right - left, 1);
+            }
+        }
+    }
+
+    // Lines of about a pixel go to the painter's fast thin-line drawing; wider ones are drawn
+    // with square ends, and with round ends and bevelled bends once they are wide enough for
+    // the roundness to show: the painter takes several times longer over round ends and bends.
     // A thin line is one pixel of the view wide: as many device pixels as the screen has per
     // pixel, so that it looks the same on a dense screen.
     QPen line_pen(const QColor& colour, double width) const {
@@ -416,19 +580,22 @@ class MapPainter {
     void stroke(const PixelShapes& shapes, const QPen& pen, bool closed) {
         painter_.setPen(pen);
         painter_.setBrush(Qt::NoBrush);
-        if (pen.isCosmetic()) {
-            // Thin lines as one list of segments: a third less work than line by line.
-            segments_.clear();
+        if (pen.isCosmetic() || pen.capStyle() != Qt::RoundCap) {
+            // Thin lines as one list of segments: a third less work than line by line. Lines
+            // with square ends too: the painter fills a square-ended segment directly, at half
+            // the cost of outlining a polyline and its bends, and the ends of the segments
+            // overlap where the bends were.
+            buffers_.segments.clear();
             for (const PixelShapes::Run& run : shapes.runs) {
                 const QPointF* points = shapes.at(run);
                 for (quint32 k = 1; k < run.count; ++k) {
-                    segments_.emplace_back(points[k - 1], points[k]);
+                    buffers_.segments.emplace_back(points[k - 1], points[k]);
                 }
                 if (closed) {
-                    segments_.emplace_back(points[run.count - 1], points[0]);
+                    buffers_.segments.emplace_back(points[run.count - 1], points[0]);
                 }
             }
-            painter_.drawLines(segments_.data(), int(segments_.size()));
+            painter_.drawLines(buffers_.segments.data(), int(buffers_.segments.size()));
             return;
         }
         for (const PixelShapes::Run& run : shapes.runs) {
@@ -574,10 +741,7 @@ class MapPainter {
     const QColor unstyled_;
     // Device pixels per pixel of the view: 2 on a double-density screen.
     const qreal device_pixels_;
-    std::vector<quint32> found_;
-    std::vector<MapData::FoundShape> found_boxes_;
-    PixelShapes areas_;
-    std::vector<QLineF> segments_;
+    FrameBuffers& buffers_;
 };
 
 }  // namespace
@@ -597,7 +761,8 @@ double smallest_drawn(const MapView& view) {
 void draw_map(QPainter& painter, const MapData& map, const MapStyles& styles, const MapView& view,
               const MapDrawOptions& options, std::optional<QRectF> pixels) {
     const QRectF part = pixels.value_or(QRectF(QPointF(0, 0), QSizeF(view.size)));
-    MapPainter(painter, map, styles, view, options, part).draw();
+    thread_local FrameBuffers buffers;
+    MapPainter(painter, map, styles, view, options, part, buffers).draw();
 }
 
 }  // namespace quorvane

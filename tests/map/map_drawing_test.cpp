@@ -3,10 +3,12 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSet>
 #include <algorithm>
 #include <cstdlib>
 
+#include "map/map_data.h"
 #include "map/map_drawing.h"
 #include "map/map_files.h"
 #include "map/map_loader.h"
@@ -121,6 +123,74 @@ TEST(MapDrawing, ThinLinesKeepTheirWidthOnADoubleDensityScreen) {
         return double(count);
     };
     EXPECT_NEAR(inked(2) / inked(1), 4.0, 0.6);
+}
+
+const MapView kPixelView{QPointF(0, 0), 10, QSize(16, 16)};
+const MapDrawOptions kThemeOnly{.show_unstyled = false};
+
+TEST(MapDrawing, SmallAreasCoverThePixelsThePainterWouldFill) {
+    ensure_gui_application();
+    const std::vector<std::pair<const char*, std::vector<std::vector<QPointF>>>> cases = {
+        {"square", {{{4.3, 4.3}, {11.2, 4.3}, {11.2, 11.2}, {4.3, 11.2}}}},
+        {"triangle", {{{4.3, 4.6}, {4.3, 11.6}, {11.3, 11.6}}}},
+        {"L", {{{4.3, 4.3}, {7.3, 4.3}, {7.3, 8.6}, {11.7, 8.6}, {11.7, 11.4}, {4.3, 11.4}}}},
+        {"hole",
+         {{{4.2, 4.2}, {11.8, 4.2}, {11.8, 11.8}, {4.2, 11.8}},
+          {{5.7, 5.7}, {10.3, 5.7}, {10.3, 10.3}, {5.7, 10.3}}}},
+    };
+    Theme theme;
+    Element park = new_polygon(QStringLiteral("PARK"), QStringLiteral("GUIDANCE"), 0);
+    park.primary_day = QStringLiteral("FF0000");
+    theme.elements.push_back(park);
+    const MapStyles styles = map_styles(theme, QStringLiteral("GUIDANCE"), PreviewLight::Day);
+    for (const auto& [name, rings] : cases) {
+        MapDataBuilder builder;
+        builder.begin_area(map_feature_named(u"PARK"), {});
+        QPainterPath painters_own;
+        for (const auto& ring : rings) {
+            std::vector<QPointF> metres;
+            for (const QPointF& p : ring) {
+                metres.push_back(kPixelView.to_metres(p));
+            }
+            builder.add_ring(metres, &ring == &rings.front());
+            painters_own.addPolygon(QPolygonF(QList<QPointF>(ring.begin(), ring.end())));
+        }
+        builder.end_area();
+        const std::shared_ptr<const MapData> map = builder.finish();
+        for (const qreal density : {1.0, 2.0}) {  // a plain and a double-density screen
+            QImage expected(kPixelView.size * density, QImage::Format_RGB32);
+            expected.setDevicePixelRatio(density);
+            expected.fill(unstyled_background(PreviewLight::Day));
+            QImage image = expected;
+            QPainter(&expected).fillPath(painters_own, QColor(0xFF, 0, 0));
+            QPainter painter(&image);
+            draw_map(painter, *map, styles, kPixelView, kThemeOnly);
+            painter.end();
+            EXPECT_EQ(image, expected) << name << " " << density;
+        }
+    }
+}
+
+TEST(MapDrawing, ALineKeepsEveryBendOfMoreThanHalfAPixel) {
+    ensure_gui_application();
+    Theme theme;
+    Element trail = new_line(QStringLiteral("ROAD_TRAIL"), QStringLiteral("GUIDANCE"), 0);
+    trail.scale = QStringLiteral(".1");
+    trail.border = QStringLiteral("0");
+    theme.elements.push_back(trail);
+    const MapStyles styles = map_styles(theme, QStringLiteral("GUIDANCE"), PreviewLight::Day);
+    // A zigzag of a thin line, its bends a pixel and a half either side of its middle.
+    const std::vector<QPoint> bends{{1, 6}, {4, 9}, {7, 6}, {10, 9}, {13, 6}};
+    std::vector<QPointF> metres;
+    for (const QPoint& bend : bends) {
+        metres.push_back(kPixelView.to_metres(QPointF(bend) + QPointF(0.5, 0.5)));
+    }
+    MapDataBuilder builder;
+    builder.add_line(map_feature_named(u"ROAD_TRAIL"), metres, {});
+    const QImage image = drawn(*builder.finish(), styles, kPixelView, kThemeOnly);
+    for (const QPoint& bend : bends) {
+        EXPECT_NE(image.pixelColor(bend), unstyled_background(PreviewLight::Day)) << bend.x();
+    }
 }
 
 }  // namespace
