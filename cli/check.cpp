@@ -17,6 +17,7 @@
 #include "format/theme_lines.h"
 #include "model/theme_check.h"
 #include "stderr_messages.h"
+#include "text/large_buffers.h"
 
 namespace quorvane {
 
@@ -35,7 +36,7 @@ std::optional<QByteArray> read_input_bytes(const QString& path) {
             return std::nullopt;
         }
     }
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = read_remaining_bytes(file);
     if (file.error() != QFileDevice::NoError) {
         return std::nullopt;
     }
