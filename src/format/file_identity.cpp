@@ -7,6 +7,8 @@
 #include <QFile>
 #include <cerrno>
 
+#include "text/large_buffers.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -182,6 +184,7 @@ RegularFileRead read_regular_file(const QString& path, IdentityHash hash) {
     // Room for the whole file and one byte, to find its end without growing; a file too large
     // for memory throws std::bad_alloc here.
     read.bytes.resize(qsizetype(file.size()) + 1);
+    prefer_huge_pages(read.bytes.data(), size_t(read.bytes.size()));
     if (!file.read_into(read.bytes)) {
         read.bytes.clear();
     } else if (hash == IdentityHash::Made) {

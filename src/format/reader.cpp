@@ -18,6 +18,7 @@
 #include "format/theme_lines.h"
 #include "model/presentations.h"
 #include "text/ascii_text.h"
+#include "text/large_buffers.h"
 #include "text/latin1_string_pool.h"
 
 namespace quorvane {
@@ -650,6 +651,7 @@ void parse_normalised_text(Theme& theme, QByteArray text, MessageList& messages,
     theme.elements.clear();
     // Room for every style at once: growing the table copies every Element already read.
     theme.elements.reserve(size_t(occurrences_of(text, "<STYLE")));
+    prefer_huge_pages(theme.elements.data(), theme.elements.capacity() * sizeof(Element));
 
     ThemeParser parser(theme, text, messages, lines);
     for (qsizetype k = 0; k < starts.size(); ++k) {
@@ -685,7 +687,7 @@ QByteArray read_file_bytes(const QString& path, MessageList& messages) {
         messages.add(file.errorString());
         return {};
     }
-    QByteArray text = file.readAll();
+    QByteArray text = read_remaining_bytes(file);
     if (file.error() != QFileDevice::NoError) {
         messages.add(file.errorString());
     }

@@ -18,6 +18,7 @@
 #include "model/presentations.h"
 #include "model/version_parts.h"
 #include "text/ascii_text.h"
+#include "text/large_buffers.h"
 
 namespace quorvane {
 
@@ -310,10 +311,13 @@ class ThemeChecker {
         // Room enough for nearly every theme at once (a large theme of unknown features has
         // about 1.4 findings per Element); pages never written cost nothing.
         findings_.reserve(theme_.elements.size() * 2 + 16);
+        prefer_huge_pages(findings_.data(), findings_.capacity() * sizeof(Finding));
         size_t slot_count = 16;
         while (slot_count < theme_.elements.size() * 2) {
             slot_count *= 2;
         }
+        feature_slots_.reserve(slot_count);
+        prefer_huge_pages(feature_slots_.data(), slot_count * sizeof(FeatureSlot));
         feature_slots_.assign(slot_count, FeatureSlot{});
         // The feature names' hashes first, so that the slot of a name a few Elements ahead can
         // be fetched into the cache while this one is checked.
