@@ -86,21 +86,17 @@ TEST_F(WriterTest, WithoutTitleWritesNothing) {
     EXPECT_EQ(messages.texts(), QStringList{"Needs a Title"});
 }
 
-TEST_F(WriterTest, AKeptFileIsLeftAsItWas) {
-    write_file(path("a.kmtf"), "old");
-    Theme theme = titled_theme();
-    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, ExistingFile::Kept),
-              SaveOutcome::FileExists);
-    EXPECT_EQ(file_bytes(path("a.kmtf")), "old");
-    EXPECT_TRUE(messages.empty());
-}
-
 // A link to where no file is yet is in the way like a file: writing through it makes one there.
-TEST_F(WriterTest, ALinkLeadingNowhereIsKeptLikeAFile) {
-    ASSERT_TRUE(QFile::link(path("elsewhere.kmtf"), path("a.kmtf")));
-    EXPECT_EQ(save_theme_file(titled_theme(), path("a.kmtf"), messages, ExistingFile::Kept),
-              SaveOutcome::FileExists);
+TEST_F(WriterTest, AKeptFileOrLinkIsLeftAsItWas) {
+    write_file(path("a.kmtf"), "old");
+    ASSERT_TRUE(QFile::link(path("elsewhere.kmtf"), path("link.kmtf")));
+    for (const char* name : {"a.kmtf", "link.kmtf"}) {
+        EXPECT_EQ(save_theme_file(titled_theme(), path(name), messages, ExistingFile::Kept),
+                  SaveOutcome::FileExists);
+    }
+    EXPECT_EQ(file_bytes(path("a.kmtf")), "old");
     EXPECT_FALSE(QFile::exists(path("elsewhere.kmtf")));
+    EXPECT_TRUE(messages.empty());
 }
 
 // A value that would end early in the file, and let the rest be read as attributes or styles of
