@@ -19,6 +19,14 @@
         <source>Open File</source>
         <translation>Datei öffnen</translation>
     </message>
+    <message>
+        <source>Map Data</source>
+        <translation>Kartendaten</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -41,10 +49,6 @@
     <message>
         <source>Save &amp;As…</source>
         <translation>Speichern &amp;unter…</translation>
-    </message>
-    <message>
-        <source>&amp;Print…</source>
-        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -103,18 +107,6 @@
         <translation>&amp;Originalgröße</translation>
     </message>
     <message>
-        <source>&amp;Problems</source>
-        <translation>&amp;Probleme</translation>
-    </message>
-    <message>
-        <source>&amp;Preference</source>
-        <translation>&amp;Einstellungen</translation>
-    </message>
-    <message>
-        <source>&amp;Settings…</source>
-        <translation>&amp;Programmeinstellungen…</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -129,6 +121,14 @@
     <message>
         <source>&amp;About Quorvane</source>
         <translation>&amp;Über Quorvane</translation>
+    </message>
+    <message>
+        <source>Open &amp;Map Data…</source>
+        <translation>&amp;Kartendaten öffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Panels</source>
+        <translation>&amp;Bereiche</translation>
     </message>
 </context>
 <context>
@@ -231,6 +231,39 @@
     </message>
 </context>
 <context>
+    <name>MapFiles</name>
+    <message>
+        <source>Cannot read the map feature table %1: %2</source>
+        <translation>Die Tabelle der Kartenobjekte %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not installed</source>
+        <translation>sie ist nicht installiert</translation>
+    </message>
+</context>
+<context>
+    <name>MapOverlays</name>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+</context>
+<context>
+    <name>MapPicking</name>
+    <message>
+        <source>%1 · not styled in %2</source>
+        <translation>%1 · in %2 ohne Stil</translation>
+    </message>
+    <message>
+        <source> · scale %1, border %2</source>
+        <translation> · Skalierung %1, Rand %2</translation>
+    </message>
+</context>
+<context>
     <name>Metadata</name>
     <message>
         <source>Oops no meta</source>
@@ -260,6 +293,29 @@
     </message>
 </context>
 <context>
+    <name>QtMessages</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>QtWebRequest</name>
     <message>
         <source>No answer within %1 seconds</source>
@@ -272,6 +328,73 @@
     <message>
         <source>No web address</source>
         <translation>Keine Webadresse</translation>
+    </message>
+</context>
+<context>
+    <name>QuorvaneCli</name>
+    <message>
+        <source>--color is auto, always or never</source>
+        <translation>--color ist auto, always oder never</translation>
+    </message>
+    <message>
+        <source>diff does not know %1</source>
+        <translation>diff kennt %1 nicht</translation>
+    </message>
+    <message>
+        <source>diff --git takes the seven arguments git gives an external diff command</source>
+        <translation>diff --git erwartet die sieben Argumente, die git einem externen diff-Befehl übergibt</translation>
+    </message>
+    <message>
+        <source>diff takes A B [--json] [--color=WHEN]</source>
+        <translation>diff erwartet A B [--json] [--color=WHEN]</translation>
+    </message>
+    <message>
+        <source>diff reads standard input for one of A and B, not for both</source>
+        <translation>diff liest die Standardeingabe nur für A oder B, nicht für beide</translation>
+    </message>
+    <message>
+        <source>build takes IN.json OUT.kmtf [--force]</source>
+        <translation>build erwartet IN.json OUT.kmtf [--force]</translation>
+    </message>
+    <message>
+        <source>%1 is too large to read</source>
+        <translation>%1 ist zu groß zum Lesen</translation>
+    </message>
+    <message>
+        <source>--where takes a condition</source>
+        <translation>--where erwartet eine Bedingung</translation>
+    </message>
+    <message>
+        <source>--set takes a change</source>
+        <translation>--set erwartet eine Änderung</translation>
+    </message>
+    <message>
+        <source>-o takes a file name</source>
+        <translation>-o erwartet einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>edit does not know %1</source>
+        <translation>edit kennt %1 nicht</translation>
+    </message>
+    <message>
+        <source>edit takes THEME... [--where CONDITION]... --set CHANGE... and one of -o OUT, --in-place or --dry-run</source>
+        <translation>edit erwartet THEME... [--where CONDITION]... --set CHANGE... und eines von -o OUT, --in-place oder --dry-run</translation>
+    </message>
+    <message>
+        <source>-o takes one THEME; --in-place edits several</source>
+        <translation>-o erwartet genau ein THEME; --in-place bearbeitet mehrere</translation>
+    </message>
+    <message>
+        <source>--in-place cannot write standard input back</source>
+        <translation>--in-place kann die Standardeingabe nicht zurückschreiben</translation>
+    </message>
+    <message>
+        <source>--json and --color go with --dry-run</source>
+        <translation>--json und --color gelten nur mit --dry-run</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -292,12 +415,149 @@
         <source>%1 is too large to read</source>
         <translation>%1 ist zu groß zum Lesen</translation>
     </message>
+    <message>
+        <source>%1 is not a map theme</source>
+        <translation>%1 ist kein Kartendesign</translation>
+    </message>
+</context>
+<context>
+    <name>RecolourEdit</name>
+    <message>
+        <source>Replace Colour</source>
+        <translation>Farbe ersetzen</translation>
+    </message>
+    <message>
+        <source>Adjust Colours</source>
+        <translation>Farben anpassen</translation>
+    </message>
+    <message>
+        <source>Make Night Colours</source>
+        <translation>Nachtfarben erzeugen</translation>
+    </message>
+    <message>
+        <source>Snap to Device Palette</source>
+        <translation>An Gerätepalette angleichen</translation>
+    </message>
+    <message>
+        <source>No style changed</source>
+        <translation>Kein Stil geändert</translation>
+    </message>
+    <message>
+        <source>Colour replaced in 1 style</source>
+        <translation>Farbe in 1 Stil ersetzt</translation>
+    </message>
+    <message>
+        <source>Colour replaced in %1 styles</source>
+        <translation>Farbe in %1 Stilen ersetzt</translation>
+    </message>
+    <message>
+        <source>Colours adjusted in 1 style</source>
+        <translation>Farben in 1 Stil angepasst</translation>
+    </message>
+    <message>
+        <source>Colours adjusted in %1 styles</source>
+        <translation>Farben in %1 Stilen angepasst</translation>
+    </message>
+    <message>
+        <source>Night colours made for 1 style</source>
+        <translation>Nachtfarben für 1 Stil erzeugt</translation>
+    </message>
+    <message>
+        <source>Night colours made for %1 styles</source>
+        <translation>Nachtfarben für %1 Stile erzeugt</translation>
+    </message>
+    <message>
+        <source>1 style snapped to the device palette</source>
+        <translation>1 Stil an die Gerätepalette angeglichen</translation>
+    </message>
+    <message>
+        <source>%1 styles snapped to the device palette</source>
+        <translation>%1 Stile an die Gerätepalette angeglichen</translation>
+    </message>
 </context>
 <context>
     <name>StyleColours</name>
     <message>
         <source>Applied to %1 additional elements</source>
         <translation>Auf %1 weitere Elemente angewendet</translation>
+    </message>
+</context>
+<context>
+    <name>StyleQuery</name>
+    <message>
+        <source>%1: the value is missing</source>
+        <translation>%1: Der Wert fehlt</translation>
+    </message>
+    <message>
+        <source>%1: the kind is line or polygon</source>
+        <translation>%1: Die Art ist line oder polygon</translation>
+    </message>
+    <message>
+        <source>%1: the colour is six hexadecimal digits, such as #FF8000</source>
+        <translation>%1: Die Farbe besteht aus sechs Hexadezimalziffern, etwa #FF8000</translation>
+    </message>
+    <message>
+        <source>%1: a condition is feature=, presentation=, kind= or colour=</source>
+        <translation>%1: Eine Bedingung ist feature=, presentation=, kind= oder colour=</translation>
+    </message>
+</context>
+<context>
+    <name>StyleSetters</name>
+    <message>
+        <source>&quot;%1&quot; is not a number such as 1.5 or .6</source>
+        <translation>„%1“ ist keine Zahl wie 1.5 oder .6</translation>
+    </message>
+    <message>
+        <source>a border of 0 is left out of the file, and the line would read back as an area</source>
+        <translation>ein Rand von 0 wird nicht in die Datei geschrieben, und die Linie würde als Fläche zurückgelesen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour such as #FF8000</source>
+        <translation>„%1“ ist keine Farbe wie #FF8000</translation>
+    </message>
+    <message>
+        <source>a colour replacement is colour:#OLD=#NEW</source>
+        <translation>eine Farbersetzung lautet colour:#OLD=#NEW</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a darkness, a whole number from %2 to %3</source>
+        <translation>„%1“ ist keine Dunkelheit, also keine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>snap-to-palette takes no value</source>
+        <translation>snap-to-palette erwartet keinen Wert</translation>
+    </message>
+    <message>
+        <source>%1: a change is scale=, border=, primary.day=, primary.night=, secondary.day=, secondary.night=, colour:#OLD=#NEW, night-from-day[=DARKNESS] or snap-to-palette</source>
+        <translation>%1: Eine Änderung ist scale=, border=, primary.day=, primary.night=, secondary.day=, secondary.night=, colour:#OLD=#NEW, night-from-day[=DARKNESS] oder snap-to-palette</translation>
+    </message>
+    <message>
+        <source>No style changed</source>
+        <translation>Kein Stil geändert</translation>
+    </message>
+    <message>
+        <source>1 style changed</source>
+        <translation>1 Stil geändert</translation>
+    </message>
+    <message>
+        <source>%1 styles changed</source>
+        <translation>%1 Stile geändert</translation>
+    </message>
+    <message>
+        <source>%1 in 1 presentation</source>
+        <translation>%1 in 1 Darstellung</translation>
+    </message>
+    <message>
+        <source>%1 in %2 presentations</source>
+        <translation>%1 in %2 Darstellungen</translation>
+    </message>
+    <message>
+        <source>; 1 area left alone (an area has no scale, border or secondary colour)</source>
+        <translation>; 1 Fläche nicht geändert (eine Fläche hat keine Skalierung, keinen Rand und keine Sekundärfarbe)</translation>
+    </message>
+    <message>
+        <source>; %1 areas left alone (an area has no scale, border or secondary colour)</source>
+        <translation>; %1 Flächen nicht geändert (eine Fläche hat keine Skalierung, keinen Rand und keine Sekundärfarbe)</translation>
     </message>
 </context>
 <context>
@@ -453,6 +713,112 @@
         <source>%1 has no style for %2, which every other presentation styles. Add it with &quot;+&quot; if %1 should style it too.</source>
         <translation>%1 hat keinen Stil für %2, den jede andere Darstellung hat. Fügen Sie ihn mit „+“ hinzu, wenn %1 ihn ebenfalls darstellen soll.</translation>
     </message>
+    <message>
+        <source>protanopia</source>
+        <translation>Protanopie</translation>
+    </message>
+    <message>
+        <source>deuteranopia</source>
+        <translation>Deuteranopie</translation>
+    </message>
+    <message>
+        <source>tritanopia</source>
+        <translation>Tritanopie</translation>
+    </message>
+    <message>
+        <source>%1 and %2 look alike %3 to people with %4 (colour difference %5, %6 for everyone else), so they can hardly tell the two lines apart. Make one of them lighter or darker: a difference in lightness shows to everyone. View &gt; Simulate shows the theme as they see it.</source>
+        <translation>%1 und %2 sehen %3 für Menschen mit %4 gleich aus (Farbabstand %5, für alle anderen %6), sodass sie die beiden Linien kaum unterscheiden können. Machen Sie eine davon heller oder dunkler: Einen Helligkeitsunterschied sieht jeder. Ansicht &gt; Simulieren zeigt das Design so, wie diese Menschen es sehen.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+</context>
+<context>
+    <name>ThemeColourList</name>
+    <message>
+        <source>Device colours</source>
+        <translation>Gerätefarben</translation>
+    </message>
+    <message>
+        <source>%1  (1 style)</source>
+        <translation>%1  (1 Stil)</translation>
+    </message>
+    <message>
+        <source>%1  (%2 styles)</source>
+        <translation>%1  (%2 Stile)</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeDiffReport</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>1 style added</source>
+        <translation>1 Stil hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 styles added</source>
+        <translation>%1 Stile hinzugefügt</translation>
+    </message>
+    <message>
+        <source>1 style removed</source>
+        <translation>1 Stil entfernt</translation>
+    </message>
+    <message>
+        <source>%1 styles removed</source>
+        <translation>%1 Stile entfernt</translation>
+    </message>
+    <message>
+        <source>1 style changed</source>
+        <translation>1 Stil geändert</translation>
+    </message>
+    <message>
+        <source>%1 styles changed</source>
+        <translation>%1 Stile geändert</translation>
+    </message>
+    <message>
+        <source>1 presentation added</source>
+        <translation>1 Darstellung hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 presentations added</source>
+        <translation>%1 Darstellungen hinzugefügt</translation>
+    </message>
+    <message>
+        <source>1 presentation removed</source>
+        <translation>1 Darstellung entfernt</translation>
+    </message>
+    <message>
+        <source>%1 presentations removed</source>
+        <translation>%1 Darstellungen entfernt</translation>
+    </message>
+    <message>
+        <source>metadata changed</source>
+        <translation>Metadaten geändert</translation>
+    </message>
+    <message>
+        <source>metadata</source>
+        <translation>Metadaten</translation>
+    </message>
+    <message>
+        <source>presentations</source>
+        <translation>Darstellungen</translation>
+    </message>
+    <message>
+        <source>1 style</source>
+        <translation>1 Stil</translation>
+    </message>
+    <message>
+        <source>%1 styles</source>
+        <translation>%1 Stile</translation>
+    </message>
+    <message>
+        <source>same styles, different order</source>
+        <translation>gleiche Stile, andere Reihenfolge</translation>
+    </message>
 </context>
 <context>
     <name>ThemeEdits</name>
@@ -530,6 +896,109 @@
     </message>
 </context>
 <context>
+    <name>ThemeFromJson</name>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>ein Array</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <translation>eine Zeichenkette</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true oder false</translation>
+    </message>
+    <message>
+        <source>null</source>
+        <translation>null</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>expected , or }</source>
+        <translation>, oder } erwartet</translation>
+    </message>
+    <message>
+        <source>expected , or ]</source>
+        <translation>, oder ] erwartet</translation>
+    </message>
+    <message>
+        <source>expected a key in double quotes</source>
+        <translation>Schlüssel in doppelten Anführungszeichen erwartet</translation>
+    </message>
+    <message>
+        <source>expected : after the key</source>
+        <translation>: nach dem Schlüssel erwartet</translation>
+    </message>
+    <message>
+        <source>more text after the JSON value</source>
+        <translation>weiterer Text nach dem JSON-Wert</translation>
+    </message>
+    <message>
+        <source>unexpected %1</source>
+        <translation>unerwartet: %1</translation>
+    </message>
+    <message>
+        <source>the text ends too early</source>
+        <translation>der Text endet zu früh</translation>
+    </message>
+    <message>
+        <source>malformed number</source>
+        <translation>fehlerhafte Zahl</translation>
+    </message>
+    <message>
+        <source>a control character in a string must be escaped</source>
+        <translation>ein Steuerzeichen in einer Zeichenkette muss maskiert werden</translation>
+    </message>
+    <message>
+        <source>the string has no closing quote</source>
+        <translation>der Zeichenkette fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation>der Text ist kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>\u needs four hexadecimal digits</source>
+        <translation>\u braucht vier Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>unknown escape \%1</source>
+        <translation>unbekannte Escape-Sequenz \%1</translation>
+    </message>
+    <message>
+        <source>expected %1, found %2</source>
+        <translation>%1 erwartet, %2 gefunden</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>unbekannter Schlüssel</translation>
+    </message>
+    <message>
+        <source>the key is given twice</source>
+        <translation>der Schlüssel kommt doppelt vor</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 ist keine ganze Zahl</translation>
+    </message>
+</context>
+<context>
     <name>TileCommands</name>
     <message>
         <source>Style pasted: %1 changed, 1 line skipped</source>
@@ -561,6 +1030,49 @@
     <message>
         <source>Apply Style to &amp;All Presentations</source>
         <translation>Stil auf &amp;alle Darstellungen anwenden</translation>
+    </message>
+</context>
+<context>
+    <name>WritableValues</name>
+    <message>
+        <source>%1 would read back as %2</source>
+        <translation>%1 würde als %2 zurückgelesen</translation>
+    </message>
+    <message>
+        <source>%1 would change how the rest of its style reads back</source>
+        <translation>%1 würde ändern, wie der Rest seines Stils zurückgelesen wird</translation>
+    </message>
+    <message>
+        <source>a border of 0 is left out of the file, and the line would read back as an area</source>
+        <translation>ein Rand von 0 wird nicht in die Datei geschrieben, und die Linie würde als Fläche zurückgelesen</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is not a colour (six hexadecimal digits, such as FF8000)</source>
+        <translation>%1 ist keine Farbe (sechs Hexadezimalziffern, etwa FF8000)</translation>
+    </message>
+    <message>
+        <source>%1 would be left out of the file: a night colour is written only with its day colour</source>
+        <translation>%1 würde nicht in die Datei geschrieben: Eine Nachtfarbe wird nur zusammen mit ihrer Tagesfarbe geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 would be left out of the file: a style with a border of 0 has no secondary colours there</source>
+        <translation>%1 würde nicht in die Datei geschrieben: Ein Stil mit einem Rand von 0 hat dort keine Sekundärfarben</translation>
+    </message>
+    <message>
+        <source>a style needs a field name</source>
+        <translation>ein Stil braucht einen Objektnamen</translation>
+    </message>
+    <message>
+        <source>%1 holds a line end, which a metadata field cannot</source>
+        <translation>%1 enthält einen Zeilenumbruch, den ein Metadatenfeld nicht enthalten kann</translation>
+    </message>
+    <message>
+        <source>the metadata would change how the styles read back</source>
+        <translation>die Metadaten würden ändern, wie die Stile zurückgelesen werden</translation>
     </message>
 </context>
 <context>
@@ -606,14 +1118,85 @@
     </message>
 </context>
 <context>
+    <name>quorvane::AdjustColoursDialog</name>
+    <message>
+        <source>Day or night colours</source>
+        <translation>Tages- oder Nachtfarben</translation>
+    </message>
+    <message>
+        <source>Day and night colours</source>
+        <translation>Tages- und Nachtfarben</translation>
+    </message>
+    <message>
+        <source>Day colours</source>
+        <translation>Tagesfarben</translation>
+    </message>
+    <message>
+        <source>Night colours</source>
+        <translation>Nachtfarben</translation>
+    </message>
+    <message>
+        <source>Adjust Colours</source>
+        <translation>Farben anpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Hue:</source>
+        <translation>&amp;Farbton:</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Farbton</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>&amp;Saturation:</source>
+        <translation>&amp;Sättigung:</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>&amp;Lightness:</source>
+        <translation>&amp;Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Lightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>C&amp;ontrast:</source>
+        <translation>K&amp;ontrast:</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>C&amp;hange:</source>
+        <translation>Än&amp;dern:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Works on %1.</source>
+        <translation>Wirkt auf %1.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::ElementPicker</name>
     <message>
         <source>Add Elements</source>
         <translation>Elemente hinzufügen</translation>
-    </message>
-    <message>
-        <source>PRESENTATIONS</source>
-        <translation>DARSTELLUNGEN</translation>
     </message>
     <message>
         <source>Presentations</source>
@@ -632,16 +1215,8 @@
 3) Mit (Umschalt/Strg+)Klick wählen Sie mehrere.</translation>
     </message>
     <message>
-        <source>POLYGONS</source>
-        <translation>POLYGONE</translation>
-    </message>
-    <message>
         <source>Polygons</source>
         <translation>Polygone</translation>
-    </message>
-    <message>
-        <source>LINES</source>
-        <translation>LINIEN</translation>
     </message>
     <message>
         <source>Lines</source>
@@ -676,12 +1251,38 @@
         <translation>Bitte wählen Sie eine Darstellung</translation>
     </message>
     <message>
-        <source>%1 already has </source>
-        <translation>%1 enthält bereits </translation>
-    </message>
-    <message>
         <source>Please select a line or polygon.</source>
         <translation>Bitte wählen Sie eine Linie oder ein Polygon.</translation>
+    </message>
+    <message>
+        <source>Filter the features</source>
+        <translation>Kartenobjekte filtern</translation>
+    </message>
+    <message>
+        <source>Part of a name</source>
+        <translation>Teil eines Namens</translation>
+    </message>
+    <message>
+        <source>&amp;PRESENTATIONS</source>
+        <translation>&amp;DARSTELLUNGEN</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>P&amp;OLYGONS</source>
+        <translation>P&amp;OLYGONE</translation>
+    </message>
+    <message>
+        <source>&amp;LINES</source>
+        <translation>&amp;LINIEN</translation>
+    </message>
+    <message>
+        <source>%1
+Already in %2</source>
+        <translation>%1
+Bereits in %2</translation>
     </message>
 </context>
 <context>
@@ -695,44 +1296,8 @@
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <source>No such file</source>
-        <translation>Datei nicht vorhanden</translation>
-    </message>
-    <message>
-        <source>Not a regular file</source>
-        <translation>Keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>Änderungen an %1 speichern?</translation>
-    </message>
-    <message>
-        <source>Cannot open %1: %2</source>
-        <translation>%1 kann nicht geöffnet werden: %2</translation>
-    </message>
-    <message>
         <source>Cannot find %1</source>
         <translation>%1 wurde nicht gefunden</translation>
-    </message>
-    <message>
-        <source>No data to save</source>
-        <translation>Keine Daten zum Speichern</translation>
-    </message>
-    <message>
-        <source>Reloaded %1: it changed on disk</source>
-        <translation>%1 neu geladen: Die Datei wurde auf dem Datenträger geändert</translation>
-    </message>
-    <message>
-        <source>%1 changed on disk. Reload and lose your changes?</source>
-        <translation>%1 wurde auf dem Datenträger geändert. Neu laden und Ihre Änderungen verwerfen?</translation>
-    </message>
-    <message>
-        <source>&amp;Reload</source>
-        <translation>&amp;Neu laden</translation>
-    </message>
-    <message>
-        <source>&amp;Keep mine</source>
-        <translation>&amp;Meine behalten</translation>
     </message>
     <message>
         <source>Not found</source>
@@ -741,18 +1306,6 @@
     <message>
         <source>No elements</source>
         <translation>Keine Elemente</translation>
-    </message>
-    <message>
-        <source>Restore unsaved changes to %1?</source>
-        <translation>Nicht gespeicherte Änderungen an %1 wiederherstellen?</translation>
-    </message>
-    <message>
-        <source>&amp;Restore</source>
-        <translation>&amp;Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>&amp;Discard</source>
-        <translation>&amp;Verwerfen</translation>
     </message>
     <message>
         <source>Copied the style of %1</source>
@@ -786,6 +1339,170 @@
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederherstellen: %1</translation>
     </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation>&amp;Design</translation>
+    </message>
+    <message>
+        <source>&amp;Problems</source>
+        <translation>&amp;Probleme</translation>
+    </message>
+    <message>
+        <source>&amp;Map</source>
+        <translation>K&amp;arte</translation>
+    </message>
+    <message>
+        <source>This Quorvane was built without the address of its manual. The README at %1 describes what it does.</source>
+        <translation>Diese Quorvane-Version wurde ohne die Adresse ihres Handbuchs erstellt. Die README-Datei unter %1 beschreibt, was sie kann.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::MapCanvas</name>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::MapDock</name>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Legende</translation>
+    </message>
+    <message>
+        <source>Reading map data…</source>
+        <translation>Kartendaten werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Reading map data</source>
+        <translation>Kartendaten werden gelesen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel reading the map data</source>
+        <translation>Lesen der Kartendaten abbrechen</translation>
+    </message>
+    <message>
+        <source>Feature under the pointer</source>
+        <translation>Kartenobjekt unter dem Mauszeiger</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>The presentation the map shows</source>
+        <translation>Die Darstellung, die die Karte zeigt</translation>
+    </message>
+    <message>
+        <source>Presentations</source>
+        <translation>Darstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Einpassen</translation>
+    </message>
+    <message>
+        <source>Show the whole map (Home)</source>
+        <translation>Die ganze Karte zeigen (Pos1)</translation>
+    </message>
+    <message>
+        <source>&amp;Sample Town</source>
+        <translation>&amp;Beispielstadt</translation>
+    </message>
+    <message>
+        <source>Show the sample town again</source>
+        <translation>Wieder die Beispielstadt zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Unstyled</source>
+        <translation>&amp;Ohne Stil ausblenden</translation>
+    </message>
+    <message>
+        <source>Leave out the features the presentation does not style</source>
+        <translation>Kartenobjekte weglassen, für die die Darstellung keinen Stil hat</translation>
+    </message>
+    <message>
+        <source>&amp;Legend</source>
+        <translation>&amp;Legende</translation>
+    </message>
+    <message>
+        <source>List the features of the map data, styled or not</source>
+        <translation>Die Kartenobjekte der Kartendaten auflisten, mit oder ohne Stil</translation>
+    </message>
+    <message>
+        <source>More map tools</source>
+        <translation>Weitere Kartenwerkzeuge</translation>
+    </message>
+    <message>
+        <source>Reading the map data was cancelled</source>
+        <translation>Das Lesen der Kartendaten wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>it is not installed</source>
+        <translation>sie ist nicht installiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Show the %n other file(s), which were read whole?</source>
+        <translation>
+            <numerusform>Die %n weitere Datei anzeigen, die vollständig gelesen wurde?</numerusform>
+            <numerusform>Die %n weiteren Dateien anzeigen, die vollständig gelesen wurden?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not styled)</source>
+        <translation>%1 (ohne Stil)</translation>
+    </message>
+    <message>
+        <source>%1, in view</source>
+        <translation>%1, im Ausschnitt</translation>
+    </message>
+    <message>
+        <source>%1, not in view</source>
+        <translation>%1, außerhalb des Ausschnitts</translation>
+    </message>
+    <message>
+        <source>Sample Town</source>
+        <translation>Beispielstadt</translation>
+    </message>
+    <message>
+        <source>%1 is not styled in %2. Add it to %2?</source>
+        <translation>%1 hat in %2 keinen Stil. Zu %2 hinzufügen?</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::NightColoursDialog</name>
+    <message>
+        <source>Make Night Colours</source>
+        <translation>Nachtfarben erzeugen</translation>
+    </message>
+    <message>
+        <source>Each night colour is made from its day colour. The land becomes the darkest colour of the map; other areas keep their hues and stay as far apart from it as by day. Lines keep their hues, stay mid-light, and stand out from the ground and from their casing at least as much as by day (up to 3:1).</source>
+        <translation>Jede Nachtfarbe wird aus ihrer Tagesfarbe erzeugt. Das Land wird zur dunkelsten Farbe der Karte; andere Flächen behalten ihre Farbtöne und heben sich so stark davon ab wie bei Tag. Linien behalten ihre Farbtöne, bleiben mittelhell und heben sich mindestens so stark wie bei Tag vom Untergrund und von ihrem Rand ab (bis 3:1).</translation>
+    </message>
+    <message>
+        <source>Darkness</source>
+        <translation>Dunkelheit</translation>
+    </message>
+    <message>
+        <source>&amp;Darkness:</source>
+        <translation>&amp;Dunkelheit:</translation>
+    </message>
+    <message>
+        <source>Night colours for %1; the day colours stay.</source>
+        <translation>Nachtfarben für %1; die Tagesfarben bleiben.</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PresentationManager</name>
@@ -800,10 +1517,6 @@
     <message>
         <source>Your project</source>
         <translation>Ihr Projekt</translation>
-    </message>
-    <message>
-        <source>AVAILABLE</source>
-        <translation>VERFÜGBAR</translation>
     </message>
     <message>
         <source>Available</source>
@@ -824,10 +1537,6 @@
     <message>
         <source>Take back from adding</source>
         <translation>Nicht mehr hinzufügen</translation>
-    </message>
-    <message>
-        <source>ADDING</source>
-        <translation>HINZUFÜGEN</translation>
     </message>
     <message>
         <source>Adding</source>
@@ -858,14 +1567,6 @@
         <translation>Bitte wählen Sie eine DARSTELLUNG</translation>
     </message>
     <message>
-        <source>Already exists</source>
-        <translation>Bereits vorhanden</translation>
-    </message>
-    <message>
-        <source>Already added</source>
-        <translation>Bereits hinzugefügt</translation>
-    </message>
-    <message>
         <source>Please select</source>
         <translation>Bitte wählen Sie eine aus</translation>
     </message>
@@ -884,6 +1585,34 @@ Beginnen Sie mit „Neu“ ein neues Projekt.</translation>
     <message>
         <source>No elements</source>
         <translation>Keine Elemente</translation>
+    </message>
+    <message>
+        <source>A&amp;VAILABLE</source>
+        <translation>&amp;VERFÜGBAR</translation>
+    </message>
+    <message>
+        <source>A&amp;DDING</source>
+        <translation>HIN&amp;ZUZUFÜGEN</translation>
+    </message>
+    <message>
+        <source>Removing</source>
+        <translation>Zu entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;KEEP --&gt;</source>
+        <translation>&amp;BEHALTEN --&gt;</translation>
+    </message>
+    <message>
+        <source>Keep presentation</source>
+        <translation>Darstellung behalten</translation>
+    </message>
+    <message>
+        <source>REMOVIN&amp;G</source>
+        <translation>ZU ENTFE&amp;RNEN</translation>
+    </message>
+    <message>
+        <source>PRESENTA&amp;TIONS KEPT</source>
+        <translation>VERBLEIBENDE DAR&amp;STELLUNGEN</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1680,226 @@ Beginnen Sie mit „Neu“ ein neues Projekt.</translation>
     </message>
 </context>
 <context>
+    <name>quorvane::RecolourCommands</name>
+    <message>
+        <source>&amp;Protanopia (no red cones)</source>
+        <translation>&amp;Protanopie (keine Rotzapfen)</translation>
+    </message>
+    <message>
+        <source>&amp;Deuteranopia (no green cones)</source>
+        <translation>&amp;Deuteranopie (keine Grünzapfen)</translation>
+    </message>
+    <message>
+        <source>&amp;Tritanopia (no blue cones)</source>
+        <translation>&amp;Tritanopie (keine Blauzapfen)</translation>
+    </message>
+    <message>
+        <source>&amp;Greyscale</source>
+        <translation>&amp;Graustufen</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Vision</source>
+        <translation>&amp;Normales Sehen</translation>
+    </message>
+    <message>
+        <source>Theme &amp;Colours</source>
+        <translation>Design&amp;farben</translation>
+    </message>
+    <message>
+        <source>Replace C&amp;olour…</source>
+        <translation>&amp;Farbe ersetzen…</translation>
+    </message>
+    <message>
+        <source>Ad&amp;just Colours…</source>
+        <translation>Farben an&amp;passen…</translation>
+    </message>
+    <message>
+        <source>Make Ni&amp;ght Colours…</source>
+        <translation>&amp;Nachtfarben erzeugen…</translation>
+    </message>
+    <message>
+        <source>Snap to Device Pa&amp;lette…</source>
+        <translation>An &amp;Gerätepalette angleichen…</translation>
+    </message>
+    <message>
+        <source>&amp;Device Colours</source>
+        <translation>Geräte&amp;farben</translation>
+    </message>
+    <message>
+        <source>&amp;Simulate</source>
+        <translation>&amp;Simulieren</translation>
+    </message>
+    <message>
+        <source>device colours</source>
+        <translation>Gerätefarben</translation>
+    </message>
+    <message>
+        <source>Showing %1</source>
+        <translation>Anzeige: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::RecolourDialog</name>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>the selected style</source>
+        <translation>den ausgewählten Stil</translation>
+    </message>
+    <message>
+        <source>the %1 selected styles</source>
+        <translation>die %1 ausgewählten Stile</translation>
+    </message>
+    <message>
+        <source>the one style</source>
+        <translation>den einzigen Stil</translation>
+    </message>
+    <message>
+        <source>all %1 styles</source>
+        <translation>alle %1 Stile</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::ReplaceColourDialog</name>
+    <message>
+        <source>Not a colour: type six hexadecimal digits RRGGBB, such as FF8000 or #ff8000</source>
+        <translation>Keine Farbe: Geben Sie sechs Hexadezimalziffern RRGGBB ein, etwa FF8000 oder #ff8000</translation>
+    </message>
+    <message>
+        <source>Replace Colour</source>
+        <translation>Farbe ersetzen</translation>
+    </message>
+    <message>
+        <source>Colours the theme uses</source>
+        <translation>Farben, die das Design verwendet</translation>
+    </message>
+    <message>
+        <source>Colour to replace</source>
+        <translation>Zu ersetzende Farbe</translation>
+    </message>
+    <message>
+        <source>Colour to &amp;replace:</source>
+        <translation>&amp;Zu ersetzende Farbe:</translation>
+    </message>
+    <message>
+        <source>New colour</source>
+        <translation>Neue Farbe</translation>
+    </message>
+    <message>
+        <source>&amp;Palette</source>
+        <translation>&amp;Palette</translation>
+    </message>
+    <message>
+        <source>&amp;More…</source>
+        <translation>&amp;Mehr…</translation>
+    </message>
+    <message>
+        <source>&amp;New colour:</source>
+        <translation>&amp;Neue Farbe:</translation>
+    </message>
+    <message>
+        <source>Primary or secondary colours</source>
+        <translation>Primär- oder Sekundärfarben</translation>
+    </message>
+    <message>
+        <source>Primary and secondary colours</source>
+        <translation>Primär- und Sekundärfarben</translation>
+    </message>
+    <message>
+        <source>Primary colours</source>
+        <translation>Primärfarben</translation>
+    </message>
+    <message>
+        <source>Secondary colours</source>
+        <translation>Sekundärfarben</translation>
+    </message>
+    <message>
+        <source>C&amp;hange:</source>
+        <translation>Än&amp;dern:</translation>
+    </message>
+    <message>
+        <source>&amp;All styles</source>
+        <translation>A&amp;lle Stile</translation>
+    </message>
+    <message>
+        <source>The %1 &amp;selected styles</source>
+        <translation>Die %1 ausge&amp;wählten Stile</translation>
+    </message>
+    <message>
+        <source>The &amp;selected style</source>
+        <translation>Der ausge&amp;wählte Stil</translation>
+    </message>
+    <message>
+        <source>Presen&amp;tation:</source>
+        <translation>Dars&amp;tellung:</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>In:</source>
+        <translation>Bereich:</translation>
+    </message>
+    <message>
+        <source>Pick or type the colour to replace.</source>
+        <translation>Wählen Sie die zu ersetzende Farbe, oder geben Sie sie ein.</translation>
+    </message>
+    <message>
+        <source>No style here uses %1.</source>
+        <translation>Kein Stil hier verwendet %1.</translation>
+    </message>
+    <message>
+        <source>Used by 1 style.</source>
+        <translation>Von 1 Stil verwendet.</translation>
+    </message>
+    <message>
+        <source>Used by %1 styles.</source>
+        <translation>Von %1 Stilen verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::SnapToPaletteDialog</name>
+    <message>
+        <source>Snap to Device Palette</source>
+        <translation>An Gerätepalette angleichen</translation>
+    </message>
+    <message>
+        <source>Each colour becomes the nearest of the 254 colours the device can show, nearest as people see colours.</source>
+        <translation>Jede Farbe wird zur nächstliegenden der 254 Farben, die das Gerät darstellen kann – nächstliegend so, wie Menschen Farben wahrnehmen.</translation>
+    </message>
+    <message>
+        <source>C&amp;hange:</source>
+        <translation>Än&amp;dern:</translation>
+    </message>
+    <message>
+        <source>Works on %1.</source>
+        <translation>Wirkt auf %1.</translation>
+    </message>
+    <message>
+        <source>Every colour is a device colour already.</source>
+        <translation>Jede Farbe ist bereits eine Gerätefarbe.</translation>
+    </message>
+    <message>
+        <source>1 style changes.</source>
+        <translation>1 Stil wird geändert.</translation>
+    </message>
+    <message>
+        <source>%1 styles change.</source>
+        <translation>%1 Stile werden geändert.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::StyleEditor</name>
     <message>
         <source>Not a colour: type six hexadecimal digits RRGGBB, such as FF8000 or #ff8000</source>
@@ -967,10 +1916,6 @@ Beginnen Sie mit „Neu“ ein neues Projekt.</translation>
     <message>
         <source>#%1, used by %2 styles</source>
         <translation>#%1, von %2 Stilen verwendet</translation>
-    </message>
-    <message>
-        <source>Line</source>
-        <translation>Linie</translation>
     </message>
     <message>
         <source>Border</source>
@@ -1081,10 +2026,6 @@ Beginnen Sie mit „Neu“ ein neues Projekt.</translation>
         <translation>Wert der Polygonfarbe</translation>
     </message>
     <message>
-        <source>Sample</source>
-        <translation>Muster</translation>
-    </message>
-    <message>
         <source>Day</source>
         <translation>Tag</translation>
     </message>
@@ -1151,6 +2092,92 @@ Beginnen Sie mit „Neu“ ein neues Projekt.</translation>
     <message>
         <source>Click Line or Border </source>
         <translation>Linie oder Rand anklicken </translation>
+    </message>
+    <message>
+        <source>&amp;Line</source>
+        <translation>&amp;Linie</translation>
+    </message>
+    <message>
+        <source>&amp;Border</source>
+        <translation>&amp;Rand</translation>
+    </message>
+    <message>
+        <source>Brigh&amp;tness</source>
+        <translation>&amp;Helligkeit</translation>
+    </message>
+    <message>
+        <source>C&amp;ontrast</source>
+        <translation>K&amp;ontrast</translation>
+    </message>
+    <message>
+        <source>Day sample</source>
+        <translation>Tagesvorschau</translation>
+    </message>
+    <message>
+        <source>Night sample</source>
+        <translation>Nachtvorschau</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::ThemeColoursPanel</name>
+    <message>
+        <source>Theme Colours</source>
+        <translation>Designfarben</translation>
+    </message>
+    <message>
+        <source>Colours the theme uses</source>
+        <translation>Farben, die das Design verwendet</translation>
+    </message>
+    <message>
+        <source>&amp;Replace Colour…</source>
+        <translation>Farbe &amp;ersetzen…</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::ThemeFiles</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>No data to save</source>
+        <translation>Keine Daten zum Speichern</translation>
+    </message>
+    <message>
+        <source>Reloaded %1: it changed on disk</source>
+        <translation>%1 neu geladen: Die Datei wurde auf dem Datenträger geändert</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk. Reload and lose your changes?</source>
+        <translation>%1 wurde auf dem Datenträger geändert. Neu laden und Ihre Änderungen verwerfen?</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>&amp;Keep mine</source>
+        <translation>&amp;Meine behalten</translation>
+    </message>
+    <message>
+        <source>Restore unsaved changes to %1?</source>
+        <translation>Nicht gespeicherte Änderungen an %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
     </message>
 </context>
 <context>

@@ -1,24 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "colour/colour_values.h"
 
+#include <array>
+
 namespace quorvane {
 
 namespace {
+
+// The value of each hexadecimal digit among the ASCII characters, -1 for the others.
+constexpr std::array<signed char, 128> kHexDigits = [] {
+    std::array<signed char, 128> digits{};
+    digits.fill(-1);
+    for (int k = 0; k < 10; ++k) {
+        digits[size_t('0' + k)] = static_cast<signed char>(k);
+    }
+    for (int k = 0; k < 6; ++k) {
+        digits[size_t('A' + k)] = digits[size_t('a' + k)] = static_cast<signed char>(10 + k);
+    }
+    return digits;
+}();
 
 // The value of one hexadecimal digit, or -1. Only ASCII digits count: full-width ones look alike
 // but are none.
 int hex_digit(QChar c) {
     const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9') {
-        return u - u'0';
-    }
-    if (u >= u'a' && u <= u'f') {
-        return u - u'a' + 10;
-    }
-    if (u >= u'A' && u <= u'F') {
-        return u - u'A' + 10;
-    }
-    return -1;
+    return u < 128 ? kHexDigits[u] : -1;
 }
 
 // Reads six digits RRGGBB, digit k taken from the text at digit_at(k) (-1: a padding zero).
@@ -59,10 +65,23 @@ std::optional<int> typed_colour(const QString& text) {
     if (digits.startsWith(QLatin1Char('#'))) {
         digits = digits.mid(1);
     }
-    if (digits.size() != 6) {
+    return six_digit_colour(digits);
+}
+
+std::optional<int> six_digit_colour(QStringView text) {
+    if (text.size() != 6) {
         return std::nullopt;
     }
-    return read_six_digits(digits, [](int k) { return qsizetype(k); });
+    // A batch edit reads every colour of every style: one table look-up per digit.
+    int value = 0;
+    for (const QChar c : text) {
+        const int digit = hex_digit(c);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value * 16 + digit;
+    }
+    return rgb(value >> 16, (value >> 8) & 0xFF, value & 0xFF);
 }
 
 QString colour_text(int colour_number) {

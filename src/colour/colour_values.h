@@ -28,6 +28,10 @@ std::optional<int> colour_number(const QString& colour_text);
 // before them, spaces around ignored. Its colour number, or nothing for any other text.
 std::optional<int> typed_colour(const QString& text);
 
+// The colour of exactly six hexadecimal digits RRGGBB in either case; nothing for any other
+// text (the colours an operation on many styles can be sure of).
+std::optional<int> six_digit_colour(QStringView text);
+
 // Colour number to colour text (upper case).
 QString colour_text(int colour_number);
 

@@ -13,57 +13,15 @@ namespace quorvane {
 
 namespace {
 
-int hex_digit(char16_t c) {
-    if (c >= u'0' && c <= u'9') {
-        return c - u'0';
-    }
-    if (c >= u'A' && c <= u'F') {
-        return c - u'A' + 10;
-    }
-    if (c >= u'a' && c <= u'f') {
-        return c - u'a' + 10;
-    }
-    return -1;
-}
-
-// The colour number of a text of exactly six hexadecimal digits RRGGBB; the operations leave
-// every other text alone, as they cannot tell which colour it means.
-std::optional<int> colour_of_text(const QString& text) {
-    if (text.size() != 6) {
-        return std::nullopt;
-    }
-    int channels[3] = {};
-    for (int k = 0; k < 6; ++k) {
-        const int digit = hex_digit(text[k].unicode());
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        channels[k / 2] = channels[k / 2] * 16 + digit;
-    }
-    return rgb(channels[0], channels[1], channels[2]);
-}
-
-QString text_of_colour(int colour) {
-    static const char digits[] = "0123456789ABCDEF";
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    split_channels(colour, red, green, blue);
-    const char16_t text[6] = {char16_t(digits[red >> 4]),   char16_t(digits[red & 15]),
-                              char16_t(digits[green >> 4]), char16_t(digits[green & 15]),
-                              char16_t(digits[blue >> 4]),  char16_t(digits[blue & 15])};
-    return QString(reinterpret_cast<const QChar*>(text), 6);
-}
-
 // Passes every colour text of the slots through `change` (colour number to colour number); a
 // text that does not read, or whose colour stays, is kept as it is.
 template <typename Change>
 void change_slots(StyleColours& colours, const ColourSlots& colour_slots, Change change) {
     const auto one = [&change](QString& text) {
-        if (const std::optional<int> colour = colour_of_text(text)) {
+        if (const std::optional<int> colour = six_digit_colour(text)) {
             const int changed = change(*colour);
             if (changed != *colour) {
-                text = text_of_colour(changed);
+                text = colour_text(changed);
             }
         }
     };
@@ -226,10 +184,10 @@ void NightColoursOperation::set_darkness(int darkness) {
         const Element* e = land >= 0 ? &theme().elements[size_t(land)] : nullptr;
         ground.day = kPlainGround;
         if (e != nullptr) {
-            ground.day = colour_of_text(e->primary_day).value_or(kPlainGround);
+            ground.day = six_digit_colour(e->primary_day).value_or(kPlainGround);
         }
         const std::optional<int> kept =
-            e != nullptr && !in_scope(land) ? colour_of_text(e->primary_night) : std::nullopt;
+            e != nullptr && !in_scope(land) ? six_digit_colour(e->primary_night) : std::nullopt;
         ground.night = kept.value_or(night_ground_colour(ground.day, darkness_));
     }
 }
@@ -237,11 +195,11 @@ void NightColoursOperation::set_darkness(int darkness) {
 StyleColours NightColoursOperation::recolour(const Element& e, int element) const {
     StyleColours colours = StyleColours::of(e);
     const MapGround& ground = grounds_[size_t(presentation_of_[size_t(element)])];
-    const std::optional<int> primary = colour_of_text(e.primary_day);
-    const std::optional<int> secondary = colour_of_text(e.secondary_day);
+    const std::optional<int> primary = six_digit_colour(e.primary_day);
+    const std::optional<int> secondary = six_digit_colour(e.secondary_day);
     const auto write = [](QString& text, int colour) {
-        if (colour_of_text(text) != colour) {
-            text = text_of_colour(colour);
+        if (six_digit_colour(text) != colour) {
+            text = colour_text(colour);
         }
     };
     if (e.is_polygon()) {

@@ -32,19 +32,6 @@ const FieldNames& names_of(StyleField field) {
     return kFieldNames[0];  // StyleField::None names no value; callers never pass it
 }
 
-// The value of each hexadecimal digit among the ASCII characters, -1 for the others.
-constexpr std::array<signed char, 128> kHexDigits = [] {
-    std::array<signed char, 128> digits{};
-    digits.fill(-1);
-    for (int k = 0; k < 10; ++k) {
-        digits[size_t('0' + k)] = static_cast<signed char>(k);
-    }
-    for (int k = 0; k < 6; ++k) {
-        digits[size_t('A' + k)] = digits[size_t('a' + k)] = static_cast<signed char>(10 + k);
-    }
-    return digits;
-}();
-
 }  // namespace
 
 QString style_field_key(StyleField field) {
@@ -105,23 +92,6 @@ QStringView catalogue_part(const QString& field_name) {
         return name.sliced(4, name.size() - 8);
     }
     return name;
-}
-
-std::optional<int> six_digit_colour(QStringView text) {
-    if (text.size() != 6) {
-        return std::nullopt;
-    }
-    // A batch edit reads every colour of every style: one table look-up per digit.
-    int value = 0;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        const int digit = u < 128 ? kHexDigits[u] : -1;
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        value = value * 16 + digit;
-    }
-    return rgb(value >> 16, (value >> 8) & 0xFF, value & 0xFF);
 }
 
 bool is_colour_text(QStringView text, QStringView upper_digits) {

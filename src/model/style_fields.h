@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 
+#include "colour/colour_values.h"
 #include "model/element.h"
 #include "model/theme_check.h"
 
@@ -39,9 +40,6 @@ bool is_line_only_field(StyleField field);
 
 // "WATER" for "MAP_WATER_CLR": the name the catalogue lists; other names as they are.
 QStringView catalogue_part(const QString& field_name);
-
-// The colour number of exactly six hexadecimal digits in either case; nothing for any other text.
-std::optional<int> six_digit_colour(QStringView text);
 
 // Whether `text` is the colour whose six upper-case digits are `upper_digits`, in either case.
 // Quicker than reading the text as a number: most texts differ in their first digit.

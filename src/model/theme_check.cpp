@@ -67,36 +67,6 @@ const CheckInfo& info_of(Check check) {
     return kChecks[size_t(check)];
 }
 
-int hex_value(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9') {
-        return u - '0';
-    }
-    if (u >= 'A' && u <= 'F') {
-        return u - 'A' + 10;
-    }
-    if (u >= 'a' && u <= 'f') {
-        return u - 'a' + 10;
-    }
-    return -1;
-}
-
-// The colour number of a text of exactly six hexadecimal digits; nothing for any other text.
-std::optional<int> six_digit_colour(const QString& text) {
-    if (text.size() != 6) {
-        return std::nullopt;
-    }
-    int channels[3] = {};
-    for (int k = 0; k < 6; ++k) {
-        const int digit = hex_value(text[k]);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        channels[k / 2] = channels[k / 2] * 16 + digit;
-    }
-    return rgb(channels[0], channels[1], channels[2]);
-}
-
 // What a colour text that is not six digits draws in, as the preview reads it.
 QString how_bad_colour_draws(const QString& text) {
     const std::optional<int> number = colour_number(text);
