@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Undo and redo on a large theme, the memory the history keeps, and the recovery copy.
+// Undo and redo on a large theme, the memory the history keeps, the recovery copy, and the check
+// before a save that another program did not change the file.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "format/file_identity.h"
+#include "format/text_file.h"
 #include "format/writer.h"
 #include "generated_theme.h"
 #include "model/theme_document.h"
@@ -69,15 +73,31 @@ void BM_WriteRecoveryCopy(benchmark::State& state) {
     QTemporaryDir dir;
     RecoveryCopies copies(dir.path());
     const Theme theme = generated_theme(kStyles);
+    QString error;
+    const FileIdentity identity = FileIdentity::of_bytes(recovery_bytes(theme), 0);
     for (auto _ : state) {
-        copies.write(recovery_bytes(theme), QStringLiteral("/tmp/theme.kmtf"));
+        copies.write(recovery_bytes(theme), QStringLiteral("/tmp/theme.kmtf"), identity, error);
     }
+}
+
+// What every Save adds: the file read through and hashed, to tell whether another program
+// changed it since.
+void BM_FileIdentityBeforeSave(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("theme.kmtf"));
+    QString error;
+    replace_file_atomically(path, recovery_bytes(generated_theme(kStyles)), &error);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(current_file_identity(path));
+    }
+    state.counters["file_bytes"] = double(QFileInfo(path).size());
 }
 
 BENCHMARK(BM_UndoRedoStyleChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UndoRedoAddPresentation)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HistoryOfHundredStyleChanges)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteRecoveryCopy)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FileIdentityBeforeSave)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quorvane

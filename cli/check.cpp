@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvane-cli check: the editor's Problems panel for scripts and CI.
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,31 +15,10 @@
 #include "format/theme_lines.h"
 #include "model/theme_check.h"
 #include "stderr_messages.h"
-#include "text/large_buffers.h"
 
 namespace quorvane {
 
 namespace {
-
-// The whole file, or standard input for "-"; nothing when it cannot be read.
-std::optional<QByteArray> read_input_bytes(const QString& path) {
-    QFile file;
-    if (path == kStandardStream) {
-        if (!file.open(stdin, QIODevice::ReadOnly)) {
-            return std::nullopt;
-        }
-    } else {
-        file.setFileName(path);
-        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-            return std::nullopt;
-        }
-    }
-    QByteArray bytes = read_remaining_bytes(file);
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return bytes;
-}
 
 // The findings as "file:line: severity: message [code]" lines, gathered and written to standard
 // output in large pieces: a large theme has tens of thousands of them. The texts are encoded
@@ -49,7 +26,7 @@ std::optional<QByteArray> read_input_bytes(const QString& path) {
 class FindingLines {
   public:
     FindingLines() : bytes_(size_t(kPiece)) {}
-    ~FindingLines() { flush(); }
+    ~FindingLines() { (void)flush(); }
 
     void add(const QByteArray& file_name, int line, const Finding& f) {
         char number[16];
@@ -62,9 +39,12 @@ class FindingLines {
         append_utf8(f.message());
         append(tail_of(f.check).code);
     }
-    void flush() {
-        std::fwrite(bytes_.data(), 1, used_, stdout);
+    // Whether everything gathered so far got to standard output (a failure is said once).
+    bool flush() {
+        const bool written =
+            used_ == 0 || write_standard_output(QByteArrayView(bytes_.data(), qsizetype(used_)));
         used_ = 0;
+        return written;
     }
 
   private:
@@ -88,7 +68,7 @@ class FindingLines {
     // Room for `n` more bytes, written out first when the gathered bytes leave too little.
     char* room_for(qsizetype n) {
         if (used_ + size_t(n) > bytes_.size()) {
-            flush();
+            (void)flush();
             if (size_t(n) > bytes_.size()) {
                 bytes_.resize(size_t(n));
             }
@@ -128,7 +108,8 @@ int run_check(const QStringList& args) {
         } else if (arg.startsWith(QStringLiteral("--"))) {
             write_cli_error(QStringLiteral("check does not know ") + arg);
             return kUsageOrInput;
-        } else {
+        } else if (arg != kStandardStream || !paths.contains(kStandardStream)) {
+            // Standard input is read once, however often "-" is given.
             paths.append(arg);
         }
     }
@@ -138,15 +119,14 @@ int run_check(const QStringList& args) {
     }
 
     int counts[3] = {};
-    bool unreadable = false;
+    int unreadable = 0;
     FindingLines output;
     const FindingWording wording;
     QJsonArray all;
     for (const QString& path : paths) {
         std::optional<QByteArray> bytes = read_input_bytes(path);
         if (!bytes) {
-            write_cli_error(QStringLiteral("cannot read ") + path);
-            unreadable = true;
+            ++unreadable;
             continue;
         }
         const QByteArray file_name = path.toUtf8();
@@ -160,7 +140,7 @@ int run_check(const QStringList& args) {
         output.flush();
         write_stderr_lines(messages);
         if (!theme_read) {
-            unreadable = true;
+            ++unreadable;
             continue;
         }
         for (const Finding& f : check_theme(theme)) {
@@ -182,17 +162,24 @@ int run_check(const QStringList& args) {
             }
         }
     }
-    output.flush();
+    const qsizetype read = paths.size() - unreadable;
+    QByteArray text;
     if (json) {
-        const QByteArray text = QJsonDocument(all).toJson();
-        std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    } else {
-        const QString summary = findings_count_text(counts[0], counts[1], counts[2]) +
-                                QStringLiteral(" in %1 ").arg(paths.size()) +
-                                QLatin1String(paths.size() == 1 ? "file" : "files");
-        std::printf("%s\n", summary.toUtf8().constData());
+        text = QJsonDocument(all).toJson();
+    } else if (read > 0) {
+        // Files that could not be read are counted apart: a summary over them would look clean.
+        QString summary = findings_count_text(counts[0], counts[1], counts[2]) +
+                          QStringLiteral(" in %1 ").arg(read) +
+                          QLatin1String(read == 1 ? "file" : "files");
+        if (unreadable > 0) {
+            summary += QStringLiteral("; %1 not read").arg(unreadable);
+        }
+        text += summary.toUtf8() + '\n';
     }
-    if (unreadable) {
+    if (!output.flush() || !write_standard_output(text)) {
+        return kRefused;
+    }
+    if (unreadable > 0) {
         return kUsageOrInput;
     }
     const bool failed =

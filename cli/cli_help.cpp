@@ -96,9 +96,10 @@ QString cli_help() {
     text += QStringLiteral(
         "\n"
         "A FILE or IN given as - is read from standard input; an OUT given as - is written to\n"
-        "standard output.\n"
+        "standard output. A pipe or device named as FILE or IN is refused.\n"
         "Messages the editor would show in a box go to stderr, one per line, in order.\n"
-        "Exit status: 0 success, 1 refused, 2 usage error, unreadable input or not a theme.\n");
+        "Exit status: 0 success, 1 refused or output not written, 2 usage error, unreadable\n"
+        "input or not a theme.\n");
     return text;
 }
 

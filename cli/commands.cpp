@@ -10,6 +10,7 @@
 #include <new>
 #include <utility>
 
+#include "format/file_identity.h"
 #include "format/metadata.h"
 #include "format/reader.h"
 #include "format/theme_json.h"
@@ -18,11 +19,21 @@
 
 namespace quorvane {
 
+namespace {
+
+bool output_failed = false;
+
+}  // namespace
+
 bool write_standard_output(QByteArrayView bytes) {
+    if (output_failed) {
+        return false;
+    }
     // An empty view may have no data at all, which fwrite must not be given.
     if ((!bytes.isEmpty() &&
          std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) ||
         std::fflush(stdout) != 0) {
+        output_failed = true;
         write_cli_error(QStringLiteral("cannot write to standard output: ") +
                         QString::fromLocal8Bit(std::strerror(errno)));
         return false;
@@ -30,33 +41,45 @@ bool write_standard_output(QByteArrayView bytes) {
     return true;
 }
 
+std::optional<QByteArray> read_input_bytes(const QString& path) {
+    QString reason;
+    if (path == kStandardStream) {
+        QFile in;
+        QByteArray bytes;
+        if (in.open(stdin, QIODevice::ReadOnly)) {
+            bytes = in.readAll();
+        }
+        if (!in.isOpen() || in.error() != QFileDevice::NoError) {
+            write_cli_error(QStringLiteral("cannot read standard input: ") + in.errorString());
+            return std::nullopt;
+        }
+        return bytes;
+    }
+    RegularFileRead read = read_regular_file(path, IdentityHash::Skipped);
+    switch (read.failure) {
+        case ReadFailure::None:
+            return std::move(read.bytes);
+        case ReadFailure::NotRegular:
+            if (!QFileInfo(path).isDir()) {
+                write_cli_error(not_regular_file_message(path));
+                return std::nullopt;
+            }
+            reason = QString::fromLocal8Bit(std::strerror(EISDIR));
+            break;
+        case ReadFailure::Missing:
+        case ReadFailure::Error:
+            reason = read.error;
+            break;
+    }
+    write_cli_error(QStringLiteral("cannot read ") + path + QStringLiteral(": ") + reason);
+    return std::nullopt;
+}
+
 namespace {
 
 bool read_named_input(const QString& path, Theme& theme, MessageList& messages) {
-    if (path == kStandardStream) {
-        QFile in;
-        if (!in.open(stdin, QIODevice::ReadOnly)) {
-            write_cli_error(QStringLiteral("cannot read standard input: ") + in.errorString());
-            return false;
-        }
-        return read_theme_bytes(in.readAll(), input_name(path), theme, messages);
-    }
-    const QFileInfo info(path);
-    QFile file(path);
-    QString reason;
-    if (!info.exists()) {
-        reason = QStringLiteral("No such file or directory");
-    } else if (info.isDir()) {
-        reason = QStringLiteral("Is a directory");
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
-    }
-    if (!reason.isEmpty()) {
-        write_cli_error(QStringLiteral("cannot read ") + path + QStringLiteral(": ") + reason);
-        return false;
-    }
-    file.close();
-    return read_theme_file(path, theme, messages);
+    std::optional<QByteArray> bytes = read_input_bytes(path);
+    return bytes && read_theme_bytes(std::move(*bytes), input_name(path), theme, messages);
 }
 
 }  // namespace
@@ -133,6 +156,11 @@ int write_output(const Theme& theme, const QString& path, bool replace_existing)
         const QString meta = metadata_block(theme.metadata, messages);
         if (meta.isEmpty()) {
             write_stderr_lines(messages);
+            return kRefused;
+        }
+        const QString unwritable = unwritable_values_message(theme);
+        if (!unwritable.isEmpty()) {
+            write_stderr_line(unwritable);
             return kRefused;
         }
         // The text goes out in pieces as it is made; what the editor would say about it, first.

@@ -3,6 +3,7 @@
 
 #include <QByteArrayView>
 #include <QStringList>
+#include <optional>
 
 #include "model/theme.h"
 
@@ -34,6 +35,11 @@ int write_output(const Theme& theme, const QString& path, bool replace_existing)
 
 // Writes bytes to standard output; false (after saying why) when they do not all get there.
 bool write_standard_output(QByteArrayView bytes);
+
+// The whole input, from a regular file or, for "-", from standard input; nothing, after saying
+// why, when it cannot be read. A pipe or device named as a file is refused without waiting on
+// it: "<path> is not a regular file".
+std::optional<QByteArray> read_input_bytes(const QString& path);
 
 int run_dump(const QStringList& args);
 int run_resave(const QStringList& args);

@@ -18,6 +18,12 @@ void print(std::FILE* stream, const QString& text) {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
+// Help and the version on standard output; the exit code says whether they got there.
+int print_output(const QString& text) {
+    return quorvane::write_standard_output(text.toLocal8Bit()) ? quorvane::kSuccess
+                                                               : quorvane::kRefused;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -55,12 +61,11 @@ int main(int argc, char* argv[]) {
         return quorvane::kUsageOrInput;
     }
     if (parser.isSet(help_option)) {
-        print(stdout, quorvane::cli_help());
-        return quorvane::kSuccess;
+        return print_output(quorvane::cli_help());
     }
     if (parser.isSet(version_option)) {
-        print(stdout, QStringLiteral("quorvane-cli ") + quorvane::kVersionText + QLatin1Char('\n'));
-        return quorvane::kSuccess;
+        return print_output(QStringLiteral("quorvane-cli ") + quorvane::kVersionText +
+                            QLatin1Char('\n'));
     }
     QStringList args = parser.positionalArguments();
     if (args.isEmpty()) {
@@ -70,8 +75,7 @@ int main(int argc, char* argv[]) {
     const QString command = args.takeFirst();
     if (command == QStringLiteral("help")) {
         if (args.isEmpty()) {
-            print(stdout, quorvane::cli_help());
-            return quorvane::kSuccess;
+            return print_output(quorvane::cli_help());
         }
         const QString text = quorvane::command_help(args.first());
         if (text.isEmpty()) {
@@ -79,8 +83,7 @@ int main(int argc, char* argv[]) {
                                       QStringLiteral(" (see --help)"));
             return quorvane::kUsageOrInput;
         }
-        print(stdout, text);
-        return quorvane::kSuccess;
+        return print_output(text);
     }
     if (command == QStringLiteral("dump")) {
         return quorvane::run_dump(args);

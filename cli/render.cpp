@@ -86,7 +86,7 @@ int run_render(const QStringList& args) {
             !write_preview_png(theme, layout, out, &error, light) || !out.flush()) {
             write_cli_error(QStringLiteral("cannot write to standard output: ") +
                             (error.isEmpty() ? out.errorString() : error));
-            return kUsageOrInput;
+            return kRefused;
         }
         return kSuccess;
     }
@@ -102,7 +102,7 @@ int run_render(const QStringList& args) {
         out.cancelWriting();
         write_cli_error(QStringLiteral("cannot write ") + paths[1] + QStringLiteral(": ") +
                         (error.isEmpty() ? out.errorString() : error));
-        return kUsageOrInput;
+        return kRefused;
     }
     return kSuccess;
 }

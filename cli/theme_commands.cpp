@@ -84,40 +84,6 @@ bool print_json(const QJsonValue& value) {
     return write_standard_output(document.toJson());
 }
 
-// The whole input, from a file or, for "-", from standard input; nothing, after saying why, when
-// it cannot be read.
-std::optional<QByteArray> read_input_file(const QString& path) {
-    QFile file;
-    QString reason;
-    if (path == kStandardStream) {
-        if (!file.open(stdin, QIODevice::ReadOnly)) {
-            reason = file.errorString();
-        }
-    } else {
-        const QFileInfo info(path);
-        file.setFileName(path);
-        if (!info.exists()) {
-            reason = QStringLiteral("No such file or directory");
-        } else if (info.isDir()) {
-            reason = QStringLiteral("Is a directory");
-        } else if (!file.open(QIODevice::ReadOnly)) {
-            reason = file.errorString();
-        }
-    }
-    QByteArray bytes;
-    if (reason.isEmpty()) {
-        bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            reason = file.errorString();
-        }
-    }
-    if (!reason.isEmpty()) {
-        write_cli_error(QStringLiteral("cannot read ") + path + QStringLiteral(": ") + reason);
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 // What git hands an external diff command: the path, then the old and the new file, each with
 // its hash and mode; /dev/null for the side a file is missing from.
 constexpr qsizetype kGitDiffArguments = 7;
@@ -209,7 +175,7 @@ int run_diff(const QStringList& args) {
         printed = print(text);
     }
     if (!printed) {
-        return kUsageOrInput;
+        return kRefused;
     }
     // Git stops at an external diff command that reports a difference as a failure.
     return diff.same() || git ? kSuccess : kRefused;
@@ -224,7 +190,7 @@ int run_build(const QStringList& args) {
             QCoreApplication::translate("QuorvaneCli", "build takes IN.json OUT.kmtf [--force]"));
         return kUsageOrInput;
     }
-    const std::optional<QByteArray> json = read_input_file(paths[0]);
+    const std::optional<QByteArray> json = read_input_bytes(paths[0]);
     if (!json) {
         return kUsageOrInput;
     }
@@ -405,7 +371,7 @@ int run_edit(const QStringList& args) {
             write_stderr_line(edited.size() > 1 ? one.path + QStringLiteral(": ") + summary
                                                 : summary);
         }
-        return printed ? kSuccess : kUsageOrInput;
+        return printed ? kSuccess : kRefused;
     }
 
     // The summary goes where the theme does not.
@@ -438,7 +404,7 @@ int run_edit(const QStringList& args) {
         if (theme_on_stdout) {
             write_stderr_line(summary);
         } else if (!print(summary + QLatin1Char('\n'))) {
-            return kUsageOrInput;
+            return kRefused;
         }
     }
     return outcome;

@@ -16,6 +16,12 @@ function(quorvane_folder_library folder)
     add_library(${target} STATIC ${ARG_SOURCES})
     target_include_directories(${target} PUBLIC ${root})
     target_link_libraries(${target} PUBLIC ${ARG_DEPENDS})
+    # A folder of a few files gains less than its precompiled header costs.
+    list(LENGTH compiled compiled_count)
+    if(QUORVANE_PRECOMPILED_HEADERS AND compiled_count GREATER_EQUAL 5)
+      target_precompile_headers(${target} PRIVATE <QByteArray> <QCoreApplication> <QHash> <QList>
+        <QString> <QStringList> <algorithm> <functional> <memory> <optional> <vector>)
+    endif()
   else()
     add_library(${target} INTERFACE ${ARG_SOURCES})
     target_include_directories(${target} INTERFACE ${root})

@@ -276,6 +276,25 @@ QStringList unwritable_changes(const Theme& theme, const StyleChanges& changes) 
     return problems;
 }
 
+QString copied_style_problem(const CopiedStyle& copied) {
+    if (copied.polygon) {
+        return {};
+    }
+    Element e = probe_style();
+    copied.style.write_to(e);
+    const std::pair<StyleField, const char*> values[] = {
+        {StyleField::Scale, QT_TRANSLATE_NOOP("WritableValues", "Scale")},
+        {StyleField::Border, QT_TRANSLATE_NOOP("WritableValues", "Border")}};
+    for (const auto& [field, name] : values) {
+        const QString problem = style_value_problem(e, field);
+        if (!problem.isEmpty()) {
+            return QCoreApplication::translate("WritableValues", name) + QStringLiteral(": ") +
+                   problem;
+        }
+    }
+    return {};
+}
+
 QString quoted_value(const QString& text) {
     QString quoted = QStringLiteral("\"");
     for (const QChar c : text) {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/copied_style.h"
 #include "model/style_fields.h"
 #include "model/style_setters.h"
 #include "model/theme.h"
@@ -36,6 +37,11 @@ std::vector<std::pair<MetadataField, QString>> metadata_problems(const Metadata&
 // The values a batch edit changed that would not come back the same, one sentence each naming
 // the style: "GUIDANCE, MAP_ROAD_DIM_CLR, primary.night: ...".
 QStringList unwritable_changes(const Theme& theme, const StyleChanges& changes);
+
+// Why a style from the clipboard may not be pasted: its scale or border is not a number that
+// comes back from the file as it is ("Border: a border of 0 is left out ..."); an empty text
+// when it may. Its colours the clipboard text itself allows only as digits.
+QString copied_style_problem(const CopiedStyle& copied);
 
 // The value as a message quotes it: in double quotes, with control characters escaped.
 QString quoted_value(const QString& text);

@@ -9,6 +9,8 @@
 
 #include "format/metadata.h"
 #include "format/text_file.h"
+#include "format/writable_values.h"
+#include "model/style_fields.h"
 #include "text/ascii_text.h"
 
 namespace quorvane {
@@ -192,7 +194,48 @@ void report_write_outcome(const QString& path, bool written, const QString& erro
     }
 }
 
+bool ends_a_value(QChar c) {
+    const char16_t u = c.unicode();
+    return u == '"' || u == '<' || u == '>' || u == '\r' || u == '\n';
+}
+
 }  // namespace
+
+QStringList unwritable_style_values(const Theme& theme) {
+    QStringList problems;
+    for (const Element& e : theme.elements) {
+        for (const StyleField field : kStyleFields) {
+            const QString& text = style_field_text(e, field);
+            if (std::any_of(text.begin(), text.end(), ends_a_value)) {
+                problems.append(
+                    QCoreApplication::translate("Writer",
+                                                "%1, %2, %3: %4 holds a quote, \"<\", \">\" or a "
+                                                "line end, which would end it early in the file")
+                        .arg(space_trimmed(e.presentation), e.field_name, style_field_key(field),
+                             quoted_value(text.left(100))));
+            }
+        }
+    }
+    return problems;
+}
+
+QString unwritable_values_message(const Theme& theme) {
+    constexpr qsizetype kListed = 10;
+    const QStringList problems = unwritable_style_values(theme);
+    if (problems.isEmpty()) {
+        return {};
+    }
+    QString text =
+        QCoreApplication::translate("Writer",
+                                    "The theme was not saved: these values would not read back as "
+                                    "they are:") +
+        QLatin1Char('\n') + problems.mid(0, kListed).join(QLatin1Char('\n'));
+    if (problems.size() > kListed) {
+        text += QLatin1Char('\n') +
+                QCoreApplication::translate("Writer", "and %1 more").arg(problems.size() - kListed);
+    }
+    return text;
+}
 
 QString file_head() {
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<GARMIN_MAP_THEME>\r\n");
@@ -213,23 +256,46 @@ bool write_theme_text(const Theme& theme, const QString& meta, MessageList& mess
 }
 
 SaveOutcome save_theme_file(const Theme& theme, const QString& path, MessageList& messages,
-                            ExistingFile existing) {
+                            ExistingFile existing, FileIdentity* written) {
     const QString meta = metadata_block(theme.metadata, messages);
     if (meta.isEmpty()) {
         return SaveOutcome::NoTitle;
     }
-    if (existing == ExistingFile::Kept && QFileInfo::exists(path)) {
+    const QString unwritable = unwritable_values_message(theme);
+    if (!unwritable.isEmpty()) {
+        messages.add(unwritable);
+        return SaveOutcome::Unwritable;
+    }
+    // A link that leads nowhere yet is in the way as much as a file: writing through it creates
+    // a file elsewhere.
+    const QFileInfo in_the_way(path);
+    if (existing == ExistingFile::Kept && (in_the_way.exists() || in_the_way.isSymLink())) {
         return SaveOutcome::FileExists;
     }
-    // The old file stays in place until the new text is complete; the text goes to it in pieces.
+    // The old file stays in place until the new text is complete; the text goes to it in pieces,
+    // hashed on the way when what the file holds is asked for.
     report_border_errors(theme, messages);
     AtomicFileWriter file(path);
-    const bool written =
-        file.open() &&
-        write_file_text(theme, meta, [&file](QByteArrayView piece) { return file.write(piece); }) &&
-        file.commit();
-    report_write_outcome(path, written, file.error(), messages);
-    return written ? SaveOutcome::Written : SaveOutcome::Failed;
+    ContentIdentityBuilder identity;
+    const bool done = file.open() &&
+                      write_file_text(theme, meta,
+                                      [&](QByteArrayView piece) {
+                                          if (written != nullptr) {
+                                              identity.add(piece);
+                                          }
+                                          return file.write(piece);
+                                      }) &&
+                      file.commit();
+    report_write_outcome(path, done, file.error(), messages);
+    if (done && written != nullptr) {
+        *written = identity.identity(modification_ms(path));
+    }
+    return done ? SaveOutcome::Written : SaveOutcome::Failed;
+}
+
+int lines_saved_as_areas(const Theme& theme) {
+    return int(std::count_if(theme.elements.begin(), theme.elements.end(),
+                             [](const Element& e) { return e.border == QLatin1String("0"); }));
 }
 
 QString overwrite_question() {

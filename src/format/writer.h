@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+#include "format/file_identity.h"
 #include "model/theme.h"
 #include "text/message_list.h"
 
@@ -16,6 +17,7 @@ enum class SaveOutcome {
     NoTitle,     // "Needs a Title": nothing written
     FileExists,  // a file is there and was to be kept: nothing written
     Failed,      // the write failed: the old file is intact
+    Unwritable,  // a value would not read back as it is: nothing written
 };
 
 // What save_theme_file does when a file is at the path already.
@@ -35,11 +37,24 @@ QByteArray theme_text(const Theme& theme, const QString& meta, MessageList& mess
 bool write_theme_text(const Theme& theme, const QString& meta, MessageList& messages,
                       const std::function<bool(QByteArrayView)>& write);
 
-// Writes the theme to `path` in the theme file format. A theme without a title is refused first;
-// then a file already at `path` is replaced or, with ExistingFile::Kept, left alone (the caller
-// asks "Overwrite existing file?" and calls again).
+// The style values a file cannot hold as they are: a quote, "<", ">" or a line end would end the
+// value early, and the rest would read back as other attributes or styles. One sentence each,
+// naming the style: "GUIDANCE, MAP_ROAD_CLR, border: "1\"/>" holds ...".
+QStringList unwritable_style_values(const Theme& theme);
+// What a save refused for unwritable_style_values says; empty when there are none.
+QString unwritable_values_message(const Theme& theme);
+
+// Writes the theme to `path` in the theme file format. A theme without a title is refused first,
+// then one with unwritable_style_values; then a file already at `path` (or a link to where none
+// is yet) is replaced or, with ExistingFile::Kept, left alone (the caller asks "Overwrite
+// existing file?" and calls again). `written`, when given, is set to what the file holds after
+// a write.
 SaveOutcome save_theme_file(const Theme& theme, const QString& path, MessageList& messages,
-                            ExistingFile existing);
+                            ExistingFile existing, FileIdentity* written = nullptr);
+
+// The lines whose border of 0 the file leaves out, with their secondary colours: they read back
+// as areas.
+int lines_saved_as_areas(const Theme& theme);
 
 // The question to ask before replacing a file with a theme.
 QString overwrite_question();

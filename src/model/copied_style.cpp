@@ -85,6 +85,10 @@ QString clipboard_text(const CopiedStyle& copied) {
 }
 
 std::optional<CopiedStyle> copied_style_from_text(const QString& text) {
+    constexpr qsizetype kLongestText = 4096;
+    if (text.size() > kLongestText) {
+        return std::nullopt;
+    }
     // Other programs may hand the text back with CR LF line ends or a missing last line end.
     QStringList lines = QString(text).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) {

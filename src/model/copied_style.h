@@ -34,7 +34,8 @@ struct CopiedStyle {
 QString clipboard_text(const CopiedStyle& copied);
 
 // The copy a clipboard text holds; nothing for any text that clipboard_text did not make (an
-// unknown or missing line, a colour that is not #RRGGBB, a line without a border).
+// unknown or missing line, a colour that is not #RRGGBB, a line without a border, a text far
+// longer than any style's).
 std::optional<CopiedStyle> copied_style_from_text(const QString& text);
 
 }  // namespace quorvane

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "text/message_list.h"
 
@@ -37,6 +38,12 @@ class Messages {
         (void)first;
         (void)second;
         return false;
+    }
+    // A question with the answers named by the caller, in order; the number of the one chosen.
+    // Escape gives the last.
+    virtual qsizetype choose_one_of(const QString& question, const QStringList& answers) {
+        (void)question;
+        return answers.size() - 1;
     }
 };
 

@@ -20,14 +20,25 @@ RecoveryKeeper::RecoveryKeeper(ThemeDocument& document, const QString& folder, Q
     });
 }
 
-void RecoveryKeeper::write_now() {
+bool RecoveryKeeper::write_now() {
     delay_.stop();
     if (!document_.is_modified()) {
         forget();
-        return;
+        return true;
     }
     const QString belongs_to = document_.has_file() ? document_.file_name() : QString();
-    copies_.write(recovery_bytes(document_.theme()), belongs_to);
+    QString error;
+    if (copies_.write(recovery_bytes(document_.theme()), belongs_to,
+                      document_.has_file() ? identity_ : std::nullopt, error)) {
+        failure_told_ = false;
+        return true;
+    }
+    if (!failure_told_) {
+        failure_told_ = true;
+        emit cannot_keep_copies(
+            tr("Recovery copies cannot be kept in %1: %2").arg(copies_.folder(), error));
+    }
+    return false;
 }
 
 void RecoveryKeeper::forget() {

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 #include "format/writer.h"
 #include "session/file_change_watcher.h"
@@ -41,12 +42,15 @@ class ThemeFiles : public QObject {
     bool open(const QString& path, OpenSource source);
     // File > Open: settles unsaved changes, then asks for the file beside the current one.
     bool open_chosen_file();
-    // File > Save: to the current file, or through Save As for an untitled theme.
+    // File > Save: to the current file, or through Save As for an untitled theme. When another
+    // program changed the file since the editor last read or wrote it, asks first whether to
+    // overwrite it, save elsewhere or not save.
     bool save();
     // File > Save As: asks for a name, and before replacing another file. True when written.
     bool save_as();
-    // Offers the recovery copies that editors which ended without saving left behind; the first
-    // one restored becomes the open theme.
+    // Offers the recovery copies that editors which ended without saving left behind, all in
+    // one question; the newest one restored becomes the open theme, and the others are kept for
+    // the next start or discarded.
     void offer_recovery();
 
     RecoveryKeeper& recovery() { return recovery_; }
@@ -61,11 +65,20 @@ class ThemeFiles : public QObject {
 
   private:
     bool read_into_document(const QString& path, OpenSource source);
+    // Whether the file at `path` holds something other than what the editor last read or wrote
+    // there (a file that is gone is nothing to lose).
+    bool changed_since_known(const QString& path) const;
+    // Asks before lines with a border of 0 are saved as the areas the file makes of them.
+    bool lines_may_become_areas();
+    void restore(const RecoveryCopies::LeftBehind& copy);
+    // The file's identity is known again: after a read, a write or a restore.
+    void know_file(const QString& path, const std::optional<FileIdentity>& identity,
+                   const FileIdentity& on_disk);
     bool write_to(const QString& path, ExistingFile existing);
     // Asks the user before a file in the theme's way is replaced; saves without asking when no
     // file is there.
     SaveOutcome save_asking_before_replacing(const QString& path, ExistingFile existing,
-                                             MessageList& messages);
+                                             MessageList& messages, FileIdentity& written);
     void file_changed_on_disk();
 
     ThemeDocument& document_;
@@ -74,6 +87,10 @@ class ThemeFiles : public QObject {
     FileDialogs& file_dialogs_;
     RecoveryKeeper recovery_;
     FileChangeWatcher watcher_;
+    // What the theme's file held when the editor last read or wrote it; nothing when not known.
+    std::optional<FileIdentity> known_;
+    bool asking_about_change_ = false;
+    bool lines_as_areas_accepted_ = false;
 };
 
 }  // namespace quorvane

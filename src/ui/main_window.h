@@ -130,8 +130,9 @@ class MainWindow : public QMainWindow {
     void connect_tile_commands();
     // Enables the commands on tiles that can apply now.
     void refresh_tile_commands();
-    // Reads what the clipboard holds now, after it changed.
-    void read_clipboard();
+    // Follows a change of the clipboard. Another program's text is not read until Paste: it may
+    // be large, and reading it would hold the window up.
+    void clipboard_changed();
     void show_tile_menu(QPoint global_position);
 
     void recent_file_command(int k);
@@ -165,6 +166,8 @@ class MainWindow : public QMainWindow {
     TileMenu tile_menu_;
     // The style on the clipboard, kept so that moving among the tiles never asks the system.
     std::optional<CopiedStyle> clipboard_style_;
+    // Another program put text on the clipboard, not read yet: it may be a style.
+    bool clipboard_text_unread_ = false;
     MainWindowControls controls_;
     PreviewPane* pane_ = nullptr;
     QWidget* preview_area_ = nullptr;

@@ -5,8 +5,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMimeData>
 #include <QStatusBar>
 
+#include "format/writable_values.h"
 #include "model/copied_style.h"
 #include "platform/messages.h"
 #include "preview/tile_commands.h"
@@ -44,18 +46,29 @@ void MainWindow::connect_tile_commands() {
     connect(pane_, &PreviewPane::context_menu_requested, this,
             [this](int, QPoint at) { show_tile_menu(at); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &MainWindow::read_clipboard);
-    read_clipboard();
+            &MainWindow::clipboard_changed);
+    clipboard_changed();
 }
 
-void MainWindow::read_clipboard() {
-    clipboard_style_ = style_on_clipboard();
+void MainWindow::clipboard_changed() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard_text_unread_ = false;
+    if (clipboard->ownsClipboard()) {
+        clipboard_style_ = style_on_clipboard();
+    } else {
+        // The list of formats is small; the text itself is only read when asked for.
+        clipboard_style_.reset();
+        const QMimeData* data = clipboard->mimeData();
+        clipboard_text_unread_ = data != nullptr && data->hasText();
+    }
     refresh_tile_commands();
 }
 
 void MainWindow::refresh_tile_commands() {
-    const TileCommandStates states =
+    TileCommandStates states =
         tile_command_states(document_.theme(), selection(), clipboard_style_);
+    // Paste reads another program's text and says when it is no style.
+    states.paste_style = states.paste_style || (clipboard_text_unread_ && !selection().empty());
     tile_menu_.edit_style_action->setEnabled(states.edit_style);
     menu_.copy_style_action->setEnabled(states.copy_style);
     menu_.paste_style_action->setEnabled(states.paste_style);
@@ -65,7 +78,6 @@ void MainWindow::refresh_tile_commands() {
 }
 
 void MainWindow::show_tile_menu(QPoint global_position) {
-    read_clipboard();
     tile_menu_.menu->popup(global_position);
 }
 
@@ -84,13 +96,27 @@ void MainWindow::copy_style() {
     statusBar()->showMessage(tr("Copied the style of %1").arg(e.display_name.trimmed()));
     // Some clipboards tell their owner of the change later or not at all.
     clipboard_style_ = copied_style_from_text(text);
+    clipboard_text_unread_ = false;
     refresh_tile_commands();
 }
 
 void MainWindow::paste_style() {
-    // What the clipboard holds now: another program may have changed it unnoticed.
+    if (selection().empty()) {
+        return;
+    }
+    // What the clipboard holds now: another program may have changed it unnoticed. A style
+    // another program made passes the style editor's checks before anything changes.
     const std::optional<CopiedStyle> copied = style_on_clipboard();
-    if (!copied || selection().empty()) {
+    clipboard_style_ = copied;
+    clipboard_text_unread_ = false;
+    refresh_tile_commands();
+    if (!copied) {
+        statusBar()->showMessage(tr("The clipboard holds no copied style"));
+        return;
+    }
+    const QString problem = copied_style_problem(*copied);
+    if (!problem.isEmpty()) {
+        statusBar()->showMessage(tr("Style not pasted: %1").arg(problem));
         return;
     }
     const PasteCounts counts = document_.paste_style(selection().selected(), *copied);

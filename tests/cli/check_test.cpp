@@ -113,6 +113,32 @@ TEST(CliCheck, ReadsStandardInputForADash) {
     const CheckRun run = check({QStringLiteral("-")}, file.readAll());
     EXPECT_EQ(run.exit_code, 0);
     EXPECT_TRUE(run.out.startsWith("-:13: warning: ")) << run.out.toStdString();
+    // Standard input is read once, however often it is named.
+    file.seek(0);
+    EXPECT_EQ(check({"-", "-"}, file.readAll()).out, run.out);
+}
+
+// An input that cannot be read is named with the reason, and the summary counts it apart: a
+// summary over it would look clean.
+TEST(CliCheck, InputsThatCannotBeReadAreNotCountedAsClean) {
+    const QString folder = QStringLiteral(QUORVANE_TEST_DATA "/check");
+    const struct {
+        QStringList files;
+        QByteArray out;
+        QByteArray err;
+    } cases[] = {
+        {{folder}, "", "quorvane-cli: cannot read " + folder.toUtf8() + ": Is a directory\n"},
+        {{data("clean"), folder},
+         "0 errors, 0 warnings, 0 hints in 1 file; 1 not read\n",
+         "quorvane-cli: cannot read " + folder.toUtf8() + ": Is a directory\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.files.join(' ').toStdString());
+        const CheckRun run = check(c.files);
+        EXPECT_EQ(run.exit_code, 2);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+    }
 }
 
 }  // namespace

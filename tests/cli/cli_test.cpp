@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "support/pipe_reader_watch.h"
 
 namespace {
 
@@ -179,6 +182,47 @@ TEST(CliUsage, FailuresNameThePathAndTheSystemsReason) {
     const CliRun folder = cli({"resave", dir.path(), dir.filePath("out.kmtf")});
     EXPECT_EQ(folder.exit_code, 2);
     EXPECT_TRUE(folder.err.endsWith(": Is a directory\n")) << folder.err.toStdString();
+}
+
+// A command whose output cannot be written says so and fails, whatever it was writing.
+TEST(CliUsage, OutputThatCannotBeWrittenIsAFailure) {
+    for (const char* command :
+         {"check DEMO", "check --json DEMO", "dump DEMO", "resave DEMO -", "render DEMO -",
+          "diff DEMO NEW", "edit DEMO --set scale=2 --dry-run", "edit DEMO --set scale=2 -o -",
+          "--help", "--version"}) {
+        SCOPED_TRACE(command);
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(QUORVANE_CLI), QString::fromLatin1(command)
+                                                        .replace("DEMO", demo())
+                                                        .replace("NEW", data("diff/new.kmtf"))
+                                                        .split(' '));
+        process.waitForFinished(60000);
+        EXPECT_EQ(process.exitCode(), 1);
+        EXPECT_TRUE(process.readAllStandardError().contains(
+            "quorvane-cli: cannot write to standard output: No space left on device\n"));
+    }
+}
+
+// A pipe named as input would wait for a writer: it is refused at once, as is a device.
+TEST(CliUsage, APipeOrDeviceIsNoInputFile) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.kmtf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const quorvane::PipeReaderWatch pipe_watch(pipe);
+    for (const char* command : {"dump PIPE", "resave PIPE OUT.kmtf", "render PIPE OUT.png",
+                                "check PIPE", "build PIPE OUT.kmtf", "dump /dev/zero"}) {
+        SCOPED_TRACE(command);
+        const QStringList args = QString::fromLatin1(command)
+                                     .replace("PIPE", pipe)
+                                     .replace("OUT", dir.filePath("out"))
+                                     .split(' ');
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.exit_code, 2);
+        EXPECT_EQ(run.err, "quorvane-cli: " + args[1].toUtf8() + " is not a regular file\n");
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    EXPECT_FALSE(pipe_watch.reader_seen());
 }
 
 // "-" is standard input for every input and standard output for resave's OUT.

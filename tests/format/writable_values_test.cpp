@@ -52,6 +52,21 @@ TEST(WritableValues, ValuesThatWouldNotComeBackAreNamed) {
     }
 }
 
+// A clipboard text made elsewhere passes the style editor's checks before it is pasted: a
+// crafted scale would add styles to the saved theme, a border of 0 would turn lines to areas.
+TEST(WritableValues, PastedStylesNeedNumbersTheFileKeeps) {
+    const QString text = QStringLiteral(
+        "Quorvane style: line\nScale: %1\nBorder: %2\nPrimary day: #CECECE\n"
+        "Primary night: none\nSecondary day: #0A0A0A\nSecondary night: none\n");
+    const QString problems[] = {
+        copied_style_problem(*copied_style_from_text(text.arg("1.5", ".6"))),
+        copied_style_problem(*copied_style_from_text(text.arg("1\"><STYLE field=\"X\"", ".6"))),
+        copied_style_problem(*copied_style_from_text(text.arg("1", "0")))};
+    EXPECT_EQ(problems[0], "");
+    EXPECT_EQ(problems[1], "Scale: \"1\\\"><STYLE field=\\\"X\\\"\" is not a number");
+    EXPECT_TRUE(problems[2].startsWith("Border: a border of 0 is left out of the file"));
+}
+
 TEST(WritableValues, MetadataComesBackWithItsDefaultsAndChangesOnlyWhereTheyChanged) {
     // Empty texts are written as their defaults, a version as its major and minor part.
     EXPECT_TRUE(metadata_problems({"Alpine", {}, {}, "2"}).empty());

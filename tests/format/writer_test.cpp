@@ -8,6 +8,7 @@
 #include "format/metadata.h"
 #include "format/reader.h"
 #include "format/writer.h"
+#include "model/style_fields.h"
 #include "support/printers.h"
 #include "support/read_only_folder.h"
 #include "text/message_list.h"
@@ -85,13 +86,40 @@ TEST_F(WriterTest, WithoutTitleWritesNothing) {
     EXPECT_EQ(messages.texts(), QStringList{"Needs a Title"});
 }
 
-TEST_F(WriterTest, AKeptFileIsLeftAsItWas) {
+// A link to where no file is yet is in the way like a file: writing through it makes one there.
+TEST_F(WriterTest, AKeptFileOrLinkIsLeftAsItWas) {
     write_file(path("a.kmtf"), "old");
-    Theme theme = titled_theme();
-    EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), messages, ExistingFile::Kept),
-              SaveOutcome::FileExists);
+    ASSERT_TRUE(QFile::link(path("elsewhere.kmtf"), path("link.kmtf")));
+    for (const char* name : {"a.kmtf", "link.kmtf"}) {
+        EXPECT_EQ(save_theme_file(titled_theme(), path(name), messages, ExistingFile::Kept),
+                  SaveOutcome::FileExists);
+    }
     EXPECT_EQ(file_bytes(path("a.kmtf")), "old");
+    EXPECT_FALSE(QFile::exists(path("elsewhere.kmtf")));
     EXPECT_TRUE(messages.empty());
+}
+
+// A value that would end early in the file, and let the rest be read as attributes or styles of
+// its own, is never written; the message names the style and the value.
+TEST_F(WriterTest, RefusesValuesThatWouldEndEarlyInTheFile) {
+    const std::pair<StyleField, const char*> cases[] = {
+        {StyleField::Scale, "1\"/></COLOR></STYLE><STYLE field=\"MAP_INJECTED_CLR\"><COLOR>"},
+        {StyleField::Border, "1\r\n2"},
+        {StyleField::PrimaryDay, "FF<00"},
+        {StyleField::PrimaryNight, "0000>0"},
+        {StyleField::SecondaryDay, "00\"000"},
+        {StyleField::SecondaryNight, "00000\n"}};
+    for (const auto& [field, value] : cases) {
+        Theme theme = titled_theme();
+        style_field_text(theme.elements[0], field) = QString::fromLatin1(value);
+        MessageList said;
+        EXPECT_EQ(save_theme_file(theme, path("a.kmtf"), said, ExistingFile::Replaced),
+                  SaveOutcome::Unwritable);
+        EXPECT_FALSE(QFile::exists(path("a.kmtf")));
+        EXPECT_TRUE(said.texts().value(0).contains("\nGUIDANCE, MAP_ROAD_DIM_CLR, " +
+                                                   style_field_key(field) + ": \""))
+            << said.texts().join('|').toStdString();
+    }
 }
 
 TEST_F(WriterTest, AReplacedFileGetsTheWholeTheme) {

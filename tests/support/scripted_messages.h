@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 
 #include "platform/busy_cursor.h"
 #include "platform/messages.h"
@@ -17,6 +18,7 @@ class ScriptedMessages : public Messages {
     void tell(const QString& text) override { told.append(text); }
     bool ask(const QString& question) override {
         asked.append(question);
+        while_asking_hook();
         if (answers.isEmpty()) {
             return default_answer_;
         }
@@ -30,7 +32,13 @@ class ScriptedMessages : public Messages {
     bool choose(const QString& question, const QString& first, const QString& second) override {
         asked.append(question + QStringLiteral(" [") + first + QStringLiteral("/") + second +
                      QStringLiteral("]"));
+        while_asking_hook();
         return choices.isEmpty() ? false : choices.takeFirst();
+    }
+    qsizetype choose_one_of(const QString& question, const QStringList& answers) override {
+        asked.append(question + QStringLiteral(" [") + answers.join(QLatin1Char('/')) +
+                     QStringLiteral("]"));
+        return picks.isEmpty() ? answers.size() - 1 : picks.takeFirst();
     }
 
     QStringList told;
@@ -40,8 +48,17 @@ class ScriptedMessages : public Messages {
     // (the second answer once used up).
     QList<UnsavedAnswer> unsaved_answers;
     QList<bool> choices;
+    // Answers to questions with several answers, by number (the last once used up).
+    QList<qsizetype> picks;
+    // Runs while a question is open, as the world goes on behind a modal box.
+    std::function<void()> while_asking;
 
   private:
+    void while_asking_hook() {
+        if (while_asking) {
+            while_asking();
+        }
+    }
     bool default_answer_;
 };
 

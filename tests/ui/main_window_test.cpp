@@ -673,7 +673,7 @@ class MainWindowTest : public QObject {
         for (const QString& name : folder.entryList({"recovery-*"})) {
             QFile::rename(folder.filePath(name),
                           folder.filePath(QString(name).replace(
-                              QRegularExpression("recovery-[0-9]+"), "recovery-crashed")));
+                              QRegularExpression("recovery-[0-9a-f-]+"), "recovery-crashed")));
         }
         QFile::remove(folder.filePath("recovery-crashed.kmtf.lock"));
 

@@ -80,4 +80,24 @@ bool QtMessages::choose(const QString& question, const QString& first, const QSt
     return box.clickedButton() == first_button;
 }
 
+qsizetype QtMessages::choose_one_of(const QString& question, const QStringList& answers) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), question,
+                    QMessageBox::NoButton, parent_);
+    show_as_plain_text(box);
+    QList<QPushButton*> buttons;
+    for (qsizetype k = 0; k < answers.size(); ++k) {
+        const bool last = k + 1 == answers.size();
+        buttons.append(box.addButton(answers[k], k == 0 ? QMessageBox::AcceptRole
+                                                 : last ? QMessageBox::RejectRole
+                                                        : QMessageBox::ActionRole));
+    }
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(buttons.first());
+        box.setEscapeButton(buttons.last());
+    }
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return chosen < 0 ? answers.size() - 1 : chosen;
+}
+
 }  // namespace quorvane

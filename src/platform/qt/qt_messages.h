@@ -19,6 +19,7 @@ class QtMessages : public Messages {
     bool ask(const QString& question) override;
     UnsavedAnswer ask_unsaved(const QString& question) override;
     bool choose(const QString& question, const QString& first, const QString& second) override;
+    qsizetype choose_one_of(const QString& question, const QStringList& answers) override;
 
   private:
     QPointer<QWidget> parent_;
