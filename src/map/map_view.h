@@ -41,7 +41,7 @@ struct MapView {
     MapView panned_by(QPointF pixels) const;
 
     // Pixels for 1.0 of a style's scale or border at this view's zoom: 4 at level 16 (as in the
-    // preview's tiles), twice as many every two levels in, half as many every two levels out.
+    // preview's tiles), twice as many every two levels in, and 2^(3/4) times fewer every level out.
     double pixels_per_style_unit() const;
 
     friend bool operator==(const MapView&, const MapView&) = default;

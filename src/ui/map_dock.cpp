@@ -187,7 +187,8 @@ MapDock::MapDock(MainWindow& window) : QDockWidget(tr("Map"), &window), window_(
             [this](QListWidgetItem* item) { legend_item_chosen(item, true); });
 
     connect(&window_.document(), &ThemeDocument::changed, this, &MapDock::follow_document);
-    connect(window_.menu().night_view_action, &QAction::toggled, this, &MapDock::refresh_styles);
+    // The map shows the light the tiles show, so night colours being made are seen on it too.
+    connect(&window_.preview(), &PreviewPane::light_changed, this, &MapDock::refresh_styles);
     connect(&window_.preview(), &PreviewPane::colours_shown, this, &MapDock::refresh_shown_styles);
     connect(window_.menu().open_map_data_action, &QAction::triggered, this,
             &MapDock::open_map_data);
@@ -454,9 +455,7 @@ void MapDock::refresh_styles() {
         return;
     }
     styles_stale_ = false;
-    const PreviewLight light =
-        window_.menu().night_view_action->isChecked() ? PreviewLight::Night : PreviewLight::Day;
-    styles_ = map_styles(window_.document().theme(), presentation(), light);
+    styles_ = map_styles(window_.document().theme(), presentation(), window_.preview().light());
     refresh_shown_styles();
 }
 

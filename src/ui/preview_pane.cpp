@@ -141,10 +141,14 @@ void PreviewPane::scroll_to_tile(int k) {
 }
 
 void PreviewPane::set_light(PreviewLight light) {
+    const bool changed = light != light_;
     light_ = light;
     set_background(*viewport_,
                    light == PreviewLight::Night ? kNightViewportColour : kDayViewportColour);
     update_look();
+    if (changed) {
+        emit light_changed();
+    }
 }
 
 void PreviewPane::show_proposal(const ColourOperation* proposal) {

@@ -106,6 +106,9 @@ class PreviewPane : public QObject {
     void zoom_changed(int percent);
     // The tiles show other colours than before: a recolouring tried out, or another colour view.
     void colours_shown();
+    // The tiles are shown by day or by night now, from the View menu or while a recolouring of
+    // night colours is tried out.
+    void light_changed();
 
   private:
     // The selection changed: repaint, tell assistive technology and the window.

@@ -145,15 +145,18 @@ TEST(MapLoading, IncompleteEdgesAreCountedNotRefused) {
     EXPECT_EQ(edge_counts_message({}), QString());
 }
 
-TEST(MapLoading, XmlAndPbfOfOneTownGiveTheSameMap) {
+TEST(MapLoading, XmlBzip2AndPbfOfOneTownGiveTheSameMap) {
     const MapLoadResult xml = load_map({kMapData + "tiny-town.osm"}, table());
-    const MapLoadResult pbf = load_map({kMapData + "tiny-town.osm.pbf"}, table());
     ASSERT_TRUE(xml.complete());
-    ASSERT_TRUE(pbf.complete()) << pbf.errors.join(' ').toStdString();
-    ASSERT_EQ(pbf.map->shape_count(), xml.map->shape_count());
-    EXPECT_EQ(pbf.map->bounds(), xml.map->bounds());
-    for (const char* feature : {"WATER", "BUILDING", "ROAD_ARTERIAL"}) {
-        EXPECT_EQ(count_of(*pbf.map, feature), 1) << feature;
+    for (const char* name : {"tiny-town.osm.pbf", "tiny-town.osm.bz2"}) {
+        SCOPED_TRACE(name);
+        const MapLoadResult other = load_map({kMapData + name}, table());
+        ASSERT_TRUE(other.complete()) << other.errors.join(' ').toStdString();
+        ASSERT_EQ(other.map->shape_count(), xml.map->shape_count());
+        EXPECT_EQ(other.map->bounds(), xml.map->bounds());
+        for (const char* feature : {"WATER", "BUILDING", "ROAD_ARTERIAL"}) {
+            EXPECT_EQ(count_of(*other.map, feature), 1) << feature;
+        }
     }
 }
 

@@ -16,6 +16,7 @@
 #include "map/shown_map_styles.h"
 #include "ui/map_canvas.h"
 #include "ui/map_dock.h"
+#include "ui/night_colours_dialog.h"
 #include "ui/recolour_commands.h"
 #include "ui/style_editor.h"
 #include "when_modal.h"
@@ -192,7 +193,7 @@ class MapDockTest : public QObject {
         QVERIFY(dock.files().isEmpty());
     }
 
-    // The map follows Night View and Simulate; with the focus on the map, the zoom keys zoom
+    // The map follows Night View, the night colours being made, and Simulate; with the focus on the map, the zoom keys zoom
     // the map and leave the preview's zoom alone.
     void the_map_follows_the_views_and_takes_its_keys() {
         auto s = session();
@@ -226,6 +227,23 @@ class MapDockTest : public QObject {
         const QPointF centre = canvas.view().centre;
         QTest::keyClick(&canvas, Qt::Key_Left);
         QVERIFY(canvas.view().centre.x() < centre.x());
+
+        // Night colours being made are tried out by night on the map too, not only on the tiles.
+        s->window->recolour_commands().simulate_action(ColourVision::Normal)->trigger();
+        QTest::qWait(50);
+        const QColor by_night = canvas.grab().toImage().pixelColor(corner);
+        s->window->menu().night_view_action->trigger();
+        QTRY_VERIFY(canvas.grab().toImage().pixelColor(corner) != by_night);
+        const QColor by_day = canvas.grab().toImage().pixelColor(corner);
+        QColor while_making_night;
+        auto look = when_modal<NightColoursDialog>([&](NightColoursDialog& dialog) {
+            QTest::qWait(50);
+            while_making_night = canvas.grab().toImage().pixelColor(corner);
+            dialog.reject();
+        });
+        s->window->recolour_commands().night_colours_action()->trigger();
+        QVERIFY(while_making_night.lightness() < by_day.lightness());
+        QTRY_COMPARE(canvas.grab().toImage().pixelColor(corner), by_day);
     }
 };
 

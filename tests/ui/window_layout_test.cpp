@@ -42,6 +42,14 @@ const Opening kOpenings[] = {
          w.panel_action(w.map_dock())->trigger();
          w.map_dock().legend_action()->setChecked(true);
      }},
+    {"replace colour",
+     [](MainWindow& w) { w.recolour_commands().replace_colour_action()->trigger(); }},
+    {"adjust colours",
+     [](MainWindow& w) { w.recolour_commands().adjust_colours_action()->trigger(); }},
+    {"make night colours",
+     [](MainWindow& w) { w.recolour_commands().night_colours_action()->trigger(); }},
+    {"snap to palette",
+     [](MainWindow& w) { w.recolour_commands().snap_to_palette_action()->trigger(); }},
     {"element picker", [](MainWindow& w) { w.add_elements(); }},
     {"adding presentations", [](MainWindow& w) { w.menu().add_presentations_action->trigger(); }},
     {"removing presentations",
