@@ -193,8 +193,8 @@ class MapDockTest : public QObject {
         QVERIFY(dock.files().isEmpty());
     }
 
-    // The map follows Night View, the night colours being made, and Simulate; with the focus on the map, the zoom keys zoom
-    // the map and leave the preview's zoom alone.
+    // The map follows Night View, Simulate and the night colours being made; with the focus on
+    // the map, the zoom keys zoom the map and leave the preview's zoom alone.
     void the_map_follows_the_views_and_takes_its_keys() {
         auto s = session();
         QVERIFY(s);
