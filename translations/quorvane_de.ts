@@ -1074,6 +1074,14 @@
         <source>the metadata would change how the styles read back</source>
         <translation>die Metadaten würden ändern, wie die Stile zurückgelesen werden</translation>
     </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skalierung</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
 </context>
 <context>
     <name>Writer</name>
@@ -1088,6 +1096,18 @@
     <message>
         <source>Invalid file:</source>
         <translation>Ungültige Datei:</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3: %4 holds a quote, &quot;&lt;&quot;, &quot;&gt;&quot; or a line end, which would end it early in the file</source>
+        <translation>%1, %2, %3: %4 enthält ein Anführungszeichen, &quot;&lt;&quot;, &quot;&gt;&quot; oder ein Zeilenende, womit der Wert in der Datei zu früh enden würde</translation>
+    </message>
+    <message>
+        <source>The theme was not saved: these values would not read back as they are:</source>
+        <translation>Das Design wurde nicht gespeichert: Diese Werte würden nicht so zurückgelesen, wie sie sind:</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
     </message>
 </context>
 <context>
@@ -1358,6 +1378,14 @@ Bereits in %2</translation>
     <message>
         <source>This Quorvane was built without the address of its manual. The README at %1 describes what it does.</source>
         <translation>Diese Quorvane-Version wurde ohne die Adresse ihres Handbuchs erstellt. Die README-Datei unter %1 beschreibt, was sie kann.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no copied style</source>
+        <translation>Die Zwischenablage enthält keinen kopierten Stil</translation>
+    </message>
+    <message>
+        <source>Style not pasted: %1</source>
+        <translation>Stil nicht eingefügt: %1</translation>
     </message>
 </context>
 <context>
@@ -1770,6 +1798,13 @@ Beginnen Sie mit „Neu“ ein neues Projekt.</translation>
     </message>
 </context>
 <context>
+    <name>quorvane::RecoveryKeeper</name>
+    <message>
+        <source>Recovery copies cannot be kept in %1: %2</source>
+        <translation>Wiederherstellungskopien können nicht in %1 abgelegt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::ReplaceColourDialog</name>
     <message>
         <source>Not a colour: type six hexadecimal digits RRGGBB, such as FF8000 or #ff8000</source>
@@ -2178,6 +2213,54 @@ Beginnen Sie mit „Neu“ ein neues Projekt.</translation>
     <message>
         <source>&amp;Discard</source>
         <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk since you opened it. Overwrite it?</source>
+        <translation>%1 wurde seit dem Öffnen auf dem Datenträger geändert. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Überschreiben</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>1 line has a border of 0, which the file leaves out: it would read back as an area, without its secondary colours. Save anyway?</source>
+        <translation>1 Linie hat einen Rand von 0, den die Datei weglässt: Sie würde als Fläche zurückgelesen, ohne ihre Sekundärfarben. Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>%1 lines have a border of 0, which the file leaves out: they would read back as areas, without their secondary colours. Save anyway?</source>
+        <translation>%1 Linien haben einen Rand von 0, den die Datei weglässt: Sie würden als Flächen zurückgelesen, ohne ihre Sekundärfarben. Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk since those changes were made.</source>
+        <translation>%1 wurde auf dem Datenträger geändert, seit diese Änderungen gemacht wurden.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Editors that ended without saving left unsaved changes to %1 themes:</source>
+        <translation>Editoren, die ohne Speichern beendet wurden, haben ungespeicherte Änderungen an %1 Designs hinterlassen:</translation>
+    </message>
+    <message>
+        <source>Restore the newest, to %1? The others are kept for the next start.</source>
+        <translation>Die neueste wiederherstellen, nach %1? Die anderen werden für den nächsten Start aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>&amp;Discard All</source>
+        <translation>Alle &amp;verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
     </message>
 </context>
 <context>
