@@ -2,7 +2,12 @@
 #include "map/map_picture.h"
 
 #include <QPainter>
+#include <QThreadPool>
+#include <algorithm>
 #include <cmath>
+#include <latch>
+#include <thread>
+#include <vector>
 
 #include "map/map_overlays.h"
 
@@ -34,12 +39,81 @@ QRect scale_bar_pixels(const MapView& view) {
         .adjusted(-kScaleBarMargin, -kScaleBarMargin, kScaleBarMargin, kScaleBarMargin);
 }
 
+// A band of a picture drawn on a thread of its own is at least this many pixels tall: below
+// that, starting the thread and visiting the shapes twice cost more than they save.
+constexpr int kLeastBandHeight = 96;
+// Band edges fall on whole device pixels that are whole pattern periods from the picture's
+// top, so that every band hatches as the whole picture would.
+constexpr double kBandStep = kPatternPeriod;
+
+// The view's pixels `rows` drawn into the same rows of `image`, through an image of those rows
+// alone: bands of one picture can so be drawn at the same time, each by its own painter.
+void draw_rows(uchar* bits, const QImage& image, const MapData& map, const MapStyles& styles,
+               const MapView& view, const MapDrawOptions& options, const QRect& rows) {
+    const qreal ratio = image.devicePixelRatio();
+    // At 1.5 device pixels per pixel a row of pixels may begin inside a device pixel.
+    const int top = std::clamp(int(std::floor(rows.top() * ratio)), 0, image.height());
+    const int bottom = std::clamp(int(std::ceil((rows.bottom() + 1) * ratio)), top, image.height());
+    QImage band(bits + qsizetype(top) * image.bytesPerLine(), image.width(), bottom - top,
+                image.bytesPerLine(), image.format());
+    band.setDevicePixelRatio(ratio);
+    QPainter painter(&band);
+    // The painter moves its patterns by the translation taken as device pixels; the origin
+    // makes up the rest, so that every band hatches in step with the whole picture.
+    painter.setBrushOrigin(pattern_origin(view, ratio) - QPointF(0, top - top / ratio));
+    painter.translate(0, -top / ratio);
+    draw_map(painter, map, styles, view, options, QRectF(rows));
+}
+
+// Where `rect` is cut into bands, one for each core: tops on whole device pixels a whole
+// number of pattern periods down, no band under kLeastBandHeight.
+std::vector<int> band_tops(const QRect& rect, qreal ratio) {
+    std::vector<int> tops{rect.top()};
+    const int cores = int(std::min(4u, std::max(1u, std::thread::hardware_concurrency())));
+    const int bands = std::min(cores, rect.height() / kLeastBandHeight);
+    for (int k = 1; k < bands; ++k) {
+        for (int top = rect.top() + rect.height() * k / bands; top < rect.bottom(); ++top) {
+            const double device = top * ratio;
+            if (std::abs(device - std::round(device)) < 1e-9 &&
+                std::fmod(std::round(device), kBandStep) == 0 &&
+                top - tops.back() >= kLeastBandHeight) {
+                tops.push_back(top);
+                break;
+            }
+        }
+    }
+    return tops;
+}
+
+// The threads that draw the bands after the first, kept for the program's life: a thread of its
+// own keeps its drawing buffers and its font caches from one frame to the next.
+QThreadPool& band_threads() {
+    static QThreadPool pool;
+    [[maybe_unused]] static const bool never_expire = [] {
+        pool.setExpiryTimeout(-1);
+        return true;
+    }();
+    return pool;
+}
+
 void draw_part(QImage& image, const MapData& map, const MapStyles& styles, const MapView& view,
                const MapDrawOptions& options, const QRegion& part) {
-    QPainter painter(&image);
-    painter.setBrushOrigin(pattern_origin(view, image.devicePixelRatio()));
+    uchar* const bits = image.bits();
     for (const QRect& r : part) {
-        draw_map(painter, map, styles, view, options, QRectF(r));
+        const std::vector<int> tops = band_tops(r, image.devicePixelRatio());
+        const auto band = [&](size_t k) {
+            const int bottom = k + 1 < tops.size() ? tops[k + 1] : r.bottom() + 1;
+            return QRect(r.left(), tops[k], r.width(), bottom - tops[k]);
+        };
+        std::latch others_done(std::ptrdiff_t(tops.size() - 1));
+        for (size_t k = 1; k < tops.size(); ++k) {
+            band_threads().start([&, k] {
+                draw_rows(bits, image, map, styles, view, options, band(k));
+                others_done.count_down();
+            });
+        }
+        draw_rows(bits, image, map, styles, view, options, band(0));
+        others_done.wait();
     }
 }
 

@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "format/reader.h"
+#include "map/map_drawing.h"
 #include "map/map_files.h"
 #include "map/map_loader.h"
 #include "map/map_picture.h"
@@ -84,6 +87,31 @@ TEST_P(MovedMapPicture, IsThePictureDrawnWholeAtTheNewView) {
     whole.update(sample_town(), styles, view, {}, c.pixel_ratio);
     EXPECT_EQ(moved.image().size(), (QSizeF(300, 200) * c.pixel_ratio).toSize());
     EXPECT_EQ(pixels_apart(moved.image(), whole.image()), 0);
+}
+
+// A picture is drawn in bands on several threads at once (one band per core): the bands must
+// join without a seam, hatching in step, at every screen density.
+TEST(MapPictureInBands, IsThePictureOfOnePainter) {
+    ensure_gui_application();
+    Theme theme;
+    MessageList messages;
+    read_theme_file(QStringLiteral(QUORVANE_EXAMPLES "/demo.kmtf"), theme, messages);
+    const MapStyles styles = map_styles(theme, QStringLiteral("GUIDANCE"), PreviewLight::Day);
+    const MapView view = MapView::fitting(sample_town().bounds(), QSize(300, 400))
+                             .zoomed_to(15.5, QPointF(150, 200));
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        MapPicture banded;
+        banded.update(sample_town(), styles, view, {}, ratio);
+        QImage one(banded.image().size(), QImage::Format_ARGB32_Premultiplied);
+        one.setDevicePixelRatio(ratio);
+        QPainter painter(&one);
+        const QPointF fixed = view.to_pixel(QPointF(0, 0)) * ratio;
+        painter.setBrushOrigin(std::fmod(fixed.x(), 8.0), std::fmod(fixed.y(), 8.0));
+        draw_map(painter, sample_town(), styles, view);
+        painter.end();
+        EXPECT_EQ(pixels_apart(banded.image(), one), 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
