@@ -264,13 +264,18 @@ void ProblemsPanel::follow_document(DocumentChange change) {
         pause_->start();
         return;
     }
-    // An opened theme is checked at once, and the panel comes up when it has errors.
+    // An opened theme is checked as soon as its first tiles are painted (checking a million
+    // styles takes a good part of a second), and the panel comes up when it has errors.
     pause_->stop();
-    refresh_now();
-    if (document_.has_file() && model_->count(Severity::Error) > 0) {
-        show();
-        raise();
-    }
+    // Until then the list shows nothing rather than findings of the theme that was replaced.
+    model_->set_findings(document_.theme(), {});
+    QTimer::singleShot(0, this, [this] {
+        refresh_now();
+        if (document_.has_file() && model_->count(Severity::Error) > 0) {
+            show();
+            raise();
+        }
+    });
 }
 
 void ProblemsPanel::refresh_now() {
