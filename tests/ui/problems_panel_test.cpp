@@ -118,7 +118,8 @@ class ProblemsPanelTest : public QObject {
         QVERIFY(s.show());
         QTRY_COMPARE(s.theme().element_count(), 2);
         ProblemsPanel& panel = s.window->problems();
-        QTRY_COMPARE(panel.windowTitle(), QStringLiteral("Problems (0 errors, 1 warning, 0 hints)"));
+        QTRY_COMPARE(panel.windowTitle(),
+                     QStringLiteral("Problems (0 errors, 1 warning, 0 hints)"));
         QVERIFY(!panel.isVisible());
         // The panel shares the window with the preview, below it, and gives the room back.
         const QSize size = s.window->size();
