@@ -198,7 +198,7 @@ void BM_CityFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_CityFrame)->Apply(every_zoom)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The frames drawn while the user pans or zooms: edges not smoothed.
+// The frames drawn while the user zooms: edges not smoothed.
 void BM_CityDraftFrame(benchmark::State& state) {
     draw_frames(state, city(), false);
 }

@@ -19,7 +19,7 @@ struct MapDrawOptions {
     // hatched, or left out.
     bool show_unstyled = true;
     // Antialiased edges: the finished picture. Without them a frame costs about a fifth, for
-    // the frames drawn while the user pans or zooms.
+    // the frames drawn while the user zooms (a pan moves the picture already drawn).
     bool smooth_edges = true;
 };
 
