@@ -813,7 +813,8 @@ class ThemeJsonReader {
             expect(JsonType::Object, element_path(index));
             return;
         }
-        Element e;
+        // Made where it stays, and taken back if it has a problem.
+        Element& e = theme_.elements.emplace_back();
         qsizetype at[kElementKeys] = {};
         unsigned seen = 0;   // keys given
         unsigned valid = 0;  // keys given with a value of the type they need
@@ -856,8 +857,8 @@ class ThemeJsonReader {
         // The values given are checked even beside a fault, so that one run names them all.
         fill_in_defaults(e, valid);
         check_values(e, index, valid, at);
-        if (problems_.size() == problems_before) {
-            theme_.elements.push_back(std::move(e));
+        if (problems_.size() != problems_before) {
+            theme_.elements.pop_back();
         }
     }
 
