@@ -578,7 +578,11 @@ int element_key(QByteArrayView name) {
         default:
             return kElementKeys;
     }
-    return name == kElementKeyNames[key] ? key : kElementKeys;
+    // Compared here rather than by a call: a theme has ten keys per style.
+    const QByteArrayView known = kElementKeyNames[key];
+    return name.size() == known.size() && std::equal(name.begin(), name.end(), known.begin())
+               ? key
+               : kElementKeys;
 }
 
 StyleField style_field_of(int key) {
