@@ -9,9 +9,6 @@
 #include <optional>
 #include <thread>
 
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "commands.h"
@@ -184,62 +181,6 @@ int run_diff(const QStringList& args) {
     return diff.same() || git ? kSuccess : kRefused;
 }
 
-namespace {
-
-// A regular file's bytes as the system's file cache holds them, shared rather than copied into
-// fresh memory: for a JSON text of many megabytes, clearing and filling that memory cost more
-// than making the theme from it did. Standard input, a pipe, an empty file or a refusal are left
-// to read_input_bytes, which also says what went wrong. As with any mapped file, another program
-// cutting the file short while it is read stops this one.
-class MappedFile {
-  public:
-    explicit MappedFile(const QString& path) {
-        if (path == kStandardStream) {
-            return;
-        }
-        // Opened without waiting, as every input is, and its type checked on the open file.
-        const int fd =
-            ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) {
-            return;
-        }
-        struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
-#ifdef MAP_POPULATE
-            constexpr int kFlags = MAP_PRIVATE | MAP_POPULATE;  // mapped at once, not page by page
-#else
-            constexpr int kFlags = MAP_PRIVATE;
-#endif
-            void* const at = ::mmap(nullptr, size_t(info.st_size), PROT_READ, kFlags, fd, 0);
-            if (at != MAP_FAILED) {
-                data_ = static_cast<const char*>(at);
-                size_ = qsizetype(info.st_size);
-            }
-        }
-        ::close(fd);
-    }
-    ~MappedFile() {
-        if (data_ != nullptr) {
-            ::munmap(const_cast<char*>(data_), size_t(size_));
-        }
-    }
-    MappedFile(const MappedFile&) = delete;
-    MappedFile& operator=(const MappedFile&) = delete;
-
-    bool mapped() const {
-        return data_ != nullptr;
-    }
-    QByteArrayView bytes() const {
-        return {data_, size_};
-    }
-
-  private:
-    const char* data_ = nullptr;
-    qsizetype size_ = 0;
-};
-
-}  // namespace
-
 int run_build(const QStringList& args) {
     QStringList paths = args;
     const bool force = paths.removeAll(QStringLiteral("--force")) > 0;
@@ -249,17 +190,13 @@ int run_build(const QStringList& args) {
             QCoreApplication::translate("QuorvaneCli", "build takes IN.json OUT.kmtf [--force]"));
         return kUsageOrInput;
     }
-    const MappedFile mapped(paths[0]);
-    std::optional<QByteArray> json;
-    if (!mapped.mapped()) {
-        json = read_input_bytes(paths[0]);
-        if (!json) {
-            return kUsageOrInput;
-        }
+    const std::optional<QByteArray> json = read_input_bytes(paths[0]);
+    if (!json) {
+        return kUsageOrInput;
     }
     ThemeFromJson built;
     try {
-        built = theme_from_json(mapped.mapped() ? mapped.bytes() : QByteArrayView(*json));
+        built = theme_from_json(*json);
     } catch (const std::bad_alloc&) {
         write_cli_error(
             QCoreApplication::translate("QuorvaneCli", "%1 is too large to read").arg(paths[0]));
