@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QStringDecoder>
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 
@@ -14,6 +16,8 @@
 #include "model/presentations.h"
 #include "model/style_fields.h"
 #include "text/ascii_text.h"
+#include "text/large_buffers.h"
+#include "text/latin1_string_pool.h"
 
 namespace quorvane {
 
@@ -45,6 +49,16 @@ QString type_name(JsonType type) {
     }
     return QCoreApplication::translate("ThemeFromJson", "nothing");
 }
+
+// The bytes a string holds as they are: not its closing quote, an escape, a control character or
+// part of a character beyond ASCII.
+constexpr std::array<bool, 256> kPlainStringByte = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0x20; c < 0x80; ++c) {
+        plain[size_t(c)] = c != '"' && c != '\\';
+    }
+    return plain;
+}();
 
 // A JSON text read step by step. The first fault of its syntax is kept, and every step after it
 // fails; a fault is where the text stops being JSON, found without a second pass.
@@ -183,6 +197,32 @@ class JsonText {
         return !failed();
     }
 
+    // A string value whose plain ASCII texts share the pool's buffers; one with escapes or other
+    // characters is decoded on its own. `colour` strips a "#" before six hexadecimal digits.
+    bool pooled_string(QString& out, Latin1StringPool& pool, bool colour = false) {
+        skip_space();
+        QByteArrayView raw;
+        bool ascii = true;
+        bool escaped = false;
+        if (!string_bytes(raw, ascii, escaped)) {
+            return false;
+        }
+        if (!ascii || escaped) {
+            out = decode(raw, ascii, escaped);
+            if (colour && !failed()) {
+                if (const std::optional<QString> digits = given_colour(out)) {
+                    out = *digits;
+                }
+            }
+            return !failed();
+        }
+        if (colour && raw.size() == 7 && raw[0] == '#' && is_hex_digits(raw.sliced(1))) {
+            raw = raw.sliced(1);
+        }
+        out = pool.make(raw);
+        return true;
+    }
+
     // A number's text, checked against the JSON grammar.
     bool number(QByteArrayView& raw) {
         skip_space();
@@ -279,6 +319,12 @@ class JsonText {
     }
 
   private:
+    static bool is_hex_digits(QByteArrayView bytes) {
+        return std::all_of(bytes.begin(), bytes.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+        });
+    }
+
     static QString ends_early() {
         return QCoreApplication::translate("ThemeFromJson", "the text ends too early");
     }
@@ -297,6 +343,16 @@ class JsonText {
 
     void skip_space() {
         while (p_ < end_ && (*p_ == ' ' || *p_ == '\n' || *p_ == '\r' || *p_ == '\t')) {
+            // An indented text has runs of spaces after each line end: they go eight at a time.
+            if (*p_ == '\n') {
+                ++p_;
+                constexpr std::uint64_t kEightSpaces = 0x2020202020202020ULL;
+                std::uint64_t eight = 0;
+                while (end_ - p_ >= 8 && (std::memcpy(&eight, p_, 8), eight == kEightSpaces)) {
+                    p_ += 8;
+                }
+                continue;
+            }
             ++p_;
         }
     }
@@ -348,6 +404,13 @@ class JsonText {
         }
         const char* start = ++p_;
         while (p_ < end_) {
+            // Most bytes are plain ASCII that needs no look beyond this.
+            while (p_ < end_ && kPlainStringByte[uchar(*p_)]) {
+                ++p_;
+            }
+            if (p_ == end_) {
+                break;
+            }
             const uchar c = uchar(*p_);
             if (c == '"') {
                 raw = QByteArrayView(start, p_ - start);
@@ -474,6 +537,53 @@ enum ElementKey {
 constexpr QByteArrayView kElementKeyNames[kElementKeys] = {
     "border",        "display_name", "field_name",    "presentation",    "primary_day",
     "primary_night", "scale",        "secondary_day", "secondary_night", "sort_code"};
+
+qsizetype occurrences_of(QByteArrayView text, QByteArrayView word) {
+    qsizetype count = 0;
+    for (qsizetype p = find(text, word); p >= 0; p = find(text, word, p + word.size())) {
+        ++count;
+    }
+    return count;
+}
+
+// The ElementKey a name stands for, kElementKeys for none: found by its length and a letter
+// rather than by comparing it with each name.
+int element_key(QByteArrayView name) {
+    int key = kElementKeys;
+    switch (name.size()) {
+        case 5:
+            key = kScale;
+            break;
+        case 6:
+            key = kBorder;
+            break;
+        case 9:
+            key = kSortCode;
+            break;
+        case 10:
+            key = kFieldName;
+            break;
+        case 11:
+            key = kPrimaryDay;
+            break;
+        case 12:
+            key = name[0] == 'd' ? kDisplayName : kPresentation;
+            break;
+        case 13:
+            key = name[1] == 'r' ? kPrimaryNight : kSecondaryDay;
+            break;
+        case 15:
+            key = kSecondaryNight;
+            break;
+        default:
+            return kElementKeys;
+    }
+    // Compared here rather than by a call: a theme has ten keys per style.
+    const QByteArrayView known = kElementKeyNames[key];
+    return name.size() == known.size() && std::equal(name.begin(), name.end(), known.begin())
+               ? key
+               : kElementKeys;
+}
 
 StyleField style_field_of(int key) {
     switch (key) {
@@ -679,6 +789,12 @@ class ThemeJsonReader {
         if (!expect(JsonType::Array, QStringLiteral("elements"))) {
             return;
         }
+        // Room for every element at once: growing the table copies every Element already read.
+        // Each one needs its field name, so that key is counted once where it stands.
+        theme_.elements.reserve(
+            theme_.elements.size() +
+            size_t(occurrences_of(text_.sliced(json_.offset()), "\"field_name\"")));
+        prefer_huge_pages(theme_.elements.data(), theme_.elements.capacity() * sizeof(Element));
         bool first = false;
         json_.enter('[', first);
         int index = 0;
@@ -701,7 +817,8 @@ class ThemeJsonReader {
             expect(JsonType::Object, element_path(index));
             return;
         }
-        Element e;
+        // Made where it stays, and taken back if it has a problem.
+        Element& e = theme_.elements.emplace_back();
         qsizetype at[kElementKeys] = {};
         unsigned seen = 0;   // keys given
         unsigned valid = 0;  // keys given with a value of the type they need
@@ -715,10 +832,7 @@ class ThemeJsonReader {
             if (!json_.key(name, storage)) {
                 return;
             }
-            int key = 0;
-            while (key < kElementKeys && name != kElementKeyNames[key]) {
-                ++key;
-            }
+            const int key = element_key(name);
             if (key == kElementKeys) {
                 unknown_key(key_at,
                             element_path(index) + QLatin1Char('.') + QString::fromUtf8(name));
@@ -747,8 +861,8 @@ class ThemeJsonReader {
         // The values given are checked even beside a fault, so that one run names them all.
         fill_in_defaults(e, valid);
         check_values(e, index, valid, at);
-        if (problems_.size() == problems_before) {
-            theme_.elements.push_back(std::move(e));
+        if (problems_.size() != problems_before) {
+            theme_.elements.pop_back();
         }
     }
 
@@ -789,28 +903,23 @@ class ThemeJsonReader {
         }
         switch (key) {
             case kFieldName:
-                return json_.string(e.field_name);
+                return json_.pooled_string(e.field_name, strings_);
             case kDisplayName:
-                return json_.string(e.display_name);
+                return json_.pooled_string(e.display_name, strings_);
             case kPresentation:
+                // Not pooled: the check tells one presentation's name from another's by its
+                // buffer.
                 return json_.string(e.presentation, &last_presentation_raw_, &last_presentation_);
             case kScale:
-                return json_.string(e.scale, &last_scale_raw_, &last_scale_);
+                return json_.pooled_string(e.scale, strings_);
             case kBorder:
-                return json_.string(e.border, &last_border_raw_, &last_border_);
+                return json_.pooled_string(e.border, strings_);
             default:
                 break;
         }
-        QString& colour = style_field_text(e, style_field_of(key));
-        if (!json_.string(colour)) {
-            return false;
-        }
         // A colour may be given with "#"; one that is not six digits stays as given, for its
         // problem to quote.
-        if (const std::optional<QString> digits = given_colour(colour)) {
-            colour = *digits;
-        }
-        return true;
+        return json_.pooled_string(style_field_text(e, style_field_of(key)), strings_, true);
     }
 
     // The editor's values for what the element leaves out.
@@ -819,8 +928,8 @@ class ThemeJsonReader {
         const unsigned style_keys = (1u << kScale) | (1u << kBorder) | (1u << kPrimaryDay) |
                                     (1u << kPrimaryNight) | (1u << kSecondaryDay) |
                                     (1u << kSecondaryNight);
-        const QString name = catalogue_part(e.field_name).toString();
         if ((seen & style_keys) != style_keys) {
+            const QString name = catalogue_part(e.field_name).toString();
             const bool line = is_catalogue_line(name) || (!is_catalogue_polygon(name) &&
                                                           given(kBorder) && !e.border.isEmpty());
             const Element standard =
@@ -834,7 +943,7 @@ class ThemeJsonReader {
             }
         }
         if (!given(kDisplayName)) {
-            e.display_name = element_display_name(name);
+            e.display_name = element_display_name(catalogue_part(e.field_name).toString());
         }
         if (!given(kSortCode)) {
             // An unknown presentation is the check's to report, as after reading a file.
@@ -926,10 +1035,7 @@ class ThemeJsonReader {
     bool has_list_ = false;
     QByteArray last_presentation_raw_;
     QString last_presentation_;
-    QByteArray last_scale_raw_;
-    QString last_scale_;
-    QByteArray last_border_raw_;
-    QString last_border_;
+    Latin1StringPool strings_;
     QString checked_presentation_;
     QString presentation_message_;
 };

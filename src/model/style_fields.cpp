@@ -51,31 +51,6 @@ std::optional<StyleField> style_field_of_key(QStringView key) {
     return std::nullopt;
 }
 
-QString& style_field_text(Element& e, StyleField field) {
-    // A batch edit asks for every field of every style: no table search here.
-    switch (field) {
-        case StyleField::Scale:
-            return e.scale;
-        case StyleField::Border:
-            return e.border;
-        case StyleField::PrimaryDay:
-            return e.primary_day;
-        case StyleField::PrimaryNight:
-            return e.primary_night;
-        case StyleField::SecondaryDay:
-            return e.secondary_day;
-        case StyleField::SecondaryNight:
-            return e.secondary_night;
-        case StyleField::None:
-            break;
-    }
-    return e.scale;  // None names no value; callers never pass it
-}
-
-const QString& style_field_text(const Element& e, StyleField field) {
-    return style_field_text(const_cast<Element&>(e), field);
-}
-
 bool is_colour_field(StyleField field) {
     return field != StyleField::Scale && field != StyleField::Border && field != StyleField::None;
 }

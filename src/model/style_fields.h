@@ -31,8 +31,29 @@ QString style_field_json_key(StyleField field);
 // The field a name of style_field_key stands for; nothing for any other text.
 std::optional<StyleField> style_field_of_key(QStringView key);
 
-QString& style_field_text(Element& e, StyleField field);
-const QString& style_field_text(const Element& e, StyleField field);
+// Inline: a batch edit, a check or a build asks for every field of every style.
+inline QString& style_field_text(Element& e, StyleField field) {
+    switch (field) {
+        case StyleField::Scale:
+            return e.scale;
+        case StyleField::Border:
+            return e.border;
+        case StyleField::PrimaryDay:
+            return e.primary_day;
+        case StyleField::PrimaryNight:
+            return e.primary_night;
+        case StyleField::SecondaryDay:
+            return e.secondary_day;
+        case StyleField::SecondaryNight:
+            return e.secondary_night;
+        case StyleField::None:
+            break;
+    }
+    return e.scale;  // None names no value; callers never pass it
+}
+inline const QString& style_field_text(const Element& e, StyleField field) {
+    return style_field_text(const_cast<Element&>(e), field);
+}
 
 bool is_colour_field(StyleField field);
 // Scale, border and the secondary colours: an area has none of them.

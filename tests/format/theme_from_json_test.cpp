@@ -94,6 +94,35 @@ TEST(ThemeFromJson, MissingKeysTakeTheEditorsDefaults) {
     EXPECT_EQ(theme.listed_presentations, theme.project_presentations);
 }
 
+// A text comes out the same however the JSON spells it: plain, escaped or beyond ASCII; a colour
+// with or without "#".
+TEST(ThemeFromJson, TextsReadAlikeHoweverSpelled) {
+    const struct {
+        const char* display_name;  // as the JSON gives it
+        const char* primary_day;
+        QString display_read;
+        QString day_read;
+    } cases[] = {
+        {R"(ROAD)", R"(#a0B0c0)", QStringLiteral("ROAD"), QStringLiteral("a0B0c0")},
+        {R"(R\\O\"AD\/)", R"(\u0023A0B0C0)", QStringLiteral("R\\O\"AD/"), QStringLiteral("A0B0C0")},
+        {"ROUTE \xC3\xA9", R"(A0B0C\u0030)", QStringLiteral("ROUTE \u00e9"),
+         QStringLiteral("A0B0C0")},
+        {R"(ROUTE \u00e9t\u00C9)", R"(#A0B0C0)", QStringLiteral("ROUTE \u00e9t\u00c9"),
+         QStringLiteral("A0B0C0")},
+        {"", "", QString(), QString()},
+    };
+    for (const auto& c : cases) {
+        const QByteArray json = QByteArrayLiteral(R"({"elements": [{"field_name": "MAP_WATER_CLR",
+                 "presentation": "BROWSE", "display_name": ")") +
+                                c.display_name + R"(", "primary_day": ")" + c.primary_day +
+                                R"("}]})";
+        const ThemeFromJson built = theme_from_json(json);
+        ASSERT_EQ(built.theme.element_count(), 1) << json.toStdString();
+        EXPECT_EQ(built.theme.elements[0].display_name, c.display_read) << json.toStdString();
+        EXPECT_EQ(built.theme.elements[0].primary_day, c.day_read) << json.toStdString();
+    }
+}
+
 // Every theme under tests/data, dumped and built again, gives the bytes resave writes, except
 // those holding values the file cannot give back or the editor would not take as typed: those
 // are refused, at the first value named here.
