@@ -11,7 +11,9 @@ namespace quorvane {
 // it gives them only on request (Linux). A buffer of many megabytes that is written once, as the
 // bytes of a large theme, its Elements or the findings about them, then costs one page fault per
 // 2 MB instead of one per 4 KB: those faults were a sixth of the time of checking a large theme.
-// Call it before the buffer is first written; elsewhere it does nothing.
+// Only the first 32 MB are asked for: asking for more made the kernel stall now and then while
+// it gathered free huge pages on a busy machine. Call it before the buffer is first written;
+// elsewhere it does nothing.
 void prefer_huge_pages(void* data, std::size_t bytes);
 
 // Every byte still to come from `device`. A file of known size is read into one buffer of exactly
