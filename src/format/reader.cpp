@@ -604,14 +604,6 @@ class ThemeParser {
     bool found_ = false;
 };
 
-qsizetype occurrences_of(QByteArrayView text, QByteArrayView word) {
-    qsizetype count = 0;
-    for (qsizetype p = find(text, word); p >= 0; p = find(text, word, p + word.size())) {
-        ++count;
-    }
-    return count;
-}
-
 // Reads a text whose spacing around "=" is normalised already.
 void parse_normalised_text(Theme& theme, QByteArray text, MessageList& messages,
                            ThemeLines* lines) {

@@ -538,14 +538,6 @@ constexpr QByteArrayView kElementKeyNames[kElementKeys] = {
     "border",        "display_name", "field_name",    "presentation",    "primary_day",
     "primary_night", "scale",        "secondary_day", "secondary_night", "sort_code"};
 
-qsizetype occurrences_of(QByteArrayView text, QByteArrayView word) {
-    qsizetype count = 0;
-    for (qsizetype p = find(text, word); p >= 0; p = find(text, word, p + word.size())) {
-        ++count;
-    }
-    return count;
-}
-
 // The ElementKey a name stands for, kElementKeys for none: found by its length and a letter
 // rather than by comparing it with each name.
 int element_key(QByteArrayView name) {

@@ -5,7 +5,6 @@
 #include <QSet>
 #include <algorithm>
 #include <memory>
-#include <utility>
 
 #include "colour/colour_values.h"
 #include "model/recolouring.h"
@@ -106,15 +105,8 @@ std::optional<StyleSetter> colour_replacement(StyleField, const QString& value, 
                            if (same) {
                                return changed;
                            }
-                           // Every colour slot of every chosen style is looked at: through
-                           // its member, without a look-up by field.
-                           static constexpr std::pair<StyleField, QString Element::*> kSlots[] = {
-                               {StyleField::PrimaryDay, &Element::primary_day},
-                               {StyleField::PrimaryNight, &Element::primary_night},
-                               {StyleField::SecondaryDay, &Element::secondary_day},
-                               {StyleField::SecondaryNight, &Element::secondary_night}};
-                           for (const auto& [field, member] : kSlots) {
-                               QString& current = e.*member;
+                           for (const StyleField field : kColourFields) {
+                               QString& current = style_field_text(e, field);
                                if (current.size() == 6 && is_colour_text(current, old_text)) {
                                    current = text;
                                    changed |= field_bit(field);

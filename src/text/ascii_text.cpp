@@ -78,6 +78,14 @@ class Finder {
 
 }  // namespace
 
+qsizetype occurrences_of(QByteArrayView text, QByteArrayView word) {
+    qsizetype count = 0;
+    for (qsizetype p = find(text, word); p >= 0; p = find(text, word, p + word.size())) {
+        ++count;
+    }
+    return count;
+}
+
 qsizetype count_of(QByteArrayView text, char c) {
     const char* p = text.data();
     const char* const end = p + text.size();

@@ -64,6 +64,9 @@ inline bool contains(QByteArrayView text, QByteArrayView needle) {
 // How often `c` occurs in `text` (sixteen bytes at a time).
 qsizetype count_of(QByteArrayView text, char c);
 
+// How often `word` occurs in `text`, occurrences not overlapping.
+qsizetype occurrences_of(QByteArrayView text, QByteArrayView word);
+
 // find(ascii_upper(text), upper_needle, from) without upper-casing a copy of the text: where the
 // original letter case must be kept, a search can still match as the upper-cased text would.
 qsizetype find_ascii_upper(QByteArrayView text, QByteArrayView upper_needle, qsizetype from = 0);
